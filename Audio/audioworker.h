@@ -1,0 +1,25 @@
+#ifndef AUDIOWORKER_H
+#define AUDIOWORKER_H
+
+#include <QObject>
+
+// Recording and playback of the audio signal.
+// Placeholder: accepts the requests of the listening path; no capture runs yet.
+class AudioWorker : public QObject
+{
+    Q_OBJECT
+public:
+    explicit AudioWorker(QObject* parent = nullptr);
+
+    int stopAudioRecording();
+    void pauseAudioRecording(bool pause);
+    bool isPaused() const { return m_paused; }
+
+private:
+    bool m_paused = true;
+};
+
+// The single audio worker, created on the first call.
+AudioWorker* Audioworker();
+
+#endif // AUDIOWORKER_H

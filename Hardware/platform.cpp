@@ -1,0 +1,180 @@
+#include "Hardware/platform.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+#include <cstdlib>
+
+namespace {
+
+struct PlatformState
+{
+    bool rootKnown = false;
+    QString root; // empty: the real board
+    QString workingDirectory = QStringLiteral("/");
+    Platform::TerminateHandler terminate;
+};
+
+PlatformState& state()
+{
+    static PlatformState s;
+    if (!s.rootKnown) {
+        s.rootKnown = true;
+        const QByteArray env = qgetenv("TK9400_ROOT");
+        if (!env.isEmpty())
+            s.root = QDir(QString::fromLocal8Bit(env)).absolutePath();
+    }
+    return s;
+}
+
+void defaultTerminate(int code)
+{
+    // Leave through the event loop when it runs, so the main window is destroyed in order.
+    if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(code);
+    else
+        std::exit(code);
+}
+
+} // namespace
+
+QString Platform::rootDirectory()
+{
+    const QString& root = state().root;
+    return root.isEmpty() ? QStringLiteral("/") : root;
+}
+
+bool Platform::isSimulated()
+{
+    return !state().root.isEmpty();
+}
+
+void Platform::setRootDirectory(const QString& root)
+{
+    PlatformState& s = state();
+    s.root = root.isEmpty() ? QString() : QDir(root).absolutePath();
+    s.workingDirectory = QStringLiteral("/");
+}
+
+QString Platform::devicePath(const QString& absolutePath)
+{
+    const PlatformState& s = state();
+    if (s.root.isEmpty() || !absolutePath.startsWith(QLatin1Char('/')))
+        return absolutePath;
+    return s.root + absolutePath;
+}
+
+QByteArray Platform::devicePathLocal(const char* absolutePath)
+{
+    return QFile::encodeName(devicePath(QString::fromLocal8Bit(absolutePath)));
+}
+
+QString Platform::commandLogPath()
+{
+    return devicePath(QStringLiteral("/commands.log"));
+}
+
+QString Platform::cannedOutputPath(const QString& command)
+{
+    QString name;
+    name.reserve(command.size());
+    for (const QChar c : command) {
+        const bool plain = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') || c == QLatin1Char('-');
+        name.append(plain ? c : QLatin1Char('_'));
+    }
+    return devicePath(QStringLiteral("/command-output/")) + name;
+}
+
+void Platform::journalWrite(const char* absolutePath, const QByteArray& value)
+{
+    if (!isSimulated())
+        return;
+    QFile journal(devicePath(QStringLiteral("/sysfs-writes.log")));
+    if (!journal.exists() || !journal.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    journal.write(QByteArray(absolutePath) + ' ' + value + '\n');
+}
+
+void Platform::recordCommand(const QString& command)
+{
+    QFile log(commandLogPath());
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        qWarning() << "Could not record command:" << command;
+        return;
+    }
+    log.write((state().workingDirectory + QLatin1Char('\t') + command + QLatin1Char('\n')).toUtf8());
+}
+
+void Platform::terminateIfPowerCommand(const QString& command)
+{
+    const QString c = command.trimmed();
+    int code = 0;
+    if (c == QLatin1String("poweroff"))
+        code = ExitPoweroff;
+    else if (c == QLatin1String("reboot"))
+        code = ExitReboot;
+    if (code == 0)
+        return;
+    PlatformState& s = state();
+    if (s.terminate)
+        s.terminate(code);
+    else
+        defaultTerminate(code);
+}
+
+int Platform::runCommand(const QString& command)
+{
+    if (isSimulated()) {
+        recordCommand(command);
+        terminateIfPowerCommand(command);
+        return 0;
+    }
+    return QProcess::execute(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+}
+
+QString Platform::runCommandOutput(const QString& command)
+{
+    if (isSimulated()) {
+        recordCommand(command);
+        QFile canned(cannedOutputPath(command));
+        if (!canned.open(QIODevice::ReadOnly))
+            return QString();
+        return QString::fromLocal8Bit(canned.readAll());
+    }
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+    process.waitForFinished(-1);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+bool Platform::startDetached(const QString& command)
+{
+    if (isSimulated()) {
+        recordCommand(command);
+        return true;
+    }
+    return QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+}
+
+bool Platform::setWorkingDirectory(const QString& absolutePath)
+{
+    if (!QDir::setCurrent(devicePath(absolutePath)))
+        return false;
+    state().workingDirectory = absolutePath;
+    return true;
+}
+
+QString Platform::workingDirectory()
+{
+    return state().workingDirectory;
+}
+
+void Platform::setTerminateHandler(TerminateHandler handler)
+{
+    state().terminate = std::move(handler);
+}

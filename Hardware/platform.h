@@ -1,0 +1,57 @@
+#ifndef PLATFORM_H
+#define PLATFORM_H
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+// The one seam between the instrument and its Linux board.
+//
+// Every absolute device path ("/sys/...", "/dev/...", "/media/tk9400", "/home/root", ...)
+// is resolved by devicePath(): unchanged on the device, below the directory named by
+// TK9400_ROOT on a host that simulates the device. Every shell command goes through
+// runCommand(), runCommandOutput() or startDetached(): on the device they run the
+// command; under TK9400_ROOT they only record it to "$TK9400_ROOT/commands.log" and
+// answer with the canned output the tree provides.
+class Platform
+{
+public:
+    // Exit codes that end the program when "poweroff" or "reboot" is run on a simulated device.
+    enum ExitCode { ExitPoweroff = 90, ExitReboot = 91 };
+
+    static QString rootDirectory();
+    static bool isSimulated();
+    // Tests and host tools choose the simulated tree; an empty string selects the real board.
+    static void setRootDirectory(const QString& root);
+
+    static QString devicePath(const QString& absolutePath);
+    static QByteArray devicePathLocal(const char* absolutePath);
+
+    // Runs the command and waits for it; the exit status is returned but callers may ignore it.
+    static int runCommand(const QString& command);
+    // Runs the command, waits for it and returns what it wrote to standard output.
+    static QString runCommandOutput(const QString& command);
+    // Starts the command without waiting.
+    static bool startDetached(const QString& command);
+
+    // The working directory as the device sees it.
+    static bool setWorkingDirectory(const QString& absolutePath);
+    static QString workingDirectory();
+
+    // Name of the canned-output file that answers `command` on a simulated device.
+    static QString cannedOutputPath(const QString& command);
+    static QString commandLogPath();
+    // On a simulated device, sysfs writes are appended to "$TK9400_ROOT/sysfs-writes.log"
+    // when that file exists, so tests can see the order of writes to one attribute.
+    static void journalWrite(const char* absolutePath, const QByteArray& value);
+
+    // Called with ExitPoweroff or ExitReboot on a simulated device; tests replace it.
+    using TerminateHandler = std::function<void(int)>;
+    static void setTerminateHandler(TerminateHandler handler);
+
+private:
+    static void recordCommand(const QString& command);
+    static void terminateIfPowerCommand(const QString& command);
+};
+
+#endif // PLATFORM_H

@@ -1,0 +1,491 @@
+#include "Management/systemsettings.h"
+#include "ui_systemsettings.h"
+
+#include "Hardware/platform.h"
+#include "globals.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QHash>
+#include <cctype>
+
+namespace {
+
+const char* const kSettingsFile = "/home/root/settings.ini";
+
+// Text of a value as the framework's INI format writes it, so QSettings reads it back.
+QByteArray iniValue(const QString& text)
+{
+    bool quote = text.isEmpty() ? false : (text.front().isSpace() || text.back().isSpace());
+    QByteArray out;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u == ';' || u == ',' || u == '=' || u == '"' || u == '\\' || u < 0x20)
+            quote = true;
+        if (u == '"' || u == '\\') {
+            out += '\\';
+            out += char(u);
+        } else if (u >= 0x80 || u < 0x20) {
+            out += "\\x" + QByteArray::number(u, 16);
+            // a hex digit right after the escape would be read as part of it
+            quote = true;
+        } else {
+            out += char(u);
+        }
+    }
+    return quote ? '"' + out + '"' : out;
+}
+
+// Reads "group/key" values of an INI file in the form the framework writes them
+// (quoted strings with \\, \" and \xNNNN escapes). The file is read anew on every
+// call: the framework's settings class keeps a per-process cache that can miss a
+// file replaced within the same instant.
+QHash<QString, QString> readIni(const QString& path)
+{
+    QHash<QString, QString> values;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return values;
+    QString group;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray& raw : lines) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            group = line.mid(1, line.size() - 2).trimmed();
+            continue;
+        }
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            continue;
+        const QString key = line.left(eq).trimmed();
+        const QString text = line.mid(eq + 1).trimmed();
+        QString value;
+        bool quoted = false;
+        for (int i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c == QLatin1Char('"')) {
+                quoted = !quoted;
+            } else if (c == QLatin1Char('\\') && i + 1 < text.size()) {
+                const QChar next = text.at(++i);
+                if (next == QLatin1Char('x')) {
+                    int end = i + 1;
+                    while (end < text.size() && end < i + 5 && isxdigit(text.at(end).toLatin1()))
+                        ++end;
+                    value.append(QChar(text.mid(i + 1, end - i - 1).toUShort(nullptr, 16)));
+                    i = end - 1;
+                } else if (next == QLatin1Char('n')) {
+                    value.append(QLatin1Char('\n'));
+                } else if (next == QLatin1Char('t')) {
+                    value.append(QLatin1Char('\t'));
+                } else {
+                    value.append(next);
+                }
+            } else if (!quoted && (c == QLatin1Char(';') || c == QLatin1Char(','))) {
+                break; // a comment, or a list the store never writes
+            } else {
+                value.append(c);
+            }
+        }
+        values.insert(group + QLatin1Char('/') + key, value);
+    }
+    return values;
+}
+
+} // namespace
+
+// One stored key: its group, name, and the member (or global) it comes from.
+struct SettingsField
+{
+    enum Kind { Text, TrimmedText, Number, Flag, DebugFlag };
+    const char* group;
+    const char* key;
+    Kind kind;
+    QString Systemsettings::*text;
+    int Systemsettings::*number;
+    bool Systemsettings::*flag;
+};
+
+#define TK_TEXT(g, k, m) {g, k, SettingsField::Text, &Systemsettings::m, nullptr, nullptr}
+#define TK_TRIMMED(g, k, m) {g, k, SettingsField::TrimmedText, &Systemsettings::m, nullptr, nullptr}
+#define TK_NUMBER(g, k, m) {g, k, SettingsField::Number, nullptr, &Systemsettings::m, nullptr}
+#define TK_FLAG(g, k, m) {g, k, SettingsField::Flag, nullptr, nullptr, &Systemsettings::m}
+
+const QVector<SettingsField>& Systemsettings::fields()
+{
+    static const QVector<SettingsField> table = {
+        TK_TRIMMED("Bluetooth", "Headphone_Name", m_btNameHeadphone),
+        TK_TRIMMED("Bluetooth", "Headphone_ID", m_btIdHeadphone),
+        TK_TRIMMED("Bluetooth", "Microphone_Name", m_btNameMicrophone),
+        TK_TRIMMED("Bluetooth", "Microphone_ID", m_btIdMicrophone),
+        {"Debug", "Debugfeatures", SettingsField::DebugFlag, nullptr, nullptr, nullptr},
+        TK_NUMBER("Local-Settings", "Language", m_selectedLanguageNum),
+        TK_TEXT("Local-Settings", "Timezone", m_timezoneName),
+        TK_NUMBER("Local-Settings", "TimezoneNum", m_timezoneNum),
+        TK_NUMBER("Local-Settings", "TimezoneOffset", m_timezoneOffset),
+        TK_NUMBER("Local-Settings", "DaylightSavingTime", m_daylightSavingTime),
+        TK_TEXT("Local-Settings", "Dateformat", m_dateFormat),
+        TK_TEXT("Local-Settings", "DateTimeSource", m_dateTimeSource),
+        TK_TEXT("Systemsettings", "Switchmode", m_switchmode),
+        TK_NUMBER("Systemsettings", "FavouriteButton", m_favouriteButton),
+        TK_NUMBER("Systemsettings", "Brightness", m_brightness),
+        TK_NUMBER("Systemsettings", "PowerOffTime", m_powerOffTime),
+        TK_NUMBER("Systemsettings", "DisplayOffTime", m_displayOffTime),
+        TK_FLAG("Systemsettings", "HearingProtection", m_hearingProtection),
+        TK_NUMBER("Systemsettings", "HeadphoneVolumeOffset", m_headphoneVolumeOffset),
+        TK_FLAG("Dialogconfiguration", "LevelMeasurement_ShowFft", m_levelMeasShowFft),
+        TK_FLAG("Dialogconfiguration", "LevelMeasurement_ShowFrequencyValue", m_levelMeasShowFrequencyValue),
+        TK_FLAG("Dialogconfiguration", "LevelMeasurement_UseFrequencyColorForLevelbar", m_levelMeasUseFrequColorForBar),
+        TK_FLAG("Dialogconfiguration", "LevelMeasurement_ShowPeakLevelBar", m_levelMeasShowPeakLevelBar),
+        TK_FLAG("Dialogconfiguration", "Pinpointing_ShowFrequencyValue", m_pinpointingShowFrequencyValuePP),
+        TK_FLAG("Dialogconfiguration", "Pinpointing_UseFrequencyColorForLevelbar", m_pinpointingUseFrequencyColorForLevelbarPP),
+        TK_FLAG("Dialogconfiguration", "Pinpointing_ShowFilterParameter", m_pinpointingShowFilterParameter),
+        TK_FLAG("Dialogconfiguration", "Pinpointing_DynamicScaling", m_pinpointingDynamicScaling),
+        TK_FLAG("Dialogconfiguration", "Longterm_ShowFrequencyValue", m_longtermShowFrequencyValueLT),
+        TK_FLAG("Dialogconfiguration", "Longterm_UseFrequencyColorForLevelbar", m_longtermUseFrequencyColorForLevelbarLT),
+        TK_FLAG("Dialogconfiguration", "Longterm_ShowGrid", m_longtermShowGridLT),
+        TK_FLAG("Dialogconfiguration", "Longterm_ShowFilterParameter", m_longtermShowFilterParameterLT),
+        TK_FLAG("Dialogconfiguration", "H2Sensor_ShowHistogram", m_h2ShowHistogramH2),
+        TK_FLAG("Dialogconfiguration", "H2Sensor_ShowGrid", m_h2ShowGridH2),
+        TK_FLAG("Dialogconfiguration", "H2Sensor_DynamicScaling", m_h2DynamicScaling),
+        TK_FLAG("Dialogconfiguration", "H2Sensor_ShowWorkingRange", m_h2ShowWorkingRangeH2),
+        TK_FLAG("Dialogconfiguration", "Pipelocating_ShowFft", m_pipelocatingShowFftPL),
+        TK_FLAG("Dialogconfiguration", "Pipelocating_UseFrequencyColorForLevelbar", m_pipelocatingUseFrequencyColorForLevelbarPL),
+        TK_FLAG("Dialogconfiguration", "Pipelocating_ShowFrequencyValue", m_pipelocatingShowFrequencyValuePL),
+        TK_FLAG("Dialogconfiguration", "Pipelocating_ShowFilterParameter", m_pipelocatingShowFilterParameterPL),
+        TK_FLAG("Dialogconfiguration", "Startup_UseFavouriteForStartup", m_startupUseFavouriteForStartup),
+        TK_FLAG("Dialogconfiguration", "Startup_UseFilterForStartup", m_startupUseFilterForStartup),
+        TK_FLAG("Dialogconfiguration", "Startup_UseGpsForStartup", m_startupUseGpsForStartup),
+    };
+    return table;
+}
+
+#undef TK_TEXT
+#undef TK_TRIMMED
+#undef TK_NUMBER
+#undef TK_FLAG
+
+Systemsettings::Systemsettings(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::Systemsettings)
+{
+    ui->setupUi(this);
+
+    QFile file(settingsFilePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "File für Systemeinstellungen mit Defaultwerten erzeugen";
+        resetToDefaultSettings();
+    }
+    file.close();
+    loadSystemsettings();
+}
+
+Systemsettings::~Systemsettings()
+{
+    delete ui;
+}
+
+QString Systemsettings::settingsFilePath()
+{
+    return Platform::devicePath(QString::fromLatin1(kSettingsFile));
+}
+
+void Systemsettings::init()
+{
+    loadSystemsettings();
+    m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
+    ui->retranslateUi(this);
+}
+
+QString Systemsettings::readBtAddress(const QVariant& value, const char* key) const
+{
+    const QString address = value.toString().trimmed();
+    if (address.isEmpty() || isValidBtAddress(address))
+        return address;
+    // The address goes into module commands: a malformed one is treated as "not paired".
+    qWarning() << "Ignoring malformed Bluetooth address in settings:" << key << address;
+    return QString();
+}
+
+bool Systemsettings::isValidBtAddress(const QString& address)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[0-9A-Fa-f]{2}(:[0-9A-Fa-f]{2}){5}$"));
+    return pattern.match(address).hasMatch();
+}
+
+void Systemsettings::loadSystemsettings()
+{
+    const QHash<QString, QString> file = readIni(settingsFilePath());
+    for (const SettingsField& f : fields()) {
+        // No defaults: a key missing from an existing file reads as empty, 0 or false.
+        const QString name = QString::fromLatin1(f.group) + QLatin1Char('/') + QString::fromLatin1(f.key);
+        const QVariant value = file.contains(name) ? QVariant(file.value(name)) : QVariant();
+        switch (f.kind) {
+        case SettingsField::Text:
+            this->*f.text = value.toString();
+            break;
+        case SettingsField::TrimmedText:
+            this->*f.text = value.toString().trimmed();
+            break;
+        case SettingsField::Number:
+            this->*f.number = value.toInt();
+            break;
+        case SettingsField::Flag:
+            this->*f.flag = value.toBool();
+            break;
+        case SettingsField::DebugFlag:
+            g_debugFeatures = value.toInt();
+            break;
+        }
+    }
+
+    m_btIdHeadphone = readBtAddress(m_btIdHeadphone, "Headphone_ID");
+    m_btIdMicrophone = readBtAddress(m_btIdMicrophone, "Microphone_ID");
+    m_daylightSavingTimeOffset = m_daylightSavingTime == 1 ? 3600 : 0;
+}
+
+void Systemsettings::storeSystemsettings()
+{
+    QByteArray ini;
+    QString currentGroup;
+    for (const SettingsField& f : fields()) {
+        const QString group = QString::fromLatin1(f.group);
+        if (group != currentGroup) {
+            if (!currentGroup.isEmpty())
+                ini += '\n';
+            ini += '[' + group.toLatin1() + "]\n";
+            currentGroup = group;
+        }
+        ini += f.key;
+        ini += '=';
+        switch (f.kind) {
+        case SettingsField::Text:
+        case SettingsField::TrimmedText:
+            ini += iniValue((this->*f.text).trimmed());
+            break;
+        case SettingsField::Number:
+            ini += QByteArray::number(this->*f.number);
+            break;
+        case SettingsField::Flag:
+            ini += (this->*f.flag) ? "true" : "false";
+            break;
+        case SettingsField::DebugFlag:
+            ini += QByteArray::number(g_debugFeatures);
+            break;
+        }
+        ini += '\n';
+    }
+
+    // A new file renamed over the old one: a power cut never leaves half a file.
+    QSaveFile file(settingsFilePath());
+    if (!file.open(QIODevice::WriteOnly) || file.write(ini) != ini.size() || !file.commit())
+        qWarning() << "Could not write settings file:" << settingsFilePath() << file.errorString();
+}
+
+void Systemsettings::resetToDefaultSettings()
+{
+    m_btNameHeadphone.clear();
+    m_btIdHeadphone.clear();
+    m_btNameMicrophone.clear();
+    m_btIdMicrophone.clear();
+    g_debugFeatures = 0;
+    m_selectedLanguageNum = 1;
+    m_timezoneName = tr("Berlin") + QStringLiteral(" (+1 h)");
+    m_timezoneNum = 13;
+    m_timezoneOffset = 3600;
+    m_daylightSavingTime = 0;
+    m_daylightSavingTimeOffset = 0;
+    m_dateFormat = QStringLiteral("DDMMYYYY");
+    m_dateTimeSource = QStringLiteral("GPS");
+    m_switchmode = QStringLiteral("Switch");
+    m_favouriteButton = 2;
+    m_brightness = 6;
+    m_powerOffTime = 3600;
+    m_displayOffTime = 600;
+    m_hearingProtection = false;
+    m_headphoneVolumeOffset = 0;
+    m_levelMeasShowFft = true;
+    m_levelMeasShowFrequencyValue = true;
+    m_levelMeasUseFrequColorForBar = false;
+    m_levelMeasShowPeakLevelBar = false;
+    m_pinpointingShowFrequencyValuePP = true;
+    m_pinpointingUseFrequencyColorForLevelbarPP = false;
+    m_pinpointingShowFilterParameter = true;
+    m_pinpointingDynamicScaling = true;
+    m_longtermShowFrequencyValueLT = true;
+    m_longtermUseFrequencyColorForLevelbarLT = false;
+    m_longtermShowGridLT = true;
+    m_longtermShowFilterParameterLT = true;
+    m_h2ShowHistogramH2 = true;
+    m_h2ShowGridH2 = false;
+    m_h2DynamicScaling = true;
+    m_h2ShowWorkingRangeH2 = false;
+    m_pipelocatingShowFftPL = false;
+    m_pipelocatingUseFrequencyColorForLevelbarPL = false;
+    m_pipelocatingShowFrequencyValuePL = true;
+    m_pipelocatingShowFilterParameterPL = true;
+    m_startupUseFavouriteForStartup = false;
+    m_startupUseFilterForStartup = false;
+    m_startupUseGpsForStartup = true;
+    storeSystemsettings();
+}
+
+int Systemsettings::setFavouriteButton(int favouriteNum)
+{
+    if (favouriteNum < 0 || favouriteNum > 5)
+        return -1;
+    m_favouriteButton = favouriteNum;
+    storeSystemsettings();
+    return 0;
+}
+
+void Systemsettings::clearBtHeadphone()
+{
+    m_btIdHeadphone.clear();
+    m_btNameHeadphone.clear();
+    storeSystemsettings();
+}
+
+void Systemsettings::clearBtMicrophone()
+{
+    m_btIdMicrophone.clear();
+    m_btNameMicrophone.clear();
+    storeSystemsettings();
+}
+
+int Systemsettings::getBacklightBrightness() const
+{
+    return m_brightness > 0 ? m_brightness : 6;
+}
+
+QString Systemsettings::getFormatStringTime() const
+{
+    return QStringLiteral("hh:mm:ss");
+}
+
+QString Systemsettings::getFormatStringDate() const
+{
+    const QString format = m_dateFormat.trimmed();
+    if (format == QLatin1String("YYYYMMDD"))
+        return QStringLiteral("yyyy-MM-dd");
+    if (format == QLatin1String("MMDDYYYY"))
+        return QStringLiteral("MM/dd/yyyy");
+    return QStringLiteral("dd.MM.yyyy");
+}
+
+int Systemsettings::convertDateFormatToInt(const QString& format)
+{
+    if (format == QLatin1String("DDMMYYYY"))
+        return 0;
+    if (format == QLatin1String("YYYYMMDD"))
+        return 1;
+    if (format == QLatin1String("MMDDYYYY"))
+        return 2;
+    return -1;
+}
+
+int Systemsettings::convertDateTimeSourceToInt(const QString& source)
+{
+    if (source == QLatin1String("GPS"))
+        return 0;
+    if (source == QLatin1String("MAN"))
+        return 1;
+    return -1;
+}
+
+QString Systemsettings::getLanguageName(int languageNum) const
+{
+    switch (languageNum) {
+    case 2: return QCoreApplication::translate("LanguageSelect", "German");
+    case 3: return QCoreApplication::translate("LanguageSelect", "French");
+    case 4: return QCoreApplication::translate("LanguageSelect", "Italian");
+    case 5: return QCoreApplication::translate("LanguageSelect", "Spanish");
+    case 6: return QCoreApplication::translate("LanguageSelect", "Chinese");
+    case 7: return QCoreApplication::translate("LanguageSelect", "Czech");
+    case 8: return QCoreApplication::translate("LanguageSelect", "Hungarian");
+    case 9: return QCoreApplication::translate("LanguageSelect", "Russian");
+    case 10: return QCoreApplication::translate("LanguageSelect", "Slovenian");
+    case 11: return QCoreApplication::translate("LanguageSelect", "Japanese");
+    case 12: return QCoreApplication::translate("LanguageSelect", "Polish");
+    case 13: return QCoreApplication::translate("LanguageSelect", "Portuguese");
+    case 14: return QCoreApplication::translate("LanguageSelect", "Romanian");
+    case 15: return QCoreApplication::translate("LanguageSelect", "Slovakian");
+    case 16: return QCoreApplication::translate("LanguageSelect", "Swedish");
+    case 17: return QCoreApplication::translate("LanguageSelect", "Suomi");
+    case 18: return QCoreApplication::translate("LanguageSelect", "Danish");
+    case 19: return QCoreApplication::translate("LanguageSelect", "Norwegian");
+    case 20: return QCoreApplication::translate("LanguageSelect", "Bulgarian");
+    case 21: return QCoreApplication::translate("LanguageSelect", "Croatian");
+    case 22: return QCoreApplication::translate("LanguageSelect", "Korean");
+    case 23: return QCoreApplication::translate("LanguageSelect", "Serbian");
+    case 24: return QCoreApplication::translate("LanguageSelect", "Turkish");
+    default: return QCoreApplication::translate("LanguageSelect", "English");
+    }
+}
+
+QString Systemsettings::getFavButTextFromNum(int favouriteNum)
+{
+    switch (favouriteNum) {
+    case 0: return tr("Screenshot");
+    case 1: return tr("Histogram");
+    case 2: return tr("LevelMeasurement");
+    case 3: return tr("LongtermMeasurement");
+    case 4: return tr("H2-Sensor");
+    case 5: return tr("Pipelocating");
+    default:
+        m_favouriteButton = 2;
+        return tr("LevelMeasurement");
+    }
+}
+
+int Systemsettings::getFavouriteButton(QString* text)
+{
+    const QString name = getFavButTextFromNum(m_favouriteButton);
+    if (text)
+        *text = name;
+    return m_favouriteButton;
+}
+
+QString Systemsettings::convertTimeToText(int seconds) const
+{
+    const unsigned int s = static_cast<unsigned int>(seconds);
+    if (s == 0)
+        return tr("never");
+    if (s < 60)
+        return QString::number(s) + QStringLiteral(" s");
+    if (s < 3600)
+        return QString::number(s / 60) + QStringLiteral(" min");
+    if (s < 86400)
+        return QString::number(s / 3600) + QStringLiteral(" h");
+    return QStringLiteral("---");
+}
+
+bool Systemsettings::isMuteKeySwitchmode() const
+{
+    return m_switchmode == QLatin1String("Switch");
+}
+
+void Systemsettings::on_butMenuBack_clicked()
+{
+    emit gotoWidget(0, -1, 0);
+}
+
+void Systemsettings::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return; // acted on at the release
+    QWidget::keyPressEvent(event);
+}
+
+void Systemsettings::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        on_butMenuBack_clicked();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}

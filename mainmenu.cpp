@@ -1,0 +1,805 @@
+#include "mainmenu.h"
+#include "ui_mainmenu.h"
+
+#include "Audio/audiocodecsetup.h"
+#include "Audio/audioworker.h"
+#include "Debug/debugmenu.h"
+#include "Hardware/batterystate.h"
+#include "Hardware/bluetooth.h"
+#include "Hardware/gpio.h"
+#include "Hardware/gps.h"
+#include "Hardware/platform.h"
+#include "Mainmenu/h2sensor.h"
+#include "Mainmenu/levelmeasurement.h"
+#include "Mainmenu/longtermmeasurement.h"
+#include "Mainmenu/management.h"
+#include "Mainmenu/pinpointing.h"
+#include "Mainmenu/pipelocating.h"
+#include "Mainmenu/pressuresensor.h"
+#include "Management/gpsmonitor.h"
+#include "Management/measmanagement.h"
+#include "Management/systemsettings.h"
+#include "Testmenu/testmenu.h"
+#include "Tools/favouritebutton.h"
+#include "Tools/popupinfo.h"
+#include "Tools/statusbar.h"
+#include "globals.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTime>
+#include <QTimer>
+
+MainMenu* MainMenu::m_instanceMainMenu = nullptr;
+
+namespace {
+const char* const kDataPartition = "/media/tk9400";
+const char* const kMixerState = "/var/lib/alsa/asound.state";
+const char* const kSystemInfoFile = "/media/tk9400/systemInfo.txt";
+const int kSystemMonitorIntervalMs = 60000;
+const int kPowerDownDelayMs = 3000;
+} // namespace
+
+MainMenu::MainMenu(QWidget* parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainMenu)
+{
+    qDebug() << "=== Start MainMenu ===";
+    ui->setupUi(this);
+    m_instanceMainMenu = this;
+
+    m_btSource = new Bluetooth();
+    m_btSink = new Bluetooth();
+    m_systemsettings = new Systemsettings(this);
+
+    m_micParameterGain = 15;
+    m_micParameterMute = 1;
+    m_micParameterButton = 1;
+
+    const QString dataPartition = Platform::devicePath(QString::fromLatin1(kDataPartition));
+    if (!QDir(dataPartition).exists())
+        QDir().mkpath(dataPartition);
+
+    qDebug() << "Filesystemcheck and mount";
+    Platform::runCommand(QStringLiteral("fsck -Mya /dev/mmcblk0p3"));
+    Platform::runCommand(QStringLiteral("mount /dev/mmcblk0p3 /media/tk9400"));
+
+    Gpio::init();
+    qDebug() << "=== INIT MICROPHONE ===";
+    m_btSink->initBluetooth(QStringLiteral("/dev/ttyO2"), m_systemsettings->getBtIdMicrophone());
+    m_btSink->setBtDacGain(15);
+    m_btSink->callBtDeviceA2DP(true);
+    m_micGainStep = 3;
+    connect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MainMenu::switchActiveMute, Qt::UniqueConnection);
+
+    qDebug() << "=== INIT HEADPHONE ===";
+    m_btSource->initBluetooth(QStringLiteral("/dev/ttyO3"), m_systemsettings->getBtIdHeadphone());
+    applyHeadphoneGainRule();
+    m_btSource->callBtDeviceA2DP(false);
+
+    restoreMixerState();
+
+    m_audioCodec = new AudioCodecSetup(nullptr);
+    Audioworker();
+    m_audioCodec->init();
+
+    setCurrentMicGainStep(3);
+    setCurrentHeadphoneVolumeStep(8);
+    if (m_systemsettings->isSUUseFilterForStartupEnabled()) {
+        setCurrentFilter(160, 1250, 1);
+        qDebug() << "Starting with Filter: 160 / 1250 / Bandpass";
+    } else {
+        setCurrentFilter(0, 4000, 0);
+    }
+
+    gpsModul = new Gps(nullptr);
+    gpsModul->initGps();
+    if (m_systemsettings->isSUUseGpsForStartupEnabled())
+        gpsModul->switchOnGpsModul();
+    else
+        gpsModul->switchOffGpsModul();
+
+    // No page but the settings store exists yet; the store is used right below.
+    m_mainMenuVisible = true;
+
+    loadStyleSheet();
+
+    resetMenuLevel();
+    connect(m_systemsettings, &Systemsettings::gotoWidget, this, &MainMenu::displayWidget);
+    ui->mainWidget->addWidget(m_systemsettings);
+    connect(m_systemsettings, &Systemsettings::changeLanguage, this, &MainMenu::changeLanguage);
+    changeLanguage(m_systemsettings->getSelectedLanguageNum());
+    setModeButtonTexts();
+
+    m_gpsMonitor = new GpsMonitor(this);
+    connect(m_gpsMonitor, &GpsMonitor::gotoWidget, this, &MainMenu::displayWidget);
+    ui->mainWidget->addWidget(m_gpsMonitor);
+
+    StatusbarData()->init();
+    ui->widgetStatusbar->init(ui->widgetStatusbar->width(), ui->widgetStatusbar->height());
+
+    ui->butTestMenu->setVisible(g_debugFeatures == 1);
+    ui->butDebugMenu->setVisible(g_debugFeatures == 1);
+
+    m_currentVisibleDlgNum = 2;
+
+    m_favouriteButton = new FavouriteButton(nullptr);
+    m_favouriteButton->init();
+
+    if (g_debugFeatures == 1) {
+        writeSystemInfo(QStringLiteral("System started."));
+        m_timerSystemMonitor = new QTimer(this);
+        connect(m_timerSystemMonitor, &QTimer::timeout, this, qOverload<>(&MainMenu::writeSystemInfo));
+        m_timerSystemMonitor->start(kSystemMonitorIntervalMs);
+    }
+
+    if (m_systemsettings->isSUUseFavouriteForStartupEnabled()) {
+        const int favourite = m_systemsettings->getFavouriteButton(nullptr);
+        if (favourite >= 1 && favourite <= 5) {
+            m_directlyBootedToFavouriteFunction = true;
+            m_favouriteButton->execFavouriteFunction();
+            m_directlyBootedToFavouriteFunction = false;
+        }
+    }
+}
+
+MainMenu::~MainMenu()
+{
+    // The status data outlives the window: its ticks must not reach the links deleted here.
+    StatusbarData()->stopTimers();
+
+    delete ui;
+    ui = nullptr;
+    delete m_pinpointing;
+    delete m_levelMeasurement;
+    delete m_longtermMeasurement;
+    delete m_h2sensor;
+    delete m_pipelocating;
+    delete m_pressureSensor;
+    delete m_management;
+    delete m_measManagement;
+    delete m_btSource;
+    delete m_btSink;
+    delete m_audioCodec;
+    delete gpsModul;
+    delete m_favouriteButton;
+    delete m_systemsettings;
+    delete m_gpsMonitor;
+    delete m_timerSystemMonitor;
+    QCoreApplication::removeTranslator(&translator);
+    if (m_instanceMainMenu == this)
+        m_instanceMainMenu = nullptr;
+}
+
+int MainMenu::setCurrentVisibleDlgNum(int a_dlgNum)
+{
+    m_currentVisibleDlgNum = a_dlgNum;
+    return 0;
+}
+
+bool MainMenu::isMuteKeySwitchmode() const
+{
+    return m_systemsettings && m_systemsettings->isMuteKeySwitchmode();
+}
+
+void MainMenu::setCurrentFilter(quint32 lowCutOffFreq, quint32 highCutOffFreq, int filterType)
+{
+    m_currentLowCutOffFreq = lowCutOffFreq;
+    m_currentHighCutOffFreq = highCutOffFreq;
+    m_currentFilterType = filterType;
+}
+
+void MainMenu::getCurrentFilter(quint32* lowCutOffFreq, quint32* highCutOffFreq, int* filterType) const
+{
+    if (lowCutOffFreq)
+        *lowCutOffFreq = m_currentLowCutOffFreq;
+    if (highCutOffFreq)
+        *highCutOffFreq = m_currentHighCutOffFreq;
+    if (filterType)
+        *filterType = m_currentFilterType;
+}
+
+int MainMenu::resetBootedToFavouriteFunction()
+{
+    m_directlyBootedToFavouriteFunction = false;
+    return 0;
+}
+
+void MainMenu::setModeButtonTexts()
+{
+    ui->butPinpointing->setText(tr("Histogram"));
+    ui->butH2Sensor->setText(tr("H2Sensor"));
+    ui->butLevelmeasurement->setText(tr("Level"));
+    ui->butManagement->setText(tr("Management"));
+    ui->butLongtermmeasurement->setText(tr("Longterm"));
+    ui->butPipelocating->setText(tr("Pipelocating"));
+}
+
+void MainMenu::init()
+{
+    setModeButtonTexts();
+    m_mainMenuVisible = true;
+    ui->butTestMenu->setVisible(g_debugFeatures == 1);
+    ui->butDebugMenu->setVisible(g_debugFeatures == 1);
+    Audioworker()->stopAudioRecording();
+    muteAudioPath(true, true);
+}
+
+void MainMenu::applyHeadphoneGainRule()
+{
+    if (m_systemsettings->isHearingProtectionEnabled())
+        m_btSource->setBtAdcGain(1);
+    else
+        m_btSource->setBtAdcGain(m_systemsettings->getHeadphoneVolumeOffset() + 5);
+}
+
+void MainMenu::restoreMixerState()
+{
+    QFile builtIn(QStringLiteral(":/Resources/Files/asound.state"));
+    if (!builtIn.open(QIODevice::ReadOnly))
+        return;
+    builtIn.close();
+    const QString target = Platform::devicePath(QString::fromLatin1(kMixerState));
+    qDebug() << "asound.state removed" << QFile::remove(target);
+    const bool copied = QFile::copy(builtIn.fileName(), target);
+    qDebug() << "asound.state copied" << copied;
+    if (copied) // a copy out of the resources is read-only; the next start removes it
+        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    Platform::runCommand(QStringLiteral("alsactl --file /var/lib/alsa/asound.state restore"));
+}
+
+void MainMenu::loadStyleSheet()
+{
+    QFile styleSheet(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
+    if (!styleSheet.open(QIODevice::ReadOnly))
+        return;
+    qApp->setStyleSheet(QString::fromLatin1(styleSheet.readAll()));
+}
+
+// ---- service menus -------------------------------------------------------------------
+
+void MainMenu::runTestMenu()
+{
+    TestMenu menu(this);
+    menu.exec();
+}
+
+void MainMenu::runDebugMenu()
+{
+    DebugMenu menu(this);
+    menu.exec();
+}
+
+void MainMenu::showWidget(int widget)
+{
+    if (widget == 100) {
+        Gpio::setValue(50, 0);
+        Gpio::setValue(65, 1);
+        runTestMenu();
+    } else if (widget == 101) {
+        runDebugMenu();
+    }
+}
+
+void MainMenu::on_butTestMenu_clicked()
+{
+    runTestMenu();
+}
+
+void MainMenu::on_butDebugMenu_clicked()
+{
+    runDebugMenu();
+}
+
+void MainMenu::displayDebugMenu()
+{
+    runDebugMenu();
+}
+
+// ---- keys ----------------------------------------------------------------------------
+
+void MainMenu::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void MainMenu::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F12) {
+        qDebug() << "Key: SwitchOff";
+        beforePowerDown();
+    } else if (event->key() == Qt::Key_F13) {
+        Gpio::setValue(50, 0);
+        Gpio::setValue(65, 1);
+        qDebug() << "Switching to Uart-Mode";
+        displayPopup(3);
+    } else {
+        QMainWindow::keyReleaseEvent(event);
+    }
+}
+
+// ---- language ------------------------------------------------------------------------
+
+QString MainMenu::languageFileName(int num)
+{
+    static const char* const files[] = {
+        "GB", "DE", "FR", "IT", "ES", "CN", "CZ", "HU", "RU", "SI", "JP", "PL",
+        "PT", "RO", "SK", "SE", "FI", "DK", "NO", "BG", "HR", "KR", "RS", "TR",
+    };
+    if (num < 1 || num > 24)
+        return QString();
+    return QString::fromLatin1(files[num - 1]) + QStringLiteral("_TK9400.qm");
+}
+
+void MainMenu::changeLanguage(int num)
+{
+    const QString file = languageFileName(num);
+    if (file.isEmpty()) {
+        if (!translator.load(QStringLiteral(":/Languages/GB_TK9400.qm")))
+            qWarning() << "Could not load the built-in English catalogue";
+    } else {
+        loadLanguageFile(file);
+    }
+    QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::installTranslator(&translator);
+    m_systemsettings->init();
+}
+
+void MainMenu::loadLanguageFile(const QString& a_filename)
+{
+    const QString onDataPartition = Platform::devicePath(QStringLiteral("/media/tk9400/") + a_filename);
+    QFile file(onDataPartition);
+    if (file.open(QIODevice::ReadOnly)) {
+        file.close();
+        if (translator.load(onDataPartition)) {
+            qDebug() << "Load language file from mass storage" << onDataPartition;
+            return;
+        }
+        qDebug() << "Language file on mass storage cannot be loaded, using the built-in one:" << onDataPartition;
+    }
+    const QString builtIn = QStringLiteral(":/Languages/") + a_filename;
+    if (!translator.load(builtIn))
+        qWarning() << "Could not load language file" << builtIn;
+    qDebug() << "Load language file from resource" << builtIn;
+}
+
+// ---- navigation ----------------------------------------------------------------------
+
+QWidget* MainMenu::currentPage() const
+{
+    return ui->mainWidget->currentWidget();
+}
+
+int MainMenu::getStoredWidget(int level) const
+{
+    return level >= 0 && level < 10 ? m_storedWidgetMenu[level] : -1;
+}
+
+template <typename Page> Page* MainMenu::measuringPage(Page*& page)
+{
+    if (!page) {
+        page = new Page(this);
+        ui->mainWidget->addWidget(page);
+        connect(page, &Page::exit, this, &MainMenu::displayMainMenu, Qt::UniqueConnection);
+        connect(page, &Page::gotoWidget, this, &MainMenu::displayWidget, Qt::UniqueConnection);
+    }
+    return page;
+}
+
+void MainMenu::createManagement()
+{
+    if (m_management)
+        return;
+    qDebug() << "m_management: not init";
+    m_management = new Management(this);
+    ui->mainWidget->addWidget(m_management);
+    connect(m_management, &Management::gotoWidget, this, &MainMenu::displayWidget, Qt::UniqueConnection);
+    qDebug() << "m_management:" << m_management;
+}
+
+void MainMenu::showPage(QWidget* page, int dir)
+{
+    ui->mainWidget->setCurrentWidget(page);
+    setMenuDirection(dir);
+}
+
+void MainMenu::displayWidget(int widget, int dir, int variant)
+{
+    m_widget = widget;
+    m_mainMenuVisible = false;
+
+    // The measuring pages report their favourite number themselves, some only once when
+    // they are built; setting it here keeps the number right for every later visit.
+    switch (widget) {
+    case 1: m_currentVisibleDlgNum = 2; break;
+    case 3: m_currentVisibleDlgNum = 1; break;
+    case 6: m_currentVisibleDlgNum = 4; break;
+    case 8: m_currentVisibleDlgNum = 5; break;
+    case 9: m_currentVisibleDlgNum = 3; break;
+    default: break;
+    }
+
+    auto leaveMuteKey = [this] {
+        disconnect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MainMenu::switchActiveMute);
+    };
+
+    switch (widget) {
+    case -1:
+        menuLevelUp();
+        return;
+    case 0:
+        resetMenuLevel();
+        init();
+        connect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MainMenu::switchActiveMute, Qt::UniqueConnection);
+        m_btSink->sendData(QStringLiteral("BT_TX B"));
+        return;
+    case 1: {
+        Levelmeasurement* page = measuringPage(m_levelMeasurement);
+        leaveMuteKey();
+        showPage(page, dir);
+        page->init(variant);
+        return;
+    }
+    case 3: {
+        Pinpointing* page = measuringPage(m_pinpointing);
+        leaveMuteKey();
+        showPage(page, dir);
+        page->init(variant);
+        return;
+    }
+    case 6: {
+        H2Sensor* page = measuringPage(m_h2sensor);
+        leaveMuteKey();
+        showPage(page, dir);
+        page->init(variant);
+        return;
+    }
+    case 8: {
+        Pipelocating* page = measuringPage(m_pipelocating);
+        leaveMuteKey();
+        showPage(page, dir);
+        page->init(variant);
+        return;
+    }
+    case 9: {
+        Longtermmeasurement* page = measuringPage(m_longtermMeasurement);
+        leaveMuteKey();
+        showPage(page, dir);
+        page->init(variant);
+        return;
+    }
+    case 11: {
+        qDebug() << "Pressuresensor: displayWidget" << m_pressureSensor;
+        PressureSensor* page = measuringPage(m_pressureSensor);
+        leaveMuteKey();
+        showPage(page, dir);
+        page->init(variant);
+        qDebug() << "Pressuresensor: displayWidget init";
+        return;
+    }
+    case 4:
+        createManagement();
+        showPage(m_management, dir);
+        m_management->init();
+        return;
+    case 5:
+        showPage(m_systemsettings, dir);
+        m_systemsettings->init();
+        return;
+    case 7:
+        if (!m_measManagement) {
+            m_measManagement = new MeasManagement(this);
+            ui->mainWidget->addWidget(m_measManagement);
+            connect(m_measManagement, &MeasManagement::exit, this, &MainMenu::displayMainMenu, Qt::UniqueConnection);
+            connect(m_measManagement, &MeasManagement::gotoWidget, this, &MainMenu::displayWidget, Qt::UniqueConnection);
+        }
+        showPage(m_measManagement, dir);
+        m_measManagement->init(0, false);
+        return;
+    case 10:
+        showPage(m_gpsMonitor, dir);
+        m_gpsMonitor->init();
+        return;
+    default:
+        resetMenuLevel();
+        return;
+    }
+}
+
+void MainMenu::displayMainMenu()
+{
+    displayWidget(0, 0, 0);
+    m_btSink->callBtDeviceA2DP(true);
+    m_btSource->callBtDeviceA2DP(false);
+    applyHeadphoneGainRule();
+}
+
+int MainMenu::displayFavouriteDialog(int a_widget)
+{
+    displayWidget(a_widget, -1, 0);
+    return 0;
+}
+
+void MainMenu::setMenuDirection(int dir)
+{
+    switch (dir) {
+    case -1:
+        break;
+    case 1:
+        menuLevelDown();
+        break;
+    case 2:
+        menuLevelUp();
+        break;
+    default:
+        menuLevelEqual();
+        break;
+    }
+}
+
+void MainMenu::menuLevelDown()
+{
+    m_currentMenuLevel = qMin(m_currentMenuLevel + 1, 9);
+    m_storedWidgetMenu[m_currentMenuLevel] = m_widget;
+}
+
+void MainMenu::menuLevelEqual()
+{
+    m_storedWidgetMenu[m_currentMenuLevel] = m_widget;
+}
+
+void MainMenu::menuLevelUp()
+{
+    m_currentMenuLevel = m_currentMenuLevel - 1;
+    if (m_currentMenuLevel < 1) {
+        resetMenuLevel();
+        return;
+    }
+    displayWidget(m_storedWidgetMenu[m_currentMenuLevel], -1, 0);
+}
+
+void MainMenu::resetMenuLevel()
+{
+    for (int& entry : m_storedWidgetMenu)
+        entry = 0;
+    m_currentMenuLevel = 0;
+    ui->mainWidget->setCurrentWidget(ui->mainPage);
+}
+
+void MainMenu::on_butLevelmeasurement_clicked()
+{
+    measuringPage(m_levelMeasurement);
+    displayWidget(1, 1, 0);
+}
+
+void MainMenu::on_butPinpointing_clicked()
+{
+    measuringPage(m_pinpointing);
+    displayWidget(3, 1, 0);
+}
+
+void MainMenu::on_butH2Sensor_clicked()
+{
+    measuringPage(m_h2sensor);
+    displayWidget(6, 1, 0);
+}
+
+void MainMenu::on_butPipelocating_clicked()
+{
+    measuringPage(m_pipelocating);
+    displayWidget(8, 1, 0);
+}
+
+void MainMenu::on_butLongtermmeasurement_clicked()
+{
+    measuringPage(m_longtermMeasurement);
+    displayWidget(9, 1, 0);
+}
+
+void MainMenu::on_butManagement_clicked()
+{
+    createManagement();
+    displayWidget(4, 1, 0);
+}
+
+// ---- listening path and microphone parameters ----------------------------------------
+
+void MainMenu::muteAudioPath(bool a_mute, bool a_sendToMic)
+{
+    if (a_mute) {
+        qDebug() << "Audiopath: MUTED";
+        if (a_sendToMic)
+            setMicParameterMute(1);
+        m_audioCodec->setMuting(true);
+        m_btSource->setBtAdcGain(0);
+        m_muted = true;
+        m_micParameterMute = 1;
+        Audioworker()->pauseAudioRecording(true);
+        Gpio::setValue(17, 0);
+    } else {
+        qDebug() << "Audiopath: NOT MUTED";
+        if (a_sendToMic)
+            setMicParameterMute(0);
+        m_audioCodec->setMuting(false);
+        m_btSource->setBtLastAdcGain();
+        m_muted = false;
+        m_micParameterMute = 0;
+        Audioworker()->pauseAudioRecording(false);
+        Gpio::setValue(17, 1);
+    }
+}
+
+void MainMenu::switchActiveMute(bool mute)
+{
+    if (!mute)
+        muteAudioPath(true, true);
+}
+
+void MainMenu::setMicGainStep(int step)
+{
+    static const int pgaGain[] = {900, 1800, 2250, 2900, 3500, 4100};
+    static const int sensorGain[] = {10, 13, 15, 17, 19, 21};
+    if (step < 1 || step > 6)
+        step = 3;
+    m_micGainStep = step;
+    if (StatusbarData()->sensorType() == 4) {
+        m_micPgaGain = pgaGain[step - 1] / 100.0f;
+        m_audioCodec->setMicPgaGain(pgaGain[step - 1]);
+    } else {
+        m_micPgaGain = 3.0f;
+        m_micGain = sensorGain[step - 1];
+        m_audioCodec->setMicPgaGain(300);
+        setMicParameterGain(m_micGain);
+    }
+}
+
+int MainMenu::setMicInitParameter(int a_gain, int a_mute, int a_button)
+{
+    m_micParameterGain = a_gain;
+    m_micParameterMute = a_mute;
+    m_micParameterButton = a_button;
+    const QString gainText = QStringLiteral("%1").arg(m_micParameterGain, 2, 16, QLatin1Char('0')).toLower();
+    const QString muteText = m_micParameterMute == 1 ? QStringLiteral("MUTE") : QStringLiteral("ACTIVE");
+    QString buttonText;
+    if (isMuteKeySwitchmode()) {
+        buttonText = QStringLiteral("SWITCH");
+        m_micParameterButton = 1;
+    } else {
+        buttonText = QStringLiteral("PUSHBUT");
+        m_micParameterButton = 0;
+    }
+    const QString command = QStringLiteral("BT_TX I ") + gainText + QLatin1Char(' ') + muteText + QLatin1Char(' ') + buttonText;
+    qDebug() << "MicInit" << command << "gain:" << m_micParameterGain;
+    m_btSink->sendData(command);
+    return 0;
+}
+
+int MainMenu::initQj5(int a_gain, int a_mute, int a_button)
+{
+    return setMicInitParameter(a_gain, a_mute, a_button);
+}
+
+int MainMenu::setMicParameterGain(int a_gain)
+{
+    m_micParameterGain = a_gain;
+    qDebug() << "setMicParameterGain" << m_micParameterGain << m_micParameterMute << m_micParameterButton;
+    return setMicInitParameter(m_micParameterGain, m_micParameterMute, m_micParameterButton);
+}
+
+int MainMenu::setMicParameterMute(int a_mute)
+{
+    m_micParameterMute = a_mute;
+    return setMicInitParameter(m_micParameterGain, m_micParameterMute, m_micParameterButton);
+}
+
+int MainMenu::setMicParameterButton(int a_button)
+{
+    m_micParameterButton = a_button;
+    return setMicInitParameter(m_micParameterGain, m_micParameterMute, m_micParameterButton);
+}
+
+void MainMenu::updateMicrophoneParameter()
+{
+    setMicInitParameter(m_micParameterGain, m_micParameterMute, m_micParameterButton);
+}
+
+void MainMenu::getMicInitParameter(int* a_gain, int* a_mute, int* a_button) const
+{
+    if (a_gain)
+        *a_gain = m_micParameterGain;
+    if (a_mute)
+        *a_mute = m_micParameterMute;
+    if (a_button)
+        *a_button = m_micParameterButton;
+}
+
+// ---- system log, power-down, pop-up --------------------------------------------------
+
+void MainMenu::writeSystemInfo()
+{
+    writeSystemInfo(QString());
+}
+
+void MainMenu::writeSystemInfo(const QString& infoText)
+{
+    BatteryState battery;
+    const int fuelPercent = battery.fuelPercent();
+    const float voltage = battery.voltage();
+    const float current = battery.current();
+    const bool charging = battery.isCharging();
+    Statusbardata* status = StatusbarData();
+    const bool headphone = status->stateHeadphone();
+    const bool microphone = status->stateMicrophone();
+    const int micBattery = status->batteryMicrophone();
+    const int micVoltage = status->batteryVoltageMic();
+
+    QFile file(Platform::devicePath(QString::fromLatin1(kSystemInfoFile)));
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
+        qDebug() << "Could not open file:" << file.fileName();
+        return;
+    }
+    QString line = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char(';');
+    line += QTime::currentTime().toString(Qt::TextDate) + QLatin1Char(';');
+    line += QString::number(fuelPercent) + QLatin1Char(';');
+    line += QString::number(voltage) + QLatin1Char(';');
+    line += QString::number(current) + QLatin1Char(';');
+    line += QLatin1String(charging ? "1;" : "0;");
+    QFile temp(Platform::devicePath(QStringLiteral("/sys/class/power_supply/bq27426-0/temp")));
+    if (temp.open(QIODevice::ReadOnly)) {
+        const QString text = QString::fromLatin1(temp.read(32)).toLower().trimmed();
+        line += QString::number(text.toDouble() / 10.0) + QLatin1Char(';');
+    }
+    line += QLatin1String(headphone ? "1;" : "0;");
+    line += QLatin1String(microphone ? "1;" : "0;");
+    line += QString::number(micVoltage) + QLatin1Char(';');
+    line += QString::number(micBattery) + QLatin1Char(';');
+    line += infoText + QLatin1Char('\n');
+    file.write(line.toLatin1());
+}
+
+void MainMenu::beforePowerDown()
+{
+    // Several sources ask for the power-down (on/off key, inactivity, flat battery);
+    // the device goes down once.
+    if (m_powerDownStarted) {
+        qDebug() << "beforePowerDown: already shutting down";
+        return;
+    }
+    m_powerDownStarted = true;
+    qDebug() << "beforePowerDown: Mute";
+    muteAudioPath(true, true);
+    qDebug() << "beforePowerDown: Disconnect btSink";
+    m_btSink->disconnectBtDevice();
+    qDebug() << "beforePowerDown: Disconnect btSource";
+    m_btSource->disconnectBtDevice();
+    qDebug() << "beforePowerDown: Finish";
+    QTimer::singleShot(kPowerDownDelayMs, this, &MainMenu::powerDown);
+}
+
+void MainMenu::powerDown()
+{
+    Platform::setWorkingDirectory(QStringLiteral("/home/root"));
+    qDebug() << "Good bye!";
+    Platform::runCommand(QStringLiteral("umount /media/tk9400"));
+    Platform::runCommand(QStringLiteral("poweroff"));
+}
+
+void MainMenu::displayPopup(int picture)
+{
+    PopupInfo popup(this);
+    popup.setPicture(picture);
+    if (popup.exec() == QDialog::Accepted)
+        qDebug() << "Popup closed" << picture;
+}

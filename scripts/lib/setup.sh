@@ -1,0 +1,87 @@
+# Shared by scripts/test, scripts/run and scripts/benchmark: installs the Debian 12
+# packages the build needs and configures and builds the tree.
+#
+# Source it from a bash script that runs with `set -euo pipefail`:
+#     source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh"
+# It changes to the repository root and defines:
+#     TK9400_REPO        absolute path of the repository
+#     TK9400_BUILD_DIR   build/ (build-asan/ when TK9400_SANITIZE=1), relative to the root
+#     tk9400_install_packages   installs what is missing (apt-get, as root or through sudo)
+#     tk9400_configure          cmake configure of TK9400_BUILD_DIR
+#     tk9400_build              builds everything with all cores
+#     tk9400_setup              the three above in order
+
+TK9400_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+cd "$TK9400_REPO"
+
+if [[ "${TK9400_SANITIZE:-0}" == 1 ]]; then
+    TK9400_BUILD_DIR=build-asan
+    TK9400_CMAKE_EXTRA=(-DTK9400_SANITIZE=ON)
+else
+    TK9400_BUILD_DIR=build
+    TK9400_CMAKE_EXTRA=()
+fi
+
+# Everything needed to build, test and run on the host. libqt5gui5 (pulled in by
+# qtbase5-dev) carries the xcb, offscreen and vnc platform plugins.
+TK9400_PACKAGES=(
+    cmake ninja-build g++
+    qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins libqt5serialport5-dev
+    qtpositioning5-dev qttools5-dev qttools5-dev-tools
+    libasound2-dev fonts-dejavu-core python3
+)
+
+tk9400_log() {
+    if [[ -t 2 ]]; then
+        printf '\033[1m==> %s\033[0m\n' "$*" >&2
+    else
+        printf '==> %s\n' "$*" >&2
+    fi
+}
+
+tk9400_install_packages() {
+    local missing=() pkg
+    for pkg in "${TK9400_PACKAGES[@]}"; do
+        if [[ "$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null)" != installed ]]; then
+            missing+=("$pkg")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+
+    local sudo=()
+    if ((EUID != 0)); then
+        if ! command -v sudo >/dev/null; then
+            echo "missing packages: ${missing[*]}" >&2
+            echo "install them as root: apt-get install ${missing[*]}" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    tk9400_log "installing ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+tk9400_configure() {
+    local cache="$TK9400_BUILD_DIR/CMakeCache.txt"
+    # A build directory made with another generator cannot be reused: start it afresh.
+    if [[ -f "$cache" ]] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$cache"; then
+        tk9400_log "$TK9400_BUILD_DIR was configured with another generator; configuring it afresh"
+        rm -rf "$cache" "$TK9400_BUILD_DIR/CMakeFiles"
+    fi
+    tk9400_log "configuring $TK9400_BUILD_DIR"
+    cmake -S . -B "$TK9400_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${TK9400_CMAKE_EXTRA[@]}"
+}
+
+tk9400_build() {
+    tk9400_log "building $TK9400_BUILD_DIR"
+    cmake --build "$TK9400_BUILD_DIR" -j "$(nproc)"
+}
+
+tk9400_setup() {
+    tk9400_install_packages
+    tk9400_configure
+    tk9400_build
+}

@@ -1,0 +1,82 @@
+#include "Hardware/platform.h"
+#include "testsupport.h"
+
+#include <QtTest>
+
+using TestSupport::DeviceRoot;
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+
+    void resolvesDevicePaths()
+    {
+        DeviceRoot device;
+        QVERIFY(Platform::isSimulated());
+        QCOMPARE(Platform::devicePath("/home/root/settings.ini"), device.root() + "/home/root/settings.ini");
+        QCOMPARE(Platform::devicePath("relative/file"), QString("relative/file"));
+        Platform::setRootDirectory(QString());
+        QVERIFY(!Platform::isSimulated());
+        QCOMPARE(Platform::devicePath("/dev/ttyO2"), QString("/dev/ttyO2"));
+        QCOMPARE(Platform::rootDirectory(), QString("/"));
+    }
+
+    void recordsCommandsInsteadOfRunning()
+    {
+        DeviceRoot device;
+        const QString marker = device.hostPath("/must-not-exist");
+        QCOMPARE(Platform::runCommand("touch " + marker), 0);
+        QVERIFY(Platform::startDetached("/usr/games/tetrix/tetrix"));
+        QVERIFY(!QFile::exists(marker));
+        QVERIFY(Platform::setWorkingDirectory("/home/root"));
+        Platform::runCommand("amixer sset \"PCM\" 80%");
+        QCOMPARE(device.commandLines(),
+                 QStringList({"/\ttouch " + marker, "/\t/usr/games/tetrix/tetrix", "/home/root\tamixer sset \"PCM\" 80%"}));
+        QCOMPARE(QDir::currentPath(), device.hostPath("/home/root"));
+    }
+
+    void answersWithCannedOutput()
+    {
+        DeviceRoot device;
+        QVERIFY(Platform::runCommandOutput("df -Th").contains("/media/tk9400"));
+        QCOMPARE(Platform::cannedOutputPath("parted -sm /dev/mmcblk0 print free"),
+                 device.hostPath("/command-output/parted_-sm__dev_mmcblk0_print_free"));
+        device.write("/command-output/parted_-sm__dev_mmcblk0_print_free", "BYT;\n");
+        QCOMPARE(Platform::runCommandOutput("parted -sm /dev/mmcblk0 print free"), QString("BYT;\n"));
+        QCOMPARE(Platform::runCommandOutput("no canned answer"), QString());
+        QCOMPARE(device.commands().size(), 3);
+    }
+
+    void powerCommandsEndTheProgram_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("poweroff") << "poweroff" << int(Platform::ExitPoweroff);
+        QTest::newRow("reboot") << "reboot" << int(Platform::ExitReboot);
+        QTest::newRow("other") << "umount /media/tk9400" << 0;
+    }
+    void powerCommandsEndTheProgram()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, exitCode);
+        DeviceRoot device;
+        int seen = 0;
+        Platform::setTerminateHandler([&seen](int code) { seen = code; });
+        Platform::runCommand(command);
+        QCOMPARE(seen, exitCode);
+        QCOMPARE(device.commands(), QStringList(command));
+    }
+
+    void runsCommandsOnTheDevice()
+    {
+        Platform::setRootDirectory(QString());
+        QCOMPARE(Platform::runCommandOutput("echo hello"), QString("hello\n"));
+        QCOMPARE(Platform::runCommand("exit 3"), 3);
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"

@@ -1,0 +1,232 @@
+#include "Management/systemsettings.h"
+#include "globals.h"
+#include "testsupport.h"
+
+#include <QtTest>
+
+using TestSupport::DeviceRoot;
+
+namespace {
+const char* const kFile = "/home/root/settings.ini";
+
+QStringList keysInFileOrder(const QByteArray& ini)
+{
+    QStringList keys;
+    QString group;
+    for (const QByteArray& raw : ini.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith('['))
+            group = line.mid(1, line.size() - 2);
+        else if (line.contains('='))
+            keys.append(group + '/' + line.section('=', 0, 0));
+    }
+    return keys;
+}
+} // namespace
+
+class TestSystemsettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+    void cleanup() { TestSupport::verifyExpectedMessagesSeen(); }
+
+    void firstStartWritesDefaults()
+    {
+        DeviceRoot device;
+        g_debugFeatures = 1;
+        Systemsettings settings;
+        QVERIFY(TestSupport::logged("File für Systemeinstellungen mit Defaultwerten erzeugen"));
+        const QByteArray ini = device.read(kFile);
+        const QStringList keys = keysInFileOrder(ini);
+        QCOMPARE(keys.size(), 42);
+        QCOMPARE(keys.first(), QString("Bluetooth/Headphone_Name"));
+        QCOMPARE(keys.at(4), QString("Debug/Debugfeatures"));
+        QCOMPARE(keys.at(5), QString("Local-Settings/Language"));
+        QCOMPARE(keys.at(12), QString("Systemsettings/Switchmode"));
+        QCOMPARE(keys.at(19), QString("Dialogconfiguration/LevelMeasurement_ShowFft"));
+        QCOMPARE(keys.last(), QString("Dialogconfiguration/Startup_UseGpsForStartup"));
+
+        QSettings file(device.hostPath(kFile), QSettings::IniFormat);
+        QCOMPARE(file.value("Debug/Debugfeatures").toInt(), 0);
+        QCOMPARE(file.value("Local-Settings/Language").toInt(), 1);
+        QCOMPARE(file.value("Local-Settings/Timezone").toString(), QString("Berlin (+1 h)"));
+        QCOMPARE(file.value("Local-Settings/TimezoneNum").toInt(), 13);
+        QCOMPARE(file.value("Local-Settings/TimezoneOffset").toInt(), 3600);
+        QCOMPARE(file.value("Systemsettings/FavouriteButton").toInt(), 2);
+        QCOMPARE(file.value("Systemsettings/Brightness").toInt(), 6);
+        QCOMPARE(file.value("Systemsettings/PowerOffTime").toInt(), 3600);
+        QCOMPARE(file.value("Systemsettings/DisplayOffTime").toInt(), 600);
+        QCOMPARE(file.value("Dialogconfiguration/Startup_UseGpsForStartup").toString(), QString("true"));
+
+        QCOMPARE(g_debugFeatures, 0);
+        QCOMPARE(settings.getSelectedLanguageNum(), 1);
+        QCOMPARE(settings.getDateTimeSource(), QString("GPS"));
+        QVERIFY(settings.isMuteKeySwitchmode());
+        QVERIFY(settings.isSUUseGpsForStartupEnabled());
+        QVERIFY(settings.isShowFftEnabled());
+        QVERIFY(!settings.isH2ShowGridEnabled());
+    }
+
+    void partialFileLeavesOtherValuesEmpty()
+    {
+        DeviceRoot device;
+        device.write(kFile, "[Local-Settings]\nLanguage=3\n");
+        Systemsettings settings;
+        QCOMPARE(settings.getSelectedLanguageNum(), 3);
+        QCOMPARE(settings.getPowerOffTime(), 0);
+        QCOMPARE(settings.getBrightness(), 0);
+        QCOMPARE(settings.getBtIdMicrophone(), QString());
+        QVERIFY(!settings.isSUUseGpsForStartupEnabled());
+        QVERIFY(!settings.isMuteKeySwitchmode());
+        QCOMPARE(settings.getDaylightSavingTimeOffet(), 0);
+        // ...but the backlight never goes dark for want of a brightness.
+        QCOMPARE(settings.getBacklightBrightness(), 6);
+        // The file is not rewritten by reading it.
+        QCOMPARE(device.read(kFile), QByteArray("[Local-Settings]\nLanguage=3\n"));
+    }
+
+    void daylightSavingOffset_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("summer") << 1 << 3600;
+        QTest::newRow("winter") << 0 << 0;
+        QTest::newRow("2") << 2 << 0;
+        QTest::newRow("-1") << -1 << 0;
+    }
+    void daylightSavingOffset()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, offset);
+        DeviceRoot device;
+        device.write(kFile, "[Local-Settings]\nDaylightSavingTime=" + QByteArray::number(stored) + "\n");
+        Systemsettings settings;
+        QCOMPARE(settings.getDaylightSavingTimeOffet(), offset);
+    }
+
+    void trimsOnReadAndStore()
+    {
+        DeviceRoot device;
+        device.write(kFile, "[Bluetooth]\nHeadphone_Name=\"  Phones  \"\nMicrophone_ID=\" 00:07:80:12:AB:cd \"\n"
+                            "[Systemsettings]\nSwitchmode=\" Switch\"\n");
+        Systemsettings settings;
+        QCOMPARE(settings.getBtNameHeadphone(), QString("Phones"));
+        QCOMPARE(settings.getBtIdMicrophone(), QString("00:07:80:12:AB:cd"));
+        QVERIFY(!settings.isMuteKeySwitchmode());
+        settings.storeSystemsettings();
+        settings.loadSystemsettings();
+        QVERIFY(settings.isMuteKeySwitchmode());
+    }
+
+    void malformedBtAddressIsNotUsed_data()
+    {
+        QTest::addColumn<QByteArray>("address");
+        QTest::newRow("command injection") << QByteArray("\"00:07:80:12:34:56 1101 RFCOMM\\nRESET\"");
+        QTest::newRow("too short") << QByteArray("00:07:80:12:34");
+        QTest::newRow("not hex") << QByteArray("00:07:80:12:34:zz");
+    }
+    void malformedBtAddressIsNotUsed()
+    {
+        QFETCH(QByteArray, address);
+        DeviceRoot device;
+        device.write(kFile, "[Bluetooth]\nHeadphone_ID=" + address + "\n");
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("malformed Bluetooth address"));
+        Systemsettings settings;
+        QCOMPARE(settings.getBtIdHeadphone(), QString());
+    }
+
+    void valuesSurviveStoreAndLoad()
+    {
+        DeviceRoot device;
+        Systemsettings settings;
+        device.write(kFile, "[Local-Settings]\nTimezone=\"\\x6771\\x4eac (+9 h)\"\n[Bluetooth]\nMicrophone_Name=\"a;b,c=d\\\"e\"\n");
+        settings.loadSystemsettings();
+        const QString zone = settings.getTimezoneName();
+        QCOMPARE(zone, QString::fromUtf8("東京 (+9 h)"));
+        settings.storeSystemsettings();
+        settings.loadSystemsettings();
+        QCOMPARE(settings.getTimezoneName(), zone);
+        QCOMPARE(settings.getBtNameMicrophone(), QString("a;b,c=d\"e"));
+        // A new file is renamed over the old one; nothing is left beside it.
+        QCOMPARE(QDir(device.hostPath("/home/root")).entryList({"settings*"}, QDir::Files | QDir::Hidden),
+                 QStringList({"settings.ini"}));
+    }
+
+    void convertTimeToText_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << 0 << "never";
+        QTest::newRow("59") << 59 << "59 s";
+        QTest::newRow("60") << 60 << "1 min";
+        QTest::newRow("3599") << 3599 << "59 min";
+        QTest::newRow("3600") << 3600 << "1 h";
+        QTest::newRow("86399") << 86399 << "23 h";
+        QTest::newRow("86400") << 86400 << "---";
+        QTest::newRow("-5") << -5 << "---";
+    }
+    void convertTimeToText()
+    {
+        QFETCH(int, seconds);
+        QFETCH(QString, text);
+        DeviceRoot device;
+        Systemsettings settings;
+        QCOMPARE(settings.convertTimeToText(seconds), text);
+    }
+
+    void favouriteButton()
+    {
+        DeviceRoot device;
+        Systemsettings settings;
+        QCOMPARE(settings.setFavouriteButton(6), -1);
+        QCOMPARE(settings.getFavouriteButton(nullptr), 2);
+        QCOMPARE(settings.setFavouriteButton(0), 0);
+        QCOMPARE(QSettings(device.hostPath(kFile), QSettings::IniFormat).value("Systemsettings/FavouriteButton").toInt(), 0);
+
+        device.write(kFile, "[Systemsettings]\nFavouriteButton=9\n");
+        settings.loadSystemsettings();
+        QString text;
+        QCOMPARE(settings.getFavouriteButton(&text), 2);
+        QCOMPARE(text, QString("LevelMeasurement"));
+        QCOMPARE(device.read(kFile), QByteArray("[Systemsettings]\nFavouriteButton=9\n"));
+    }
+
+    void formatsAndCodes()
+    {
+        DeviceRoot device;
+        Systemsettings settings;
+        QCOMPARE(settings.getFormatStringTime(), QString("hh:mm:ss"));
+        QCOMPARE(settings.getFormatStringDate(), QString("dd.MM.yyyy"));
+        device.write(kFile, "[Local-Settings]\nDateformat=YYYYMMDD\n");
+        settings.loadSystemsettings();
+        QCOMPARE(settings.getFormatStringDate(), QString("yyyy-MM-dd"));
+        device.write(kFile, "[Local-Settings]\nDateformat=mmddyyyy\n");
+        settings.loadSystemsettings();
+        QCOMPARE(settings.getFormatStringDate(), QString("dd.MM.yyyy"));
+        QCOMPARE(Systemsettings::convertDateFormatToInt("MMDDYYYY"), 2);
+        QCOMPARE(Systemsettings::convertDateFormatToInt(" DDMMYYYY"), -1);
+        QCOMPARE(Systemsettings::convertDateTimeSourceToInt("MAN"), 1);
+        QCOMPARE(Systemsettings::convertDateTimeSourceToInt("gps"), -1);
+        QCOMPARE(settings.getLanguageName(15), QString("Slovakian"));
+        QCOMPARE(settings.getLanguageName(25), QString("English"));
+    }
+
+    void clearingPeersStores()
+    {
+        DeviceRoot device;
+        device.write(kFile, "[Bluetooth]\nHeadphone_Name=Phones\nHeadphone_ID=00:07:80:00:00:01\n"
+                            "Microphone_Name=Unit\nMicrophone_ID=00:07:80:00:00:02\n");
+        Systemsettings settings;
+        settings.clearBtHeadphone();
+        QSettings file(device.hostPath(kFile), QSettings::IniFormat);
+        QCOMPARE(file.value("Bluetooth/Headphone_ID").toString(), QString());
+        QCOMPARE(file.value("Bluetooth/Microphone_ID").toString(), QString("00:07:80:00:00:02"));
+        settings.clearBtMicrophone();
+        QCOMPARE(settings.getBtNameMicrophone(), QString());
+    }
+};
+
+QTEST_MAIN(TestSystemsettings)
+#include "tst_systemsettings.moc"

@@ -1,0 +1,182 @@
+#include "testsupport.h"
+
+#include "Hardware/platform.h"
+#include "devicetree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QPair>
+#include <QtTest>
+
+namespace TestSupport {
+
+namespace {
+
+struct Expected
+{
+    QtMsgType type;
+    QRegularExpression pattern;
+};
+
+QtMessageHandler g_previous = nullptr;
+QList<Expected> g_expected;
+QStringList g_logged;
+
+const char* typeName(QtMsgType type)
+{
+    switch (type) {
+    case QtDebugMsg:
+        return "debug";
+    case QtInfoMsg:
+        return "info";
+    case QtWarningMsg:
+        return "warning";
+    case QtCriticalMsg:
+        return "critical";
+    case QtFatalMsg:
+        return "fatal";
+    }
+    return "?";
+}
+
+void strictHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    const bool ours = context.file != nullptr; // Qt's own release libraries carry no context
+    if (ours)
+        g_logged.append(QString::fromLatin1(typeName(type)) + QStringLiteral(": ") + text);
+    for (int i = 0; i < g_expected.size(); ++i) {
+        if (g_expected.at(i).type == type && g_expected.at(i).pattern.match(text).hasMatch()) {
+            g_expected.removeAt(i);
+            return;
+        }
+    }
+    const bool verbose = !qEnvironmentVariableIsEmpty("TK9400_TEST_VERBOSE");
+    if (type == QtDebugMsg || type == QtInfoMsg) {
+        if (verbose && g_previous)
+            g_previous(type, context, text);
+        return;
+    }
+    if (g_previous)
+        g_previous(type, context, text);
+    if (ours && (type == QtWarningMsg || type == QtCriticalMsg))
+        QTest::qFail(qPrintable(QStringLiteral("unexpected %1 from %2:%3: %4")
+                                    .arg(QString::fromLatin1(typeName(type)), QString::fromLatin1(context.file))
+                                    .arg(context.line)
+                                    .arg(text)),
+                     __FILE__, __LINE__);
+}
+
+} // namespace
+
+void installStrictMessageHandler()
+{
+    QtMessageHandler previous = qInstallMessageHandler(strictHandler);
+    if (previous != strictHandler)
+        g_previous = previous;
+}
+
+void expectMessage(QtMsgType type, const QRegularExpression& pattern)
+{
+    g_expected.append({type, pattern});
+}
+
+void expectMessage(QtMsgType type, const QString& exactText)
+{
+    expectMessage(type, QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(exactText) + QLatin1Char('$')));
+}
+
+void verifyExpectedMessagesSeen()
+{
+    QStringList missing;
+    for (const Expected& e : qAsConst(g_expected))
+        missing.append(e.pattern.pattern());
+    g_expected.clear();
+    if (!missing.isEmpty())
+        QTest::qFail(qPrintable(QStringLiteral("expected messages not seen: ") + missing.join(QStringLiteral(" | "))),
+                     __FILE__, __LINE__);
+}
+
+QStringList loggedMessages()
+{
+    return g_logged;
+}
+
+void clearLoggedMessages()
+{
+    g_logged.clear();
+}
+
+bool logged(const QString& fragment)
+{
+    for (const QString& line : qAsConst(g_logged)) {
+        if (line.contains(fragment))
+            return true;
+    }
+    return false;
+}
+
+DeviceRoot::DeviceRoot()
+{
+    QString error;
+    if (!m_dir.isValid() || !DeviceTree::create(m_dir.path(), &error))
+        qFatal("cannot create a device tree: %s", qPrintable(error));
+    Platform::setRootDirectory(m_dir.path());
+}
+
+DeviceRoot::~DeviceRoot()
+{
+    QDir::setCurrent(QDir::tempPath());
+    Platform::setRootDirectory(QString());
+    Platform::setTerminateHandler(nullptr);
+}
+
+QString DeviceRoot::root() const
+{
+    return m_dir.path();
+}
+
+QString DeviceRoot::hostPath(const QString& absolutePath) const
+{
+    return m_dir.path() + absolutePath;
+}
+
+QByteArray DeviceRoot::read(const QString& absolutePath) const
+{
+    return DeviceTree::readAttribute(m_dir.path(), absolutePath);
+}
+
+bool DeviceRoot::write(const QString& absolutePath, const QByteArray& value) const
+{
+    return DeviceTree::writeAttribute(m_dir.path(), absolutePath, value);
+}
+
+bool DeviceRoot::remove(const QString& absolutePath) const
+{
+    return QFile::remove(hostPath(absolutePath));
+}
+
+QStringList DeviceRoot::commandLines() const
+{
+    return QString::fromUtf8(read(QStringLiteral("/commands.log"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList DeviceRoot::commands() const
+{
+    QStringList result;
+    for (const QString& line : commandLines())
+        result.append(line.section(QLatin1Char('\t'), 1));
+    return result;
+}
+
+void DeviceRoot::journalWrites() const
+{
+    write(QStringLiteral("/sysfs-writes.log"), QByteArray());
+}
+
+QStringList DeviceRoot::writes() const
+{
+    return QString::fromLatin1(read(QStringLiteral("/sysfs-writes.log"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace TestSupport
