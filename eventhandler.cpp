@@ -1,11 +1,203 @@
 #include "eventhandler.h"
 
+#include "Hardware/driverhelper.h"
+#include "Tools/favouritebutton.h"
+#include "Tools/statusbar.h"
+#include "globals.h"
+#include "mainmenu.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QKeyEvent>
+
+namespace {
+
+QKeyEvent* newKey(QEvent::Type type, int key)
+{
+    return new QKeyEvent(type, key, Qt::NoModifier, QString(), false, 1);
+}
+
+void postKey(QObject* receiver, QEvent::Type type, int key)
+{
+    QCoreApplication::postEvent(receiver, newKey(type, key));
+}
+
+void sendKey(QObject* receiver, QEvent::Type type, int key)
+{
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), false, 1);
+    QCoreApplication::sendEvent(receiver, &event);
+}
+
+bool isFrontKey(int key)
+{
+    return key >= Qt::Key_F1 && key <= Qt::Key_F6;
+}
+
+} // namespace
+
 EventHandler::EventHandler(QObject* parent)
     : QObject(parent)
+    , m_favBut(nullptr)
 {
+}
+
+FavouriteButton* EventHandler::favouriteButton()
+{
+    if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu())
+        m_favBut = mainMenu->getFavouriteButtonInsance();
+    return m_favBut;
 }
 
 bool EventHandler::eventFilter(QObject* obj, QEvent* event)
 {
-    return QObject::eventFilter(obj, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return keyPress(obj, static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease:
+        return keyRelease(obj, static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return pointerEvent(event);
+    default:
+        return QObject::eventFilter(obj, event);
+    }
+}
+
+bool EventHandler::pointerEvent(QEvent* event)
+{
+    Statusbardata* status = StatusbarData();
+    const QEvent::Type type = event->type();
+    const bool begins = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::TouchBegin;
+    const bool ends = type == QEvent::MouseButtonRelease || type == QEvent::TouchEnd;
+
+    if (begins && status->isPowerSavingActive()) {
+        // A tap on a dark screen only wakes it; none of it reaches a button.
+        status->resetPowerSavingCnt();
+        m_swallowPointer = true;
+        return true;
+    }
+    if (m_swallowPointer) {
+        if (ends)
+            m_swallowPointer = false;
+        return true;
+    }
+    if (ends) {
+        const bool wasSaving = status->isPowerSavingActive();
+        status->resetPowerSavingCnt();
+        return wasSaving;
+    }
+    return false;
+}
+
+bool EventHandler::keyPress(QObject* obj, QKeyEvent* event)
+{
+    Statusbardata* status = StatusbarData();
+    if (status->isPowerSavingActive()) {
+        status->resetPowerSavingCnt();
+        return true;
+    }
+    status->resetPowerSavingCnt();
+    if (g_hardwareTestActive || !isFrontKey(event->key()))
+        return false;
+
+    const bool repeat = event->isAutoRepeat();
+    switch (event->key()) {
+    case Qt::Key_F1:
+        if (repeat) {
+            if (++m_cnt > kPowerDownRepeats) {
+                qDebug() << "Power down";
+                m_cnt = 0;
+                m_shutdown = true;
+                DriverHelper::writeFile("/sys/class/backlight/backlight/brightness", "0");
+            }
+        } else {
+            m_cnt = 0;
+            m_shutdown = false;
+        }
+        postKey(obj, QEvent::KeyPress, Qt::Key_F11);
+        return true;
+    case Qt::Key_F2:
+        if (!repeat) {
+            m_cntFavKey = 0;
+        } else if (++m_cntFavKey == kStoreFavouriteRepeats) {
+            qDebug() << "Neue Funktion speichern";
+            if (FavouriteButton* favourite = favouriteButton())
+                favourite->storeFavouriteFunction();
+        }
+        return true;
+    case Qt::Key_F3:
+        m_cntUpKey = repeat ? m_cntUpKey + 1 : 0;
+        postKey(obj, QEvent::KeyPress, Qt::Key_Up);
+        return true;
+    case Qt::Key_F4:
+        postKey(obj, QEvent::KeyPress, Qt::Key_Space);
+        return true;
+    case Qt::Key_F5:
+        m_cntDownKey = repeat ? m_cntDownKey + 1 : 0;
+        postKey(obj, QEvent::KeyPress, Qt::Key_Down);
+        return true;
+    case Qt::Key_F6:
+        qDebug() << "Key MUTE pressed";
+        if (repeat) {
+            ++m_muteKeyCnt;
+        } else {
+            m_muteKeyCnt = 0;
+            postKey(obj, QEvent::KeyPress, Qt::Key_F10);
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool EventHandler::keyRelease(QObject* obj, QKeyEvent* event)
+{
+    if (g_hardwareTestActive || !isFrontKey(event->key()))
+        return false;
+    MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
+
+    switch (event->key()) {
+    case Qt::Key_F1:
+        if (m_shutdown) {
+            qDebug() << "Send Event for shutdown";
+            if (mainMenu)
+                sendKey(mainMenu, QEvent::KeyRelease, Qt::Key_F12);
+        } else {
+            qDebug() << "Eventhandler IO-Key released";
+            sendKey(obj, QEvent::KeyRelease, Qt::Key_Escape);
+            if (mainMenu)
+                mainMenu->displayFavouriteDialog(0);
+        }
+        return true;
+    case Qt::Key_F2:
+        if (m_cntFavKey <= kStoreFavouriteRepeats - 1) {
+            if (FavouriteButton* favourite = favouriteButton())
+                favourite->execFavouriteFunction();
+        }
+        return true;
+    case Qt::Key_F3:
+    case Qt::Key_F5:
+        if (m_cntUpKey > kConsoleComboRepeats && m_cntDownKey > kConsoleComboRepeats) {
+            qDebug() << "m_cntUpKey" << m_cntUpKey << "m_cntDownKey" << m_cntDownKey;
+            if (mainMenu)
+                sendKey(mainMenu, QEvent::KeyRelease, Qt::Key_F13);
+        } else {
+            postKey(obj, QEvent::KeyRelease, event->key() == Qt::Key_F3 ? Qt::Key_Up : Qt::Key_Down);
+        }
+        return true;
+    case Qt::Key_F4:
+        postKey(obj, QEvent::KeyRelease, Qt::Key_Space);
+        return true;
+    case Qt::Key_F6:
+        qDebug() << "Key MUTE released";
+        postKey(obj, QEvent::KeyRelease, Qt::Key_F10);
+        return true;
+    default:
+        return false;
+    }
 }

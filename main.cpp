@@ -19,6 +19,7 @@ int main(int argc, char** argv)
 
     MainMenu mainMenu;
     mainMenu.show();
+    Startup::reportStartupTimeWhenShown();
     Startup::openServiceMenu(mainMenu, app.arguments());
 
     return app.exec();

@@ -734,6 +734,11 @@ void MainMenu::writeSystemInfo()
 
 void MainMenu::writeSystemInfo(const QString& infoText)
 {
+    // While the data partition is away (exported over USB) the log would land in the
+    // bare mount point and vanish under the next mount.
+    if (!Platform::isMounted(QString::fromLatin1(kDataPartition)))
+        return;
+
     BatteryState battery;
     const int fuelPercent = battery.fuelPercent();
     const float voltage = battery.voltage();
@@ -756,11 +761,15 @@ void MainMenu::writeSystemInfo(const QString& infoText)
     line += QString::number(voltage) + QLatin1Char(';');
     line += QString::number(current) + QLatin1Char(';');
     line += QLatin1String(charging ? "1;" : "0;");
+    // A missing gauge temperature leaves its field empty, so the columns never shift.
     QFile temp(Platform::devicePath(QStringLiteral("/sys/class/power_supply/bq27426-0/temp")));
     if (temp.open(QIODevice::ReadOnly)) {
-        const QString text = QString::fromLatin1(temp.read(32)).toLower().trimmed();
-        line += QString::number(text.toDouble() / 10.0) + QLatin1Char(';');
+        bool ok = false;
+        const double tenths = QString::fromLatin1(temp.read(32)).toLower().trimmed().toDouble(&ok);
+        if (ok)
+            line += QString::number(tenths / 10.0);
     }
+    line += QLatin1Char(';');
     line += QLatin1String(headphone ? "1;" : "0;");
     line += QLatin1String(microphone ? "1;" : "0;");
     line += QString::number(micVoltage) + QLatin1Char(';');

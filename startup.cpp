@@ -6,7 +6,13 @@
 #include <QApplication>
 #include <QDebug>
 #include <QFont>
+#include <QFile>
 #include <QFontDatabase>
+#include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+#include <unistd.h>
 
 void Startup::installLogFormat()
 {
@@ -43,4 +49,36 @@ void Startup::openServiceMenu(MainMenu& mainMenu, const QStringList& arguments)
         mainMenu.showWidget(100);
     else if (arguments.contains(QStringLiteral("debug")))
         mainMenu.showWidget(101);
+}
+
+namespace {
+
+// Milliseconds since this process was started by the kernel.
+qint64 msSinceProcessStart()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = stat.readAll();
+    // Field 22 is the start time in clock ticks since boot; the name in field 2 may hold blanks.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 20)
+        return -1;
+    const double startSeconds = fields.at(19).toDouble() / double(sysconf(_SC_CLK_TCK));
+    timespec now;
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return qint64((double(now.tv_sec) + now.tv_nsec / 1e9 - startSeconds) * 1000.0);
+}
+
+} // namespace
+
+void Startup::reportStartupTimeWhenShown()
+{
+    if (qEnvironmentVariableIsEmpty("TK9400_REPORT_STARTUP"))
+        return;
+    // Queued behind the first paint of the shown window.
+    QTimer::singleShot(0, [] {
+        std::fprintf(stderr, "startup: main page shown after %lld ms\n", static_cast<long long>(msSinceProcessStart()));
+        std::fflush(stderr);
+    });
 }

@@ -15,6 +15,10 @@ void setApplicationFont();
 // "test" opens the production test menu, otherwise "debug" the debug menu.
 void openServiceMenu(MainMenu& mainMenu, const QStringList& arguments);
 
+// With TK9400_REPORT_STARTUP set, prints once the main page has been painted how long
+// after the process start that was (for the start-up benchmark).
+void reportStartupTimeWhenShown();
+
 } // namespace Startup
 
 #endif // STARTUP_H

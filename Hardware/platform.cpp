@@ -16,6 +16,7 @@ struct PlatformState
     bool rootKnown = false;
     QString root; // empty: the real board
     QString workingDirectory = QStringLiteral("/");
+    QStringList simulatedMounts;
     Platform::TerminateHandler terminate;
 };
 
@@ -58,6 +59,45 @@ void Platform::setRootDirectory(const QString& root)
     PlatformState& s = state();
     s.root = root.isEmpty() ? QString() : QDir(root).absolutePath();
     s.workingDirectory = QStringLiteral("/");
+    s.simulatedMounts.clear();
+}
+
+namespace {
+QString withoutTrailingSlash(QString path)
+{
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
+}
+} // namespace
+
+void Platform::trackMounts(const QString& command)
+{
+    const QStringList words = command.simplified().split(QLatin1Char(' '));
+    PlatformState& s = state();
+    if (words.size() == 3 && words.at(0) == QLatin1String("mount")) {
+        const QString point = withoutTrailingSlash(words.at(2));
+        if (!s.simulatedMounts.contains(point))
+            s.simulatedMounts.append(point);
+    } else if (words.size() == 2 && words.at(0) == QLatin1String("umount")) {
+        s.simulatedMounts.removeAll(withoutTrailingSlash(words.at(1)));
+    }
+}
+
+bool Platform::isMounted(const QString& mountPoint)
+{
+    const QString point = withoutTrailingSlash(mountPoint);
+    if (isSimulated())
+        return state().simulatedMounts.contains(point);
+    QFile mounts(QStringLiteral("/proc/mounts"));
+    if (!mounts.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : mounts.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() > 1 && QString::fromLocal8Bit(fields.at(1)) == point)
+            return true;
+    }
+    return false;
 }
 
 QString Platform::devicePath(const QString& absolutePath)
@@ -131,6 +171,7 @@ int Platform::runCommand(const QString& command)
 {
     if (isSimulated()) {
         recordCommand(command);
+        trackMounts(command);
         terminateIfPowerCommand(command);
         return 0;
     }

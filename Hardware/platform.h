@@ -34,6 +34,10 @@ public:
     // Starts the command without waiting.
     static bool startDetached(const QString& command);
 
+    // Whether a file system is mounted at the mount point: from /proc/mounts on the
+    // device; on a simulated device from the mount and umount commands run so far.
+    static bool isMounted(const QString& mountPoint);
+
     // The working directory as the device sees it.
     static bool setWorkingDirectory(const QString& absolutePath);
     static QString workingDirectory();
@@ -52,6 +56,7 @@ public:
 private:
     static void recordCommand(const QString& command);
     static void terminateIfPowerCommand(const QString& command);
+    static void trackMounts(const QString& command);
 };
 
 #endif // PLATFORM_H

@@ -161,6 +161,26 @@
             <source>Management</source>
             <translation type="unfinished">Management</translation>
         </message>
+        <message>
+            <source>Measurements</source>
+            <translation type="unfinished">Measurements</translation>
+        </message>
+        <message>
+            <source>QJ-5</source>
+            <translation type="unfinished">QJ-5</translation>
+        </message>
+        <message>
+            <source>Update</source>
+            <translation type="unfinished">Update</translation>
+        </message>
+        <message>
+            <source>GPS</source>
+            <translation type="unfinished">GPS</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation type="unfinished">Settings</translation>
+        </message>
     </context>
     <context>
         <name>MeasManagement</name>
@@ -227,6 +247,84 @@
         <message>
             <source>never</source>
             <translation type="unfinished">never</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageDialog</name>
+        <message>
+            <source>Yes</source>
+            <translation type="unfinished">Yes</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation type="unfinished">No</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>VirtualKeyboard</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation type="unfinished">Close</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation type="unfinished">Delete</translation>
+        </message>
+        <message>
+            <source>Enter</source>
+            <translation type="unfinished">Enter</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation type="unfinished">Space</translation>
+        </message>
+        <message>
+            <source>Shift</source>
+            <translation type="unfinished">Shift</translation>
+        </message>
+    </context>
+    <context>
+        <name>Configuration</name>
+        <message>
+            <source>MicrophoneConfiguration</source>
+            <translation type="unfinished">Microphone configuration</translation>
+        </message>
+    </context>
+    <context>
+        <name>Statusbardata</name>
+        <message>
+            <source>Warning</source>
+            <translation type="unfinished">Warning</translation>
+        </message>
+        <message>
+            <source>TheBatteryIsVeryLowPleaseRecharge</source>
+            <translation type="unfinished">The battery is very low. Please recharge.</translation>
+        </message>
+        <message>
+            <source>TheSensorCouldNotBeDetected</source>
+            <translation type="unfinished">The sensor could not be detected.</translation>
+        </message>
+        <message>
+            <source>BatteryVoltageOfQJ5ToLow</source>
+            <translation type="unfinished">Battery voltage of QJ-5 is very low.
+Please recharge.</translation>
+        </message>
+        <message>
+            <source>ProblemWithSensorTypeDetection</source>
+            <translation type="unfinished">Type of sensor could not be detected.
+Please fix sensor or clean contacts.</translation>
         </message>
     </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
+        <name>Configuration</name>
+        <message>
+            <source>MicrophoneConfiguration</source>
+            <translation>Microphone configuration</translation>
+        </message>
+    </context>
+    <context>
         <name>GpsMonitor</name>
         <message>
             <source>GPS</source>
@@ -158,8 +165,24 @@
     <context>
         <name>Management</name>
         <message>
-            <source>Management</source>
-            <translation>Management</translation>
+            <source>Measurements</source>
+            <translation>Measurements</translation>
+        </message>
+        <message>
+            <source>QJ-5</source>
+            <translation>QJ-5</translation>
+        </message>
+        <message>
+            <source>Update</source>
+            <translation>Update</translation>
+        </message>
+        <message>
+            <source>GPS</source>
+            <translation>GPS</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Settings</translation>
         </message>
     </context>
     <context>
@@ -167,6 +190,25 @@
         <message>
             <source>Measurements</source>
             <translation>Measurements</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageDialog</name>
+        <message>
+            <source>Yes</source>
+            <translation>Yes</translation>
+        </message>
+        <message>
+            <source>No</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
         </message>
     </context>
     <context>
@@ -188,6 +230,31 @@
         <message>
             <source>Pressure</source>
             <translation>Pressure</translation>
+        </message>
+    </context>
+    <context>
+        <name>Statusbardata</name>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>TheBatteryIsVeryLowPleaseRecharge</source>
+            <translation>The battery is very low. Please recharge.</translation>
+        </message>
+        <message>
+            <source>TheSensorCouldNotBeDetected</source>
+            <translation>The sensor could not be detected.</translation>
+        </message>
+        <message>
+            <source>BatteryVoltageOfQJ5ToLow</source>
+            <translation>Battery voltage of QJ-5 is very low.
+Please recharge.</translation>
+        </message>
+        <message>
+            <source>ProblemWithSensorTypeDetection</source>
+            <translation>Type of sensor could not be detected.
+Please fix sensor or clean contacts.</translation>
         </message>
     </context>
     <context>

@@ -1,17 +1,41 @@
 #include "Tools/favouritebutton.h"
 
+#include "Hardware/platform.h"
 #include "Management/systemsettings.h"
 #include "mainmenu.h"
 
+#include <QApplication>
 #include <QDebug>
+#include <QDir>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace {
+const char* const kScreenshotDir = "/media/tk9400/screenshots/";
+
+bool isMeasuringPage(int widget)
+{
+    return widget == 1 || widget == 3 || widget == 6 || widget == 8 || widget == 9 || widget == 11;
+}
+} // namespace
 
 FavouriteButton::FavouriteButton(QWidget* parent)
     : QWidget(parent)
+    , m_timer(new QTimer(this))
 {
+}
+
+FavouriteButton::~FavouriteButton()
+{
+    m_timer->stop();
 }
 
 void FavouriteButton::init()
 {
+    m_currPinState = false;
     m_butFavNum = MainMenu::getInstanceMainMenu()->getInstanceSystemsettings()->getFavouriteButton(&m_butFavText);
     qDebug() << "FavouriteButton initialized";
 }
@@ -26,43 +50,85 @@ int FavouriteButton::storeFavouriteFunction()
     return 0;
 }
 
+int FavouriteButton::widgetForFavourite(int favouriteNum)
+{
+    switch (favouriteNum) {
+    case 1: return 3;
+    case 2: return 1;
+    case 3: return 9;
+    case 4: return 6;
+    case 5: return 8;
+    default: return -1;
+    }
+}
+
 int FavouriteButton::execFavouriteFunction()
 {
     MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
     m_butFavNum = mainMenu->getInstanceSystemsettings()->getFavouriteButton(&m_butFavText);
-    switch (m_butFavNum) {
-    case 0:
-        qDebug() << "Generate Screenshot";
+    static const char* const messages[] = {
+        "Generate Screenshot", "Open Dialog Pinpointing", "Open Dialog Levelmeasurement",
+        "Open Dialog Longterm-Measurement", "Open Dialog H2-Sensor", "Open Dialog Pipelocating",
+    };
+    if (m_butFavNum < 0 || m_butFavNum > 5)
+        return 0;
+    qDebug() << messages[m_butFavNum];
+    if (m_butFavNum == 0) {
         generateScreenshot();
-        break;
-    case 1:
-        qDebug() << "Open Dialog Pinpointing";
-        mainMenu->displayFavouriteDialog(3);
-        break;
-    case 2:
-        qDebug() << "Open Dialog Levelmeasurement";
-        mainMenu->displayFavouriteDialog(1);
-        break;
-    case 3:
-        qDebug() << "Open Dialog Longterm-Measurement";
-        mainMenu->displayFavouriteDialog(9);
-        break;
-    case 4:
-        qDebug() << "Open Dialog H2-Sensor";
-        mainMenu->displayFavouriteDialog(6);
-        break;
-    case 5:
-        qDebug() << "Open Dialog Pipelocating";
-        mainMenu->displayFavouriteDialog(8);
-        break;
-    default:
-        break;
+        return 0;
     }
+    const int widget = widgetForFavourite(m_butFavNum);
+    // A measuring page that is left takes its leaving steps first (timers, the unit's
+    // mute key), as when the on/off key leaves it.
+    QWidget* page = mainMenu->currentPage();
+    if (!mainMenu->isMainMenuVisible() && isMeasuringPage(mainMenu->getCurrentWidget())
+        && mainMenu->getCurrentWidget() != widget && page) {
+        QKeyEvent escape(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier, QString(), false, 1);
+        QCoreApplication::sendEvent(page, &escape);
+    }
+    mainMenu->displayFavouriteDialog(widget);
     return 0;
+}
+
+int FavouriteButton::nextScreenshotNumber(const QString& directory) const
+{
+    // Numbering goes on after the highest picture already there, so a restart never
+    // overwrites earlier screenshots.
+    static const QRegularExpression name(QStringLiteral("^pic_(\\d+)\\.png$"));
+    int next = m_screenshotCnt;
+    const QStringList files = QDir(directory).entryList({QStringLiteral("pic_*.png")}, QDir::Files);
+    for (const QString& file : files) {
+        const QRegularExpressionMatch match = name.match(file);
+        if (match.hasMatch())
+            next = qMax(next, match.captured(1).toInt() + 1);
+    }
+    return next;
 }
 
 int FavouriteButton::generateScreenshot()
 {
-    // Screenshots are not taken in this build.
+    QWidget* window = QApplication::activeWindow();
+    if (!window)
+        window = MainMenu::getInstanceMainMenu();
+    // Always a full screen: a smaller window (a pop-up) sits at its place on black.
+    QPixmap picture(480, 272);
+    picture.fill(Qt::black);
+    if (window) {
+        QPainter painter(&picture);
+        const QPoint at = window->isWindow() && window != MainMenu::getInstanceMainMenu() ? window->pos() : QPoint();
+        painter.drawPixmap(at, window->grab(QRect(0, 0, 480, 272)));
+    }
+
+    const QString directory = Platform::devicePath(QString::fromLatin1(kScreenshotDir));
+    QDir().mkpath(directory);
+    m_screenshotCnt = nextScreenshotNumber(directory);
+    const QString file = directory + QStringLiteral("pic_%1.png").arg(m_screenshotCnt, 3, 10, QLatin1Char('0'));
+    const bool saved = picture.save(file);
+    if (saved) {
+        ++m_screenshotCnt;
+        m_lastScreenshot = file;
+    }
+    MainMenu::getInstanceMainMenu()->displayPopup(2);
+    qDebug() << "Screenshot finished" << saved << file;
     return 0;
 }

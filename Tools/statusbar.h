@@ -3,23 +3,36 @@
 
 #include <QImage>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
+class AudioCodecSetup;
 class BatteryState;
+class Bluetooth;
+class Gps;
+class MessageDialog;
+class QPainter;
 class QTimer;
 
-// Run-time status of the device for the status line and the screens.
-// Placeholder: holds the states with their start values; the 2 s and 30 s ticks,
-// the sensor-unit queries and the inactivity counters are not running yet.
+// Run-time status of the device for the status line and the screens: batteries,
+// links, GPS, mute state and the attached sensor; the inactivity counters that switch
+// the backlight off and power the device down; the sensor unit's alerts.
 class Statusbardata : public QObject
 {
     Q_OBJECT
 public:
+    static const int kTickMs = 2000;
+    static const int kRareTickMs = 30000;
+    static const int kAlertBlockMs = 10000;
+    static const int kNeverSeconds = 259200; // "never" counts as 72 hours
+    static const int kLowBatteryWarningSeconds = 120;
+
     explicit Statusbardata(QObject* parent = nullptr);
+    ~Statusbardata() override;
 
     void init();
-    // Stops every timer of the status data; called when the application quits.
+    // Stops both ticks; the main window calls it when it goes and when the application quits.
     void stopTimers();
 
     bool stateGps();
@@ -37,8 +50,38 @@ public:
     bool isPowerSavingActive() const { return m_powerSavingActive; }
     void resetPowerSavingCnt();
 
+    // For the service pages and tests.
+    int powerOffCount() const { return m_powerOffCnt; }
+    int backlightOffCount() const { return m_backlightOffCnt; }
+    bool isLowBatteryWarningArmed() const { return m_displayAccuWarningPopup; }
+    bool isTicking() const;
+
+public slots:
+    void analyseAlert(QString code);
+    void btReceivedSensortype(QString code);
+    void btReceivedBattery(QString millivolts);
+    void btReceivedHeadphoneBatteryState(int percent);
+    void btConnected();
+    void update();
+    void rareUpdate();
+    void enableDisplayMsgDlg();
+    void switchOffDbgLed();
+
 private:
-    BatteryState* m_batteryState = nullptr;
+    void loadInactivityCounters();
+    void writeBacklight(int value);
+    void sendToSensorUnit(const QString& line);
+    bool isBatteryLow() const;
+    void showLowBatteryWarning();
+
+    QPointer<Bluetooth> m_btSource;
+    QPointer<Bluetooth> m_btSink;
+    QPointer<AudioCodecSetup> m_audioCodec;
+    QPointer<Gps> m_gpsModul;
+    QTimer* m_timer;
+    QTimer* m_longTimer;
+    BatteryState* m_batteryState;
+    MessageDialog* m_messageDialog = nullptr;
     bool m_stateGps = false;
     bool m_stateHeadphone = false;
     bool m_stateMicrophone = false;
@@ -46,26 +89,39 @@ private:
     int m_batteryHL = 0;
     bool m_batteryHLCharging = false;
     int m_batteryHeadphone = 0;
-    int m_batteryMicrophone = -1;
+    int m_batteryMicrophone = 0;
     int m_batteryVoltageMic = 0;
+    float m_voltage = 0.0f;
     int m_sensorType = 0;
+    QString m_swVersion;
     int m_micSensorConnected = 0;
+    bool m_messageVisible = false;
+    bool m_displayAccuWarningPopup = false;
+    int m_powerOffCnt = 3600;
+    int m_backlightOffCnt = 600;
     bool m_powerSavingActive = false;
+    bool m_initConnectHeadphone = true;
+    int m_cntNextBatteryUpdate = 0;
 };
 
 // The single status data object, built on the first call.
 Statusbardata* StatusbarData();
 
-// The thin status line of the main page and the measuring screens.
-// Placeholder: shows the clock and the device battery, redrawn once a second.
+// The thin status line of the main page and the measuring screens: drawn into an
+// image once a second, painted from that image on demand.
 class Statusbar : public QWidget
 {
     Q_OBJECT
 public:
+    static const int kRedrawMs = 1000;
+
     explicit Statusbar(QWidget* parent = nullptr);
 
     void init(int width, int height);
     QRect getRect() const { return QRect(0, 0, width(), height()); }
+    const QImage& getImage() const { return image; }
+
+    static void drawAccu(QPainter* painter, const QRect& rect, int percent);
 
 public slots:
     void updateTime();
@@ -77,9 +133,22 @@ private:
     void drawStatusbar();
 
     QTimer* m_updateTime;
+    QPointer<Bluetooth> m_btSource;
+    QPointer<Bluetooth> m_btSink;
+    QPointer<Gps> m_gpsModul;
+    QPointer<AudioCodecSetup> m_audioCodec;
     QImage image;
-    QString m_time;
+    bool m_btLinkHpActive = false;
+    bool m_btLinkMicActive = false;
+    bool m_micSensorConnected = false;
+    int m_sensorType = 0;
+    bool m_stateGps = false;
+    bool m_mute = true;
     int m_batteryHL = 0;
+    bool m_batteryHLCharging = false;
+    int m_batteryHeadphone = 0;
+    int m_batteryMicrophone = -1;
+    QString m_time;
 };
 
 #endif // STATUSBAR_H

@@ -3,7 +3,10 @@
 #include "Hardware/platform.h"
 #include "devicetree.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QTimer>
+#include <QWidget>
 #include <QFile>
 #include <QList>
 #include <QPair>
@@ -114,6 +117,27 @@ bool logged(const QString& fragment)
             return true;
     }
     return false;
+}
+
+ModalCloser::ModalCloser(std::function<void(QWidget*)> inspect)
+    : m_timer(new QTimer)
+    , m_inspect(std::move(inspect))
+{
+    QObject::connect(m_timer, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        m_seen.append(QString::fromLatin1(modal->metaObject()->className()));
+        if (m_inspect)
+            m_inspect(modal);
+        modal->close();
+    });
+    m_timer->start(0);
+}
+
+ModalCloser::~ModalCloser()
+{
+    delete m_timer;
 }
 
 DeviceRoot::DeviceRoot()

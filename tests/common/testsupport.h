@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
+
+class QTimer;
+class QWidget;
 
 // Helpers shared by the tests.
 namespace TestSupport {
@@ -21,6 +25,21 @@ void verifyExpectedMessagesSeen();
 QStringList loggedMessages();
 void clearLoggedMessages();
 bool logged(const QString& fragment);
+
+// While it lives, every modal dialog that opens is closed at once (rejected) and its
+// class name recorded; `inspect` may look at the dialog first.
+class ModalCloser
+{
+public:
+    explicit ModalCloser(std::function<void(QWidget*)> inspect = nullptr);
+    ~ModalCloser();
+    QStringList seen() const { return m_seen; }
+
+private:
+    QTimer* m_timer;
+    QStringList m_seen;
+    std::function<void(QWidget*)> m_inspect;
+};
 
 // A fresh simulated device tree; the platform layer points at it while the object lives.
 class DeviceRoot

@@ -1,0 +1,29 @@
+#ifndef ICONBUTTON_H
+#define ICONBUTTON_H
+
+#include <QColor>
+#include <QPushButton>
+#include <QString>
+
+// A push button whose text is painted to the right of the icon area of its style sheet.
+class IconButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    explicit IconButton(QWidget* parent = nullptr);
+
+    void setText(const QString& text);
+    QString text() const;
+
+    static const int kTextLeft = 52;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_text;
+    QColor m_color;
+    QColor m_backgroundcolor;
+};
+
+#endif // ICONBUTTON_H

@@ -1,0 +1,117 @@
+#include "Management/systemsettings.h"
+#include "Tools/favouritebutton.h"
+#include "mainmenu.h"
+#include "testsupport.h"
+
+#include <QImage>
+#include <QtTest>
+
+using TestSupport::DeviceRoot;
+using TestSupport::ModalCloser;
+
+namespace {
+// Records that a page was given its leaving steps.
+int g_escapes = 0;
+class EscapeCounter : public QObject
+{
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
+            ++g_escapes;
+        return false;
+    }
+};
+} // namespace
+
+class TestFavouriteButton : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+    void init() { TestSupport::clearLoggedMessages(); }
+
+    void opensTheFavourite_data()
+    {
+        QTest::addColumn<int>("favourite");
+        QTest::addColumn<QByteArray>("page");
+        QTest::newRow("pinpointing") << 1 << QByteArray("Pinpointing");
+        QTest::newRow("level") << 2 << QByteArray("Levelmeasurement");
+        QTest::newRow("long-term") << 3 << QByteArray("Longtermmeasurement");
+        QTest::newRow("H2") << 4 << QByteArray("H2Sensor");
+        QTest::newRow("pipe locating") << 5 << QByteArray("Pipelocating");
+    }
+    void opensTheFavourite()
+    {
+        QFETCH(int, favourite);
+        QFETCH(QByteArray, page);
+        DeviceRoot device;
+        MainMenu menu;
+        menu.getInstanceSystemsettings()->setFavouriteButton(favourite);
+        menu.getFavouriteButtonInsance()->execFavouriteFunction();
+        QCOMPARE(QByteArray(menu.currentPage()->metaObject()->className()), page);
+        QCOMPARE(menu.getCurrentMenuLevel(), 0);
+    }
+
+    void leavingPageTakesItsLeavingSteps()
+    {
+        DeviceRoot device;
+        MainMenu menu;
+        menu.displayWidget(1, 1, 0);
+        EscapeCounter counter;
+        menu.currentPage()->installEventFilter(&counter);
+        g_escapes = 0;
+        // The favourite is the page already shown: nothing to leave.
+        menu.getFavouriteButtonInsance()->execFavouriteFunction();
+        QCOMPARE(g_escapes, 0);
+        menu.getInstanceSystemsettings()->setFavouriteButton(4);
+        menu.getFavouriteButtonInsance()->execFavouriteFunction();
+        QCOMPARE(g_escapes, 1);
+        QCOMPARE(menu.currentPage()->metaObject()->className(), "H2Sensor");
+    }
+
+    void storesThePageLastShown()
+    {
+        DeviceRoot device;
+        MainMenu menu;
+        ModalCloser closer;
+        menu.getFavouriteButtonInsance()->storeFavouriteFunction();
+        QCOMPARE(menu.getInstanceSystemsettings()->getFavouriteButton(nullptr), 2); // right after start
+        menu.displayWidget(8, 1, 0);
+        menu.displayWidget(0, 0, 0);
+        menu.getFavouriteButtonInsance()->storeFavouriteFunction();
+        QCOMPARE(menu.getInstanceSystemsettings()->getFavouriteButton(nullptr), 5);
+        QCOMPARE(closer.seen(), QStringList({"PopupInfo", "PopupInfo"}));
+        QVERIFY(TestSupport::logged("New Favourite-Button fuction stored"));
+    }
+
+    void screenshots()
+    {
+        DeviceRoot device;
+        MainMenu menu;
+        menu.show();
+        ModalCloser closer;
+        menu.getInstanceSystemsettings()->setFavouriteButton(0);
+        FavouriteButton* favourite = menu.getFavouriteButtonInsance();
+        favourite->execFavouriteFunction();
+        const QString first = device.hostPath("/media/tk9400/screenshots/pic_000.png");
+        QCOMPARE(favourite->lastScreenshotFile(), first);
+        QImage picture(first);
+        QCOMPARE(picture.size(), QSize(480, 272));
+        QCOMPARE(closer.seen(), QStringList("PopupInfo"));
+
+        // After a restart the numbering goes on after the highest picture there.
+        device.write("/media/tk9400/screenshots/pic_041.png", "x");
+        FavouriteButton restarted;
+        restarted.generateScreenshot();
+        QCOMPARE(restarted.lastScreenshotFile(), device.hostPath("/media/tk9400/screenshots/pic_042.png"));
+        QVERIFY(QFile::exists(first));
+        device.write("/media/tk9400/screenshots/pic_999.png", "x");
+        restarted.generateScreenshot();
+        QCOMPARE(restarted.lastScreenshotFile(), device.hostPath("/media/tk9400/screenshots/pic_1000.png"));
+    }
+};
+
+QTEST_MAIN(TestFavouriteButton)
+#include "tst_favouritebutton.moc"
