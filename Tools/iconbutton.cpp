@@ -1,5 +1,7 @@
 #include "Tools/iconbutton.h"
 
+#include "Tools/buttonstate.h"
+
 #include <QKeySequence>
 #include <QPainter>
 
@@ -30,22 +32,9 @@ void IconButton::paintEvent(QPaintEvent* event)
 {
     QPushButton::paintEvent(event);
 
-    // The later state wins; the background colour is kept in step although the visible
-    // background is the style sheet's.
-    m_color = Qt::white;
-    m_backgroundcolor = Qt::gray;
-    if (hasFocus()) {
-        m_color = Qt::white;
-        m_backgroundcolor = Qt::black;
-    }
-    if (underMouse()) {
-        m_color = Qt::white;
-        m_backgroundcolor = QColor(60, 60, 60);
-    }
-    if (isDown()) {
-        m_color = Qt::black;
-        m_backgroundcolor = QColor(190, 190, 190);
-    }
+    const ButtonColours colours = buttonColours(this);
+    m_color = colours.text;
+    m_backgroundcolor = colours.background;
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

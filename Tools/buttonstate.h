@@ -1,0 +1,28 @@
+#ifndef BUTTONSTATE_H
+#define BUTTONSTATE_H
+
+#include <QColor>
+#include <QPushButton>
+
+// Text and background colour of a painted button in its current state. The later
+// state wins (pressed over hovered over focused); the background colour is kept in
+// step although the visible background is the style sheet's.
+struct ButtonColours
+{
+    QColor text;
+    QColor background;
+};
+
+inline ButtonColours buttonColours(const QPushButton* button)
+{
+    ButtonColours c{Qt::white, Qt::gray};
+    if (button->hasFocus())
+        c = {Qt::white, Qt::black};
+    if (button->underMouse())
+        c = {Qt::white, QColor(60, 60, 60)};
+    if (button->isDown())
+        c = {Qt::black, QColor(190, 190, 190)};
+    return c;
+}
+
+#endif // BUTTONSTATE_H
