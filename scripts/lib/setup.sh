@@ -2,17 +2,20 @@
 # packages the build needs and configures and builds the tree.
 #
 # Source it from a bash script that runs with `set -euo pipefail`:
-#     source "$(dirname "${BASH_SOURCE[0]}")/lib/setup.sh"
+#     source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/lib/setup.sh"
 # It changes to the repository root and defines:
 #     TK9400_REPO        absolute path of the repository
 #     TK9400_BUILD_DIR   build/ (build-asan/ when TK9400_SANITIZE=1), relative to the root
 #     tk9400_install_packages   installs what is missing (apt-get, as root or through sudo)
 #     tk9400_configure          cmake configure of TK9400_BUILD_DIR
 #     tk9400_build              builds everything with all cores
-#     tk9400_setup              the three above in order
+#     tk9400_sanitizer_env      sanitizer options for the programs the build made
+#     tk9400_setup              all of the above in order
+#     tk9400_port_in_use PORT   true when something accepts connections on 127.0.0.1:PORT
+#     tk9400_stop_process PID   ends a process the calling script started
 
 TK9400_REPO="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-cd "$TK9400_REPO"
+cd "$TK9400_REPO" || exit 1
 
 if [[ "${TK9400_SANITIZE:-0}" == 1 ]]; then
     TK9400_BUILD_DIR=build-asan
@@ -23,13 +26,20 @@ else
 fi
 
 # Everything needed to build, test and run on the host. libqt5gui5 (pulled in by
-# qtbase5-dev) carries the xcb, offscreen and vnc platform plugins.
+# qtbase5-dev) carries the xcb, offscreen and vnc platform plugins; the media player
+# plays WAV files through GStreamer's WAV reader (plugins-good) and ALSA output.
 TK9400_PACKAGES=(
     cmake ninja-build g++
     qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins libqt5serialport5-dev
     qtpositioning5-dev qttools5-dev qttools5-dev-tools
     libasound2-dev fonts-dejavu-core python3
+    gstreamer1.0-alsa gstreamer1.0-plugins-good
 )
+
+# The PC has no sound card: the ALSA devices of everything started from here (the
+# program, its tests) come from the project's own configuration, which plays into and
+# records from files. Never installed into the system.
+export ALSA_CONFIG_PATH="$TK9400_REPO/scripts/alsa/asound-host.conf"
 
 tk9400_log() {
     if [[ -t 2 ]]; then
@@ -80,8 +90,38 @@ tk9400_build() {
     cmake --build "$TK9400_BUILD_DIR" -j "$(nproc)"
 }
 
+# In a sanitizer build: undefined behaviour ends the program like a memory error does,
+# and the objects Qt's platform plugins create at start and never free are not
+# reported as leaks (their stacks need the slow unwinder to be recognised).
+tk9400_sanitizer_env() {
+    [[ "${TK9400_SANITIZE:-0}" == 1 ]] || return 0
+    local suppressions="$TK9400_REPO/$TK9400_BUILD_DIR/lsan.supp"
+    printf '%s\n' '# Written by scripts/lib/setup.sh: leaks of Qt itself.' \
+        'leak:QGuiApplicationPrivate::createPlatformIntegration' >"$suppressions"
+    export ASAN_OPTIONS="fast_unwind_on_malloc=0:detect_stack_use_after_return=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+    export LSAN_OPTIONS="suppressions=$suppressions:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+    export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
+}
+
 tk9400_setup() {
     tk9400_install_packages
     tk9400_configure
     tk9400_build
+    tk9400_sanitizer_env
+}
+
+tk9400_port_in_use() {
+    (: <>"/dev/tcp/127.0.0.1/$1") 2>/dev/null
+}
+
+# TERM, then KILL when the process has not gone after 5 s.
+tk9400_stop_process() {
+    local pid=$1 i
+    kill "$pid" 2>/dev/null || return 0
+    for ((i = 0; i < 50; i++)); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
 }
