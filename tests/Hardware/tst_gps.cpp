@@ -1,0 +1,645 @@
+#include "Hardware/gps.h"
+#include "Hardware/nmeapositioninfosourceraw.h"
+#include "Management/systemsettings.h"
+#include "gpssim.h"
+#include "mainmenu.h"
+#include "testsupport.h"
+
+#include <QSerialPort>
+#include <QSettings>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+using TestSupport::DeviceRoot;
+
+namespace {
+
+const QByteArray kSwitchOn = QByteArray::fromHex("b56206040400000009001776");
+const QByteArray kSwitchOff = QByteArray::fromHex("b56206040400000008001674");
+
+QByteArray nmea(const QByteArray& body)
+{
+    return GpsNmea::sentence(body);
+}
+
+QByteArray withBadChecksum(const QByteArray& sentence)
+{
+    return sentence.left(sentence.size() - 2) + (sentence.endsWith("00") ? "01" : "00");
+}
+
+QString dataFile(const char* name)
+{
+    return qEnvironmentVariable("TK9400_SOURCE_DIR") + QStringLiteral("/tests/data/nmea/") + QLatin1String(name);
+}
+
+// The cycles of a recording, each a list of sentences.
+QList<QList<QByteArray>> recording(const char* name)
+{
+    GpsSimulator reader;
+    QList<QList<QByteArray>> cycles;
+    if (!reader.loadReplay(dataFile(name)))
+        return cycles;
+    QList<QByteArray> cycle = reader.nextCycle();
+    while (cycles.isEmpty() || cycle != cycles.first()) {
+        cycles.append(cycle);
+        cycle = reader.nextCycle();
+    }
+    return cycles;
+}
+
+QList<QByteArray> fields(const QByteArray& sentence)
+{
+    return sentence.left(sentence.indexOf('*')).split(',');
+}
+
+// A receiver at the end of the instrument's serial line, and the instrument's Gps: on its
+// own, or the one a main window makes with the given settings (which the clock needs).
+struct Rig
+{
+    DeviceRoot device;
+    GpsSimulator sim;
+    std::unique_ptr<MainMenu> menu;
+    std::unique_ptr<Gps> ownGps;
+    Gps* gps = nullptr;
+    NmeaPositionInfoSourceRaw* source = nullptr;
+    int barriers = 0;
+
+    bool start()
+    {
+        if (!sim.open(device.hostPath("/dev/ttyO1")))
+            return false;
+        ownGps.reset(new Gps);
+        ownGps->initGps();
+        gps = ownGps.get();
+        return takeOverUpdates();
+    }
+
+    // The tests run the update step themselves, so the library's 1200 ms timer must not
+    // run it in between with whatever cycle has arrived by then.
+    bool takeOverUpdates()
+    {
+        source = gps ? gps->findChild<NmeaPositionInfoSourceRaw*>() : nullptr;
+        if (!source)
+            return false;
+        source->stopUpdates();
+        return true;
+    }
+
+    bool startWithMainWindow(const QVariantMap& settings)
+    {
+        if (!sim.open(device.hostPath("/dev/ttyO1")))
+            return false;
+        {
+            Systemsettings defaults;
+        }
+        QSettings file(device.hostPath("/home/root/settings.ini"), QSettings::IniFormat);
+        for (auto it = settings.begin(); it != settings.end(); ++it)
+            file.setValue(it.key(), it.value());
+        file.sync();
+        menu.reset(new MainMenu);
+        gps = menu->getGpsInstance();
+        return takeOverUpdates();
+    }
+
+    // Sends the sentences and waits until the instrument has read them all.
+    bool send(const QList<QByteArray>& sentences)
+    {
+        QByteArray bytes;
+        for (const QByteArray& sentence : sentences)
+            bytes += sentence + "\r\n";
+        const QByteArray vtg = nmea("GPVTG," + QByteArray::number(++barriers) + ".00,T,,M,0.000,N,0.000,K,A");
+        sim.writeRaw(bytes + vtg + "\r\n");
+        return QTest::qWaitFor([&] { return source->getNmeaVtgString() == QString::fromLatin1(vtg); }, 5000);
+    }
+
+    // Sends the sentences and runs the update step as a position signal would. The
+    // library hands a fix on only after the sentences of its second have stopped coming
+    // for a moment, so a cycle with a fix is waited for until it has arrived.
+    bool deliver(const QList<QByteArray>& sentences)
+    {
+        const QGeoPositionInfo before = source->lastKnownPosition(false);
+        if (!send(sentences))
+            return false;
+        if (carriesFix(sentences))
+            (void)QTest::qWaitFor([&] { return source->lastKnownPosition(false) != before; }, 300);
+        gps->updatePosition();
+        return true;
+    }
+
+    static bool carriesFix(const QList<QByteArray>& sentences)
+    {
+        for (const QByteArray& sentence : sentences) {
+            const QList<QByteArray> f = fields(sentence);
+            if ((f.at(0).endsWith("RMC") && f.value(2) == "A") || (f.at(0).endsWith("GGA") && f.value(6).toInt() > 0))
+                return true;
+        }
+        return false;
+    }
+
+    QList<QByteArray> generated(const QDateTime& utc, int satellites = 9, double hdop = 0.9)
+    {
+        GpsSimulator::Route route = sim.route();
+        route.start = utc;
+        route.gpsSatellites = satellites;
+        route.hdop = hdop;
+        sim.setRoute(route);
+        return sim.nextCycle();
+    }
+
+    QStringList clockCommands() const
+    {
+        QStringList result;
+        for (const QString& command : device.commands()) {
+            if (command.startsWith("date ") || command.startsWith("hwclock"))
+                result.append(command);
+        }
+        return result;
+    }
+};
+
+struct Figures
+{
+    double latitude, longitude;
+    int inView, used;
+    qreal pdop, hdop, vdop, speed, course, height;
+    int table[4][Gps::kMaxSatellites];
+
+    explicit Figures(const Gps& gps)
+        : latitude(gps.getLatitude())
+        , longitude(gps.getLongitude())
+        , inView(gps.getNumSatellitesInView())
+        , used(gps.getNumSatellitesUsed())
+        , pdop(gps.getGpsInfoPdop())
+        , hdop(gps.getGpsInfoHdop())
+        , vdop(gps.getGpsInfoVdop())
+        , speed(gps.getGpsSpeedOverGround())
+        , course(gps.getGpsCourseOverGround())
+        , height(gps.getGpsHeightOverSea())
+    {
+        for (int i = 0; i < Gps::kMaxSatellites; ++i) {
+            table[0][i] = gps.getGsvSatelliteId(i);
+            table[1][i] = gps.getGsvElevation(i);
+            table[2][i] = gps.getGsvAzimuth(i);
+            table[3][i] = gps.getGsvSnr(i);
+        }
+    }
+};
+
+} // namespace
+
+class TestGps : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+    void init() { TestSupport::clearLoggedMessages(); }
+    void cleanup() { TestSupport::verifyExpectedMessagesSeen(); }
+
+    void switchingSendsUbxWithThePowerLine()
+    {
+        Rig rig;
+        QVERIFY(rig.start());
+        QVERIFY(TestSupport::logged("Uart 1: true"));
+        QStringList powerAtMessage;
+        connect(&rig.sim, &GpsSimulator::ubxReceived, this, [&] {
+            powerAtMessage.append(QString::fromLatin1(rig.device.read("/sys/class/gpio/gpio16/value")));
+        });
+
+        rig.gps->switchOnGpsModul();
+        QTRY_COMPARE(rig.sim.received(), kSwitchOn);
+        QCOMPARE(powerAtMessage, QStringList({"1"}));
+        QVERIFY(rig.sim.isNavigating());
+        QVERIFY(TestSupport::logged("GNSS switched on: 23=0x17 118=0x76"));
+        QVERIFY(rig.deliver(recording("walk.nmea").first()));
+        QVERIFY(rig.gps->isGpsDataValid());
+
+        rig.sim.clearReceived();
+        rig.gps->switchOffGpsModul();
+        QTRY_COMPARE(rig.sim.received(), kSwitchOff);
+        QCOMPARE(powerAtMessage, QStringList({"1", "0"}));
+        QVERIFY(!rig.sim.isNavigating());
+        QVERIFY(TestSupport::logged("GNSS switched off: 22=0x16 116=0x74"));
+        QVERIFY(!rig.gps->isGpsDataValid());
+        QCOMPARE(rig.gps->getLatitude(), 0.0);
+        QCOMPARE(rig.gps->getLongitude(), 0.0);
+        QVERIFY(!rig.gps->getDateTime().isValid());
+
+        // While off, positions that still arrive are ignored.
+        QVERIFY(rig.deliver(recording("walk.nmea").at(1)));
+        QVERIFY(!rig.gps->isGpsDataValid());
+        QCOMPARE(rig.gps->getLatitude(), 0.0);
+    }
+
+    void withoutThePortNothingBreaks()
+    {
+        DeviceRoot device;
+        Gps gps;
+        gps.initGps();
+        QVERIFY(TestSupport::logged("Uart 1: false"));
+        gps.switchOnGpsModul();
+        QCOMPARE(device.read("/sys/class/gpio/gpio16/value"), QByteArray("1"));
+        gps.updatePosition();
+        // No fix yet: the missing coordinate reads as 0, not as NaN.
+        QCOMPARE(gps.getLatitude(), 0.0);
+        QCOMPARE(gps.getLongitude(), 0.0);
+        QVERIFY(!gps.isGpsDataValid());
+        QVERIFY(!gps.getDateTime().isValid());
+        QCOMPARE(gps.getRmcUtcTime(), QString("NO GPS"));
+        QCOMPARE(gps.getGpsQuality(), 0);
+        gps.switchOffGpsModul();
+        QCOMPARE(device.read("/sys/class/gpio/gpio16/value"), QByteArray("0"));
+    }
+
+    void babbleWithoutLineEndsIsDropped()
+    {
+        Rig rig;
+        QVERIFY(rig.start());
+        auto* port = rig.gps->findChild<QSerialPort*>();
+        QVERIFY(port);
+        qint64 held = 0;
+        connect(port, &QIODevice::readyRead, this, [&] { held = qMax(held, port->bytesAvailable()); });
+        // In chunks the line can take, read as they come: 40 kB without a line end.
+        for (int i = 0; i < 400; ++i) {
+            rig.sim.writeRaw(QByteArray(100, char('0' + i % 10)));
+            QCoreApplication::processEvents();
+        }
+        rig.sim.writeRaw("\r\n");
+        QVERIFY(rig.deliver(recording("walk.nmea").first()));
+        QVERIFY2(held < 12000, QByteArray::number(held));
+        QVERIFY(rig.gps->isGpsDataValid());
+        QCOMPARE(rig.gps->getNumSatellitesInView(), 11);
+    }
+
+    void walkCycleGivesPositionAndFigures()
+    {
+        Rig rig;
+        QVERIFY(rig.start());
+        const QList<QByteArray> cycle = recording("walk.nmea").first();
+        QVERIFY(rig.deliver(cycle));
+
+        QVERIFY(rig.gps->isGpsDataValid());
+        QVERIFY(rig.gps->getGpsInfo().isValid());
+        QVERIFY(std::fabs(rig.gps->getLatitude() - (48 + 8.22924 / 60)) < 1e-7);
+        QVERIFY(std::fabs(rig.gps->getLongitude() - (11 + 34.56744 / 60)) < 1e-7);
+        QCOMPARE(rig.gps->getDateTime(), QDateTime(QDate(2024, 6, 15), QTime(10, 0), Qt::UTC));
+        QCOMPARE(rig.gps->getNumSatellitesUsed(), 11);
+        QCOMPARE(rig.gps->getGpsInfoPdop(), qreal(1.44));
+        QCOMPARE(rig.gps->getGpsInfoHdop(), qreal(0.9));
+        QCOMPARE(rig.gps->getGpsInfoVdop(), qreal(1.17));
+        QCOMPARE(rig.gps->getGpsSpeedOverGround(), qreal(2.721));
+        QCOMPARE(rig.gps->getGpsCourseOverGround(), qreal(90.0));
+        QCOMPARE(rig.gps->getGpsHeightOverSea(), qreal(519.0));
+        QCOMPARE(rig.gps->getRmcUtcTime(), QString("10:00:00"));
+        QCOMPARE(rig.gps->getGpsQuality(), 100);
+
+        // Three GSV messages of 4, 4 and 3 satellites fill the table in order.
+        QCOMPARE(rig.gps->getNumSatellitesInView(), 11);
+        int index = 0;
+        for (const QByteArray& sentence : cycle) {
+            if (!sentence.startsWith("$GPGSV"))
+                continue;
+            const QList<QByteArray> f = fields(sentence);
+            for (int k = 4; k + 3 < f.size(); k += 4, ++index) {
+                QCOMPARE(rig.gps->getGsvSatelliteId(index), f.at(k).toInt());
+                QCOMPARE(rig.gps->getGsvElevation(index), f.at(k + 1).toInt());
+                QCOMPARE(rig.gps->getGsvAzimuth(index), f.at(k + 2).toInt());
+                QCOMPARE(rig.gps->getGsvSnr(index), f.at(k + 3).toInt());
+            }
+        }
+        QCOMPARE(index, 11);
+        for (int i = 11; i < Gps::kMaxSatellites; ++i)
+            QCOMPARE(rig.gps->getGsvSatelliteId(i), 0);
+        QCOMPARE(rig.gps->getGsvSatelliteId(-1), 0);
+        QCOMPARE(rig.gps->getGsvSnr(Gps::kMaxSatellites), 0);
+
+        // Fewer satellites next time: nothing of the earlier cycle stays in the table.
+        QVERIFY(rig.deliver(rig.generated(QDateTime(QDate(2024, 6, 15), QTime(10, 0, 5), Qt::UTC), 5)));
+        QCOMPARE(rig.gps->getNumSatellitesInView(), 5);
+        QVERIFY(rig.gps->getGsvSatelliteId(4) != 0);
+        for (int i = 5; i < Gps::kMaxSatellites; ++i) {
+            QCOMPARE(rig.gps->getGsvSatelliteId(i), 0);
+            QCOMPARE(rig.gps->getGsvSnr(i), 0);
+        }
+    }
+
+    // GPS and GLONASS share the five entries: the GLONASS messages, sent last, are read.
+    void glonassCycleOverwritesGps()
+    {
+        Rig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.deliver(recording("glonass.nmea").first()));
+        QCOMPARE(rig.gps->getNumSatellitesInView(), 6);
+        QCOMPARE(rig.gps->getNumSatellitesUsed(), 12);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(rig.gps->getGsvSatelliteId(i), 65 + i);
+        QCOMPARE(rig.gps->getGsvSatelliteId(6), 0);
+    }
+
+    void rmcTimeText_data()
+    {
+        QTest::addColumn<QByteArray>("rmc");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("hhmmss.ss") << nmea("GPRMC,083559.25,V,,,,,,,150624,,,N") << "08:35:59";
+        QTest::newRow("hhmmss") << nmea("GNRMC,235959,V,,,,,,,150624,,,N") << "23:59:59";
+        QTest::newRow("no time yet") << nmea("GPRMC,,V,,,,,,,,,,N") << "NO GPS";
+        QTest::newRow("no RMC") << QByteArray() << "NO GPS";
+        QTest::newRow("other talker") << nmea("GLRMC,083559.25,V,,,,,,,150624,,,N") << "NO GPS";
+        QTest::newRow("too few digits") << nmea("GPRMC,0835.00,V,,,,,,,150624,,,N") << "...";
+        QTest::newRow("too many digits") << nmea("GPRMC,0835591.00,V,,,,,,,150624,,,N") << "...";
+        QTest::newRow("hour 25") << nmea("GPRMC,253559.00,V,,,,,,,150624,,,N") << "...";
+        QTest::newRow("leap second") << nmea("GPRMC,235960.00,V,,,,,,,311216,,,N") << "23:59:60";
+    }
+
+    void rmcTimeText()
+    {
+        QFETCH(QByteArray, rmc);
+        QFETCH(QString, text);
+        Rig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.send(rmc.isEmpty() ? QList<QByteArray>() : QList<QByteArray>{rmc}));
+        QCOMPARE(rig.gps->getRmcUtcTime(), text);
+    }
+
+    void qualityFigure_data()
+    {
+        QTest::addColumn<bool>("fix");
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<double>("hdop");
+        QTest::addColumn<int>("inView");
+        QTest::addColumn<int>("quality");
+        const QTime noon(12, 0);
+        QTest::newRow("no time") << false << QTime() << 0.0 << 0 << 0;
+        QTest::newRow("time, no fix, 02:59") << false << QTime(2, 59, 59) << 0.0 << 0 << 1;
+        QTest::newRow("time, no fix, 03:00") << false << QTime(3, 0) << 0.0 << 0 << 3;
+        QTest::newRow("time, no fix, 22:59") << false << QTime(22, 59, 59) << 0.0 << 0 << 3;
+        QTest::newRow("time, no fix, 23:00") << false << QTime(23, 0) << 0.0 << 0 << 1;
+        QTest::newRow("HDOP 0.9, 6 in view") << true << noon << 0.9 << 6 << 100;
+        QTest::newRow("HDOP 1.0, 5 in view") << true << noon << 1.0 << 5 << 100;
+        QTest::newRow("HDOP 0.9, 4 in view") << true << noon << 0.9 << 4 << 92;
+        QTest::newRow("HDOP 1.5, 7 in view: limited") << true << noon << 1.5 << 7 << 100;
+        QTest::newRow("HDOP 1.5, 3 in view") << true << noon << 1.5 << 3 << 89;
+        QTest::newRow("HDOP 2.5") << true << noon << 2.5 << 6 << 80;
+        QTest::newRow("HDOP 4.0") << true << noon << 4.0 << 6 << 50;
+        QTest::newRow("HDOP 40.0: in view") << true << noon << 40.0 << 7 << 7;
+        QTest::newRow("HDOP 100.0: in view") << true << noon << 100.0 << 12 << 12;
+        QTest::newRow("HDOP 0.01") << true << noon << 0.01 << 6 << 15;
+        QTest::newRow("HDOP 250") << true << noon << 250.0 << 6 << 15;
+    }
+
+    void qualityFigure()
+    {
+        QFETCH(bool, fix);
+        QFETCH(QTime, time);
+        QFETCH(double, hdop);
+        QFETCH(int, inView);
+        QFETCH(int, quality);
+        Rig rig;
+        QVERIFY(rig.start());
+        if (fix) {
+            QVERIFY(rig.deliver(rig.generated(QDateTime(QDate(2024, 6, 15), time, Qt::UTC), inView, hdop)));
+            QVERIFY(rig.gps->isGpsDataValid());
+            QCOMPARE(rig.gps->getNumSatellitesInView(), inView);
+        } else {
+            const QByteArray hhmmss = time.isValid() ? time.toString("hhmmss").toLatin1() + ".00" : QByteArray();
+            QVERIFY(rig.deliver({nmea("GPRMC," + hhmmss + ",V,,,,,,,150624,,,N")}));
+            QVERIFY(!rig.gps->isGpsDataValid());
+        }
+        QCOMPARE(rig.gps->getGpsQuality(), quality);
+    }
+
+    void clockIsSetOncePerRequest()
+    {
+        Rig rig;
+        QVERIFY(rig.startWithMainWindow({{"Local-Settings/TimezoneOffset", 3600},
+                                         {"Local-Settings/DaylightSavingTime", 0},
+                                         {"Local-Settings/DateTimeSource", "GPS"}}));
+
+        // A fix dated 2015 keeps the request standing.
+        for (const QList<QByteArray>& cycle : recording("old-date.nmea"))
+            QVERIFY(rig.deliver(cycle));
+        QVERIFY(rig.gps->isGpsDataValid());
+        QCOMPARE(rig.clockCommands(), QStringList());
+
+        const QList<QList<QByteArray>> walk = recording("walk.nmea");
+        QVERIFY(rig.deliver(walk.at(0)));
+        const QStringList once = {"date +%F -s 2024-6-15", "date +%T -s 11:0:0", "hwclock -w -f /dev/rtc0"};
+        QCOMPARE(rig.clockCommands(), once);
+        QVERIFY(TestSupport::logged("Offset Time: 3600 1 0"));
+        QVERIFY(rig.deliver(walk.at(1)));
+        QVERIFY(rig.deliver(walk.at(2)));
+        QCOMPARE(rig.clockCommands(), once);
+
+        // The date and time dialog accepted with the GPS source asks again; with the
+        // manual source it withdraws the request.
+        rig.gps->enableSystemTimeSettingViaGps(true);
+        QVERIFY(rig.deliver(walk.at(3)));
+        QCOMPARE(rig.clockCommands(),
+                 once + QStringList({"date +%F -s 2024-6-15", "date +%T -s 11:0:3", "hwclock -w -f /dev/rtc0"}));
+        rig.gps->enableSystemTimeSettingViaGps(true);
+        rig.gps->enableSystemTimeSettingViaGps(false);
+        QVERIFY(rig.deliver(walk.at(4)));
+        QCOMPARE(rig.clockCommands().size(), 6);
+    }
+
+    void clockNotRequestedWithManualSource()
+    {
+        Rig rig;
+        QVERIFY(rig.startWithMainWindow({{"Local-Settings/DateTimeSource", "MAN"}}));
+        QVERIFY(rig.deliver(recording("walk.nmea").first()));
+        QVERIFY(rig.gps->isGpsDataValid());
+        QCOMPARE(rig.clockCommands(), QStringList());
+    }
+
+    // The clock runs on local time: the offsets carry into minutes, hours and the date.
+    void clockCarriesIntoTheDate_data()
+    {
+        QTest::addColumn<QDateTime>("utc");
+        QTest::addColumn<int>("zoneOffset");
+        QTest::addColumn<int>("summerTime");
+        QTest::addColumn<QStringList>("commands");
+        auto at = [](int y, int mo, int d, int h, int mi, int s) { return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC); };
+        auto set = [](const char* date, const char* time) {
+            return QStringList({QString("date +%F -s ") + date, QString("date +%T -s ") + time, "hwclock -w -f /dev/rtc0"});
+        };
+        QTest::newRow("no carry") << at(2024, 6, 15, 10, 0, 0) << 3600 << 0 << set("2024-6-15", "11:0:0");
+        QTest::newRow("over midnight") << at(2024, 6, 15, 23, 30, 0) << 3600 << 0 << set("2024-6-16", "0:30:0");
+        QTest::newRow("summer time into a leap day")
+            << at(2024, 2, 28, 23, 30, 15) << 3600 << 1 << set("2024-2-29", "1:30:15");
+        QTest::newRow("half-hour zone into the new year")
+            << at(2023, 12, 31, 23, 45, 10) << 19800 << 0 << set("2024-1-1", "5:15:10");
+        QTest::newRow("minutes carry into the hour")
+            << at(2024, 6, 15, 10, 30, 0) << 20700 << 0 << set("2024-6-15", "16:15:0");
+        QTest::newRow("west of UTC back a day")
+            << at(2024, 3, 1, 0, 15, 0) << -18000 << 0 << set("2024-2-29", "19:15:0");
+        QTest::newRow("half-hour west back a day")
+            << at(2024, 6, 15, 0, 10, 0) << -12600 << 0 << set("2024-6-14", "20:40:0");
+        QTest::newRow("2015: not set") << at(2015, 6, 15, 10, 0, 0) << 3600 << 0 << QStringList();
+        QTest::newRow("2051: not set") << at(2051, 1, 1, 10, 0, 0) << 3600 << 0 << QStringList();
+    }
+
+    void clockCarriesIntoTheDate()
+    {
+        QFETCH(QDateTime, utc);
+        QFETCH(int, zoneOffset);
+        QFETCH(int, summerTime);
+        QFETCH(QStringList, commands);
+        Rig rig;
+        QVERIFY(rig.startWithMainWindow({{"Local-Settings/TimezoneOffset", zoneOffset},
+                                         {"Local-Settings/DaylightSavingTime", summerTime},
+                                         {"Local-Settings/DateTimeSource", "GPS"}}));
+        QVERIFY(rig.deliver(rig.generated(utc)));
+        QVERIFY(rig.gps->isGpsDataValid());
+        QCOMPARE(rig.gps->getDateTime(), utc);
+        QCOMPARE(rig.clockCommands(), commands);
+    }
+
+    void nmeaStringOnlyWhileSwitchedOn()
+    {
+        Rig rig;
+        QVERIFY(rig.start());
+        rig.gps->switchOnGpsModul();
+        const QList<QByteArray> cycle = recording("walk.nmea").first();
+        QVERIFY(rig.deliver(cycle));
+        // RMC, GSA and the GSV messages 1 to 4 (the fourth is empty here); no GGA.
+        const QString expected = QString::fromLatin1(cycle.at(0) + '\n' + cycle.at(2) + '\n' + cycle.at(3) + '\n'
+                                                     + cycle.at(4) + '\n' + cycle.at(5) + '\n');
+        QCOMPARE(rig.gps->getNmeaString(), expected);
+
+        rig.gps->switchOffGpsModul();
+        QCOMPARE(rig.gps->getNmeaString(), QString());
+        rig.gps->switchOnGpsModul();
+        QCOMPARE(rig.gps->getNmeaString(), expected);
+
+        rig.gps->clearLastGpsData();
+        QCOMPARE(rig.gps->getNmeaString(), QString("\n\n\n\n\n"));
+        QCOMPARE(rig.gps->getNumSatellitesInView(), 0);
+        QCOMPARE(rig.gps->getNumSatellitesUsed(), 0);
+        QCOMPARE(rig.gps->getGpsInfoHdop(), qreal(0));
+        QCOMPARE(rig.gps->getGpsInfoPdop(), qreal(0));
+        QCOMPARE(rig.gps->getGpsInfoVdop(), qreal(0));
+        QCOMPARE(rig.gps->getGpsSpeedOverGround(), qreal(0));
+        QCOMPARE(rig.gps->getGpsCourseOverGround(), qreal(0));
+        QCOMPARE(rig.gps->getGpsHeightOverSea(), qreal(0));
+        QCOMPARE(rig.gps->getRmcUtcTime(), QString("NO GPS"));
+    }
+
+    void sourceErrorAndTimeOutClearThePosition_data()
+    {
+        QTest::addColumn<int>("event");
+        QTest::newRow("switch-off") << 0;
+        QTest::newRow("error") << 1;
+        QTest::newRow("time-out") << 2;
+    }
+
+    void sourceErrorAndTimeOutClearThePosition()
+    {
+        QFETCH(int, event);
+        Rig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.deliver(recording("walk.nmea").first()));
+        QVERIFY(rig.gps->isGpsDataValid());
+        switch (event) {
+        case 0:
+            rig.gps->switchOffGpsModul();
+            break;
+        case 1:
+            emit static_cast<QGeoPositionInfoSource*>(rig.source)->error(QGeoPositionInfoSource::UnknownSourceError);
+            QVERIFY(TestSupport::logged("Error 2"));
+            break;
+        default:
+            emit rig.source->updateTimeout();
+            QVERIFY(TestSupport::logged("Timeout"));
+            break;
+        }
+        QVERIFY(!rig.gps->isGpsDataValid());
+        QCOMPARE(rig.gps->getLatitude(), 0.0);
+        QCOMPARE(rig.gps->getLongitude(), 0.0);
+        QVERIFY(!rig.gps->getDateTime().isValid());
+        // The satellites are the receiver's, not the position's.
+        QCOMPARE(rig.gps->getNumSatellitesInView(), 11);
+    }
+
+    // Over the line as on the device: the library's position signal brings the fix, and
+    // when the receiver falls silent its time-out clears it again.
+    void signalsOfTheSourceDriveTheUpdates()
+    {
+        Rig rig;
+        QVERIFY(rig.start());
+        rig.source->startUpdates();
+        rig.gps->switchOnGpsModul();
+        QTRY_VERIFY(rig.sim.isNavigating());
+        rig.sim.start(200);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.gps->isGpsDataValid(), 5000);
+        QVERIFY(rig.gps->getLatitude() > 48.0);
+        QCOMPARE(rig.gps->getNumSatellitesInView(), 9);
+        rig.sim.stop();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.gps->isGpsDataValid(), 6000);
+        QCOMPARE(rig.gps->getLatitude(), 0.0);
+    }
+
+    // Sentences that match their expression but carry what no receiver sends, or that
+    // arrive damaged, leave the figures of the last good cycle.
+    void hostileSentencesKeepGoodFigures_data()
+    {
+        QTest::addColumn<QByteArray>("sentence");
+        const QByteArray gsa = "GNGSA,A,3,02,05,07,09,13,15,18,20,23,25,27,,";
+        const QByteArray rmcHead = "GNRMC,100000.00,A,4808.22924,N,01134.56744,E,";
+        const QByteArray ggaHead = "GNGGA,100000.00,4808.22924,N,01134.56744,E,1,11,0.90,";
+        QTest::newRow("GSA: DOP with a letter") << nmea(gsa + "1x44,0.90,1.17");
+        QTest::newRow("GSA: satellite number of four digits")
+            << nmea("GNGSA,A,3,1002,05,07,09,13,15,18,20,23,25,27,,1.44,0.90,1.17");
+        QTest::newRow("GSA: fix mode 7") << nmea("GNGSA,A,7,02,05,07,09,13,15,18,20,23,25,27,,1.44,0.90,1.17");
+        QTest::newRow("GSA: DOP of a million") << nmea(gsa + "1000000.0,0.90,1.17");
+        QTest::newRow("GSA: bad checksum") << withBadChecksum(nmea(gsa + "1.44,9.90,1.17"));
+        QTest::newRow("RMC: course 400") << nmea(rmcHead + "2.721,400.00,150624,,,A");
+        QTest::newRow("RMC: speed with a letter") << nmea(rmcHead + "2x721,90.00,150624,,,A");
+        QTest::newRow("RMC: latitude 95") << nmea("GNRMC,100000.00,A,9500.00000,N,01134.56744,E,2.721,90.00,150624,,,A");
+        QTest::newRow("GGA: height with a letter") << nmea(ggaHead + "51x.0,M,47.6,M,,");
+        QTest::newRow("GGA: height of 99 km") << nmea(ggaHead + "99999.0,M,47.6,M,,");
+        QTest::newRow("GSV: elevation 95")
+            << nmea("GPGSV,3,2,11,13,95,106,34,15,76,138,45,18,25,274,26,20,55,037,37");
+        QTest::newRow("GSV: 100 in view") << nmea("GPGSV,1,1,100,13,46,106,34,15,76,138,45,18,25,274,26,20,55,037,37");
+        QTest::newRow("GSV: message 3 of 2") << nmea("GPGSV,2,3,11,23,85,082,48,25,34,205,29,27,64,328,40");
+        QTest::newRow("GSV: SNR 120") << nmea("GPGSV,3,3,11,23,85,082,120,25,34,205,29,27,64,328,40");
+    }
+
+    void hostileSentencesKeepGoodFigures()
+    {
+        QFETCH(QByteArray, sentence);
+        Rig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.deliver(recording("walk.nmea").first()));
+        const Figures before(*rig.gps);
+
+        QVERIFY(rig.deliver({sentence}));
+        const Figures after(*rig.gps);
+        QCOMPARE(after.latitude, before.latitude);
+        QCOMPARE(after.longitude, before.longitude);
+        QCOMPARE(after.inView, before.inView);
+        QCOMPARE(after.used, before.used);
+        QCOMPARE(after.pdop, before.pdop);
+        QCOMPARE(after.hdop, before.hdop);
+        QCOMPARE(after.vdop, before.vdop);
+        QCOMPARE(after.speed, before.speed);
+        QCOMPARE(after.course, before.course);
+        QCOMPARE(after.height, before.height);
+        // A refused GSV sentence empties its satellites and the later ones move up, but
+        // no satellite is made up from its values.
+        for (int i = 0; i < Gps::kMaxSatellites; ++i) {
+            if (after.table[0][i] == 0)
+                continue;
+            bool known = false;
+            for (int j = 0; j < Gps::kMaxSatellites && !known; ++j) {
+                known = after.table[0][i] == before.table[0][j] && after.table[1][i] == before.table[1][j]
+                    && after.table[2][i] == before.table[2][j] && after.table[3][i] == before.table[3][j];
+            }
+            QVERIFY2(known, qPrintable(QString("satellite %1 in entry %2").arg(after.table[0][i]).arg(i)));
+        }
+    }
+};
+
+QTEST_MAIN(TestGps)
+#include "tst_gps.moc"
