@@ -1,6 +1,7 @@
 #ifndef BLUETOOTH_H
 #define BLUETOOTH_H
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -8,13 +9,44 @@ class QSerialPort;
 class QTimer;
 
 // One Bluetooth module on a serial port: the sink module links the sensor unit on
-// "/dev/ttyO2", the source module the headphones on "/dev/ttyO3".
-// Placeholder: keeps the gains and addresses the rest of the system sets; the serial
-// line, the link state machine and the module protocol are not running yet.
+// "/dev/ttyO2" (A2DP sink plus an RFCOMM data channel for the unit's line protocol),
+// the source module the headphones on "/dev/ttyO3" (A2DP source, AVRCP target, HFP
+// audio gateway).
+//
+// The module speaks text commands in command mode; in data mode the serial line is a
+// transparent channel to the sensor unit. DTR (GPIO 58) asks for command mode, carrier
+// detect (GPIO 59) is high while the module is in data mode. A small state machine
+// (updateState) calls the peer, keeps the data channel up and switches the modes.
+// Everything runs on the GUI thread.
 class Bluetooth : public QObject
 {
     Q_OBJECT
 public:
+    // Periods of the link in milliseconds. The device runs with the defaults; host tests
+    // shorten them to drive the link quickly.
+    struct Timing
+    {
+        int idleTickMs = 50;            // idle state and lost-link state
+        int slowTickMs = 1000;          // calling and resting states
+        int fastTickMs = 10;            // waiting for the data channel and for carrier detect
+        int retryDelayMs = 2000;        // after giving up on the data channel
+        int replyTimeoutMs = 2000;      // window for the sensor unit's reply
+        int dataModeSettleMs = 2000;    // link start: module found in data mode
+        int carrierPollMs = 10;         // blocking carrier-detect polls
+        int carrierWaitLimitMs = 3000;  // blocking carrier-detect waits give up after this
+        int disconnectPauseMs = 500;    // between switching auto-call off and the kill
+    };
+    static Timing& timing();
+
+    // Fast ticks spent waiting for the data channel before it is torn down and called again.
+    static constexpr int kRfcommWaitTicks = 200;
+    // Sensor-unit lines that can wait behind the one in flight.
+    static constexpr int kTransmitSlots = 32;
+    // A received line longer than this is dropped; so is the rest of it up to its line end.
+    static constexpr int kMaxLineBytes = 4096;
+    // getData() keeps at most this much of what was received and not yet collected.
+    static constexpr int kMaxCollectedChars = 64 * 1024;
+
     explicit Bluetooth(QObject* parent = nullptr);
     ~Bluetooth() override;
 
@@ -32,9 +64,9 @@ public:
     bool isConnectedRFCOMM() const { return m_connectedRFCOMM; }
     bool isConnectedAVRCP() const { return m_connectedAVRCP; }
 
-    void setBtExtMicGain(int gain) { m_btExtMicGain = gain; }
+    void setBtExtMicGain(int gain);
     int getBtExtMicGain() const { return m_btExtMicGain; }
-    void setBtDacGain(int gain) { m_btDacGain = gain; }
+    void setBtDacGain(int gain);
     int getBtDacGain() const { return m_btDacGain; }
     void setBtAdcGain(int gain);
     void setBtLastAdcGain();
@@ -43,11 +75,11 @@ public:
     void setBtExtHeadphoneGain(int volPercent);
     void setBtExtHeadphoneVolUp();
     void setBtExtHeadphoneVolDown();
-    int getBtExtHeadphoneGain() const { return m_btExtHeadphoneStep; }
+    int getBtExtHeadphoneGain() const { return m_btExtHeadphoneGain; }
 
     void disconnectBtDevice();
     void requestHeadphoneBatteryState();
-    int getBtExtHeadphoneBatteryState() const { return m_btExtHeadphoneBattery; }
+    int getBtExtHeadphoneBatteryState() const { return m_btExtHeadphoneBatteryState; }
 
     void initBtModulSource();
     void initBtModulSink();
@@ -58,6 +90,13 @@ public:
     int getBtProfile() const { return m_btProfile; }
     QString getPortName() const { return m_portName; }
     QString getBtId() const { return m_btId; }
+    QString getFwVersion() const { return m_fwVersion; }
+    // Link state (-1 idle, 0..9) and module mode (0 command, 1 data), for diagnostics.
+    int getBtState() const { return m_btState; }
+    int getBtMode() const { return m_btMode; }
+
+    static int convertVolPercentToVolStep(int a_volPercent);
+    static int convertVolStepToVolPercent(int a_volStep);
 
 public slots:
     void updateState();
@@ -89,21 +128,71 @@ signals:
     void btPressuredataReceived(int index, QString data);
 
 private:
-    QString m_portName;
+    void resetLinkFields();
+    void rereadStoredSettings();
+    QString acceptPeerAddress(const QString& address) const;
+    void addToTransmitBuffer(QString data);
+    void analyseAnswer();
+    void analyseLine(const QString& line);
+    void analyseUnitLine(const QString& line);
+    void writeToPort(const QByteArray& bytes);
+    void writeLine(const QString& line);
+    void drainOutput();
+    bool waitForCarrierDetect(bool high);
+    void returnToCommandModeNow();
+    void flushCommandOutputBuffer();
+    void dropAllLinks();
+    void tearDownDataChannel();
+    void collect(const QString& text);
+    void writeBluetoothCmdsDbg(QString text);
+    bool isSensorUnitLink() const;
+
+    QSerialPort* uartPort;
+    QTimer* m_btStateTimer;
+    QTimer* m_btTimerTransmit;
     QString m_btId;
     QString m_btIdModul;
-    QString m_btName = QStringLiteral("unknown");
-    int m_btProfile = 0;
+    // Bytes received and not yet split into lines; kept as bytes so that a character
+    // split across two reads is decoded whole.
+    QByteArray m_btAnswer;
+    QString m_btAnswerCopy;
+    QString m_btIdMicrophone;
+    QString m_btIdHeadphone;
+    int m_btMode = 0;
+    int m_tempLinkId = -1;
+    int m_linkId0_A2DP = -1;
+    int m_linkId1_A2DP = -1;
+    int m_linkId2_RFCOMM = -1;
+    int m_linkId2_AVRCP = -1;
+    int m_linkId3_HFP = -1;
     bool m_connectedA2DP = false;
     bool m_connectedRFCOMM = false;
+    int m_waitCntConnectRfcomm = 0;
     bool m_connectedAVRCP = false;
+    bool m_connectedHFP = false;
     bool m_callBtDeviceRfcomm = false;
+    bool m_switchToDataMode = false;
+    bool m_switchToCommandMode = false;
     int m_btExtMicGain = 15;
     int m_btDacGain = 15;
     int m_btAdcGain = 0;
     int m_btLastAdcGain = 0;
-    int m_btExtHeadphoneStep = 8;
-    int m_btExtHeadphoneBattery = -1;
+    int m_btExtHeadphoneGain = 8;
+    int m_btExtHeadphoneBatteryState = -1;
+    QString m_btName = QStringLiteral("unknown");
+    int m_btProfile = 0;
+    bool m_btWaitForReadyAfterReset = false;
+    QString m_fwVersion;
+    int m_btState = -1;
+    QString m_commandOutputBuffer;
+    bool m_waitForBTRX = false;
+    QString m_transmitBuffer[kTransmitSlots + 1];
+    int m_numDataToTransmit = 0;
+
+    QString m_portName;
+    bool m_analysing = false;        // analyseAnswer() is on the stack
+    bool m_discardToLineEnd = false; // the rest of an overlong line is still arriving
+    bool m_inStateStep = false;      // updateState() is on the stack
 };
 
 #endif // BLUETOOTH_H

@@ -1,0 +1,335 @@
+#ifndef BTMODULESIM_H
+#define BTMODULESIM_H
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QThread>
+
+#include <functional>
+
+class PtyPeer;
+class QTimer;
+class BtControlLines;
+
+// One simulated Bluetooth module on a pseudo-terminal, with its peer behind it: the
+// sensor unit behind the sink module ("/dev/ttyO2"), the headphones behind the source
+// module ("/dev/ttyO3").
+//
+// In command mode it answers the module command set with the events the instrument
+// parses; in data mode every line goes through the data channel to the sensor unit,
+// which answers "BT_TX" lines with "BT_RX" lines. Data mode is entered by "SELECT" or
+// by a data channel that comes up; a rising DTR (GPIO 58) returns to command mode;
+// carrier detect (GPIO 59) follows data mode. Every line received is kept in a
+// transcript.
+//
+// All of it runs on the thread the object lives in. The control and misbehaviour
+// setters may be called from any thread (they are queued to the simulator's thread and
+// run in call order); the queries wait for an answer from that thread; the transcript
+// is read directly.
+class BtModuleSim : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Role { Sink, Source };
+
+    struct Link
+    {
+        int id = -1;
+        QString profile; // "A2DP", "RFCOMM", "AVRCP", "HFP-AG"
+        QString peer;
+    };
+
+    // Delays of the simulated firmware and peers, in milliseconds.
+    struct Timing
+    {
+        int connectDelayMs = 50;     // a call until the peer answers
+        int autoCallMs = -1;         // auto-call interval; -1: the one the command sets
+        int peerOpenDelayMs = 50;    // headphones open their remote-control link after A2DP
+        int bootDelayMs = 100;       // "RESET" until the banner
+        int inquiryDelayMs = 300;    // "INQUIRY" until the results
+        int pairDelayMs = 200;       // "PAIR" until its answer
+        int unitRestartDelayMs = 300; // firmware start until the unit reports ready
+    };
+
+    static const char* const kDefaultUnitAddress;
+    static const char* const kDefaultHeadphoneAddress;
+
+    BtModuleSim(Role role, BtControlLines* lines, QObject* parent = nullptr);
+    ~BtModuleSim() override;
+
+    // Creates the pseudo-terminal and links its slave at linkPath. Simulator thread only.
+    bool open(const QString& linkPath, QString* error = nullptr);
+    void close();
+
+    Role role() const { return m_role; }
+    QString address() const { return m_address; }
+    QString peerAddress() const { return m_peerAddress; }
+
+    // --- set-up and scripting (any thread) -----------------------------------------
+    void setTiming(const Timing& timing);
+    void setPeerAddress(const QString& address);
+    // The peer is in range and takes calls.
+    void setPeerPresent(bool present);
+    // The module has the peer in its pairing list, so its auto-call reaches it.
+    void setPaired(bool paired);
+    // Misbehaviour: commands get no answer at all.
+    void setModuleSilent(bool silent);
+    // Misbehaviour: every command line is sent back before its answer.
+    void setEchoCommands(bool echo);
+    // Misbehaviour: lines go out ended by this instead of "\r\n" (e.g. a lone "\n").
+    void setLineEnd(const QByteArray& lineEnd);
+    // Misbehaviour: data-channel calls hang without any answer.
+    void setAnswerDataCalls(bool answer);
+    // Misbehaviour: the sensor unit stays silent / answers late.
+    void setUnitSilent(bool silent);
+    void setUnitReplyDelay(int ms);
+    // The peer goes out of range: every link to it drops; it comes back after outageMs
+    // (never when negative).
+    void dropPeerLinks(int outageMs);
+    // Writes bytes as they are, whatever the mode (garbage, NULs, bursts, broken lines).
+    void writeRaw(const QByteArray& bytes);
+    // A module line, with the current line end (held back while in data mode).
+    void sendModuleLine(const QString& line);
+    // Random garbage, bursts, short lines, NULs and lone "\n" every periodMs until stopped.
+    void startChaos(int periodMs, quint32 seed);
+    void stopChaos();
+
+    // --- the sensor unit (sink) ----------------------------------------------------
+    void pressMuteKey();
+    void releaseMuteKey();
+    void setUnitMuted(bool muted);
+    void sendUnitLine(const QString& line);
+    void setUnitBattery(int millivolts);
+    void setUnitSensorType(int type);
+    void unitRestarted(); // "BT_RX RDY"
+
+    // --- the headphones (source) ---------------------------------------------------
+    void setHeadphoneBatteryLevel(int level); // 0..9
+    void headphoneVolumeChanged(int percent); // the user turns the headphones' wheel
+
+    // --- queries (any thread) --------------------------------------------------------
+    bool isDataMode() const;
+    QList<Link> links() const;
+    bool hasLink(const QString& profile) const;
+    bool isAutoCallOn() const;
+    QString setting(const QString& key) const;
+    QStringList pairedDevices() const;
+    QString unitMuteState() const;   // "MUTE" or "ACTIVE"
+    QString unitButtonMode() const;  // "SWITCH" or "PUSHBUT"
+    int unitMicGain() const;
+    int headphoneVolume() const;     // percent
+
+    // --- transcript (any thread) -------------------------------------------------------
+    // Every line received (without its line end), in order; data-mode lines too.
+    QStringList transcript() const;
+    // Only the lines taken as module commands / passed to the sensor unit.
+    QStringList commandLines() const;
+    QStringList unitLines() const;
+    void clearTranscript();
+    // Also appends every line received to this file, after the port name and "C " or "D "
+    // (command or data mode).
+    void setTranscriptFile(const QString& path);
+
+    // Called by the control lines on a rising DTR.
+    void onDtrRaised();
+
+signals:
+    void lineReceived(const QString& line, bool dataMode);
+
+private:
+    struct Entry
+    {
+        bool data;
+        QString line;
+    };
+
+    template <typename F> void post(F&& f);
+    template <typename R, typename F> R ask(F&& f) const;
+
+    void onReceived(const QByteArray& data);
+    void handleLine(const QString& line);
+    void handleCommand(const QString& line);
+    void handleSet(const QStringList& tokens);
+    void handleCall(const QStringList& tokens);
+    void handleInquiry(const QStringList& tokens);
+    void handlePair(const QStringList& tokens);
+    void handleAvrcp(const QStringList& tokens);
+    void handleHfpCommand(const QStringList& tokens);
+    void handleUnitLine(const QString& line);
+    QStringList unitReplies(const QString& line);
+
+    void emitLine(const QString& line);
+    void emitUnitLine(const QString& line);
+    void writeLine(const QString& line);
+    void enterDataMode(int linkId);
+    void leaveDataMode();
+    void drainInput();
+    int freeLinkId() const;
+    int addLink(const QString& profile, const QString& peer);
+    void closeLink(int id, bool report);
+    void connectAudio();
+    void autoCallTick();
+    void restartAutoCall();
+    void reboot();
+    void factorySettings();
+    void dumpSettings();
+    void sendUnitMuteState();
+    void chaosTick();
+    void later(int ms, std::function<void()> f);
+    void record(bool data, const QString& line);
+
+    const Role m_role;
+    BtControlLines* m_lines;
+    PtyPeer* m_pty = nullptr;
+    QTimer* m_autoCallTimer = nullptr;
+    QTimer* m_chaosTimer = nullptr;
+    Timing m_timing;
+
+    QString m_address;
+    QString m_peerAddress;
+    bool m_peerPresent = false;
+    QStringList m_paired;
+    QList<QPair<QString, QString>> m_settings; // "BT NAME" -> "TKR9400_MIC", in set order
+    QMap<int, Link> m_links;
+    bool m_dataMode = false;
+    int m_dataLink = -1;
+    int m_pendingCall = -1;
+    int m_generation = 0; // bumps on reboot and link loss: delayed answers of before die
+    QByteArray m_rx;
+    QByteArray m_heldEvents;     // module events while in data mode
+    QByteArray m_heldUnitOutput; // unit lines while in command mode
+    QByteArray m_lineEnd = "\r\n";
+    bool m_moduleSilent = false;
+    bool m_echo = false;
+    bool m_answerDataCalls = true;
+    quint32 m_chaosState = 1;
+
+    // The sensor unit.
+    bool m_unitSilent = false;
+    int m_unitReplyDelayMs = 0;
+    int m_unitMicGain = 15;
+    QString m_unitMuteState = QStringLiteral("MUTE");
+    QString m_unitButtonMode = QStringLiteral("PUSHBUT");
+    int m_unitBatteryMv = 3950;
+    int m_unitSensorType = 1;
+
+    // The headphones.
+    int m_headphoneBatteryLevel = 5;
+    int m_headphoneVolume = 50;
+
+    mutable QMutex m_transcriptMutex;
+    QList<Entry> m_transcript;
+    QString m_transcriptFile;
+};
+
+// The DTR and carrier-detect lines that both modules share (GPIO 58 and 59 in the
+// simulated tree): watches the DTR value file the instrument writes and writes carrier
+// detect high while any module is in data mode.
+class BtControlLines : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kPollMs = 2;
+
+    explicit BtControlLines(const QString& root, QObject* parent = nullptr);
+
+    void start();
+    void attach(BtModuleSim* module);
+    void dataModeChanged();
+    bool dtr() const { return m_dtr; }
+
+private:
+    void poll();
+    void writeCarrierDetect(bool high);
+
+    QString m_dtrFile;
+    QString m_cdFile;
+    QTimer* m_timer;
+    QList<QPointer<BtModuleSim>> m_modules;
+    bool m_dtr = false;
+    int m_cd = -1;
+};
+
+// Both modules with their shared control lines, as the executable and the tests use them.
+class BtSimulator : public QObject
+{
+    Q_OBJECT
+public:
+    struct Options
+    {
+        QString root;
+        bool sink = true;   // "/dev/ttyO2", sensor unit behind it
+        bool source = true; // "/dev/ttyO3", headphones behind it
+        bool paired = false; // the modules know unit and headphones, so the links come up
+        QString unitAddress = QString::fromLatin1(BtModuleSim::kDefaultUnitAddress);
+        QString headphoneAddress = QString::fromLatin1(BtModuleSim::kDefaultHeadphoneAddress);
+        BtModuleSim::Timing timing;
+    };
+
+    explicit BtSimulator(QObject* parent = nullptr);
+    ~BtSimulator() override;
+
+    // Simulator thread only.
+    bool start(const Options& options, QString* error = nullptr);
+    BtModuleSim* sink() const { return m_sink; }
+    BtModuleSim* source() const { return m_source; }
+
+    // One control line from the run script ("mute", "unmute", "press", "release", ...);
+    // returns an answer for the operator, empty when the line was not understood.
+    QString control(const QString& line);
+    static QString controlHelp();
+
+    // Puts the two peer addresses into the instrument's settings file when it exists and
+    // holds none yet, as after a pairing. Returns true when the file was changed.
+    static bool fillSettingsAddresses(const QString& root, const QString& unitAddress, const QString& headphoneAddress);
+
+private:
+    BtControlLines* m_lines = nullptr;
+    BtModuleSim* m_sink = nullptr;
+    BtModuleSim* m_source = nullptr;
+};
+
+// A simulator on a thread of its own, as a separate device is: the instrument's blocking
+// waits for carrier detect see it answer. For tests; destroy it after the links that use it.
+class BtSimulatorThread
+{
+public:
+    BtSimulatorThread();
+    ~BtSimulatorThread();
+    BtSimulatorThread(const BtSimulatorThread&) = delete;
+    BtSimulatorThread& operator=(const BtSimulatorThread&) = delete;
+
+    bool start(const BtSimulator::Options& options, QString* error = nullptr);
+    BtSimulator* simulator() const { return m_sim; }
+    BtModuleSim* sink() const;
+    BtModuleSim* source() const;
+
+private:
+    QThread m_thread;
+    BtSimulator* m_sim = nullptr;
+};
+
+template <typename F> void BtModuleSim::post(F&& f)
+{
+    if (QThread::currentThread() == thread())
+        f();
+    else
+        QMetaObject::invokeMethod(this, std::forward<F>(f), Qt::QueuedConnection);
+}
+
+template <typename R, typename F> R BtModuleSim::ask(F&& f) const
+{
+    if (QThread::currentThread() == thread())
+        return f();
+    R result{};
+    QMetaObject::invokeMethod(
+        const_cast<BtModuleSim*>(this), [&result, &f] { result = f(); }, Qt::BlockingQueuedConnection);
+    return result;
+}
+
+#endif // BTMODULESIM_H

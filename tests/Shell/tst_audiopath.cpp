@@ -1,0 +1,275 @@
+// The listening path and the sensor unit's microphone parameters, with the main window
+// started against the simulated Bluetooth modules, sensor unit and headphones.
+#include "Audio/audiocodecsetup.h"
+#include "Audio/audioworker.h"
+#include "Hardware/bluetooth.h"
+#include "Hardware/platform.h"
+#include "Management/systemsettings.h"
+#include "Tools/statusbar.h"
+#include "btmodulesim.h"
+#include "mainmenu.h"
+#include "testsupport.h"
+
+#include <QSettings>
+#include <QtTest>
+
+#include <memory>
+
+using TestSupport::DeviceRoot;
+
+namespace {
+
+const QString kUnit = QString::fromLatin1(BtModuleSim::kDefaultUnitAddress);
+const QString kHeadphones = QString::fromLatin1(BtModuleSim::kDefaultHeadphoneAddress);
+
+// A device tree with both peers paired, the simulated modules, and the main window.
+struct Instrument
+{
+    explicit Instrument(const QVariantMap& settings = {})
+    {
+        {
+            Systemsettings defaults;
+        }
+        QSettings file(device.hostPath("/home/root/settings.ini"), QSettings::IniFormat);
+        file.setValue("Bluetooth/Microphone_ID", kUnit);
+        file.setValue("Bluetooth/Headphone_ID", kHeadphones);
+        file.setValue("Systemsettings/Switchmode", "Push");
+        for (auto it = settings.begin(); it != settings.end(); ++it)
+            file.setValue(it.key(), it.value());
+        file.sync();
+        BtSimulator::Options options;
+        options.root = device.root();
+        options.paired = true;
+        options.timing.connectDelayMs = 5;
+        options.timing.autoCallMs = 20;
+        options.timing.peerOpenDelayMs = 5;
+        simStarted = sim.start(options);
+        Platform::setTerminateHandler([](int) {});
+    }
+    ~Instrument() { menu.reset(); }
+
+    // Starts the main window and waits until both links are up.
+    bool start()
+    {
+        menu.reset(new MainMenu);
+        return QTest::qWaitFor(
+            [this] {
+                Bluetooth* sink = menu->getBtSinkInstance();
+                return sink->getBtState() == 6 && sink->getBtMode() == 1 && !unit()->unitLines().isEmpty()
+                    && phones()->commandLines().contains("@3 +CHLD=0");
+            },
+            5000);
+    }
+
+    BtModuleSim* unit() const { return sim.sink(); }
+    // The microphone parameters the unit received (the status data asks its own questions).
+    QStringList micLines() const
+    {
+        return unit()->unitLines().filter(QRegularExpression("^BT_TX I "));
+    }
+    BtModuleSim* phones() const { return sim.source(); }
+    QByteArray audioGpio() const { return device.read("/sys/class/gpio/gpio17/value"); }
+    // The headphone module's commands without the volume the status data sets once.
+    QStringList headphoneCommands() const
+    {
+        QStringList lines = phones()->commandLines();
+        lines.removeAll("AVRCP PDU 50 50");
+        return lines;
+    }
+
+    DeviceRoot device;
+    BtSimulatorThread sim;
+    std::unique_ptr<MainMenu> menu;
+    bool simStarted = false;
+};
+
+Bluetooth::Timing quickTiming()
+{
+    Bluetooth::Timing t;
+    t.slowTickMs = 20;
+    t.retryDelayMs = 60;
+    t.disconnectPauseMs = 10;
+    return t;
+}
+
+} // namespace
+
+class TestAudioPath : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+    void init()
+    {
+        Bluetooth::timing() = quickTiming();
+        TestSupport::clearLoggedMessages();
+    }
+    void cleanup()
+    {
+        Bluetooth::timing() = Bluetooth::Timing();
+        TestSupport::verifyExpectedMessagesSeen();
+    }
+
+    void startUpSequencesLineForLine()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.simStarted);
+        QVERIFY(instrument.start());
+
+        // Sensor-unit link: gains (the format's own line end leaves an empty line),
+        // auto-call, the data channel, and the microphone parameters once it is up.
+        QCOMPARE(instrument.unit()->commandLines().mid(0, 5),
+                 QStringList({"LIST", "SET CONTROL GAIN 5 f", "", "SET CONTROL AUTOCALL 19 500 A2DP",
+                              "CALL " + kUnit + " 1101 RFCOMM"}));
+        QCOMPARE(instrument.unit()->unitLines().first(), QString("BT_TX I 0f MUTE PUSHBUT"));
+        QCOMPARE(instrument.unit()->unitButtonMode(), QString("PUSHBUT"));
+        QCOMPARE(instrument.unit()->unitMuteState(), QString("MUTE"));
+        QCOMPARE(instrument.unit()->unitMicGain(), 15);
+
+        // Headphone link: gain by the rule, auto-call, muted at start, then hands-free and battery.
+        QCOMPARE(instrument.headphoneCommands(),
+                 QStringList({"LIST", "SET CONTROL GAIN 5 f", "", "SET CONTROL AUTOCALL 19 500 A2DP",
+                              "SET CONTROL GAIN 0 f", "", "CALL " + kHeadphones + " 111E HFP-AG", "@3 +CHLD=0"}));
+        QTRY_COMPARE(instrument.menu->getBtSourceInstance()->getBtExtHeadphoneBatteryState(), 60);
+
+        QVERIFY(instrument.menu->isAudioPathMuted());
+        QCOMPARE(instrument.audioGpio(), QByteArray("0"));
+    }
+
+    void unitMuteKeyOnAMeasuringPage_data()
+    {
+        QTest::addColumn<QString>("switchmode");
+        QTest::newRow("push-button") << "Push";
+        QTest::newRow("switch") << "Switch";
+    }
+    void unitMuteKeyOnAMeasuringPage()
+    {
+        QFETCH(QString, switchmode);
+        const bool toggles = switchmode == "Switch";
+        Instrument instrument({{"Systemsettings/Switchmode", switchmode}});
+        QVERIFY(instrument.start());
+        QCOMPARE(instrument.unit()->unitButtonMode(), QString(toggles ? "SWITCH" : "PUSHBUT"));
+        MainMenu& menu = *instrument.menu;
+        menu.displayWidget(1, 1, 0);
+        QTRY_VERIFY(menu.isAudioPathMuted());
+        instrument.phones()->clearTranscript();
+
+        instrument.unit()->pressMuteKey();
+        QTRY_VERIFY(!menu.isAudioPathMuted());
+        QCOMPARE(instrument.audioGpio(), QByteArray("1"));
+        QVERIFY(!menu.getAudioCodecInstance()->isMuted());
+        QVERIFY(!Audioworker()->isPaused());
+        QTRY_COMPARE(instrument.headphoneCommands(), QStringList({"SET CONTROL GAIN 5 f", ""}));
+
+        instrument.unit()->releaseMuteKey();
+        if (toggles) {
+            QTest::qWait(100);
+            QVERIFY(!menu.isAudioPathMuted());
+            instrument.unit()->pressMuteKey();
+        }
+        QTRY_VERIFY(menu.isAudioPathMuted());
+        QCOMPARE(instrument.audioGpio(), QByteArray("0"));
+        QVERIFY(menu.getAudioCodecInstance()->isMuted());
+        QVERIFY(Audioworker()->isPaused());
+        QTRY_COMPARE(instrument.headphoneCommands(), QStringList({"SET CONTROL GAIN 5 f", "", "SET CONTROL GAIN 0 f", ""}));
+        // The page mutes without telling the unit: the unit knows its own key.
+        QVERIFY(!instrument.micLines().contains("BT_TX I 0f ACTIVE " + QString(toggles ? "SWITCH" : "PUSHBUT")));
+    }
+
+    void unitMuteKeyOnTheMainPageKeepsThePathMuted()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.start());
+        MainMenu& menu = *instrument.menu;
+        instrument.unit()->clearTranscript();
+        instrument.unit()->pressMuteKey();
+        QTRY_COMPARE(instrument.unit()->unitMuteState(), QString("MUTE")); // told back
+        QVERIFY(instrument.micLines().contains("BT_TX I 0f MUTE PUSHBUT"));
+        QVERIFY(menu.isAudioPathMuted());
+        QCOMPARE(instrument.audioGpio(), QByteArray("0"));
+
+        // A report of a muted key changes nothing.
+        instrument.unit()->clearTranscript();
+        instrument.unit()->setUnitMuted(true);
+        QTest::qWait(100);
+        QCOMPARE(instrument.micLines(), QStringList());
+    }
+
+    void openingAndMutingWithAndWithoutTellingTheUnit()
+    {
+        Instrument instrument({{"Systemsettings/HeadphoneVolumeOffset", 2}});
+        QVERIFY(instrument.start());
+        MainMenu& menu = *instrument.menu;
+        instrument.unit()->clearTranscript();
+        instrument.phones()->clearTranscript();
+
+        menu.muteAudioPath(false, false);
+        QVERIFY(!menu.isAudioPathMuted());
+        QCOMPARE(instrument.audioGpio(), QByteArray("1"));
+        QVERIFY(!menu.getAudioCodecInstance()->isMuted());
+        QVERIFY(!Audioworker()->isPaused());
+        int muteParam = -1;
+        menu.getMicInitParameter(nullptr, &muteParam, nullptr);
+        QCOMPARE(muteParam, 0);
+        menu.muteAudioPath(true, false);
+        QVERIFY(menu.isAudioPathMuted());
+        QCOMPARE(instrument.audioGpio(), QByteArray("0"));
+        QTRY_COMPARE(instrument.headphoneCommands(), QStringList({"SET CONTROL GAIN 7 f", "", "SET CONTROL GAIN 0 f", ""}));
+        QTest::qWait(50);
+        QCOMPARE(instrument.micLines(), QStringList());
+
+        menu.muteAudioPath(false, true);
+        QTRY_COMPARE(instrument.micLines(), QStringList("BT_TX I 0f ACTIVE PUSHBUT"));
+        menu.muteAudioPath(true, true);
+        QTRY_COMPARE(instrument.micLines(), QStringList({"BT_TX I 0f ACTIVE PUSHBUT", "BT_TX I 0f MUTE PUSHBUT"}));
+    }
+
+    void microphoneGainSteps()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.start());
+        MainMenu& menu = *instrument.menu;
+        const QList<QPair<int, int>> steps = {{1, 10}, {2, 13}, {3, 15}, {4, 17}, {5, 19}, {6, 21}, {0, 15}, {7, 15}};
+        for (const auto& step : steps) {
+            instrument.unit()->clearTranscript();
+            menu.setMicGainStep(step.first);
+            QCOMPARE(menu.getMicGainStep(), step.first >= 1 && step.first <= 6 ? step.first : 3);
+            QCOMPARE(menu.getMicPgaGain(), 3.0f);
+            QCOMPARE(menu.getAudioCodecInstance()->getMicPgaGain(), 300L);
+            QCOMPARE(menu.getBtSinkInstance()->getBtExtMicGain(), step.second);
+            const QString gain = QStringLiteral("%1").arg(step.second, 2, 16, QLatin1Char('0'));
+            QTRY_COMPARE(instrument.micLines(), QStringList("BT_TX I " + gain + " MUTE PUSHBUT"));
+            QCOMPARE(instrument.unit()->unitMicGain(), step.second);
+        }
+        // The stored parameters are sent again when the data channel comes back.
+        instrument.unit()->clearTranscript();
+        menu.setMicGainStep(6);
+        QTRY_COMPARE(instrument.micLines(), QStringList("BT_TX I 15 MUTE PUSHBUT"));
+        instrument.unit()->dropPeerLinks(50);
+        QTRY_VERIFY(!menu.getBtSinkInstance()->isConnectedRFCOMM());
+        QTRY_VERIFY_WITH_TIMEOUT(instrument.micLines().count("BT_TX I 15 MUTE PUSHBUT") == 2, 5000);
+    }
+
+    void wiredSensorGainTable()
+    {
+        Instrument instrument;
+        instrument.menu.reset(new MainMenu);
+        MainMenu& menu = *instrument.menu;
+        instrument.device.write("/sys/class/gpio/gpio48/value", "1");
+        StatusbarData()->update();
+        QCOMPARE(StatusbarData()->sensorType(), 4);
+        const QList<QPair<int, long>> steps = {{1, 900}, {2, 1800}, {3, 2250}, {4, 2900}, {5, 3500}, {6, 4100}, {0, 2250}};
+        for (const auto& step : steps) {
+            TestSupport::clearLoggedMessages();
+            menu.setMicGainStep(step.first);
+            QCOMPARE(menu.getMicGainStep(), step.first == 0 ? 3 : step.first);
+            QCOMPARE(menu.getAudioCodecInstance()->getMicPgaGain(), step.second);
+            QCOMPARE(menu.getMicPgaGain(), float(step.second) / 100.0f);
+            QVERIFY(!TestSupport::logged("MicInit")); // the wired sensor has no unit to tell
+        }
+    }
+};
+
+QTEST_MAIN(TestAudioPath)
+#include "tst_audiopath.moc"
