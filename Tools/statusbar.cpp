@@ -12,6 +12,7 @@
 #include "mainmenu.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QDebug>
 #include <QFile>
 #include <QPainter>
@@ -428,7 +429,35 @@ void Statusbar::updateTime()
     m_batteryHLCharging = status->batteryHLCharging();
     m_batteryMicrophone = status->batteryMicrophone();
     m_batteryHeadphone = status->batteryHeadphone();
-    drawStatusbar();
+    // Every page has a status line; only the shown one is worth drawing each second.
+    if (isVisible())
+        drawStatusbar();
+    else
+        m_dirty = true;
+}
+
+void Statusbar::showEvent(QShowEvent* event)
+{
+    if (m_dirty)
+        drawStatusbar();
+    QWidget::showEvent(event);
+}
+
+const QImage& Statusbar::getImage()
+{
+    if (m_dirty)
+        drawStatusbar();
+    return image;
+}
+
+const QPixmap& Statusbar::icon(const char* name)
+{
+    // Decoded once: the line is redrawn every second.
+    static QHash<QByteArray, QPixmap> cache;
+    auto it = cache.find(QByteArray(name));
+    if (it == cache.end())
+        it = cache.insert(QByteArray(name), QPixmap(kIconDir + QString::fromLatin1(name)));
+    return it.value();
 }
 
 void Statusbar::drawAccu(QPainter* painter, const QRect& rect, int percent)
@@ -457,12 +486,11 @@ void Statusbar::drawStatusbar()
 {
     if (image.isNull())
         return;
+    m_dirty = false;
     const int h = image.height();
     image.fill(Qt::black);
     QPainter painter(&image);
-    auto icon = [&painter](int x, const char* name) {
-        painter.drawPixmap(x, 0, QPixmap(kIconDir + QString::fromLatin1(name)));
-    };
+    auto icon = [&painter](int x, const char* name) { painter.drawPixmap(x, 0, Statusbar::icon(name)); };
 
     icon(0, "TK9400_20px.png");
     drawAccu(&painter, QRect(QPoint(24, 0), QPoint(35, h - 1)), m_batteryHL);

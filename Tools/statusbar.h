@@ -119,7 +119,8 @@ public:
 
     void init(int width, int height);
     QRect getRect() const { return QRect(0, 0, width(), height()); }
-    const QImage& getImage() const { return image; }
+    // The current picture (drawn now if the line was hidden at its last tick).
+    const QImage& getImage();
 
     static void drawAccu(QPainter* painter, const QRect& rect, int percent);
 
@@ -128,9 +129,11 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void drawStatusbar();
+    static const QPixmap& icon(const char* name);
 
     QTimer* m_updateTime;
     QPointer<Bluetooth> m_btSource;
@@ -149,6 +152,7 @@ private:
     int m_batteryHeadphone = 0;
     int m_batteryMicrophone = -1;
     QString m_time;
+    bool m_dirty = false; // the values changed while the line was hidden
 };
 
 #endif // STATUSBAR_H

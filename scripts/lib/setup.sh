@@ -125,3 +125,65 @@ tk9400_stop_process() {
     kill -KILL "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 }
+
+# A simulated instrument leaves the factory paired with the simulated sensor unit and
+# headphones (the addresses bt-module-sim answers to), so it links up on its very first
+# start. Writes ROOT/home/root/settings.ini with every key at its reset value unless the
+# file exists; the program rewrites it in its own order on the first change.
+tk9400_seed_paired_settings() {
+    local settings="$1/home/root/settings.ini"
+    [[ -e "$settings" ]] && return 0
+    cat >"$settings" <<'INI'
+[Bluetooth]
+Headphone_Name=Headphones
+Headphone_ID=02:00:00:00:48:01
+Microphone_Name=QJ-5
+Microphone_ID=02:00:00:00:51:01
+
+[Debug]
+Debugfeatures=0
+
+[Local-Settings]
+Language=1
+Timezone=Berlin (+1 h)
+TimezoneNum=13
+TimezoneOffset=3600
+DaylightSavingTime=0
+Dateformat=DDMMYYYY
+DateTimeSource=GPS
+
+[Systemsettings]
+Switchmode=Switch
+FavouriteButton=2
+Brightness=6
+PowerOffTime=3600
+DisplayOffTime=600
+HearingProtection=false
+HeadphoneVolumeOffset=0
+
+[Dialogconfiguration]
+LevelMeasurement_ShowFft=true
+LevelMeasurement_ShowFrequencyValue=true
+LevelMeasurement_UseFrequencyColorForLevelbar=false
+LevelMeasurement_ShowPeakLevelBar=false
+Pinpointing_ShowFrequencyValue=true
+Pinpointing_UseFrequencyColorForLevelbar=false
+Pinpointing_ShowFilterParameter=true
+Pinpointing_DynamicScaling=true
+Longterm_ShowFrequencyValue=true
+Longterm_UseFrequencyColorForLevelbar=false
+Longterm_ShowGrid=true
+Longterm_ShowFilterParameter=true
+H2Sensor_ShowHistogram=true
+H2Sensor_ShowGrid=false
+H2Sensor_DynamicScaling=true
+H2Sensor_ShowWorkingRange=false
+Pipelocating_ShowFft=false
+Pipelocating_UseFrequencyColorForLevelbar=false
+Pipelocating_ShowFrequencyValue=true
+Pipelocating_ShowFilterParameter=true
+Startup_UseFavouriteForStartup=false
+Startup_UseFilterForStartup=false
+Startup_UseGpsForStartup=true
+INI
+}
