@@ -2,10 +2,271 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
+        <name>BluetoothPairing</name>
+        <message>
+            <source>SearchBluetoothDevices</source>
+            <translation>Search Bluetooth devices</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>FoundBluetoothDevices</source>
+            <translation>Found Bluetooth devices</translation>
+        </message>
+        <message>
+            <source>EnablePairingModeAndPressSearchButton</source>
+            <translation>Enable pairing mode
+and press Search-Button.</translation>
+        </message>
+        <message>
+            <source>Searching</source>
+            <translation>Searching</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation>unknown</translation>
+        </message>
+        <message>
+            <source>SelectDeviceForPairing</source>
+            <translation>Select device for pairing.</translation>
+        </message>
+        <message>
+            <source>NoDevicesFoundTryAgain</source>
+            <translation>No devices found.</translation>
+        </message>
+        <message>
+            <source>PairingDevice</source>
+            <translation>Pairing device</translation>
+        </message>
+        <message>
+            <source>PairingNotSuccessfulPleaseTryAgain</source>
+            <translation>Pairing not successful. Please try again.</translation>
+        </message>
+    </context>
+    <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
             <translation>Microphone configuration</translation>
+        </message>
+        <message>
+            <source>SensorType</source>
+            <translation>Sensor type</translation>
+        </message>
+        <message>
+            <source>Gain</source>
+            <translation>Gain</translation>
+        </message>
+        <message>
+            <source>BatteryState</source>
+            <translation>Battery state</translation>
+        </message>
+        <message>
+            <source>Firmwareversion</source>
+            <translation>Firmware version</translation>
+        </message>
+        <message>
+            <source>HardwareVersion</source>
+            <translation>Hardware version</translation>
+        </message>
+        <message>
+            <source>ButtonMode</source>
+            <translation>Muting</translation>
+        </message>
+        <message>
+            <source>BluetoothName</source>
+            <translation>Bluetooth name</translation>
+        </message>
+        <message>
+            <source>BluetoothId</source>
+            <translation>Bluetooth ID</translation>
+        </message>
+        <message>
+            <source>Reload</source>
+            <translation>Reload</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>noSensor</source>
+            <translation>no sensor</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation>unknown</translation>
+        </message>
+    </context>
+    <context>
+        <name>CustomizeDialogs</name>
+        <message>
+            <source>LevelMeasurement</source>
+            <translation>Level measurement</translation>
+        </message>
+        <message>
+            <source>ShowPeakLevelBar</source>
+            <translation>Show peak level</translation>
+        </message>
+        <message>
+            <source>UseFrequencyColorForLevelBar</source>
+            <translation>Use frequency color for level bar</translation>
+        </message>
+        <message>
+            <source>ShowFrequencySpectrum</source>
+            <translation>Show frequency spectrum</translation>
+        </message>
+        <message>
+            <source>ShowFrequencyValue</source>
+            <translation>Show frequency value</translation>
+        </message>
+        <message>
+            <source>Histogram</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>ShowFilterParameter</source>
+            <translation>Show filter parameter</translation>
+        </message>
+        <message>
+            <source>DynamicScaling</source>
+            <translation>Dynamic scaling</translation>
+        </message>
+        <message>
+            <source>LongtermMeasurement</source>
+            <translation>Long-term measurement</translation>
+        </message>
+        <message>
+            <source>ShowGrid</source>
+            <translation>Show grid</translation>
+        </message>
+        <message>
+            <source>H2measurement</source>
+            <translation>H2 measurement</translation>
+        </message>
+        <message>
+            <source>ShowHistogram</source>
+            <translation>Show histogram</translation>
+        </message>
+        <message>
+            <source>ShowWorkingRange</source>
+            <translation>Show working range</translation>
+        </message>
+        <message>
+            <source>Pipelocating</source>
+            <translation>Pipe locating</translation>
+        </message>
+        <message>
+            <source>PowerOn</source>
+            <translation>Actions during power on</translation>
+        </message>
+        <message>
+            <source>StartWithFavourite</source>
+            <translation>Start with favourite dialog</translation>
+        </message>
+        <message>
+            <source>StartWithFilter</source>
+            <translation>Start with enabled filters</translation>
+        </message>
+        <message>
+            <source>StartWithGps</source>
+            <translation>GPS</translation>
+        </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation>Previous page</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation>Next page</translation>
+        </message>
+    </context>
+    <context>
+        <name>DateTimeAdjust</name>
+        <message>
+            <source>Day</source>
+            <translation>Day</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation>Month</translation>
+        </message>
+        <message>
+            <source>Year</source>
+            <translation>Year</translation>
+        </message>
+        <message>
+            <source>GPS</source>
+            <translation>GPS</translation>
+        </message>
+        <message>
+            <source>Manual</source>
+            <translation>Manual</translation>
+        </message>
+        <message>
+            <source>Hour</source>
+            <translation>Hour</translation>
+        </message>
+        <message>
+            <source>Minute</source>
+            <translation>Minute</translation>
+        </message>
+        <message>
+            <source>Second</source>
+            <translation>Second</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>InvalidDate</source>
+            <translation>Invalid date</translation>
+        </message>
+        <message>
+            <source>DateDoesNotExist</source>
+            <translation>This date does not exist. Please correct it.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Displaysettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>Brightness</translation>
+        </message>
+        <message>
+            <source>high</source>
+            <translation>high</translation>
+        </message>
+        <message>
+            <source>medium</source>
+            <translation>medium</translation>
+        </message>
+        <message>
+            <source>low</source>
+            <translation>low</translation>
         </message>
     </context>
     <context>
@@ -20,6 +281,41 @@
         <message>
             <source>H2Sensor</source>
             <translation>H2 sensor</translation>
+        </message>
+    </context>
+    <context>
+        <name>HearingProtection</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>HearingProtection</source>
+            <translation>Hearing protection</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Inactive</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>DefaultHeadphoneVolume</source>
+            <translation>Adjust headphone volume</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation>Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>MaximumVolumeWillBeLimited</source>
+            <translation>Maximum volume will be limited.</translation>
         </message>
     </context>
     <context>
@@ -119,6 +415,18 @@
         <message>
             <source>English</source>
             <translation>English</translation>
+        </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation>Previous page</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation>Next page</translation>
         </message>
     </context>
     <context>
@@ -226,10 +534,240 @@
         </message>
     </context>
     <context>
+        <name>PowerSaving</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>BacklightOff</source>
+            <translation>Backlight off</translation>
+        </message>
+        <message>
+            <source>PowerOff</source>
+            <translation>Power off</translation>
+        </message>
+        <message>
+            <source>never</source>
+            <translation>never</translation>
+        </message>
+    </context>
+    <context>
         <name>PressureSensor</name>
         <message>
             <source>Pressure</source>
             <translation>Pressure</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResetSettings</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>ResetToDeliveryState</source>
+            <translation>Reset to delivery state.
+All settings (e.g. language,
+paired bluetooth devices) will be reseted.
+Stored measurements will not be deleted.</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Reset</translation>
+        </message>
+        <message>
+            <source>DoYouReallyWantToResetAllSettings</source>
+            <translation>Do you really want to reset all settings?</translation>
+        </message>
+    </context>
+    <context>
+        <name>SelectFavouriteButton</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>SelectSwitchmode</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>ModeOfMutingButton</source>
+            <translation>Mode of muting button</translation>
+        </message>
+        <message>
+            <source>Switch</source>
+            <translation>Switch</translation>
+        </message>
+        <message>
+            <source>PushButton</source>
+            <translation>Pushbutton</translation>
+        </message>
+    </context>
+    <context>
+        <name>SelectTimezone</name>
+        <message>
+            <source>DaylightSavingTime</source>
+            <translation>Daylight saving time</translation>
+        </message>
+        <message>
+            <source>Summertime</source>
+            <translation>Summer time</translation>
+        </message>
+        <message>
+            <source>Wintertime</source>
+            <translation>Winter time</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>MidwayIslands</source>
+            <translation>Midway Islands</translation>
+        </message>
+        <message>
+            <source>Hawaii</source>
+            <translation>Hawaii</translation>
+        </message>
+        <message>
+            <source>Alaska</source>
+            <translation>Alaska</translation>
+        </message>
+        <message>
+            <source>Pacific</source>
+            <translation>Pacific</translation>
+        </message>
+        <message>
+            <source>Arizona</source>
+            <translation>Arizona</translation>
+        </message>
+        <message>
+            <source>Chicago</source>
+            <translation>Chicago</translation>
+        </message>
+        <message>
+            <source>NewYork</source>
+            <translation>New York</translation>
+        </message>
+        <message>
+            <source>Manaus</source>
+            <translation>Manaus</translation>
+        </message>
+        <message>
+            <source>Newfoundland</source>
+            <translation>Newfoundland</translation>
+        </message>
+        <message>
+            <source>Greenland</source>
+            <translation>Greenland</translation>
+        </message>
+        <message>
+            <source>MiddleAtlantic</source>
+            <translation>Middle Atlantic</translation>
+        </message>
+        <message>
+            <source>Azores</source>
+            <translation>Azores</translation>
+        </message>
+        <message>
+            <source>London</source>
+            <translation>London</translation>
+        </message>
+        <message>
+            <source>Berlin</source>
+            <translation>Berlin</translation>
+        </message>
+        <message>
+            <source>Cairo</source>
+            <translation>Cairo</translation>
+        </message>
+        <message>
+            <source>Moscow</source>
+            <translation>Moscow</translation>
+        </message>
+        <message>
+            <source>Teheran</source>
+            <translation>Teheran</translation>
+        </message>
+        <message>
+            <source>AbuDhabi</source>
+            <translation>Abu Dhabi</translation>
+        </message>
+        <message>
+            <source>Kabul</source>
+            <translation>Kabul</translation>
+        </message>
+        <message>
+            <source>Islamabad</source>
+            <translation>Islamabad</translation>
+        </message>
+        <message>
+            <source>NewDelhi</source>
+            <translation>New Delhi</translation>
+        </message>
+        <message>
+            <source>Katmandu</source>
+            <translation>Katmandu</translation>
+        </message>
+        <message>
+            <source>Nowosibirsk</source>
+            <translation>Nowosibirsk</translation>
+        </message>
+        <message>
+            <source>Yangon</source>
+            <translation>Yangon</translation>
+        </message>
+        <message>
+            <source>Bangkok</source>
+            <translation>Bangkok</translation>
+        </message>
+        <message>
+            <source>HongKong</source>
+            <translation>Hong Kong</translation>
+        </message>
+        <message>
+            <source>Tokio</source>
+            <translation>Tokio</translation>
+        </message>
+        <message>
+            <source>Darwin</source>
+            <translation>Darwin</translation>
+        </message>
+        <message>
+            <source>Sydney</source>
+            <translation>Sydney</translation>
+        </message>
+        <message>
+            <source>Magadan</source>
+            <translation>Magadan</translation>
+        </message>
+        <message>
+            <source>Fiji</source>
+            <translation>Fiji</translation>
         </message>
     </context>
     <context>
@@ -258,11 +796,50 @@ Please fix sensor or clean contacts.</translation>
         </message>
     </context>
     <context>
-        <name>Systemsettings</name>
+        <name>Systeminformation</name>
         <message>
-            <source>Settings</source>
-            <translation>Settings</translation>
+            <source>Systeminformation</source>
+            <translation>System information</translation>
         </message>
+        <message>
+            <source>Firmwareversion</source>
+            <translation>Firmware version</translation>
+        </message>
+        <message>
+            <source>Serialnumber</source>
+            <translation>Serialnumber</translation>
+        </message>
+        <message>
+            <source>BluetoothIdTx</source>
+            <translation>Bluetooth Id TX</translation>
+        </message>
+        <message>
+            <source>BluetoothIdRx</source>
+            <translation>Bluetooth Id RX</translation>
+        </message>
+        <message>
+            <source>Hardwareversion</source>
+            <translation>Hardware version</translation>
+        </message>
+        <message>
+            <source>OperatingSystem</source>
+            <translation>Operating system</translation>
+        </message>
+        <message>
+            <source>Battery</source>
+            <translation>Battery</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation>unknown</translation>
+        </message>
+    </context>
+    <context>
+        <name>Systemsettings</name>
         <message>
             <source>Berlin</source>
             <translation>Berlin</translation>
@@ -294,6 +871,118 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>never</source>
             <translation>never</translation>
+        </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation>Previous page</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation>Next page</translation>
+        </message>
+        <message>
+            <source>ModeMuteButton</source>
+            <translation>Muting</translation>
+        </message>
+        <message>
+            <source>HearingProtection</source>
+            <translation>Hearing protection</translation>
+        </message>
+        <message>
+            <source>Customize</source>
+            <translation>Customize</translation>
+        </message>
+        <message>
+            <source>differentValues</source>
+            <translation>different values</translation>
+        </message>
+        <message>
+            <source>PairedHeadphone</source>
+            <translation>Paired headphone</translation>
+        </message>
+        <message>
+            <source>PairedMicrophone</source>
+            <translation>Paired microphone</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation>Brightness</translation>
+        </message>
+        <message>
+            <source>PowerSaving</source>
+            <translation>Power saving</translation>
+        </message>
+        <message>
+            <source>FavouriteButton</source>
+            <translation>Favourite button</translation>
+        </message>
+        <message>
+            <source>Systeminformation</source>
+            <translation>System information</translation>
+        </message>
+        <message>
+            <source>ResetToDeliverystate</source>
+            <translation>Reset</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Language</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Timezone</source>
+            <translation>Time zone</translation>
+        </message>
+        <message>
+            <source>DaylightSavingTime</source>
+            <translation>Daylight saving time</translation>
+        </message>
+        <message>
+            <source>Switch</source>
+            <translation>Switch</translation>
+        </message>
+        <message>
+            <source>PushButton</source>
+            <translation>Pushbutton</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Active</translation>
+        </message>
+        <message>
+            <source>Inactive</source>
+            <translation>Inactive</translation>
+        </message>
+        <message>
+            <source>low</source>
+            <translation>low</translation>
+        </message>
+        <message>
+            <source>medium</source>
+            <translation>medium</translation>
+        </message>
+        <message>
+            <source>high</source>
+            <translation>high</translation>
+        </message>
+        <message>
+            <source>Summertime</source>
+            <translation>Summer time</translation>
+        </message>
+        <message>
+            <source>Wintertime</source>
+            <translation>Winter time</translation>
         </message>
     </context>
 </TS>

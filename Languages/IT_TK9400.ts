@@ -113,6 +113,18 @@
             <source>English</source>
             <translation type="unfinished">English</translation>
         </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation type="unfinished">Previous page</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation type="unfinished">Next page</translation>
+        </message>
     </context>
     <context>
         <name>Levelmeasurement</name>
@@ -248,6 +260,118 @@
             <source>never</source>
             <translation type="unfinished">never</translation>
         </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation type="unfinished">Previous page</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation type="unfinished">Next page</translation>
+        </message>
+        <message>
+            <source>ModeMuteButton</source>
+            <translation type="unfinished">Muting</translation>
+        </message>
+        <message>
+            <source>HearingProtection</source>
+            <translation type="unfinished">Hearing protection</translation>
+        </message>
+        <message>
+            <source>Customize</source>
+            <translation type="unfinished">Customize</translation>
+        </message>
+        <message>
+            <source>differentValues</source>
+            <translation type="unfinished">different values</translation>
+        </message>
+        <message>
+            <source>PairedHeadphone</source>
+            <translation type="unfinished">Paired headphone</translation>
+        </message>
+        <message>
+            <source>PairedMicrophone</source>
+            <translation type="unfinished">Paired microphone</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation type="unfinished">Brightness</translation>
+        </message>
+        <message>
+            <source>PowerSaving</source>
+            <translation type="unfinished">Power saving</translation>
+        </message>
+        <message>
+            <source>FavouriteButton</source>
+            <translation type="unfinished">Favourite button</translation>
+        </message>
+        <message>
+            <source>Systeminformation</source>
+            <translation type="unfinished">System information</translation>
+        </message>
+        <message>
+            <source>ResetToDeliverystate</source>
+            <translation type="unfinished">Reset</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation type="unfinished">Language</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation type="unfinished">Time</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation type="unfinished">Date</translation>
+        </message>
+        <message>
+            <source>Timezone</source>
+            <translation type="unfinished">Time zone</translation>
+        </message>
+        <message>
+            <source>DaylightSavingTime</source>
+            <translation type="unfinished">Daylight saving time</translation>
+        </message>
+        <message>
+            <source>Switch</source>
+            <translation type="unfinished">Switch</translation>
+        </message>
+        <message>
+            <source>PushButton</source>
+            <translation type="unfinished">Pushbutton</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation type="unfinished">Active</translation>
+        </message>
+        <message>
+            <source>Inactive</source>
+            <translation type="unfinished">Inactive</translation>
+        </message>
+        <message>
+            <source>low</source>
+            <translation type="unfinished">low</translation>
+        </message>
+        <message>
+            <source>medium</source>
+            <translation type="unfinished">medium</translation>
+        </message>
+        <message>
+            <source>high</source>
+            <translation type="unfinished">high</translation>
+        </message>
+        <message>
+            <source>Summertime</source>
+            <translation type="unfinished">Summer time</translation>
+        </message>
+        <message>
+            <source>Wintertime</source>
+            <translation type="unfinished">Winter time</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>
@@ -301,6 +425,54 @@
             <source>MicrophoneConfiguration</source>
             <translation type="unfinished">Microphone configuration</translation>
         </message>
+        <message>
+            <source>SensorType</source>
+            <translation type="unfinished">Sensor type</translation>
+        </message>
+        <message>
+            <source>Gain</source>
+            <translation type="unfinished">Gain</translation>
+        </message>
+        <message>
+            <source>BatteryState</source>
+            <translation type="unfinished">Battery state</translation>
+        </message>
+        <message>
+            <source>Firmwareversion</source>
+            <translation type="unfinished">Firmware version</translation>
+        </message>
+        <message>
+            <source>HardwareVersion</source>
+            <translation type="unfinished">Hardware version</translation>
+        </message>
+        <message>
+            <source>ButtonMode</source>
+            <translation type="unfinished">Muting</translation>
+        </message>
+        <message>
+            <source>BluetoothName</source>
+            <translation type="unfinished">Bluetooth name</translation>
+        </message>
+        <message>
+            <source>BluetoothId</source>
+            <translation type="unfinished">Bluetooth ID</translation>
+        </message>
+        <message>
+            <source>Reload</source>
+            <translation type="unfinished">Reload</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>noSensor</source>
+            <translation type="unfinished">no sensor</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation type="unfinished">unknown</translation>
+        </message>
     </context>
     <context>
         <name>Statusbardata</name>
@@ -325,6 +497,531 @@ Please recharge.</translation>
             <source>ProblemWithSensorTypeDetection</source>
             <translation type="unfinished">Type of sensor could not be detected.
 Please fix sensor or clean contacts.</translation>
+        </message>
+    </context>
+    <context>
+        <name>BluetoothPairing</name>
+        <message>
+            <source>BluetoothPairing</source>
+            <translation type="unfinished">Bluetooth pairing</translation>
+        </message>
+        <message>
+            <source>SearchBluetoothDevices</source>
+            <translation type="unfinished">Search Bluetooth devices</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>FoundBluetoothDevices</source>
+            <translation type="unfinished">Found Bluetooth devices</translation>
+        </message>
+        <message>
+            <source>EnablePairingModeAndPressSearchButton</source>
+            <translation type="unfinished">Enable pairing mode
+and press Search-Button.</translation>
+        </message>
+        <message>
+            <source>Searching</source>
+            <translation type="unfinished">Searching</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation type="unfinished">unknown</translation>
+        </message>
+        <message>
+            <source>SelectDeviceForPairing</source>
+            <translation type="unfinished">Select device for pairing.</translation>
+        </message>
+        <message>
+            <source>NoDevicesFoundTryAgain</source>
+            <translation type="unfinished">No devices found.</translation>
+        </message>
+        <message>
+            <source>PairingDevice</source>
+            <translation type="unfinished">Pairing device</translation>
+        </message>
+        <message>
+            <source>PairingNotSuccessfulPleaseTryAgain</source>
+            <translation type="unfinished">Pairing not successful. Please try again.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CustomizeDialogs</name>
+        <message>
+            <source>LevelMeasurement</source>
+            <translation type="unfinished">Level measurement</translation>
+        </message>
+        <message>
+            <source>ShowPeakLevelBar</source>
+            <translation type="unfinished">Show peak level</translation>
+        </message>
+        <message>
+            <source>UseFrequencyColorForLevelBar</source>
+            <translation type="unfinished">Use frequency color for level bar</translation>
+        </message>
+        <message>
+            <source>ShowFrequencySpectrum</source>
+            <translation type="unfinished">Show frequency spectrum</translation>
+        </message>
+        <message>
+            <source>ShowFrequencyValue</source>
+            <translation type="unfinished">Show frequency value</translation>
+        </message>
+        <message>
+            <source>Histogram</source>
+            <translation type="unfinished">Histogram</translation>
+        </message>
+        <message>
+            <source>ShowFilterParameter</source>
+            <translation type="unfinished">Show filter parameter</translation>
+        </message>
+        <message>
+            <source>DynamicScaling</source>
+            <translation type="unfinished">Dynamic scaling</translation>
+        </message>
+        <message>
+            <source>LongtermMeasurement</source>
+            <translation type="unfinished">Long-term measurement</translation>
+        </message>
+        <message>
+            <source>ShowGrid</source>
+            <translation type="unfinished">Show grid</translation>
+        </message>
+        <message>
+            <source>H2measurement</source>
+            <translation type="unfinished">H2 measurement</translation>
+        </message>
+        <message>
+            <source>ShowHistogram</source>
+            <translation type="unfinished">Show histogram</translation>
+        </message>
+        <message>
+            <source>ShowWorkingRange</source>
+            <translation type="unfinished">Show working range</translation>
+        </message>
+        <message>
+            <source>Pipelocating</source>
+            <translation type="unfinished">Pipe locating</translation>
+        </message>
+        <message>
+            <source>PowerOn</source>
+            <translation type="unfinished">Actions during power on</translation>
+        </message>
+        <message>
+            <source>StartWithFavourite</source>
+            <translation type="unfinished">Start with favourite dialog</translation>
+        </message>
+        <message>
+            <source>StartWithFilter</source>
+            <translation type="unfinished">Start with enabled filters</translation>
+        </message>
+        <message>
+            <source>StartWithGps</source>
+            <translation type="unfinished">GPS</translation>
+        </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation type="unfinished">Previous page</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation type="unfinished">Next page</translation>
+        </message>
+    </context>
+    <context>
+        <name>DateTimeAdjust</name>
+        <message>
+            <source>Day</source>
+            <translation type="unfinished">Day</translation>
+        </message>
+        <message>
+            <source>Month</source>
+            <translation type="unfinished">Month</translation>
+        </message>
+        <message>
+            <source>Year</source>
+            <translation type="unfinished">Year</translation>
+        </message>
+        <message>
+            <source>GPS</source>
+            <translation type="unfinished">GPS</translation>
+        </message>
+        <message>
+            <source>Manual</source>
+            <translation type="unfinished">Manual</translation>
+        </message>
+        <message>
+            <source>Hour</source>
+            <translation type="unfinished">Hour</translation>
+        </message>
+        <message>
+            <source>Minute</source>
+            <translation type="unfinished">Minute</translation>
+        </message>
+        <message>
+            <source>Second</source>
+            <translation type="unfinished">Second</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>InvalidDate</source>
+            <translation type="unfinished">Invalid date</translation>
+        </message>
+        <message>
+            <source>DateDoesNotExist</source>
+            <translation type="unfinished">This date does not exist. Please correct it.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Displaysettings</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>Brightness</source>
+            <translation type="unfinished">Brightness</translation>
+        </message>
+        <message>
+            <source>high</source>
+            <translation type="unfinished">high</translation>
+        </message>
+        <message>
+            <source>medium</source>
+            <translation type="unfinished">medium</translation>
+        </message>
+        <message>
+            <source>low</source>
+            <translation type="unfinished">low</translation>
+        </message>
+    </context>
+    <context>
+        <name>HearingProtection</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>HearingProtection</source>
+            <translation type="unfinished">Hearing protection</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation type="unfinished">Active</translation>
+        </message>
+        <message>
+            <source>Inactive</source>
+            <translation type="unfinished">Inactive</translation>
+        </message>
+        <message>
+            <source>DefaultHeadphoneVolume</source>
+            <translation type="unfinished">Adjust headphone volume</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>MaximumVolumeWillBeLimited</source>
+            <translation type="unfinished">Maximum volume will be limited.</translation>
+        </message>
+    </context>
+    <context>
+        <name>PowerSaving</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>BacklightOff</source>
+            <translation type="unfinished">Backlight off</translation>
+        </message>
+        <message>
+            <source>PowerOff</source>
+            <translation type="unfinished">Power off</translation>
+        </message>
+        <message>
+            <source>never</source>
+            <translation type="unfinished">never</translation>
+        </message>
+    </context>
+    <context>
+        <name>ResetSettings</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation type="unfinished">Warning</translation>
+        </message>
+        <message>
+            <source>ResetToDeliveryState</source>
+            <translation type="unfinished">Reset to delivery state.
+All settings (e.g. language,
+paired bluetooth devices) will be reseted.
+Stored measurements will not be deleted.</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation type="unfinished">Reset</translation>
+        </message>
+        <message>
+            <source>DoYouReallyWantToResetAllSettings</source>
+            <translation type="unfinished">Do you really want to reset all settings?</translation>
+        </message>
+    </context>
+    <context>
+        <name>SelectFavouriteButton</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>SelectSwitchmode</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>ModeOfMutingButton</source>
+            <translation type="unfinished">Mode of muting button</translation>
+        </message>
+        <message>
+            <source>Switch</source>
+            <translation type="unfinished">Switch</translation>
+        </message>
+        <message>
+            <source>PushButton</source>
+            <translation type="unfinished">Pushbutton</translation>
+        </message>
+    </context>
+    <context>
+        <name>SelectTimezone</name>
+        <message>
+            <source>DaylightSavingTime</source>
+            <translation type="unfinished">Daylight saving time</translation>
+        </message>
+        <message>
+            <source>Summertime</source>
+            <translation type="unfinished">Summer time</translation>
+        </message>
+        <message>
+            <source>Wintertime</source>
+            <translation type="unfinished">Winter time</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>MidwayIslands</source>
+            <translation type="unfinished">Midway Islands</translation>
+        </message>
+        <message>
+            <source>Hawaii</source>
+            <translation type="unfinished">Hawaii</translation>
+        </message>
+        <message>
+            <source>Alaska</source>
+            <translation type="unfinished">Alaska</translation>
+        </message>
+        <message>
+            <source>Pacific</source>
+            <translation type="unfinished">Pacific</translation>
+        </message>
+        <message>
+            <source>Arizona</source>
+            <translation type="unfinished">Arizona</translation>
+        </message>
+        <message>
+            <source>Chicago</source>
+            <translation type="unfinished">Chicago</translation>
+        </message>
+        <message>
+            <source>NewYork</source>
+            <translation type="unfinished">New York</translation>
+        </message>
+        <message>
+            <source>Manaus</source>
+            <translation type="unfinished">Manaus</translation>
+        </message>
+        <message>
+            <source>Newfoundland</source>
+            <translation type="unfinished">Newfoundland</translation>
+        </message>
+        <message>
+            <source>Greenland</source>
+            <translation type="unfinished">Greenland</translation>
+        </message>
+        <message>
+            <source>MiddleAtlantic</source>
+            <translation type="unfinished">Middle Atlantic</translation>
+        </message>
+        <message>
+            <source>Azores</source>
+            <translation type="unfinished">Azores</translation>
+        </message>
+        <message>
+            <source>London</source>
+            <translation type="unfinished">London</translation>
+        </message>
+        <message>
+            <source>Berlin</source>
+            <translation type="unfinished">Berlin</translation>
+        </message>
+        <message>
+            <source>Cairo</source>
+            <translation type="unfinished">Cairo</translation>
+        </message>
+        <message>
+            <source>Moscow</source>
+            <translation type="unfinished">Moscow</translation>
+        </message>
+        <message>
+            <source>Teheran</source>
+            <translation type="unfinished">Teheran</translation>
+        </message>
+        <message>
+            <source>AbuDhabi</source>
+            <translation type="unfinished">Abu Dhabi</translation>
+        </message>
+        <message>
+            <source>Kabul</source>
+            <translation type="unfinished">Kabul</translation>
+        </message>
+        <message>
+            <source>Islamabad</source>
+            <translation type="unfinished">Islamabad</translation>
+        </message>
+        <message>
+            <source>NewDelhi</source>
+            <translation type="unfinished">New Delhi</translation>
+        </message>
+        <message>
+            <source>Katmandu</source>
+            <translation type="unfinished">Katmandu</translation>
+        </message>
+        <message>
+            <source>Nowosibirsk</source>
+            <translation type="unfinished">Nowosibirsk</translation>
+        </message>
+        <message>
+            <source>Yangon</source>
+            <translation type="unfinished">Yangon</translation>
+        </message>
+        <message>
+            <source>Bangkok</source>
+            <translation type="unfinished">Bangkok</translation>
+        </message>
+        <message>
+            <source>HongKong</source>
+            <translation type="unfinished">Hong Kong</translation>
+        </message>
+        <message>
+            <source>Tokio</source>
+            <translation type="unfinished">Tokio</translation>
+        </message>
+        <message>
+            <source>Darwin</source>
+            <translation type="unfinished">Darwin</translation>
+        </message>
+        <message>
+            <source>Sydney</source>
+            <translation type="unfinished">Sydney</translation>
+        </message>
+        <message>
+            <source>Magadan</source>
+            <translation type="unfinished">Magadan</translation>
+        </message>
+        <message>
+            <source>Fiji</source>
+            <translation type="unfinished">Fiji</translation>
+        </message>
+    </context>
+    <context>
+        <name>Systeminformation</name>
+        <message>
+            <source>Systeminformation</source>
+            <translation type="unfinished">System information</translation>
+        </message>
+        <message>
+            <source>Firmwareversion</source>
+            <translation type="unfinished">Firmware version</translation>
+        </message>
+        <message>
+            <source>Serialnumber</source>
+            <translation type="unfinished">Serialnumber</translation>
+        </message>
+        <message>
+            <source>BluetoothIdTx</source>
+            <translation type="unfinished">Bluetooth Id TX</translation>
+        </message>
+        <message>
+            <source>BluetoothIdRx</source>
+            <translation type="unfinished">Bluetooth Id RX</translation>
+        </message>
+        <message>
+            <source>Hardwareversion</source>
+            <translation type="unfinished">Hardware version</translation>
+        </message>
+        <message>
+            <source>OperatingSystem</source>
+            <translation type="unfinished">Operating system</translation>
+        </message>
+        <message>
+            <source>Battery</source>
+            <translation type="unfinished">Battery</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation type="unfinished">unknown</translation>
         </message>
     </context>
 </TS>

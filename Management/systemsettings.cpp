@@ -1,14 +1,32 @@
 #include "Management/systemsettings.h"
 #include "ui_systemsettings.h"
 
+#include "Hardware/bluetooth.h"
+#include "Hardware/gps.h"
 #include "Hardware/platform.h"
+#include "Management/SettingsAdjust/customizedialogs.h"
+#include "Management/SettingsAdjust/datetimeadjust.h"
+#include "Management/SettingsAdjust/displaysettings.h"
+#include "Management/SettingsAdjust/hearingprotection.h"
+#include "Management/SettingsAdjust/powersaving.h"
+#include "Management/SettingsAdjust/resetsettings.h"
+#include "Management/SettingsAdjust/selectfavouritebutton.h"
+#include "Management/SettingsAdjust/selectswitchmode.h"
+#include "Management/SettingsAdjust/selecttimezone.h"
+#include "Management/SettingsAdjust/systeminformation.h"
+#include "Management/bluetoothpairing.h"
+#include "Management/languageselect.h"
+#include "Tools/settingsbutton.h"
 #include "globals.h"
+#include "mainmenu.h"
 
+#include <QDate>
 #include <QDebug>
 #include <QFile>
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QTime>
 #include <QHash>
 #include <cctype>
 
@@ -174,6 +192,9 @@ Systemsettings::Systemsettings(QWidget* parent)
     , ui(new Ui::Systemsettings)
 {
     ui->setupUi(this);
+    ui->subMenu->setCurrentWidget(ui->page);
+    showPage(1);
+    m_selectLanguage = new LanguageSelect(this);
 
     QFile file(settingsFilePath());
     if (!file.open(QIODevice::ReadOnly)) {
@@ -186,19 +207,13 @@ Systemsettings::Systemsettings(QWidget* parent)
 
 Systemsettings::~Systemsettings()
 {
+    delete m_selectLanguage;
     delete ui;
 }
 
 QString Systemsettings::settingsFilePath()
 {
     return Platform::devicePath(QString::fromLatin1(kSettingsFile));
-}
-
-void Systemsettings::init()
-{
-    loadSystemsettings();
-    m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
-    ui->retranslateUi(this);
 }
 
 QString Systemsettings::readBtAddress(const QVariant& value, const char* key) const
@@ -427,7 +442,7 @@ QString Systemsettings::getLanguageName(int languageNum) const
     }
 }
 
-QString Systemsettings::getFavButTextFromNum(int favouriteNum)
+QString Systemsettings::favouriteFunctionName(int favouriteNum)
 {
     switch (favouriteNum) {
     case 0: return tr("Screenshot");
@@ -436,10 +451,17 @@ QString Systemsettings::getFavButTextFromNum(int favouriteNum)
     case 3: return tr("LongtermMeasurement");
     case 4: return tr("H2-Sensor");
     case 5: return tr("Pipelocating");
-    default:
-        m_favouriteButton = 2;
-        return tr("LevelMeasurement");
+    default: return QString();
     }
+}
+
+QString Systemsettings::getFavButTextFromNum(int favouriteNum)
+{
+    if (favouriteNum < 0 || favouriteNum > 5) {
+        m_favouriteButton = 2;
+        favouriteNum = 2;
+    }
+    return favouriteFunctionName(favouriteNum);
 }
 
 int Systemsettings::getFavouriteButton(QString* text)
@@ -469,21 +491,366 @@ bool Systemsettings::isMuteKeySwitchmode() const
     return m_switchmode == QLatin1String("Switch");
 }
 
+// ---- the settings screen ---------------------------------------------------------------
+
+namespace {
+
+// Keeps an entry's name and shows a new value below it.
+void setValue(SettingsButton* entry, const QString& value)
+{
+    entry->setText2(entry->getText1(), value);
+}
+
+} // namespace
+
+void Systemsettings::init()
+{
+    ui->butMenuUp->setToolTip(tr("PreviousPage"));
+    ui->butMenuBack->setToolTip(tr("Mainmenu"));
+    ui->butMenuDown->setToolTip(tr("NextPage"));
+
+    if (MainMenu* menu = MainMenu::getInstanceMainMenu()) {
+        m_btSource = menu->getBtSourceInstance();
+        m_btSink = menu->getBtSinkInstance();
+    }
+    loadSystemsettings();
+
+    showPage(1);
+
+    m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
+    m_time = QTime::currentTime().toString(getFormatStringTime());
+    m_date = QDate::currentDate().toString(getFormatStringDate());
+    QString favourite;
+    const int favouriteNum = getFavouriteButton(&favourite);
+    qDebug() << "Favourite button:" << favouriteNum << favourite;
+
+    ui->butSwitchmode->setText2(tr("ModeMuteButton"), switchmodeText());
+    ui->butHearingProtection->setText2(tr("HearingProtection"), hearingProtectionText());
+    ui->butCustomize->setText2(tr("Customize"), tr("differentValues"));
+    ui->butPairedHeadphone->setText2(tr("PairedHeadphone"), m_btNameHeadphone);
+    ui->butPairedMicrophone->setText2(tr("PairedMicrophone"), m_btNameMicrophone);
+    ui->butBrightness->setText2(tr("Brightness"), brightnessText());
+    ui->butPowerSaving->setText2(tr("PowerSaving"), powerSavingText());
+    ui->butFavouriteButton->setText2(tr("FavouriteButton"), favourite);
+    ui->butSysteminformation->setText2(tr("Systeminformation"),
+                                       QStringLiteral("FW: %1").arg(QLatin1String(g_softwareVersion)));
+    ui->butReset->setText2(tr("ResetToDeliverystate"), QString());
+    ui->butLanguage->setText2(tr("Language"), m_selectedLanguageString);
+    ui->butTime->setText2(tr("Time"), m_time);
+    ui->butDate->setText2(tr("Date"), m_date);
+    ui->butTimezone->setText2(tr("Timezone"), m_timezoneName);
+    ui->butDaylightSavingTime->setText2(tr("DaylightSavingTime"), daylightSavingText());
+
+    ui->butMenuBack->setFocus();
+}
+
+QString Systemsettings::switchmodeText() const
+{
+    return isMuteKeySwitchmode() ? tr("Switch") : tr("PushButton");
+}
+
+QString Systemsettings::hearingProtectionText() const
+{
+    return m_hearingProtection ? tr("Active") : tr("Inactive");
+}
+
+QString Systemsettings::brightnessText() const
+{
+    switch (m_brightness) {
+    case 5: return tr("low");
+    case 6: return tr("medium");
+    case 7: return tr("high");
+    default: return QString::number(m_brightness);
+    }
+}
+
+QString Systemsettings::powerSavingText() const
+{
+    return convertTimeToText(m_displayOffTime) + QStringLiteral(" / ") + convertTimeToText(m_powerOffTime);
+}
+
+QString Systemsettings::daylightSavingText() const
+{
+    return m_daylightSavingTime == 1 ? tr("Summertime") : tr("Wintertime");
+}
+
+void Systemsettings::showPage(int page)
+{
+    m_currentPage = page;
+    ui->mainArea->setCurrentIndex(page - 1);
+}
+
+void Systemsettings::on_butMenuUp_clicked()
+{
+    showPage(m_currentPage > 1 ? m_currentPage - 1 : kPages);
+}
+
+void Systemsettings::on_butMenuDown_clicked()
+{
+    showPage(m_currentPage < kPages ? m_currentPage + 1 : 1);
+}
+
 void Systemsettings::on_butMenuBack_clicked()
 {
     emit gotoWidget(0, -1, 0);
 }
 
+void Systemsettings::refreshDateTime()
+{
+    m_time = QTime::currentTime().toString(getFormatStringTime());
+    m_date = QDate::currentDate().toString(getFormatStringDate());
+    setValue(ui->butTime, m_time);
+    setValue(ui->butDate, m_date);
+}
+
+void Systemsettings::on_butLanguage_clicked()
+{
+    if (m_selectLanguage->exec() != QDialog::Accepted)
+        return;
+    m_selectedLanguageNum = m_selectLanguage->getSelectedLanguage();
+    m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
+    storeSystemsettings();
+    // The main window loads the catalogue and refreshes this screen.
+    emit changeLanguage(m_selectedLanguageNum);
+}
+
+void Systemsettings::on_butTime_clicked()
+{
+    runDateTimeDialog(1);
+}
+
+void Systemsettings::on_butDate_clicked()
+{
+    runDateTimeDialog(0);
+}
+
+void Systemsettings::runDateTimeDialog(int page)
+{
+    DateTimeAdjust dialog(this);
+    dialog.init(page, convertDateFormatToInt(m_dateFormat), convertDateTimeSourceToInt(m_dateTimeSource));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (page == 0) {
+        switch (dialog.getDateFormat()) {
+        case 1: m_dateFormat = QStringLiteral("YYYYMMDD"); break;
+        case 2: m_dateFormat = QStringLiteral("MMDDYYYY"); break;
+        default: m_dateFormat = QStringLiteral("DDMMYYYY"); break;
+        }
+    }
+    // The dialog has set the clock.
+    refreshDateTime();
+    const bool manual = dialog.getDateTimeSource() == 1;
+    m_dateTimeSource = manual ? QStringLiteral("MAN") : QStringLiteral("GPS");
+    MainMenu* menu = MainMenu::getInstanceMainMenu();
+    if (Gps* gps = menu ? menu->getGpsInstance() : nullptr)
+        gps->enableSystemTimeSettingViaGps(!manual);
+    storeSystemsettings();
+}
+
+void Systemsettings::on_butTimezone_clicked()
+{
+    runTimezoneDialog(0);
+}
+
+void Systemsettings::on_butDaylightSavingTime_clicked()
+{
+    runTimezoneDialog(1);
+}
+
+void Systemsettings::runTimezoneDialog(int page)
+{
+    SelectTimezone dialog(this);
+    dialog.init(page, m_timezoneNum, m_daylightSavingTime);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (page == 0) {
+        m_timezoneName = dialog.getTimezoneName();
+        m_timezoneNum = dialog.getSelectedTimezone();
+        m_timezoneOffset = dialog.getTimezoneOffset();
+        setValue(ui->butTimezone, m_timezoneName);
+    } else {
+        m_daylightSavingTime = dialog.getDaylightSavingTime();
+        m_daylightSavingTimeOffset = dialog.getDaylightSavingTimeOffset();
+        setValue(ui->butDaylightSavingTime, daylightSavingText());
+    }
+    // The dialog has moved the clock by the change of offset.
+    refreshDateTime();
+    storeSystemsettings();
+}
+
+void Systemsettings::on_butPairedHeadphone_clicked()
+{
+    BluetoothPairing dialog(this);
+    dialog.setPairingDevice(0);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_btIdHeadphone = dialog.getBluetoothId();
+        m_btNameHeadphone = dialog.getBluetoothName();
+        setValue(ui->butPairedHeadphone, m_btNameHeadphone);
+        // New headphones start from the neutral volume.
+        m_headphoneVolumeOffset = 0;
+        storeSystemsettings();
+        if (m_btSource)
+            m_btSource->resetBluetooth(m_btIdHeadphone);
+    }
+    // A pairing attempt drops the link, whether it succeeded or not.
+    if (m_btSource)
+        m_btSource->callBtDeviceA2DP(false);
+}
+
+void Systemsettings::on_butPairedMicrophone_clicked()
+{
+    BluetoothPairing dialog(this);
+    dialog.setPairingDevice(1);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_btIdMicrophone = dialog.getBluetoothId();
+        m_btNameMicrophone = dialog.getBluetoothName();
+        setValue(ui->butPairedMicrophone, m_btNameMicrophone);
+        storeSystemsettings();
+        if (m_btSink)
+            m_btSink->resetBluetooth(m_btIdMicrophone);
+    }
+    if (m_btSink)
+        m_btSink->callBtDeviceA2DP(true);
+}
+
+void Systemsettings::on_butSwitchmode_clicked()
+{
+    SelectSwitchmode dialog(this);
+    dialog.init(m_switchmode);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_switchmode = dialog.getSwitchmode();
+    setValue(ui->butSwitchmode, switchmodeText());
+    storeSystemsettings();
+}
+
+void Systemsettings::on_butFavouriteButton_clicked()
+{
+    SelectFavouriteButton dialog(this);
+    dialog.init(m_favouriteButton);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QString text;
+    m_favouriteButton = dialog.getFavouriteButton(&text);
+    setValue(ui->butFavouriteButton, text);
+    storeSystemsettings();
+}
+
+void Systemsettings::on_butBrightness_clicked()
+{
+    Displaysettings dialog(this);
+    dialog.init();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_brightness = dialog.getBrightness(nullptr);
+    setValue(ui->butBrightness, brightnessText());
+    storeSystemsettings();
+}
+
+void Systemsettings::on_butPowerSaving_clicked()
+{
+    PowerSaving dialog(this);
+    dialog.init(m_powerOffTime, m_displayOffTime);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QString powerOffText;
+    QString backlightOffText;
+    m_powerOffTime = dialog.getPowerOffTime(&powerOffText);
+    m_displayOffTime = dialog.getBacklightOffTime(&backlightOffText);
+    setValue(ui->butPowerSaving, backlightOffText + QStringLiteral(" / ") + powerOffText);
+    storeSystemsettings();
+}
+
+void Systemsettings::on_butCustomize_clicked()
+{
+    CustomizeDialogs dialog(this);
+    dialog.init();
+    dialog.setLevelParameter(m_levelMeasShowFft, m_levelMeasShowFrequencyValue, m_levelMeasShowPeakLevelBar,
+                             m_levelMeasUseFrequColorForBar);
+    dialog.setPinpointingParameter(m_pinpointingShowFrequencyValuePP, m_pinpointingUseFrequencyColorForLevelbarPP,
+                                   m_pinpointingShowFilterParameter, m_pinpointingDynamicScaling);
+    dialog.setLongtermParameter(m_longtermShowFrequencyValueLT, m_longtermUseFrequencyColorForLevelbarLT,
+                                m_longtermShowGridLT, m_longtermShowFilterParameterLT);
+    dialog.setH2Parameter(m_h2ShowHistogramH2, m_h2ShowGridH2, m_h2DynamicScaling, m_h2ShowWorkingRangeH2);
+    dialog.setPipelocatingParameter(m_pipelocatingShowFftPL, m_pipelocatingShowFrequencyValuePL,
+                                    m_pipelocatingUseFrequencyColorForLevelbarPL, m_pipelocatingShowFilterParameterPL);
+    dialog.setStartupParameter(m_startupUseFavouriteForStartup, m_startupUseFilterForStartup,
+                               m_startupUseGpsForStartup);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.getLevelParameter(&m_levelMeasShowFft, &m_levelMeasShowFrequencyValue, &m_levelMeasShowPeakLevelBar,
+                             &m_levelMeasUseFrequColorForBar);
+    dialog.getPinpointingParameter(&m_pinpointingShowFrequencyValuePP, &m_pinpointingUseFrequencyColorForLevelbarPP,
+                                   &m_pinpointingShowFilterParameter, &m_pinpointingDynamicScaling);
+    dialog.getLongtermParameter(&m_longtermShowFrequencyValueLT, &m_longtermUseFrequencyColorForLevelbarLT,
+                                &m_longtermShowGridLT, &m_longtermShowFilterParameterLT);
+    dialog.getH2Parameter(&m_h2ShowHistogramH2, &m_h2ShowGridH2, &m_h2DynamicScaling, &m_h2ShowWorkingRangeH2);
+    dialog.getPipelocatingParameter(&m_pipelocatingShowFftPL, &m_pipelocatingShowFrequencyValuePL,
+                                    &m_pipelocatingUseFrequencyColorForLevelbarPL,
+                                    &m_pipelocatingShowFilterParameterPL);
+    dialog.getStartupParameter(&m_startupUseFavouriteForStartup, &m_startupUseFilterForStartup,
+                               &m_startupUseGpsForStartup);
+    storeSystemsettings();
+}
+
+void Systemsettings::on_butHearingProtection_clicked()
+{
+    HearingProtection dialog(this);
+    dialog.init(m_hearingProtection, m_headphoneVolumeOffset);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_hearingProtection = dialog.getModeHearingProtection();
+    m_headphoneVolumeOffset = dialog.getHeadphoneVolumeOffset();
+    setValue(ui->butHearingProtection, hearingProtectionText());
+    storeSystemsettings();
+    if (m_btSource)
+        m_btSource->setBtAdcGain(m_hearingProtection ? 1 : m_headphoneVolumeOffset + 5);
+}
+
+void Systemsettings::on_butSysteminformation_clicked()
+{
+    Systeminformation dialog(this);
+    dialog.init();
+    dialog.exec();
+}
+
+void Systemsettings::on_butReset_clicked()
+{
+    ResetSettings dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    resetToDefaultSettings();
+    emit changeLanguage(m_selectedLanguageNum);
+
+    // The modules forget their set-up and their pairings, so nothing old links up again.
+    if (m_btSink) {
+        m_btSink->disconnectBtDevice();
+        m_btSink->initBtModulSink();
+        m_btSink->sendData(QStringLiteral("SET BT PAIR *"));
+    }
+    if (m_btSource) {
+        m_btSource->disconnectBtDevice();
+        m_btSource->initBtModulSource();
+        m_btSource->sendData(QStringLiteral("SET BT PAIR *"));
+    }
+    qDebug() << "Restarting TK9400";
+    Platform::runCommand(QStringLiteral("reboot"));
+}
+
 void Systemsettings::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape)
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
         return; // acted on at the release
+    }
     QWidget::keyPressEvent(event);
 }
 
 void Systemsettings::keyReleaseEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
+        event->accept();
         on_butMenuBack_clicked();
         return;
     }

@@ -7,6 +7,9 @@
 namespace Ui {
 class Systemsettings;
 }
+class Bluetooth;
+class LanguageSelect;
+class SettingsButton;
 struct SettingsField;
 template <typename T> class QVector;
 
@@ -24,7 +27,9 @@ public:
     static QString settingsFilePath();
 
     // Screen
+    static constexpr int kPages = 3;
     void init();
+    int currentPage() const { return m_currentPage; }
 
     // Persistence
     void loadSystemsettings();
@@ -88,6 +93,8 @@ public:
     static int convertDateTimeSourceToInt(const QString& source);
     QString getLanguageName(int languageNum) const;
     QString getFavButTextFromNum(int favouriteNum);
+    // Translated name of a favourite function 0..5; empty for any other number.
+    static QString favouriteFunctionName(int favouriteNum);
     int getFavouriteButton(QString* text);
     QString convertTimeToText(int seconds) const;
     bool isMuteKeySwitchmode() const;
@@ -100,7 +107,25 @@ signals:
     void changeLanguage(int language);
 
 private slots:
+    void on_butMenuUp_clicked();
     void on_butMenuBack_clicked();
+    void on_butMenuDown_clicked();
+
+    void on_butSwitchmode_clicked();
+    void on_butHearingProtection_clicked();
+    void on_butCustomize_clicked();
+    void on_butPairedHeadphone_clicked();
+    void on_butPairedMicrophone_clicked();
+    void on_butBrightness_clicked();
+    void on_butPowerSaving_clicked();
+    void on_butFavouriteButton_clicked();
+    void on_butSysteminformation_clicked();
+    void on_butReset_clicked();
+    void on_butLanguage_clicked();
+    void on_butTime_clicked();
+    void on_butDate_clicked();
+    void on_butTimezone_clicked();
+    void on_butDaylightSavingTime_clicked();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -111,7 +136,23 @@ private:
     static const QVector<SettingsField>& fields();
     QString readBtAddress(const QVariant& value, const char* key) const;
 
+    void showPage(int page);
+    void refreshDateTime();
+    void runDateTimeDialog(int page);
+    void runTimezoneDialog(int page);
+    QString switchmodeText() const;
+    QString brightnessText() const;
+    QString powerSavingText() const;
+    QString daylightSavingText() const;
+    QString hearingProtectionText() const;
+
     Ui::Systemsettings* ui;
+    LanguageSelect* m_selectLanguage = nullptr;
+    Bluetooth* m_btSource = nullptr;
+    Bluetooth* m_btSink = nullptr;
+    int m_currentPage = 1;
+    QString m_time;
+    QString m_date;
 
     QString m_btIdHeadphone;
     QString m_btNameHeadphone;

@@ -4,14 +4,21 @@
 //     bt-module-sim [--root DIR] [--port ttyO2|ttyO3|both] [--paired] [--transcript FILE]
 //                   [--unit-address ADDR] [--headphone-address ADDR]
 //
-// Control lines ("mute", "unmute", "press", "release", "drop", ... ; "help" lists them)
-// are read from standard input and from the FIFO DIR/bt-sim-control.
+// An inquiry finds the peer and the devices around it: the other default peer, a second
+// sensor unit ("QJ5-0002"), more headphones and some devices that are neither. Pairing a
+// device that suits the module (a sensor unit on ttyO2, headphones on ttyO3) makes it the
+// module's peer, so the instrument then links to it; with --paired the peers stored in
+// the instrument's settings are taken up again at the next start.
+//
+// Control lines ("mute", "unmute", "press", "release", "drop", "pairing", ... ; "help"
+// lists them) are read from standard input and from the FIFO DIR/bt-sim-control.
 #include "btmodulesim.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
@@ -25,6 +32,25 @@
 namespace {
 
 int g_signalPipe[2] = {-1, -1};
+
+// The instrument's stored peer when it is one of the devices around that suits the module
+// (class bits wanted), else the given default: the modules keep their pairing across
+// restarts, so an instrument paired with the second unit finds it again.
+QString storedPeer(const QString& root, const char* key, unsigned wanted, const QString& fallback)
+{
+    const QString path = root + QStringLiteral("/home/root/settings.ini");
+    if (!QFileInfo::exists(path))
+        return fallback;
+    const QString stored = QSettings(path, QSettings::IniFormat).value(QLatin1String(key)).toString().trimmed();
+    for (const BtModuleSim::InquiryDevice& d : BtModuleSim::neighbourhood()) {
+        bool ok = false;
+        const unsigned bits = d.deviceClass.left(4).toUInt(&ok, 16);
+        if (ok && (bits & wanted) == wanted && d.pairable && d.inInquiry
+            && d.address.compare(stored, Qt::CaseInsensitive) == 0)
+            return d.address;
+    }
+    return fallback;
+}
 
 void onSignal(int)
 {
@@ -124,6 +150,10 @@ int main(int argc, char** argv)
     options.paired = parser.isSet(pairedOption);
     options.unitAddress = parser.value(unitOption);
     options.headphoneAddress = parser.value(headphoneOption);
+    if (options.paired && !parser.isSet(unitOption))
+        options.unitAddress = storedPeer(options.root, "Bluetooth/Microphone_ID", 0x2804, options.unitAddress);
+    if (options.paired && !parser.isSet(headphoneOption))
+        options.headphoneAddress = storedPeer(options.root, "Bluetooth/Headphone_ID", 0x2404, options.headphoneAddress);
 
     BtSimulator sim;
     QString error;

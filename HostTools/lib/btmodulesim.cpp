@@ -24,18 +24,11 @@ const char* const kHeadphoneClass = "240404";
 const char* const kUnitName = "QJ5-0001";
 const char* const kHeadphoneName = "SIM Headphones";
 
-struct Bystander
-{
-    const char* address;
-    const char* deviceClass;
-    const char* name;
-};
-
-// Other devices in range that an inquiry finds.
-const Bystander kBystanders[] = {
-    {"02:00:00:00:99:01", "5a020c", "Somebody's phone"},
-    {"02:00:00:00:99:02", "240418", "Other Headset"},
-};
+// Class-of-device bits (upper 16 of 24) a module's peer needs: audio service, capturing
+// (the sensor unit sends its sound) or rendering (the headphones play it), major class
+// audio/video.
+const unsigned kSinkPeerBits = 0x2804;
+const unsigned kSourcePeerBits = 0x2404;
 
 const int kMaxPendingInput = 64 * 1024;
 const int kHeldOutputLimit = 64 * 1024;
@@ -213,6 +206,54 @@ void BtModuleSim::stopChaos()
         if (m_chaosTimer)
             m_chaosTimer->stop();
     });
+}
+
+QList<BtModuleSim::InquiryDevice> BtModuleSim::neighbourhood()
+{
+    auto device = [](const char* address, const char* deviceClass, const char* name) {
+        InquiryDevice d;
+        d.address = QString::fromLatin1(address);
+        d.deviceClass = QString::fromLatin1(deviceClass);
+        d.name = QString::fromUtf8(name);
+        return d;
+    };
+    QList<InquiryDevice> devices = {
+        device("02:00:00:00:51:02", kUnitClass, "QJ5-0002"),
+        device("02:00:00:00:99:01", "5a020c", "Somebody's phone"),
+        device("02:00:00:00:99:02", "240418", "Other Headset"),
+        device("02:00:00:00:48:02", kHeadphoneClass, "SIM Headphones 2"),
+        device("02:00:00:00:99:03", "2c0404", "Headset Pro"),
+        device("02:00:00:00:99:04", "240414", "Speaker BT-20"),
+        device("02:00:00:00:99:05", "0c010c", "Laptop"),
+        device("02:00:00:00:99:06", "002540", "Keyboard K3"),
+        device("02:00:00:00:99:07", "5a020c", ""),
+        device("02:00:00:00:99:08", kHeadphoneClass, "Hidden Headphones"),
+    };
+    devices[5].pairable = false;  // the speaker refuses
+    devices[8].inNames = false;   // answers the inquiry, never its name
+    devices[9].inInquiry = false; // only its name is heard
+    return devices;
+}
+
+void BtModuleSim::setInquiryDevices(const QList<InquiryDevice>& devices)
+{
+    post([this, devices] {
+        m_inquiryDevices = devices;
+        m_inquiryScripted = true;
+    });
+}
+
+void BtModuleSim::resetInquiryDevices()
+{
+    post([this] {
+        m_inquiryDevices.clear();
+        m_inquiryScripted = false;
+    });
+}
+
+void BtModuleSim::setPairingAnswer(PairingAnswer answer)
+{
+    post([this, answer] { m_pairingAnswer = answer; });
 }
 
 // ---- transcript --------------------------------------------------------------------
@@ -731,29 +772,80 @@ void BtModuleSim::handleCall(const QStringList& tokens)
     });
 }
 
+QList<BtModuleSim::InquiryDevice> BtModuleSim::inquiryDevices() const
+{
+    if (m_inquiryScripted)
+        return m_inquiryDevices;
+    // The peer first (it is the nearest), then everything else in range. The default unit
+    // and headphones stay in range when the module has another peer.
+    InquiryDevice unit;
+    unit.address = QString::fromLatin1(kDefaultUnitAddress);
+    unit.deviceClass = QString::fromLatin1(kUnitClass);
+    unit.name = QString::fromLatin1(kUnitName);
+    InquiryDevice phones;
+    phones.address = QString::fromLatin1(kDefaultHeadphoneAddress);
+    phones.deviceClass = QString::fromLatin1(kHeadphoneClass);
+    phones.name = QString::fromLatin1(kHeadphoneName);
+    const QList<InquiryDevice> others = QList<InquiryDevice>{unit, phones} + neighbourhood();
+
+    QList<InquiryDevice> devices;
+    if (m_peerPresent) {
+        InquiryDevice peer = m_role == Role::Sink ? unit : phones;
+        for (const InquiryDevice& d : others) {
+            if (d.address.compare(m_peerAddress, Qt::CaseInsensitive) == 0)
+                peer = d;
+        }
+        peer.address = m_peerAddress;
+        peer.inInquiry = peer.inNames = peer.pairable = true;
+        devices.append(peer);
+    }
+    for (const InquiryDevice& d : others) {
+        if (d.address.compare(m_peerAddress, Qt::CaseInsensitive) != 0)
+            devices.append(d);
+    }
+    return devices;
+}
+
+bool BtModuleSim::suitsRole(const QString& deviceClass) const
+{
+    bool ok = false;
+    const unsigned bits = deviceClass.left(4).toUInt(&ok, 16);
+    const unsigned wanted = m_role == Role::Sink ? kSinkPeerBits : kSourcePeerBits;
+    return ok && (bits & wanted) == wanted;
+}
+
 void BtModuleSim::handleInquiry(const QStringList& tokens)
 {
     const bool names = tokens.contains(QStringLiteral("NAME"));
     later(m_timing.inquiryDelayMs, [this, names] {
-        QList<Bystander> found;
-        // The peer in range is found whether or not it is paired already.
-        if (m_peerPresent) {
-            const bool sink = m_role == Role::Sink;
-            found.append({nullptr, sink ? kUnitClass : kHeadphoneClass, sink ? kUnitName : kHeadphoneName});
-        }
-        for (const Bystander& b : kBystanders)
-            found.append(b);
-        auto addressOf = [this](const Bystander& b) {
-            return b.address ? QString::fromLatin1(b.address) : m_peerAddress;
+        const QList<InquiryDevice> found = inquiryDevices();
+        auto inquiryLine = [](const QString& head, const InquiryDevice& d) {
+            QString line = head + QLatin1Char(' ') + d.address;
+            if (!d.deviceClass.isEmpty())
+                line += QLatin1Char(' ') + d.deviceClass;
+            return line;
         };
-        for (const Bystander& b : found)
-            emitLine(QStringLiteral("INQUIRY_PARTIAL %1 %2").arg(addressOf(b), QLatin1String(b.deviceClass)));
-        emitLine(QStringLiteral("INQUIRY %1").arg(found.size()));
-        for (const Bystander& b : found)
-            emitLine(QStringLiteral("INQUIRY %1 %2").arg(addressOf(b), QLatin1String(b.deviceClass)));
-        if (names) {
-            for (const Bystander& b : found)
-                emitLine(QStringLiteral("NAME %1 \"%2\"").arg(addressOf(b), QLatin1String(b.name)));
+        int count = 0;
+        for (const InquiryDevice& d : found) {
+            if (d.inInquiry) {
+                emitLine(inquiryLine(QStringLiteral("INQUIRY_PARTIAL"), d));
+                ++count;
+            }
+        }
+        emitLine(QStringLiteral("INQUIRY %1").arg(count));
+        for (const InquiryDevice& d : found) {
+            if (d.inInquiry)
+                emitLine(inquiryLine(QStringLiteral("INQUIRY"), d));
+        }
+        if (!names)
+            return;
+        for (const InquiryDevice& d : found) {
+            if (!d.inNames)
+                continue;
+            if (d.name.isEmpty())
+                emitLine(QStringLiteral("NAME ERROR 0x104 %1 HCI_ERROR_PAGE_TIMEOUT").arg(d.address));
+            else
+                emitLine(QStringLiteral("NAME %1 \"%2\"").arg(d.address, d.name));
         }
     });
 }
@@ -761,16 +853,31 @@ void BtModuleSim::handleInquiry(const QStringList& tokens)
 void BtModuleSim::handlePair(const QStringList& tokens)
 {
     const QString peer = tokens.value(1);
-    bool known = m_peerPresent && peer.compare(m_peerAddress, Qt::CaseInsensitive) == 0;
-    for (const Bystander& b : kBystanders)
-        known = known || peer.compare(QLatin1String(b.address), Qt::CaseInsensitive) == 0;
-    later(m_timing.pairDelayMs, [this, peer, known] {
+    bool known = false;
+    bool suits = false;
+    for (const InquiryDevice& d : inquiryDevices()) {
+        if (d.pairable && peer.compare(d.address, Qt::CaseInsensitive) == 0) {
+            known = true;
+            suits = suitsRole(d.deviceClass);
+        }
+    }
+    if (m_peerPresent && peer.compare(m_peerAddress, Qt::CaseInsensitive) == 0)
+        known = suits = true;
+    if (m_pairingAnswer == PairingAnswer::Fail)
+        known = false;
+    if (m_pairingAnswer == PairingAnswer::None || peer.isEmpty())
+        return;
+    later(m_timing.pairDelayMs, [this, peer, known, suits] {
         if (!known) {
             emitLine(QStringLiteral("PAIR %1 FAIL").arg(peer));
             return;
         }
         // One pairing only: the new peer replaces the old one.
         m_paired = QStringList(peer);
+        if (suits) {
+            m_peerAddress = peer;
+            m_peerPresent = true;
+        }
         emitLine(QStringLiteral("PAIR %1 OK").arg(peer));
     });
 }
@@ -880,11 +987,13 @@ QStringList BtModuleSim::unitReplies(const QString& line)
         return {ok};
     }
     if (command == QLatin1String("P")) {
+        if (!m_unitConfigDump.isEmpty())
+            return m_unitConfigDump;
         return {QStringLiteral("BT_RX SENSOR %1").arg(m_unitSensorType),
                 QStringLiteral("BT_RX MIC-GAIN %1").arg(m_unitMicGain, 2, 16, QLatin1Char('0')).toUpper(),
                 QStringLiteral("BT_RX BATT_VOLTAGE %1").arg(m_unitBatteryMv),
-                QStringLiteral("BT_RX FW-VERSION 1.4.2"),
-                QStringLiteral("BT_RX HW-VERSION 2.0"),
+                QStringLiteral("BT_RX FW-VERSION ") + m_unitFirmware,
+                QStringLiteral("BT_RX HW-VERSION ") + m_unitHardware,
                 QStringLiteral("BT_RX BUTTON ") + (m_unitButtonMode == QLatin1String("SWITCH") ? QStringLiteral("SWITCH")
                                                                                               : QStringLiteral("PUSHBUT")),
                 QStringLiteral("BT_RX MUTE_STATE ") + m_unitMuteState,
@@ -959,6 +1068,19 @@ void BtModuleSim::setUnitBattery(int millivolts)
 void BtModuleSim::setUnitSensorType(int type)
 {
     post([this, type] { m_unitSensorType = type; });
+}
+
+void BtModuleSim::setUnitVersions(const QString& firmware, const QString& hardware)
+{
+    post([this, firmware, hardware] {
+        m_unitFirmware = firmware;
+        m_unitHardware = hardware;
+    });
+}
+
+void BtModuleSim::setUnitConfigDump(const QStringList& lines)
+{
+    post([this, lines] { m_unitConfigDump = lines; });
 }
 
 void BtModuleSim::unitRestarted()
@@ -1141,6 +1263,8 @@ QString BtSimulator::controlHelp()
         "headphones on|off        headphones in range or not\n"
         "hpvol PCT | hpbattery L  headphone volume change / battery level 0..9\n"
         "silent on|off            sensor unit does not answer\n"
+        "delay MS                 sensor unit answers MS ms late (0: at once)\n"
+        "pairing ok|fail|none     modules pair suitable devices / refuse every pairing / never answer\n"
         "echo on|off | lf on|off  modules echo commands / end lines by a lone LF\n"
         "chaos on|off             garbage, bursts and broken lines on both ports\n"
         "raw sink|source TEXT     write TEXT (\\r, \\n, \\0 understood) to a port\n");
@@ -1186,6 +1310,18 @@ QString BtSimulator::control(const QString& line)
         phones->setHeadphoneBatteryLevel(t.value(1).toInt());
     } else if (what == QLatin1String("silent") && unit) {
         unit->setUnitSilent(on);
+    } else if (what == QLatin1String("delay") && unit && !t.value(1).isEmpty()) {
+        unit->setUnitReplyDelay(t.value(1).toInt());
+    } else if (what == QLatin1String("pairing") && !t.value(1).isEmpty()) {
+        const QString how = t.value(1).toLower();
+        BtModuleSim::PairingAnswer answer = BtModuleSim::PairingAnswer::ByDevice;
+        if (how == QLatin1String("fail"))
+            answer = BtModuleSim::PairingAnswer::Fail;
+        else if (how == QLatin1String("none"))
+            answer = BtModuleSim::PairingAnswer::None;
+        else if (how != QLatin1String("ok"))
+            return QString();
+        both([answer](BtModuleSim* m) { m->setPairingAnswer(answer); });
     } else if (what == QLatin1String("echo")) {
         both([on](BtModuleSim* m) { m->setEchoCommands(on); });
     } else if (what == QLatin1String("lf")) {

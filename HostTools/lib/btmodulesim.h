@@ -44,6 +44,21 @@ public:
         QString peer;
     };
 
+    // A device in range, as an inquiry reports it.
+    struct InquiryDevice
+    {
+        QString address;
+        QString deviceClass;   // class of device, six hexadecimal digits; empty: the inquiry lines lack it
+        QString name;          // friendly name; empty: the name request fails ("NAME ERROR")
+        bool inInquiry = true; // reported in the inquiry lines ("INQUIRY_PARTIAL", "INQUIRY")
+        bool inNames = true;   // reported in a name line
+        bool pairable = true;  // takes a pairing; otherwise "PAIR ... FAIL"
+    };
+
+    // How the module answers "PAIR": by the device asked for (pairable and in range, or
+    // the peer), always "FAIL", or not at all.
+    enum class PairingAnswer { ByDevice, Fail, None };
+
     // Delays of the simulated firmware and peers, in milliseconds.
     struct Timing
     {
@@ -91,6 +106,19 @@ public:
     // The peer goes out of range: every link to it drops; it comes back after outageMs
     // (never when negative).
     void dropPeerLinks(int outageMs);
+    // Inquiry: the devices reported, in this order, instead of the peer followed by the
+    // rest of the neighbourhood (the default, restored by resetInquiryDevices).
+    void setInquiryDevices(const QList<InquiryDevice>& devices);
+    void resetInquiryDevices();
+    // The devices in range of both modules besides the configured peers: a second sensor
+    // unit and headphones, a phone, speakers, a laptop..., two of them reported only in
+    // one kind of line and one that refuses pairing. With the default unit and headphones
+    // they make the twelve devices a default inquiry reports.
+    static QList<InquiryDevice> neighbourhood();
+    // A successful pairing with a device whose class suits the module (audio capturing
+    // for the sink, audio rendering for the source) makes it the peer: the module then
+    // calls it, and the simulated unit or headphones answer under its address.
+    void setPairingAnswer(PairingAnswer answer);
     // Writes bytes as they are, whatever the mode (garbage, NULs, bursts, broken lines).
     void writeRaw(const QByteArray& bytes);
     // A module line, with the current line end (held back while in data mode).
@@ -107,6 +135,11 @@ public:
     void setUnitBattery(int millivolts);
     void setUnitSensorType(int type);
     void unitRestarted(); // "BT_RX RDY"
+    // The versions the unit reports in its configuration dump.
+    void setUnitVersions(const QString& firmware, const QString& hardware);
+    // The unit answers "BT_TX P" with exactly these lines (terminator included or not)
+    // instead of its configuration; an empty list restores the configuration dump.
+    void setUnitConfigDump(const QStringList& lines);
 
     // --- the headphones (source) ---------------------------------------------------
     void setHeadphoneBatteryLevel(int level); // 0..9
@@ -157,6 +190,8 @@ private:
     void handleSet(const QStringList& tokens);
     void handleCall(const QStringList& tokens);
     void handleInquiry(const QStringList& tokens);
+    QList<InquiryDevice> inquiryDevices() const;
+    bool suitsRole(const QString& deviceClass) const;
     void handlePair(const QStringList& tokens);
     void handleAvrcp(const QStringList& tokens);
     void handleHfpCommand(const QStringList& tokens);
@@ -207,6 +242,9 @@ private:
     bool m_moduleSilent = false;
     bool m_echo = false;
     bool m_answerDataCalls = true;
+    bool m_inquiryScripted = false;
+    QList<InquiryDevice> m_inquiryDevices;
+    PairingAnswer m_pairingAnswer = PairingAnswer::ByDevice;
     quint32 m_chaosState = 1;
 
     // The sensor unit.
@@ -217,6 +255,9 @@ private:
     QString m_unitButtonMode = QStringLiteral("PUSHBUT");
     int m_unitBatteryMv = 3950;
     int m_unitSensorType = 1;
+    QString m_unitFirmware = QStringLiteral("1.4.2");
+    QString m_unitHardware = QStringLiteral("2.0");
+    QStringList m_unitConfigDump;
 
     // The headphones.
     int m_headphoneBatteryLevel = 5;
