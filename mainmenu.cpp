@@ -398,6 +398,14 @@ template <typename Page> Page* MainMenu::measuringPage(Page*& page)
     return page;
 }
 
+template <typename Page> void MainMenu::showMeasuringPage(Page*& page, int dir, int variant)
+{
+    Page* shown = measuringPage(page);
+    disconnect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MainMenu::switchActiveMute);
+    showPage(shown, dir);
+    shown->init(variant);
+}
+
 void MainMenu::createManagement()
 {
     if (m_management)
@@ -431,10 +439,6 @@ void MainMenu::displayWidget(int widget, int dir, int variant)
     default: break;
     }
 
-    auto leaveMuteKey = [this] {
-        disconnect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MainMenu::switchActiveMute);
-    };
-
     switch (widget) {
     case -1:
         menuLevelUp();
@@ -445,50 +449,26 @@ void MainMenu::displayWidget(int widget, int dir, int variant)
         connect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MainMenu::switchActiveMute, Qt::UniqueConnection);
         m_btSink->sendData(QStringLiteral("BT_TX B"));
         return;
-    case 1: {
-        Levelmeasurement* page = measuringPage(m_levelMeasurement);
-        leaveMuteKey();
-        showPage(page, dir);
-        page->init(variant);
+    case 1:
+        showMeasuringPage(m_levelMeasurement, dir, variant);
         return;
-    }
-    case 3: {
-        Pinpointing* page = measuringPage(m_pinpointing);
-        leaveMuteKey();
-        showPage(page, dir);
-        page->init(variant);
+    case 3:
+        showMeasuringPage(m_pinpointing, dir, variant);
         return;
-    }
-    case 6: {
-        H2Sensor* page = measuringPage(m_h2sensor);
-        leaveMuteKey();
-        showPage(page, dir);
-        page->init(variant);
+    case 6:
+        showMeasuringPage(m_h2sensor, dir, variant);
         return;
-    }
-    case 8: {
-        Pipelocating* page = measuringPage(m_pipelocating);
-        leaveMuteKey();
-        showPage(page, dir);
-        page->init(variant);
+    case 8:
+        showMeasuringPage(m_pipelocating, dir, variant);
         return;
-    }
-    case 9: {
-        Longtermmeasurement* page = measuringPage(m_longtermMeasurement);
-        leaveMuteKey();
-        showPage(page, dir);
-        page->init(variant);
+    case 9:
+        showMeasuringPage(m_longtermMeasurement, dir, variant);
         return;
-    }
-    case 11: {
+    case 11:
         qDebug() << "Pressuresensor: displayWidget" << m_pressureSensor;
-        PressureSensor* page = measuringPage(m_pressureSensor);
-        leaveMuteKey();
-        showPage(page, dir);
-        page->init(variant);
+        showMeasuringPage(m_pressureSensor, dir, variant);
         qDebug() << "Pressuresensor: displayWidget init";
         return;
-    }
     case 4:
         createManagement();
         showPage(m_management, dir);

@@ -122,6 +122,8 @@ protected:
 
 private:
     template <typename Page> Page* measuringPage(Page*& page);
+    // Builds the measuring page on first use and shows it, leaving the main page's mute-key handling.
+    template <typename Page> void showMeasuringPage(Page*& page, int dir, int variant);
     void createManagement();
     void showPage(QWidget* page, int dir);
     void setModeButtonTexts();

@@ -3,11 +3,11 @@
 
 #include "Hardware/bluetooth.h"
 #include "Management/systemsettings.h"
+#include "Tools/escapekey.h"
 #include "globals.h"
 #include "mainmenu.h"
 
 #include <QDebug>
-#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -436,19 +436,14 @@ void BluetoothPairing::on_butCancel_clicked()
 
 void BluetoothPairing::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return; // acted on at the release
-    }
-    QWidget::keyPressEvent(event);
+    if (!takeEscape(event))
+        QWidget::keyPressEvent(event);
 }
 
 void BluetoothPairing::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
+    if (takeEscape(event))
         on_butCancel_clicked();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    else
+        QWidget::keyReleaseEvent(event);
 }

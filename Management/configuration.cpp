@@ -3,11 +3,11 @@
 
 #include "Hardware/bluetooth.h"
 #include "Management/systemsettings.h"
+#include "Tools/escapekey.h"
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
 
 #include <QDebug>
-#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -201,19 +201,14 @@ void Configuration::on_butMenuBack_clicked()
 
 void Configuration::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return; // acted on at the release
-    }
-    QWidget::keyPressEvent(event);
+    if (!takeEscape(event))
+        QWidget::keyPressEvent(event);
 }
 
 void Configuration::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
+    if (takeEscape(event))
         close();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    else
+        QWidget::keyReleaseEvent(event);
 }

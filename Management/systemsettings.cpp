@@ -16,6 +16,7 @@
 #include "Management/SettingsAdjust/systeminformation.h"
 #include "Management/bluetoothpairing.h"
 #include "Management/languageselect.h"
+#include "Tools/escapekey.h"
 #include "Tools/settingsbutton.h"
 #include "globals.h"
 #include "mainmenu.h"
@@ -23,7 +24,6 @@
 #include <QDate>
 #include <QDebug>
 #include <QFile>
-#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTime>
@@ -840,19 +840,14 @@ void Systemsettings::on_butReset_clicked()
 
 void Systemsettings::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return; // acted on at the release
-    }
-    QWidget::keyPressEvent(event);
+    if (!takeEscape(event))
+        QWidget::keyPressEvent(event);
 }
 
 void Systemsettings::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
+    if (takeEscape(event))
         on_butMenuBack_clicked();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    else
+        QWidget::keyReleaseEvent(event);
 }

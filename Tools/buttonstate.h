@@ -2,6 +2,7 @@
 #define BUTTONSTATE_H
 
 #include <QColor>
+#include <QPainter>
 #include <QPushButton>
 
 // Text and background colour of a painted button in its current state. The later
@@ -22,6 +23,17 @@ inline ButtonColours buttonColours(const QPushButton* button)
         c = {Qt::white, QColor(60, 60, 60)};
     if (button->isDown())
         c = {Qt::black, QColor(190, 190, 190)};
+    return c;
+}
+
+// Readies painter for the text a button paints itself over what its style drew: smoothed,
+// the pen in the text colour of the button's state. Returns that state's colours.
+inline ButtonColours beginButtonText(QPainter& painter, const QPushButton* button)
+{
+    const ButtonColours c = buttonColours(button);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(c.text);
     return c;
 }
 

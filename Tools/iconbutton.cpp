@@ -7,8 +7,7 @@
 
 IconButton::IconButton(QWidget* parent)
     : QPushButton(parent)
-    , m_color(Qt::white)
-    , m_backgroundcolor(Qt::black)
+    , m_colours{Qt::white, Qt::black}
 {
 }
 
@@ -32,14 +31,8 @@ void IconButton::paintEvent(QPaintEvent* event)
 {
     QPushButton::paintEvent(event);
 
-    const ButtonColours colours = buttonColours(this);
-    m_color = colours.text;
-    m_backgroundcolor = colours.background;
-
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(m_color);
+    m_colours = beginButtonText(painter, this);
     painter.setFont(font());
     painter.drawText(QRect(kTextLeft, 0, qMax(0, width() - kTextLeft), height()), Qt::AlignLeft | Qt::AlignVCenter,
                      m_text);

@@ -1,7 +1,8 @@
 #ifndef ICONBUTTON_H
 #define ICONBUTTON_H
 
-#include <QColor>
+#include "Tools/buttonstate.h"
+
 #include <QPushButton>
 #include <QString>
 
@@ -22,8 +23,7 @@ protected:
 
 private:
     QString m_text;
-    QColor m_color;
-    QColor m_backgroundcolor;
+    ButtonColours m_colours;
 };
 
 #endif // ICONBUTTON_H

@@ -1,8 +1,9 @@
 #include "Tools/messagedialog.h"
 #include "ui_messagedialog.h"
 
+#include "Tools/escapekey.h"
+
 #include <QFont>
-#include <QKeyEvent>
 #include <QTimer>
 
 namespace {
@@ -157,19 +158,14 @@ void MessageDialog::autoCloseDialog()
 // from pressing a default button.
 void MessageDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!takeEscape(event))
+        QWidget::keyPressEvent(event);
 }
 
 void MessageDialog::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
+    if (takeEscape(event))
         closeWith(ButtonCancel);
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    else
+        QWidget::keyReleaseEvent(event);
 }

@@ -7,8 +7,7 @@
 
 SettingsButton::SettingsButton(QWidget* parent)
     : QPushButton(parent)
-    , m_color(Qt::white)
-    , m_backgroundcolor(Qt::black)
+    , m_colours{Qt::white, Qt::black}
 {
     setFont(QFont(QStringLiteral("Arial Unicode MS"), 12));
 }
@@ -45,14 +44,8 @@ void SettingsButton::paintEvent(QPaintEvent* event)
 {
     QPushButton::paintEvent(event);
 
-    const ButtonColours colours = buttonColours(this);
-    m_color = colours.text;
-    m_backgroundcolor = colours.background;
-
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(m_color);
+    m_colours = beginButtonText(painter, this);
 
     const QFont widgetFont = font();
     QFont titleFont(widgetFont.defaultFamily(), widgetFont.pointSize(), 75);

@@ -1,7 +1,8 @@
 #ifndef SETTINGSBUTTON_H
 #define SETTINGSBUTTON_H
 
-#include <QColor>
+#include "Tools/buttonstate.h"
+
 #include <QPushButton>
 #include <QString>
 
@@ -31,8 +32,7 @@ protected:
 private:
     QString firstText;
     QString secondText;
-    QColor m_color;
-    QColor m_backgroundcolor;
+    ButtonColours m_colours;
     QString m_additionalInfo;
 };
 

@@ -387,17 +387,8 @@ Statusbar::Statusbar(QWidget* parent)
 
 void Statusbar::init(int width, int height)
 {
-    Statusbardata* status = StatusbarData();
-    m_btLinkHpActive = status->stateHeadphone();
-    m_btLinkMicActive = status->stateMicrophone();
-    m_micSensorConnected = status->micSensorConnected();
-    m_sensorType = status->sensorType();
-    m_stateGps = status->stateGps();
-    m_mute = status->stateMute();
-    m_batteryHL = status->batteryHL();
-    m_batteryHLCharging = status->batteryHLCharging();
-    m_batteryHeadphone = status->batteryHeadphone();
-    m_batteryMicrophone = status->batteryMicrophone();
+    // Figures and clock show from the first drawing, not a second later.
+    takeStatus();
 
     if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu()) {
         m_btSource = mainMenu->getBtSourceInstance();
@@ -406,15 +397,12 @@ void Statusbar::init(int width, int height)
         m_audioCodec = mainMenu->getAudioCodecInstance();
     }
     image = QImage(width, height, QImage::Format_RGB32);
-    // The clock shows from the first drawing, not a second later.
-    Systemsettings* s = settings();
-    m_time = QTime::currentTime().toString(s ? s->getFormatStringTime() : QStringLiteral("hh:mm:ss"));
     drawStatusbar();
     connect(m_updateTime, &QTimer::timeout, this, &Statusbar::updateTime, Qt::UniqueConnection);
     m_updateTime->start(kRedrawMs);
 }
 
-void Statusbar::updateTime()
+void Statusbar::takeStatus()
 {
     Systemsettings* s = settings();
     m_time = QTime::currentTime().toString(s ? s->getFormatStringTime() : QStringLiteral("hh:mm:ss"));
@@ -429,6 +417,11 @@ void Statusbar::updateTime()
     m_batteryHLCharging = status->batteryHLCharging();
     m_batteryMicrophone = status->batteryMicrophone();
     m_batteryHeadphone = status->batteryHeadphone();
+}
+
+void Statusbar::updateTime()
+{
+    takeStatus();
     // Every page has a status line; only the shown one is worth drawing each second.
     if (isVisible())
         drawStatusbar();

@@ -132,6 +132,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The clock and the figures of the status data, as they are now.
+    void takeStatus();
     void drawStatusbar();
     static const QPixmap& icon(const char* name);
 

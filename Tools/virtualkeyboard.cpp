@@ -1,8 +1,9 @@
 #include "Tools/virtualkeyboard.h"
 #include "ui_virtualkeyboard.h"
 
+#include "Tools/escapekey.h"
+
 #include <QDebug>
-#include <QKeyEvent>
 
 namespace {
 // What the digit keys 1 ... 9, 0 show in lower case with punctuation on.
@@ -168,19 +169,14 @@ void VirtualKeyboard::updateButtonText()
 // from pressing a default button.
 void VirtualKeyboard::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!takeEscape(event))
+        QWidget::keyPressEvent(event);
 }
 
 void VirtualKeyboard::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
+    if (takeEscape(event))
         close();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    else
+        QWidget::keyReleaseEvent(event);
 }

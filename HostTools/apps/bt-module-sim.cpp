@@ -13,25 +13,20 @@
 // Control lines ("mute", "unmute", "press", "release", "drop", "pairing", ... ; "help"
 // lists them) are read from standard input and from the FIFO DIR/bt-sim-control.
 #include "btmodulesim.h"
+#include "simcontrol.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
 
-#include <cerrno>
-#include <csignal>
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <memory>
 #include <unistd.h>
 
 namespace {
-
-int g_signalPipe[2] = {-1, -1};
 
 // The instrument's stored peer when it is one of the devices around that suits the module
 // (class bits wanted), else the given default: the modules keep their pairing across
@@ -51,57 +46,6 @@ QString storedPeer(const QString& root, const char* key, unsigned wanted, const 
     }
     return fallback;
 }
-
-void onSignal(int)
-{
-    const char c = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
-}
-
-// Reads control lines from one file descriptor and hands them to the simulator.
-class ControlChannel : public QObject
-{
-public:
-    ControlChannel(int fd, BtSimulator* sim, QObject* parent)
-        : QObject(parent)
-        , m_fd(fd)
-        , m_sim(sim)
-        , m_notifier(new QSocketNotifier(fd, QSocketNotifier::Read, this))
-    {
-        connect(m_notifier, &QSocketNotifier::activated, this, [this] { readLines(); });
-    }
-
-private:
-    void readLines()
-    {
-        char buffer[1024];
-        const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
-        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
-            m_notifier->setEnabled(false); // end of input: nothing more will come
-            return;
-        }
-        if (n < 0)
-            return;
-        m_pending.append(buffer, int(n));
-        int end;
-        while ((end = m_pending.indexOf('\n')) >= 0) {
-            const QString line = QString::fromLocal8Bit(m_pending.left(end)).trimmed();
-            m_pending.remove(0, end + 1);
-            if (line.isEmpty())
-                continue;
-            const QString answer = m_sim->control(line);
-            QTextStream(stdout) << (answer.isEmpty() ? QStringLiteral("? ") + line + QStringLiteral(" (try \"help\")") : answer)
-                                << Qt::endl;
-        }
-        if (m_pending.size() > 4096)
-            m_pending.clear();
-    }
-
-    int m_fd;
-    BtSimulator* m_sim;
-    QSocketNotifier* m_notifier;
-    QByteArray m_pending;
-};
 
 } // namespace
 
@@ -190,32 +134,13 @@ int main(int argc, char** argv)
         fill();
     }
 
-    ControlChannel input(STDIN_FILENO, &sim, nullptr);
-    const QByteArray fifoPath = QFile::encodeName(options.root + QStringLiteral("/bt-sim-control"));
-    ::unlink(fifoPath.constData());
-    int fifo = -1;
-    if (::mkfifo(fifoPath.constData(), 0600) == 0)
-        fifo = ::open(fifoPath.constData(), O_RDWR | O_NONBLOCK); // also a writer: no end of input
-    std::unique_ptr<ControlChannel> fifoChannel;
-    if (fifo >= 0) {
-        fifoChannel.reset(new ControlChannel(fifo, &sim, nullptr));
-        out << "control: standard input or " << QString::fromLocal8Bit(fifoPath) << Qt::endl;
-    }
+    const ControlChannel::Handler control = [&sim](const QString& line) { return sim.control(line); };
+    ControlChannel input(STDIN_FILENO, control);
+    const std::unique_ptr<ControlChannel> fifoInput =
+        ControlChannel::openFifo(options.root + QStringLiteral("/bt-sim-control"), control);
 
     // Leave through the event loop, so the links in the tree are removed.
-    if (::pipe(g_signalPipe) == 0) {
-        auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
-        QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-        std::signal(SIGTERM, onSignal);
-        std::signal(SIGINT, onSignal);
-        std::signal(SIGHUP, onSignal);
-    }
+    quitOnTerminationSignals(&app);
 
-    const int status = app.exec();
-    fifoChannel.reset();
-    if (fifo >= 0) {
-        ::close(fifo);
-        ::unlink(fifoPath.constData());
-    }
-    return status;
+    return app.exec();
 }

@@ -10,74 +10,18 @@
 // Control lines ("nofix", "faults garbage", "satellites 4", ...; "help" lists them) are
 // read from standard input and from the FIFO DIR/gps-sim-control.
 #include "gpssim.h"
+#include "simcontrol.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSocketNotifier>
 #include <QTextStream>
 
-#include <cerrno>
-#include <csignal>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-int g_signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char c = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &c, 1);
-}
-
-// Reads control lines from one file descriptor and hands them to the simulator.
-class ControlChannel : public QObject
-{
-public:
-    ControlChannel(int fd, GpsSimulator* sim)
-        : m_fd(fd)
-        , m_sim(sim)
-        , m_notifier(new QSocketNotifier(fd, QSocketNotifier::Read, this))
-    {
-        connect(m_notifier, &QSocketNotifier::activated, this, [this] { readLines(); });
-    }
-
-private:
-    void readLines()
-    {
-        char buffer[1024];
-        const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
-        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
-            m_notifier->setEnabled(false); // end of input: nothing more will come
-            return;
-        }
-        if (n < 0)
-            return;
-        m_pending.append(buffer, int(n));
-        int end;
-        while ((end = m_pending.indexOf('\n')) >= 0) {
-            const QString line = QString::fromLocal8Bit(m_pending.left(end)).trimmed();
-            m_pending.remove(0, end + 1);
-            if (line.isEmpty())
-                continue;
-            const QString answer = m_sim->control(line);
-            QTextStream(stdout) << (answer.isEmpty() ? QStringLiteral("? ") + line + QStringLiteral(" (try \"help\")") : answer)
-                                << Qt::endl;
-        }
-        if (m_pending.size() > 4096)
-            m_pending.clear();
-    }
-
-    int m_fd;
-    GpsSimulator* m_sim;
-    QSocketNotifier* m_notifier;
-    QByteArray m_pending;
-};
 
 bool parseFaults(const QString& list, GpsSimulator::Faults* faults, QString* bad)
 {
@@ -259,26 +203,13 @@ int main(int argc, char** argv)
     if (!ok || intervalMs < 10)
         return fail(QStringLiteral("--interval wants at least 10 ms"));
 
-    ControlChannel input(STDIN_FILENO, &sim);
-    const QByteArray fifoPath = QFile::encodeName(QDir(rootDir).absoluteFilePath(QStringLiteral("gps-sim-control")));
-    ::unlink(fifoPath.constData());
-    int fifo = -1;
-    if (::mkfifo(fifoPath.constData(), 0600) == 0)
-        fifo = ::open(fifoPath.constData(), O_RDWR | O_NONBLOCK); // also a writer: no end of input
-    std::unique_ptr<ControlChannel> fifoChannel;
-    if (fifo >= 0) {
-        fifoChannel.reset(new ControlChannel(fifo, &sim));
-        out << "control: standard input or " << QString::fromLocal8Bit(fifoPath) << Qt::endl;
-    }
+    const ControlChannel::Handler control = [&sim](const QString& line) { return sim.control(line); };
+    ControlChannel input(STDIN_FILENO, control);
+    const std::unique_ptr<ControlChannel> fifoInput =
+        ControlChannel::openFifo(QDir(rootDir).absoluteFilePath(QStringLiteral("gps-sim-control")), control);
 
     // Leave through the event loop, so the link in the tree is removed.
-    if (::pipe(g_signalPipe) == 0) {
-        auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
-        QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-        std::signal(SIGTERM, onSignal);
-        std::signal(SIGINT, onSignal);
-        std::signal(SIGHUP, onSignal);
-    }
+    quitOnTerminationSignals(&app);
 
     QObject::connect(&sim, &GpsSimulator::navigationChanged, &app, [&out](bool running) {
         out << (running ? "navigation started" : "navigation stopped") << Qt::endl;
@@ -289,10 +220,5 @@ int main(int argc, char** argv)
     sim.start(intervalMs);
     const int status = app.exec();
     sim.close();
-    fifoChannel.reset();
-    if (fifo >= 0) {
-        ::close(fifo);
-        ::unlink(fifoPath.constData());
-    }
     return status;
 }

@@ -1,6 +1,7 @@
 #include "Management/SettingsAdjust/settingsdialog.h"
 
-#include <QKeyEvent>
+#include "Tools/escapekey.h"
+
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -62,19 +63,14 @@ QString SettingsDialog::radioSwitchImage(const QPushButton* radioSwitch)
 
 void SettingsDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return; // acted on at the release
-    }
-    QWidget::keyPressEvent(event);
+    if (!takeEscape(event))
+        QWidget::keyPressEvent(event);
 }
 
 void SettingsDialog::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
+    if (takeEscape(event))
         reject();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    else
+        QWidget::keyReleaseEvent(event);
 }

@@ -2,36 +2,21 @@
 // peer, the data channel and its mode switches, the sensor-unit queue, gains, headphone
 // control, disconnecting.
 #include "Hardware/bluetooth.h"
-#include "Management/systemsettings.h"
 #include "btmodulesim.h"
 #include "globals.h"
+#include "simulatedpeers.h"
 #include "testsupport.h"
 
-#include <QSettings>
 #include <QTimer>
 #include <QtTest>
 
 #include <memory>
 
 using TestSupport::DeviceRoot;
+using TestSupport::kHeadphones;
+using TestSupport::kUnit;
 
 namespace {
-
-const QString kUnit = QString::fromLatin1(BtModuleSim::kDefaultUnitAddress);
-const QString kHeadphones = QString::fromLatin1(BtModuleSim::kDefaultHeadphoneAddress);
-
-// The settings file with the reset values, the two peers and the given changes.
-void writeSettings(const DeviceRoot& device, const QVariantMap& changes = {})
-{
-    {
-        Systemsettings defaults;
-    }
-    QSettings file(device.hostPath("/home/root/settings.ini"), QSettings::IniFormat);
-    file.setValue("Bluetooth/Microphone_ID", kUnit);
-    file.setValue("Bluetooth/Headphone_ID", kHeadphones);
-    for (auto it = changes.begin(); it != changes.end(); ++it)
-        file.setValue(it.key(), it.value());
-}
 
 // A link and the simulated module behind it, on a fresh device tree.
 struct Rig
@@ -39,18 +24,10 @@ struct Rig
     explicit Rig(bool sink, bool paired = true, const QVariantMap& settings = {})
         : sink(sink)
     {
-        writeSettings(device, settings);
-        BtSimulator::Options options;
-        options.root = device.root();
+        TestSupport::writeSettings(device, TestSupport::pairedPeers(), settings);
+        BtSimulator::Options options = TestSupport::quickSimOptions(device, paired);
         options.sink = sink;
         options.source = !sink;
-        options.paired = paired;
-        options.timing.connectDelayMs = 5;
-        options.timing.autoCallMs = 20;
-        options.timing.peerOpenDelayMs = 5;
-        options.timing.bootDelayMs = 5;
-        options.timing.inquiryDelayMs = 5;
-        options.timing.pairDelayMs = 5;
         started = sim.start(options);
     }
     ~Rig() { link.reset(); }
@@ -76,11 +53,8 @@ struct Rig
 
 Bluetooth::Timing quickTiming()
 {
-    Bluetooth::Timing t;
-    t.slowTickMs = 20;
-    t.retryDelayMs = 60;
+    Bluetooth::Timing t = TestSupport::quickLinkTiming();
     t.dataModeSettleMs = 30;
-    t.disconnectPauseMs = 10;
     t.carrierWaitLimitMs = 2000;
     return t;
 }

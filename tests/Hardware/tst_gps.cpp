@@ -1,12 +1,10 @@
 #include "Hardware/gps.h"
 #include "Hardware/nmeapositioninfosourceraw.h"
-#include "Management/systemsettings.h"
 #include "gpssim.h"
 #include "mainmenu.h"
 #include "testsupport.h"
 
 #include <QSerialPort>
-#include <QSettings>
 #include <QtTest>
 
 #include <cmath>
@@ -91,13 +89,7 @@ struct Rig
     {
         if (!sim.open(device.hostPath("/dev/ttyO1")))
             return false;
-        {
-            Systemsettings defaults;
-        }
-        QSettings file(device.hostPath("/home/root/settings.ini"), QSettings::IniFormat);
-        for (auto it = settings.begin(); it != settings.end(); ++it)
-            file.setValue(it.key(), it.value());
-        file.sync();
+        TestSupport::writeSettings(device, settings);
         menu.reset(new MainMenu);
         gps = menu->getGpsInstance();
         return takeOverUpdates();

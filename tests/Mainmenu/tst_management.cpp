@@ -15,7 +15,9 @@
 
 #include <functional>
 
+using TestSupport::button;
 using TestSupport::DeviceRoot;
+using TestSupport::tapEscape;
 
 namespace {
 
@@ -34,14 +36,6 @@ public:
     }
     bool isEmpty() const override { return false; }
 };
-
-QPushButton* button(QWidget* page, const char* name)
-{
-    auto* found = page->findChild<QPushButton*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no button %s", name);
-    return found;
-}
 
 // Opens the management screen the way the user does: from the main page.
 Management* openManagement(MainMenu& menu)
@@ -79,14 +73,9 @@ DialogRun clickAndClose(QPushButton* trigger, const std::function<void(QDialog*)
     return run;
 }
 
-void pressHome(QDialog* dialog)
+void pressHome(QWidget* dialog)
 {
     dialog->findChild<QPushButton*>(QStringLiteral("butMenuBack"))->click();
-}
-
-void pressEscape(QDialog* dialog)
-{
-    QTest::keyClick(dialog, Qt::Key_Escape);
 }
 
 } // namespace
@@ -190,7 +179,7 @@ private slots:
         QSignalSpy requests(screen, &Management::gotoWidget);
         TestSupport::clearLoggedMessages();
 
-        const DialogRun run = clickAndClose(button(screen, "butDeviceConfig"), escape ? pressEscape : pressHome);
+        const DialogRun run = clickAndClose(button(screen, "butDeviceConfig"), escape ? tapEscape : pressHome);
         QCOMPARE(run.seen, 1);
         QCOMPARE(run.className, QString("Configuration"));
         QCOMPARE(run.parent, screen);
@@ -222,7 +211,7 @@ private slots:
         Management* screen = openManagement(menu);
         QSignalSpy requests(screen, &Management::gotoWidget);
 
-        for (auto close : {pressHome, pressEscape}) {
+        for (auto close : {pressHome, tapEscape}) {
             const DialogRun run = clickAndClose(button(screen, qPrintable(name)), close);
             QCOMPARE(run.seen, 1);
             QCOMPARE(run.className, dialog);

@@ -3,17 +3,16 @@
 // must not count, the keys, and pairing through the settings screen up to the link
 // calling its new peer.
 #include "Hardware/bluetooth.h"
-#include "Hardware/platform.h"
 #include "Management/bluetoothpairing.h"
 #include "Management/systemsettings.h"
 #include "Tools/settingsbutton.h"
 #include "btmodulesim.h"
 #include "globals.h"
 #include "mainmenu.h"
+#include "simulatedpeers.h"
 #include "testsupport.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
@@ -26,14 +25,15 @@
 
 #include <memory>
 
-using TestSupport::DeviceRoot;
+using TestSupport::button;
+using TestSupport::kHeadphones;
+using TestSupport::kUnit;
+using TestSupport::screenshotPath;
 using Device = BtModuleSim::InquiryDevice;
 Q_DECLARE_METATYPE(BtModuleSim::InquiryDevice)
 
 namespace {
 
-const QString kUnit = QString::fromLatin1(BtModuleSim::kDefaultUnitAddress);
-const QString kHeadphones = QString::fromLatin1(BtModuleSim::kDefaultHeadphoneAddress);
 const char* const kSettings = "/home/root/settings.ini";
 
 Device device(const QString& address, const QString& deviceClass, const QString& name)
@@ -73,42 +73,15 @@ QList<Device> crowd()
     };
 }
 
-QString screenshotPath(const QString& name)
-{
-    const QString dir = qEnvironmentVariable("TK9400_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/screenshots");
-    QDir().mkpath(dir);
-    return dir + QLatin1Char('/') + name;
-}
-
 // The instrument on a fresh tree, paired with the simulated unit and headphones.
-struct Instrument
+struct Instrument : TestSupport::PairedInstrument
 {
     explicit Instrument(const QVariantMap& settings = {})
+        : PairedInstrument({{"Bluetooth/Microphone_Name", "QJ5-0001"}, {"Bluetooth/Headphone_Name", "SIM Headphones"}},
+                           settings)
     {
-        {
-            Systemsettings defaults;
-        }
-        QSettings file(device.hostPath(kSettings), QSettings::IniFormat);
-        file.setValue("Bluetooth/Microphone_ID", kUnit);
-        file.setValue("Bluetooth/Microphone_Name", "QJ5-0001");
-        file.setValue("Bluetooth/Headphone_ID", kHeadphones);
-        file.setValue("Bluetooth/Headphone_Name", "SIM Headphones");
-        for (auto it = settings.begin(); it != settings.end(); ++it)
-            file.setValue(it.key(), it.value());
-        file.sync();
-        BtSimulator::Options options;
-        options.root = device.root();
-        options.paired = true;
-        options.timing.connectDelayMs = 5;
-        options.timing.autoCallMs = 20;
-        options.timing.peerOpenDelayMs = 5;
-        options.timing.inquiryDelayMs = 5;
-        options.timing.pairDelayMs = 5;
-        simStarted = sim.start(options);
-        Platform::setTerminateHandler([](int) {});
-        menu.reset(new MainMenu);
+        startMainMenu();
     }
-    ~Instrument() { menu.reset(); }
 
     bool linksUp() const
     {
@@ -121,24 +94,11 @@ struct Instrument
             5000);
     }
     BtModuleSim* module(bool sensorUnit) const { return sensorUnit ? sim.sink() : sim.source(); }
-
-    DeviceRoot device;
-    BtSimulatorThread sim;
-    std::unique_ptr<MainMenu> menu;
-    bool simStarted = false;
 };
 
 SettingsButton* deviceButton(QWidget* dialog, int n)
 {
     return dialog->findChild<SettingsButton*>(QStringLiteral("butBtDev_%1").arg(n));
-}
-
-QPushButton* button(QWidget* dialog, const char* name)
-{
-    auto* found = dialog->findChild<QPushButton*>(QLatin1String(name));
-    if (!found)
-        qFatal("no button %s", name);
-    return found;
 }
 
 QString labelText(QWidget* dialog)
@@ -190,11 +150,7 @@ private slots:
     void initTestCase() { TestSupport::installStrictMessageHandler(); }
     void init()
     {
-        Bluetooth::Timing t;
-        t.slowTickMs = 20;
-        t.retryDelayMs = 60;
-        t.disconnectPauseMs = 10;
-        Bluetooth::timing() = t;
+        Bluetooth::timing() = TestSupport::quickLinkTiming();
         BluetoothPairing::Timing p;
         p.tickMs = 10;
         p.searchMs = 300;
@@ -533,10 +489,10 @@ private slots:
         QVERIFY(search(&dialog));
         deviceButton(&dialog, 1)->click();
         if (escape) {
-            QTest::keyPress(&dialog, Qt::Key_Escape);
-            QVERIFY(dialog.isVisible());
-            QVERIFY(finished.isEmpty());
-            QTest::keyRelease(&dialog, Qt::Key_Escape);
+            TestSupport::holdEscape(&dialog, [&] {
+                QVERIFY(dialog.isVisible());
+                QVERIFY(finished.isEmpty());
+            });
         } else {
             button(&dialog, "butCancel")->click();
         }

@@ -2,61 +2,31 @@
 // unit over the running sensor-unit link: the dump parsed into each field, partial and
 // odd answers, no answer, a late answer, reading again, and the keys.
 #include "Hardware/bluetooth.h"
-#include "Hardware/platform.h"
 #include "Management/configuration.h"
-#include "Management/systemsettings.h"
 #include "Tools/statusbar.h"
 #include "btmodulesim.h"
 #include "mainmenu.h"
+#include "simulatedpeers.h"
 #include "testsupport.h"
 
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTimer>
 #include <QtTest>
 
-#include <memory>
-
-using TestSupport::DeviceRoot;
+using TestSupport::kUnit;
+using TestSupport::screenshotPath;
 
 namespace {
 
-const QString kUnit = QString::fromLatin1(BtModuleSim::kDefaultUnitAddress);
-const QString kHeadphones = QString::fromLatin1(BtModuleSim::kDefaultHeadphoneAddress);
-
-QString screenshotPath(const QString& name)
-{
-    const QString dir = qEnvironmentVariable("TK9400_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/screenshots");
-    QDir().mkpath(dir);
-    return dir + QLatin1Char('/') + name;
-}
-
 // The instrument with its sensor-unit link up in data mode over the simulated unit.
-struct Instrument
+struct Instrument : TestSupport::PairedInstrument
 {
     Instrument()
+        : PairedInstrument({{"Bluetooth/Microphone_Name", "QJ5 1234"}})
     {
-        {
-            Systemsettings defaults;
-        }
-        QSettings file(device.hostPath("/home/root/settings.ini"), QSettings::IniFormat);
-        file.setValue("Bluetooth/Microphone_ID", kUnit);
-        file.setValue("Bluetooth/Microphone_Name", "QJ5 1234");
-        file.setValue("Bluetooth/Headphone_ID", kHeadphones);
-        file.sync();
-        BtSimulator::Options options;
-        options.root = device.root();
-        options.paired = true;
-        options.timing.connectDelayMs = 5;
-        options.timing.autoCallMs = 20;
-        options.timing.peerOpenDelayMs = 5;
-        simStarted = sim.start(options);
-        Platform::setTerminateHandler([](int) {});
-        menu.reset(new MainMenu);
+        startMainMenu();
     }
-    ~Instrument() { menu.reset(); }
 
     // Up, and the unit told its gain by the instrument.
     bool linkUp() const
@@ -67,19 +37,11 @@ struct Instrument
     }
     BtModuleSim* unit() const { return sim.sink(); }
     int configRequests() const { return unit()->unitLines().count("BT_TX P"); }
-
-    DeviceRoot device;
-    BtSimulatorThread sim;
-    std::unique_ptr<MainMenu> menu;
-    bool simStarted = false;
 };
 
 QString field(const Configuration& dialog, const char* name)
 {
-    auto* edit = dialog.findChild<QLineEdit*>(QLatin1String(name));
-    if (!edit)
-        qFatal("no line %s", name);
-    return edit->text();
+    return TestSupport::child<QLineEdit>(dialog, name)->text();
 }
 
 // The six fields the unit fills, as shown.
@@ -105,11 +67,7 @@ private slots:
     void initTestCase() { TestSupport::installStrictMessageHandler(); }
     void init()
     {
-        Bluetooth::Timing t;
-        t.slowTickMs = 20;
-        t.retryDelayMs = 60;
-        t.disconnectPauseMs = 10;
-        Bluetooth::timing() = t;
+        Bluetooth::timing() = TestSupport::quickLinkTiming();
         Configuration::answerTimeoutMs() = 400;
         TestSupport::clearLoggedMessages();
     }
@@ -300,10 +258,10 @@ private slots:
         }
         QTest::qWait(100);
         QCOMPARE(instrument.configRequests(), 1);
-        QTest::keyPress(&dialog, Qt::Key_Escape);
-        QVERIFY(dialog.isVisible());
-        QVERIFY(finished.isEmpty());
-        QTest::keyRelease(&dialog, Qt::Key_Escape);
+        TestSupport::holdEscape(&dialog, [&] {
+            QVERIFY(dialog.isVisible());
+            QVERIFY(finished.isEmpty());
+        });
         QCOMPARE(finished.count(), 1);
         QCOMPARE(finished.first().first().toInt(), int(QDialog::Rejected));
     }

@@ -6,8 +6,6 @@
 #include "testsupport.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -17,6 +15,7 @@
 
 using TestSupport::DeviceRoot;
 using TestSupport::ModalCloser;
+using TestSupport::screenshotPath;
 
 namespace {
 
@@ -94,10 +93,7 @@ QString drawn(QWidget& dialog)
 
 void click(QWidget& dialog, const char* name)
 {
-    QPushButton* b = dialog.findChild<QPushButton*>(QLatin1String(name));
-    if (!b)
-        qFatal("no button %s", name);
-    b->click();
+    TestSupport::button(dialog, name)->click();
 }
 
 int page(QWidget& dialog)
@@ -112,13 +108,6 @@ QString storedFlags(const DeviceRoot& device)
     for (const Flag& flag : kFlags)
         s += file.value(QStringLiteral("Dialogconfiguration/") + QLatin1String(flag.key)).toBool() ? '1' : '0';
     return s;
-}
-
-QString screenshotPath(const QString& name)
-{
-    QString dir = qEnvironmentVariable("TK9400_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/screenshots");
-    QDir().mkpath(dir);
-    return dir + QLatin1Char('/') + name;
 }
 
 const QString kDefaults = "11111111111111111111001";
@@ -263,9 +252,7 @@ private slots:
             click(dialog, "butStartWithGps");
             QVERIFY(!gps->isGpsEnabled());
             QTest::keyClick(&dialog, Qt::Key_Return);
-            QTest::keyPress(&dialog, Qt::Key_Escape);
-            QVERIFY(dialog.isVisible());
-            QTest::keyRelease(&dialog, Qt::Key_Escape);
+            TestSupport::holdEscape(&dialog, [&] { QVERIFY(dialog.isVisible()); });
             QVERIFY(!dialog.isVisible());
             QVERIFY(gps->isGpsEnabled());
         }
@@ -344,15 +331,9 @@ private slots:
 
     void screenshots()
     {
-        QFile qss(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
-        QVERIFY(qss.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
-        QFont font(QStringLiteral("Arial Unicode MS"));
-        font.setPixelSize(20);
-        qApp->setFont(font);
+        QVERIFY(TestSupport::useDeviceLook());
         QTranslator english;
-        QVERIFY(english.load(QStringLiteral(":/Languages/GB_TK9400.qm")));
-        qApp->installTranslator(&english);
+        QVERIFY(TestSupport::installEnglish(english));
         {
             CustomizeDialogs dialog;
             setFlags(dialog, "1011" "1101" "0110" "1011" "1001" "011");

@@ -4,8 +4,6 @@
 #include "testsupport.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,8 +11,11 @@
 #include <QTranslator>
 #include <QtTest>
 
+using TestSupport::button;
+using TestSupport::child;
 using TestSupport::DeviceRoot;
 using TestSupport::ModalCloser;
+using TestSupport::screenshotPath;
 
 namespace {
 
@@ -26,19 +27,6 @@ public:
 protected:
     QDateTime currentLocalDateTime() const override { return now; }
 };
-
-template <typename T> T* child(QWidget& dialog, const QString& name)
-{
-    T* widget = dialog.findChild<T*>(name);
-    if (!widget)
-        qFatal("no widget %s", qPrintable(name));
-    return widget;
-}
-
-QPushButton* button(QWidget& dialog, const QString& name)
-{
-    return child<QPushButton>(dialog, name);
-}
 
 QString field(QWidget& dialog, const QString& name)
 {
@@ -74,13 +62,6 @@ QStringList allStates(bool on)
 QStringList clockCommands(const QString& date, const QString& time)
 {
     return {"date +%F -s " + date, "date +%T -s " + time, "hwclock -w -f /dev/rtc0"};
-}
-
-QString screenshotPath(const QString& name)
-{
-    QString dir = qEnvironmentVariable("TK9400_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/screenshots");
-    QDir().mkpath(dir);
-    return dir + QLatin1Char('/') + name;
 }
 
 } // namespace
@@ -318,9 +299,7 @@ private slots:
         button(dialog, "butManualTime")->setFocus();
         QTest::keyClick(button(dialog, "butManualTime"), Qt::Key_Return);
         QTest::keyClick(&dialog, Qt::Key_Enter);
-        QTest::keyPress(&dialog, Qt::Key_Escape);
-        QVERIFY(dialog.isVisible());
-        QTest::keyRelease(&dialog, Qt::Key_Escape);
+        TestSupport::holdEscape(&dialog, [&] { QVERIFY(dialog.isVisible()); });
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
 
@@ -334,15 +313,9 @@ private slots:
 
     void screenshots()
     {
-        QFile qss(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
-        QVERIFY(qss.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
-        QFont font(QStringLiteral("Arial Unicode MS"));
-        font.setPixelSize(20);
-        qApp->setFont(font);
+        QVERIFY(TestSupport::useDeviceLook());
         QTranslator english;
-        QVERIFY(english.load(QStringLiteral(":/Languages/GB_TK9400.qm")));
-        qApp->installTranslator(&english);
+        QVERIFY(TestSupport::installEnglish(english));
         for (int page = 0; page < 2; ++page) {
             FixedClockDateTime dialog;
             dialog.init(page, DateTimeAdjust::FormatYYYYMMDD, DateTimeAdjust::SourceManual);

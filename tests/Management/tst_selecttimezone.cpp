@@ -3,8 +3,6 @@
 #include "testsupport.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -13,7 +11,10 @@
 #include <QTranslator>
 #include <QtTest>
 
+using TestSupport::button;
+using TestSupport::child;
 using TestSupport::DeviceRoot;
+using TestSupport::screenshotPath;
 
 namespace {
 
@@ -27,32 +28,12 @@ protected:
     QDateTime currentLocalDateTime() const override { return now; }
 };
 
-template <typename T> T* child(QWidget& dialog, const char* name)
-{
-    T* widget = dialog.findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
-
-QPushButton* button(QWidget& dialog, const char* name)
-{
-    return child<QPushButton>(dialog, name);
-}
-
 // A finger lifted at x on the map (y does not matter).
 void releaseOnMap(QWidget& dialog, qreal x)
 {
     QWidget* map = child<QWidget>(dialog, "mapButton");
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(x, 100.0), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(map, &release);
-}
-
-QString screenshotPath(const QString& name)
-{
-    QString dir = qEnvironmentVariable("TK9400_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/screenshots");
-    QDir().mkpath(dir);
-    return dir + QLatin1Char('/') + name;
 }
 
 const int kBerlin = 13;
@@ -250,9 +231,7 @@ private slots:
             releaseOnMap(dialog, 300);
             QTest::keyClick(&dialog, Qt::Key_Return);
             QTest::keyClick(&dialog, Qt::Key_Enter);
-            QTest::keyPress(&dialog, Qt::Key_Escape);
-            QVERIFY(dialog.isVisible());
-            QTest::keyRelease(&dialog, Qt::Key_Escape);
+            TestSupport::holdEscape(&dialog, [&] { QVERIFY(dialog.isVisible()); });
             QVERIFY(!dialog.isVisible());
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
         }
@@ -288,15 +267,9 @@ private slots:
 
     void screenshots()
     {
-        QFile qss(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
-        QVERIFY(qss.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
-        QFont font(QStringLiteral("Arial Unicode MS"));
-        font.setPixelSize(20);
-        qApp->setFont(font);
+        QVERIFY(TestSupport::useDeviceLook());
         QTranslator english;
-        QVERIFY(english.load(QStringLiteral(":/Languages/GB_TK9400.qm")));
-        qApp->installTranslator(&english);
+        QVERIFY(TestSupport::installEnglish(english));
         for (int page = 0; page < 2; ++page) {
             SelectTimezone dialog;
             dialog.init(page, kBerlin, 1);

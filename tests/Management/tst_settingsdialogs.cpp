@@ -27,26 +27,17 @@
 #include <QtEndian>
 #include <QtTest>
 
+using TestSupport::button;
 using TestSupport::DeviceRoot;
+using TestSupport::tapEscape;
 
 namespace {
 
 const char* const kBacklight = "/sys/class/backlight/backlight/brightness";
 
-QPushButton* button(QWidget* dialog, const char* name)
-{
-    auto* found = dialog->findChild<QPushButton*>(QLatin1String(name));
-    if (!found)
-        qFatal("no button %s", name);
-    return found;
-}
-
 QLabel* label(QWidget* dialog, const char* name)
 {
-    auto* found = dialog->findChild<QLabel*>(QLatin1String(name));
-    if (!found)
-        qFatal("no label %s", name);
-    return found;
+    return TestSupport::child<QLabel>(dialog, name);
 }
 
 QString radio(QWidget* dialog, const char* name)
@@ -61,11 +52,6 @@ int execWith(QDialog& dialog, const std::function<void(QDialog*)>& act)
     return dialog.exec();
 }
 
-void releaseEscape(QDialog* dialog)
-{
-    QTest::keyClick(dialog, Qt::Key_Escape);
-}
-
 // Answers the next message dialog by its button (2 yes, 3 no, 1 Escape released).
 void answerMessage(int answer)
 {
@@ -77,7 +63,7 @@ void answerMessage(int answer)
         else if (answer == MessageDialog::ButtonNo)
             button(message, "butRight")->click();
         else
-            QTest::keyClick(message, Qt::Key_Escape);
+            tapEscape(message);
     });
 }
 
@@ -92,8 +78,7 @@ private slots:
     {
         TestSupport::installStrictMessageHandler();
         // The dialogs are also made here without a main window, which would load it.
-        QVERIFY(m_english.load(":/Languages/GB_TK9400.qm"));
-        QCoreApplication::installTranslator(&m_english);
+        QVERIFY(TestSupport::installEnglish(m_english));
     }
     void init() { TestSupport::clearLoggedMessages(); }
     void cleanup() { TestSupport::verifyExpectedMessagesSeen(); }
@@ -126,9 +111,9 @@ private slots:
                     QTest::keyClick(b, Qt::Key_Enter);
                     QVERIFY2(d->isVisible(), qPrintable(name + ": closed by Return on " + b->objectName()));
                 }
-                QTest::keyPress(d, Qt::Key_Escape);
-                QVERIFY2(d->isVisible(), qPrintable(name + ": closed by the Escape press"));
-                QTest::keyRelease(d, Qt::Key_Escape);
+                TestSupport::holdEscape(d, [&] {
+                    QVERIFY2(d->isVisible(), qPrintable(name + ": closed by the Escape press"));
+                });
             });
             QCOMPARE(result, int(QDialog::Rejected));
         }
@@ -268,7 +253,7 @@ private slots:
             button(d, "butBrightnessLow")->click();
             QCOMPARE(device.read(kBacklight), QByteArray("5"));
             if (leave == "Escape")
-                releaseEscape(d);
+                tapEscape(d);
             else
                 button(d, qPrintable(leave))->click();
         });
@@ -419,7 +404,7 @@ private slots:
         button(&dialog, "butMenuDown")->click();
         button(&dialog, "butMenuDown")->click();
         // Left on page 3, it opens on page 3 again and keeps the last choice.
-        QCOMPARE(execWith(dialog, releaseEscape), int(QDialog::Rejected));
+        QCOMPARE(execWith(dialog, tapEscape), int(QDialog::Rejected));
         QCOMPARE(execWith(dialog, [](QDialog* d) { button(d, "butMenuBack")->click(); }), int(QDialog::Rejected));
         QCOMPARE(dialog.currentPage(), 3);
         QCOMPARE(pages->currentIndex(), 2);
@@ -543,7 +528,7 @@ private slots:
             button(d, "butPlayPause")->click();
             QVERIFY(!menu.isAudioPathMuted());
             if (leave == "Escape")
-                releaseEscape(d);
+                tapEscape(d);
             else
                 button(d, qPrintable(leave))->click();
         });

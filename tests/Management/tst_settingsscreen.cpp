@@ -8,11 +8,11 @@
 #include "Tools/settingsbutton.h"
 #include "btmodulesim.h"
 #include "mainmenu.h"
+#include "simulatedpeers.h"
 #include "testsupport.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -24,7 +24,12 @@
 
 #include <functional>
 
+using TestSupport::button;
+using TestSupport::changeSettings;
 using TestSupport::DeviceRoot;
+using TestSupport::quickSimOptions;
+using TestSupport::screenshotPath;
+using TestSupport::writeSettings;
 
 namespace {
 
@@ -32,41 +37,17 @@ const char* const kSettings = "/home/root/settings.ini";
 
 using Act = std::function<void(QWidget*)>;
 
-QString screenshotPath(const QString& name)
-{
-    const QString dir = qEnvironmentVariable("TK9400_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/screenshots");
-    QDir().mkpath(dir);
-    return dir + QLatin1Char('/') + name;
-}
-
-QPushButton* button(QWidget* parent, const QString& name)
-{
-    auto* found = parent->findChild<QPushButton*>(name);
-    if (!found)
-        qFatal("no button %s", qPrintable(name));
-    return found;
-}
-
 SettingsButton* entry(Systemsettings* screen, const char* name)
 {
-    auto* found = screen->findChild<SettingsButton*>(QLatin1String(name));
-    if (!found)
-        qFatal("no entry %s", name);
-    return found;
+    return TestSupport::child<SettingsButton>(screen, name);
 }
 
 // "group/key" -> value text of an INI file as it stands.
 QMap<QString, QString> iniValues(const QByteArray& ini)
 {
     QMap<QString, QString> values;
-    QString group;
-    for (const QByteArray& raw : ini.split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith('['))
-            group = line.mid(1, line.size() - 2);
-        else if (line.contains('='))
-            values.insert(group + '/' + line.section('=', 0, 0), line.section('=', 1));
-    }
+    for (const QPair<QString, QString>& e : TestSupport::iniEntries(ini))
+        values.insert(e.first, e.second);
     return values;
 }
 
@@ -101,9 +82,7 @@ Act clicks(const QStringList& names)
 
 Act escape()
 {
-    return [](QWidget* dialog) {
-        QTimer::singleShot(0, dialog, [dialog] { QTest::keyClick(dialog, Qt::Key_Escape); });
-    };
+    return [](QWidget* dialog) { QTimer::singleShot(0, dialog, [dialog] { TestSupport::tapEscape(dialog); }); };
 }
 
 Act screenshotThen(const QString& name, Act then)
@@ -149,37 +128,13 @@ Systemsettings* openScreen(MainMenu& menu)
     return screen;
 }
 
-// Changes keys of the settings file the main window has just written.
-void changeSettings(const DeviceRoot& device, const QVariantMap& values)
-{
-    QSettings file(device.hostPath(kSettings), QSettings::IniFormat);
-    for (auto it = values.begin(); it != values.end(); ++it)
-        file.setValue(it.key(), it.value());
-}
-
 Bluetooth::Timing quickTiming()
 {
-    Bluetooth::Timing t;
-    t.slowTickMs = 20;
-    t.retryDelayMs = 60;
+    Bluetooth::Timing t = TestSupport::quickLinkTiming();
     t.dataModeSettleMs = 30;
     t.disconnectPauseMs = 50;
     t.carrierWaitLimitMs = 2000;
     return t;
-}
-
-BtSimulator::Options simOptions(const DeviceRoot& device, bool paired)
-{
-    BtSimulator::Options options;
-    options.root = device.root();
-    options.paired = paired;
-    options.timing.connectDelayMs = 5;
-    options.timing.autoCallMs = 20;
-    options.timing.peerOpenDelayMs = 5;
-    options.timing.bootDelayMs = 5;
-    options.timing.inquiryDelayMs = 5;
-    options.timing.pairDelayMs = 5;
-    return options;
 }
 
 QStringList gainLines(const QStringList& lines)
@@ -197,9 +152,7 @@ private slots:
     void initTestCase()
     {
         TestSupport::installStrictMessageHandler();
-        QFont font(QStringLiteral("Arial Unicode MS"));
-        font.setPixelSize(20);
-        qApp->setFont(font);
+        TestSupport::useDeviceFont();
     }
     void init()
     {
@@ -242,10 +195,10 @@ private slots:
         MainMenu menu;
         Systemsettings* screen = openScreen(menu);
         QSignalSpy requests(screen, &Systemsettings::gotoWidget);
-        QTest::keyPress(screen, Qt::Key_Escape);
-        QCOMPARE(requests.count(), 0);
-        QCOMPARE(menu.currentPage(), screen);
-        QTest::keyRelease(screen, Qt::Key_Escape);
+        TestSupport::holdEscape(screen, [&] {
+            QCOMPARE(requests.count(), 0);
+            QCOMPARE(menu.currentPage(), screen);
+        });
         QCOMPARE(requests.count(), 1);
         QCOMPARE(requests.first(), QVariantList({0, -1, 0}));
         QCOMPARE(menu.currentPage()->objectName(), QString("mainPage"));
@@ -523,11 +476,8 @@ private slots:
     {
         DeviceRoot device;
         BtSimulatorThread sim;
-        QVERIFY(sim.start(simOptions(device, false)));
-        {
-            Systemsettings defaults;
-        }
-        changeSettings(device, {{"Systemsettings/HeadphoneVolumeOffset", 9}});
+        QVERIFY(sim.start(quickSimOptions(device, false)));
+        writeSettings(device, {{"Systemsettings/HeadphoneVolumeOffset", 9}});
         MainMenu menu;
         Systemsettings* screen = openScreen(menu);
         QCOMPARE(entry(screen, "butHearingProtection")->getText2(), QString("Inactive"));
@@ -566,7 +516,7 @@ private slots:
     {
         DeviceRoot device;
         BtSimulatorThread sim;
-        QVERIFY(sim.start(simOptions(device, true)));
+        QVERIFY(sim.start(quickSimOptions(device, true)));
         const QString transcript = device.hostPath("/bt-transcript.log");
         sim.sink()->setTranscriptFile(transcript);
         sim.source()->setTranscriptFile(transcript);
@@ -650,7 +600,7 @@ private slots:
         QFETCH(bool, headphone);
         DeviceRoot device;
         BtSimulatorThread sim;
-        QVERIFY(sim.start(simOptions(device, false)));
+        QVERIFY(sim.start(quickSimOptions(device, false)));
         MainMenu menu;
         Systemsettings* screen = openScreen(menu);
         BtModuleSim* module = headphone ? sim.source() : sim.sink();

@@ -6,8 +6,6 @@
 #include "testsupport.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +16,7 @@
 
 using TestSupport::DeviceRoot;
 using TestSupport::ModalCloser;
+using TestSupport::screenshotPath;
 
 namespace {
 
@@ -26,10 +25,7 @@ const char* const kGauge = "/sys/class/power_supply/bq27426-0/";
 
 QString text(QWidget& dialog, const char* edit)
 {
-    QLineEdit* line = dialog.findChild<QLineEdit*>(QLatin1String(edit));
-    if (!line)
-        qFatal("no line edit %s", edit);
-    return line->text();
+    return TestSupport::child<QLineEdit>(dialog, edit)->text();
 }
 
 QPushButton* debugButton(QWidget& dialog)
@@ -65,13 +61,6 @@ int storedDebugFeatures(const DeviceRoot& device)
 {
     QSettings file(device.hostPath("/home/root/settings.ini"), QSettings::IniFormat);
     return file.value("Debug/Debugfeatures", -1).toInt();
-}
-
-QString screenshotPath(const QString& name)
-{
-    QString dir = qEnvironmentVariable("TK9400_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/screenshots");
-    QDir().mkpath(dir);
-    return dir + QLatin1Char('/') + name;
 }
 
 } // namespace
@@ -297,9 +286,7 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::keyClick(&dialog, Qt::Key_Return);
-        QTest::keyPress(&dialog, Qt::Key_Escape);
-        QVERIFY(dialog.isVisible());
-        QTest::keyRelease(&dialog, Qt::Key_Escape);
+        TestSupport::holdEscape(&dialog, [&] { QVERIFY(dialog.isVisible()); });
         QVERIFY(!dialog.isVisible());
         dialog.show();
         dialog.findChild<QPushButton*>(QStringLiteral("butMenuBack"))->click();
@@ -313,15 +300,9 @@ private slots:
         device.write("/home/root/bspinfo", "BSP V2.3.1\n");
         device.write("/home/root/serialNumber", "TK94-001234\n");
         setAdc(device, "1200\n", "1200\n");
-        QFile qss(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
-        QVERIFY(qss.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
-        QFont font(QStringLiteral("Arial Unicode MS"));
-        font.setPixelSize(20);
-        qApp->setFont(font);
+        QVERIFY(TestSupport::useDeviceLook());
         QTranslator english;
-        QVERIFY(english.load(QStringLiteral(":/Languages/GB_TK9400.qm")));
-        qApp->installTranslator(&english);
+        QVERIFY(TestSupport::installEnglish(english));
         {
             g_debugFeatures = 1;
             Systeminformation dialog;

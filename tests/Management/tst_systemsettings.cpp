@@ -12,14 +12,8 @@ const char* const kFile = "/home/root/settings.ini";
 QStringList keysInFileOrder(const QByteArray& ini)
 {
     QStringList keys;
-    QString group;
-    for (const QByteArray& raw : ini.split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith('['))
-            group = line.mid(1, line.size() - 2);
-        else if (line.contains('='))
-            keys.append(group + '/' + line.section('=', 0, 0));
-    }
+    for (const QPair<QString, QString>& entry : TestSupport::iniEntries(ini))
+        keys.append(entry.first);
     return keys;
 }
 } // namespace

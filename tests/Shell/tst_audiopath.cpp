@@ -3,55 +3,31 @@
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
 #include "Hardware/bluetooth.h"
-#include "Hardware/platform.h"
-#include "Management/systemsettings.h"
 #include "Tools/statusbar.h"
 #include "btmodulesim.h"
 #include "mainmenu.h"
+#include "simulatedpeers.h"
 #include "testsupport.h"
 
-#include <QSettings>
 #include <QtTest>
 
-#include <memory>
-
-using TestSupport::DeviceRoot;
+using TestSupport::kHeadphones;
+using TestSupport::kUnit;
 
 namespace {
 
-const QString kUnit = QString::fromLatin1(BtModuleSim::kDefaultUnitAddress);
-const QString kHeadphones = QString::fromLatin1(BtModuleSim::kDefaultHeadphoneAddress);
-
 // A device tree with both peers paired, the simulated modules, and the main window.
-struct Instrument
+struct Instrument : TestSupport::PairedInstrument
 {
     explicit Instrument(const QVariantMap& settings = {})
+        : PairedInstrument({{"Systemsettings/Switchmode", "Push"}}, settings)
     {
-        {
-            Systemsettings defaults;
-        }
-        QSettings file(device.hostPath("/home/root/settings.ini"), QSettings::IniFormat);
-        file.setValue("Bluetooth/Microphone_ID", kUnit);
-        file.setValue("Bluetooth/Headphone_ID", kHeadphones);
-        file.setValue("Systemsettings/Switchmode", "Push");
-        for (auto it = settings.begin(); it != settings.end(); ++it)
-            file.setValue(it.key(), it.value());
-        file.sync();
-        BtSimulator::Options options;
-        options.root = device.root();
-        options.paired = true;
-        options.timing.connectDelayMs = 5;
-        options.timing.autoCallMs = 20;
-        options.timing.peerOpenDelayMs = 5;
-        simStarted = sim.start(options);
-        Platform::setTerminateHandler([](int) {});
     }
-    ~Instrument() { menu.reset(); }
 
     // Starts the main window and waits until both links are up.
     bool start()
     {
-        menu.reset(new MainMenu);
+        startMainMenu();
         return QTest::qWaitFor(
             [this] {
                 Bluetooth* sink = menu->getBtSinkInstance();
@@ -76,21 +52,7 @@ struct Instrument
         lines.removeAll("AVRCP PDU 50 50");
         return lines;
     }
-
-    DeviceRoot device;
-    BtSimulatorThread sim;
-    std::unique_ptr<MainMenu> menu;
-    bool simStarted = false;
 };
-
-Bluetooth::Timing quickTiming()
-{
-    Bluetooth::Timing t;
-    t.slowTickMs = 20;
-    t.retryDelayMs = 60;
-    t.disconnectPauseMs = 10;
-    return t;
-}
 
 } // namespace
 
@@ -102,7 +64,7 @@ private slots:
     void initTestCase() { TestSupport::installStrictMessageHandler(); }
     void init()
     {
-        Bluetooth::timing() = quickTiming();
+        Bluetooth::timing() = TestSupport::quickLinkTiming();
         TestSupport::clearLoggedMessages();
     }
     void cleanup()

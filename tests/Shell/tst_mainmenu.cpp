@@ -4,7 +4,6 @@
 #include "Mainmenu/levelmeasurement.h"
 #include "Mainmenu/longtermmeasurement.h"
 #include "Mainmenu/management.h"
-#include "Management/systemsettings.h"
 #include "Testmenu/testmenu.h"
 #include "globals.h"
 #include "mainmenu.h"
@@ -16,21 +15,11 @@
 #include <QtTest>
 
 using TestSupport::DeviceRoot;
+using TestSupport::writeSettings;
 
 namespace {
 
 const char* const kSettings = "/home/root/settings.ini";
-
-// Writes a settings file with the reset values and the given changes.
-void writeSettings(const DeviceRoot& device, const QVariantMap& changes)
-{
-    {
-        Systemsettings defaults;
-    }
-    QSettings file(device.hostPath(kSettings), QSettings::IniFormat);
-    for (auto it = changes.begin(); it != changes.end(); ++it)
-        file.setValue(it.key(), it.value());
-}
 
 QString buttonText(MainMenu& menu, const char* name)
 {

@@ -1,13 +1,13 @@
 #include "Tools/messagedialog.h"
 #include "testsupport.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+
+using TestSupport::screenshotPath;
 
 namespace {
 
@@ -19,13 +19,6 @@ QPushButton* button(MessageDialog& dialog, const char* name)
 QTimer* autoCloseTimer(MessageDialog& dialog)
 {
     return dialog.findChild<QTimer*>();
-}
-
-QString screenshotPath(const QString& name)
-{
-    QString dir = qEnvironmentVariable("TK9400_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/screenshots");
-    QDir().mkpath(dir);
-    return dir + QLatin1Char('/') + name;
 }
 
 } // namespace
@@ -103,9 +96,9 @@ private slots:
         int result = -99;
         bool stillOpenAfterPress = false;
         QTimer::singleShot(0, &dialog, [&] {
-            QTest::keyPress(&dialog, Qt::Key_Escape);
-            stillOpenAfterPress = dialog.isVisible() && dialog.getPressedButton() == -1;
-            QTest::keyRelease(&dialog, Qt::Key_Escape);
+            TestSupport::holdEscape(&dialog, [&] {
+                stillOpenAfterPress = dialog.isVisible() && dialog.getPressedButton() == -1;
+            });
         });
         QTimer::singleShot(3000, &dialog, &QDialog::reject); // never hang
         result = dialog.exec();
@@ -249,12 +242,7 @@ private slots:
         QFETCH(int, icon);
         QFETCH(QString, headline);
         QFETCH(QString, info);
-        QFile qss(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
-        QVERIFY(qss.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
-        QFont font(QStringLiteral("Arial Unicode MS"));
-        font.setPixelSize(20);
-        qApp->setFont(font);
+        QVERIFY(TestSupport::useDeviceLook());
         {
             MessageDialog dialog;
             dialog.setIcon(icon);

@@ -1,21 +1,18 @@
 #include "Tools/virtualkeyboard.h"
 #include "testsupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
+using TestSupport::screenshotPath;
+
 namespace {
 
 QPushButton* key(VirtualKeyboard& keyboard, const QString& name)
 {
-    QPushButton* b = keyboard.findChild<QPushButton*>(QStringLiteral("but_") + name);
-    if (!b)
-        qFatal("no key %s", qPrintable(name));
-    return b;
+    return TestSupport::button(keyboard, QStringLiteral("but_") + name);
 }
 
 QPlainTextEdit* field(VirtualKeyboard& keyboard)
@@ -48,13 +45,6 @@ QStringList labels(VirtualKeyboard& keyboard)
 const QStringList kCapitals{"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "Q", "W", "E", "_", "-", " "};
 const QStringList kLowerCase{"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "q", "w", "e", "_", "-", " "};
 const QStringList kPunctuation{"!", ":", ".", ",", "+", "/", "\"", "*", "@", "?", "q", "w", "e", "=", "-", " "};
-
-QString screenshotPath(const QString& name)
-{
-    QString dir = qEnvironmentVariable("TK9400_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/screenshots");
-    QDir().mkpath(dir);
-    return dir + QLatin1Char('/') + name;
-}
 
 } // namespace
 
@@ -250,9 +240,7 @@ private slots:
         QTimer::singleShot(0, &keyboard, [&] {
             if (action == QLatin1String("Escape")) {
                 // The front keys reach the focused text field; Escape passes on from there.
-                QTest::keyPress(field(keyboard), Qt::Key_Escape);
-                openAfterEscapePress = keyboard.isVisible();
-                QTest::keyRelease(field(keyboard), Qt::Key_Escape);
+                TestSupport::holdEscape(field(keyboard), [&] { openAfterEscapePress = keyboard.isVisible(); });
             } else {
                 tap(keyboard, action);
             }
@@ -307,12 +295,7 @@ private slots:
     // Renders the keyboard as the device shows it, for a look by eye.
     void screenshots()
     {
-        QFile qss(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
-        QVERIFY(qss.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
-        QFont font(QStringLiteral("Arial Unicode MS"));
-        font.setPixelSize(20);
-        qApp->setFont(font);
+        QVERIFY(TestSupport::useDeviceLook());
         {
             VirtualKeyboard keyboard;
             keyboard.setText(QString());

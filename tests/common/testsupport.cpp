@@ -1,15 +1,20 @@
 #include "testsupport.h"
 
 #include "Hardware/platform.h"
+#include "Management/systemsettings.h"
 #include "devicetree.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QTimer>
-#include <QWidget>
 #include <QFile>
+#include <QFont>
 #include <QList>
 #include <QPair>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+#include <QTranslator>
+#include <QWidget>
 #include <QtTest>
 
 namespace TestSupport {
@@ -201,6 +206,92 @@ void DeviceRoot::journalWrites() const
 QStringList DeviceRoot::writes() const
 {
     return QString::fromLatin1(read(QStringLiteral("/sysfs-writes.log"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void changeSettings(const DeviceRoot& device, const QVariantMap& values)
+{
+    QSettings file(device.hostPath(QStringLiteral("/home/root/settings.ini")), QSettings::IniFormat);
+    for (auto it = values.begin(); it != values.end(); ++it)
+        file.setValue(it.key(), it.value());
+}
+
+void writeSettings(const DeviceRoot& device, const QVariantMap& values, const QVariantMap& overrides)
+{
+    {
+        Systemsettings defaults; // writes the file with the reset values
+    }
+    QVariantMap all = values;
+    all.insert(overrides);
+    changeSettings(device, all);
+}
+
+QList<QPair<QString, QString>> iniEntries(const QByteArray& ini)
+{
+    QList<QPair<QString, QString>> entries;
+    QString group;
+    for (const QByteArray& raw : ini.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(QLatin1Char('[')))
+            group = line.mid(1, line.size() - 2);
+        else if (line.contains(QLatin1Char('=')))
+            entries.append({group + QLatin1Char('/') + line.section(QLatin1Char('='), 0, 0),
+                            line.section(QLatin1Char('='), 1)});
+    }
+    return entries;
+}
+
+QPushButton* button(const QObject* parent, const QString& name)
+{
+    return child<QPushButton>(parent, name);
+}
+
+QPushButton* button(const QObject& parent, const QString& name)
+{
+    return child<QPushButton>(parent, name);
+}
+
+void tapEscape(QWidget* target)
+{
+    QTest::keyClick(target, Qt::Key_Escape);
+}
+
+void holdEscape(QWidget* target, const std::function<void()>& whilePressed)
+{
+    QTest::keyPress(target, Qt::Key_Escape);
+    whilePressed();
+    QTest::keyRelease(target, Qt::Key_Escape);
+}
+
+QString screenshotPath(const QString& name)
+{
+    const QString dir = qEnvironmentVariable("TK9400_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/screenshots");
+    QDir().mkpath(dir);
+    return dir + QLatin1Char('/') + name;
+}
+
+void useDeviceFont()
+{
+    QFont font(QStringLiteral("Arial Unicode MS"));
+    font.setPixelSize(20);
+    qApp->setFont(font);
+}
+
+bool useDeviceLook()
+{
+    QFile qss(QStringLiteral(":/Stylesheets/Resources/Stylesheets/default.qss"));
+    if (!qss.open(QIODevice::ReadOnly))
+        return false;
+    qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
+    useDeviceFont();
+    return true;
+}
+
+bool installEnglish(QTranslator& translator)
+{
+    if (!translator.load(QStringLiteral(":/Languages/GB_TK9400.qm")))
+        return false;
+    QCoreApplication::installTranslator(&translator);
+    return true;
 }
 
 } // namespace TestSupport

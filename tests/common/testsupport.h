@@ -1,13 +1,19 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
+#include <QList>
+#include <QObject>
+#include <QPair>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVariantMap>
 #include <functional>
 
+class QPushButton;
 class QTimer;
+class QTranslator;
 class QWidget;
 
 // Helpers shared by the tests.
@@ -65,6 +71,47 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Sets values in the settings file as it stands, e.g. as the main window has just written it.
+void changeSettings(const DeviceRoot& device, const QVariantMap& values);
+// Writes the settings file with the reset values, then values over them and overrides
+// over those: a test's own settings win over the ones its fixture needs.
+void writeSettings(const DeviceRoot& device, const QVariantMap& values = {}, const QVariantMap& overrides = {});
+// The ("group/key", value) entries of an INI text, in file order.
+QList<QPair<QString, QString>> iniEntries(const QByteArray& ini);
+
+// The child of parent with that type and object name, as the forms name them. A missing
+// one ends the run at once: every later step of the test would act on nothing.
+template <typename T> T* child(const QObject* parent, const QString& name)
+{
+    T* found = parent->findChild<T*>(name);
+    if (!found)
+        qFatal("no %s %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+template <typename T> T* child(const QObject& parent, const QString& name)
+{
+    return child<T>(&parent, name);
+}
+QPushButton* button(const QObject* parent, const QString& name);
+QPushButton* button(const QObject& parent, const QString& name);
+
+// The on/off key reaches the software as Escape, and a window must act only on its
+// release. tapEscape presses and releases it; holdEscape runs whilePressed in between, for
+// the checks that nothing has happened yet.
+void tapEscape(QWidget* target);
+void holdEscape(QWidget* target, const std::function<void()>& whilePressed);
+
+// Where a screenshot for a look by eye goes: "screenshots" in the build tree, or in the
+// working directory when the test runs outside ctest.
+QString screenshotPath(const QString& name);
+// The device's font on the whole application, so that texts take the room they take there.
+void useDeviceFont();
+// The device's style sheet and font on the whole application, so that grabbed widgets look
+// as they do on the device. False when the style sheet cannot be read.
+bool useDeviceLook();
+// Loads the English catalogue into translator and installs it. False when it cannot be loaded.
+bool installEnglish(QTranslator& translator);
 
 } // namespace TestSupport
 

@@ -1,0 +1,53 @@
+#include "simulatedpeers.h"
+
+#include "Hardware/platform.h"
+#include "mainmenu.h"
+
+namespace TestSupport {
+
+QVariantMap pairedPeers()
+{
+    return {{QStringLiteral("Bluetooth/Microphone_ID"), kUnit},
+            {QStringLiteral("Bluetooth/Headphone_ID"), kHeadphones}};
+}
+
+Bluetooth::Timing quickLinkTiming()
+{
+    Bluetooth::Timing t;
+    t.slowTickMs = 20;
+    t.retryDelayMs = 60;
+    t.disconnectPauseMs = 10;
+    return t;
+}
+
+BtSimulator::Options quickSimOptions(const DeviceRoot& device, bool paired)
+{
+    BtSimulator::Options options;
+    options.root = device.root();
+    options.paired = paired;
+    options.timing.connectDelayMs = 5;
+    options.timing.autoCallMs = 20;
+    options.timing.peerOpenDelayMs = 5;
+    options.timing.bootDelayMs = 5;
+    options.timing.inquiryDelayMs = 5;
+    options.timing.pairDelayMs = 5;
+    return options;
+}
+
+PairedInstrument::PairedInstrument(const QVariantMap& settings, const QVariantMap& overrides)
+{
+    QVariantMap values = pairedPeers();
+    values.insert(settings);
+    writeSettings(device, values, overrides);
+    simStarted = sim.start(quickSimOptions(device, true));
+    Platform::setTerminateHandler([](int) {});
+}
+
+PairedInstrument::~PairedInstrument() = default;
+
+void PairedInstrument::startMainMenu()
+{
+    menu.reset(new MainMenu);
+}
+
+} // namespace TestSupport

@@ -1,0 +1,54 @@
+#ifndef SIMULATEDPEERS_H
+#define SIMULATEDPEERS_H
+
+#include "Hardware/bluetooth.h"
+#include "btmodulesim.h"
+#include "testsupport.h"
+
+#include <QString>
+#include <QVariantMap>
+#include <memory>
+
+class MainMenu;
+
+// For the tests against the simulated sensor unit and headphones behind the instrument's
+// Bluetooth modules.
+namespace TestSupport {
+
+inline const QString kUnit = QString::fromLatin1(BtModuleSim::kDefaultUnitAddress);
+inline const QString kHeadphones = QString::fromLatin1(BtModuleSim::kDefaultHeadphoneAddress);
+
+// The settings of an instrument paired with the two: their addresses.
+QVariantMap pairedPeers();
+
+// Link timing with short ticks and pauses, so that a link against the simulated modules
+// goes through its states within a test's patience.
+Bluetooth::Timing quickLinkTiming();
+
+// Options for simulated modules on device's tree that answer within milliseconds, so that
+// links come up, searches end and pairings answer well within a test's patience.
+BtSimulator::Options quickSimOptions(const DeviceRoot& device, bool paired);
+
+// An instrument on a fresh device tree, paired with the simulated unit and headphones: its
+// settings name them (with settings and then overrides over them, as writeSettings()
+// takes them) and the simulated modules know them. A request to power off or reboot is
+// ignored, so that the test outlives it.
+struct PairedInstrument
+{
+    explicit PairedInstrument(const QVariantMap& settings = {}, const QVariantMap& overrides = {});
+    ~PairedInstrument();
+    PairedInstrument(const PairedInstrument&) = delete;
+    PairedInstrument& operator=(const PairedInstrument&) = delete;
+
+    // The main window, which brings both links up.
+    void startMainMenu();
+
+    DeviceRoot device;
+    BtSimulatorThread sim; // outlives the main window, whose links use it
+    std::unique_ptr<MainMenu> menu;
+    bool simStarted = false;
+};
+
+} // namespace TestSupport
+
+#endif // SIMULATEDPEERS_H
