@@ -100,6 +100,29 @@ private slots:
         g_debugFeatures = 0;
     }
 
+    void systemLogKeepsItsColumnsAndTheUnmountedPartitionClean()
+    {
+        DeviceRoot device;
+        TestSupport::writeSettings(device, {{"Debug/Debugfeatures", 1}});
+        MainMenu menu;
+        const QString log = "/media/tk9400/systemInfo.txt";
+        QVERIFY(device.remove("/sys/class/power_supply/bq27426-0/temp"));
+        menu.writeSystemInfo("no gauge temperature");
+        QByteArray lines = device.read(log);
+        QVERIFY2(lines.endsWith(";80;3.85;-0.15;0;;0;0;0;-1;no gauge temperature\n"), lines.constData());
+        QCOMPARE(lines.split('\n').last().count(';'), 0);
+        QCOMPARE(lines.split('\n').at(1).count(';'), lines.split('\n').at(0).count(';'));
+
+        // While the partition is away (a USB export) nothing lands in the bare mount point.
+        Platform::runCommand("umount /media/tk9400");
+        menu.writeSystemInfo();
+        QCOMPARE(device.read(log), lines);
+        Platform::runCommand("mount /dev/mmcblk0p3 /media/tk9400");
+        menu.writeSystemInfo();
+        QVERIFY(device.read(log).size() > lines.size());
+        g_debugFeatures = 0;
+    }
+
     void serviceMenuArguments_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -1,6 +1,8 @@
 #include "Management/systemsettings.h"
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
+#include "gpssim.h"
+#include "simulatedpeers.h"
 #include "testsupport.h"
 
 #include <QPainter>
@@ -126,6 +128,34 @@ private slots:
         line.init(480, 20);
         // The link is down: the sensor shows red.
         QVERIFY(showsIcon(line.getImage(), x, icon.constData()));
+    }
+
+    // With the simulated unit, headphones and receiver linked: green icons and the
+    // batteries of the unit and the headphones beside them.
+    void linkedStates()
+    {
+        TestSupport::PairedInstrument instrument;
+        QVERIFY(instrument.simStarted);
+        GpsSimulator receiver;
+        QVERIFY(receiver.open(instrument.device.hostPath("/dev/ttyO1")));
+        receiver.start(200);
+        instrument.startMainMenu();
+        Statusbardata* status = StatusbarData();
+        QTRY_VERIFY_WITH_TIMEOUT(status->stateMicrophone() && status->batteryMicrophone() >= 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(status->stateHeadphone(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(status->stateGps(), 10000);
+        status->rareUpdate(); // asks the headphones for their battery
+        QTRY_VERIFY_WITH_TIMEOUT(instrument.menu->getBtSourceInstance()->getBtExtHeadphoneBatteryState() >= 0, 10000);
+        status->rareUpdate();
+
+        Statusbar line;
+        line.init(480, 20);
+        const QImage image = line.getImage();
+        QVERIFY(showsIcon(image, 50, "microphone_k2_gn_20px.png"));
+        QVERIFY(countPixels(image, QRect(71, 0, 10, 20), Qt::green) > 0);
+        QVERIFY(showsIcon(image, 92, "headphone_gn_20px.png"));
+        QVERIFY(countPixels(image, QRect(117, 0, 10, 20), Qt::green) > 0);
+        QVERIFY(showsIcon(image, 138, "satellite_gn_20px.png"));
     }
 
     void partialRepaintKeepsTheImageInPlace()
