@@ -231,10 +231,7 @@ void MainMenu::init()
 
 void MainMenu::applyHeadphoneGainRule()
 {
-    if (m_systemsettings->isHearingProtectionEnabled())
-        m_btSource->setBtAdcGain(1);
-    else
-        m_btSource->setBtAdcGain(m_systemsettings->getHeadphoneVolumeOffset() + 5);
+    m_btSource->setBtAdcGain(m_systemsettings->getHeadphoneGain());
 }
 
 void MainMenu::restoreMixerState()

@@ -38,7 +38,7 @@ StoredLinkSettings fromStore(const Systemsettings& store)
     StoredLinkSettings s;
     s.microphoneId = store.getBtIdMicrophone();
     s.headphoneId = store.getBtIdHeadphone();
-    s.headphoneGain = store.isHearingProtectionEnabled() ? 1 : store.getHeadphoneVolumeOffset() + 5;
+    s.headphoneGain = store.getHeadphoneGain();
     return s;
 }
 

@@ -804,7 +804,7 @@ void Systemsettings::on_butHearingProtection_clicked()
     setValue(ui->butHearingProtection, hearingProtectionText());
     storeSystemsettings();
     if (m_btSource)
-        m_btSource->setBtAdcGain(m_hearingProtection ? 1 : m_headphoneVolumeOffset + 5);
+        m_btSource->setBtAdcGain(getHeadphoneGain());
 }
 
 void Systemsettings::on_butSysteminformation_clicked()

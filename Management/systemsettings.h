@@ -55,6 +55,8 @@ public:
     QString getSwitchmode() const { return m_switchmode; }
     bool isHearingProtectionEnabled() const { return m_hearingProtection; }
     int getHeadphoneVolumeOffset() const { return m_headphoneVolumeOffset; }
+    // The headphone module's gain: 1 under hearing protection, else the offset plus 5.
+    int getHeadphoneGain() const { return m_hearingProtection ? 1 : m_headphoneVolumeOffset + 5; }
     int getPowerOffTime() const { return m_powerOffTime; }
     int getDisplayOffTime() const { return m_displayOffTime; }
     int getBrightness() const { return m_brightness; }
