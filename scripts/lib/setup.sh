@@ -81,8 +81,13 @@ tk9400_configure() {
         tk9400_log "$TK9400_BUILD_DIR was configured with another generator; configuring it afresh"
         rm -rf "$cache" "$TK9400_BUILD_DIR/CMakeFiles"
     fi
+    # ccache, when the machine has it, keeps rebuilds of unchanged sources cheap.
+    local launcher=()
+    if command -v ccache >/dev/null; then
+        launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
     tk9400_log "configuring $TK9400_BUILD_DIR"
-    cmake -S . -B "$TK9400_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${TK9400_CMAKE_EXTRA[@]}"
+    cmake -S . -B "$TK9400_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "${TK9400_CMAKE_EXTRA[@]}"
 }
 
 tk9400_build() {
