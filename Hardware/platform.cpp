@@ -219,3 +219,8 @@ void Platform::setTerminateHandler(TerminateHandler handler)
 {
     state().terminate = std::move(handler);
 }
+
+QDateTime Platform::currentDateTime()
+{
+    return QDateTime::currentDateTime();
+}

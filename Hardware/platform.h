@@ -2,6 +2,7 @@
 #define PLATFORM_H
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <functional>
 
@@ -48,6 +49,10 @@ public:
     // On a simulated device, sysfs writes are appended to "$TK9400_ROOT/sysfs-writes.log"
     // when that file exists, so tests can see the order of writes to one attribute.
     static void journalWrite(const char* absolutePath, const QByteArray& value);
+
+    // The instrument's wall clock (local time). Every reading of the clock in the system
+    // goes through here, so a simulated device can keep its own clock.
+    static QDateTime currentDateTime();
 
     // Called with ExitPoweroff or ExitReboot on a simulated device; tests replace it.
     using TerminateHandler = std::function<void(int)>;
