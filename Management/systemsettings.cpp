@@ -518,8 +518,9 @@ void Systemsettings::init()
     showPage(1);
 
     m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
-    m_time = QTime::currentTime().toString(getFormatStringTime());
-    m_date = QDate::currentDate().toString(getFormatStringDate());
+    const QDateTime now = Platform::currentDateTime();
+    m_time = now.time().toString(getFormatStringTime());
+    m_date = now.date().toString(getFormatStringDate());
     QString favourite;
     const int favouriteNum = getFavouriteButton(&favourite);
     qDebug() << "Favourite button:" << favouriteNum << favourite;
@@ -597,8 +598,9 @@ void Systemsettings::on_butMenuBack_clicked()
 
 void Systemsettings::refreshDateTime()
 {
-    m_time = QTime::currentTime().toString(getFormatStringTime());
-    m_date = QDate::currentDate().toString(getFormatStringDate());
+    const QDateTime now = Platform::currentDateTime();
+    m_time = now.time().toString(getFormatStringTime());
+    m_date = now.date().toString(getFormatStringDate());
     setValue(ui->butTime, m_time);
     setValue(ui->butDate, m_date);
 }

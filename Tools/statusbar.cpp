@@ -405,7 +405,7 @@ void Statusbar::init(int width, int height)
 void Statusbar::takeStatus()
 {
     Systemsettings* s = settings();
-    m_time = QTime::currentTime().toString(s ? s->getFormatStringTime() : QStringLiteral("hh:mm:ss"));
+    m_time = Platform::currentDateTime().time().toString(s ? s->getFormatStringTime() : QStringLiteral("hh:mm:ss"));
     Statusbardata* status = StatusbarData();
     m_btLinkHpActive = status->stateHeadphone();
     m_btLinkMicActive = status->stateMicrophone();

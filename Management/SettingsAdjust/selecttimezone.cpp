@@ -161,7 +161,7 @@ int SelectTimezone::selectorXPos(int index)
 
 QDateTime SelectTimezone::currentLocalDateTime() const
 {
-    return QDateTime::currentDateTime();
+    return Platform::currentDateTime();
 }
 
 void SelectTimezone::updateCurrentTimezone()
