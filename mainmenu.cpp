@@ -644,7 +644,8 @@ void MainMenu::setMicGainStep(int step)
 
 int MainMenu::setMicInitParameter(int a_gain, int a_mute, int a_button)
 {
-    m_micParameterGain = a_gain;
+    // The unit reads the gain as one byte of two hex digits.
+    m_micParameterGain = qBound(0, a_gain, 255);
     m_micParameterMute = a_mute;
     m_micParameterButton = a_button;
     const QString gainText = QStringLiteral("%1").arg(m_micParameterGain, 2, 16, QLatin1Char('0')).toLower();
@@ -732,8 +733,9 @@ void MainMenu::writeSystemInfo(const QString& infoText)
         qDebug() << "Could not open file:" << file.fileName();
         return;
     }
-    QString line = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char(';');
-    line += QTime::currentTime().toString(Qt::TextDate) + QLatin1Char(';');
+    const QDateTime now = Platform::currentDateTime();
+    QString line = now.date().toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char(';');
+    line += now.time().toString(Qt::TextDate) + QLatin1Char(';');
     line += QString::number(fuelPercent) + QLatin1Char(';');
     line += QString::number(voltage) + QLatin1Char(';');
     line += QString::number(current) + QLatin1Char(';');
