@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,6 +36,13 @@ PlatformState& state()
             s.root = QDir(QString::fromLocal8Bit(env)).absolutePath();
     }
     return s;
+}
+
+// QFileInfo::isFile() also holds for devices; a FIFO or /dev/zero must not be read.
+bool isRegularFile(const QString& path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 void defaultTerminate(int code)
@@ -200,7 +208,7 @@ QString Platform::runCommandOutput(const QString& command, int startTimeoutMs, i
         const QString canned = cannedOutputPath(command);
         // As from a real command: the first bytes up to the bound, nothing from a device or FIFO.
         QFile file(canned);
-        if (!QFileInfo(canned).isFile() || !file.open(QIODevice::ReadOnly))
+        if (!isRegularFile(canned) || !file.open(QIODevice::ReadOnly))
             return QString();
         return QString::fromLocal8Bit(file.read(maxBytes));
     }
@@ -242,14 +250,13 @@ QString Platform::runCommandOutput(const QString& command, int startTimeoutMs, i
 bool Platform::readBoundedFile(const QString& path, qint64 maxBytes, QByteArray* contents)
 {
     contents->clear();
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         return false;
-    if (!info.isFile()) {
+    if (!isRegularFile(path)) {
         qWarning() << "Not a regular file, not read:" << path;
         return false;
     }
-    if (info.size() > maxBytes) {
+    if (QFileInfo(path).size() > maxBytes) {
         qWarning() << "File larger than" << maxBytes << "bytes, not read:" << path;
         return false;
     }

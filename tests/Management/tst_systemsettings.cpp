@@ -2,6 +2,8 @@
 #include "globals.h"
 #include "testsupport.h"
 
+#include <QSettings>
+#include <sys/stat.h>
 #include <QtTest>
 
 using TestSupport::DeviceRoot;
@@ -146,6 +148,94 @@ private slots:
         // A new file is renamed over the old one; nothing is left beside it.
         QCOMPARE(QDir(device.hostPath("/home/root")).entryList({"settings*"}, QDir::Files | QDir::Hidden),
                  QStringList({"settings.ini"}));
+    }
+
+    // Text beside digits and a-f after an escaped character, through our writer and the
+    // framework's reader, and the framework's writer and our reader.
+    void textRoundTripsWithTheFramework_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("latin") << QString::fromUtf8("Café1 Écoute 2 ñ0a");
+        QTest::newRow("cyrillic") << QString::fromUtf8("Москва3 Ёлкаf Жb");
+        QTest::newRow("cjk") << QString::fromUtf8("東京9 北京Ab 大阪 e");
+        QTest::newRow("digits after a quote") << QString::fromUtf8("ü\"1 x;y");
+    }
+    void textRoundTripsWithTheFramework()
+    {
+        QFETCH(QString, text);
+        DeviceRoot device;
+        Systemsettings settings;
+        const QString path = Systemsettings::settingsFilePath();
+        {
+            QSettings framework(path, QSettings::IniFormat);
+            framework.setValue("Bluetooth/Headphone_Name", text);
+        }
+        settings.loadSystemsettings();
+        QCOMPARE(settings.getBtNameHeadphone(), text);
+        settings.storeSystemsettings();
+        settings.loadSystemsettings();
+        QCOMPARE(settings.getBtNameHeadphone(), text);
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value("Bluetooth/Headphone_Name").toString(), text);
+    }
+
+    // Values that reach module commands, the backlight and the clock are corrected at load
+    // and written back; a missing brightness is no error.
+    void hostileValuesAreCorrected_data()
+    {
+        QTest::addColumn<QByteArray>("group");
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("volume offset high") << QByteArray("Systemsettings") << QByteArray("HeadphoneVolumeOffset")
+                                            << QByteArray("1000") << 10;
+        QTest::newRow("volume offset INT_MIN") << QByteArray("Systemsettings") << QByteArray("HeadphoneVolumeOffset")
+                                               << QByteArray("-2147483648") << -4;
+        QTest::newRow("brightness INT_MAX") << QByteArray("Systemsettings") << QByteArray("Brightness")
+                                            << QByteArray("2147483647") << 7;
+        QTest::newRow("brightness negative") << QByteArray("Systemsettings") << QByteArray("Brightness")
+                                             << QByteArray("-3") << 1;
+        QTest::newRow("offset beside zone 15") << QByteArray("Local-Settings") << QByteArray("TimezoneOffset")
+                                              << QByteArray("2147483647\nTimezoneNum=15") << 10800;
+        QTest::newRow("offset, no zone") << QByteArray("Local-Settings") << QByteArray("TimezoneOffset")
+                                        << QByteArray("-2147483648\nTimezoneNum=99") << 0;
+    }
+    void hostileValuesAreCorrected()
+    {
+        QFETCH(QByteArray, group);
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, stored);
+        QFETCH(int, loaded);
+        DeviceRoot device;
+        device.write(kFile, "[" + group + "]\n" + key + "=" + stored + "\n");
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("out-of-range " + QString(key)));
+        Systemsettings settings;
+        const int value = key == "Brightness" ? settings.getBrightness()
+            : key == "TimezoneOffset"          ? settings.getTimezoneOffset()
+                                               : settings.getHeadphoneVolumeOffset();
+        QCOMPARE(value, loaded);
+        QCOMPARE(QSettings(Systemsettings::settingsFilePath(), QSettings::IniFormat).value(group + "/" + key).toInt(),
+                 loaded);
+    }
+
+    void unreadableFilesAreReplaced()
+    {
+        DeviceRoot device;
+        const QByteArray fifo = QFile::encodeName(device.hostPath("/fifo"));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QVERIFY(QFile::link(device.hostPath("/fifo"), device.hostPath(kFile)));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("Not a regular file"));
+        Systemsettings settings; // neither hangs on the FIFO nor writes through the link
+        QCOMPARE(settings.getSelectedLanguageNum(), 1);
+        QVERIFY(!QFileInfo(device.hostPath(kFile)).isSymLink());
+        QVERIFY(QFileInfo(device.hostPath(kFile)).size() > 0);
+        QVERIFY(QFileInfo(device.hostPath("/fifo")).size() == 0);
+
+        QFile::remove(device.hostPath(kFile));
+        device.write(kFile, QByteArray(1024 * 1024, '#'));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("File larger than"));
+        Systemsettings fresh;
+        QCOMPARE(fresh.getSelectedLanguageNum(), 1);
+        QVERIFY(device.read(kFile).size() < 4096);
     }
 
     void convertTimeToText_data()
