@@ -30,6 +30,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QTime>
 #include <QTimer>
@@ -354,15 +355,38 @@ void MainMenu::changeLanguage(int num)
     m_systemsettings->init();
 }
 
+namespace {
+// A catalogue is some hundred kilobytes; anything far larger is not one.
+const qint64 kMaxCatalogueBytes = 4 * 1024 * 1024;
+
+// A catalogue that translates none of these ids would show the raw ids on every screen.
+bool translatesAKnownId(const QTranslator& catalogue)
+{
+    static const char* const probes[][2] = {
+        {"MainMenu", "Histogram"}, {"LanguageSelect", "English"}, {"Systemsettings", "Berlin"}, {"MessageDialog", "Yes"}};
+    for (const auto& probe : probes) {
+        if (!catalogue.translate(probe[0], probe[1]).isEmpty())
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 void MainMenu::loadLanguageFile(const QString& a_filename)
 {
     const QString onDataPartition = Platform::devicePath(QStringLiteral("/media/tk9400/") + a_filename);
-    QFile file(onDataPartition);
-    if (file.open(QIODevice::ReadOnly)) {
-        file.close();
-        if (translator.load(onDataPartition)) {
-            qDebug() << "Load language file from mass storage" << onDataPartition;
-            return;
+    if (QFileInfo::exists(onDataPartition)) {
+        QByteArray data;
+        QTranslator candidate;
+        if (Platform::readBoundedFile(onDataPartition, kMaxCatalogueBytes, &data)
+            && candidate.load(reinterpret_cast<const uchar*>(data.constData()), data.size())
+            && translatesAKnownId(candidate)) {
+            // The translator reads the data in place: it must outlive the load.
+            m_catalogueData = data;
+            if (translator.load(reinterpret_cast<const uchar*>(m_catalogueData.constData()), m_catalogueData.size())) {
+                qDebug() << "Load language file from mass storage" << onDataPartition;
+                return;
+            }
         }
         qDebug() << "Language file on mass storage cannot be loaded, using the built-in one:" << onDataPartition;
     }
