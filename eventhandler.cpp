@@ -159,6 +159,10 @@ bool EventHandler::keyRelease(QObject* obj, QKeyEvent* event)
 {
     if (g_hardwareTestActive || !isFrontKey(event->key()))
         return false;
+    // A PC window system sends each repeat of a held key as a release and a press; the
+    // board sends presses only. The release of such a pair is part of the hold.
+    if (event->isAutoRepeat())
+        return true;
     MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
 
     switch (event->key()) {

@@ -41,11 +41,18 @@ void tap(QObject* target, int k)
     key(target, QEvent::KeyRelease, k);
 }
 
+// How the window system reports a held key: the board repeats presses, an X11 window
+// sends a release and a press for each repeat.
+bool g_repeatAsPairs = false;
+
 void hold(QObject* target, int k, int repeats)
 {
     key(target, QEvent::KeyPress, k);
-    for (int i = 0; i < repeats; ++i)
+    for (int i = 0; i < repeats; ++i) {
+        if (g_repeatAsPairs)
+            key(target, QEvent::KeyRelease, k, true);
         key(target, QEvent::KeyPress, k, true);
+    }
 }
 
 void goDark(const DeviceRoot& device)
@@ -77,6 +84,7 @@ private slots:
     void cleanup()
     {
         g_hardwareTestActive = false;
+        g_repeatAsPairs = false;
         TestSupport::verifyExpectedMessagesSeen();
     }
 
@@ -164,8 +172,16 @@ private slots:
         QVERIFY(!m_filter->isShutdownArmed());
     }
 
+    void favouriteKey_data()
+    {
+        QTest::addColumn<bool>("pairs");
+        QTest::newRow("board") << false;
+        QTest::newRow("X11 window") << true;
+    }
     void favouriteKey()
     {
+        QFETCH(bool, pairs);
+        g_repeatAsPairs = pairs;
         DeviceRoot device;
         MainMenu menu;
         KeyProbe probe;
@@ -187,6 +203,22 @@ private slots:
         QCOMPARE(menu.currentPage()->metaObject()->className(), "H2Sensor");
         QCOMPARE(menu.getCurrentMenuLevel(), 0);
         QVERIFY(probe.keys.isEmpty());
+    }
+
+    void heldKeysUnderAnX11Window()
+    {
+        DeviceRoot device;
+        MainMenu menu;
+        KeyProbe probe;
+        g_repeatAsPairs = true;
+        hold(&probe, Qt::Key_F6, 5);
+        hold(&probe, Qt::Key_F1, 8);
+        QCoreApplication::processEvents();
+        QVERIFY(m_filter->isShutdownArmed());
+        QCOMPARE(probe.keys.filter("release"), QStringList());
+        QCOMPARE(probe.keys.filter("F10"), QStringList("press F10"));
+        key(&probe, QEvent::KeyPress, Qt::Key_F1); // disarm for the next tests
+        QVERIFY(!m_filter->isShutdownArmed());
     }
 
     void consoleCombination()
