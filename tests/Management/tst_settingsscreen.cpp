@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cmath>
 #include <functional>
 
 using TestSupport::button;
@@ -612,6 +613,32 @@ private slots:
         QCOMPARE(seen, QStringList{"BluetoothPairing"});
         QCOMPARE(device.read(kSettings), before);
         QTRY_VERIFY(module->commandLines().contains("SET CONTROL AUTOCALL 19 500 A2DP"));
+    }
+
+    // The row the keys act on stands out outdoors: at least 4.5:1 against what it covers.
+    void focusedRowIsVisible()
+    {
+        DeviceRoot device;
+        MainMenu menu;
+        QVERIFY(TestSupport::useDeviceLook());
+        Systemsettings* screen = openScreen(menu);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        SettingsButton* row = entry(screen, "butSwitchmode");
+        const QPoint edge(1, row->height() / 2);
+        const QColor plain = row->grab().toImage().pixelColor(edge);
+        menu.activateWindow();
+        row->setFocus();
+        QTRY_VERIFY(row->hasFocus());
+        const QColor focused = row->grab().toImage().pixelColor(edge);
+        auto luminance = [](const QColor& c) {
+            auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        const double a = luminance(focused) + 0.05;
+        const double b = luminance(plain) + 0.05;
+        QVERIFY2(qMax(a, b) / qMin(a, b) >= 4.5, qPrintable(focused.name() + " on " + plain.name()));
+        qApp->setStyleSheet(QString());
     }
 
     // Pictures of the three pages and of every dialog, for a look by eye.
