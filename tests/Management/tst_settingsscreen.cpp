@@ -226,6 +226,8 @@ private slots:
                                 {"Local-Settings/Timezone", "Tokyo (+9 h)"},
                                 {"Local-Settings/DaylightSavingTime", 1},
                                 {"Local-Settings/Dateformat", "YYYYMMDD"}});
+        // A brightness beyond the dialog's range is corrected before it reaches the backlight.
+        TestSupport::expectMessage(QtWarningMsg, "Settings: out-of-range Brightness 9 corrected to 7");
         Systemsettings* screen = openScreen(menu);
         const QList<QPair<const char*, QStringList>> expected = {
             {"butSwitchmode", {"Muting", "Pushbutton"}}, // only "Switch" exactly is the switch mode
@@ -233,7 +235,7 @@ private slots:
             {"butCustomize", {"Customize", "different values"}},
             {"butPairedHeadphone", {"Paired headphone", "Ear Pods"}},
             {"butPairedMicrophone", {"Paired microphone", "QJ5 1234"}},
-            {"butBrightness", {"Brightness", "9"}},
+            {"butBrightness", {"Brightness", "high"}},
             {"butPowerSaving", {"Power saving", "10 min / never"}},
             {"butFavouriteButton", {"Favourite button", "Level measurement"}},
             {"butSysteminformation", {"System information", "FW: 1.8.0"}},

@@ -3,12 +3,14 @@
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
 #include "Hardware/bluetooth.h"
+#include "Tools/favouritebutton.h"
 #include "Tools/statusbar.h"
 #include "btmodulesim.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
 #include "testsupport.h"
 
+#include <QPushButton>
 #include <QtTest>
 
 using TestSupport::kHeadphones;
@@ -156,6 +158,54 @@ private slots:
         instrument.unit()->setUnitMuted(true);
         QTest::qWait(100);
         QCOMPARE(instrument.micLines(), QStringList());
+    }
+
+    // The unit's mute key belongs to the page shown: the measuring page opens the path, the
+    // main page keeps it muted and tells the unit so, whichever road leads between them.
+    void unitMuteKeyFollowsThePageShown_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::newRow("Home") << "home";
+        QTest::newRow("on/off key") << "onoff";
+        QTest::newRow("favourite, then Home") << "favourite";
+    }
+    void unitMuteKeyFollowsThePageShown()
+    {
+        QFETCH(QString, road);
+        Instrument instrument({{"Systemsettings/FavouriteButton", 4}});
+        QVERIFY(instrument.start());
+        MainMenu& menu = *instrument.menu;
+        auto pageOwnsTheKey = [&] {
+            instrument.unit()->pressMuteKey();
+            const bool opened = QTest::qWaitFor([&] { return !menu.isAudioPathMuted(); }, 1000);
+            instrument.unit()->releaseMuteKey();
+            return opened && QTest::qWaitFor([&] { return menu.isAudioPathMuted(); }, 1000);
+        };
+        auto mainPageOwnsTheKey = [&] {
+            instrument.unit()->clearTranscript();
+            instrument.unit()->pressMuteKey();
+            const bool told = QTest::qWaitFor([&] { return instrument.micLines().contains("BT_TX I 0f MUTE PUSHBUT"); }, 2000);
+            instrument.unit()->releaseMuteKey();
+            return told && menu.isAudioPathMuted();
+        };
+        auto home = [&] { TestSupport::button(menu.currentPage(), "butMenuBack")->click(); };
+
+        menu.displayWidget(1, 1, 0);
+        QVERIFY(pageOwnsTheKey());
+        if (road == "home") {
+            home();
+        } else if (road == "onoff") {
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(menu.currentPage(), &release);
+            menu.displayFavouriteDialog(0);
+        } else {
+            menu.getFavouriteButtonInsance()->execFavouriteFunction();
+            QCOMPARE(menu.currentPage()->metaObject()->className(), "H2Sensor");
+            QVERIFY(pageOwnsTheKey());
+            home();
+        }
+        QCOMPARE(menu.currentPage()->objectName(), QString("mainPage"));
+        QVERIFY(mainPageOwnsTheKey());
     }
 
     void openingAndMutingWithAndWithoutTellingTheUnit()
