@@ -289,11 +289,15 @@ private slots:
         QTest::newRow("customisation") << "butCustomize" << QStringList{"butShowWorkingRangeH2"} << "CustomizeDialogs"
                                        << QStringList{"Dialogconfiguration/H2Sensor_ShowWorkingRange=true"}
                                        << "different values";
+        QTest::newRow("time zone") << "butTimezone" << QStringList{"butNext"} << "SelectTimezone"
+                                   << QStringList{"Local-Settings/Timezone=Cairo (+2 h)", "Local-Settings/TimezoneNum=14",
+                                                  "Local-Settings/TimezoneOffset=7200"}
+                                   << "Cairo (+2 h)";
         QTest::newRow("summer time") << "butDaylightSavingTime" << QStringList{"butSummertime"} << "SelectTimezone"
                                      << QStringList{"Local-Settings/DaylightSavingTime=1"} << "Summer time";
         QTest::newRow("date format") << "butDate" << QStringList{"butFormat_YYYYMMDD"} << "DateTimeAdjust"
                                      << QStringList{"Local-Settings/Dateformat=YYYYMMDD"}
-                                     << QDate::currentDate().toString("yyyy-MM-dd");
+                                     << Platform::currentDateTime().date().toString("yyyy-MM-dd");
         QTest::newRow("time set by hand") << "butTime" << QStringList{"butManualTime"} << "DateTimeAdjust"
                                           << QStringList{"Local-Settings/DateTimeSource=MAN"} << "";
     }

@@ -238,6 +238,55 @@ private slots:
         QVERIFY(device.read(kFile).size() < 4096);
     }
 
+    // Each flag alone on, and alone off, through store and load: a swapped key or getter
+    // shows here even between two flags whose defaults agree.
+    void customisationFlagsEachOnItsOwnKey()
+    {
+        using Getter = bool (Systemsettings::*)() const;
+        const QList<QPair<const char*, Getter>> flags = {
+            {"LevelMeasurement_ShowFft", &Systemsettings::isShowFftEnabled},
+            {"LevelMeasurement_ShowFrequencyValue", &Systemsettings::isShowFrequencyValueEnabled},
+            {"LevelMeasurement_UseFrequencyColorForLevelbar", &Systemsettings::isUseFrequColorForBarEnabled},
+            {"LevelMeasurement_ShowPeakLevelBar", &Systemsettings::isShowPeakLevelBarEnabled},
+            {"Pinpointing_ShowFrequencyValue", &Systemsettings::isPPShowFrequencyValueEnabled},
+            {"Pinpointing_UseFrequencyColorForLevelbar", &Systemsettings::isPPUseFrequColorForBarEnabled},
+            {"Pinpointing_ShowFilterParameter", &Systemsettings::isPPShowFilterParameterEnabled},
+            {"Pinpointing_DynamicScaling", &Systemsettings::isPPDynamicScalingEnabled},
+            {"Longterm_ShowFrequencyValue", &Systemsettings::isLTShowFrequencyValueEnabled},
+            {"Longterm_UseFrequencyColorForLevelbar", &Systemsettings::isLTUseFrequColorForBarEnabled},
+            {"Longterm_ShowGrid", &Systemsettings::isLTShowGridEnabled},
+            {"Longterm_ShowFilterParameter", &Systemsettings::isLTShowFilterParameterEnabled},
+            {"H2Sensor_ShowHistogram", &Systemsettings::isH2ShowHistogramEnabled},
+            {"H2Sensor_ShowGrid", &Systemsettings::isH2ShowGridEnabled},
+            {"H2Sensor_DynamicScaling", &Systemsettings::isH2DynamicScalingEnabled},
+            {"H2Sensor_ShowWorkingRange", &Systemsettings::isH2ShowWorkingRangeEnabled},
+            {"Pipelocating_ShowFft", &Systemsettings::isPLShowFftEnabled},
+            {"Pipelocating_UseFrequencyColorForLevelbar", &Systemsettings::isPLUseFrequColorForBarEnabled},
+            {"Pipelocating_ShowFrequencyValue", &Systemsettings::isPLShowFrequencyValueEnabled},
+            {"Pipelocating_ShowFilterParameter", &Systemsettings::isPLShowFilterParameterEnabled},
+            {"Startup_UseFavouriteForStartup", &Systemsettings::isSUUseFavouriteForStartupEnabled},
+            {"Startup_UseFilterForStartup", &Systemsettings::isSUUseFilterForStartupEnabled},
+            {"Startup_UseGpsForStartup", &Systemsettings::isSUUseGpsForStartupEnabled},
+        };
+        DeviceRoot device;
+        Systemsettings settings;
+        for (const bool alone : {true, false}) {
+            for (int i = 0; i < flags.size(); ++i) {
+                QByteArray ini = "[Dialogconfiguration]\n";
+                for (int k = 0; k < flags.size(); ++k)
+                    ini += QByteArray(flags.at(k).first) + "=" + ((k == i) == alone ? "true" : "false") + "\n";
+                device.write(kFile, ini);
+                settings.loadSystemsettings();
+                settings.storeSystemsettings();
+                settings.loadSystemsettings();
+                for (int k = 0; k < flags.size(); ++k)
+                    QVERIFY2((settings.*flags.at(k).second)() == ((k == i) == alone),
+                             qPrintable(QString("%1 with %2 %3").arg(flags.at(k).first, flags.at(i).first,
+                                                                     alone ? "alone on" : "alone off")));
+            }
+        }
+    }
+
     void convertTimeToText_data()
     {
         QTest::addColumn<int>("seconds");

@@ -208,6 +208,39 @@ private slots:
         QVERIFY(mainPageOwnsTheKey());
     }
 
+    // A restarted unit ("BT_RX RDY") gets its microphone parameters again.
+    void restartedUnitGetsItsParametersAgain()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.start());
+        QSignalSpy ready(instrument.menu->getBtSinkInstance(), &Bluetooth::btRdyReceived);
+        instrument.unit()->clearTranscript();
+        instrument.unit()->unitRestarted();
+        QTRY_COMPARE(ready.count(), 1);
+        QTRY_COMPARE(instrument.micLines(), QStringList("BT_TX I 0f MUTE PUSHBUT"));
+    }
+
+    // Both modules hang on the same DTR and carrier-detect lines: setting up and tearing
+    // down the headphone link leaves the unit's data channel in data mode.
+    void headphoneLinkLeavesTheUnitsDataModeAlone()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.start());
+        Bluetooth* phones = instrument.menu->getBtSourceInstance();
+        Bluetooth* sink = instrument.menu->getBtSinkInstance();
+        instrument.phones()->clearTranscript();
+        phones->initBtModulSource();
+        phones->disconnectBtDevice();
+        QTRY_VERIFY(instrument.phones()->commandLines().contains("KILL " + kHeadphones));
+        QVERIFY(instrument.phones()->commandLines().contains("SET BT NAME TKR9400_HP"));
+        QVERIFY(instrument.unit()->isDataMode());
+        QCOMPARE(sink->getBtMode(), 1);
+        instrument.unit()->clearTranscript();
+        sink->sendData("BT_TX B");
+        QTRY_COMPARE(instrument.unit()->unitLines(), QStringList("BT_TX B"));
+        QVERIFY(instrument.unit()->commandLines().isEmpty());
+    }
+
     void openingAndMutingWithAndWithoutTellingTheUnit()
     {
         Instrument instrument({{"Systemsettings/HeadphoneVolumeOffset", 2}});
