@@ -169,7 +169,6 @@ int AudioCodecSetup::setLineOutGain(long val_dB)
 
 int AudioCodecSetup::setMicPgaGain(long val_dB)
 {
-    m_lastPgaGain = val_dB;
     return setMixerElementGain("PGA Level", val_dB);
 }
 
@@ -275,7 +274,6 @@ int AudioCodecSetup::setInputPath(int input)
 {
     if (input < 0 || input > 3)
         input = 1;
-    m_lastInputPath = input;
     static const char* const kSelection[4] = {"Select Input NONE", "Select Input IN1", "Select Input IN2",
                                               "Select Input IN3"};
 
