@@ -344,13 +344,19 @@ int AudioCodecSetup::init()
 int AudioCodecSetup::writeRegister(int reg, int val)
 {
     const QByteArray text = QByteArray::number(reg, 16) + ' ' + QByteArray::number(val, 16);
-    // ExistingOnly: the attribute belongs to the codec driver; a missing one is never created.
-    if (!m_codec.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+    // ExistingOnly: the attribute belongs to the codec driver; a missing one is never
+    // created. Unbuffered: the driver takes the text as one write.
+    if (!m_codec.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
         qDebug() << "Error: Could not open Audio-Codec";
         return -1;
     }
-    m_codec.write(text);
+    const bool written = m_codec.write(text) == text.size();
+    const QString error = m_codec.errorString();
     m_codec.close();
+    if (!written) {
+        qDebug() << "Error: Could not write Audio-Codec" << text << error;
+        return -1;
+    }
     Platform::journalWrite(kRegisterFile, text);
     return 0;
 }

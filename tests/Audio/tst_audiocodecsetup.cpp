@@ -230,16 +230,30 @@ private slots:
         QCOMPARE(device.writes(), QStringList(QString(kRegisters) + " " + text));
     }
 
-    void registerFileMissing()
+    // A register file that is missing or refuses the write: -1, logged, nothing journaled.
+    void registerFileFaults_data()
     {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("missing") << false << "Error: Could not open Audio-Codec";
+        QTest::newRow("write refused") << true << "Error: Could not write Audio-Codec";
+    }
+    void registerFileFaults()
+    {
+        QFETCH(bool, present);
+        QFETCH(QString, line);
         DeviceRoot device;
         device.journalWrites();
         QVERIFY(QDir(device.hostPath("/sys/bus/i2c/devices/1-0018")).removeRecursively());
+        if (present) {
+            QVERIFY(QDir().mkpath(device.hostPath("/sys/bus/i2c/devices/1-0018")));
+            QVERIFY(QFile::link("/dev/full", device.hostPath(kRegisters)));
+        }
         AudioCodecSetup codec;
         QCOMPARE(codec.writeRegister(0x2c, 4), -1);
-        QVERIFY(TestSupport::logged("Error: Could not open Audio-Codec"));
+        QVERIFY(TestSupport::logged(line));
         QCOMPARE(device.writes(), QStringList());
-        QVERIFY(!QFile::exists(device.hostPath(kRegisters)));
+        QCOMPARE(QFile::exists(device.hostPath(kRegisters)), present);
     }
 };
 
