@@ -592,7 +592,8 @@ private slots:
         // A fresh connection and an excursion to command mode: no old command fires.
         module->clearTranscript();
         link.callBtDeviceA2DP(true);
-        QTRY_VERIFY_WITH_TIMEOUT(link.getBtState() == 6, 5000);
+        // In data mode, not only on the way there: a command before would go out at once.
+        QTRY_VERIFY_WITH_TIMEOUT(link.getBtState() == 6 && link.getBtMode() == 1, 5000);
         link.setBtDacGain(15);
         QTRY_COMPARE(link.getBtState(), 8);
         QTRY_VERIFY(module->commandLines().contains("SET CONTROL GAIN 5 f"));
