@@ -158,6 +158,7 @@ DeviceRoot::~DeviceRoot()
     QDir::setCurrent(QDir::tempPath());
     Platform::setRootDirectory(QString());
     Platform::setTerminateHandler(nullptr);
+    Platform::setCommandHook(nullptr);
 }
 
 QString DeviceRoot::root() const
