@@ -48,22 +48,15 @@ bool exported(BackupDialog& dialog)
     return button(dialog, "butConnect")->isHidden() && !button(dialog, "butDisconnect")->isHidden();
 }
 
-// What a message box showed: the icon's picture name, headline and text.
-struct Message
+// Answers every message box the action raises (OK), recording each as "icon|headline|text".
+QStringList answerMessages(const std::function<void()>& action, const QString& screenshot)
 {
-    QString icon, headline, text;
-};
-
-// Answers every message box the action raises (OK), recording each.
-QList<Message> answerMessages(const std::function<void()>& action, const QString& screenshot = QString())
-{
-    QList<Message> seen;
+    QStringList seen;
     ModalCloser closer([&seen, &screenshot](QWidget* modal) {
-        const QString style = modal->findChild<QLabel*>("labelIcon")->styleSheet();
-        seen.append({style.section('/', -1).section('.', 0, 0), modal->findChild<QLabel*>("labelHeadline")->text(),
-                     modal->findChild<QLabel*>("labelInfotext")->text()});
-        if (!screenshot.isEmpty())
-            modal->grab().save(TestSupport::screenshotPath(screenshot));
+        const QString icon = modal->findChild<QLabel*>("labelIcon")->styleSheet().section('/', -1).section('.', 0, 0);
+        seen.append(icon + '|' + modal->findChild<QLabel*>("labelHeadline")->text() + '|'
+                    + modal->findChild<QLabel*>("labelInfotext")->text());
+        modal->grab().save(TestSupport::screenshotPath(screenshot));
     });
     action();
     return seen;
@@ -100,7 +93,6 @@ private slots:
             QCOMPARE(device.writes(),
                      QStringList({"/sys/class/gpio/gpio50/value 0", "/sys/class/gpio/gpio65/value 0"}));
             QVERIFY(!exported(dialog));
-            QCOMPARE(button(dialog, "butConnect")->text(), QString("Connect"));
             QVERIFY(dialog.grab().save(TestSupport::screenshotPath("backupdialog_ready.png")));
 
             button(dialog, "butConnect")->click();
@@ -127,43 +119,47 @@ private slots:
         QCOMPARE(device.writes().size(), 2);
     }
 
-    void failedUnmountKeepsThePartition()
+    void failedStepIsReported_data()
     {
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("commands");
+        const QString inUse = "Error|Error|The data memory is in use.\nPlease try again.";
+        QTest::newRow("in_use") << "umount /media/tk9400" << "Data partition still mounted after umount; not exported"
+                                << inUse << QStringList({kUmount});
+        QTest::newRow("no_gadget") << kModprobe.section('\t', 1) << "USB mass-storage gadget did not load, status 1"
+                                   << inUse << QStringList({kUmount, kModprobe, kMount});
+        QTest::newRow("not_mounted") << "mount /dev/mmcblk0p3 /media/tk9400" << "Data partition not mounted after return"
+                                     << "Warning|Warning|The data memory could not be mounted.\nPlease restart the device."
+                                     << QStringList({kUmount, kModprobe, kGadgetOff, kMount});
+    }
+    void failedStepIsReported()
+    {
+        QFETCH(QString, failing);
+        QFETCH(QString, warning);
+        QFETCH(QString, message);
+        QFETCH(QStringList, commands);
         DeviceRoot device;
         mountPartition(device);
-        failCommand(device, "umount /media/tk9400", "1");
+        device.write("/media/tk9400/do_serialNumber", "NEW");
         BackupDialog dialog;
         dialog.show();
-        TestSupport::expectMessage(QtWarningMsg, "Data partition still mounted after umount; not exported");
-        const QList<Message> seen = answerMessages([&] { button(dialog, "butConnect")->click(); },
-                                                   "backupdialog_in_use.png");
-        QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen.first().icon, QString("Error"));
-        QCOMPARE(seen.first().headline, QString("Error"));
-        QCOMPARE(seen.first().text, QString("The data memory is in use.\nPlease try again."));
-        QCOMPARE(device.commandLines(), QStringList({kUmount}));
+        failCommand(device, failing, "1");
+        TestSupport::expectMessage(QtWarningMsg, warning);
+        const QStringList seen = answerMessages(
+            [&] {
+                button(dialog, "butConnect")->click();
+                if (exported(dialog))
+                    button(dialog, "butDisconnect")->click();
+            },
+            QStringLiteral("backupdialog_%1.png").arg(QTest::currentDataTag()));
+        QCOMPARE(seen, QStringList(message));
         QVERIFY(!exported(dialog));
         QVERIFY(!UsbExport::isExported());
-        QVERIFY(Platform::isMounted("/media/tk9400"));
-    }
-
-    void failedMountAppliesNothing()
-    {
-        DeviceRoot device;
-        mountPartition(device);
-        BackupDialog dialog;
-        dialog.show();
-        button(dialog, "butConnect")->click();
-        device.write("/media/tk9400/do_serialNumber", "NEW");
-        failCommand(device, "mount /dev/mmcblk0p3 /media/tk9400", "1");
-        TestSupport::expectMessage(QtWarningMsg, "Data partition not mounted after return");
-        const QList<Message> seen = answerMessages([&] { button(dialog, "butDisconnect")->click(); },
-                                                   "backupdialog_not_mounted.png");
-        QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen.first().icon, QString("Warning"));
-        QCOMPARE(seen.first().headline, QString("Warning"));
-        QCOMPARE(seen.first().text, QString("The data memory could not be mounted.\nPlease restart the device."));
-        QVERIFY(!Platform::isMounted("/media/tk9400"));
+        QCOMPARE(Platform::isMounted("/media/tk9400"), !failing.startsWith("mount"));
+        // Nothing exported while the device still has the partition; nothing applied without it.
+        QCOMPARE(device.commandLines(), commands);
         QCOMPARE(device.read("/media/tk9400/do_serialNumber"), QByteArray("NEW"));
         QCOMPARE(device.read("/home/root/serialNumber"), QByteArray("0000000\n"));
         QVERIFY(!TestSupport::logged("New Serialnumber"));
