@@ -5,7 +5,6 @@
 #include <QDebug>
 
 const char* const UsbExport::kDataPartition = "/media/tk9400";
-const char* const UsbExport::kPartitionDevice = "/dev/mmcblk0p3";
 
 namespace {
 

@@ -16,8 +16,7 @@ public:
         GadgetFailed
     };
 
-    static const char* const kDataPartition;  // "/media/tk9400"
-    static const char* const kPartitionDevice; // "/dev/mmcblk0p3"
+    static const char* const kDataPartition; // "/media/tk9400"
 
     // Changes the working directory to "/home/root" (off the partition), unmounts the
     // partition and loads the USB mass-storage gadget with it.
