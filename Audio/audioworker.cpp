@@ -7,6 +7,19 @@ AudioWorker::AudioWorker(QObject* parent)
 {
 }
 
+int AudioWorker::startAudioRecording()
+{
+    qDebug() << "AudioWorker::startAudioRecording";
+    m_paused = true;
+    return 0;
+}
+
+int AudioWorker::storeAudioData(QString name)
+{
+    Q_UNUSED(name)
+    return -1;
+}
+
 int AudioWorker::stopAudioRecording()
 {
     qDebug() << "AudioWorker::stopAudioRecording";

@@ -11,7 +11,11 @@ class AudioWorker : public QObject
 public:
     explicit AudioWorker(QObject* parent = nullptr);
 
+    int startAudioRecording();
     int stopAudioRecording();
+    // Writes the recorded sound as a clip into the temporary clip directory; returns once
+    // the clip is complete. -1 while no recorder is built in.
+    int storeAudioData(QString name);
     void pauseAudioRecording(bool pause);
     bool isPaused() const { return m_paused; }
 
