@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(MeasurementData()->storeMeasurement(Measurements::Pinpointing, "x", MeasInfoStructure{}), -1);
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().icon, 2);
-        QCOMPARE(driver.messages().first().text, QString("MeasurementCouldNotBeStored"));
+        QCOMPARE(driver.messages().first().text, QString("Measurement could not be stored."));
         QVERIFY(!QFileInfo::exists(store.root()));
     }
 
