@@ -135,14 +135,8 @@ void MeasuringPage::init(int variant)
         reportFavourite();
     setTooltips();
 
-    if (variant != 1 && needsSensorNote()) {
-        MessageDialog note(nullptr);
-        note.setIcon(MessageDialog::IconInformation);
-        note.setHeadline(tr("Note"));
-        note.setDialogType(MessageDialog::TypeOk);
-        note.setInfotext(sensorNoteText());
-        note.exec();
-    }
+    if (variant != 1 && needsSensorNote())
+        MessageDialog::showOk(MessageDialog::IconInformation, tr("Note"), sensorNoteText());
 
     applyDisplaySettings();
     m_btSink->callBtDeviceA2DP(true);
@@ -259,12 +253,7 @@ void MeasuringPage::checkBtConnection()
     // Disarmed before the dialog: the check keeps running while it is open.
     m_enableWarningBtConnection = false;
     muteAudioPath(true, true);
-    MessageDialog warning(nullptr);
-    warning.setIcon(MessageDialog::IconWarning);
-    warning.setHeadline(tr("Warning"));
-    warning.setDialogType(MessageDialog::TypeOk);
-    warning.setInfotext(tr("NoBluetoothConnectionPleaseCheckYourQJ5"));
-    warning.exec();
+    MessageDialog::showOk(MessageDialog::IconWarning, tr("Warning"), tr("NoBluetoothConnectionPleaseCheckYourQJ5"));
 }
 
 void MeasuringPage::keyPressEvent(QKeyEvent* event)

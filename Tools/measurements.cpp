@@ -156,17 +156,16 @@ QStringList Measurements::getMeasurementList()
 void Measurements::showLimitDialog(int icon, int count)
 {
     const bool refused = icon == MessageDialog::IconError;
-    MessageDialog dialog(nullptr);
-    dialog.setIcon(icon);
-    dialog.setHeadline(refused ? tr("Error") : tr("Warning"));
-    dialog.setDialogType(MessageDialog::TypeOk);
     const QString text = refused
         ? tr("NoMoreMeasurementsCanBeStored",
              "Max number of measurements reached. Measurement will not be stored. Please delete old measurements.")
         : tr("OnlyAfewMeasurementsCanBeStored", "Number of measurements near limit. Please delete old measurements.");
-    dialog.setInfotext(text + QStringLiteral("\n(%1 / %2)").arg(count).arg(maxNumMeasurements));
-    if (dialog.exec() == 0) {
-        if (dialog.getPressedButton() == MessageDialog::ButtonOk)
+    int pressed = MessageDialog::NoButton;
+    const int result = MessageDialog::showOk(icon, refused ? tr("Error") : tr("Warning"),
+                                             text + QStringLiteral("\n(%1 / %2)").arg(count).arg(maxNumMeasurements),
+                                             &pressed);
+    if (result == 0) {
+        if (pressed == MessageDialog::ButtonOk)
             qDebug() << (refused ? "Message Measurement Error closed" : "Message Measurement Warning closed");
         else
             qDebug() << "Ende Button Unknown";
@@ -177,12 +176,7 @@ int Measurements::refuse()
 {
     QDir(stagingDirectory()).removeRecursively();
     qWarning() << "Measurement could not be stored";
-    MessageDialog dialog(nullptr);
-    dialog.setIcon(MessageDialog::IconError);
-    dialog.setHeadline(tr("Error"));
-    dialog.setDialogType(MessageDialog::TypeOk);
-    dialog.setInfotext(tr("MeasurementCouldNotBeStored"));
-    dialog.exec();
+    MessageDialog::showOk(MessageDialog::IconError, tr("Error"), tr("MeasurementCouldNotBeStored"));
     return -1;
 }
 
