@@ -98,10 +98,20 @@ QString Measurements::cleanMeasurementName(const QString& name)
         if (isForbiddenInName(c))
             c = QLatin1Char('_');
     }
-    // Cut whole characters (never half a surrogate pair) until the UTF-8 form fits.
-    while (cleaned.toUtf8().size() > kMaxNameBytes) {
-        cleaned.chop(cleaned.size() >= 2 && cleaned.at(cleaned.size() - 1).isLowSurrogate() ? 2 : 1);
+    // Keep whole characters (never half a surrogate pair) while the UTF-8 form fits.
+    int bytes = 0;
+    int keep = 0;
+    while (keep < cleaned.size()) {
+        const bool pair = cleaned.at(keep).isHighSurrogate() && keep + 1 < cleaned.size()
+            && cleaned.at(keep + 1).isLowSurrogate();
+        const uint code = pair ? QChar::surrogateToUcs4(cleaned.at(keep), cleaned.at(keep + 1)) : cleaned.at(keep).unicode();
+        const int length = code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+        if (bytes + length > kMaxNameBytes)
+            break;
+        bytes += length;
+        keep += pair ? 2 : 1;
     }
+    cleaned.truncate(keep);
     return cleaned.trimmed();
 }
 

@@ -2,9 +2,11 @@
 // files, the staged save and its failures.
 #include "Audio/audioworker.h"
 #include "Hardware/bluetooth.h"
+#include "Hardware/gps.h"
 #include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
 #include "dialogdriver.h"
+#include "gpssim.h"
 #include "mainmenu.h"
 #include "testsupport.h"
 
@@ -22,8 +24,25 @@ const QString kClips = "/home/root/meas/wav_temp";
 
 struct Store
 {
-    Store() { menu.reset(new MainMenu); }
+    // With a GPS receiver standing still at 51.123456, 7.654321 when asked for.
+    explicit Store(bool gps = false)
+    {
+        if (gps) {
+            GpsSimulator::Route route;
+            route.latitude = 51.123456;
+            route.longitude = 7.654321;
+            route.speedMetresPerSecond = 0.0;
+            receiver.setRoute(route);
+            if (receiver.open(device.hostPath("/dev/ttyO1")))
+                receiver.start(200);
+        }
+        menu.reset(new MainMenu);
+    }
     ~Store() { menu.reset(); }
+    bool hasFix() const
+    {
+        return QTest::qWaitFor([this] { return menu->getGpsInstance()->getLatitude() != 0.0; }, 8000);
+    }
 
     QString root() const { return device.hostPath(kRoot); }
     QStringList entries() const
@@ -61,6 +80,7 @@ struct Store
     }
 
     TestSupport::DeviceRoot device;
+    GpsSimulator receiver;
     std::unique_ptr<MainMenu> menu;
 };
 
@@ -268,7 +288,7 @@ private slots:
         level["Measurementinfo/Measurementtype"] = "Levelmeasurement";
         level["Levels/Level"] = "-3.500";
         level["Levels/Frequency"] = "440";
-        level["GPS-Positions/GPS-Position"] = "0.000000, 0.000000";
+        level["GPS-Positions/GPS-Position"] = "51.123456, 7.654321";
         addFilter(level, "Bandpass");
         level["FFT/Samplerate"] = "16000";
         level["FFT/FFT-Size"] = "3";
@@ -297,7 +317,7 @@ private slots:
 
         Keys longterm;
         longterm["Measurementinfo/Measurementtype"] = "Longtermmeasurement";
-        longterm["GPS-Positions/GPS-Position"] = "0.000000, 0.000000";
+        longterm["GPS-Positions/GPS-Position"] = "51.123456, 7.654321";
         addFilter(longterm, "Bandstop");
         longterm["Levels_CSV/Levels_Cnt"] = "2";
         longterm["Levels_CSV/Levels_Data"] = "12.3; 12.4; ";
@@ -310,7 +330,10 @@ private slots:
         QFETCH(int, type);
         QFETCH(int, filterType);
         QFETCH(Keys, expected);
-        Store store;
+        // The level and long-term files hold the receiver's position when they are written.
+        const bool position = type == Measurements::LevelMeasurement || type == Measurements::Longterm;
+        Store store(position);
+        QVERIFY(!position || store.hasFix());
         store.menu->setMicGainStep(5);
         expected["Measurementinfo/Measurementname"] = "Straße, 3";
         expected["Measurementinfo/Firmwareversion"] = "1.8.0";
