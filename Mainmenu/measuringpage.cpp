@@ -352,7 +352,7 @@ void MeasuringPage::on_butMenuSave_clicked()
     }
     const QString name = keyboard.getText();
     if (m_config.logSaveText)
-        qDebug() << "Text:" << name;
+        qDebug().noquote() << "Text:" << name;
     saveMeasurement(name);
 }
 

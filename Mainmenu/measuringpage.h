@@ -109,7 +109,7 @@ protected:
     virtual void resetDisplays() {}
     // The live start: filter to the codec, muted start, analysis cleared, gain step, the
     // recording started, the link check and the booted-to-favourite rule. A page with
-    // another start (H2) replaces it, and may call liveStartSteps() pieces of its own.
+    // another start (H2) replaces it; applyBootedToFavouriteRule() is there for it.
     virtual void startLive();
     // Reads "info.ini" of m_selectedMeasurementDir and shows the stored values (a page
     // applies its stored filter here). The default reads only the name.
@@ -123,9 +123,13 @@ protected:
     // The stored view's sound.
     virtual void playStoredSound() {}
     virtual void stopStoredSound() {}
-    // The accepted save: write the clip, fill a value-initialised MeasInfoStructure and
-    // call MeasurementData()->storeMeasurement(type, name, record).
+    // The accepted save (on_butMenuSave_clicked() has muted the path and asked for the
+    // name): write the clip with AudioWorker::storeAudioData(), which returns once it is
+    // complete, fill a value-initialised MeasInfoStructure and call
+    // MeasurementData()->storeMeasurement(type, name, record). The path stays muted.
     virtual void saveMeasurement(const QString& name) { Q_UNUSED(name) }
+    // The page's reading slot: every tick of m_timerLevel.
+    virtual void updateReading() {}
 
     // ---- pieces for the pages ----------------------------------------------------------
     // Call at the end of the page's constructor, when the form is there.
@@ -151,9 +155,7 @@ protected:
     QString m_storedMeasurementName;
     bool m_enableWarningBtConnection = false;
 
-    // The page's reading slot: every tick of m_timerLevel.
-    virtual void updateReading() {}
-
+    // F10 (the device's mute key) by the switch mode; the release of Escape (on/off key) leaves.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 

@@ -289,6 +289,33 @@ private slots:
         QCOMPARE(driver.messages().size(), 0);
     }
 
+    void saveAsksForTheNameMuted()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.start());
+        DialogDriver driver;
+        MeasuringPage* page = instrument.show(3);
+        page->muteAudioPath(false, false);
+        driver.cancelKeyboard();
+        page->on_butMenuSave_clicked();
+        QCOMPARE(driver.keyboardsSeen(), 1);
+        QVERIFY(instrument.pathMuted());
+        QVERIFY(TestSupport::logged("Text: verworfen"));
+        driver.typeText("  Hydrant 3 ");
+        page->on_butMenuSave_clicked();
+        QVERIFY(TestSupport::logged("Text: Hydrant 3"));
+        QVERIFY(instrument.pathMuted());
+        QCOMPARE(QDir(instrument.device.hostPath("/media/tk9400/meas")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+
+        // The level page keeps the names out of the log.
+        TestSupport::clearLoggedMessages();
+        driver.cancelKeyboard();
+        instrument.show(1)->on_butMenuSave_clicked();
+        QCOMPARE(driver.keyboardsSeen(), 3);
+        QVERIFY(!TestSupport::logged("Text:"));
+    }
+
     void mainMenuRoadGivesUpTheUnitsKey_data()
     {
         QTest::addColumn<int>("widget");
