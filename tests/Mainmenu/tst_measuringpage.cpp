@@ -127,8 +127,8 @@ private slots:
         QVERIFY(instrument.pathMuted());
         QVERIFY(!page->readingTimer()->isActive());
         // The headphones were given their gain back and then 0.
-        QTRY_COMPARE(instrument.phones()->commandLines().filter("SET CONTROL GAIN").last(), QString("SET CONTROL GAIN 0 f"));
-        QCOMPARE(instrument.phones()->commandLines().filter("SET CONTROL GAIN").size(), 2);
+        QTRY_COMPARE(instrument.phones()->commandLines().filter("SET CONTROL GAIN").size(), 2);
+        QCOMPARE(instrument.phones()->commandLines().filter("SET CONTROL GAIN").last(), QString("SET CONTROL GAIN 0 f"));
     }
 
     void linkWarningOncePerLoss()
