@@ -9,6 +9,7 @@
 #include "Management/measmanagement.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
+#include "codecmixer.h"
 #include "dialogdriver.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
@@ -216,6 +217,7 @@ private slots:
         QVERIFY(instrument.sensorType(sensor));
         DialogDriver driver;
         driver.grabMessages(true);
+        instrument.menu->setCurrentFilter(160, 1250, 1);
         MeasuringPage* page = instrument.show(widget);
         QCOMPARE(driver.messages().size(), note.isEmpty() ? 0 : 1);
         if (!note.isEmpty()) {
@@ -225,8 +227,14 @@ private slots:
             QCOMPARE(shown.text, note);
             QVERIFY(shown.image.save(TestSupport::screenshotPath(QString("measuringpage-note-%1.png").arg(widget))));
         }
-        // The page runs on live after the note.
+        // The page runs on live after the note, with the current filter.
         QVERIFY(!page->isStoredView());
+        if (widget == 1) {
+            quint32 low = 0, high = 0;
+            int type = -1;
+            instrument.menu->getAudioCodecInstance()->getFilter(&low, &high, &type);
+            QCOMPARE(QList<quint32>({low, high, quint32(type)}), QList<quint32>({160, 1250, 1}));
+        }
         QVERIFY(page->isLinkWarningArmed());
         QVERIFY(instrument.pathMuted());
 
@@ -277,10 +285,12 @@ private slots:
         QCOMPARE(shown->findChild<QStackedWidget*>("subMenu")->currentIndex(), 1);
         QVERIFY(!shown->linkCheckTimer()->isActive());
         QVERIFY(!shown->isLinkWarningArmed());
+        QCOMPARE(CodecMixer::inputPath(instrument.device), 0); // playback route
 
         // Back leaves the unit's key with no page: the hidden page must not play or open.
         shown->on_butMenuStoredBack_clicked();
         QCOMPARE(menu.getCurrentWidget(), 7);
+        QCOMPARE(CodecMixer::inputPath(instrument.device), 1); // listening route
         instrument.unit()->pressMuteKey();
         QTest::qWait(200);
         QVERIFY(instrument.pathMuted());
