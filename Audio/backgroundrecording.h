@@ -42,6 +42,8 @@ public:
 
     // Bytes read since the last start or resume; readable from any thread.
     qint64 recordedBytes() const { return m_recordedBytes.load(); }
+    // The queue as it stands; only in the audio thread.
+    const SoundQueue& audioQueue() const { return m_audioQueue; }
     // Waits until count stores have finished since construction (written or given up).
     bool waitForStores(quint64 count, int timeoutMs);
 
