@@ -70,6 +70,22 @@ QString playbackPath(const QString& path)
     return Platform::devicePath(path);
 }
 
+// The last available device whose name starts with "sysdefault", else the default one.
+QAudioDeviceInfo selectDevice(QAudio::Mode mode)
+{
+    const char* const direction = mode == QAudio::AudioInput ? "IN" : "OUT";
+    QAudioDeviceInfo selected =
+        mode == QAudio::AudioInput ? QAudioDeviceInfo::defaultInputDevice() : QAudioDeviceInfo::defaultOutputDevice();
+    for (const QAudioDeviceInfo& device : QAudioDeviceInfo::availableDevices(mode)) {
+        qDebug().nospace() << "Device name (" << direction << "):  " << device.deviceName();
+        if (device.deviceName().startsWith(QLatin1String("sysdefault"))) {
+            selected = device;
+            qDebug().nospace() << "Selected Device (" << direction << "):  " << device.deviceName();
+        }
+    }
+    return selected;
+}
+
 } // namespace
 
 BackgroundRecording::BackgroundRecording()
@@ -83,23 +99,8 @@ BackgroundRecording::BackgroundRecording()
     audioFormat.setByteOrder(QAudioFormat::LittleEndian);
     audioFormat.setSampleType(QAudioFormat::SignedInt);
 
-    const QString prefix = QStringLiteral("sysdefault");
-    m_Inputdevice = QAudioDeviceInfo::defaultInputDevice();
-    for (const QAudioDeviceInfo& device : QAudioDeviceInfo::availableDevices(QAudio::AudioInput)) {
-        qDebug() << "Device name (IN): " << device.deviceName();
-        if (device.deviceName().startsWith(prefix)) {
-            m_Inputdevice = device;
-            qDebug() << "Selected Device (IN): " << device.deviceName();
-        }
-    }
-    m_Outputdevice = QAudioDeviceInfo::defaultOutputDevice();
-    for (const QAudioDeviceInfo& device : QAudioDeviceInfo::availableDevices(QAudio::AudioOutput)) {
-        qDebug() << "Device name (OUT): " << device.deviceName();
-        if (device.deviceName().startsWith(prefix)) {
-            m_Outputdevice = device;
-            qDebug() << "Selected Device (OUT): " << device.deviceName();
-        }
-    }
+    m_Inputdevice = selectDevice(QAudio::AudioInput);
+    m_Outputdevice = selectDevice(QAudio::AudioOutput);
     if (!m_Inputdevice.isFormatSupported(audioFormat)) {
         qDebug() << "Format wird nicht unterstützt.";
         audioFormat = m_Inputdevice.nearestFormat(audioFormat);

@@ -47,9 +47,6 @@ public:
     // Waits until count stores have finished since construction (written or given up).
     bool waitForStores(quint64 count, int timeoutMs);
 
-signals:
-    void calculateAudioData();
-
 public slots:
     void init();
     void startAudioRecording();
