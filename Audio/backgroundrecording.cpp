@@ -173,6 +173,8 @@ void BackgroundRecording::startAudioRecording()
         stopDevices();
         return;
     }
+    // The ALSA back end never deletes the last device it handed out; it goes with the input.
+    m_input->setParent(m_audioInput);
     connect(m_input, &QIODevice::readyRead, this, &BackgroundRecording::readMore, Qt::UniqueConnection);
     qDebug() << "Recording started" << m_input << m_audioInput->state() << m_audioInput->error();
 }
