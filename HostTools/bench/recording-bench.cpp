@@ -1,12 +1,16 @@
-// The background recording on the host PCM: what the audio thread costs while the path is
-// open, what the sound queue holds in steady state, and how long a page waits for a full
-// clip. Runs the real recorder in its thread on a capture file of its own.
+// Measures the background recording on the host PCM: what the audio thread costs while
+// the path is open, what the sound queue holds in steady state, and how long a page waits
+// for a full clip. Runs the real recorder in its thread on a capture file of its own and
+// on a device tree in a temporary directory. Run by scripts/benchmark-audio, which sets
+// up ALSA.
+//
+//     recording-bench [SECONDS]    the span with the path open (default 60)
 #include "Audio/audioworker.h"
 #include "Audio/backgroundrecording.h"
 #include "Hardware/platform.h"
-#include "benchmark.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -54,9 +58,15 @@ void line(const char* label, double value, const char* unit, const std::string& 
     std::fflush(stdout);
 }
 
-void recording()
+// The recorder logs as it does on the device; the figures are what matters here.
+void quiet(QtMsgType type, const QMessageLogContext&, const QString& text)
 {
-    const int seconds = qEnvironmentVariableIsSet("TK9400_BENCH_SECONDS") ? qEnvironmentVariableIntValue("TK9400_BENCH_SECONDS") : 60;
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+int recording(int seconds)
+{
     QTemporaryDir dir;
     // The host PCM reads about 1.5 times as fast as real time: room for the span and the stores.
     const QString capture = dir.filePath("capture.raw");
@@ -64,7 +74,7 @@ void recording()
         QFile file(capture);
         if (!file.open(QIODevice::WriteOnly) || !file.resize(qint64(seconds * 3 + 120) * 32000)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(capture));
-            return;
+            return 1;
         }
     }
     qputenv("TK9400_ALSA_CAPTURE", QFile::encodeName(capture));
@@ -112,13 +122,25 @@ void recording()
     worker.shutdown();
     Platform::setRootDirectory(QString());
     if (stores.empty())
-        return;
+        return 1;
     std::sort(stores.begin(), stores.end());
     line("one full store (320044 bytes), call to return", stores[stores.size() / 2], "ms",
          "median of " + std::to_string(stores.size()) + ", longest " + std::to_string(stores.back()).substr(0, 5)
              + " ms (goal: under 20 ms)");
+    return 0;
 }
 
 } // namespace
 
-BENCHMARK_SECTION("recording", "Background recording and clips", recording)
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(quiet);
+    const int seconds = argc > 1 ? QByteArray(argv[1]).toInt() : 60;
+    if (seconds <= 0) {
+        std::fprintf(stderr, "usage: recording-bench [SECONDS]\n");
+        return 2;
+    }
+    std::printf("Background recording and clips, %d s with the path open:\n", seconds);
+    return recording(seconds);
+}
