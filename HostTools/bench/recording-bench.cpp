@@ -1,8 +1,8 @@
 // Measures the background recording on the host PCM: what the audio thread costs while
 // the path is open, what the sound queue holds in steady state, and how long a page waits
-// for a full clip. Runs the real recorder in its thread on a capture file of its own and
-// on a device tree in a temporary directory. Run by scripts/benchmark-audio, which sets
-// up ALSA.
+// for a full clip. Runs the real recorder in its thread on a capture file of its own, the
+// simulated device's root (and so the clips) in a temporary directory. Run by
+// scripts/benchmark-audio, which sets up ALSA.
 //
 //     recording-bench [SECONDS]    the span with the path open (default 60)
 #include "Audio/audioworker.h"
