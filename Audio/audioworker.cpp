@@ -71,12 +71,6 @@ int AudioWorker::startAudioRecording()
     return 0;
 }
 
-int AudioWorker::storeAudioData(QString name)
-{
-    Q_UNUSED(name)
-    return -1;
-}
-
 int AudioWorker::stopAudioRecording()
 {
     Analoginputworker()->stopCapture();
