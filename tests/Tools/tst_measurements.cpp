@@ -462,17 +462,15 @@ private slots:
         store.putClip("LE_sound.wav", "an older clip");
         Audioworker()->startAudioRecording();
         store.menu->muteAudioPath(false, false);
-        QTest::qWait(500);
-        const int written = Audioworker()->storeAudioData("LE_sound");
+        QTRY_VERIFY(Audioworker()->recordedBytesSinceResume() > 32000);
         store.menu->muteAudioPath(true, false);
-        Audioworker()->stopAudioRecording();
-        if (written != 0)
-            QSKIP("no recorder in this build");
+        QCOMPARE(Audioworker()->storeAudioData("LE_sound"), 0);
         const QByteArray clip = store.device.read(kClips + "/LE_sound.wav");
-        QVERIFY(clip != "an older clip");
+        QVERIFY(clip.size() > 32044);
         const QStringList before = store.entries();
         QCOMPARE(MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, "sound", MeasInfoStructure{}), 0);
-        QCOMPARE(store.device.read(kRoot + "/" + store.added(before) + "/LE_sound.wav"), clip);
+        QVERIFY(store.device.read(kRoot + "/" + store.added(before) + "/LE_sound.wav") == clip);
+        Audioworker()->stopAudioRecording();
     }
 };
 
