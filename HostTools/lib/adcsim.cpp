@@ -82,7 +82,7 @@ void LeakSignal::design()
     for (int i = 0; i < m_filters; ++i)
         probe[i] = m_filter[i];
     double energy = 0;
-    for (int n = 0; n < 1 << 16; ++n) {
+    for (int n = 0; n < 1 << 14; ++n) {
         double y = n == 0 ? 1.0 : 0.0;
         for (int i = 0; i < m_filters; ++i)
             y = probe[i].run(y);
