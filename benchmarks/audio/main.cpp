@@ -42,20 +42,51 @@ bool registerSection(const char* name, const char* title, SectionFunction run)
     return true;
 }
 
+namespace {
+
+double meanMicroseconds(const std::function<void()>& fn, int calls)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < calls; ++i)
+        fn();
+    const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+    return spent.count() / calls;
+}
+
+void warm(const std::function<void()>& fn, int calls)
+{
+    for (int i = 0; i < calls / 10 + 1; ++i) // caches and branch predictors
+        fn();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
 double medianMicroseconds(const std::function<void()>& fn, int calls, int runs)
 {
-    for (int i = 0; i < calls / 10 + 1; ++i) // warm caches and branch predictors
-        fn();
+    warm(fn, calls);
     std::vector<double> means;
+    for (int r = 0; r < runs; ++r)
+        means.push_back(meanMicroseconds(fn, calls));
+    return median(means);
+}
+
+Pair medianPair(const std::function<void()>& a, const std::function<void()>& b, int calls, int runs)
+{
+    warm(a, calls);
+    warm(b, calls);
+    std::vector<double> as, bs, ratios;
     for (int r = 0; r < runs; ++r) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < calls; ++i)
-            fn();
-        const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
-        means.push_back(spent.count() / calls);
+        as.push_back(meanMicroseconds(a, calls));
+        bs.push_back(meanMicroseconds(b, calls));
+        ratios.push_back(as.back() / bs.back());
     }
-    std::sort(means.begin(), means.end());
-    return means[means.size() / 2];
+    return {median(as), median(bs), median(ratios)};
 }
 
 void report(const std::string& label, double microseconds, const std::string& note)
