@@ -63,7 +63,7 @@ private slots:
         sim.control(QStringLiteral("normal"));
 
         // Quitting the application ends the thread and deletes the reader, once.
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
         QCoreApplication::exec();
         QVERIFY(worker->adcThread()->isFinished());
         QVERIFY(reader.isNull());

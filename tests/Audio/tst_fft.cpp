@@ -51,10 +51,12 @@ private slots:
                                      + 0.2 * std::cos(2 * M_PI * 37.3 * n / 1024)),
                                0.0f);
         QTest::newRow("real tones and DC") << tones;
-        CArray small(16);
-        for (Complex& v : small)
-            v = Complex(float(random.generateDouble()), float(random.generateDouble()));
-        QTest::newRow("16 points") << small;
+        for (int size : {2, 4, 8, 16, 32}) {
+            CArray small(size);
+            for (Complex& v : small)
+                v = Complex(float(random.generateDouble()), float(random.generateDouble()));
+            QTest::addRow("%d points", size) << small;
+        }
     }
     void matchesTheDefinition()
     {
