@@ -103,28 +103,18 @@ void BackupDialog::showExported(bool exported)
     ui->butDisconnect->setVisible(exported);
 }
 
-void BackupDialog::showMessage(int icon, const QString& headline, const QString& text)
-{
-    MessageDialog message(this);
-    message.setIcon(icon);
-    message.setHeadline(headline);
-    message.setDialogType(MessageDialog::TypeOk);
-    message.setInfotext(text);
-    message.exec();
-}
-
 bool BackupDialog::takePartitionBack()
 {
     if (UsbExport::returnPartition())
         return true;
-    showMessage(MessageDialog::IconWarning, tr("Warning"), tr("DataMemoryNotMounted"));
+    MessageDialog::showOk(MessageDialog::IconWarning, tr("Warning"), tr("DataMemoryNotMounted"));
     return false;
 }
 
 void BackupDialog::on_butConnect_clicked()
 {
     if (UsbExport::exportPartition() != UsbExport::Exported) {
-        showMessage(MessageDialog::IconError, tr("Error"), tr("DataTransferNotPossible"));
+        MessageDialog::showOk(MessageDialog::IconError, tr("Error"), tr("DataTransferNotPossible"));
         return;
     }
     showExported(true);

@@ -43,7 +43,6 @@ private:
     void showExported(bool exported);
     // The return steps; a partition that is not mounted afterwards is reported.
     bool takePartitionBack();
-    void showMessage(int icon, const QString& headline, const QString& text);
 
     void applyIdentityFile(const char* name, const QString& target, int logBytes, const char* logText);
     void applySettingsFile();

@@ -4,20 +4,19 @@
 #include "Management/systemsettings.h"
 #include "Tools/favouritebutton.h"
 #include "Tools/statusbar.h"
+#include "dialogdriver.h"
 #include "globals.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
 #include "testsupport.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
 
 using TestSupport::button;
 using TestSupport::DeviceRoot;
-using TestSupport::ModalCloser;
 
 namespace {
 
@@ -46,20 +45,6 @@ void failCommand(const DeviceRoot& device, const QString& command, const QByteAr
 bool exported(BackupDialog& dialog)
 {
     return button(dialog, "butConnect")->isHidden() && !button(dialog, "butDisconnect")->isHidden();
-}
-
-// Answers every message box the action raises (OK), recording each as "icon|headline|text".
-QStringList answerMessages(const std::function<void()>& action, const QString& screenshot)
-{
-    QStringList seen;
-    ModalCloser closer([&seen, &screenshot](QWidget* modal) {
-        const QString icon = modal->findChild<QLabel*>("labelIcon")->styleSheet().section('/', -1).section('.', 0, 0);
-        seen.append(icon + '|' + modal->findChild<QLabel*>("labelHeadline")->text() + '|'
-                    + modal->findChild<QLabel*>("labelInfotext")->text());
-        modal->grab().save(TestSupport::screenshotPath(screenshot));
-    });
-    action();
-    return seen;
 }
 
 } // namespace
@@ -125,13 +110,13 @@ private slots:
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("commands");
-        const QString inUse = "Error|Error|The data memory is in use.\nPlease try again.";
+        const QString inUse = "2|Error|The data memory is in use.\nPlease try again.";
         QTest::newRow("in_use") << "umount /media/tk9400" << "Data partition still mounted after umount; not exported"
                                 << inUse << QStringList({kUmount});
         QTest::newRow("no_gadget") << kModprobe.section('\t', 1) << "USB mass-storage gadget did not load, status 1"
                                    << inUse << QStringList({kUmount, kModprobe, kMount});
         QTest::newRow("not_mounted") << "mount /dev/mmcblk0p3 /media/tk9400" << "Data partition not mounted after return"
-                                     << "Warning|Warning|The data memory could not be mounted.\nPlease restart the device."
+                                     << "1|Warning|The data memory could not be mounted.\nPlease restart the device."
                                      << QStringList({kUmount, kModprobe, kGadgetOff, kMount});
     }
     void failedStepIsReported()
@@ -147,14 +132,16 @@ private slots:
         dialog.show();
         failCommand(device, failing, "1");
         TestSupport::expectMessage(QtWarningMsg, warning);
-        const QStringList seen = answerMessages(
-            [&] {
-                button(dialog, "butConnect")->click();
-                if (exported(dialog))
-                    button(dialog, "butDisconnect")->click();
-            },
-            QStringLiteral("backupdialog_%1.png").arg(QTest::currentDataTag()));
-        QCOMPARE(seen, QStringList(message));
+        DialogDriver driver;
+        driver.grabMessages(true);
+        button(dialog, "butConnect")->click();
+        if (exported(dialog))
+            button(dialog, "butDisconnect")->click();
+        const QList<DialogDriver::Message> seen = driver.messages();
+        QCOMPARE(seen.size(), 1);
+        const QString shot = QStringLiteral("backupdialog_%1.png").arg(QTest::currentDataTag());
+        QVERIFY(seen.first().image.save(TestSupport::screenshotPath(shot)));
+        QCOMPARE(QString("%1|%2|%3").arg(seen.first().icon).arg(seen.first().headline, seen.first().text), message);
         QVERIFY(!exported(dialog));
         QVERIFY(!UsbExport::isExported());
         QCOMPARE(Platform::isMounted("/media/tk9400"), !failing.startsWith("mount"));
