@@ -326,6 +326,16 @@ bool Systemsettings::correctOutOfRangeValues()
     return corrected;
 }
 
+bool Systemsettings::holdsKnownSetting(const QString& path)
+{
+    const QHash<QString, QString> file = readIni(path);
+    for (const SettingsField& f : fields()) {
+        if (file.contains(QString::fromLatin1(f.group) + QLatin1Char('/') + QString::fromLatin1(f.key)))
+            return true;
+    }
+    return false;
+}
+
 void Systemsettings::storeSystemsettings()
 {
     QByteArray ini;
