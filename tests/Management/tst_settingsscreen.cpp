@@ -250,7 +250,7 @@ private slots:
         }
         QCOMPARE(entry(screen, "butTime")->getText1(), QString("Time"));
         QVERIFY(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(entry(screen, "butTime")->getText2()).hasMatch());
-        QCOMPARE(entry(screen, "butDate")->getText2(), QDate::currentDate().toString("yyyy-MM-dd"));
+        QCOMPARE(entry(screen, "butDate")->getText2(), Platform::currentDateTime().date().toString("yyyy-MM-dd"));
         QVERIFY(TestSupport::logged("Favourite button: 2"));
 
         changeSettings(device, {{"Systemsettings/Switchmode", "Switch"},
