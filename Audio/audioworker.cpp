@@ -7,6 +7,13 @@ AudioWorker::AudioWorker(QObject* parent)
 {
 }
 
+int AudioWorker::startAudioRecording()
+{
+    qDebug() << "AudioWorker::startAudioRecording";
+    m_paused = true;
+    return 0;
+}
+
 int AudioWorker::stopAudioRecording()
 {
     qDebug() << "AudioWorker::stopAudioRecording";

@@ -11,6 +11,7 @@ class AudioWorker : public QObject
 public:
     explicit AudioWorker(QObject* parent = nullptr);
 
+    int startAudioRecording();
     int stopAudioRecording();
     void pauseAudioRecording(bool pause);
     bool isPaused() const { return m_paused; }
