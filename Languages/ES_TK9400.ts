@@ -1024,4 +1024,50 @@ Stored measurements will not be deleted.</translation>
             <translation type="unfinished">unknown</translation>
         </message>
     </context>
+    <context>
+        <name>Filtersettings</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation type="unfinished">Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>AutomaticFilterSetting</source>
+            <translation type="unfinished">Automatic filter setting</translation>
+        </message>
+        <message>
+            <source>NoFilter</source>
+            <translation type="unfinished">No filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation type="unfinished">Warning!
+High volumes can lead to hearing damage.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+    </context>
 </TS>

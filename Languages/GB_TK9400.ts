@@ -270,6 +270,29 @@ and press Search-Button.</translation>
         </message>
     </context>
     <context>
+        <name>Filtersettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>AutomaticFilterSetting</source>
+            <translation>Automatic filter setting</translation>
+        </message>
+        <message>
+            <source>NoFilter</source>
+            <translation>No filter</translation>
+        </message>
+    </context>
+    <context>
         <name>GpsMonitor</name>
         <message>
             <source>GPS</source>
@@ -281,6 +304,22 @@ and press Search-Button.</translation>
         <message>
             <source>H2Sensor</source>
             <translation>H2 sensor</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation>Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation>Warning!
+High volumes can lead to hearing damage.</translation>
         </message>
     </context>
     <context>
@@ -517,6 +556,13 @@ and press Search-Button.</translation>
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
         </message>
     </context>
     <context>
