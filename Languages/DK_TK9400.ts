@@ -132,6 +132,10 @@
             <source>Level</source>
             <translation type="unfinished">Level</translation>
         </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation type="unfinished">Adjust filter</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

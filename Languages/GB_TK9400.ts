@@ -474,6 +474,10 @@ High volumes can lead to hearing damage.</translation>
             <source>Level</source>
             <translation>Level</translation>
         </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation>Adjust filter</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

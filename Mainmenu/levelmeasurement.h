@@ -4,7 +4,9 @@
 #include <QWidget>
 
 // Measuring page (placeholder until its screen is built): opens live or with a stored
-// measurement, takes the sensor unit's mute key while it shows, and leaves with exit().
+// measurement with the codec set up, the current filter applied and the recording
+// started, takes the sensor unit's mute key while it shows, opens the filter dialog from
+// its filter button, and leaves with the recording stopped and exit().
 class Levelmeasurement : public QWidget
 {
     Q_OBJECT
