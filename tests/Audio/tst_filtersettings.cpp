@@ -1,11 +1,14 @@
 // The filter dialog against the main window's codec on a fresh device tree: steppers,
 // automatic and no filter, the debug filters, leaving, the mute key and the spectrum.
+#include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
+#include "Audio/filtercoeffs.h"
 #include "Audio/filtersettings.h"
 #include "Tools/freqspectrum.h"
 #include "Tools/statusbar.h"
 #include "globals.h"
 #include "mainmenu.h"
+#include "codecregisters.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -13,6 +16,7 @@
 #include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 using TestSupport::button;
@@ -37,6 +41,17 @@ Filter currentFilter()
     int type = -1;
     MainMenu::getInstanceMainMenu()->getCurrentFilter(&low, &high, &type);
     return {low, high, quint32(type)};
+}
+
+// One ADC block of a sine of the given amplitude in counts, as the converter delivers it.
+QByteArray toneBlock(int amplitude, double hz)
+{
+    QByteArray block;
+    for (int n = 0; n < 1024; ++n) {
+        const qint16 s = qint16(std::lround(amplitude * std::sin(2 * M_PI * hz * n / 7670.0)));
+        block.append(char(s & 0xff)).append(char((s >> 8) & 0xff));
+    }
+    return block;
 }
 
 QStringList labels(const Filtersettings& dialog)
@@ -81,6 +96,7 @@ private slots:
     void cleanup()
     {
         g_debugFeatures = 0;
+        Analoginputworker()->clearAllData();
         StatusbarData()->btReceivedSensortype(QStringLiteral("0"));
         m_menu.reset();
         m_device.reset();
@@ -155,8 +171,13 @@ private slots:
         dialog.spectrum()->getFilter(&low, &high, &type);
         QCOMPARE(Filter({low, high, quint32(type)}), band);
 
+        m_device->journalWrites();
         button(dialog, "butNoFilter")->click();
         QCOMPARE(codecFilter(), Filter({0, 4000, 0}));
+        const QStringList writes = CodecRegisters::writes(*m_device);
+        QCOMPARE(writes.size(), CodecRegisters::kWritesPerFilter);
+        QCOMPARE(writes.mid(CodecRegisters::kLeft1, 3), CodecRegisters::word(0x0c, 0x7FFFFFFF));
+        QCOMPARE(writes.mid(CodecRegisters::kLeft3, 3), CodecRegisters::word(0x34, 0x7FFFFFFF));
         QCOMPARE(labels(dialog), QStringList({"--- Hz", "--- Hz"}));
     }
 
@@ -173,8 +194,11 @@ private slots:
         QPushButton* preemphasis = button(dialog, "butPreemphase");
         QVERIFY(hum->isVisibleTo(&dialog) && preemphasis->isVisibleTo(&dialog));
         QCOMPARE(hum->text(), QString("50 Hz = Off"));
+        m_device->journalWrites();
         hum->click();
         QCOMPARE(hum->text(), QString("50 Hz = 1"));
+        QCOMPARE(CodecRegisters::writes(*m_device).mid(CodecRegisters::kLeft5, 3),
+                 CodecRegisters::word(0x5c, filterCoeffs_50Hz[1].n0));
         preemphasis->click();
         preemphasis->click();
         QCOMPARE(preemphasis->text(), QString("Preem = 0"));
@@ -239,15 +263,23 @@ private slots:
         QVERIFY(codec().isMuted());
     }
 
-    void dragAndTheOtherDialogs()
+    void levelDragAndTheOtherDialogs()
     {
         Filtersettings dialog;
         dialog.show();
         FreqSpectrum* spectrum = dialog.spectrum();
+        // RMS 327 counts of 32768 is -40 dB of full scale: 66.6 on the display scale.
+        Analoginputworker()->analyseBlock(toneBlock(463, 500));
+        dialog.updateLevel();
+        QCOMPARE(child<QLabel>(dialog, "labelLevel")->text(), QString("67"));
+        QCOMPARE(child<QProgressBar>(dialog, "prgbLevel")->value(), 66);
+        QVERIFY2(qAbs(spectrum->peakBin() - 67) <= 1, qPrintable(QString::number(spectrum->peakBin())));
+
         QTest::mousePress(spectrum, Qt::LeftButton, {}, QPoint(200, 60));
         QTest::mouseRelease(spectrum, Qt::LeftButton, {}, QPoint(300, 60));
         QCOMPARE(labels(dialog), QStringList({"250 Hz", "1000 Hz"}));
         QCOMPARE(codecFilter(), Filter({250, 1000, 1}));
+        Analoginputworker()->analyseBlock(toneBlock(463, 500));
         dialog.updateLevel();
         QVERIFY(dialog.grab().save(TestSupport::screenshotPath("filtersettings.png")));
 

@@ -1,8 +1,10 @@
 // The spectrum widget: picture, curve and averaging, and the band set by a drag, with
 // the main window's codec on a fresh device tree.
 #include "Audio/audiocodecsetup.h"
+#include "Audio/filtercoeffs.h"
 #include "Tools/freqspectrum.h"
 #include "mainmenu.h"
+#include "codecregisters.h"
 #include "testsupport.h"
 
 #include <QSignalSpy>
@@ -42,6 +44,14 @@ Frame leakLike()
         frame[k] = float((0.002 + hump) * (0.6 + (seed >> 16 & 0xff) / 640.0));
     }
     return frame;
+}
+
+qint32 firstWord(const FilterCoeffs* table, quint32 frequency)
+{
+    for (int i = 0; i < kFilterTableRows; ++i)
+        if (table[i].frequency == frequency)
+            return table[i].n0;
+    return 0;
 }
 
 bool isRed(QRgb c)
@@ -252,6 +262,7 @@ private slots:
         draw(peaks({50}), true);
         draw(peaks({100}), true);
 
+        m_device->journalWrites();
         QTest::mousePress(&spectrum(), Qt::LeftButton, {}, QPoint(path.first(), 60));
         QVERIFY(TestSupport::logged("Aktivate Filter"));
         int startX = path.first();
@@ -275,6 +286,10 @@ private slots:
         QVERIFY(TestSupport::logged("FrequSpectrum setFilter " + asked));
         verifyFilter(shown[0], shown[1], int(shown[2]));
         QCOMPARE(changed.count(), 1);
+        const QStringList writes = CodecRegisters::writes(*m_device);
+        QCOMPARE(writes.size(), CodecRegisters::kWritesPerFilter);
+        QCOMPARE(writes.mid(CodecRegisters::kLeft1, 3), CodecRegisters::word(0x0c, firstWord(filterCoeffs_LP, shown[1])));
+        QCOMPARE(writes.mid(CodecRegisters::kLeft3, 3), CodecRegisters::word(0x34, firstWord(filterCoeffs_HP, shown[0])));
 
         // The drag's redraw left the frames alone.
         draw(peaks({200}), true);
