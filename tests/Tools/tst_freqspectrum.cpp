@@ -3,6 +3,7 @@
 #include "Audio/audiocodecsetup.h"
 #include "Audio/filtercoeffs.h"
 #include "Tools/freqspectrum.h"
+#include "Tools/statusbar.h"
 #include "mainmenu.h"
 #include "codecregisters.h"
 #include "testsupport.h"
@@ -187,6 +188,12 @@ private slots:
         } else {
             QCOMPARE(countPixels(image, top, isRed), 0);
             QCOMPARE(countPixels(image, corners, isGreen), 0);
+            // A microphone's strip turns yellow from 300 Hz on: the kept scale follows.
+            QVERIFY(image.pixel(260, kHeight - 23) != QColor("yellow").rgb());
+            StatusbarData()->btReceivedSensortype("1");
+            draw(leakLike(), false);
+            StatusbarData()->btReceivedSensortype("0");
+            QCOMPARE(spectrum().picture().pixel(260, kHeight - 23), QColor("yellow").rgb());
         }
     }
 
