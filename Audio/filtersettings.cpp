@@ -5,7 +5,6 @@
 #include "Audio/audiocodecsetup.h"
 #include "Audio/headphonesettings.h"
 #include "Audio/micsettings.h"
-#include "Tools/escapekey.h"
 #include "Tools/freqspectrum.h"
 #include "Tools/statusbar.h"
 #include "globals.h"
@@ -29,13 +28,12 @@ QString frequencyText(quint32 frequency, int filterType)
 } // namespace
 
 Filtersettings::Filtersettings(QWidget* parent)
-    : QDialog(parent)
+    : EscapeDialog(parent)
     , ui(new Ui::Filtersettings)
     , freqSpectrum(new FreqSpectrum(nullptr))
     , m_timerLevel(new QTimer(this))
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
     qDebug() << "Konstruktor Filtersettings";
     MainMenu* menu = MainMenu::getInstanceMainMenu();
     m_audioCodec = menu ? menu->getAudioCodecInstance() : nullptr;
@@ -260,32 +258,27 @@ void Filtersettings::on_butClose_clicked()
 
 void Filtersettings::keyPressEvent(QKeyEvent* event)
 {
-    if (takeEscape(event))
-        return;
     MainMenu* menu = MainMenu::getInstanceMainMenu();
-    if (event->key() == Qt::Key_F10 && menu) {
-        qDebug() << "Filtersettings Mute-Key pressed";
-        if (!menu->isMuteKeySwitchmode())
-            menu->muteAudioPath(false, true);
-        else
-            menu->muteAudioPath(!menu->isAudioPathMuted(), true);
+    if (event->key() != Qt::Key_F10 || !menu) {
+        EscapeDialog::keyPressEvent(event);
         return;
     }
-    QWidget::keyPressEvent(event);
+    qDebug() << "Filtersettings Mute-Key pressed";
+    // Push-to-listen opens while the key is held; switch mode toggles on each press.
+    if (!menu->isMuteKeySwitchmode())
+        menu->muteAudioPath(false, true);
+    else
+        menu->muteAudioPath(!menu->isAudioPathMuted(), true);
 }
 
 void Filtersettings::keyReleaseEvent(QKeyEvent* event)
 {
-    if (takeEscape(event)) {
-        reject();
-        return;
-    }
     MainMenu* menu = MainMenu::getInstanceMainMenu();
-    if (event->key() == Qt::Key_F10 && menu) {
-        qDebug() << "Levelmeas Mute-Key released";
-        if (!menu->isMuteKeySwitchmode())
-            menu->muteAudioPath(true, true);
+    if (event->key() != Qt::Key_F10 || !menu) {
+        EscapeDialog::keyReleaseEvent(event);
         return;
     }
-    QWidget::keyReleaseEvent(event);
+    qDebug() << "Levelmeas Mute-Key released";
+    if (!menu->isMuteKeySwitchmode())
+        menu->muteAudioPath(true, true);
 }

@@ -1,7 +1,7 @@
 #ifndef FILTERSETTINGS_H
 #define FILTERSETTINGS_H
 
-#include <QDialog>
+#include "Tools/escapedialog.h"
 
 namespace Ui {
 class Filtersettings;
@@ -15,7 +15,7 @@ class QTimer;
 // live level and spectrum, on which the band can be dragged as well. Every change goes
 // to the codec at once; the check button also makes it MainMenu's current filter, the
 // on/off key leaves the codec as the last change left it and the current filter as it was.
-class Filtersettings : public QDialog
+class Filtersettings : public EscapeDialog
 {
     Q_OBJECT
 

@@ -3,17 +3,15 @@
 
 #include "Hardware/bluetooth.h"
 #include "Management/systemsettings.h"
-#include "Tools/escapekey.h"
 #include "mainmenu.h"
 
 #include <QDebug>
 
 Headphonesettings::Headphonesettings(QWidget* parent)
-    : QDialog(parent)
+    : EscapeDialog(parent)
     , ui(new Ui::Headphonesettings)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
     if (MainMenu* menu = MainMenu::getInstanceMainMenu())
         m_btSource = menu->getBtSourceInstance();
     if (m_btSource) {
@@ -40,18 +38,23 @@ void Headphonesettings::showVolume()
 
 void Headphonesettings::on_butVolUp_clicked()
 {
-    if (!m_btSource)
-        return;
-    m_btSource->setBtExtHeadphoneVolUp();
-    m_headphoneVolStep = m_btSource->getBtExtHeadphoneGain();
-    showVolume();
+    changeVolume(true);
 }
 
 void Headphonesettings::on_butVolDown_clicked()
 {
+    changeVolume(false);
+}
+
+void Headphonesettings::changeVolume(bool up)
+{
     if (!m_btSource)
         return;
-    m_btSource->setBtExtHeadphoneVolDown();
+    // The link keeps the step within 0 to 15 and tells the headphones.
+    if (up)
+        m_btSource->setBtExtHeadphoneVolUp();
+    else
+        m_btSource->setBtExtHeadphoneVolDown();
     m_headphoneVolStep = m_btSource->getBtExtHeadphoneGain();
     showVolume();
 }
@@ -83,18 +86,4 @@ void Headphonesettings::updateColors()
 void Headphonesettings::on_butClose_clicked()
 {
     accept();
-}
-
-void Headphonesettings::keyPressEvent(QKeyEvent* event)
-{
-    if (!takeEscape(event))
-        QWidget::keyPressEvent(event);
-}
-
-void Headphonesettings::keyReleaseEvent(QKeyEvent* event)
-{
-    if (takeEscape(event))
-        reject();
-    else
-        QWidget::keyReleaseEvent(event);
 }

@@ -1,7 +1,7 @@
 #ifndef HEADPHONESETTINGS_H
 #define HEADPHONESETTINGS_H
 
-#include <QDialog>
+#include "Tools/escapedialog.h"
 
 namespace Ui {
 class Headphonesettings;
@@ -13,7 +13,7 @@ class Bluetooth;
 // 0 to 15, also when it is changed on the headphones. From a threshold on (later with
 // the hearing protection on) a warning about hearing damage shows. Nothing is undone
 // on leaving, whichever way.
-class Headphonesettings : public QDialog
+class Headphonesettings : public EscapeDialog
 {
     Q_OBJECT
 
@@ -36,11 +36,8 @@ private slots:
     void on_butVolDown_clicked();
     void on_butClose_clicked();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-
 private:
+    void changeVolume(bool up);
     void showVolume();
 
     Ui::Headphonesettings* ui;

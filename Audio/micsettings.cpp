@@ -2,7 +2,6 @@
 #include "ui_micsettings.h"
 
 #include "Hardware/bluetooth.h"
-#include "Tools/escapekey.h"
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
 
@@ -11,11 +10,10 @@ const int kWiredSensor = 4;
 }
 
 Micsettings::Micsettings(QWidget* parent)
-    : QDialog(parent)
+    : EscapeDialog(parent)
     , ui(new Ui::Micsettings)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
     m_mainMenu = MainMenu::getInstanceMainMenu();
     if (m_mainMenu) {
         m_btSink = m_mainMenu->getBtSinkInstance();
@@ -104,18 +102,4 @@ void Micsettings::on_butClose_clicked()
     if (m_mainMenu)
         m_mainMenu->setCurrentMicGainStep(m_micGainStep);
     accept();
-}
-
-void Micsettings::keyPressEvent(QKeyEvent* event)
-{
-    if (!takeEscape(event))
-        QWidget::keyPressEvent(event);
-}
-
-void Micsettings::keyReleaseEvent(QKeyEvent* event)
-{
-    if (takeEscape(event))
-        reject();
-    else
-        QWidget::keyReleaseEvent(event);
 }

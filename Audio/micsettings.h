@@ -1,7 +1,7 @@
 #ifndef MICSETTINGS_H
 #define MICSETTINGS_H
 
-#include <QDialog>
+#include "Tools/escapedialog.h"
 
 namespace Ui {
 class Micsettings;
@@ -16,7 +16,7 @@ class QPushButton;
 // otherwise) and shown with its gain in dB. Accept makes the step the current one that
 // each measuring page applies when it opens; leaving with the on/off key keeps the gain
 // applied but the current step as it was.
-class Micsettings : public QDialog
+class Micsettings : public EscapeDialog
 {
     Q_OBJECT
 
@@ -34,10 +34,6 @@ private slots:
     void on_butGain5_clicked();
     void on_butGain6_clicked();
     void on_butClose_clicked();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void chooseStep(int step);
