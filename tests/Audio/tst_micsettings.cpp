@@ -1,9 +1,9 @@
 // The microphone gain dialog with the main window on a fresh device tree, for the wired
 // sensor and for the sensor unit.
-#include "Audio/audiocodecsetup.h"
 #include "Audio/micsettings.h"
 #include "Tools/statusbar.h"
 #include "mainmenu.h"
+#include "codecmixer.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -95,7 +95,7 @@ private slots:
         Micsettings dialog;
         dialog.show();
         button(dialog, "butGain5")->click();
-        QCOMPARE(m_menu->getAudioCodecInstance()->getMicPgaGain(), 3500L);
+        QCOMPARE(CodecMixer::state(*m_device).value("PGA Level"), 3500L);
         if (accept)
             button(dialog, "butClose")->click();
         else
