@@ -7,33 +7,12 @@
 #include "Audio/audiocodecsetup.h"
 #include "Hardware/platform.h"
 #include "devicetree.h"
+#include "median.h"
 #include "mainmenu.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
-
-#include <algorithm>
-#include <functional>
-#include <vector>
-
-namespace {
-
-double medianMs(int runs, const std::function<void()>& step)
-{
-    std::vector<qint64> ns;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        ns.push_back(timer.nsecsElapsed());
-    }
-    std::sort(ns.begin(), ns.end());
-    return ns[ns.size() / 2] / 1e6;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
