@@ -194,10 +194,6 @@ bool EventHandler::keyRelease(QObject* obj, QKeyEvent* event)
         postKey(obj, QEvent::KeyRelease, Qt::Key_Space);
         return true;
     case Qt::Key_F6:
-        // A window system's autorepeat comes as release and press pairs while the key
-        // is held: the path must stay open until the key is really let go.
-        if (event->isAutoRepeat())
-            return true;
         qDebug() << "Key MUTE released";
         postKey(obj, QEvent::KeyRelease, Qt::Key_F10);
         return true;
