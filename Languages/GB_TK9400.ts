@@ -549,6 +549,55 @@ High volumes can lead to hearing damage.</translation>
         </message>
     </context>
     <context>
+        <name>Measurements</name>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoMoreMeasurementsCanBeStored</source>
+            <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
+            <translation>Maximum number of measurements reached.
+Measurement will not be stored.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>OnlyAfewMeasurementsCanBeStored</source>
+            <comment>Number of measurements near limit. Please delete old measurements.</comment>
+            <translation>Number of measurements near limit.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeStored</source>
+            <translation>Measurement could not be stored.</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasuringPage</name>
+        <message>
+            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+            <translation>You must connect an acoustical sensor
+to use this measurement.</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>Remark</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
+            <translation>No bluetooth connection.
+Please check your QJ-5.</translation>
+        </message>
+    </context>
+    <context>
         <name>MessageDialog</name>
         <message>
             <source>Yes</source>
@@ -1038,55 +1087,6 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Wintertime</source>
             <translation>Winter time</translation>
-        </message>
-    </context>
-    <context>
-        <name>Measurements</name>
-        <message>
-            <source>Error</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
-        </message>
-        <message>
-            <source>NoMoreMeasurementsCanBeStored</source>
-            <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
-            <translation>Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
-        </message>
-        <message>
-            <source>OnlyAfewMeasurementsCanBeStored</source>
-            <comment>Number of measurements near limit. Please delete old measurements.</comment>
-            <translation>Number of measurements near limit.
-Please delete old measurements.</translation>
-        </message>
-        <message>
-            <source>MeasurementCouldNotBeStored</source>
-            <translation>Measurement could not be stored.</translation>
-        </message>
-    </context>
-    <context>
-        <name>MeasuringPage</name>
-        <message>
-            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-            <translation>You must connect an acoustical sensor
-to use this measurement.</translation>
-        </message>
-        <message>
-            <source>Note</source>
-            <translation>Remark</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
-        </message>
-        <message>
-            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
-            <translation>No bluetooth connection.
-Please check your QJ-5.</translation>
         </message>
     </context>
 </TS>
