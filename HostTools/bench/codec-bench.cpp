@@ -5,13 +5,10 @@
 //
 //     codec-bench [RUNS]      RUNS of each (default 50)
 #include "Audio/audiocodecsetup.h"
-#include "Hardware/platform.h"
-#include "devicetree.h"
-#include "median.h"
+#include "benchsupport.h"
 #include "mainmenu.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 int main(int argc, char* argv[])
@@ -21,14 +18,8 @@ int main(int argc, char* argv[])
     const int runs = argc > 1 ? qMax(1, QString::fromLocal8Bit(argv[1]).toInt()) : 50;
 
     QTemporaryDir tree;
-    QString error;
-    if (!tree.isValid() || !DeviceTree::create(tree.path(), &error)) {
-        QTextStream(stderr) << "cannot create a device tree: " << error << '\n';
+    if (!useFreshDevice(tree))
         return 1;
-    }
-    Platform::setRootDirectory(tree.path());
-    qputenv("TK9400_ROOT", QFile::encodeName(tree.path()));
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
 
     MainMenu menu; // init() mutes through the main window, as on the instrument
     AudioCodecSetup* codec = menu.getAudioCodecInstance();

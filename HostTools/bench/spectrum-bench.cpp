@@ -3,14 +3,11 @@
 // paint) and the paint alone. Prints the medians. Run by scripts/benchmark-audio.
 //
 //     spectrum-bench [RUNS]      RUNS of 100 ticks each (default 50)
-#include "Hardware/platform.h"
 #include "Tools/freqspectrum.h"
-#include "devicetree.h"
-#include "median.h"
+#include "benchsupport.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cmath>
@@ -28,13 +25,8 @@ int main(int argc, char* argv[])
 
     // The scale's colours follow the fitted sensor, which the status data reads from the device.
     QTemporaryDir tree;
-    QString error;
-    if (!tree.isValid() || !DeviceTree::create(tree.path(), &error)) {
-        QTextStream(stderr) << "cannot create a device tree: " << error << '\n';
+    if (!useFreshDevice(tree))
         return 1;
-    }
-    Platform::setRootDirectory(tree.path());
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
 
     const int width = 416, height = 126;
     FreqSpectrum widget;
