@@ -1089,4 +1089,42 @@ Please fix sensor or clean contacts.</translation>
             <translation>Winter time</translation>
         </message>
     </context>
+    <context>
+        <name>BackupDialog</name>
+        <message>
+            <source>ConnectTheTKR9400ToYourPC</source>
+            <translation>Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation>Connect</translation>
+        </message>
+        <message>
+            <source>Disconnect</source>
+            <translation>Disconnect</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>DataMemoryNotMounted</source>
+            <translation>The data memory could not be mounted.
+Please restart the device.</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>DataTransferNotPossible</source>
+            <translation>The data memory is in use.
+Please try again.</translation>
+        </message>
+    </context>
 </TS>
