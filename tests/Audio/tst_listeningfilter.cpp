@@ -2,8 +2,8 @@
 // register writes that put the sections into the codec.
 #include "Audio/audiocodecsetup.h"
 #include "Audio/filtercoeffs.h"
-#include "globals.h"
 #include "codecregisters.h"
+#include "globals.h"
 #include "testsupport.h"
 
 #include <QtTest>
