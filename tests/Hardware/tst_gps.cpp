@@ -1,5 +1,6 @@
 #include "Hardware/gps.h"
 #include "Hardware/nmeapositioninfosourceraw.h"
+#include "gpsfeed.h"
 #include "gpssim.h"
 #include "mainmenu.h"
 #include "testsupport.h"
@@ -28,24 +29,9 @@ QByteArray withBadChecksum(const QByteArray& sentence)
     return sentence.left(sentence.size() - 2) + (sentence.endsWith("00") ? "01" : "00");
 }
 
-QString dataFile(const char* name)
-{
-    return qEnvironmentVariable("TK9400_SOURCE_DIR") + QStringLiteral("/tests/data/nmea/") + QLatin1String(name);
-}
-
-// The cycles of a recording, each a list of sentences.
 QList<QList<QByteArray>> recording(const char* name)
 {
-    GpsSimulator reader;
-    QList<QList<QByteArray>> cycles;
-    if (!reader.loadReplay(dataFile(name)))
-        return cycles;
-    QList<QByteArray> cycle = reader.nextCycle();
-    while (cycles.isEmpty() || cycle != cycles.first()) {
-        cycles.append(cycle);
-        cycle = reader.nextCycle();
-    }
-    return cycles;
+    return TestSupport::nmeaRecording(name);
 }
 
 QList<QByteArray> fields(const QByteArray& sentence)
@@ -53,7 +39,7 @@ QList<QByteArray> fields(const QByteArray& sentence)
     return sentence.left(sentence.indexOf('*')).split(',');
 }
 
-enum class Feed { Whole, ByteByByte, Split };
+using Feed = TestSupport::GpsFeed::Feed;
 
 void addFeedRows(const char* name, const std::function<void(QTestData&)>& columns)
 {
@@ -72,7 +58,7 @@ struct Rig
     std::unique_ptr<Gps> ownGps;
     Gps* gps = nullptr;
     NmeaPositionInfoSourceRaw* source = nullptr;
-    int barriers = 0;
+    TestSupport::GpsFeed feed;
 
     bool start()
     {
@@ -84,14 +70,11 @@ struct Rig
         return takeOverUpdates();
     }
 
-    // The tests run the update step themselves, so the library's 1200 ms timer must not
-    // run it in between with whatever cycle has arrived by then.
     bool takeOverUpdates()
     {
-        source = gps ? gps->findChild<NmeaPositionInfoSourceRaw*>() : nullptr;
-        if (!source)
+        if (!feed.attach(&sim, gps))
             return false;
-        source->stopUpdates();
+        source = feed.source();
         return true;
     }
 
@@ -105,48 +88,8 @@ struct Rig
         return takeOverUpdates();
     }
 
-    // Sends the sentences (at once, byte by byte, or in pieces cut across the sentences,
-    // each read before the next is written) and waits until the instrument has read them all.
-    bool send(const QList<QByteArray>& sentences, Feed feed = Feed::Whole)
-    {
-        QByteArray bytes;
-        for (const QByteArray& sentence : sentences)
-            bytes += sentence + "\r\n";
-        const QByteArray vtg = nmea("GPVTG," + QByteArray::number(++barriers) + ".00,T,,M,0.000,N,0.000,K,A");
-        bytes += vtg + "\r\n";
-        const int piece = feed == Feed::ByteByByte ? 1 : feed == Feed::Split ? 23 : int(bytes.size());
-        for (int i = 0; i < bytes.size(); i += piece) {
-            sim.writeRaw(bytes.mid(i, piece));
-            QCoreApplication::processEvents();
-        }
-        return QTest::qWaitFor([&] { return source->getNmeaVtgString() == QString::fromLatin1(vtg); }, 5000);
-    }
-
-    // Sends the sentences and runs the update step as a position signal would. The
-    // library hands a position on only after the sentences of its second have stopped
-    // coming for a moment, so one that carries a time and a coordinate is waited for.
-    bool deliver(const QList<QByteArray>& sentences, Feed feed = Feed::Whole)
-    {
-        const QGeoPositionInfo before = source->lastKnownPosition(false);
-        if (!send(sentences, feed))
-            return false;
-        if (carriesPosition(sentences))
-            (void)QTest::qWaitFor([&] { return source->lastKnownPosition(false) != before; }, 300);
-        gps->updatePosition();
-        return true;
-    }
-
-    static bool carriesPosition(const QList<QByteArray>& sentences)
-    {
-        for (const QByteArray& sentence : sentences) {
-            const QList<QByteArray> f = fields(sentence);
-            if (f.at(0).endsWith("RMC") && !f.value(1).isEmpty() && !f.value(3).isEmpty())
-                return true;
-            if (f.at(0).endsWith("GGA") && f.value(6).toInt() > 0)
-                return true;
-        }
-        return false;
-    }
+    bool send(const QList<QByteArray>& sentences) { return feed.send(sentences); }
+    bool deliver(const QList<QByteArray>& sentences, Feed how = Feed::Whole) { return feed.deliver(sentences, how); }
 
     QList<QByteArray> generated(const QDateTime& utc, int satellites = 9, double hdop = 0.9)
     {
