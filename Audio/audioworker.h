@@ -4,13 +4,14 @@
 #include <QObject>
 
 // Recording and playback of the audio signal.
-// Placeholder: accepts the requests of the listening path; no capture runs yet.
+// Placeholder: passes the listening path's requests on to the ADC analysis; nothing is recorded yet.
 class AudioWorker : public QObject
 {
     Q_OBJECT
 public:
     explicit AudioWorker(QObject* parent = nullptr);
 
+    int startAudioRecording();
     int stopAudioRecording();
     void pauseAudioRecording(bool pause);
     bool isPaused() const { return m_paused; }

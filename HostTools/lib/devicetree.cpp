@@ -30,6 +30,7 @@ const Attribute kAttributes[] = {
     {"/sys/bus/iio/devices/iio:device0/buffer/enable", "0"},
     {"/sys/bus/iio/devices/iio:device0/buffer/length", "0"},
     {"/sys/bus/iio/devices/iio:device0/scan_elements/in_voltage0_en", "0"},
+    {"/sys/bus/iio/devices/iio:device0/in_voltage1_raw", "0\n"},
     {"/sys/bus/iio/devices/iio:device0/in_voltage2_raw", "2048\n"},
     {"/sys/bus/iio/devices/iio:device0/in_voltage4_raw", "0\n"},
     {"/sys/bus/iio/devices/iio:device0/in_voltage5_raw", "0\n"},

@@ -1,0 +1,70 @@
+// Written by scripts/make-filter-tables; edit the script, not this file.
+#include "Audio/filtercoeffs.h"
+
+const FilterCoeffs filterCoeffs_LP[26] = {
+    {0, qint32(0x7FFFFFFF), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000)},
+    {20, qint32(0x000080A5), qint32(0x000080A5), qint32(0x000080A5), qint32(0x7F49FE82), qint32(0x816A0064)},
+    {25, qint32(0x0000C8BB), qint32(0x0000C8BB), qint32(0x0000C8BB), qint32(0x7F1C7E7E), qint32(0x81C3E013)},
+    {32, qint32(0x0001483F), qint32(0x0001483F), qint32(0x0001483F), qint32(0x7EDCCBAA), qint32(0x824147AD)},
+    {40, qint32(0x0001FFC1), qint32(0x0001FFC1), qint32(0x0001FFC1), qint32(0x7E93FFFE), qint32(0x82D000FD)},
+    {50, qint32(0x00031D6B), qint32(0x00031D6B), qint32(0x00031D6B), qint32(0x7E3902B5), qint32(0x838184E7)},
+    {63, qint32(0x0004ED77), qint32(0x0004ED77), qint32(0x0004ED77), qint32(0x7DC2BC1D), qint32(0x8466D1E4)},
+    {80, qint32(0x0007E8A8), qint32(0x0007E8A8), qint32(0x0007E8A8), qint32(0x7D2816B6), qint32(0x85902FEE)},
+    {100, qint32(0x000C4A4C), qint32(0x000C4A4C), qint32(0x000C4A4C), qint32(0x7C723124), qint32(0x86EA7484)},
+    {125, qint32(0x001312C8), qint32(0x001312C8), qint32(0x001312C8), qint32(0x7B8EE53E), qint32(0x8895EA5F)},
+    {160, qint32(0x001EF499), qint32(0x001EF499), qint32(0x001EF499), qint32(0x7A50DA08), qint32(0x8AE2798A)},
+    {200, qint32(0x002FD9EC), qint32(0x002FD9EC), qint32(0x002FD9EC), qint32(0x78E5AC18), qint32(0x8D75401C)},
+    {250, qint32(0x0049C775), qint32(0x0049C775), qint32(0x0049C775), qint32(0x77203E12), qint32(0x90986604)},
+    {315, qint32(0x00732507), qint32(0x00732507), qint32(0x00732507), qint32(0x74D3DE7A), qint32(0x948BAEED)},
+    {400, qint32(0x00B59EFB), qint32(0x00B59EFB), qint32(0x00B59EFB), qint32(0x71D4AA28), qint32(0x99802FC1)},
+    {500, qint32(0x0114A525), qint32(0x0114A525), qint32(0x0114A525), qint32(0x6E51D4EB), qint32(0x9F09C195)},
+    {630, qint32(0x01A936DA), qint32(0x01A936DA), qint32(0x01A936DA), qint32(0x69C85CB9), qint32(0xA5CA6B24)},
+    {800, qint32(0x029212EB), qint32(0x029212EB), qint32(0x029212EB), qint32(0x63E70707), qint32(0xADE9A643)},
+    {1000, qint32(0x03D5852A), qint32(0x03D5852A), qint32(0x03D5852A), qint32(0x5D118F7F), qint32(0xB686CC57)},
+    {1250, qint32(0x05AAE717), qint32(0x05AAE717), qint32(0x05AAE717), qint32(0x54A95E3C), qint32(0xC001A727)},
+    {1600, qint32(0x08A246C2), qint32(0x08A246C2), qint32(0x08A246C2), qint32(0x4925C31E), qint32(0xCB2B5EBA)},
+    {2000, qint32(0x0C7F0391), qint32(0x0C7F0391), qint32(0x0C7F0391), qint32(0x3C5634A8), qint32(0xD5578868)},
+    {2500, qint32(0x11E9462D), qint32(0x11E9462D), qint32(0x11E9462D), qint32(0x2CC7DDE5), qint32(0xDECB2B7D)},
+    {3150, qint32(0x19CBAB62), qint32(0x19CBAB62), qint32(0x19CBAB62), qint32(0x1923A111), qint32(0xE68A1052)},
+    {3900, qint32(0x240718C1), qint32(0x240718C1), qint32(0x240718C1), qint32(0x02F1C9A8), qint32(0xEA0009A8)},
+    {4000, qint32(0x7FFFFFFF), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000)},
+};
+
+const FilterCoeffs filterCoeffs_HP[26] = {
+    {0, qint32(0x7FFFFFFF), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000)},
+    {20, qint32(0x7F4A7F27), qint32(0x80B580D9), qint32(0x7F4A7F27), qint32(0x7F49FE82), qint32(0x816A0064)},
+    {25, qint32(0x7F1D473A), qint32(0x80E2B8C6), qint32(0x7F1D473A), qint32(0x7F1C7E7E), qint32(0x81C3E013)},
+    {32, qint32(0x7EDE13E9), qint32(0x8121EC17), qint32(0x7EDE13E9), qint32(0x7EDCCBAA), qint32(0x824147AD)},
+    {40, qint32(0x7E95FFBF), qint32(0x816A0041), qint32(0x7E95FFBF), qint32(0x7E93FFFE), qint32(0x82D000FD)},
+    {50, qint32(0x7E3C2020), qint32(0x81C3DFE0), qint32(0x7E3C2020), qint32(0x7E3902B5), qint32(0x838184E7)},
+    {63, qint32(0x7DC7A995), qint32(0x8238566B), qint32(0x7DC7A995), qint32(0x7DC2BC1D), qint32(0x8466D1E4)},
+    {80, qint32(0x7D2FFF5F), qint32(0x82D000A1), qint32(0x7D2FFF5F), qint32(0x7D2816B6), qint32(0x85902FEE)},
+    {100, qint32(0x7C7E7B70), qint32(0x83818490), qint32(0x7C7E7B70), qint32(0x7C723124), qint32(0x86EA7484)},
+    {125, qint32(0x7BA1F807), qint32(0x845E07F9), qint32(0x7BA1F807), qint32(0x7B8EE53E), qint32(0x8895EA5F)},
+    {160, qint32(0x7A6FCEA1), qint32(0x8590315F), qint32(0x7A6FCEA1), qint32(0x7A50DA08), qint32(0x8AE2798A)},
+    {200, qint32(0x79158605), qint32(0x86EA79FB), qint32(0x79158605), qint32(0x78E5AC18), qint32(0x8D75401C)},
+    {250, qint32(0x776A0588), qint32(0x8895FA78), qint32(0x776A0588), qint32(0x77203E12), qint32(0x90986604)},
+    {315, qint32(0x75470381), qint32(0x8AB8FC7F), qint32(0x75470381), qint32(0x74D3DE7A), qint32(0x948BAEED)},
+    {400, qint32(0x728A4923), qint32(0x8D75B6DD), qint32(0x728A4923), qint32(0x71D4AA28), qint32(0x99802FC1)},
+    {500, qint32(0x6F667A10), qint32(0x909985F0), qint32(0x6F667A10), qint32(0x6E51D4EB), qint32(0x9F09C195)},
+    {630, qint32(0x6B719393), qint32(0x948E6C6D), qint32(0x6B719393), qint32(0x69C85CB9), qint32(0xA5CA6B24)},
+    {800, qint32(0x667919F3), qint32(0x9986E60D), qint32(0x667919F3), qint32(0x63E70707), qint32(0xADE9A643)},
+    {1000, qint32(0x60E714AA), qint32(0x9F18EB56), qint32(0x60E714AA), qint32(0x5D118F7F), qint32(0xB686CC57)},
+    {1250, qint32(0x5A544554), qint32(0xA5ABBAAC), qint32(0x5A544554), qint32(0x54A95E3C), qint32(0xC001A727)},
+    {1600, qint32(0x51C809E0), qint32(0xAE37F620), qint32(0x51C809E0), qint32(0x4925C31E), qint32(0xCB2B5EBA)},
+    {2000, qint32(0x48D5383A), qint32(0xB72AC7C6), qint32(0x48D5383A), qint32(0x3C5634A8), qint32(0xD5578868)},
+    {2500, qint32(0x3EB12413), qint32(0xC14EDBED), qint32(0x3EB12413), qint32(0x2CC7DDE5), qint32(0xDECB2B7D)},
+    {3150, qint32(0x32EF4C74), qint32(0xCD10B38C), qint32(0x32EF4C74), qint32(0x1923A111), qint32(0xE68A1052)},
+    {3900, qint32(0x26F8E26A), qint32(0xD9071D96), qint32(0x26F8E26A), qint32(0x02F1C9A8), qint32(0xEA0009A8)},
+    {4000, qint32(0x7FFFFFFF), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000)},
+};
+
+const FilterCoeffs filterCoeffs_50Hz[2] = {
+    {0, qint32(0x7FFFFFFF), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000)},
+    {100, qint32(0x7E864CB6), qint32(0x82114621), qint32(0x7D88E68F), qint32(0x7DEEB9DF), qint32(0x83F0CCBA)},
+};
+
+const FilterCoeffs filterCoeffs_Preemphase[2] = {
+    {0, qint32(0x7FFFFFFF), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000), qint32(0x00000000)},
+    {450, qint32(0x7FFFFFFF), qint32(0x92403D36), qint32(0x5EF875E2), qint32(0x76FD4B15), qint32(0x8E41A157)},
+};
