@@ -82,6 +82,18 @@ struct Instrument
     }
 };
 
+qint64 residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
 } // namespace
 
 class TestGpsMonitor : public QObject
@@ -298,6 +310,12 @@ private slots:
         for (int i = 0; i < 2400; ++i)
             monitor->updateGpsData();
         QCOMPARE(instrument.log()->blockCount(), GpsMonitor::kMaxLogParagraphs);
+        // A second hour: the memory stays where the first left it (an unbounded log grows
+        // by about 2 MB an hour).
+        const qint64 afterAnHour = residentKiB();
+        for (int i = 0; i < 2400; ++i)
+            monitor->updateGpsData();
+        QVERIFY2(residentKiB() - afterAnHour < 512, qPrintable(QString::number(residentKiB() - afterAnHour)));
         QVERIFY(instrument.log()->lastBlock().text().startsWith("$GNRMC,"));
         instrument.click("butMenuDelete");
         QCOMPARE(instrument.log()->blockCount(), 1);
