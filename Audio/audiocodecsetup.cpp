@@ -169,7 +169,6 @@ int AudioCodecSetup::setLineOutGain(long val_dB)
 
 int AudioCodecSetup::setMicPgaGain(long val_dB)
 {
-    m_lastPgaGain = val_dB;
     return setMixerElementGain("PGA Level", val_dB);
 }
 
@@ -275,7 +274,6 @@ int AudioCodecSetup::setInputPath(int input)
 {
     if (input < 0 || input > 3)
         input = 1;
-    m_lastInputPath = input;
     static const char* const kSelection[4] = {"Select Input NONE", "Select Input IN1", "Select Input IN2",
                                               "Select Input IN3"};
 
@@ -346,13 +344,19 @@ int AudioCodecSetup::init()
 int AudioCodecSetup::writeRegister(int reg, int val)
 {
     const QByteArray text = QByteArray::number(reg, 16) + ' ' + QByteArray::number(val, 16);
-    // ExistingOnly: the attribute belongs to the codec driver; a missing one is never created.
-    if (!m_codec.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+    // ExistingOnly: the attribute belongs to the codec driver; a missing one is never
+    // created. Unbuffered: the driver takes the text as one write.
+    if (!m_codec.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
         qDebug() << "Error: Could not open Audio-Codec";
         return -1;
     }
-    m_codec.write(text);
+    const bool written = m_codec.write(text) == text.size();
+    const QString error = m_codec.errorString();
     m_codec.close();
+    if (!written) {
+        qDebug() << "Error: Could not write Audio-Codec" << text << error;
+        return -1;
+    }
     Platform::journalWrite(kRegisterFile, text);
     return 0;
 }

@@ -65,13 +65,7 @@ public:
     // Bits 31..8 of one coefficient word into three consecutive registers.
     int writeFilterCoeffs(int offset, qint32 value);
 
-    // Until the tests read the simulated codec's mixer state.
-    long getMicPgaGain() const { return m_lastPgaGain; }
-    int getInputPath() const { return m_lastInputPath; }
-
 private:
-    long m_lastPgaGain = 0;
-    int m_lastInputPath = 0;
     quint32 m_lpFreq = 4000;
     quint32 m_hpFreq = 0;
     int m_filterType = 0;

@@ -40,6 +40,8 @@ TK9400_PACKAGES=(
 # program, its tests) come from the project's own configuration, which plays into and
 # records from files. Never installed into the system.
 export ALSA_CONFIG_PATH="$TK9400_REPO/scripts/alsa/asound-host.conf"
+# The simulated codec behind the mixer of the card "default" (built in HostTools/alsa).
+export TK9400_CODEC_PLUGIN="${TK9400_CODEC_PLUGIN:-$TK9400_REPO/$TK9400_BUILD_DIR/HostTools/libasound_module_ctl_codecsim.so}"
 
 tk9400_log() {
     if [[ -t 2 ]]; then

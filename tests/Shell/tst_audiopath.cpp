@@ -5,6 +5,7 @@
 #include "Hardware/bluetooth.h"
 #include "Tools/statusbar.h"
 #include "btmodulesim.h"
+#include "codecmixer.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
 #include "testsupport.h"
@@ -45,6 +46,7 @@ struct Instrument : TestSupport::PairedInstrument
     }
     BtModuleSim* phones() const { return sim.source(); }
     QByteArray audioGpio() const { return device.read("/sys/class/gpio/gpio17/value"); }
+    long codec(const char* control) const { return CodecMixer::state(device).value(control, -1); }
     // The headphone module's commands without the volume the status data sets once.
     QStringList headphoneCommands() const
     {
@@ -97,6 +99,8 @@ private slots:
 
         QVERIFY(instrument.menu->isAudioPathMuted());
         QCOMPARE(instrument.audioGpio(), QByteArray("0"));
+        QVERIFY(instrument.menu->getAudioCodecInstance()->isMuted());
+        QCOMPARE(instrument.codec("LO DAC"), 0L);
     }
 
     void unitMuteKeyOnAMeasuringPage_data()
@@ -170,6 +174,7 @@ private slots:
         QVERIFY(!menu.isAudioPathMuted());
         QCOMPARE(instrument.audioGpio(), QByteArray("1"));
         QVERIFY(!menu.getAudioCodecInstance()->isMuted());
+        QCOMPARE(instrument.codec("LO DAC"), 1L);
         QVERIFY(!Audioworker()->isPaused());
         int muteParam = -1;
         menu.getMicInitParameter(nullptr, &muteParam, nullptr);
@@ -177,6 +182,7 @@ private slots:
         menu.muteAudioPath(true, false);
         QVERIFY(menu.isAudioPathMuted());
         QCOMPARE(instrument.audioGpio(), QByteArray("0"));
+        QCOMPARE(instrument.codec("LO DAC"), 0L);
         QTRY_COMPARE(instrument.headphoneCommands(), QStringList({"SET CONTROL GAIN 7 f", "", "SET CONTROL GAIN 0 f", ""}));
         QTest::qWait(50);
         QCOMPARE(instrument.micLines(), QStringList());
@@ -198,7 +204,7 @@ private slots:
             menu.setMicGainStep(step.first);
             QCOMPARE(menu.getMicGainStep(), step.first >= 1 && step.first <= 6 ? step.first : 3);
             QCOMPARE(menu.getMicPgaGain(), 3.0f);
-            QCOMPARE(menu.getAudioCodecInstance()->getMicPgaGain(), 300L);
+            QCOMPARE(instrument.codec("PGA Level"), 300L);
             QCOMPARE(menu.getBtSinkInstance()->getBtExtMicGain(), step.second);
             const QString gain = QStringLiteral("%1").arg(step.second, 2, 16, QLatin1Char('0'));
             QTRY_COMPARE(instrument.micLines(), QStringList("BT_TX I " + gain + " MUTE PUSHBUT"));
@@ -226,7 +232,7 @@ private slots:
             TestSupport::clearLoggedMessages();
             menu.setMicGainStep(step.first);
             QCOMPARE(menu.getMicGainStep(), step.first == 0 ? 3 : step.first);
-            QCOMPARE(menu.getAudioCodecInstance()->getMicPgaGain(), step.second);
+            QCOMPARE(instrument.codec("PGA Level"), step.second);
             QCOMPARE(menu.getMicPgaGain(), float(step.second) / 100.0f);
             QVERIFY(!TestSupport::logged("MicInit")); // the wired sensor has no unit to tell
         }

@@ -151,10 +151,15 @@ DeviceRoot::DeviceRoot()
     if (!m_dir.isValid() || !DeviceTree::create(m_dir.path(), &error))
         qFatal("cannot create a device tree: %s", qPrintable(error));
     Platform::setRootDirectory(m_dir.path());
+    // The simulated codec behind the ALSA mixer keeps its state in the same tree.
+    qputenv("TK9400_ROOT", QFile::encodeName(m_dir.path()));
+    if (qEnvironmentVariableIsEmpty("TK9400_CODEC_PLUGIN"))
+        qputenv("TK9400_CODEC_PLUGIN", TK9400_CODEC_PLUGIN);
 }
 
 DeviceRoot::~DeviceRoot()
 {
+    qunsetenv("TK9400_ROOT");
     QDir::setCurrent(QDir::tempPath());
     Platform::setRootDirectory(QString());
     Platform::setTerminateHandler(nullptr);
