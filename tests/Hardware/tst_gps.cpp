@@ -101,15 +101,7 @@ struct Rig
         return sim.nextCycle();
     }
 
-    QStringList clockCommands() const
-    {
-        QStringList result;
-        for (const QString& command : device.commands()) {
-            if (command.startsWith("date ") || command.startsWith("hwclock"))
-                result.append(command);
-        }
-        return result;
-    }
+    QStringList clockCommands() const { return TestSupport::clockCommands(device); }
 };
 
 struct Figures

@@ -66,15 +66,7 @@ struct Instrument
     QTextDocument* log() const { return TestSupport::child<QTextEdit>(monitor, "textGpsRcv")->document(); }
     QString mainPage() const { return TestSupport::child<QStackedWidget>(monitor, "mainArea")->currentWidget()->objectName(); }
 
-    QStringList clockCommands() const
-    {
-        QStringList result;
-        for (const QString& command : device.commands()) {
-            if (command.startsWith("date ") || command.startsWith("hwclock"))
-                result.append(command);
-        }
-        return result;
-    }
+    QStringList clockCommands() const { return TestSupport::clockCommands(device); }
 
     void screenshot(const QString& name) const
     {

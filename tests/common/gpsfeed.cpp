@@ -3,6 +3,7 @@
 #include "Hardware/gps.h"
 #include "Hardware/nmeapositioninfosourceraw.h"
 #include "gpssim.h"
+#include "testsupport.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -50,6 +51,16 @@ QList<QList<QByteArray>> nmeaRecording(const char* name)
         cycle = reader.nextCycle();
     }
     return cycles;
+}
+
+QStringList clockCommands(const DeviceRoot& device)
+{
+    QStringList result;
+    for (const QString& command : device.commands()) {
+        if (command.startsWith(QLatin1String("date ")) || command.startsWith(QLatin1String("hwclock")))
+            result.append(command);
+    }
+    return result;
 }
 
 bool GpsFeed::attach(GpsSimulator* sim, Gps* gps)

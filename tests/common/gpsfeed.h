@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QGeoPositionInfo>
 #include <QList>
+#include <QStringList>
 
 class Gps;
 class GpsSimulator;
@@ -11,8 +12,12 @@ class NmeaPositionInfoSourceRaw;
 
 namespace TestSupport {
 
+class DeviceRoot;
+
 // The cycles of a recording in tests/data/nmea, each a list of sentences.
 QList<QList<QByteArray>> nmeaRecording(const char* name);
+// The clock-setting commands ("date ...", "hwclock ...") recorded on the device so far.
+QStringList clockCommands(const DeviceRoot& device);
 
 // Feeds an instrument's Gps from the simulated receiver on its line, one step at a time:
 // the sentences are written, read by the instrument, and then the update step runs as the
