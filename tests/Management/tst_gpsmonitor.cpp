@@ -230,6 +230,10 @@ private slots:
             QCOMPARE(instrument.text("leditLongitude"), latitude);
             QCOMPARE(instrument.text("leditCurLongitude"), latitude);
             instrument.screenshot("nofix");
+            // A reference taken now is 0.0/0.0, which counts as none.
+            instrument.click("butMenuSetReference");
+            instrument.monitor->updateGpsData();
+            QCOMPARE(instrument.text("leditDistance"), QString("--- m"));
         }
         QCOMPARE(instrument.text("leditNumSat"), satellites);
     }

@@ -79,9 +79,9 @@ bool GpsFeed::send(const QList<QByteArray>& sentences, Feed feed)
     QByteArray bytes;
     for (const QByteArray& sentence : sentences)
         bytes += sentence + "\r\n";
-    const int piece = feed == Feed::ByteByByte ? 1 : feed == Feed::Split ? 23 : int(bytes.size());
-    for (int i = 0; i < bytes.size(); i += piece) {
-        m_sim->writeRaw(bytes.mid(i, piece));
+    const int chunk = feed == Feed::ByteByByte ? 1 : feed == Feed::Split ? 23 : int(bytes.size());
+    for (int i = 0; i < bytes.size(); i += chunk) {
+        m_sim->writeRaw(bytes.mid(i, chunk));
         QCoreApplication::processEvents();
     }
     const QByteArray vtg =

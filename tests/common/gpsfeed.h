@@ -32,7 +32,7 @@ public:
     bool attach(GpsSimulator* sim, Gps* gps);
     NmeaPositionInfoSourceRaw* source() const { return m_source; }
 
-    // Writes the sentences (at once, byte by byte, or in pieces cut across them, each read
+    // Writes the sentences (at once, byte by byte, or in chunks cut across them, each read
     // before the next is written) and waits until the instrument has read them all.
     bool send(const QList<QByteArray>& sentences, Feed feed = Feed::Whole);
     // send(), then the update step.
