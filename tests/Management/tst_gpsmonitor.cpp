@@ -74,6 +74,13 @@ struct Instrument
     }
 };
 
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer holds freed memory back in quarantine: the resident size grows anyway.
+const bool kResidentSizeTells = false;
+#else
+const bool kResidentSizeTells = true;
+#endif
+
 qint64 residentKiB()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -311,7 +318,8 @@ private slots:
         const qint64 afterAnHour = residentKiB();
         for (int i = 0; i < 2400; ++i)
             monitor->updateGpsData();
-        QVERIFY2(residentKiB() - afterAnHour < 512, qPrintable(QString::number(residentKiB() - afterAnHour)));
+        const qint64 growth = residentKiB() - afterAnHour;
+        QVERIFY2(!kResidentSizeTells || growth < 512, qPrintable(QString::number(growth)));
         QVERIFY(instrument.log()->lastBlock().text().startsWith("$GNRMC,"));
         instrument.click("butMenuDelete");
         QCOMPARE(instrument.log()->blockCount(), 1);
