@@ -2,44 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
-        <name>BackupDialog</name>
-        <message>
-            <source>ConnectTheTKR9400ToYourPC</source>
-            <translation>Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
-        </message>
-        <message>
-            <source>Connect</source>
-            <translation>Connect</translation>
-        </message>
-        <message>
-            <source>Disconnect</source>
-            <translation>Disconnect</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
-        </message>
-        <message>
-            <source>DataMemoryNotMounted</source>
-            <translation>The data memory could not be mounted.
-Please restart the device.</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>DataTransferNotPossible</source>
-            <translation>The data memory is in use.
-Please try again.</translation>
-        </message>
-    </context>
-    <context>
         <name>BluetoothPairing</name>
         <message>
             <source>SearchBluetoothDevices</source>
@@ -308,10 +270,125 @@ and press Search-Button.</translation>
         </message>
     </context>
     <context>
+        <name>Filtersettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>AutomaticFilterSetting</source>
+            <translation>Automatic filter setting</translation>
+        </message>
+        <message>
+            <source>NoFilter</source>
+            <translation>No filter</translation>
+        </message>
+    </context>
+    <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation>GPS</translation>
+            <source>GpsInformation</source>
+            <translation>GPS information</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Latitude</source>
+            <translation>Latitude</translation>
+        </message>
+        <message>
+            <source>Longitude</source>
+            <translation>Longitude</translation>
+        </message>
+        <message>
+            <source>Quality</source>
+            <translation>Quality</translation>
+        </message>
+        <message>
+            <source>DistanceMeasurement</source>
+            <translation>Distance measurement</translation>
+        </message>
+        <message>
+            <source>ReferencePosition</source>
+            <translation>Reference position</translation>
+        </message>
+        <message>
+            <source>CurrentPosition</source>
+            <translation>Current position</translation>
+        </message>
+        <message>
+            <source>Distance</source>
+            <translation>Distance</translation>
+        </message>
+        <message>
+            <source>SatelliteInformation</source>
+            <translation>Satellite information</translation>
+        </message>
+        <message>
+            <source>Satellites</source>
+            <translation>Satellites</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>Direction</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>Height</translation>
+        </message>
+        <message>
+            <source>Groundspeed</source>
+            <translation>Groundspeed</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>SatelliteInfo</source>
+            <translation>Satellite information</translation>
+        </message>
+        <message>
+            <source>SwitchGpsFormat</source>
+            <translation>Switch coordinate format</translation>
+        </message>
+        <message>
+            <source>DisplayNmeaData</source>
+            <translation>Show NMEA data</translation>
+        </message>
+        <message>
+            <source>DisplayGpsPosition</source>
+            <translation>Show GPS position</translation>
+        </message>
+        <message>
+            <source>SetReferencePosition</source>
+            <translation>Set reference position</translation>
+        </message>
+        <message>
+            <source>StartMonitoring</source>
+            <translation>Start monitoring</translation>
+        </message>
+        <message>
+            <source>StopMonitoring</source>
+            <translation>Stop monitoring and set the clock</translation>
+        </message>
+        <message>
+            <source>DeleteData</source>
+            <translation>Delete data</translation>
         </message>
     </context>
     <context>
@@ -324,6 +401,22 @@ and press Search-Button.</translation>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>You must connect a H2-Sensor
 to use this measurement.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation>Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation>Warning!
+High volumes can lead to hearing damage.</translation>
         </message>
     </context>
     <context>
@@ -478,6 +571,10 @@ to use this measurement.</translation>
             <source>Level</source>
             <translation>Level</translation>
         </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation>Adjust filter</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>
@@ -544,6 +641,55 @@ to use this measurement.</translation>
         </message>
     </context>
     <context>
+        <name>Measurements</name>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoMoreMeasurementsCanBeStored</source>
+            <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
+            <translation>Maximum number of measurements reached.
+Measurement will not be stored.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>OnlyAfewMeasurementsCanBeStored</source>
+            <comment>Number of measurements near limit. Please delete old measurements.</comment>
+            <translation>Number of measurements near limit.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeStored</source>
+            <translation>Measurement could not be stored.</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasuringPage</name>
+        <message>
+            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+            <translation>You must connect an acoustical sensor
+to use this measurement.</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>Remark</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
+            <translation>No bluetooth connection.
+Please check your QJ-5.</translation>
+        </message>
+    </context>
+    <context>
         <name>MessageDialog</name>
         <message>
             <source>Yes</source>
@@ -560,6 +706,13 @@ to use this measurement.</translation>
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
         </message>
     </context>
     <context>
@@ -1029,52 +1182,41 @@ Please fix sensor or clean contacts.</translation>
         </message>
     </context>
     <context>
-        <name>Measurements</name>
+        <name>BackupDialog</name>
+        <message>
+            <source>ConnectTheTKR9400ToYourPC</source>
+            <translation>Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation>Connect</translation>
+        </message>
+        <message>
+            <source>Disconnect</source>
+            <translation>Disconnect</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>DataMemoryNotMounted</source>
+            <translation>The data memory could not be mounted.
+Please restart the device.</translation>
+        </message>
         <message>
             <source>Error</source>
             <translation>Error</translation>
         </message>
         <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
-        </message>
-        <message>
-            <source>NoMoreMeasurementsCanBeStored</source>
-            <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
-            <translation>Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
-        </message>
-        <message>
-            <source>OnlyAfewMeasurementsCanBeStored</source>
-            <comment>Number of measurements near limit. Please delete old measurements.</comment>
-            <translation>Number of measurements near limit.
-Please delete old measurements.</translation>
-        </message>
-        <message>
-            <source>MeasurementCouldNotBeStored</source>
-            <translation>Measurement could not be stored.</translation>
-        </message>
-    </context>
-    <context>
-        <name>MeasuringPage</name>
-        <message>
-            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-            <translation>You must connect an acoustical sensor
-to use this measurement.</translation>
-        </message>
-        <message>
-            <source>Note</source>
-            <translation>Remark</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
-        </message>
-        <message>
-            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
-            <translation>No bluetooth connection.
-Please check your QJ-5.</translation>
+            <source>DataTransferNotPossible</source>
+            <translation>The data memory is in use.
+Please try again.</translation>
         </message>
     </context>
 </TS>
