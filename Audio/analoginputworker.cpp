@@ -167,7 +167,6 @@ void AnalogInputWorker::analyseBlock(const QByteArray& block)
 
 void AnalogInputWorker::calculateLevel()
 {
-    m_peakLevel = 0;
     const uchar* bytes = reinterpret_cast<const uchar*>(m_analyseAudioData.constData());
     float sum = 0;
     for (int i = 0; i < kAdcBlockSamples; ++i) {
@@ -177,11 +176,13 @@ void AnalogInputWorker::calculateLevel()
     }
     const float mean = sum * (1.0f / kAdcBlockSamples);
     float squares = 0;
+    float peak = 0; // negative swings do not count
     for (float& sample : m_rawAudioData) {
         sample -= mean;
-        m_peakLevel = std::max(m_peakLevel, sample);
+        peak = std::max(peak, sample);
         squares += sample * sample;
     }
+    m_peakLevel = peak;
     m_rmsLevel = std::sqrt(squares * (1.0f / kAdcBlockSamples));
 
     if (m_rmsLevel == 0.0f) {

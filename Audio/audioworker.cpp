@@ -1,13 +1,65 @@
 #include "Audio/audioworker.h"
 
 #include "Audio/analoginputworker.h"
+#include "Audio/backgroundrecording.h"
 
+#include <QCoreApplication>
 #include <QDebug>
-#include <QThread>
+#include <QFile>
 
 AudioWorker::AudioWorker(QObject* parent)
     : QObject(parent)
+    , m_backgroundRecording(new BackgroundRecording)
 {
+    BackgroundRecording* recorder = m_backgroundRecording;
+    recorder->moveToThread(&m_audioWorkerThread);
+    connect(&m_audioWorkerThread, &QThread::finished, recorder, &QObject::deleteLater);
+    connect(this, &AudioWorker::startBackgroundRecording, recorder, &BackgroundRecording::startAudioRecording,
+            Qt::UniqueConnection);
+    connect(this, &AudioWorker::stopBackgroundRecording, recorder, &BackgroundRecording::stopAudioRecording,
+            Qt::UniqueConnection);
+    connect(this, &AudioWorker::pauseBackgroundRecording, recorder, &BackgroundRecording::pauseAudioRecording,
+            Qt::UniqueConnection);
+    connect(this, &AudioWorker::initBackgroundRecording, recorder, &BackgroundRecording::init, Qt::UniqueConnection);
+    connect(this, &AudioWorker::storeRecordedAudioData, recorder, &BackgroundRecording::storeAudioData,
+            Qt::UniqueConnection);
+    connect(this, &AudioWorker::startBackgroundPlayback, recorder, &BackgroundRecording::startAudioPlayback,
+            Qt::UniqueConnection);
+    connect(this, &AudioWorker::stopBackgroundPlayback, recorder, &BackgroundRecording::stopAudioPlayback,
+            Qt::UniqueConnection);
+    m_audioWorkerThread.setObjectName(QStringLiteral("AudioWorkerThread"));
+    m_audioWorkerThread.start(QThread::TimeCriticalPriority);
+    emit initBackgroundRecording();
+
+    // The worker is a static that outlives the application object: the audio thread ends
+    // while the application still runs, and at the latest as the application object goes
+    // (tests never run its event loop to its end).
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &AudioWorker::shutdown, Qt::UniqueConnection);
+    qAddPostRoutine([] { Audioworker()->shutdown(); });
+}
+
+AudioWorker::~AudioWorker()
+{
+    shutdown();
+}
+
+void AudioWorker::shutdown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    if (m_audioWorkerThread.isRunning() && m_backgroundRecording) {
+        QMetaObject::invokeMethod(m_backgroundRecording, &BackgroundRecording::release, Qt::QueuedConnection);
+        if (!m_audioWorkerThread.wait(kShutdownTimeoutMs)) {
+            qWarning() << "AudioWorker: the audio thread did not end within" << kShutdownTimeoutMs << "ms; ending it";
+            m_audioWorkerThread.terminate();
+            m_audioWorkerThread.wait(kShutdownTimeoutMs);
+            return; // the recorder was cut off mid-way: leave it
+        }
+    }
+    // The thread's end deleted the recorder; it is still here only when the thread never ran.
+    delete m_backgroundRecording;
 }
 
 int AudioWorker::startAudioRecording()
@@ -15,6 +67,7 @@ int AudioWorker::startAudioRecording()
     Analoginputworker()->startCapture();
     qDebug() << "AudioWorker::startAudioRecording" << QThread::currentThreadId();
     m_paused = true;
+    emit startBackgroundRecording();
     return 0;
 }
 
@@ -23,14 +76,71 @@ int AudioWorker::stopAudioRecording()
     Analoginputworker()->stopCapture();
     qDebug() << "AudioWorker::stopAudioRecording";
     m_paused = true;
+    emit stopBackgroundRecording();
     return 0;
 }
 
-void AudioWorker::pauseAudioRecording(bool pause)
+int AudioWorker::pauseAudioRecording(bool pause)
 {
-    qDebug() << "AudioWorker::pauseAudioRecording";
-    Analoginputworker()->pauseCapture(pause);
+    qDebug() << "AudioWorker::pauseAudioRecording" << pause;
     m_paused = pause;
+    emit pauseBackgroundRecording(pause);
+    Analoginputworker()->pauseCapture(pause);
+    return 0;
+}
+
+int AudioWorker::startAudioPlayback(QString filename)
+{
+    emit startBackgroundPlayback(filename);
+    return 0;
+}
+
+int AudioWorker::stopAudioPlayback()
+{
+    emit stopBackgroundPlayback();
+    return 0;
+}
+
+int AudioWorker::storeAudioData(QString filename)
+{
+    emit storeRecordedAudioData(filename);
+    const quint64 request = ++m_storeRequests;
+    // Without a running audio thread nobody would write the clip.
+    if (!m_backgroundRecording || !m_audioWorkerThread.isRunning() || QThread::currentThread() == &m_audioWorkerThread)
+        return 0;
+    if (!m_backgroundRecording->waitForStores(request, kStoreTimeoutMs))
+        qWarning() << "AudioWorker::storeAudioData: the clip" << filename << "is not complete after" << kStoreTimeoutMs
+                   << "ms";
+    return 0;
+}
+
+int AudioWorker::deleteAudioData(QString filename)
+{
+    const QString path = BackgroundRecording::clipPath(filename);
+    const bool removed = !path.isEmpty() && QFile::remove(path);
+    if (!removed)
+        qDebug() << "Error deleteAudioData" << removed;
+    return 0;
+}
+
+int AudioWorker::renameAudioData(QString newFilename, QString oldFilename)
+{
+    const QString from = BackgroundRecording::clipPath(oldFilename);
+    const QString to = BackgroundRecording::clipPath(newFilename);
+    const bool renamed = !from.isEmpty() && !to.isEmpty() && QFile::rename(from, to);
+    if (!renamed)
+        qDebug() << "Error renameAudioData" << renamed;
+    return 0;
+}
+
+qint64 AudioWorker::recordedBytesSinceResume() const
+{
+    return m_backgroundRecording ? m_backgroundRecording->recordedBytes() : 0;
+}
+
+BackgroundRecording* AudioWorker::backgroundRecording() const
+{
+    return m_backgroundRecording;
 }
 
 AudioWorker* Audioworker()

@@ -2,22 +2,66 @@
 #define AUDIOWORKER_H
 
 #include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QThread>
 
-// Recording and playback of the audio signal.
-// Placeholder: passes the listening path's requests on to the ADC analysis; nothing is recorded yet.
+class BackgroundRecording;
+
+// The one facade of recording and playback for the pages, on the GUI thread. It drives
+// the ADC analysis directly and the recorder in the audio thread through queued signals;
+// clips are deleted and renamed here.
 class AudioWorker : public QObject
 {
     Q_OBJECT
 public:
+    // How long a store waits for its clip to be complete, and the program's end for the
+    // audio thread.
+    static constexpr int kStoreTimeoutMs = 2000;
+    static constexpr int kShutdownTimeoutMs = 3000;
+
     explicit AudioWorker(QObject* parent = nullptr);
+    ~AudioWorker() override;
 
     int startAudioRecording();
     int stopAudioRecording();
-    void pauseAudioRecording(bool pause);
+    int pauseAudioRecording(bool pause);
+    int startAudioPlayback(QString filename);
+    int stopAudioPlayback();
+    // Returns once the clip is complete on disk (or could not be written), so that the
+    // caller may copy it at once.
+    int storeAudioData(QString filename);
+    int deleteAudioData(QString filename);
+    int renameAudioData(QString newFilename, QString oldFilename);
+
+    // The last pause request passed on (paused after start and stop).
     bool isPaused() const { return m_paused; }
+    qint64 recordedBytesSinceResume() const;
+
+    const QThread* audioThread() const { return &m_audioWorkerThread; }
+    BackgroundRecording* backgroundRecording() const;
+
+public slots:
+    // Stops input and output in the audio thread, ends the thread within a bound and
+    // deletes the recorder once. Runs when the application quits; later calls do nothing.
+    void shutdown();
+
+signals:
+    void startBackgroundRecording();
+    void stopBackgroundRecording();
+    void pauseBackgroundRecording(bool pause);
+    void initBackgroundRecording();
+    void storeRecordedAudioData(QString filename);
+    void startBackgroundPlayback(QString filename);
+    void stopBackgroundPlayback();
+    void calculateAudioData();
 
 private:
+    QThread m_audioWorkerThread;
+    QPointer<BackgroundRecording> m_backgroundRecording;
     bool m_paused = true;
+    bool m_shutDown = false;
+    quint64 m_storeRequests = 0;
 };
 
 // The single audio worker, created on the first call.

@@ -17,7 +17,10 @@ constexpr double kAdcHzPerBin = double(kAdcSampleRate) / kAdcBlockSamples; // 7.
 constexpr double kSpectrumWidgetHzPerBin = 7.8125;
 
 // pcm / 32768: -1 .. 32767/32768.
-float pcmToReal(short pcm);
+inline float pcmToReal(short pcm)
+{
+    return float(pcm) / 32768.0f;
+}
 // real * 32767, truncated toward zero: -1 .. 1 gives -32767 .. 32767.
 short realToPcm(float real);
 

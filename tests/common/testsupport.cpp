@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFont>
 #include <QList>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QPair>
 #include <QPushButton>
 #include <QSettings>
@@ -28,8 +30,21 @@ struct Expected
 };
 
 QtMessageHandler g_previous = nullptr;
+// Worker threads log too: the lists are guarded.
+QMutex g_mutex;
 QList<Expected> g_expected;
 QStringList g_logged;
+
+bool takeExpected(QtMsgType type, const QString& text)
+{
+    for (int i = 0; i < g_expected.size(); ++i) {
+        if (g_expected.at(i).type == type && g_expected.at(i).pattern.match(text).hasMatch()) {
+            g_expected.removeAt(i);
+            return true;
+        }
+    }
+    return false;
+}
 
 const char* typeName(QtMsgType type)
 {
@@ -51,13 +66,12 @@ const char* typeName(QtMsgType type)
 void strictHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     const bool ours = context.file != nullptr; // Qt's own release libraries carry no context
-    if (ours)
-        g_logged.append(QString::fromLatin1(typeName(type)) + QStringLiteral(": ") + text);
-    for (int i = 0; i < g_expected.size(); ++i) {
-        if (g_expected.at(i).type == type && g_expected.at(i).pattern.match(text).hasMatch()) {
-            g_expected.removeAt(i);
+    {
+        QMutexLocker lock(&g_mutex);
+        if (ours)
+            g_logged.append(QString::fromLatin1(typeName(type)) + QStringLiteral(": ") + text);
+        if (takeExpected(type, text))
             return;
-        }
     }
     const bool verbose = !qEnvironmentVariableIsEmpty("TK9400_TEST_VERBOSE");
     if (type == QtDebugMsg || type == QtInfoMsg) {
@@ -86,6 +100,7 @@ void installStrictMessageHandler()
 
 void expectMessage(QtMsgType type, const QRegularExpression& pattern)
 {
+    QMutexLocker lock(&g_mutex);
     g_expected.append({type, pattern});
 }
 
@@ -97,9 +112,12 @@ void expectMessage(QtMsgType type, const QString& exactText)
 void verifyExpectedMessagesSeen()
 {
     QStringList missing;
-    for (const Expected& e : qAsConst(g_expected))
-        missing.append(e.pattern.pattern());
-    g_expected.clear();
+    {
+        QMutexLocker lock(&g_mutex);
+        for (const Expected& e : qAsConst(g_expected))
+            missing.append(e.pattern.pattern());
+        g_expected.clear();
+    }
     if (!missing.isEmpty())
         QTest::qFail(qPrintable(QStringLiteral("expected messages not seen: ") + missing.join(QStringLiteral(" | "))),
                      __FILE__, __LINE__);
@@ -107,16 +125,19 @@ void verifyExpectedMessagesSeen()
 
 QStringList loggedMessages()
 {
+    QMutexLocker lock(&g_mutex);
     return g_logged;
 }
 
 void clearLoggedMessages()
 {
+    QMutexLocker lock(&g_mutex);
     g_logged.clear();
 }
 
 bool logged(const QString& fragment)
 {
+    QMutexLocker lock(&g_mutex);
     for (const QString& line : qAsConst(g_logged)) {
         if (line.contains(fragment))
             return true;
@@ -163,6 +184,7 @@ DeviceRoot::~DeviceRoot()
     QDir::setCurrent(QDir::tempPath());
     Platform::setRootDirectory(QString());
     Platform::setTerminateHandler(nullptr);
+    Platform::setCommandHook(nullptr);
 }
 
 QString DeviceRoot::root() const

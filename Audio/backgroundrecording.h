@@ -1,0 +1,91 @@
+#ifndef BACKGROUNDRECORDING_H
+#define BACKGROUNDRECORDING_H
+
+#include "Audio/soundqueue.h"
+
+#include <QAudio>
+#include <QAudioDeviceInfo>
+#include <QAudioFormat>
+#include <QByteArray>
+#include <QFile>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QWaitCondition>
+#include <atomic>
+
+class AudioIODevice;
+class QAudioInput;
+class QAudioOutput;
+class QIODevice;
+
+// Keeps the last seconds of the listening signal while the path is open, writes them as
+// a WAV clip and plays clips back. Built on the GUI thread, then moved to the audio thread:
+// every slot runs there, reached through AudioWorker's queued signals.
+class BackgroundRecording : public QObject
+{
+    Q_OBJECT
+public:
+    // The clip is the oldest 10 s of the queue: 16000 samples of 2 bytes a second.
+    static constexpr int kClipDataBytes = 320000;
+    static constexpr int kWavHeaderBytes = 44;
+    static constexpr int kReadBufferBytes = 140960;
+    static constexpr int kMaxReadBytes = 32000;
+
+    BackgroundRecording();
+
+    // The device path of the clips' directory, with its trailing slash.
+    static QString clipDirectory();
+    // Where the clip of that name lives, or an empty string for a name that would lead
+    // out of the directory ("/" or "..").
+    static QString clipPath(const QString& name);
+
+    // Bytes read since the last start or resume; readable from any thread.
+    qint64 recordedBytes() const { return m_recordedBytes.load(); }
+    // The queue as it stands; only in the audio thread.
+    const SoundQueue& audioQueue() const { return m_audioQueue; }
+    // Waits until count stores have finished since construction (written or given up).
+    bool waitForStores(quint64 count, int timeoutMs);
+
+public slots:
+    void init();
+    void startAudioRecording();
+    void stopAudioRecording();
+    void pauseAudioRecording(bool pause);
+    void storeAudioData(QString filename);
+    void startAudioPlayback(QString filename);
+    void stopAudioPlayback();
+    // Stops input and output and ends the audio thread's event loop: the last request
+    // of the program.
+    void release();
+
+private slots:
+    void readMore();
+    void handleStateChanged(QAudio::State newState);
+    void handleStateChangedPlayback(QAudio::State newState);
+
+private:
+    bool writeClip(const QString& filename);
+    void stopDevices();
+
+    AudioIODevice* m_audioInputIODevice = nullptr;
+    QIODevice* m_input = nullptr;
+    QAudioInput* m_audioInput = nullptr;
+    QAudioOutput* m_audioOutput = nullptr;
+    QIODevice* m_audioOutputIODevice = nullptr;
+    QAudioDeviceInfo m_Inputdevice;
+    QAudioDeviceInfo m_Outputdevice;
+    QAudioFormat audioFormat;
+    QFile m_playbackFile;
+    SoundQueue m_audioQueue;
+    QByteArray m_buffer;
+    // 64 bits: a path left open for a day reads more than 2^31 bytes.
+    std::atomic<qint64> m_recordedBytes{0};
+    bool m_pauseRecording = true;
+
+    QMutex m_storeMutex;
+    quint64 m_finishedStores = 0;
+    QWaitCondition m_storeFinished;
+};
+
+#endif // BACKGROUNDRECORDING_H
