@@ -67,23 +67,28 @@ QRect LongtermData::getRect()
 
 void LongtermData::setAxisX(float a_min, float a_max, float a_mainStep, float a_minorStep, bool a_visible)
 {
+    // The pages set the same axis again on every reading; only a change costs a new layer.
+    if (a_min != m_xAxis_min || a_max != m_xAxis_max || a_mainStep != m_xAxis_mainStep
+        || a_minorStep != m_xAxis_minorStep || a_visible != m_xAxis_visible)
+        m_layer = QImage();
     m_xAxis_min = a_min;
     m_xAxis_max = a_max;
     m_xAxis_mainStep = a_mainStep;
     m_xAxis_minorStep = a_minorStep;
     m_xAxis_visible = a_visible;
-    m_layer = QImage();
     drawXScale();
 }
 
 void LongtermData::setAxisY(float a_min, float a_max, float a_mainStep, float a_minorStep, bool a_visible)
 {
+    if (a_min != m_yAxis_min || a_max != m_yAxis_max || a_mainStep != m_yAxis_mainStep
+        || a_minorStep != m_yAxis_minorStep || a_visible != m_yAxis_visible)
+        m_layer = QImage();
     m_yAxis_min = a_min;
     m_yAxis_max = a_max;
     m_yAxis_mainStep = a_mainStep;
     m_yAxis_minorStep = a_minorStep;
     m_yAxis_visible = a_visible;
-    m_layer = QImage();
     drawYScale();
 }
 
@@ -422,16 +427,23 @@ void LongtermData::drawSeries(const float* data, int numData, int maxDataCnt, bo
     }
 
     m_painter.begin(&image);
-    if (numData > 0) {
-        m_painter.setPen(solidPen(m_dataColor, 1));
-        m_painter.drawPolyline(m_points, numData);
-    }
-    if (displayOldData && maxDataCnt > numData) {
-        m_painter.setPen(solidPen(Qt::black, 1));
-        m_painter.drawPolyline(m_points + numData, maxDataCnt - numData);
-    }
+    if (numData > 0)
+        drawLine(m_points, numData, m_dataColor);
+    if (displayOldData && maxDataCnt > numData)
+        drawLine(m_points + numData, maxDataCnt - numData, Qt::black);
     m_painter.end();
     update();
+}
+
+void LongtermData::drawLine(const QPointF* points, int count, const QColor& colour)
+{
+    m_painter.setPen(solidPen(colour, 1));
+    // A polyline of one point draws nothing, and the first value after a wrap would be
+    // missing: a lone value is a dot.
+    if (count == 1)
+        m_painter.drawPoint(points[0]);
+    else
+        m_painter.drawPolyline(points, count);
 }
 
 void LongtermData::paintEvent(QPaintEvent* e)

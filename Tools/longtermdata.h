@@ -67,6 +67,7 @@ private:
     void paintHGrid(float a_min, float a_max, float a_step);
     void paintVGrid(float a_min, float a_max, float a_step);
     void rebuildLayer();
+    void drawLine(const QPointF* points, int count, const QColor& colour);
     void drawSeries(const float* data, int numData, int maxDataCnt, bool displayOldData, float minVal, float range);
 
     QImage image;
