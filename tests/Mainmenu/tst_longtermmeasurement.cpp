@@ -21,6 +21,7 @@
 #include <cmath>
 
 using TestSupport::child;
+using TestSupport::rowsOf;
 
 namespace {
 
@@ -89,14 +90,6 @@ LongtermData* liveGraph(Longtermmeasurement* page)
     return child<QWidget>(page, "levelDataWidget")->findChild<LongtermData*>();
 }
 
-QList<int> rowsOf(const QImage& image, int x, const QColor& colour)
-{
-    QList<int> rows;
-    for (int y = 0; y < image.height(); ++y)
-        if (image.pixelColor(x, y) == colour)
-            rows << y;
-    return rows;
-}
 
 void shoot(QWidget* page, const char* name)
 {

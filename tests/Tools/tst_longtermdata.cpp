@@ -8,6 +8,8 @@
 #include <limits>
 #include <vector>
 
+using TestSupport::rowsOf;
+
 namespace {
 
 const QColor kScale(213, 211, 18);
@@ -40,15 +42,6 @@ int countPixels(const QImage& image, const QRect& area, const QColor& colour)
     return n;
 }
 
-// Which rows of column x hold the colour.
-QList<int> rowsOf(const QImage& image, int x, const QColor& colour)
-{
-    QList<int> rows;
-    for (int y = 0; y < image.height(); ++y)
-        if (image.pixelColor(x, y) == colour)
-            rows << y;
-    return rows;
-}
 
 } // namespace
 
