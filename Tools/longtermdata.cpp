@@ -4,7 +4,6 @@
 #include <QDebug>
 #include <QPaintEvent>
 #include <QPen>
-#include <QtMath>
 #include <cmath>
 
 namespace {
@@ -29,6 +28,16 @@ QString numberText(float value)
 int stepLimit(int pixels)
 {
     return qMax(pixels, 0) + 1;
+}
+
+// Truncates a coordinate; an axis of a nearly empty range puts ticks far outside the
+// picture, where a plain conversion to int would be undefined.
+int pixel(float coordinate)
+{
+    const float limit = 1e6f;
+    if (!(coordinate > -limit))
+        return -int(limit);
+    return coordinate < limit ? int(coordinate) : int(limit);
 }
 
 } // namespace
@@ -237,13 +246,13 @@ void LongtermData::paintXScale()
     m_painter.setPen(solidPen(m_scaleColor, 1));
     int n = 0;
     for (float v = 0; v <= range && n < limit; v += minorStep, ++n) {
-        const int x = int(L + w * v / range);
+        const int x = pixel(L + w * v / range);
         m_painter.drawLine(x, T, x, T + 3);
     }
     m_painter.setPen(solidPen(m_scaleColor, 2));
     n = 0;
     for (float v = 0; v <= range && n < limit; v += mainStep, ++n) {
-        const int x = int(L + w * v / range);
+        const int x = pixel(L + w * v / range);
         m_painter.drawLine(x, T, x, T + 5);
     }
 
@@ -262,10 +271,10 @@ void LongtermData::paintXScale()
     float v = mainStep;
     n = 0;
     for (; v <= range - mainStep && n < limit; v += mainStep, ++n) {
-        const int x = int(L + w * v / range);
+        const int x = pixel(L + w * v / range);
         m_painter.drawText(QRect(x - 17, T + 5, 34, 15), Qt::AlignCenter, numberText(min + v));
     }
-    const int x = int(L + w * v / range);
+    const int x = pixel(L + w * v / range);
     m_painter.drawText(QRect(x - 17, T + 5, 34, 15), Qt::AlignCenter, numberText(max));
 }
 
@@ -294,13 +303,13 @@ void LongtermData::paintYScale()
     m_painter.setPen(solidPen(m_scaleColor, 1));
     int n = 0;
     for (float v = min; v <= max && n < limit; v += minorStep, ++n) {
-        const int y = int(T + h * (v - min) / range);
+        const int y = pixel(T + h * (v - min) / range);
         m_painter.drawLine(R - 1, y, R + 1, y);
     }
     m_painter.setPen(solidPen(m_scaleColor, 2));
     n = 0;
     for (float v = min; v <= max && n < limit; v += mainStep, ++n) {
-        const int y = int(T + h * (v - min) / range);
+        const int y = pixel(T + h * (v - min) / range);
         m_painter.drawLine(R - 1, y, R + 1, y);
     }
 
@@ -339,7 +348,7 @@ void LongtermData::paintYScale()
     float offset = 0;
     for (int k = 1; k < labels; ++k) {
         offset += mainStep;
-        label(int(T + h * offset / range - 4 - shift), max - offset);
+        label(pixel(T + h * offset / range - 4 - shift), max - offset);
     }
     label(int(T + h - 6 - shift), min);
 }
@@ -356,7 +365,7 @@ void LongtermData::paintHGrid(float a_min, float a_max, float a_step)
     m_painter.setPen(solidPen(kGridColor, 1));
     int n = 0;
     for (float v = a_min + a_step; v < a_max && n < limit; v += a_step, ++n) {
-        const int y = int(T + h * (v - a_min) / (a_max - a_min));
+        const int y = pixel(T + h * (v - a_min) / (a_max - a_min));
         m_painter.drawLine(L, y, R, y);
     }
 }
@@ -374,7 +383,7 @@ void LongtermData::paintVGrid(float a_min, float a_max, float a_step)
     m_painter.setPen(solidPen(kGridColor, 1));
     int n = 0;
     for (float v = a_step; v < r && n < limit; v += a_step, ++n) {
-        const int x = int(L + w * v / r);
+        const int x = pixel(L + w * v / r);
         m_painter.drawLine(x, T, x, B + 1);
     }
 }

@@ -246,6 +246,9 @@ private slots:
         graph.widget.drawHGrid(0, 100, 1e-9f);
         graph.widget.drawVGrid(0, 1e9f, 1e-9f);
         graph.widget.setAxisY(0, std::numeric_limits<float>::infinity(), 1, 1, true);
+        graph.widget.setAxisX(0, 1e-30f, 1, 1, true);
+        graph.widget.setAxisY(0, 1e-30f, 1, 1, true);
+        graph.widget.drawVGrid(0, 1e-30f, 1e-31f);
         graph.widget.init(10, 10, kScale, kData);
         graph.widget.refresh();
         graph.widget.drawData(data.data(), 180, 180, true);
