@@ -1,5 +1,5 @@
 // Times one picture of the time-series graph on this PC: refresh(), the line of a full
-// 30-minute window (1800 values, wrapped, so both the new and the old part are drawn)
+// 30-minute window (1800 values, wrapped, so the new and the old values are both drawn)
 // and one paint of the 416 x 101 widget, as the long-term page does every reading.
 // Prints the median with the scale layer cached and with it rebuilt on every picture.
 // Run by scripts/benchmark-graph.
