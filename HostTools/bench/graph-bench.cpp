@@ -6,33 +6,14 @@
 //
 //     graph-bench [RUNS]      RUNS of each (default 1000)
 #include "Tools/longtermdata.h"
+#include "benchsupport.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QTextStream>
 
-#include <algorithm>
 #include <cmath>
-#include <functional>
 #include <vector>
-
-namespace {
-
-double medianMs(int runs, const std::function<void()>& step)
-{
-    std::vector<qint64> ns;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        ns.push_back(timer.nsecsElapsed());
-    }
-    std::sort(ns.begin(), ns.end());
-    return ns[ns.size() / 2] / 1e6;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
