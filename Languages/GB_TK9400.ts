@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
+        <name>BackupDialog</name>
+        <message>
+            <source>ConnectTheTKR9400ToYourPC</source>
+            <translation>Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation>Connect</translation>
+        </message>
+        <message>
+            <source>Disconnect</source>
+            <translation>Disconnect</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>DataMemoryNotMounted</source>
+            <translation>The data memory could not be mounted.
+Please restart the device.</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>DataTransferNotPossible</source>
+            <translation>The data memory is in use.
+Please try again.</translation>
+        </message>
+    </context>
+    <context>
         <name>BluetoothPairing</name>
         <message>
             <source>SearchBluetoothDevices</source>
@@ -270,29 +308,6 @@ and press Search-Button.</translation>
         </message>
     </context>
     <context>
-        <name>Filtersettings</name>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
-        </message>
-        <message>
-            <source>MicrophoneGain</source>
-            <translation>Microphone gain</translation>
-        </message>
-        <message>
-            <source>HeadphoneVolume</source>
-            <translation>Headphone volume</translation>
-        </message>
-        <message>
-            <source>AutomaticFilterSetting</source>
-            <translation>Automatic filter setting</translation>
-        </message>
-        <message>
-            <source>NoFilter</source>
-            <translation>No filter</translation>
-        </message>
-    </context>
-    <context>
         <name>GpsMonitor</name>
         <message>
             <source>GpsInformation</source>
@@ -401,22 +416,6 @@ and press Search-Button.</translation>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>You must connect a H2-Sensor
 to use this measurement.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Headphonesettings</name>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
-        </message>
-        <message>
-            <source>WarningRiskOfAcousticShock</source>
-            <translation>Warning! Risk of an acoustic shock.</translation>
-        </message>
-        <message>
-            <source>WarningHighVolumesCanLeadToHearingDamage</source>
-            <translation>Warning!
-High volumes can lead to hearing damage.</translation>
         </message>
     </context>
     <context>
@@ -750,13 +749,6 @@ Please check your QJ-5.</translation>
         <message>
             <source>OK</source>
             <translation>OK</translation>
-        </message>
-    </context>
-    <context>
-        <name>Micsettings</name>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
         </message>
     </context>
     <context>
@@ -1270,41 +1262,49 @@ Please fix sensor or clean contacts.</translation>
         </message>
     </context>
     <context>
-        <name>BackupDialog</name>
+        <name>Filtersettings</name>
         <message>
-            <source>ConnectTheTKR9400ToYourPC</source>
-            <translation>Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <source>Accept</source>
+            <translation>Accept</translation>
         </message>
         <message>
-            <source>Connect</source>
-            <translation>Connect</translation>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
         </message>
         <message>
-            <source>Disconnect</source>
-            <translation>Disconnect</translation>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
         </message>
         <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
+            <source>AutomaticFilterSetting</source>
+            <translation>Automatic filter setting</translation>
         </message>
         <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
+            <source>NoFilter</source>
+            <translation>No filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
         </message>
         <message>
-            <source>DataMemoryNotMounted</source>
-            <translation>The data memory could not be mounted.
-Please restart the device.</translation>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation>Warning! Risk of an acoustic shock.</translation>
         </message>
         <message>
-            <source>Error</source>
-            <translation>Error</translation>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation>Warning!
+High volumes can lead to hearing damage.</translation>
         </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
         <message>
-            <source>DataTransferNotPossible</source>
-            <translation>The data memory is in use.
-Please try again.</translation>
+            <source>Accept</source>
+            <translation>Accept</translation>
         </message>
     </context>
 </TS>

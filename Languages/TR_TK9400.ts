@@ -1226,49 +1226,41 @@ Stored measurements will not be deleted.</translation>
         </message>
     </context>
     <context>
-        <name>Filtersettings</name>
+        <name>BackupDialog</name>
         <message>
-            <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <source>ConnectTheTKR9400ToYourPC</source>
+            <translation type="unfinished">Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
         </message>
         <message>
-            <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <source>Connect</source>
+            <translation type="unfinished">Connect</translation>
         </message>
         <message>
-            <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <source>Disconnect</source>
+            <translation type="unfinished">Disconnect</translation>
         </message>
         <message>
-            <source>AutomaticFilterSetting</source>
-            <translation type="unfinished">Automatic filter setting</translation>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
         </message>
         <message>
-            <source>NoFilter</source>
-            <translation type="unfinished">No filter</translation>
-        </message>
-    </context>
-    <context>
-        <name>Headphonesettings</name>
-        <message>
-            <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <source>Warning</source>
+            <translation type="unfinished">Warning</translation>
         </message>
         <message>
-            <source>WarningRiskOfAcousticShock</source>
-            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+            <source>DataMemoryNotMounted</source>
+            <translation type="unfinished">The data memory could not be mounted.
+Please restart the device.</translation>
         </message>
         <message>
-            <source>WarningHighVolumesCanLeadToHearingDamage</source>
-            <translation type="unfinished">Warning!
-High volumes can lead to hearing damage.</translation>
+            <source>Error</source>
+            <translation type="unfinished">Error</translation>
         </message>
-    </context>
-    <context>
-        <name>Micsettings</name>
         <message>
-            <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <source>DataTransferNotPossible</source>
+            <translation type="unfinished">The data memory is in use.
+Please try again.</translation>
         </message>
     </context>
     <context>
@@ -1319,41 +1311,49 @@ Please check your QJ-5.</translation>
         </message>
     </context>
     <context>
-        <name>BackupDialog</name>
+        <name>Filtersettings</name>
         <message>
-            <source>ConnectTheTKR9400ToYourPC</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
         </message>
         <message>
-            <source>Connect</source>
-            <translation type="unfinished">Connect</translation>
+            <source>MicrophoneGain</source>
+            <translation type="unfinished">Microphone gain</translation>
         </message>
         <message>
-            <source>Disconnect</source>
-            <translation type="unfinished">Disconnect</translation>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
         </message>
         <message>
-            <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <source>AutomaticFilterSetting</source>
+            <translation type="unfinished">Automatic filter setting</translation>
         </message>
         <message>
-            <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <source>NoFilter</source>
+            <translation type="unfinished">No filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
         </message>
         <message>
-            <source>DataMemoryNotMounted</source>
-            <translation type="unfinished">The data memory could not be mounted.
-Please restart the device.</translation>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
         </message>
         <message>
-            <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation type="unfinished">Warning!
+High volumes can lead to hearing damage.</translation>
         </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
         <message>
-            <source>DataTransferNotPossible</source>
-            <translation type="unfinished">The data memory is in use.
-Please try again.</translation>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
         </message>
     </context>
 </TS>
