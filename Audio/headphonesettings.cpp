@@ -1,0 +1,7 @@
+#include "Audio/headphonesettings.h"
+
+Headphonesettings::Headphonesettings(QWidget* parent)
+    : QDialog(parent)
+{
+}
+

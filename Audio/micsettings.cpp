@@ -1,0 +1,7 @@
+#include "Audio/micsettings.h"
+
+Micsettings::Micsettings(QWidget* parent)
+    : QDialog(parent)
+{
+}
+
