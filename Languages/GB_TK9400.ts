@@ -308,6 +308,29 @@ and press Search-Button.</translation>
         </message>
     </context>
     <context>
+        <name>Filtersettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>AutomaticFilterSetting</source>
+            <translation>Automatic filter setting</translation>
+        </message>
+        <message>
+            <source>NoFilter</source>
+            <translation>No filter</translation>
+        </message>
+    </context>
+    <context>
         <name>GpsMonitor</name>
         <message>
             <source>GpsInformation</source>
@@ -416,6 +439,22 @@ and press Search-Button.</translation>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>You must connect a H2-Sensor
 to use this measurement.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation>Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation>Warning!
+High volumes can lead to hearing damage.</translation>
         </message>
     </context>
     <context>
@@ -705,6 +744,13 @@ Please check your QJ-5.</translation>
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
         </message>
     </context>
     <context>
@@ -1223,52 +1269,6 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Wintertime</source>
             <translation>Winter time</translation>
-        </message>
-    </context>
-    <context>
-        <name>Filtersettings</name>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
-        </message>
-        <message>
-            <source>MicrophoneGain</source>
-            <translation>Microphone gain</translation>
-        </message>
-        <message>
-            <source>HeadphoneVolume</source>
-            <translation>Headphone volume</translation>
-        </message>
-        <message>
-            <source>AutomaticFilterSetting</source>
-            <translation>Automatic filter setting</translation>
-        </message>
-        <message>
-            <source>NoFilter</source>
-            <translation>No filter</translation>
-        </message>
-    </context>
-    <context>
-        <name>Headphonesettings</name>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
-        </message>
-        <message>
-            <source>WarningRiskOfAcousticShock</source>
-            <translation>Warning! Risk of an acoustic shock.</translation>
-        </message>
-        <message>
-            <source>WarningHighVolumesCanLeadToHearingDamage</source>
-            <translation>Warning!
-High volumes can lead to hearing damage.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Micsettings</name>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
         </message>
     </context>
 </TS>
