@@ -156,6 +156,8 @@ Pinpointing::Pinpointing(QWidget* parent)
     , ui(new Ui::Pinpointing)
 {
     ui->setupUi(this);
+    // The service switch lies on the status line.
+    ui->butStartStop->raise();
     ui->butStartStop->setText(tr("LIN"));
     ui->butStartStop->setVisible(g_debugFeatures == 1);
     m_gpsModul = MainMenu::getInstanceMainMenu()->getGpsInstance();
