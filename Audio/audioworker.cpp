@@ -118,7 +118,8 @@ int AudioWorker::storeAudioData(QString filename)
 
 bool AudioWorker::storesPending() const
 {
-    return m_backgroundRecording && m_audioWorkerThread.isRunning() && !m_backgroundRecording->waitForStores(m_storeRequests, 0);
+    return m_backgroundRecording && m_audioWorkerThread.isRunning()
+        && !m_backgroundRecording->waitForStores(m_storeRequests, 0);
 }
 
 int AudioWorker::deleteAudioData(QString filename)
