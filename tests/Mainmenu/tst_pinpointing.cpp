@@ -50,7 +50,7 @@ struct Survey
 {
     explicit Survey(const QVariantMap& settings = {})
     {
-        TestSupport::writeSettings(device, settings);
+        TestSupport::writeSettings(device, {{"Systemsettings/Switchmode", "Push"}}, settings);
         if (receiver.open(device.hostPath("/dev/ttyO1")))
             receiver.start(100);
         moveTo(50.0, 8.0);
@@ -82,16 +82,18 @@ struct Survey
     {
         return QTest::qWaitFor([&] { return qAbs(menu->getGpsInstance()->getLatitude() - latitude) < 1e-6; }, 8000);
     }
-    // Opens the path and lets the recorder take some sound, without a reading yet.
+    // Opens the path with the mute key held and lets the recorder take some sound, without
+    // a reading yet; mute() lets the key go.
     bool open()
     {
-        page->muteAudioPath(false, true);
+        QTest::keyPress(page, Qt::Key_F10);
         page->readingTimer()->stop(); // the test takes the readings
         // The resume has reached the recorder: the count is the new opening's.
         QMetaObject::invokeMethod(
             Audioworker()->backgroundRecording(), [] {}, Qt::BlockingQueuedConnection);
         return QTest::qWaitFor([] { return Audioworker()->recordedBytesSinceResume() > 6400; }, kPatience);
     }
+    void mute() { QTest::keyRelease(page, Qt::Key_F10); }
     // One reading of a tone of that many counts and frequency from the ADC signal source.
     void reading(double toneRms, double hz)
     {
@@ -243,7 +245,7 @@ private slots:
         TestSupport::expectMessage(QtDebugMsg, QRegularExpression("^Ungültiger Wert:"));
         Analoginputworker()->analyseBlock(QByteArray(2048, '\0'));
         page.updateLevel();
-        page.muteAudioPath(true, true);
+        survey.mute();
         QCOMPARE(page.currentStep(), 0);
         QVERIFY(!QFile::exists(survey.clipFile(1)));
 
@@ -266,7 +268,7 @@ private slots:
                     before << sha(survey.clip(p));
                 QVERIFY(survey.open());
                 QVERIFY(page.isShiftPending());
-                page.muteAudioPath(true, true);
+                survey.mute();
                 QCOMPARE(page.currentStep(), 10);
                 for (int p = 1; p <= 10; ++p) {
                     QCOMPARE(sha(survey.clip(p)), before[p - 1]);
@@ -282,7 +284,7 @@ private slots:
             QCOMPARE(p, qMin(cycle, 10));
             QVERIFY(page.minimumLevel(p) > 1);
             QCOMPARE(page.latitude(p), latitude);
-            page.muteAudioPath(true, true);
+            survey.mute();
             QVERIFY(TestSupport::logged(QString("Store WAV-File \"PP_Sound_%1\" %1").arg(p)));
             cycles << Point{page.minimumLevel(p), page.rmsLevel(p), page.frequency(p), latitude, survey.clip(p)};
             QVERIFY(cycles.last().clip.size() > 6444);
@@ -337,7 +339,7 @@ private slots:
                 QVERIFY(QFile::link("/dev/full", survey.clipFile(3)));
                 TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write clip: .*PP_Sound_3.wav"));
             }
-            survey.page->muteAudioPath(true, true);
+            survey.mute();
         }
         QVERIFY(!QFileInfo(survey.clipFile(3)).exists() && !QFileInfo(survey.clipFile(3)).isSymLink());
         QCOMPARE(survey.page->scaleMode(), 0);
