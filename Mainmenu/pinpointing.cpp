@@ -220,6 +220,8 @@ void Pinpointing::applyDisplaySettings()
 
 void Pinpointing::resetDisplays()
 {
+    // The front keys reach the widget with the focus; every button here takes none.
+    setFocus(Qt::OtherFocusReason);
     m_gpsModul = MainMenu::getInstanceMainMenu()->getGpsInstance();
     for (int p = 0; p < kPoints; ++p)
         clearPoint(p);
