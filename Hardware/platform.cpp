@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
@@ -10,6 +11,9 @@
 #include <cstdlib>
 
 namespace {
+
+// How long a killed process is given to go.
+constexpr int kKillWaitMs = 1000;
 
 struct PlatformState
 {
@@ -200,6 +204,51 @@ bool Platform::startDetached(const QString& command)
         return true;
     }
     return QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+}
+
+Platform::CommandResult Platform::runCommandResult(const QString& command, int startTimeoutMs, int finishTimeoutMs,
+                                                   int maxOutputBytes)
+{
+    CommandResult result;
+    if (isSimulated()) {
+        recordCommand(command);
+        result.started = true;
+        result.exitStatus = 0;
+        QFile canned(cannedOutputPath(command));
+        if (canned.open(QIODevice::ReadOnly))
+            result.output = canned.read(maxOutputBytes);
+        return result;
+    }
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+    if (!process.waitForStarted(startTimeoutMs)) {
+        process.kill();
+        process.waitForFinished(kKillWaitMs);
+        return result;
+    }
+    result.started = true;
+    QElapsedTimer clock;
+    clock.start();
+    auto take = [&] {
+        const QByteArray chunk = process.readAllStandardOutput();
+        result.output.append(chunk.left(qMax(0, maxOutputBytes - result.output.size())));
+    };
+    while (process.state() != QProcess::NotRunning) {
+        const qint64 left = finishTimeoutMs - clock.elapsed();
+        if (left <= 0) {
+            result.timedOut = true;
+            process.kill();
+            process.waitForFinished(kKillWaitMs);
+            break;
+        }
+        process.waitForReadyRead(int(qMin<qint64>(left, 100)));
+        take();
+    }
+    take();
+    if (!result.timedOut)
+        result.exitStatus = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return result;
 }
 
 bool Platform::setWorkingDirectory(const QString& absolutePath)

@@ -35,6 +35,21 @@ public:
     // Starts the command without waiting.
     static bool startDetached(const QString& command);
 
+    // The outcome of a command whose result matters.
+    struct CommandResult
+    {
+        bool started = false;
+        int exitStatus = -1; // meaningful when it started and did not time out
+        bool timedOut = false;
+        QByteArray output; // standard output, at most the cap asked for
+    };
+    // Runs the command through the shell and waits at most startTimeoutMs for it to start
+    // and finishTimeoutMs for it to end; one still running then is killed. Standard output
+    // beyond maxOutputBytes is read and dropped, so a chatty command cannot block on a full
+    // pipe. A simulated device answers with the canned output.
+    static CommandResult runCommandResult(const QString& command, int startTimeoutMs, int finishTimeoutMs,
+                                          int maxOutputBytes);
+
     // Whether a file system is mounted at the mount point: from /proc/mounts on the
     // device; on a simulated device from the mount and umount commands run so far.
     static bool isMounted(const QString& mountPoint);
