@@ -12,9 +12,6 @@
 
 namespace {
 
-// How long a killed process is given to go.
-constexpr int kKillWaitMs = 1000;
-
 struct PlatformState
 {
     bool rootKnown = false;
@@ -265,10 +262,8 @@ QString Platform::runCommandOutput(const QString& command)
 
 bool Platform::startDetached(const QString& command)
 {
-    if (isSimulated()) {
-        recordCommand(command);
-        return true;
-    }
+    if (isSimulated())
+        return simulatedStatus(command, recordCommand(command)) != RunNotStarted;
     return QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
 }
 
@@ -277,11 +272,12 @@ Platform::CommandResult Platform::runCommandResult(const QString& command, int s
 {
     CommandResult result;
     if (isSimulated()) {
-        recordCommand(command);
-        result.started = true;
-        result.exitStatus = 0;
+        const int status = simulatedStatus(command, recordCommand(command));
+        result.started = status != RunNotStarted;
+        result.timedOut = status == RunTimedOut;
+        result.exitStatus = result.started && !result.timedOut ? status : -1;
         QFile canned(cannedOutputPath(command));
-        if (canned.open(QIODevice::ReadOnly))
+        if (result.started && canned.open(QIODevice::ReadOnly))
             result.output = canned.read(maxOutputBytes);
         return result;
     }

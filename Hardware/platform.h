@@ -42,7 +42,8 @@ public:
     static int runProgram(const QString& program, const QStringList& arguments, int timeoutMs);
     // Runs the command, waits for it and returns what it wrote to standard output.
     static QString runCommandOutput(const QString& command);
-    // Starts the command without waiting.
+    // Starts the command without waiting; false when it did not start (on a simulated
+    // device: its status is "nostart").
     static bool startDetached(const QString& command);
 
     // The outcome of a command whose result matters.
@@ -56,7 +57,8 @@ public:
     // Runs the command through the shell and waits at most startTimeoutMs for it to start
     // and finishTimeoutMs for it to end; one still running then is killed. Standard output
     // beyond maxOutputBytes is read and dropped, so a chatty command cannot block on a full
-    // pipe. A simulated device answers with the canned output.
+    // pipe. A simulated device answers with the canned output and the status of
+    // "command-status/<name>" ("nostart": not started, "timeout": timed out).
     static CommandResult runCommandResult(const QString& command, int startTimeoutMs, int finishTimeoutMs,
                                           int maxOutputBytes);
 

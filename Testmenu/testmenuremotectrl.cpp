@@ -107,7 +107,8 @@ void TestmenuRemoteCtrl::readCommandFile()
         m_inPoll = false;
         return;
     }
-    raw = m_commandFile.readLine(kMaxLineBytes);
+    // readLine() keeps room for a terminating NUL within its limit.
+    raw = m_commandFile.readLine(kMaxLineBytes + 1);
     m_commandFile.close();
     if (g_scriptBlocked) {
         g_scriptBlocked = false;

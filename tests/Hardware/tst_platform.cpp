@@ -127,6 +127,54 @@ private slots:
         QCOMPARE(Platform::runProgram("/nonexistent/program", {}, 1000), int(Platform::RunNotStarted));
     }
 
+    // The result call: output as it comes and capped, the exit status, a command killed
+    // at its limit; simulated, the canned output with the tree's status.
+    void resultOfACommandOnTheDevice()
+    {
+        Platform::setRootDirectory(QString());
+        Platform::CommandResult r
+            = Platform::runCommandResult("printf first; sleep 0.2; printf second; exit 3", 5000, 5000, 1024);
+        QVERIFY(r.started && !r.timedOut);
+        QCOMPARE(r.exitStatus, 3);
+        QCOMPARE(r.output, QByteArray("firstsecond"));
+        QCOMPARE(Platform::runCommandResult("printf 0123456789", 5000, 5000, 4).output, QByteArray("0123"));
+        QElapsedTimer clock;
+        clock.start();
+        r = Platform::runCommandResult("printf early; sleep 10", 5000, 300, 1024);
+        QVERIFY(r.started && r.timedOut);
+        QCOMPARE(r.output, QByteArray("early"));
+        QVERIFY(clock.elapsed() < 5000);
+    }
+
+    void resultOfACommandSimulated_data()
+    {
+        QTest::addColumn<QByteArray>("status");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<bool>("timedOut");
+        QTest::addColumn<int>("exitStatus");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("none") << QByteArray() << true << false << 0 << QByteArray("Playback 22");
+        QTest::newRow("number") << QByteArray("2") << true << false << 2 << QByteArray("Playback 22");
+        QTest::newRow("nostart") << QByteArray("nostart") << false << false << -1 << QByteArray();
+        QTest::newRow("timeout") << QByteArray("timeout") << true << true << -1 << QByteArray("Playback 22");
+    }
+    void resultOfACommandSimulated()
+    {
+        QFETCH(QByteArray, status);
+        DeviceRoot device;
+        const QString command = "amixer sset \"PCM\" 22";
+        QVERIFY(device.write("/command-output/amixer_sset__PCM__22", "Playback 22 [17%]"));
+        if (!status.isEmpty())
+            QVERIFY(device.write("/command-status/amixer_sset__PCM__22", status));
+        const Platform::CommandResult r = Platform::runCommandResult(command, 1000, 1000, 11);
+        QTEST(r.started, "started");
+        QTEST(r.timedOut, "timedOut");
+        QTEST(r.exitStatus, "exitStatus");
+        QTEST(r.output, "output");
+        QCOMPARE(device.commands(), QStringList(command));
+        QCOMPARE(Platform::startDetached(command), status != "nostart");
+    }
+
     void runsCommandsOnTheDevice()
     {
         Platform::setRootDirectory(QString());
