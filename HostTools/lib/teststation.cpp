@@ -1,5 +1,6 @@
 #include "teststation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,7 +103,10 @@ bool TestStation::writeFile(const QByteArray& bytes)
         return file.write(bytes.mid(half)) == bytes.size() - half;
     }
     // Whole or not at all: the instrument never reads half a line.
-    const QString temporary = path + QStringLiteral(".station");
+    // A name of this station's own: two stations on one tree must not share it.
+    const QString temporary = path + QStringLiteral(".station-%1-%2")
+                                         .arg(QCoreApplication::applicationPid())
+                                         .arg(reinterpret_cast<quintptr>(this), 0, 16);
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         return false;
@@ -135,7 +139,9 @@ bool TestStation::waitSettled()
         if (now != seen) {
             seen = now;
             stable.restart();
-        } else if (stable.elapsed() >= m_options.settleMs) {
+        } else if (stable.elapsed() >= m_options.settleMs && seen.endsWith('\n')) {
+            // The instrument truncates before it writes: an empty or unended file is
+            // an answer still being written, however long it stays so.
             QMutexLocker lock(&m_mutex);
             m_last = seen;
             return true;
@@ -162,8 +168,12 @@ bool TestStation::send(const QString& command)
         return false;
     }
     if (m_options.noWait) {
-        if (m_options.gapMs > 0)
-            QThread::msleep(m_options.gapMs);
+        // Paced by the clock, so a flood keeps its rate however long a write takes.
+        if (!m_floodClock.isValid())
+            m_floodClock.start();
+        const qint64 due = ++m_flooded * qint64(m_options.gapMs) - m_floodClock.elapsed();
+        if (due > 0)
+            QThread::msleep(quint64(due));
         return true;
     }
     if (!waitTaken(bytes)) {

@@ -15,7 +15,8 @@
 // file ("$ROOT/media/ramdisk/production"). For each command it writes one line ended by
 // "\n", replacing the file through a temporary file renamed over it (or in place, as a
 // shell redirection does), waits until the instrument has taken it (the file no longer
-// holds it) and then for the final line, which must stay unchanged for a settle time.
+// holds it) and then for the final line, which must be whole (ended by "\n") and stay
+// unchanged for a settle time.
 //
 // A step is a command, "sleep:MS", "expect:TEXT" (the last answer must be TEXT) or
 // "fill:N" (N bytes of "x" and no line end). Misbehaviours: a command written in two
@@ -73,6 +74,8 @@ private:
 
     Options m_options;
     QElapsedTimer m_clock;
+    QElapsedTimer m_floodClock;
+    qint64 m_flooded = 0;
     std::atomic_bool m_cancel{false};
     int m_outcome = Done;
     QByteArray m_last;
