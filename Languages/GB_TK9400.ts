@@ -544,6 +544,55 @@ to use this measurement.</translation>
         </message>
     </context>
     <context>
+        <name>Measurements</name>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoMoreMeasurementsCanBeStored</source>
+            <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
+            <translation>Maximum number of measurements reached.
+Measurement will not be stored.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>OnlyAfewMeasurementsCanBeStored</source>
+            <comment>Number of measurements near limit. Please delete old measurements.</comment>
+            <translation>Number of measurements near limit.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeStored</source>
+            <translation>Measurement could not be stored.</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasuringPage</name>
+        <message>
+            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+            <translation>You must connect an acoustical sensor
+to use this measurement.</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>Remark</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
+            <translation>No bluetooth connection.
+Please check your QJ-5.</translation>
+        </message>
+    </context>
+    <context>
         <name>MessageDialog</name>
         <message>
             <source>Yes</source>
@@ -1029,52 +1078,235 @@ Please fix sensor or clean contacts.</translation>
         </message>
     </context>
     <context>
-        <name>Measurements</name>
+        <name>TestMenu</name>
         <message>
-            <source>Error</source>
-            <translation>Error</translation>
+            <source>PreviousPage</source>
+            <translation>Previous page</translation>
         </message>
         <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
         </message>
         <message>
-            <source>NoMoreMeasurementsCanBeStored</source>
-            <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
-            <translation>Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
-        </message>
-        <message>
-            <source>OnlyAfewMeasurementsCanBeStored</source>
-            <comment>Number of measurements near limit. Please delete old measurements.</comment>
-            <translation>Number of measurements near limit.
-Please delete old measurements.</translation>
-        </message>
-        <message>
-            <source>MeasurementCouldNotBeStored</source>
-            <translation>Measurement could not be stored.</translation>
+            <source>NextPage</source>
+            <translation>Next page</translation>
         </message>
     </context>
     <context>
-        <name>MeasuringPage</name>
+        <name>TestMenuAudioLoopback</name>
         <message>
-            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-            <translation>You must connect an acoustical sensor
-to use this measurement.</translation>
+            <source>Back</source>
+            <translation>Back</translation>
         </message>
         <message>
-            <source>Note</source>
-            <translation>Remark</translation>
+            <source>Pass</source>
+            <translation>Pass</translation>
         </message>
         <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenuFlashUpdate</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
         </message>
         <message>
-            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
-            <translation>No bluetooth connection.
-Please check your QJ-5.</translation>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuAudio</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuBattery</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuDisplay</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuGps</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuInitBluetooth</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuKeyboard</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuLed</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuRemoteCtrl</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSdcard</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSelftest</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSensordetection</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUartUsbSwitch</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUsb</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
         </message>
     </context>
 </TS>
