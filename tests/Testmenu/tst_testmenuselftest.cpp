@@ -155,6 +155,11 @@ private slots:
         QCOMPARE(ask(device, dialog, "cmdSelftestGetStatusFuelGauge"), QByteArray("resSelftestStatusFuelGauge=OK\n"));
         QCOMPARE(ask(device, dialog, "cmdTestSelftest"), QByteArray("staActive\n"));
         QCOMPARE(ask(device, dialog, "cmdSelftestGetStatus"), QByteArray("staUnknownCommand\n"));
+        // Pass is hidden, but the station's word is obeyed.
+        dialog.show();
+        QVERIFY(TestSupport::button(dialog, "butPass")->isHidden());
+        QCOMPARE(ask(device, dialog, "cmdPass"), QByteArray("resPassed\n"));
+        QVERIFY(!dialog.isVisible());
     }
 
     void modulesAnswerAt_data()
