@@ -187,6 +187,23 @@ private slots:
         QTEST(state(dialog, "labelStateBtOut"), "btOut");
     }
 
+    // With the sensor unit linked the sink module is in data mode: "AT" goes to the unit,
+    // which does not answer "OK", so the check fails while the link is up.
+    void sinkInDataModeFailsTheCheck()
+    {
+        TestSupport::PairedInstrument instrument;
+        QVERIFY(instrument.simStarted);
+        instrument.startMainMenu();
+        Bluetooth* sink = instrument.menu->getBtSinkInstance();
+        QTRY_VERIFY_WITH_TIMEOUT(sink->getBtState() == 6 && sink->getBtMode() == 1, 5000);
+        TestmenuSelftest dialog;
+        QString message;
+        dialog.startTestBluetoothIn(&message);
+        QTRY_VERIFY_WITH_TIMEOUT(state(dialog, "labelStateBtIn") != "unknown", 3000);
+        QCOMPARE(state(dialog, "labelStateBtIn"), QString("ERROR"));
+        QVERIFY(instrument.sim.sink()->unitLines().contains("AT"));
+    }
+
     // Fresh sentences pass; those the receiver sent before it fell silent do not.
     void gpsCheckWantsFreshSentences()
     {
