@@ -8,6 +8,7 @@
 #include "mainmenu.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -215,25 +216,25 @@ int TestmenuSelftest::startTestAudioCodec(QString* message)
 
 int TestmenuSelftest::startTestBluetoothIn(QString* message)
 {
-    m_btSinkAtOkReceived = false;
-    if (m_btSink) {
-        connect(m_btSink, &Bluetooth::btAtOk, this, &TestmenuSelftest::receivedAtOkSink, Qt::UniqueConnection);
-        m_btSink->sendData(QStringLiteral("AT"));
-    }
-    *message = kWait;
-    m_verdictBtSink->start(btVerdictMs());
-    return 1;
+    return startAtCheck(m_btSink, &TestmenuSelftest::receivedAtOkSink, &m_btSinkAtOkReceived, m_verdictBtSink, message);
 }
 
 int TestmenuSelftest::startTestBluetoothOut(QString* message)
 {
-    m_btSourceAtOkReceived = false;
-    if (m_btSource) {
-        connect(m_btSource, &Bluetooth::btAtOk, this, &TestmenuSelftest::receivedAtOkSource, Qt::UniqueConnection);
-        m_btSource->sendData(QStringLiteral("AT"));
+    return startAtCheck(m_btSource, &TestmenuSelftest::receivedAtOkSource, &m_btSourceAtOkReceived, m_verdictBtSource,
+                        message);
+}
+
+int TestmenuSelftest::startAtCheck(Bluetooth* module, void (TestmenuSelftest::*onOk)(), bool* okReceived, QTimer* verdict,
+                                   QString* message)
+{
+    *okReceived = false;
+    if (module) {
+        connect(module, &Bluetooth::btAtOk, this, onOk, Qt::UniqueConnection);
+        module->sendData(QStringLiteral("AT"));
     }
     *message = kWait;
-    m_verdictBtSource->start(btVerdictMs());
+    verdict->start(btVerdictMs());
     return 1;
 }
 
@@ -263,24 +264,22 @@ void TestmenuSelftest::receivedAtOkSource()
 
 int TestmenuSelftest::analyseResultBtSink()
 {
-    if (!m_btSinkAtOkReceived) {
-        ui->labelStateBtIn->setText(kError);
-        return -1;
-    }
-    ui->labelStateBtIn->setText(kOk);
-    m_test4 = true;
-    showPassWhenAllPassed();
-    return 0;
+    return decide(m_btSinkAtOkReceived, ui->labelStateBtIn, &m_test4);
 }
 
 int TestmenuSelftest::analyseResultBtSource()
 {
-    if (!m_btSourceAtOkReceived) {
-        ui->labelStateBtOut->setText(kError);
+    return decide(m_btSourceAtOkReceived, ui->labelStateBtOut, &m_test5);
+}
+
+int TestmenuSelftest::decide(bool passed, QLabel* label, bool* result)
+{
+    if (!passed) {
+        label->setText(kError);
         return -1;
     }
-    ui->labelStateBtOut->setText(kOk);
-    m_test5 = true;
+    label->setText(kOk);
+    *result = true;
     showPassWhenAllPassed();
     return 0;
 }
@@ -307,14 +306,7 @@ void TestmenuSelftest::updateGps()
 int TestmenuSelftest::analyseResultGps()
 {
     m_timerGps->stop();
-    if (m_gpsLine1 == m_gpsLine2 || !isQualifyingSentence(m_gpsLine1)) {
-        ui->labelStateGps->setText(kError);
-        return -1;
-    }
-    ui->labelStateGps->setText(kOk);
-    m_test6 = true;
-    showPassWhenAllPassed();
-    return 0;
+    return decide(m_gpsLine1 != m_gpsLine2 && isQualifyingSentence(m_gpsLine1), ui->labelStateGps, &m_test6);
 }
 
 void TestmenuSelftest::answerStatus(const char* name, bool passed)

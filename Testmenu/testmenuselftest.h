@@ -62,6 +62,10 @@ protected:
     bool executeOwnCommand(const QString& line) override;
 
 private:
+    int startAtCheck(Bluetooth* module, void (TestmenuSelftest::*onOk)(), bool* okReceived, QTimer* verdict,
+                     QString* message);
+    // Shows the verdict of a delayed check and keeps it.
+    int decide(bool passed, QLabel* label, bool* result);
     void showPassWhenAllPassed();
     void answerStatus(const char* name, bool passed);
 

@@ -70,6 +70,17 @@ QStringList TestStation::transcript() const
     return m_transcript;
 }
 
+QStringList TestStation::answers() const
+{
+    QStringList found;
+    for (const QString& line : transcript()) {
+        const int at = line.indexOf(QLatin1String("] < "));
+        if (at >= 0)
+            found << line.mid(at + 4);
+    }
+    return found;
+}
+
 QString TestStation::lastAnswer() const
 {
     QMutexLocker lock(&m_mutex);

@@ -55,6 +55,8 @@ public:
 
     QString lastAnswer() const;
     QStringList transcript() const;
+    // The final line of each exchange, in order.
+    QStringList answers() const;
     // Each transcript line as it is added (the executable prints them).
     std::function<void(const QString&)> onLine;
 

@@ -73,15 +73,6 @@ TestStation::Options stationOptions(const DeviceRoot& device)
     return options;
 }
 
-QStringList answers(TestStation& station)
-{
-    QStringList found;
-    for (const QString& line : station.transcript())
-        if (line.contains("] < "))
-            found << line.section("] < ", 1);
-    return found;
-}
-
 } // namespace
 
 class TestTestStation : public QObject
@@ -111,7 +102,7 @@ private slots:
                       "cmdFinish"});
         QCOMPARE(outcome, int(TestStation::Done));
         QCOMPARE(instrument.menuFileAtStart, QByteArray("staActiveMenu\n"));
-        QCOMPARE(answers(station.station()),
+        QCOMPARE(station.station().answers(),
                  QStringList({"staActive", "staActive", "staUnknownCommand", "resPassed", "staActive", "staActive",
                               "resSelftestStatusSelftest=OK", "resPassed", "staActive"}));
         QCOMPARE(instrument.device.read(kFile), QByteArray("staActive\n"));
@@ -126,8 +117,7 @@ private slots:
         QCOMPARE(instrument.runMenu(station, {"cmdTestLed; reboot", "cmd$(touch x)", "cmd`id`", "cmdTestSelftest",
                                               "cmdPass", "cmdFinish"}),
                  int(TestStation::Done));
-        QVERIFY2(answers(station.station()).first() == "staActive", qPrintable(station.station().transcript().join("\n")));
-        QCOMPARE(answers(station.station()),
+        QCOMPARE(station.station().answers(),
                  QStringList({"staActive", "staUnknownCommand", "staUnknownCommand", "staUnknownCommand", "resPassed",
                               "staActive"}));
         for (const QString& command : instrument.commandsDuringMenu())
@@ -178,8 +168,8 @@ private slots:
         qint64 latest = 0;
         QElapsedTimer clock;
         QTimer tick;
+        qint64 last = -1;
         connect(&tick, &QTimer::timeout, [&] {
-            static qint64 last = -1;
             const qint64 now = clock.elapsed();
             if (last >= 0)
                 latest = qMax(latest, now - last);
@@ -201,16 +191,13 @@ private slots:
         });
         closer.start(50);
         instrument.menu->showWidget(100);
-        const int floodOutcome = floodStation.finish();
-        const qint64 floodTook = floodStation.station().transcript().filter("] > ").last().section(" ms]", 0, 0).mid(1).toLongLong();
-        QVERIFY2(floodOutcome == TestStation::Done, qPrintable(floodStation.station().transcript().filter("!").join("\n")));
-        QVERIFY2(station.finish() == TestStation::Done, qPrintable(station.station().transcript().join("\n")));
-        const QStringList after = answers(station.station());
-        QVERIFY2(after.mid(1) == QStringList({"staActive", "resPassed", "staActive"}),
-                 qPrintable(station.station().transcript().join("\n") + "\nflood ended: "
-                            + floodStation.station().transcript().mid(495).join("\n")));
+        QCOMPARE(floodStation.finish(), int(TestStation::Done));
+        QCOMPARE(station.finish(), int(TestStation::Done));
+        // Whatever the flood left open takes the "cmdExit"; then all is as usual.
+        QCOMPARE(station.station().answers().mid(1), QStringList({"staActive", "resPassed", "staActive"}));
         QVERIFY2(latest <= 20 + TestmenuRemoteCtrl::kDefaultPollIntervalMs, qPrintable(QString::number(latest)));
-        QVERIFY2(floodTook < 4000, qPrintable(QString::number(floodTook)));
+        const QString lastFlooded = floodStation.station().transcript().filter("] > ").last();
+        QVERIFY2(lastFlooded.section(" ms]", 0, 0).mid(1).toInt() < 4000, qPrintable(lastFlooded));
     }
 };
 
