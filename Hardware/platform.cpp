@@ -304,7 +304,10 @@ Platform::CommandResult Platform::runCommandResult(const QString& command, int s
             process.waitForFinished(kKillWaitMs);
             break;
         }
-        process.waitForReadyRead(int(qMin<qint64>(left, 100)));
+        const int step = int(qMin<qint64>(left, 100));
+        // A command that closed its output but runs on must not make this loop spin.
+        if (!process.waitForReadyRead(step) && process.state() != QProcess::NotRunning)
+            process.waitForFinished(step);
         take();
     }
     take();

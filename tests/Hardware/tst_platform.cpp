@@ -144,6 +144,8 @@ private slots:
         QVERIFY(r.started && r.timedOut);
         QCOMPARE(r.output, QByteArray("early"));
         QVERIFY(clock.elapsed() < 5000);
+        r = Platform::runCommandResult("exec >&-; sleep 10", 5000, 300, 1024);
+        QVERIFY(r.timedOut && r.output.isEmpty());
     }
 
     void resultOfACommandSimulated_data()
