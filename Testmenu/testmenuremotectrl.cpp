@@ -97,7 +97,6 @@ void TestmenuRemoteCtrl::readCommandFile()
         return;
     m_inPoll = true;
 
-    QByteArray raw;
     // A FIFO or device in its place would block the open; only a plain file is read.
     const bool readable = QFileInfo(m_commandFile.fileName()).isFile()
         && m_commandFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
@@ -108,7 +107,7 @@ void TestmenuRemoteCtrl::readCommandFile()
         return;
     }
     // readLine() keeps room for a terminating NUL within its limit.
-    raw = m_commandFile.readLine(kMaxLineBytes + 1);
+    QByteArray raw = m_commandFile.readLine(kMaxLineBytes + 1);
     m_commandFile.close();
     if (g_scriptBlocked) {
         g_scriptBlocked = false;
