@@ -40,8 +40,8 @@ struct Instrument
     }
     void startGps()
     {
-        gps.setNavigating(true);
         gps.start(100);
+        gps.control("on");
     }
 
     DeviceRoot device;
@@ -221,7 +221,7 @@ private slots:
         dialog.startTestGps(&message);
         QTRY_VERIFY_WITH_TIMEOUT(state(dialog, "labelStateGps") == "OK", 3000);
 
-        instrument.gps.stop();
+        instrument.gps.control("off");
         QVERIFY(gps->getNmeaString().contains("RMC"));
         dialog.startTestGps(&message);
         QCOMPARE(state(dialog, "labelStateGps"), QString("OK")); // the label is the caller's
