@@ -1,6 +1,7 @@
 // A test station against the real main window, its modules and GPS receiver: the complete
 // exchange of a self-test, a dialog's commands, and what a misbehaving station sends.
 #include "Hardware/bluetooth.h"
+#include "Hardware/gps.h"
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
 #include "Testmenu/testmenuselftest.h"
@@ -32,6 +33,11 @@ struct Instrument
         gps.start(100);
         Platform::setTerminateHandler([](int) {});
         menu.reset(new MainMenu);
+        // The modules have their set-up and the receiver sends before the station starts.
+        simStarted = simStarted && QTest::qWaitFor([&] {
+            return menu->getBtSinkInstance()->getBtState() == 2 && menu->getBtSourceInstance()->getBtState() == 2
+                && menu->getGpsInstance()->getNmeaString().contains("RMC");
+        }, 5000);
     }
 
     // Runs the test menu as "tk9400 test" does while the station works through the steps;
@@ -84,7 +90,6 @@ private slots:
     {
         TestSupport::installStrictMessageHandler();
         Bluetooth::timing() = TestSupport::quickLinkTiming();
-        TestmenuSelftest::btVerdictMs() = 300;
         TestmenuSelftest::gpsPollMs() = 150;
         TestmenuSelftest::gpsVerdictMs() = 450;
     }
@@ -98,7 +103,7 @@ private slots:
         TestStationThread station(stationOptions(instrument.device));
         const int outcome = instrument.runMenu(
             station, {"cmdTestLed", "cmdTestLed", "cmdTestUsb", "cmdPass", "cmdTestSelftest", "cmdSelftestStart",
-                      "sleep:700", "cmdSelftestGetStatusSelftest", "expect:resSelftestStatusSelftest=OK", "cmdPass",
+                      "sleep:1300", "cmdSelftestGetStatusSelftest", "expect:resSelftestStatusSelftest=OK", "cmdPass",
                       "cmdFinish"});
         QCOMPARE(outcome, int(TestStation::Done));
         QCOMPARE(instrument.menuFileAtStart, QByteArray("staActiveMenu\n"));
