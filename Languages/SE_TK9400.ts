@@ -1364,4 +1364,236 @@ High volumes can lead to hearing damage.</translation>
             <translation type="unfinished">Accept</translation>
         </message>
     </context>
+    <context>
+        <name>TestMenu</name>
+        <message>
+            <source>PreviousPage</source>
+            <translation type="unfinished">Previous page</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation type="unfinished">Next page</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenuAudioLoopback</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenuFlashUpdate</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuAudio</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuBattery</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuDisplay</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuGps</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuInitBluetooth</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuKeyboard</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuLed</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuRemoteCtrl</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSdcard</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSelftest</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSensordetection</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUartUsbSwitch</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUsb</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
 </TS>
