@@ -112,6 +112,8 @@ void PressureSensor::init(int variant)
     connect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &PressureSensor::switchActiveMute,
             Qt::UniqueConnection);
 
+    // The front keys reach the widget with the focus, and no button of the page takes it.
+    setFocus(Qt::OtherFocusReason);
     m_muted = true;
     menu->muteAudioPath(true, true);
     m_audioCodec = menu->getAudioCodecInstance();
