@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
+        <name>BackupDialog</name>
+        <message>
+            <source>ConnectTheTKR9400ToYourPC</source>
+            <translation>Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation>Connect</translation>
+        </message>
+        <message>
+            <source>Disconnect</source>
+            <translation>Disconnect</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>DataMemoryNotMounted</source>
+            <translation>The data memory could not be mounted.
+Please restart the device.</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>DataTransferNotPossible</source>
+            <translation>The data memory is in use.
+Please try again.</translation>
+        </message>
+    </context>
+    <context>
         <name>BluetoothPairing</name>
         <message>
             <source>SearchBluetoothDevices</source>
@@ -593,8 +631,124 @@ to use this measurement.</translation>
     <context>
         <name>MeasManagement</name>
         <message>
-            <source>Measurements</source>
-            <translation>Measurements</translation>
+            <source>Mainmenu</source>
+            <translation>Mainmenu</translation>
+        </message>
+        <message>
+            <source>EditMeasurement</source>
+            <translation>Edit measurement</translation>
+        </message>
+        <message>
+            <source>FilterMeasurements</source>
+            <translation>Filter measurements</translation>
+        </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation>Previous page</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation>Next page</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeRenamed</source>
+            <translation>The measurement could not be renamed.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeDeleted</source>
+            <translation>The measurement could not be deleted.</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasManagementEdit</name>
+        <message>
+            <source>ChangeName</source>
+            <translation>Change name</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Histogram</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>Levelmeasurement</source>
+            <translation>Level measurement</translation>
+        </message>
+        <message>
+            <source>Pipelocating</source>
+            <translation>Pipe locating</translation>
+        </message>
+        <message>
+            <source>H2-Measurement</source>
+            <translation>H2 measurement</translation>
+        </message>
+        <message>
+            <source>Longtermmeasurement</source>
+            <translation>Long-term measurement</translation>
+        </message>
+    </context>
+    <context>
+        <name>Measurements</name>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoMoreMeasurementsCanBeStored</source>
+            <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
+            <translation>Maximum number of measurements reached.
+Measurement will not be stored.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>OnlyAfewMeasurementsCanBeStored</source>
+            <comment>Number of measurements near limit. Please delete old measurements.</comment>
+            <translation>Number of measurements near limit.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeStored</source>
+            <translation>Measurement could not be stored.</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasuringPage</name>
+        <message>
+            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+            <translation>You must connect an acoustical sensor
+to use this measurement.</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>Remark</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
+            <translation>No bluetooth connection.
+Please check your QJ-5.</translation>
         </message>
     </context>
     <context>
@@ -1080,93 +1234,6 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Wintertime</source>
             <translation>Winter time</translation>
-        </message>
-    </context>
-    <context>
-        <name>BackupDialog</name>
-        <message>
-            <source>ConnectTheTKR9400ToYourPC</source>
-            <translation>Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
-        </message>
-        <message>
-            <source>Connect</source>
-            <translation>Connect</translation>
-        </message>
-        <message>
-            <source>Disconnect</source>
-            <translation>Disconnect</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
-        </message>
-        <message>
-            <source>DataMemoryNotMounted</source>
-            <translation>The data memory could not be mounted.
-Please restart the device.</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>DataTransferNotPossible</source>
-            <translation>The data memory is in use.
-Please try again.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Measurements</name>
-        <message>
-            <source>Error</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
-        </message>
-        <message>
-            <source>NoMoreMeasurementsCanBeStored</source>
-            <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
-            <translation>Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
-        </message>
-        <message>
-            <source>OnlyAfewMeasurementsCanBeStored</source>
-            <comment>Number of measurements near limit. Please delete old measurements.</comment>
-            <translation>Number of measurements near limit.
-Please delete old measurements.</translation>
-        </message>
-        <message>
-            <source>MeasurementCouldNotBeStored</source>
-            <translation>Measurement could not be stored.</translation>
-        </message>
-    </context>
-    <context>
-        <name>MeasuringPage</name>
-        <message>
-            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-            <translation>You must connect an acoustical sensor
-to use this measurement.</translation>
-        </message>
-        <message>
-            <source>Note</source>
-            <translation>Remark</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
-        </message>
-        <message>
-            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
-            <translation>No bluetooth connection.
-Please check your QJ-5.</translation>
         </message>
     </context>
 </TS>
