@@ -194,11 +194,10 @@ struct Shown
     QString icon;
 };
 
+// The icon the page area's style sheet gives the button.
 QString iconOf(const SettingsButton* b)
 {
-    const QRegularExpression image("Measurements/(\\w+)_ws_40px");
-    const QRegularExpressionMatch m = image.match(b->styleSheet());
-    return m.hasMatch() ? m.captured(1) : QString();
+    return b->property("listIcon").toString();
 }
 
 QList<Shown> shownEntries(MeasManagement* list)
