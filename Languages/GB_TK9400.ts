@@ -570,6 +570,10 @@ to use this measurement.</translation>
             <source>Level</source>
             <translation>Level</translation>
         </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation>Adjust filter</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>
@@ -1234,6 +1238,52 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Wintertime</source>
             <translation>Winter time</translation>
+        </message>
+    </context>
+    <context>
+        <name>Filtersettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>AutomaticFilterSetting</source>
+            <translation>Automatic filter setting</translation>
+        </message>
+        <message>
+            <source>NoFilter</source>
+            <translation>No filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation>Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation>Warning!
+High volumes can lead to hearing damage.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
         </message>
     </context>
 </TS>

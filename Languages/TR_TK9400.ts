@@ -233,6 +233,10 @@ to use this measurement.</translation>
             <source>Level</source>
             <translation type="unfinished">Level</translation>
         </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation type="unfinished">Adjust filter</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>
@@ -1279,6 +1283,52 @@ Please check your QJ-5.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation type="unfinished">Long-term measurement</translation>
+        </message>
+    </context>
+    <context>
+        <name>Filtersettings</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation type="unfinished">Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>AutomaticFilterSetting</source>
+            <translation type="unfinished">Automatic filter setting</translation>
+        </message>
+        <message>
+            <source>NoFilter</source>
+            <translation type="unfinished">No filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation type="unfinished">Warning!
+High volumes can lead to hearing damage.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
         </message>
     </context>
 </TS>
