@@ -20,7 +20,7 @@
 namespace {
 
 const char* const kStore = "/media/tk9400/meas/";
-// The icon a list button's style sheet shows; none before its first entry.
+// The property by which the page area's style sheet gives a list button its icon.
 const char* const kIconProperty = "listIcon";
 
 // The icons of the list buttons, picked by the button's icon property: one style sheet on
