@@ -458,16 +458,28 @@ private slots:
         QVERIFY(TestSupport::logged(QString("Rename \"%1\" to \"%2\" true").arg(dir, renamed)));
     }
 
+    void refusedRenameChangesNothing_data()
+    {
+        QTest::addColumn<bool>("nameTaken");
+        QTest::newRow("onto an existing name") << true;
+        QTest::newRow("information file cannot be written: renamed back") << false;
+    }
     void refusedRenameChangesNothing()
     {
+        QFETCH(bool, nameTaken);
         Instrument instrument;
         instrument.seed();
-        instrument.make("LE_20200102_030405_Taken", Full);
+        if (nameTaken)
+            instrument.make("LE_20200102_030405_Taken", Full);
+        else if (!instrument.pin(instrument.path(kMainStreet) + "/info.ini"))
+            QSKIP("cannot make the write fail here");
         const QMap<QString, QByteArray> before = instrument.tree();
         DialogDriver driver;
         driver.grabMessages(true);
         MeasManagement* list = instrument.showList();
         button(list, "butMenuEdit")->click();
+        if (!nameTaken)
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Cannot write .*/LE_20200102_030405_Taken/info.ini"));
         rename(driver, list, kMainStreet, "Taken");
         QCOMPARE(instrument.tree(), before);
         QCOMPARE(driver.messages().size(), 1);
