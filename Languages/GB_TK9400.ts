@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
+        <name>BackupDialog</name>
+        <message>
+            <source>ConnectTheTKR9400ToYourPC</source>
+            <translation>Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation>Connect</translation>
+        </message>
+        <message>
+            <source>Disconnect</source>
+            <translation>Disconnect</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>DataMemoryNotMounted</source>
+            <translation>The data memory could not be mounted.
+Please restart the device.</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>DataTransferNotPossible</source>
+            <translation>The data memory is in use.
+Please try again.</translation>
+        </message>
+    </context>
+    <context>
         <name>BluetoothPairing</name>
         <message>
             <source>SearchBluetoothDevices</source>
@@ -394,13 +432,33 @@ and press Search-Button.</translation>
     <context>
         <name>H2Sensor</name>
         <message>
-            <source>H2Sensor</source>
-            <translation>H2 sensor</translation>
-        </message>
-        <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>You must connect a H2-Sensor
 to use this measurement.</translation>
+        </message>
+        <message>
+            <source>SetReferenceLevel</source>
+            <translation>Set reference level</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Range</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
         </message>
     </context>
     <context>
@@ -1179,44 +1237,6 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Wintertime</source>
             <translation>Winter time</translation>
-        </message>
-    </context>
-    <context>
-        <name>BackupDialog</name>
-        <message>
-            <source>ConnectTheTKR9400ToYourPC</source>
-            <translation>Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
-        </message>
-        <message>
-            <source>Connect</source>
-            <translation>Connect</translation>
-        </message>
-        <message>
-            <source>Disconnect</source>
-            <translation>Disconnect</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
-        </message>
-        <message>
-            <source>DataMemoryNotMounted</source>
-            <translation>The data memory could not be mounted.
-Please restart the device.</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>DataTransferNotPossible</source>
-            <translation>The data memory is in use.
-Please try again.</translation>
         </message>
     </context>
 </TS>
