@@ -212,6 +212,7 @@ void H2Sensor::startLive()
     showButtonBar(0);
     ui->progBarH2Level->show();
     liveGraph();
+    longtermData->raise();
     std::fill(std::begin(m_h2historyValues), std::end(m_h2historyValues), 0.0f);
     m_dataCnt = 0;
     linkCheckTimer()->start(kLinkCheckMs);
@@ -256,6 +257,8 @@ void H2Sensor::analyseInfoFile()
     ui->progBarH2Level->hide();
     longtermData->setGeometry(kStoredGraph);
     longtermData->show();
+    // The main area raises the page it turns to.
+    longtermData->raise();
     ui->labelStoredMeasurement->setText(m_storedMeasurementName);
     longtermData->init(kStoredGraph.width(), kStoredGraph.height(), kScaleColor, kDataColor);
     longtermData->setAxisY(0, float(m_h2storedRangeMax), mainStep(m_h2storedRangeMax), minorStep(m_h2storedRangeMax),
