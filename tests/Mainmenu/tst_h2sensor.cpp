@@ -23,6 +23,7 @@
 #include <cmath>
 
 using TestSupport::child;
+using TestSupport::rowsOf;
 
 namespace {
 
@@ -113,15 +114,6 @@ QString onlyMeasurement(const TestSupport::DeviceRoot& device)
 {
     const QStringList dirs = QDir(device.hostPath("/media/tk9400/meas")).entryList({"H2_*"}, QDir::Dirs);
     return dirs.size() == 1 ? dirs.first() : QString();
-}
-
-QList<int> rowsOf(const QImage& image, int x, const QColor& colour)
-{
-    QList<int> rows;
-    for (int y = 0; y < image.height(); ++y)
-        if (image.pixelColor(x, y) == colour)
-            rows << y;
-    return rows;
 }
 
 // The graph as the page shows it, so that a page drawn over it counts.
