@@ -738,8 +738,36 @@ High volumes can lead to hearing damage.</translation>
     <context>
         <name>MeasManagement</name>
         <message>
-            <source>Measurements</source>
-            <translation>Measurements</translation>
+            <source>Mainmenu</source>
+            <translation>Mainmenu</translation>
+        </message>
+        <message>
+            <source>EditMeasurement</source>
+            <translation>Edit measurement</translation>
+        </message>
+        <message>
+            <source>FilterMeasurements</source>
+            <translation>Filter measurements</translation>
+        </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation>Previous page</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation>Next page</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeRenamed</source>
+            <translation>The measurement could not be renamed.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeDeleted</source>
+            <translation>The measurement could not be deleted.</translation>
         </message>
     </context>
     <context>
@@ -820,8 +848,60 @@ Please check your QJ-5.</translation>
     <context>
         <name>Pinpointing</name>
         <message>
-            <source>Histogram</source>
-            <translation>Histogram</translation>
+            <source>LIN</source>
+            <translation>LIN</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>Autoscale</source>
+            <translation>Autoscale</translation>
+        </message>
+        <message>
+            <source>DeleteLastLevel</source>
+            <translation>Delete last level</translation>
+        </message>
+        <message>
+            <source>AdditionalSettings</source>
+            <translation>Additional settings</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation>Adjust filter</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>PlayAudioData</source>
+            <translation>Play audio data</translation>
+        </message>
+        <message>
+            <source>StopPlaying</source>
+            <translation>Stop playing</translation>
+        </message>
+        <message>
+            <source>PlayNextPosition</source>
+            <translation>Play next position</translation>
+        </message>
+        <message>
+            <source>LOG</source>
+            <translation>LOG</translation>
         </message>
     </context>
     <context>
@@ -1281,6 +1361,277 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Wintertime</source>
             <translation>Winter time</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenu</name>
+        <message>
+            <source>PreviousPage</source>
+            <translation>Previous page</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation>Next page</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenuAudioLoopback</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenuFlashUpdate</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuAudio</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuBattery</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuDisplay</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuGps</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuInitBluetooth</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuKeyboard</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuLed</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuRemoteCtrl</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSdcard</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSelftest</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSensordetection</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUartUsbSwitch</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUsb</name>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation>Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasManagementEdit</name>
+        <message>
+            <source>ChangeName</source>
+            <translation>Change name</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Histogram</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>Levelmeasurement</source>
+            <translation>Level measurement</translation>
+        </message>
+        <message>
+            <source>Pipelocating</source>
+            <translation>Pipe locating</translation>
+        </message>
+        <message>
+            <source>H2-Measurement</source>
+            <translation>H2 measurement</translation>
+        </message>
+        <message>
+            <source>Longtermmeasurement</source>
+            <translation>Long-term measurement</translation>
         </message>
     </context>
 </TS>

@@ -377,12 +377,100 @@ to use this measurement.</translation>
             <source>Measurements</source>
             <translation type="unfinished">Measurements</translation>
         </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Mainmenu</translation>
+        </message>
+        <message>
+            <source>EditMeasurement</source>
+            <translation type="unfinished">Edit measurement</translation>
+        </message>
+        <message>
+            <source>FilterMeasurements</source>
+            <translation type="unfinished">Filter measurements</translation>
+        </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation type="unfinished">Previous page</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation type="unfinished">Next page</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation type="unfinished">Error</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeRenamed</source>
+            <translation type="unfinished">The measurement could not be renamed.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeDeleted</source>
+            <translation type="unfinished">The measurement could not be deleted.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>
         <message>
             <source>Histogram</source>
             <translation type="unfinished">Histogram</translation>
+        </message>
+        <message>
+            <source>LIN</source>
+            <translation type="unfinished">LIN</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>Autoscale</source>
+            <translation type="unfinished">Autoscale</translation>
+        </message>
+        <message>
+            <source>DeleteLastLevel</source>
+            <translation type="unfinished">Delete last level</translation>
+        </message>
+        <message>
+            <source>AdditionalSettings</source>
+            <translation type="unfinished">Additional settings</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation type="unfinished">Store</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation type="unfinished">Adjust filter</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation type="unfinished">Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>PlayAudioData</source>
+            <translation type="unfinished">Play audio data</translation>
+        </message>
+        <message>
+            <source>StopPlaying</source>
+            <translation type="unfinished">Stop playing</translation>
+        </message>
+        <message>
+            <source>PlayNextPosition</source>
+            <translation type="unfinished">Play next position</translation>
+        </message>
+        <message>
+            <source>LOG</source>
+            <translation type="unfinished">LOG</translation>
         </message>
     </context>
     <context>
@@ -1330,6 +1418,277 @@ Please restart the device.</translation>
             <source>DataTransferNotPossible</source>
             <translation type="unfinished">The data memory is in use.
 Please try again.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenu</name>
+        <message>
+            <source>PreviousPage</source>
+            <translation type="unfinished">Previous page</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation type="unfinished">Next page</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenuAudioLoopback</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenuFlashUpdate</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuAudio</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuBattery</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuDisplay</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuGps</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuInitBluetooth</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuKeyboard</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuLed</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuRemoteCtrl</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSdcard</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSelftest</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSensordetection</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUartUsbSwitch</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUsb</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasManagementEdit</name>
+        <message>
+            <source>ChangeName</source>
+            <translation type="unfinished">Change name</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation type="unfinished">Delete</translation>
+        </message>
+        <message>
+            <source>Histogram</source>
+            <translation type="unfinished">Histogram</translation>
+        </message>
+        <message>
+            <source>Levelmeasurement</source>
+            <translation type="unfinished">Level measurement</translation>
+        </message>
+        <message>
+            <source>Pipelocating</source>
+            <translation type="unfinished">Pipe locating</translation>
+        </message>
+        <message>
+            <source>H2-Measurement</source>
+            <translation type="unfinished">H2 measurement</translation>
+        </message>
+        <message>
+            <source>Longtermmeasurement</source>
+            <translation type="unfinished">Long-term measurement</translation>
         </message>
     </context>
 </TS>
