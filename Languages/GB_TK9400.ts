@@ -282,6 +282,11 @@ and press Search-Button.</translation>
             <source>H2Sensor</source>
             <translation>H2 sensor</translation>
         </message>
+        <message>
+            <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
+            <translation>You must connect a H2-Sensor
+to use this measurement.</translation>
+        </message>
     </context>
     <context>
         <name>HearingProtection</name>
@@ -498,6 +503,55 @@ and press Search-Button.</translation>
         <message>
             <source>Measurements</source>
             <translation>Measurements</translation>
+        </message>
+    </context>
+    <context>
+        <name>Measurements</name>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoMoreMeasurementsCanBeStored</source>
+            <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
+            <translation>Maximum number of measurements reached.
+Measurement will not be stored.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>OnlyAfewMeasurementsCanBeStored</source>
+            <comment>Number of measurements near limit. Please delete old measurements.</comment>
+            <translation>Number of measurements near limit.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeStored</source>
+            <translation>Measurement could not be stored.</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasuringPage</name>
+        <message>
+            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+            <translation>You must connect an acoustical sensor
+to use this measurement.</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>Remark</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
+            <translation>No bluetooth connection.
+Please check your QJ-5.</translation>
         </message>
     </context>
     <context>

@@ -14,6 +14,11 @@
             <source>H2Sensor</source>
             <translation type="unfinished">H2 sensor</translation>
         </message>
+        <message>
+            <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
+            <translation type="unfinished">You must connect a H2-Sensor
+to use this measurement.</translation>
+        </message>
     </context>
     <context>
         <name>LanguageSelect</name>
@@ -1022,6 +1027,53 @@ Stored measurements will not be deleted.</translation>
         <message>
             <source>unknown</source>
             <translation type="unfinished">unknown</translation>
+        </message>
+    </context>
+    <context>
+        <name>Measurements</name>
+        <message>
+            <source>Error</source>
+            <translation type="unfinished">Error</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation type="unfinished">Warning</translation>
+        </message>
+        <message>
+            <source>NoMoreMeasurementsCanBeStored</source>
+            <translation type="unfinished">Maximum number of measurements reached.
+Measurement will not be stored.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>OnlyAfewMeasurementsCanBeStored</source>
+            <translation type="unfinished">Number of measurements near limit.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeStored</source>
+            <translation type="unfinished">Measurement could not be stored.</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasuringPage</name>
+        <message>
+            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+            <translation type="unfinished">You must connect an acoustical sensor
+to use this measurement.</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation type="unfinished">Remark</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation type="unfinished">Warning</translation>
+        </message>
+        <message>
+            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
+            <translation type="unfinished">No bluetooth connection.
+Please check your QJ-5.</translation>
         </message>
     </context>
 </TS>

@@ -1,32 +1,37 @@
 #include "Mainmenu/h2sensor.h"
 
-#include "Hardware/bluetooth.h"
-#include "Tools/pendingpage.h"
+#include "Management/systemsettings.h"
+#include "Tools/statusbar.h"
 #include "mainmenu.h"
 
+MeasuringPage::Config H2Sensor::frameConfig()
+{
+    Config config;
+    config.widgetNumber = 6;
+    config.favouriteNumber = 4;
+    config.favouriteReport = ReportInInit;
+    config.readingIntervalMs = 2500;
+    config.readingStart = StartByPage;
+    config.leaveOrder = MuteFirst;
+    return config;
+}
+
 H2Sensor::H2Sensor(QWidget* parent)
-    : QWidget(parent)
+    : MeasuringPage(frameConfig(), parent)
 {
-    buildPendingPage(this, tr("H2Sensor"), [this] {
-        muteAudioPath(true, true);
-        emit exit();
-    });
+    buildPlaceholderForm(tr("H2Sensor"));
+    frameReady();
 }
 
-void H2Sensor::init(int variant)
+bool H2Sensor::needsSensorNote() const
 {
-    Q_UNUSED(variant)
-    MainMenu::getInstanceMainMenu()->setCurrentVisibleDlgNum(4);
-    connect(MainMenu::getInstanceMainMenu()->getBtSinkInstance(), &Bluetooth::stateActiveMuteChanged, this,
-            &H2Sensor::switchActiveMute, Qt::UniqueConnection);
+    MainMenu* menu = MainMenu::getInstanceMainMenu();
+    if (menu->isBootedToFavouriteFunction() && menu->getInstanceSystemsettings()->getFavouriteButton(nullptr) == 4)
+        return false;
+    return StatusbarData()->sensorType() != 3;
 }
 
-void H2Sensor::switchActiveMute(bool mute)
+QString H2Sensor::sensorNoteText() const
 {
-    muteAudioPath(mute, false);
-}
-
-void H2Sensor::muteAudioPath(bool a_mute, bool a_sendToMic)
-{
-    MainMenu::getInstanceMainMenu()->muteAudioPath(a_mute, a_sendToMic);
+    return tr("YouMustConnectAH2-SensorToUseThisMeasurement");
 }

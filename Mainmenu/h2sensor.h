@@ -1,24 +1,23 @@
 #ifndef H2SENSOR_H
 #define H2SENSOR_H
 
-#include <QWidget>
+#include "Mainmenu/measuringpage.h"
 
-// Measuring page (placeholder until its screen is built): opens live or with a stored
-// measurement, takes the sensor unit's mute key while it shows, and leaves with exit().
-class H2Sensor : public QWidget
+// Measuring page (placeholder until its screen is built) in the measuring page frame:
+// live or stored start, listening path, mute keys, link watch and the ways out.
+class H2Sensor : public MeasuringPage
 {
     Q_OBJECT
 public:
     explicit H2Sensor(QWidget* parent = nullptr);
-    void init(int variant);
 
-public slots:
-    void switchActiveMute(bool mute);
-    void muteAudioPath(bool a_mute, bool a_sendToMic);
+protected:
+    // The H2 page asks for its own sensor, except when the device booted straight into it.
+    bool needsSensorNote() const override;
+    QString sensorNoteText() const override;
 
-signals:
-    void exit();
-    void gotoWidget(int widget, int dir, int variant);
+private:
+    static Config frameConfig();
 };
 
 #endif // H2SENSOR_H

@@ -1,24 +1,18 @@
 #ifndef LEVELMEASUREMENT_H
 #define LEVELMEASUREMENT_H
 
-#include <QWidget>
+#include "Mainmenu/measuringpage.h"
 
-// Measuring page (placeholder until its screen is built): opens live or with a stored
-// measurement, takes the sensor unit's mute key while it shows, and leaves with exit().
-class Levelmeasurement : public QWidget
+// Measuring page (placeholder until its screen is built) in the measuring page frame:
+// live or stored start, listening path, mute keys, link watch and the ways out.
+class Levelmeasurement : public MeasuringPage
 {
     Q_OBJECT
 public:
     explicit Levelmeasurement(QWidget* parent = nullptr);
-    void init(int variant);
 
-public slots:
-    void switchActiveMute(bool mute);
-    void muteAudioPath(bool a_mute, bool a_sendToMic);
-
-signals:
-    void exit();
-    void gotoWidget(int widget, int dir, int variant);
+private:
+    static Config frameConfig();
 };
 
 #endif // LEVELMEASUREMENT_H

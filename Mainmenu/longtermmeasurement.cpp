@@ -1,32 +1,20 @@
 #include "Mainmenu/longtermmeasurement.h"
 
-#include "Hardware/bluetooth.h"
-#include "Tools/pendingpage.h"
-#include "mainmenu.h"
+MeasuringPage::Config Longtermmeasurement::frameConfig()
+{
+    Config config;
+    config.widgetNumber = 9;
+    config.favouriteNumber = 3;
+    config.favouriteReport = ReportInConstructor;
+    config.readingIntervalMs = 1300;
+    config.leaveOrder = OwnMuteAfterTimers;
+    config.stopCaptureOnLeave = true;
+    return config;
+}
 
 Longtermmeasurement::Longtermmeasurement(QWidget* parent)
-    : QWidget(parent)
+    : MeasuringPage(frameConfig(), parent)
 {
-    buildPendingPage(this, tr("Longterm"), [this] {
-        muteAudioPath(true, true);
-        emit exit();
-    });
-    MainMenu::getInstanceMainMenu()->setCurrentVisibleDlgNum(3);
-}
-
-void Longtermmeasurement::init(int variant)
-{
-    Q_UNUSED(variant)
-    connect(MainMenu::getInstanceMainMenu()->getBtSinkInstance(), &Bluetooth::stateActiveMuteChanged, this,
-            &Longtermmeasurement::switchActiveMute, Qt::UniqueConnection);
-}
-
-void Longtermmeasurement::switchActiveMute(bool mute)
-{
-    muteAudioPath(mute, false);
-}
-
-void Longtermmeasurement::muteAudioPath(bool a_mute, bool a_sendToMic)
-{
-    MainMenu::getInstanceMainMenu()->muteAudioPath(a_mute, a_sendToMic);
+    buildPlaceholderForm(tr("Longterm"));
+    frameReady();
 }

@@ -1,32 +1,20 @@
 #include "Mainmenu/pinpointing.h"
 
-#include "Hardware/bluetooth.h"
-#include "Tools/pendingpage.h"
-#include "mainmenu.h"
+MeasuringPage::Config Pinpointing::frameConfig()
+{
+    Config config;
+    config.widgetNumber = 3;
+    config.favouriteNumber = 1;
+    config.favouriteReport = ReportAtEndOfLiveInit;
+    config.readingIntervalMs = 300;
+    config.leaveOrder = MuteFirst;
+    config.backMutesPath = true;
+    return config;
+}
 
 Pinpointing::Pinpointing(QWidget* parent)
-    : QWidget(parent)
+    : MeasuringPage(frameConfig(), parent)
 {
-    buildPendingPage(this, tr("Histogram"), [this] {
-        muteAudioPath(true, true);
-        emit exit();
-    });
-}
-
-void Pinpointing::init(int variant)
-{
-    Q_UNUSED(variant)
-    MainMenu::getInstanceMainMenu()->setCurrentVisibleDlgNum(1);
-    connect(MainMenu::getInstanceMainMenu()->getBtSinkInstance(), &Bluetooth::stateActiveMuteChanged, this,
-            &Pinpointing::switchActiveMute, Qt::UniqueConnection);
-}
-
-void Pinpointing::switchActiveMute(bool mute)
-{
-    muteAudioPath(mute, false);
-}
-
-void Pinpointing::muteAudioPath(bool a_mute, bool a_sendToMic)
-{
-    MainMenu::getInstanceMainMenu()->muteAudioPath(a_mute, a_sendToMic);
+    buildPlaceholderForm(tr("Histogram"));
+    frameReady();
 }

@@ -1,32 +1,21 @@
 #include "Mainmenu/pipelocating.h"
 
-#include "Hardware/bluetooth.h"
-#include "Tools/pendingpage.h"
-#include "mainmenu.h"
+MeasuringPage::Config Pipelocating::frameConfig()
+{
+    Config config;
+    config.widgetNumber = 8;
+    config.favouriteNumber = 5;
+    config.favouriteReport = ReportInInit;
+    config.readingIntervalMs = 500;
+    config.readingStart = StartInLiveInit;
+    config.leaveOrder = MuteFirst;
+    config.stopCaptureOnLeave = true;
+    return config;
+}
 
 Pipelocating::Pipelocating(QWidget* parent)
-    : QWidget(parent)
+    : MeasuringPage(frameConfig(), parent)
 {
-    buildPendingPage(this, tr("Pipelocating"), [this] {
-        muteAudioPath(true, true);
-        emit exit();
-    });
-}
-
-void Pipelocating::init(int variant)
-{
-    Q_UNUSED(variant)
-    MainMenu::getInstanceMainMenu()->setCurrentVisibleDlgNum(5);
-    connect(MainMenu::getInstanceMainMenu()->getBtSinkInstance(), &Bluetooth::stateActiveMuteChanged, this,
-            &Pipelocating::switchActiveMute, Qt::UniqueConnection);
-}
-
-void Pipelocating::switchActiveMute(bool mute)
-{
-    muteAudioPath(mute, false);
-}
-
-void Pipelocating::muteAudioPath(bool a_mute, bool a_sendToMic)
-{
-    MainMenu::getInstanceMainMenu()->muteAudioPath(a_mute, a_sendToMic);
+    buildPlaceholderForm(tr("Pipelocating"));
+    frameReady();
 }

@@ -31,6 +31,19 @@ MessageDialog::~MessageDialog()
     delete m_timer;
 }
 
+int MessageDialog::showOk(int icon, const QString& headline, const QString& text, int* pressedButton)
+{
+    MessageDialog dialog(nullptr);
+    dialog.setIcon(icon);
+    dialog.setHeadline(headline);
+    dialog.setDialogType(TypeOk);
+    dialog.setInfotext(text);
+    const int result = dialog.exec();
+    if (pressedButton)
+        *pressedButton = dialog.getPressedButton();
+    return result;
+}
+
 void MessageDialog::setDialogType(int type)
 {
     const QString centred = QStringLiteral("QPushButton{Text-align: center;}");

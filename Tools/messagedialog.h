@@ -34,6 +34,10 @@ public:
     explicit MessageDialog(QWidget* parent = nullptr);
     ~MessageDialog() override;
 
+    // Runs a modal box without parent with one "OK" button; returns what exec() returned
+    // and puts the button code into *pressedButton.
+    static int showOk(int icon, const QString& headline, const QString& text, int* pressedButton = nullptr);
+
     void setDialogType(int type);
     void setIcon(int icon);
     void setHeadline(const QString& text);

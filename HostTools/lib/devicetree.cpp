@@ -45,7 +45,7 @@ const Attribute kAttributes[] = {
 };
 
 const char* const kDirectories[] = {
-    "/dev", "/media/tk9400", "/media/ramdisk", "/home/root", "/home/root/fonts",
+    "/dev", "/media/tk9400", "/media/tk9400/meas", "/media/ramdisk", "/home/root", "/home/root/fonts",
     "/var/lib/alsa", "/usr/lib/fonts", "/command-output",
 };
 

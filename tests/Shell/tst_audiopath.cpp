@@ -117,8 +117,16 @@ private slots:
         QVERIFY(instrument.start());
         QCOMPARE(instrument.unit()->unitButtonMode(), QString(toggles ? "SWITCH" : "PUSHBUT"));
         MainMenu& menu = *instrument.menu;
+        instrument.unit()->clearTranscript();
         menu.displayWidget(1, 1, 0);
         QTRY_VERIFY(menu.isAudioPathMuted());
+        // The page starts muted, calls the links again and re-applies the gain step: the
+        // unit hears all of it before its key is pressed.
+        QTRY_VERIFY(instrument.micLines().size() >= 2);
+        for (int seen = 0; seen != instrument.micLines().size();) {
+            seen = instrument.micLines().size();
+            QTest::qWait(300);
+        }
         instrument.phones()->clearTranscript();
 
         instrument.unit()->pressMuteKey();

@@ -48,6 +48,7 @@ private slots:
         QFETCH(QByteArray, page);
         DeviceRoot device;
         MainMenu menu;
+        TestSupport::ModalCloser closer; // the H2 page's note without its sensor
         menu.getInstanceSystemsettings()->setFavouriteButton(favourite);
         menu.getFavouriteButtonInsance()->execFavouriteFunction();
         QCOMPARE(QByteArray(menu.currentPage()->metaObject()->className()), page);
@@ -58,6 +59,7 @@ private slots:
     {
         DeviceRoot device;
         MainMenu menu;
+        TestSupport::ModalCloser closer; // the H2 page's note without its sensor
         menu.displayWidget(1, 1, 0);
         EscapeCounter counter;
         menu.currentPage()->installEventFilter(&counter);

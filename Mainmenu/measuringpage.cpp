@@ -1,0 +1,367 @@
+#include "Mainmenu/measuringpage.h"
+
+#include "Audio/analoginputworker.h"
+#include "Audio/audiocodecsetup.h"
+#include "Audio/audioworker.h"
+#include "Hardware/bluetooth.h"
+#include "Hardware/platform.h"
+#include "Management/measmanagement.h"
+#include "Management/systemsettings.h"
+#include "Tools/messagedialog.h"
+#include "Tools/statusbar.h"
+#include "Tools/tooltipbutton.h"
+#include "Tools/virtualkeyboard.h"
+#include "mainmenu.h"
+
+#include <QAbstractButton>
+#include <QDebug>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMediaPlayer>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTimer>
+
+namespace {
+const char* const kMeasurementRoot = "/media/tk9400/meas/";
+
+TooltipButton* barButton(QWidget* bar, const char* name, const char* icon, int y)
+{
+    auto* button = new TooltipButton(bar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(0, y, 54, 54);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton{background-image: url(:/Resources/Icons/Allgemein/%1_ws_44px.png); background-repeat: no-repeat;"
+        " background-position: center; border: none;}"
+        "QPushButton:pressed{background-image: url(:/Resources/Icons/Allgemein/%1_sw_44px.png);}")
+                              .arg(QString::fromLatin1(icon)));
+    return button;
+}
+} // namespace
+
+MeasuringPage::MeasuringPage(const Config& config, QWidget* parent)
+    : QWidget(parent)
+    , m_config(config)
+{
+    MainMenu* menu = MainMenu::getInstanceMainMenu();
+    m_btSource = menu->getBtSourceInstance();
+    m_btSink = menu->getBtSinkInstance();
+    m_timerLevel = new QTimer(this);
+    connect(m_timerLevel, &QTimer::timeout, this, [this] { updateReading(); });
+    m_timerCheckBtConnection = new QTimer(this);
+    connect(m_timerCheckBtConnection, &QTimer::timeout, this, &MeasuringPage::checkBtConnection, Qt::UniqueConnection);
+    if (m_config.favouriteReport == ReportInConstructor)
+        reportFavourite();
+}
+
+MeasuringPage::~MeasuringPage()
+{
+    m_timerLevel->stop();
+}
+
+void MeasuringPage::frameReady()
+{
+    const QList<QPair<const char*, void (MeasuringPage::*)()>> buttons = {
+        {"butMenuMainmenu", &MeasuringPage::on_butMenuMainmenu_clicked},
+        {"butMenuMainmenu_2", &MeasuringPage::on_butMenuMainmenu_2_clicked},
+        {"butMenuStoredBack", &MeasuringPage::on_butMenuStoredBack_clicked},
+        {"butMenuSave", &MeasuringPage::on_butMenuSave_clicked},
+        {"butMenuStoredPlay", &MeasuringPage::on_butMenuStoredPlay_clicked},
+        {"butMenuStoredStop", &MeasuringPage::on_butMenuStoredStop_clicked},
+    };
+    for (const auto& entry : buttons) {
+        if (auto* button = findChild<QAbstractButton*>(QString::fromLatin1(entry.first)))
+            connect(button, &QAbstractButton::clicked, this, entry.second, Qt::UniqueConnection);
+    }
+    if (auto* statusbar = findChild<Statusbar*>(QStringLiteral("widgetStatusbar")))
+        statusbar->init(statusbar->width(), statusbar->height());
+}
+
+void MeasuringPage::buildPlaceholderForm(const QString& title)
+{
+    setGeometry(0, 0, 480, 272);
+    auto* label = new QLabel(title, this);
+    label->setObjectName(QStringLiteral("labelTitle"));
+    label->setGeometry(10, 10, 400, 40);
+    auto* bars = new QStackedWidget(this);
+    bars->setObjectName(QStringLiteral("subMenu"));
+    bars->setGeometry(426, 1, 54, 250);
+    auto* live = new QWidget(bars);
+    live->setObjectName(QStringLiteral("subMenu_1"));
+    barButton(live, "butMenuMainmenu", "Home", 108);
+    auto* stored = new QWidget(bars);
+    stored->setObjectName(QStringLiteral("subMenu_2"));
+    barButton(stored, "butMenuStoredBack", "Back", 54);
+    barButton(stored, "butMenuMainmenu_2", "Home", 108);
+    bars->addWidget(live);
+    bars->addWidget(stored);
+    auto* statusbar = new Statusbar(this);
+    statusbar->setObjectName(QStringLiteral("widgetStatusbar"));
+    statusbar->setGeometry(0, 252, 480, 20);
+}
+
+void MeasuringPage::showButtonBar(int index)
+{
+    if (auto* bars = findChild<QStackedWidget*>(QStringLiteral("subMenu")))
+        bars->setCurrentIndex(index);
+}
+
+void MeasuringPage::reportFavourite()
+{
+    MainMenu::getInstanceMainMenu()->setCurrentVisibleDlgNum(m_config.favouriteNumber);
+}
+
+QString MeasuringPage::storedInfoFile() const
+{
+    return Platform::devicePath(QString::fromLatin1(kMeasurementRoot) + m_selectedMeasurementDir
+                                + QStringLiteral("/info.ini"));
+}
+
+bool MeasuringPage::needsSensorNote() const
+{
+    return StatusbarData()->sensorType() == 3;
+}
+
+QString MeasuringPage::sensorNoteText() const
+{
+    return tr("YouMustConnectAnAcousticalSensorToUseThisMeasurement.");
+}
+
+void MeasuringPage::init(int variant)
+{
+    MainMenu* menu = MainMenu::getInstanceMainMenu();
+    if (m_config.favouriteReport == ReportInInit)
+        reportFavourite();
+    setTooltips();
+
+    if (variant != 1 && needsSensorNote())
+        MessageDialog::showOk(MessageDialog::IconInformation, tr("Note"), sensorNoteText());
+
+    applyDisplaySettings();
+    m_btSink->callBtDeviceA2DP(true);
+    m_btSource->callBtDeviceA2DP(false);
+    connect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MeasuringPage::switchActiveMute, Qt::UniqueConnection);
+    m_audioCodec = menu->getAudioCodecInstance();
+    m_audioCodec->init();
+    m_measManagement = menu->getInstanceMeasManagement();
+    resetDisplays();
+
+    if (variant == 1)
+        startStoredView();
+    else
+        startLive();
+}
+
+void MeasuringPage::startLive()
+{
+    MainMenu* menu = MainMenu::getInstanceMainMenu();
+    m_storedMeasurement = false;
+    showButtonBar(0);
+    quint32 low = 0;
+    quint32 high = 0;
+    int type = 0;
+    menu->getCurrentFilter(&low, &high, &type);
+    m_audioCodec->setFilter(low, high, type);
+    muteAudioPath(true, true);
+    Analoginputworker()->clearAllData();
+    menu->setMicGainStep(menu->getCurrentMicGainStep());
+    Audioworker()->startAudioRecording();
+    if (m_config.readingStart == StartInLiveInit)
+        m_timerLevel->start(m_config.readingIntervalMs);
+    m_timerCheckBtConnection->start(kLinkCheckMs);
+    applyBootedToFavouriteRule();
+    if (m_config.favouriteReport == ReportAtEndOfLiveInit)
+        reportFavourite();
+}
+
+void MeasuringPage::applyBootedToFavouriteRule()
+{
+    MainMenu* menu = MainMenu::getInstanceMainMenu();
+    const bool bootedHere = menu->isBootedToFavouriteFunction()
+        && menu->getInstanceSystemsettings()->getFavouriteButton(nullptr) == m_config.favouriteNumber;
+    m_enableWarningBtConnection = !bootedHere;
+    menu->resetBootedToFavouriteFunction();
+}
+
+void MeasuringPage::startStoredView()
+{
+    m_storedMeasurement = true;
+    m_selectedMeasurementDir = m_measManagement ? m_measManagement->getSelectedMeasurementDir() : QString();
+    showButtonBar(1);
+    analyseInfoFile();
+    if (m_config.storedRouting >= 0)
+        m_audioCodec->setRouting(m_config.storedRouting);
+    m_timerCheckBtConnection->stop();
+    m_enableWarningBtConnection = false;
+}
+
+void MeasuringPage::analyseInfoFile()
+{
+    QSettings info(storedInfoFile(), QSettings::IniFormat);
+    m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
+}
+
+void MeasuringPage::muteAudioPath(bool a_mute, bool a_sendToMic)
+{
+    if (m_storedMeasurement) {
+        m_timerLevel->stop();
+        if (a_mute)
+            on_butMenuStoredStop_clicked();
+        else
+            on_butMenuStoredPlay_clicked();
+        return;
+    }
+    MainMenu::getInstanceMainMenu()->muteAudioPath(a_mute, a_sendToMic);
+    if (a_mute)
+        pathMuted();
+    else
+        pathOpened();
+}
+
+void MeasuringPage::pathOpened()
+{
+    Analoginputworker()->clearAllData();
+    resetRunningValues();
+    if (m_config.readingStart == StartOnOpening)
+        m_timerLevel->start(m_config.readingIntervalMs);
+    setDrawingEnabled(true);
+}
+
+void MeasuringPage::pathMuted()
+{
+    if (m_config.readingStart == StartOnOpening)
+        m_timerLevel->stop();
+    setDrawingEnabled(false);
+}
+
+void MeasuringPage::switchActiveMute(bool muted)
+{
+    muteAudioPath(muted, false);
+}
+
+void MeasuringPage::checkBtConnection()
+{
+    const int sensorType = StatusbarData()->sensorType();
+    if (StatusbarData()->stateMicrophone()) {
+        if (sensorType != 4)
+            m_enableWarningBtConnection = true;
+        return;
+    }
+    if (sensorType == 4 || !m_enableWarningBtConnection)
+        return;
+    // Disarmed before the dialog: the check keeps running while it is open.
+    m_enableWarningBtConnection = false;
+    muteAudioPath(true, true);
+    MessageDialog::showOk(MessageDialog::IconWarning, tr("Warning"), tr("NoBluetoothConnectionPleaseCheckYourQJ5"));
+}
+
+void MeasuringPage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F10) {
+        // A held key repeats; only the real press and release count.
+        if (event->isAutoRepeat())
+            return;
+        MainMenu* menu = MainMenu::getInstanceMainMenu();
+        if (!menu->isMuteKeySwitchmode())
+            muteAudioPath(false, true);
+        else
+            muteAudioPath(!menu->isAudioPathMuted(), true);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+void MeasuringPage::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F10) {
+        if (!event->isAutoRepeat() && !MainMenu::getInstanceMainMenu()->isMuteKeySwitchmode())
+            muteAudioPath(true, true);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        if (!event->isAutoRepeat())
+            on_butMenuMainmenu_clicked();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void MeasuringPage::disconnectMuteKey()
+{
+    disconnect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MeasuringPage::switchActiveMute);
+}
+
+void MeasuringPage::leaveToMainMenu()
+{
+    MainMenu* menu = MainMenu::getInstanceMainMenu();
+    showButtonBar(0);
+    if (m_config.leaveOrder == MuteFirst)
+        menu->muteAudioPath(true, true);
+    m_timerLevel->stop();
+    m_timerCheckBtConnection->stop();
+    if (m_config.leaveOrder == OwnMuteAfterTimers)
+        muteAudioPath(true, true);
+    Audioworker()->stopAudioRecording();
+    if (m_config.leaveOrder == MuteAfterRecording)
+        menu->muteAudioPath(true, true);
+    if (m_config.stopCaptureOnLeave)
+        Analoginputworker()->stopCapture();
+    disconnectMuteKey();
+    emit exit();
+}
+
+void MeasuringPage::on_butMenuMainmenu_clicked()
+{
+    leaveToMainMenu();
+}
+
+void MeasuringPage::on_butMenuMainmenu_2_clicked()
+{
+    leaveToMainMenu();
+}
+
+void MeasuringPage::on_butMenuStoredBack_clicked()
+{
+    m_timerLevel->stop();
+    delete m_player;
+    m_player = nullptr;
+    m_audioCodec->setRouting(0);
+    if (m_config.backMutesPath)
+        MainMenu::getInstanceMainMenu()->muteAudioPath(true, true);
+    else
+        m_audioCodec->setMuting(true);
+    Analoginputworker()->stopCapture();
+    // The hidden page must not play or open anything on the unit's key.
+    disconnectMuteKey();
+    emit gotoWidget(7, -1, 0);
+}
+
+void MeasuringPage::on_butMenuSave_clicked()
+{
+    muteAudioPath(true, true);
+    VirtualKeyboard keyboard(this);
+    keyboard.setText(QString());
+    keyboard.useEnterAsAccept(true);
+    if (keyboard.exec() != 1) {
+        if (m_config.logSaveText)
+            qDebug() << "Text: verworfen";
+        return;
+    }
+    const QString name = keyboard.getText();
+    if (m_config.logSaveText)
+        qDebug().noquote() << "Text:" << name;
+    saveMeasurement(name);
+}
+
+void MeasuringPage::on_butMenuStoredPlay_clicked()
+{
+    playStoredSound();
+}
+
+void MeasuringPage::on_butMenuStoredStop_clicked()
+{
+    stopStoredSound();
+}

@@ -1,0 +1,170 @@
+#ifndef MEASURINGPAGE_H
+#define MEASURINGPAGE_H
+
+#include <QString>
+#include <QWidget>
+
+class AudioCodecSetup;
+class Bluetooth;
+class MeasManagement;
+class QMediaPlayer;
+class QTimer;
+
+// The frame that every measuring page but the pressure page runs in: start-up live or as
+// the view of a stored measurement, the listening path, the device's and the sensor
+// unit's mute keys, the watch on the sensor unit's data link, the save road and the two
+// ways out. A page derives from it, passes its Config and fills in the hooks below.
+//
+// The form. A page's form provides (by object name) a QStackedWidget "subMenu" whose page
+// 0 is the live button bar and page 1 the stored view's bar, a Statusbar
+// "widgetStatusbar", and push buttons "butMenuMainmenu" (live), "butMenuMainmenu_2" and
+// "butMenuStoredBack" (stored), optionally "butMenuSave", "butMenuStoredPlay" and
+// "butMenuStoredStop". Call frameReady() at the end of the page's constructor, once the
+// form is set up: it connects those buttons that are there to the operations of the same
+// name below (they are plain functions, so uic's connection by name leaves them alone).
+// buildPlaceholderForm() makes a bare form of that kind for pages whose own form is not
+// there yet. Create m_player with the page as parent.
+//
+// init(variant) runs, in this order: setTooltips(), the sensor note (live only, when
+// needsSensorNote()), applyDisplaySettings(), both links called, the unit's mute key
+// connected, the codec's init(), resetDisplays(), then startLive() or startStoredView().
+class MeasuringPage : public QWidget
+{
+    Q_OBJECT
+public:
+    // Where a page reports its favourite number to the main window.
+    enum FavouriteReport { ReportInConstructor, ReportInInit, ReportAtEndOfLiveInit };
+    // Order of the steps on the way to the main page: the level page mutes after stopping
+    // the recording; pinpointing, pipe locating and H2 mute first; the long-term page mutes
+    // through its own wrapper after stopping its timers.
+    enum LeaveOrder { MuteAfterRecording, MuteFirst, OwnMuteAfterTimers };
+    // Who starts the reading timer: the wrapper on opening the path, live init (it runs
+    // until the page is left), or the page itself (the frame leaves the timer alone).
+    enum ReadingStart { StartOnOpening, StartInLiveInit, StartByPage };
+
+    struct Config
+    {
+        int widgetNumber = 0;
+        int favouriteNumber = 0;
+        FavouriteReport favouriteReport = ReportInConstructor;
+        int readingIntervalMs = 300;
+        ReadingStart readingStart = StartOnOpening;
+        LeaveOrder leaveOrder = MuteAfterRecording;
+        bool stopCaptureOnLeave = false;
+        // Back from the stored view mutes through the main window's switch instead of the codec.
+        bool backMutesPath = false;
+        // Log "Text: ..." / "Text: verworfen" for the save keyboard's result.
+        bool logSaveText = true;
+        // Routing for the stored view's playback; -1 leaves the codec's routing alone.
+        int storedRouting = 1;
+    };
+
+    static const int kLinkCheckMs = 1700;
+
+    MeasuringPage(const Config& config, QWidget* parent = nullptr);
+    ~MeasuringPage() override;
+
+    // 1 shows the stored measurement MeasManagement has selected; any other value is live.
+    void init(int variant);
+
+    const Config& config() const { return m_config; }
+    bool isStoredView() const { return m_storedMeasurement; }
+    bool isLinkWarningArmed() const { return m_enableWarningBtConnection; }
+    QString selectedMeasurementDir() const { return m_selectedMeasurementDir; }
+    QTimer* readingTimer() const { return m_timerLevel; }
+    QTimer* linkCheckTimer() const { return m_timerCheckBtConnection; }
+
+public slots:
+    // The page's switch of the listening path: stored view plays or stops the stored
+    // sound; live switches the main window's path, then pathOpened() or pathMuted().
+    virtual void muteAudioPath(bool a_mute, bool a_sendToMic);
+    // The sensor unit's mute key (true: the unit is muted); nothing is sent back.
+    void switchActiveMute(bool muted);
+    // Every kLinkCheckMs while live: warns once per loss of the sensor unit's data link.
+    void checkBtConnection();
+
+public:
+    // The bars' buttons (frameReady() connects them); the tests and the keys call them too.
+    void on_butMenuMainmenu_clicked();
+    void on_butMenuMainmenu_2_clicked();
+    void on_butMenuStoredBack_clicked();
+    void on_butMenuSave_clicked();
+    void on_butMenuStoredPlay_clicked();
+    void on_butMenuStoredStop_clicked();
+
+signals:
+    void exit();
+    void gotoWidget(int widget, int direction, int variant);
+
+protected:
+    // ---- hooks: what a page does differently ------------------------------------------
+    // Tooltips of both bars from the page's own text ids; init runs it every time.
+    virtual void setTooltips() {}
+    // The note before a live start: by default when the H2 sensor is fitted.
+    virtual bool needsSensorNote() const;
+    virtual QString sensorNoteText() const;
+    // Shows or hides the page's display elements by the settings.
+    virtual void applyDisplaySettings() {}
+    // Puts the page's displays back to their start values (both variants).
+    virtual void resetDisplays() {}
+    // The live start: filter to the codec, muted start, analysis cleared, gain step, the
+    // recording started, the link check and the booted-to-favourite rule. A page with
+    // another start (H2) replaces it; applyBootedToFavouriteRule() is there for it.
+    virtual void startLive();
+    // Reads "info.ini" of m_selectedMeasurementDir and shows the stored values (a page
+    // applies its stored filter here). The default reads only the name.
+    virtual void analyseInfoFile();
+    // The live path just opened / was muted; the defaults run the reading timer (when the
+    // wrapper owns it) and call resetRunningValues() and setDrawingEnabled().
+    virtual void pathOpened();
+    virtual void pathMuted();
+    virtual void resetRunningValues() {}
+    virtual void setDrawingEnabled(bool enabled) { Q_UNUSED(enabled) }
+    // The stored view's sound.
+    virtual void playStoredSound() {}
+    virtual void stopStoredSound() {}
+    // The accepted save (on_butMenuSave_clicked() has muted the path and asked for the
+    // name): write the clip with AudioWorker::storeAudioData(), which returns once it is
+    // complete, fill a value-initialised MeasInfoStructure and call
+    // MeasurementData()->storeMeasurement(type, name, record). The path stays muted.
+    virtual void saveMeasurement(const QString& name) { Q_UNUSED(name) }
+    // The page's reading slot: every tick of m_timerLevel.
+    virtual void updateReading() {}
+
+    // ---- pieces for the pages ----------------------------------------------------------
+    // Call at the end of the page's constructor, when the form is there.
+    void frameReady();
+    // A bare form: title, status line and the two bars with their leaving buttons.
+    void buildPlaceholderForm(const QString& title);
+    void showButtonBar(int index);
+    // Arms the link warning unless the device booted straight into this page as favourite.
+    void applyBootedToFavouriteRule();
+    void reportFavourite();
+    // "/media/tk9400/meas/" + dir + "/info.ini" as a host path.
+    QString storedInfoFile() const;
+
+    Bluetooth* m_btSource = nullptr;
+    Bluetooth* m_btSink = nullptr;
+    QTimer* m_timerLevel = nullptr;
+    QTimer* m_timerCheckBtConnection = nullptr;
+    AudioCodecSetup* m_audioCodec = nullptr;
+    MeasManagement* m_measManagement = nullptr;
+    QMediaPlayer* m_player = nullptr;
+    bool m_storedMeasurement = false;
+    QString m_selectedMeasurementDir;
+    QString m_storedMeasurementName;
+    bool m_enableWarningBtConnection = false;
+
+    // F10 (the device's mute key) by the switch mode; the release of Escape (on/off key) leaves.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void startStoredView();
+    void leaveToMainMenu();
+    void disconnectMuteKey();
+
+    Config m_config;
+};
+
+#endif // MEASURINGPAGE_H

@@ -1,0 +1,106 @@
+#ifndef MEASUREMENTS_H
+#define MEASUREMENTS_H
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+
+class Gps;
+
+// One measurement as a page hands it to the store. Points use indices 1 to 10 of the
+// per-point arrays; index 0 is the level measurement's own value. A page value-initialises
+// it (MeasInfoStructure info{};) and fills what its type stores; the writers read only that.
+struct MeasInfoStructure
+{
+    static const int kMaxPoints = 20;
+    static const int kArraySize = 2048;
+    static const int kFftSize = 1024;
+
+    int val;
+    float level[kMaxPoints];
+    int frequency[kMaxPoints];
+    double posLat[kMaxPoints];
+    double posLong[kMaxPoints];
+    float array[kArraySize];
+    int arrayCnt;             // valid values at the start of array
+    int arrayInfoParameter_1; // H2: reference level; long-term: selected time window
+    int arrayInfoParameter_2; // H2: maximum range; long-term: maximum visible values
+    int filterType;           // 0 no filter, 1 band-pass, 2 band-stop
+    quint32 filterHighCutOff;
+    quint32 filterLowCutOff;
+    int sampleRate;
+    int fftSize; // valid values at the start of fft
+    float fft[kFftSize];
+};
+
+// The store of saved measurements: one directory per measurement directly in
+// "/media/tk9400/meas/", named prefix + "yyyyMMdd_hhmmss_" + name, holding "info.ini"
+// and the measurement's clips. GUI thread only.
+//
+// A measurement is built in a staging directory whose name matches no type prefix and
+// renamed to its final name only when everything is on disk, so a power cut leaves either
+// a complete measurement or a staging entry that is neither counted nor listed and that
+// the next store removes.
+class Measurements : public QObject
+{
+    Q_OBJECT
+public:
+    enum Type { LevelMeasurement = 0, Pinpointing = 1, Pipelocating = 2, H2Sensor = 3, Longterm = 4 };
+
+    static const int maxNumMeasurements = 100;
+    static const int warnNumMeasurements = 85;
+    // Room for the name in a directory name of at most 255 UTF-8 bytes after a two-letter
+    // prefix, "_", "yyyyMMdd", "_", "hhmmss" and "_".
+    static const int kMaxNameBytes = 255 - 19;
+
+    explicit Measurements(QObject* parent = nullptr);
+
+    // Stores one measurement of type a_meastype (Type). Returns 0 when stored, and also
+    // for an unknown type (nothing is created); -1 when refused by the limit or when
+    // anything could not be written, after an error dialog; nothing partial is left.
+    // The page's clips must be complete in the temporary clip directory before the call.
+    int storeMeasurement(int a_meastype, QString a_name, MeasInfoStructure a_additionalData);
+
+    // Entries of the root matching "LE_*", "PP_*", "PL_*", "H2_*", "LT_*" (any case;
+    // files too). Both make the root the working directory; a missing root gives none.
+    int getNumMeasurements();
+    QStringList getMeasurementList();
+
+    // The name as it may stand in a directory name on the data partition: trimmed, path
+    // separators, the characters the FAT partition refuses and control characters replaced
+    // by "_", and cut to kMaxNameBytes of UTF-8. Used wherever a measurement name becomes
+    // part of a directory name.
+    static QString cleanMeasurementName(const QString& name);
+    static QString measurementRoot();   // the root's host path
+    static QString stagingDirectory();  // host path of the staging entry in the root
+
+    static QString convertFilterTypeToText(int a_filterType);
+
+    // Writers of "info.ini" per type; 0 when the file is complete on disk, else -1.
+    int storeInfoFileLevelmeasurement(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
+    int storeInfoFilePinpointing(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
+    int storeInfoFilePipelocating(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
+    int storeInfoFileH2Sensor(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
+    int storeInfoFileLongtermmeasurement(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
+
+private:
+    int writeInfoFile(int type, const QString& filename, const QString& name, const MeasInfoStructure& data);
+    QStringList listMeasurements(bool sortedByTime);
+    bool copyClips(int type, const QString& directory, const MeasInfoStructure& data);
+    void showLimitDialog(int icon, int count);
+    int refuse();
+
+    Gps* m_gpsModul = nullptr;
+    QDate m_systemDate;
+    QString m_date;
+    QTime m_systemTime;
+    QString m_time;
+    int m_meastype = 0;
+};
+
+// The single store, created on the first call.
+Measurements* MeasurementData();
+
+#endif // MEASUREMENTS_H
