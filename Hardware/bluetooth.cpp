@@ -2,6 +2,7 @@
 
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
+#include "Hardware/usbexport.h"
 #include "Management/systemsettings.h"
 #include "globals.h"
 #include "mainmenu.h"
@@ -917,6 +918,8 @@ void Bluetooth::analyseUnitLine(const QString& line)
 
 void Bluetooth::writeBluetoothCmdsDbg(QString text)
 {
+    if (!UsbExport::isPartitionMounted())
+        return;
     QString timeFormat = QStringLiteral("hh:mm:ss");
     if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu()) {
         if (const Systemsettings* store = mainMenu->getInstanceSystemsettings())

@@ -18,6 +18,7 @@ struct PlatformState
     QString workingDirectory = QStringLiteral("/");
     QStringList simulatedMounts;
     Platform::TerminateHandler terminate;
+    Platform::CommandHook commandHook;
 };
 
 PlatformState& state()
@@ -40,6 +41,9 @@ void defaultTerminate(int code)
     else
         std::exit(code);
 }
+
+// How long a killed program may take to go.
+const int kKillWaitMs = 5000;
 
 } // namespace
 
@@ -118,7 +122,9 @@ QString Platform::commandLogPath()
     return devicePath(QStringLiteral("/commands.log"));
 }
 
-QString Platform::cannedOutputPath(const QString& command)
+namespace {
+// The command with every character other than letters, digits, '.' and '-' replaced by '_'.
+QString cannedName(const QString& command)
 {
     QString name;
     name.reserve(command.size());
@@ -127,7 +133,39 @@ QString Platform::cannedOutputPath(const QString& command)
             || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') || c == QLatin1Char('-');
         name.append(plain ? c : QLatin1Char('_'));
     }
-    return devicePath(QStringLiteral("/command-output/")) + name;
+    return name;
+}
+} // namespace
+
+QString Platform::cannedOutputPath(const QString& command)
+{
+    return devicePath(QStringLiteral("/command-output/")) + cannedName(command);
+}
+
+QString Platform::cannedStatusPath(const QString& command)
+{
+    return devicePath(QStringLiteral("/command-status/")) + cannedName(command);
+}
+
+int Platform::simulatedStatus(const QString& command, std::optional<int> answer)
+{
+    if (answer)
+        return *answer;
+    QFile file(cannedStatusPath(command));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray text = file.read(64).trimmed();
+    if (text == "nostart")
+        return RunNotStarted;
+    if (text == "timeout")
+        return RunTimedOut;
+    bool ok = false;
+    const int status = text.toInt(&ok);
+    if (!ok) {
+        qWarning() << "Unreadable command status" << text << "for" << command;
+        return 1;
+    }
+    return status;
 }
 
 void Platform::journalWrite(const char* absolutePath, const QByteArray& value)
@@ -140,14 +178,21 @@ void Platform::journalWrite(const char* absolutePath, const QByteArray& value)
     journal.write(QByteArray(absolutePath) + ' ' + value + '\n');
 }
 
-void Platform::recordCommand(const QString& command)
+std::optional<int> Platform::recordCommand(const QString& command)
 {
     QFile log(commandLogPath());
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
         qWarning() << "Could not record command:" << command;
-        return;
-    }
-    log.write((state().workingDirectory + QLatin1Char('\t') + command + QLatin1Char('\n')).toUtf8());
+    else
+        log.write((state().workingDirectory + QLatin1Char('\t') + command + QLatin1Char('\n')).toUtf8());
+    log.close();
+    const CommandHook& hook = state().commandHook;
+    return hook ? hook(command) : std::nullopt;
+}
+
+void Platform::setCommandHook(CommandHook hook)
+{
+    state().commandHook = std::move(hook);
 }
 
 void Platform::terminateIfPowerCommand(const QString& command)
@@ -170,12 +215,33 @@ void Platform::terminateIfPowerCommand(const QString& command)
 int Platform::runCommand(const QString& command)
 {
     if (isSimulated()) {
-        recordCommand(command);
-        trackMounts(command);
-        terminateIfPowerCommand(command);
-        return 0;
+        const int status = simulatedStatus(command, recordCommand(command));
+        if (status == 0) {
+            trackMounts(command);
+            terminateIfPowerCommand(command);
+        }
+        return status;
     }
     return QProcess::execute(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+}
+
+int Platform::runProgram(const QString& program, const QStringList& arguments, int timeoutMs)
+{
+    if (isSimulated()) {
+        const QString line = (QStringList(program) + arguments).join(QLatin1Char(' '));
+        return simulatedStatus(line, recordCommand(line));
+    }
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted(timeoutMs))
+        return RunNotStarted;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(kKillWaitMs);
+        return RunTimedOut;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : int(RunCrashed);
 }
 
 QString Platform::runCommandOutput(const QString& command)

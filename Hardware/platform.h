@@ -4,7 +4,9 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <optional>
 
 // The one seam between the instrument and its Linux board.
 //
@@ -28,15 +30,23 @@ public:
     static QString devicePath(const QString& absolutePath);
     static QByteArray devicePathLocal(const char* absolutePath);
 
+    // What a run returns instead of an exit status when the program did not end by itself.
+    enum RunStatus { RunCrashed = -1, RunNotStarted = -2, RunTimedOut = -3 };
+
     // Runs the command and waits for it; the exit status is returned but callers may ignore it.
     static int runCommand(const QString& command);
+    // Runs the program with its arguments, no shell between them, in the working directory,
+    // and waits at most timeoutMs (negative: for ever); a program still running then is
+    // killed. Returns its exit status or a RunStatus. Recorded like a command on a
+    // simulated device: the program and its arguments, blank-separated.
+    static int runProgram(const QString& program, const QStringList& arguments, int timeoutMs);
     // Runs the command, waits for it and returns what it wrote to standard output.
     static QString runCommandOutput(const QString& command);
     // Starts the command without waiting.
     static bool startDetached(const QString& command);
 
     // Whether a file system is mounted at the mount point: from /proc/mounts on the
-    // device; on a simulated device from the mount and umount commands run so far.
+    // device; on a simulated device from the mount and umount commands that succeeded.
     static bool isMounted(const QString& mountPoint);
 
     // The working directory as the device sees it.
@@ -45,6 +55,9 @@ public:
 
     // Name of the canned-output file that answers `command` on a simulated device.
     static QString cannedOutputPath(const QString& command);
+    // The file that gives a command's exit status on a simulated device: a number,
+    // "nostart" or "timeout"; no file means 0.
+    static QString cannedStatusPath(const QString& command);
     static QString commandLogPath();
     // On a simulated device, sysfs writes are appended to "$TK9400_ROOT/sysfs-writes.log"
     // when that file exists, so tests can see the order of writes to one attribute.
@@ -58,8 +71,16 @@ public:
     using TerminateHandler = std::function<void(int)>;
     static void setTerminateHandler(TerminateHandler handler);
 
+    // On a simulated device, sees each command as it is recorded, with the tree as it
+    // stands at that moment; a status it returns answers the command in place of
+    // "command-status/<name>". Tests set it; an empty hook removes it.
+    using CommandHook = std::function<std::optional<int>(const QString& command)>;
+    static void setCommandHook(CommandHook hook);
+
 private:
-    static void recordCommand(const QString& command);
+    // Records the command and returns the hook's answer, if any.
+    static std::optional<int> recordCommand(const QString& command);
+    static int simulatedStatus(const QString& command, std::optional<int> answer);
     static void terminateIfPowerCommand(const QString& command);
     static void trackMounts(const QString& command);
 };

@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
+        <name>BackupDialog</name>
+        <message>
+            <source>ConnectTheTKR9400ToYourPC</source>
+            <translation>Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation>Connect</translation>
+        </message>
+        <message>
+            <source>Disconnect</source>
+            <translation>Disconnect</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>DataMemoryNotMounted</source>
+            <translation>The data memory could not be mounted.
+Please restart the device.</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>DataTransferNotPossible</source>
+            <translation>The data memory is in use.
+Please try again.</translation>
+        </message>
+    </context>
+    <context>
         <name>BluetoothPairing</name>
         <message>
             <source>SearchBluetoothDevices</source>
@@ -506,55 +544,6 @@ to use this measurement.</translation>
         </message>
     </context>
     <context>
-        <name>Measurements</name>
-        <message>
-            <source>Error</source>
-            <translation>Error</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
-        </message>
-        <message>
-            <source>NoMoreMeasurementsCanBeStored</source>
-            <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
-            <translation>Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
-        </message>
-        <message>
-            <source>OnlyAfewMeasurementsCanBeStored</source>
-            <comment>Number of measurements near limit. Please delete old measurements.</comment>
-            <translation>Number of measurements near limit.
-Please delete old measurements.</translation>
-        </message>
-        <message>
-            <source>MeasurementCouldNotBeStored</source>
-            <translation>Measurement could not be stored.</translation>
-        </message>
-    </context>
-    <context>
-        <name>MeasuringPage</name>
-        <message>
-            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-            <translation>You must connect an acoustical sensor
-to use this measurement.</translation>
-        </message>
-        <message>
-            <source>Note</source>
-            <translation>Remark</translation>
-        </message>
-        <message>
-            <source>Warning</source>
-            <translation>Warning</translation>
-        </message>
-        <message>
-            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
-            <translation>No bluetooth connection.
-Please check your QJ-5.</translation>
-        </message>
-    </context>
-    <context>
         <name>MessageDialog</name>
         <message>
             <source>Yes</source>
@@ -1037,6 +1026,55 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Wintertime</source>
             <translation>Winter time</translation>
+        </message>
+    </context>
+    <context>
+        <name>Measurements</name>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoMoreMeasurementsCanBeStored</source>
+            <comment>Max number of measurements reached. Measurement will not be stored. Please delete old measurements.</comment>
+            <translation>Maximum number of measurements reached.
+Measurement will not be stored.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>OnlyAfewMeasurementsCanBeStored</source>
+            <comment>Number of measurements near limit. Please delete old measurements.</comment>
+            <translation>Number of measurements near limit.
+Please delete old measurements.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeStored</source>
+            <translation>Measurement could not be stored.</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasuringPage</name>
+        <message>
+            <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
+            <translation>You must connect an acoustical sensor
+to use this measurement.</translation>
+        </message>
+        <message>
+            <source>Note</source>
+            <translation>Remark</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
+            <translation>No bluetooth connection.
+Please check your QJ-5.</translation>
         </message>
     </context>
 </TS>

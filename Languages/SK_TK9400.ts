@@ -1030,6 +1030,44 @@ Stored measurements will not be deleted.</translation>
         </message>
     </context>
     <context>
+        <name>BackupDialog</name>
+        <message>
+            <source>ConnectTheTKR9400ToYourPC</source>
+            <translation type="unfinished">Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation type="unfinished">Connect</translation>
+        </message>
+        <message>
+            <source>Disconnect</source>
+            <translation type="unfinished">Disconnect</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>Warning</source>
+            <translation type="unfinished">Warning</translation>
+        </message>
+        <message>
+            <source>DataMemoryNotMounted</source>
+            <translation type="unfinished">The data memory could not be mounted.
+Please restart the device.</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation type="unfinished">Error</translation>
+        </message>
+        <message>
+            <source>DataTransferNotPossible</source>
+            <translation type="unfinished">The data memory is in use.
+Please try again.</translation>
+        </message>
+    </context>
+    <context>
         <name>Measurements</name>
         <message>
             <source>Error</source>

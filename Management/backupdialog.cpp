@@ -1,10 +1,242 @@
 #include "Management/backupdialog.h"
+#include "ui_backupdialog.h"
 
-#include "Tools/pendingpage.h"
+#include "Hardware/gpio.h"
+#include "Hardware/platform.h"
+#include "Hardware/usbexport.h"
+#include "Management/systemsettings.h"
+#include "Tools/escapekey.h"
+#include "Tools/messagedialog.h"
+#include "mainmenu.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <unistd.h>
+
+namespace {
+
+const char* const kHome = "/home/root";
+const char* const kSettingsFile = "/home/root/settings.ini";
+const char* const kScript = "/media/tk9400/do_universalScript.sh";
+
+QString specialFilePath(const char* name)
+{
+    return QStringLiteral("/media/tk9400/") + QLatin1String(name);
+}
+
+// Reads a special file the PC left, at most limit + 1 bytes (enough to see it is too
+// large). False when there is none to read: no file, or something that is not a file.
+bool readSpecialFile(const QString& path, qint64 limit, QByteArray* content)
+{
+    const QString hostPath = Platform::devicePath(path);
+    if (!QFileInfo(hostPath).isFile())
+        return false;
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *content = file.read(limit + 1);
+    return true;
+}
+
+// Replaces target with content through a new file beside it that reaches the disk
+// before it is renamed over the old one: a power cut or a failed write never leaves
+// the device without the file or with half of it.
+bool replaceFile(const QString& target, const QByteArray& content)
+{
+    QSaveFile file(Platform::devicePath(target));
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush()
+        && ::fsync(file.handle()) == 0 && file.commit();
+    if (!written)
+        qWarning().noquote() << "Could not write" << target << ":" << file.errorString();
+    return written;
+}
+
+void deleteSpecialFile(const char* name)
+{
+    if (QFile::remove(Platform::devicePath(specialFilePath(name))))
+        qDebug().noquote() << QStringLiteral("File %1 deleted. OK.").arg(QLatin1String(name));
+    else
+        qDebug().noquote() << QStringLiteral("File %1 could not be deleted. Error.").arg(QLatin1String(name));
+}
+
+// The special file stays on the partition, so the next Disconnect tries it again.
+void keepSpecialFile(const char* name, const QString& reason)
+{
+    qWarning().noquote() << QStringLiteral("File %1 not applied (%2). Error.").arg(QLatin1String(name), reason);
+}
+
+} // namespace
 
 BackupDialog::BackupDialog(QWidget* parent)
     : QDialog(parent)
+    , ui(new Ui::BackupDialog)
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
-    buildPendingPage(this, QStringLiteral("USB <> PC"), [this] { reject(); });
+    ui->setupUi(this);
+    ui->mainArea->setCurrentWidget(ui->page);
+    ui->subMenu->setCurrentWidget(ui->page_3);
+    // The shared connector in its USB position; it stays there after the dialog.
+    Gpio::setValue(50, 0);
+    Gpio::setValue(65, 0);
+    showExported(false);
+}
+
+BackupDialog::~BackupDialog()
+{
+    // However the dialog goes, the device never stays without its partition.
+    if (isExported() && UsbExport::isExported())
+        UsbExport::returnPartition();
+    delete ui;
+}
+
+bool BackupDialog::isExported() const
+{
+    return !ui->butDisconnect->isHidden();
+}
+
+void BackupDialog::showExported(bool exported)
+{
+    ui->butConnect->setVisible(!exported);
+    ui->butDisconnect->setVisible(exported);
+}
+
+bool BackupDialog::takePartitionBack()
+{
+    if (UsbExport::returnPartition())
+        return true;
+    MessageDialog::showOk(MessageDialog::IconWarning, tr("Warning"), tr("DataMemoryNotMounted"));
+    return false;
+}
+
+void BackupDialog::on_butConnect_clicked()
+{
+    if (UsbExport::exportPartition() != UsbExport::Exported) {
+        MessageDialog::showOk(MessageDialog::IconError, tr("Error"), tr("DataTransferNotPossible"));
+        return;
+    }
+    showExported(true);
+}
+
+void BackupDialog::on_butDisconnect_clicked()
+{
+    const bool mounted = takePartitionBack();
+    showExported(false);
+    // Without the partition the special files are not there to read; they wait.
+    if (mounted)
+        checkForSpecialFiles();
+}
+
+void BackupDialog::on_butMenuCancel_clicked()
+{
+    takePartitionBack();
+    showExported(false);
+    reject();
+}
+
+void BackupDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (!takeEscape(event))
+        QDialog::keyPressEvent(event);
+}
+
+void BackupDialog::keyReleaseEvent(QKeyEvent* event)
+{
+    if (takeEscape(event))
+        on_butMenuCancel_clicked();
+    else
+        QDialog::keyReleaseEvent(event);
+}
+
+void BackupDialog::checkForSpecialFiles()
+{
+    applyIdentityFile("do_serialNumber", QStringLiteral("/home/root/serialNumber"), 12, "New Serialnumber = ");
+    applyIdentityFile("do_productionDate", QStringLiteral("/home/root/productionDate"), 10, "New production date = ");
+    applySettingsFile();
+    runUniversalScript();
+}
+
+void BackupDialog::applyIdentityFile(const char* name, const QString& target, int logBytes, const char* logText)
+{
+    QByteArray content;
+    if (!readSpecialFile(specialFilePath(name), kMaxIdentityFileBytes, &content))
+        return;
+    QByteArray shown = content.left(logBytes);
+    const int end = shown.indexOf('\0');
+    if (end >= 0)
+        shown.truncate(end);
+    qDebug().noquote() << QLatin1String(logText) + QString::fromLatin1(shown);
+
+    if (content.size() > kMaxIdentityFileBytes) {
+        keepSpecialFile(name, QStringLiteral("larger than %1 bytes").arg(kMaxIdentityFileBytes));
+        return;
+    }
+    if (!replaceFile(target, content)) {
+        keepSpecialFile(name, QStringLiteral("%1 not written").arg(target));
+        return;
+    }
+    deleteSpecialFile(name);
+}
+
+void BackupDialog::applySettingsFile()
+{
+    const char* const name = "do_settings.ini";
+    QByteArray content;
+    if (!readSpecialFile(specialFilePath(name), kMaxSettingsFileBytes, &content))
+        return;
+    qDebug() << "Updating systemsettings.";
+
+    // The device cannot run without a usable settings file: a file that is not one is
+    // refused and the old one kept.
+    QString refusal;
+    if (content.size() > kMaxSettingsFileBytes)
+        refusal = QStringLiteral("larger than %1 bytes").arg(kMaxSettingsFileBytes);
+    else if (content.contains('\0'))
+        refusal = QStringLiteral("not a text file");
+    else if (!Systemsettings::holdsKnownSetting(Platform::devicePath(specialFilePath(name))))
+        refusal = QStringLiteral("no known setting");
+    else if (!replaceFile(QString::fromLatin1(kSettingsFile), content))
+        refusal = QStringLiteral("settings file not written");
+    if (!refusal.isEmpty()) {
+        keepSpecialFile(name, refusal);
+        return;
+    }
+    deleteSpecialFile(name);
+
+    // The running store takes the new values now, with its own checks; otherwise its
+    // next write would put the old ones back.
+    if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu()) {
+        if (Systemsettings* store = mainMenu->getInstanceSystemsettings())
+            store->loadSystemsettings();
+    }
+}
+
+void BackupDialog::runUniversalScript()
+{
+    const char* const name = "do_universalScript.sh";
+    QByteArray content;
+    // Only the script's fixed path is run; its content and name never reach a command line.
+    if (!readSpecialFile(QString::fromLatin1(kScript), 0, &content))
+        return;
+    qDebug() << "Executing universal script ...";
+    Platform::setWorkingDirectory(QString::fromLatin1(kHome));
+    const int status = Platform::runProgram(QString::fromLatin1(kScript), {}, kScriptTimeoutMs);
+    switch (status) {
+    case Platform::RunNotStarted:
+        keepSpecialFile(name, QStringLiteral("could not be started"));
+        return;
+    case Platform::RunTimedOut:
+        qWarning() << "Universal script killed after" << kScriptTimeoutMs / 1000 << "s.";
+        break;
+    case Platform::RunCrashed:
+        qWarning() << "Universal script crashed.";
+        break;
+    default:
+        qDebug() << "Executing universal script. Finished.";
+        qDebug() << "Universal script exit status" << status;
+        break;
+    }
+    deleteSpecialFile(name);
 }

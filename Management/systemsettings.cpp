@@ -263,6 +263,16 @@ void Systemsettings::loadSystemsettings()
     m_daylightSavingTimeOffset = m_daylightSavingTime == 1 ? 3600 : 0;
 }
 
+bool Systemsettings::holdsKnownSetting(const QString& path)
+{
+    const QHash<QString, QString> file = readIni(path);
+    for (const SettingsField& f : fields()) {
+        if (file.contains(QString::fromLatin1(f.group) + QLatin1Char('/') + QString::fromLatin1(f.key)))
+            return true;
+    }
+    return false;
+}
+
 void Systemsettings::storeSystemsettings()
 {
     QByteArray ini;

@@ -1,6 +1,7 @@
 #include "Tools/favouritebutton.h"
 
 #include "Hardware/platform.h"
+#include "Hardware/usbexport.h"
 #include "Management/systemsettings.h"
 #include "mainmenu.h"
 
@@ -107,6 +108,10 @@ int FavouriteButton::nextScreenshotNumber(const QString& directory) const
 
 int FavouriteButton::generateScreenshot()
 {
+    if (!UsbExport::isPartitionMounted()) {
+        qDebug() << "Screenshot skipped: data partition not mounted";
+        return -1;
+    }
     QWidget* window = QApplication::activeWindow();
     if (!window)
         window = MainMenu::getInstanceMainMenu();

@@ -6,6 +6,7 @@
 #include "Hardware/gpio.h"
 #include "Hardware/gps.h"
 #include "Hardware/platform.h"
+#include "Hardware/usbexport.h"
 #include "Management/systemsettings.h"
 #include "Tools/messagedialog.h"
 #include "globals.h"
@@ -217,6 +218,11 @@ void Statusbardata::update()
 
     m_batteryHLCharging = m_batteryState->isCharging();
 
+    // While the partition is with the PC, the PC may be writing to it: the device is in use.
+    if (UsbExport::isExported()) {
+        resetPowerSavingCnt();
+        return;
+    }
     m_powerOffCnt -= kTickMs / 1000;
     if (m_powerOffCnt <= 0) {
         qDebug() << "Power-Off device";

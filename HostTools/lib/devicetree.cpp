@@ -46,7 +46,7 @@ const Attribute kAttributes[] = {
 
 const char* const kDirectories[] = {
     "/dev", "/media/tk9400", "/media/tk9400/meas", "/media/ramdisk", "/home/root", "/home/root/fonts",
-    "/var/lib/alsa", "/usr/lib/fonts", "/command-output",
+    "/var/lib/alsa", "/usr/lib/fonts", "/command-output", "/command-status",
 };
 
 QString under(const QString& root, const QString& absolutePath)

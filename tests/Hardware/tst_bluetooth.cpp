@@ -2,6 +2,7 @@
 // peer, the data channel and its mode switches, the sensor-unit queue, gains, headphone
 // control, disconnecting.
 #include "Hardware/bluetooth.h"
+#include "Hardware/platform.h"
 #include "btmodulesim.h"
 #include "globals.h"
 #include "simulatedpeers.h"
@@ -624,6 +625,7 @@ private slots:
     {
         Rig rig(true, true, {{"Debug/Debugfeatures", 1}});
         g_debugFeatures = 1;
+        Platform::runCommand("mount /dev/mmcblk0p3 /media/tk9400"); // as at start-up
         rig.device.write("/media/tk9400/btInfo.txt", "left from before\n");
         QVERIFY(bringUpSink(rig));
         Bluetooth& link = *rig.link;

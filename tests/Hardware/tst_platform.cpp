@@ -70,6 +70,63 @@ private slots:
         QCOMPARE(device.commands(), QStringList(command));
     }
 
+    void statusFromTheTree_data()
+    {
+        QTest::addColumn<QByteArray>("status");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("none") << QByteArray() << 0;
+        QTest::newRow("number") << QByteArray("32\n") << 32;
+        QTest::newRow("nostart") << QByteArray("nostart") << int(Platform::RunNotStarted);
+        QTest::newRow("timeout") << QByteArray("timeout\n") << int(Platform::RunTimedOut);
+    }
+    void statusFromTheTree()
+    {
+        QFETCH(QByteArray, status);
+        QFETCH(int, expected);
+        DeviceRoot device;
+        const QString mount = "mount /dev/mmcblk0p3 /media/tk9400";
+        QCOMPARE(Platform::cannedStatusPath(mount), device.hostPath("/command-status/mount__dev_mmcblk0p3__media_tk9400"));
+        if (!status.isEmpty())
+            device.write("/command-status/mount__dev_mmcblk0p3__media_tk9400", status);
+        QCOMPARE(Platform::runCommand(mount), expected);
+        // Only a mount that succeeded mounts.
+        QCOMPARE(Platform::isMounted("/media/tk9400/"), expected == 0);
+
+        if (!status.isEmpty())
+            device.write("/command-status/_bin_tool_-x", status);
+        QCOMPARE(Platform::runProgram("/bin/tool", {"-x"}, 1000), expected);
+        QCOMPARE(device.commands(), QStringList({mount, "/bin/tool -x"}));
+    }
+
+    void hookSeesEachCommandAsItRuns()
+    {
+        DeviceRoot device;
+        QStringList seen;
+        Platform::setCommandHook([&](const QString& command) -> std::optional<int> {
+            seen.append(command + " " + QString::number(device.commands().size()));
+            if (command.startsWith("umount"))
+                return 1;
+            return std::nullopt;
+        });
+        Platform::runCommand("mount /dev/mmcblk0p3 /media/tk9400");
+        QCOMPARE(Platform::runCommand("umount /media/tk9400"), 1);
+        QVERIFY(Platform::isMounted("/media/tk9400"));
+        Platform::runCommandOutput("df -Th");
+        QCOMPARE(seen, QStringList({"mount /dev/mmcblk0p3 /media/tk9400 1", "umount /media/tk9400 2", "df -Th 3"}));
+    }
+
+    void runsProgramsOnTheDevice()
+    {
+        Platform::setRootDirectory(QString());
+        // No shell: the arguments reach the program as they are.
+        QCOMPARE(Platform::runProgram("/bin/sh", {"-c", "exit $0", "3"}, 5000), 3);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(Platform::runProgram("/bin/sleep", {"10"}, 200), int(Platform::RunTimedOut));
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(Platform::runProgram("/nonexistent/program", {}, 1000), int(Platform::RunNotStarted));
+    }
+
     void runsCommandsOnTheDevice()
     {
         Platform::setRootDirectory(QString());

@@ -199,19 +199,22 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("firmware update") << "butFirmwareupdate" << "Firmwareupdate";
-        QTest::newRow("USB data transfer") << "butDatatransmission" << "BackupDialog";
+        QTest::addColumn<QString>("leave");
+        QTest::newRow("firmware update") << "butFirmwareupdate" << "Firmwareupdate" << "butMenuBack";
+        QTest::newRow("USB data transfer") << "butDatatransmission" << "BackupDialog" << "butMenuCancel";
     }
     void dialogsThatKeepTheScreen()
     {
         QFETCH(QString, name);
         QFETCH(QString, dialog);
+        QFETCH(QString, leave);
         DeviceRoot device;
         MainMenu menu;
         Management* screen = openManagement(menu);
         QSignalSpy requests(screen, &Management::gotoWidget);
 
-        for (auto close : {pressHome, tapEscape}) {
+        const std::function<void(QDialog*)> pressLeave = [&leave](QDialog* d) { button(d, leave)->click(); };
+        for (const auto& close : {pressLeave, std::function<void(QDialog*)>(tapEscape)}) {
             const DialogRun run = clickAndClose(button(screen, qPrintable(name)), close);
             QCOMPARE(run.seen, 1);
             QCOMPARE(run.className, dialog);

@@ -184,6 +184,7 @@ DeviceRoot::~DeviceRoot()
     QDir::setCurrent(QDir::tempPath());
     Platform::setRootDirectory(QString());
     Platform::setTerminateHandler(nullptr);
+    Platform::setCommandHook(nullptr);
 }
 
 QString DeviceRoot::root() const

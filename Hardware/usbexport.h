@@ -1,0 +1,35 @@
+#ifndef USBEXPORT_H
+#define USBEXPORT_H
+
+// Hands the data partition to a PC as a USB mass-storage drive and takes it back. The
+// data-transfer dialog, the firmware update and the production USB test share it, so the
+// partition is never given away while the device still has it mounted.
+class UsbExport
+{
+public:
+    enum ExportResult {
+        Exported,
+        // The partition is still mounted after the unmount (a file open on it): no drive
+        // was offered, the device keeps it.
+        PartitionInUse,
+        // The gadget did not load: the partition was mounted again.
+        GadgetFailed
+    };
+
+    static const char* const kDataPartition; // "/media/tk9400"
+
+    // Changes the working directory to "/home/root" (off the partition), unmounts the
+    // partition and loads the USB mass-storage gadget with it.
+    static ExportResult exportPartition();
+    // Removes the gadget and mounts the partition again, also when nothing was exported.
+    // True when the partition is mounted afterwards.
+    static bool returnPartition();
+    // Whether the partition is with the PC now. The PC may be writing meanwhile, so the
+    // device counts it as activity.
+    static bool isExported();
+    // Whether the device has the partition mounted: what writes files there checks it
+    // first, or the file lands in the bare mount point and vanishes under the next mount.
+    static bool isPartitionMounted();
+};
+
+#endif // USBEXPORT_H
