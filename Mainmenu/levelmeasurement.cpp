@@ -4,6 +4,7 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
+#include "Audio/backgroundrecording.h"
 #include "Audio/filtersettings.h"
 #include "Audio/headphonesettings.h"
 #include "Audio/micsettings.h"
@@ -16,6 +17,7 @@
 #include "globals.h"
 #include "mainmenu.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
@@ -346,7 +348,12 @@ void Levelmeasurement::stopStoredSound()
 
 void Levelmeasurement::saveMeasurement(const QString& name)
 {
-    Audioworker()->storeAudioData(QString::fromLatin1(kClipName));
+    // The store copies whatever clip lies there: one left by an earlier save must not pass
+    // for this one's when the recorder cannot write it.
+    const QString clip = QString::fromLatin1(kClipName);
+    if (QFileInfo::exists(BackgroundRecording::clipPath(clip)))
+        Audioworker()->deleteAudioData(clip);
+    Audioworker()->storeAudioData(clip);
     MeasInfoStructure info{};
     info.level[0] = m_minimumLevelAbs;
     info.frequency[0] = m_significandFrequency;

@@ -370,10 +370,11 @@ private slots:
         // A cancelled name stores nothing and writes no clip.
         DialogDriver driver;
         driver.cancelKeyboard();
-        instrument.device.remove(kTempClip);
+        const QByteArray olderClip = "RIFF of an earlier save";
+        instrument.device.write(kTempClip, olderClip);
         button(page, "butMenuSave")->click();
         QCOMPARE(instrument.entries(), QStringList());
-        QVERIFY(!QFileInfo::exists(instrument.device.hostPath(kTempClip)));
+        QCOMPARE(instrument.device.read(kTempClip), olderClip);
         QVERIFY(instrument.menu->isAudioPathMuted());
 
         const QDateTime before = Platform::currentDateTime();
@@ -408,7 +409,7 @@ private slots:
         QCOMPARE(info.value("GPS-Positions/GPS-Position").toString(), QString("51.123456, 7.654321"));
 
         const QByteArray clip = instrument.device.read(kRoot + "/" + dir + "/LE_sound.wav");
-        QVERIFY(clip.size() > 44);
+        QVERIFY(clip.size() > 44 && clip != olderClip);
         QCOMPARE(clip, instrument.device.read(kTempClip));
         QCOMPARE(qFromLittleEndian<quint32>(clip.constData() + 4), quint32(clip.size() - 8));
         QCOMPARE(qFromLittleEndian<quint32>(clip.constData() + 40), quint32(clip.size() - 44));
@@ -488,6 +489,8 @@ private slots:
             button(page, "butMenuMainmenu_2")->click();
         else
             button(page, "butMenuStoredBack")->click();
+        instrument.sim.sink()->pressMuteKey();
+        QTest::qWait(150);
         QCOMPARE(instrument.menu->getCurrentWidget(), drawn == 3 ? 0 : 7);
         QVERIFY(!RecordingPlayer::last());
         QCOMPARE(CodecMixer::inputPath(instrument.device), 1); // listening route
