@@ -271,7 +271,7 @@ private slots:
         Analoginputworker()->clearAllData();
     }
 
-    void filterButton()
+    void dialogButtons()
     {
         m_shared->setSettings({{"Dialogconfiguration/LevelMeasurement_ShowFft", true}});
         Levelmeasurement* page = m_shared->showLive();
@@ -292,6 +292,11 @@ private slots:
         onNextModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
         button(page, "butMenuFilter")->click();
         QVERIFY(!page->readingTimer()->isActive());
+
+        TestSupport::ModalCloser closer;
+        for (const char* name : {"butMenuHeadphone", "butMenuMic", "butMenuStoredHeadphone"})
+            button(page, name)->click();
+        QCOMPARE(closer.seen(), QStringList({"Headphonesettings", "Micsettings", "Headphonesettings"}));
     }
 
     void serviceButtonsReachTheHeadphones()
