@@ -64,6 +64,7 @@ void MeasuringPage::frameReady()
 {
     const QList<QPair<const char*, void (MeasuringPage::*)()>> buttons = {
         {"butMenuMainmenu", &MeasuringPage::on_butMenuMainmenu_clicked},
+        {"butMenuHome", &MeasuringPage::on_butMenuMainmenu_clicked},
         {"butMenuMainmenu_2", &MeasuringPage::on_butMenuMainmenu_2_clicked},
         {"butMenuStoredBack", &MeasuringPage::on_butMenuStoredBack_clicked},
         {"butMenuSave", &MeasuringPage::on_butMenuSave_clicked},
@@ -139,6 +140,7 @@ void MeasuringPage::init(int variant)
         MessageDialog::showOk(MessageDialog::IconInformation, tr("Note"), sensorNoteText());
 
     applyDisplaySettings();
+    resetBeforeLinks();
     m_btSink->callBtDeviceA2DP(true);
     m_btSource->callBtDeviceA2DP(false);
     connect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MeasuringPage::switchActiveMute, Qt::UniqueConnection);

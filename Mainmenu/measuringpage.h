@@ -18,15 +18,15 @@ class QTimer;
 // The form. A page's form provides (by object name) a QStackedWidget "subMenu" whose page
 // 0 is the live button bar and page 1 the stored view's bar, a Statusbar
 // "widgetStatusbar", and push buttons "butMenuMainmenu" (live), "butMenuMainmenu_2" and
-// "butMenuStoredBack" (stored), optionally "butMenuSave", "butMenuStoredPlay" and
-// "butMenuStoredStop". Call frameReady() at the end of the page's constructor, once the
+// "butMenuStoredBack" (stored), optionally "butMenuHome" (the live leaving button of pages
+// that name it so), "butMenuSave", "butMenuStoredPlay" and "butMenuStoredStop". Call frameReady() at the end of the page's constructor, once the
 // form is set up: it connects those buttons that are there to the operations of the same
 // name below (they are plain functions, so uic's connection by name leaves them alone).
 // buildPlaceholderForm() makes a bare form of that kind for pages whose own form is not
 // there yet. Create m_player with the page as parent.
 //
 // init(variant) runs, in this order: setTooltips(), the sensor note (live only, when
-// needsSensorNote()), applyDisplaySettings(), both links called, the unit's mute key
+// needsSensorNote()), applyDisplaySettings(), resetBeforeLinks(), both links called, the unit's mute key
 // connected, the codec's init(), resetDisplays(), then startLive() or startStoredView().
 class MeasuringPage : public QWidget
 {
@@ -105,6 +105,9 @@ protected:
     virtual QString sensorNoteText() const;
     // Shows or hides the page's display elements by the settings.
     virtual void applyDisplaySettings() {}
+    // For a page that clears its running values and mutes the path before the links are
+    // called and the codec is set up (both variants).
+    virtual void resetBeforeLinks() {}
     // Puts the page's displays back to their start values (both variants).
     virtual void resetDisplays() {}
     // The live start: filter to the codec, muted start, analysis cleared, gain step, the

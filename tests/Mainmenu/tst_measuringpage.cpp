@@ -252,12 +252,15 @@ private slots:
         QTest::addColumn<int>("widget");
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<int>("favourite");
-        QTest::newRow("LE") << "LE_20240315_142530_Hydrant 3" << 1 << QByteArray("Levelmeasurement") << 2;
-        QTest::newRow("PP") << "PP_20240315_142530_a" << 3 << QByteArray("Pinpointing") << 1;
-        QTest::newRow("H2") << "H2_20240315_142530_a" << 6 << QByteArray("H2Sensor") << 4;
-        QTest::newRow("PL") << "PL_20240315_142530_a" << 8 << QByteArray("Pipelocating") << 5;
-        QTest::newRow("LT") << "LT_20240315_142530_a" << 9 << QByteArray("Longtermmeasurement") << 3;
-        QTest::newRow("lower case opens nothing") << "le_20240315_142530_a" << 7 << QByteArray("MeasManagement") << 0;
+        QTest::addColumn<int>("storedInput"); // 0: the playback route
+        QTest::newRow("LE") << "LE_20240315_142530_Hydrant 3" << 1 << QByteArray("Levelmeasurement") << 2 << 0;
+        QTest::newRow("PP") << "PP_20240315_142530_a" << 3 << QByteArray("Pinpointing") << 1 << 0;
+        QTest::newRow("H2") << "H2_20240315_142530_a" << 6 << QByteArray("H2Sensor") << 4 << 0;
+        // Pipe locating has no sound to play and leaves the listening route.
+        QTest::newRow("PL") << "PL_20240315_142530_a" << 8 << QByteArray("Pipelocating") << 5 << 1;
+        QTest::newRow("LT") << "LT_20240315_142530_a" << 9 << QByteArray("Longtermmeasurement") << 3 << 0;
+        QTest::newRow("lower case opens nothing") << "le_20240315_142530_a" << 7 << QByteArray("MeasManagement") << 0
+                                                  << 0;
     }
     void storedViewAndItsWayBack()
     {
@@ -265,6 +268,7 @@ private slots:
         QFETCH(int, widget);
         QFETCH(QByteArray, page);
         QFETCH(int, favourite);
+        QFETCH(int, storedInput);
         Instrument instrument;
         QVERIFY(instrument.start());
         instrument.device.write("/media/tk9400/meas/" + dir + "/info.ini", "[Measurementinfo]\nMeasurementname=stored\n");
@@ -285,7 +289,7 @@ private slots:
         QCOMPARE(shown->findChild<QStackedWidget*>("subMenu")->currentIndex(), 1);
         QVERIFY(!shown->linkCheckTimer()->isActive());
         QVERIFY(!shown->isLinkWarningArmed());
-        QCOMPARE(CodecMixer::inputPath(instrument.device), 0); // playback route
+        QCOMPARE(CodecMixer::inputPath(instrument.device), storedInput);
 
         // Back leaves the unit's key with no page: the hidden page must not play or open.
         shown->on_butMenuStoredBack_clicked();
