@@ -23,11 +23,13 @@ const qint64 kMaxUnterminatedBytes = 4096;
 const quint8 kResetModeGnssStart = 0x09;
 const quint8 kResetModeGnssStop = 0x08;
 
+// NMEA 4.10 and 4.11 receivers append one field to RMC (navigational status), GSA (system
+// id) and GSV (signal id); "(?:,\\w*)?" before the checksum takes it and nothing reads it.
 const QRegularExpression& gsaExpression()
 {
     static const QRegularExpression re(QStringLiteral(
         "\\$(GPGSA|GNGSA),(\\w+),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),"
-        "(\\d+|),(\\d+|),(\\d+|),(\\d+.\\d+|),(\\d+.\\d+|),(\\d+.\\d+|)\\*([0-9a-fA-F]+)"));
+        "(\\d+|),(\\d+|),(\\d+|),(\\d+.\\d+|),(\\d+.\\d+|),(\\d+.\\d+|)(?:,\\w*)?\\*([0-9a-fA-F]+)"));
     return re;
 }
 
@@ -35,15 +37,17 @@ const QRegularExpression& rmcExpression()
 {
     static const QRegularExpression re(QStringLiteral(
         "\\$(GPRMC|GNRMC),(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\d+.\\d+|),"
-        "(\\w+|),(\\d+.\\d+|),(\\w+|),(\\w+|)\\*([0-9a-fA-F]+)"));
+        "(\\w+|),(\\d+.\\d+|),(\\w+|),(\\w+|)(?:,\\w*)?\\*([0-9a-fA-F]+)"));
     return re;
 }
 
+// Altitude and geoid separation carry a sign below the geoid (and where the geoid lies
+// below the ellipsoid, which is true of much of the earth).
 const QRegularExpression& ggaExpression()
 {
     static const QRegularExpression re(QStringLiteral(
         "\\$(GPGGA|GNGGA),(\\d+.\\d+|),(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\w+|),(\\d+),(\\d+),(\\d+.\\d+|),"
-        "(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\d+.\\d+|)\\*([0-9a-fA-F]+)"));
+        "(-?\\d+.\\d+|),(\\w+|),(-?\\d+.\\d+|),(\\w+|),(\\d+.\\d+|),(\\d+.\\d+|)\\*([0-9a-fA-F]+)"));
     return re;
 }
 
@@ -58,15 +62,15 @@ const QRegularExpression& gsvExpression(int count)
 {
     static const QRegularExpression re[4] = {
         QRegularExpression(QStringLiteral("\\$(GPGSV|GLGSV),(\\d+),(\\d+),(\\d+),(\\d+|),(\\d+|),(\\d+|),(\\d+|)"
-                                          "\\*([0-9a-fA-F]+)")),
+                                          "(?:,\\w*)?\\*([0-9a-fA-F]+)")),
         QRegularExpression(QStringLiteral("\\$(GPGSV|GLGSV),(\\d+),(\\d+),(\\d+),(\\d+|),(\\d+|),(\\d+|),(\\d+|),"
-                                          "(\\d+|),(\\d+|),(\\d+|),(\\d+|)\\*([0-9a-fA-F]+)")),
+                                          "(\\d+|),(\\d+|),(\\d+|),(\\d+|)(?:,\\w*)?\\*([0-9a-fA-F]+)")),
         QRegularExpression(QStringLiteral("\\$(GPGSV|GLGSV),(\\d+),(\\d+),(\\d+),(\\d+|),(\\d+|),(\\d+|),(\\d+|),"
                                           "(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|)"
-                                          "\\*([0-9a-fA-F]+)")),
+                                          "(?:,\\w*)?\\*([0-9a-fA-F]+)")),
         QRegularExpression(QStringLiteral("\\$(GPGSV|GLGSV),(\\d+),(\\d+),(\\d+),(\\d+|),(\\d+|),(\\d+|),(\\d+|),"
                                           "(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),(\\d+|),"
-                                          "(\\d+|),(\\d+|),(\\d+|),(\\d+|)\\*([0-9a-fA-F]+)")),
+                                          "(\\d+|),(\\d+|),(\\d+|),(\\d+|)(?:,\\w*)?\\*([0-9a-fA-F]+)")),
     };
     return re[qBound(1, count, 4) - 1];
 }
@@ -91,6 +95,23 @@ bool readNumber(const QString& field, double maximum, double* value)
     if (!ok || !std::isfinite(v) || v < 0.0 || v > maximum)
         return false;
     *value = v;
+    return true;
+}
+
+// Field `index` of "$TYPE,f1,f2,...*hh" (the type is field 0).
+QString sentenceField(const QString& sentence, int index)
+{
+    return sentence.section(QLatin1Char('*'), 0, 0).section(QLatin1Char(','), index, index);
+}
+
+// Signed fields, -limit..limit.
+bool readSignedNumber(const QString& field, double limit, double* value)
+{
+    double magnitude = 0.0;
+    const bool negative = field.startsWith(QLatin1Char('-'));
+    if (!readNumber(negative ? field.mid(1) : field, limit, &magnitude) || (negative && field.size() == 1))
+        return false;
+    *value = negative ? -magnitude : magnitude;
     return true;
 }
 
@@ -300,7 +321,7 @@ void Gps::readGpsData()
     m_latitude = coordinate.latitude();
     m_longitude = coordinate.longitude();
     m_dateTime = m_posInfo.timestamp();
-    m_gpsValid = m_posInfo.isValid();
+    m_gpsValid = m_posInfo.isValid() && receiverReportsFix();
 
     if (m_gpsValid && m_enableSettingSystemtime) {
         // Kept until a fix with a usable date has set the clock.
@@ -312,6 +333,17 @@ void Gps::readGpsData()
     parseGsv();
     parseRmc(m_nmeaSource->getNmeaRmcString().trimmed());
     parseGga(m_nmeaSource->getNmeaGgaString().trimmed());
+}
+
+// The library takes any report with a time and a coordinate for a fix, even one the
+// receiver marks void and fills with zeros ("V", "0000.0000,N,00000.0000,E", GSA mode 1,
+// which it counts as a fix): the receiver's own verdict decides, RMC status "A" and no GGA
+// fix quality "0". The NMEA 4.1 navigational status after the mode indicator does not
+// count; many receivers always send "V" there.
+bool Gps::receiverReportsFix() const
+{
+    return sentenceField(m_nmeaSource->getNmeaRmcString(), 2) == QLatin1String("A")
+        && sentenceField(m_nmeaSource->getNmeaGgaString(), 6) != QLatin1String("0");
 }
 
 void Gps::parseGsa(const QString& sentence)
@@ -459,8 +491,9 @@ void Gps::parseGga(const QString& sentence)
     double hdop = 0.0;
     double height = 0.0;
     double separation = 0.0;
-    if (!readNumber(match.captured(9), kMaxDop, &hdop) || !readNumber(match.captured(10), kMaxHeightMetres, &height)
-        || !readNumber(match.captured(12), kMaxGeoidSeparationMetres, &separation)) {
+    if (!readNumber(match.captured(9), kMaxDop, &hdop)
+        || !readSignedNumber(match.captured(10), kMaxHeightMetres, &height)
+        || !readSignedNumber(match.captured(12), kMaxGeoidSeparationMetres, &separation)) {
         qDebug() << "Implausible GGA ignored" << sentence;
         return;
     }

@@ -72,6 +72,7 @@ public slots:
 
 private:
     bool setSystemTime();
+    bool receiverReportsFix() const;
     void clearPosition();
     void writeToReceiver(const QByteArray& message);
     void parseGsa(const QString& sentence);

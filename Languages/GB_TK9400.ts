@@ -310,8 +310,100 @@ and press Search-Button.</translation>
     <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation>GPS</translation>
+            <source>GpsInformation</source>
+            <translation>GPS information</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Latitude</source>
+            <translation>Latitude</translation>
+        </message>
+        <message>
+            <source>Longitude</source>
+            <translation>Longitude</translation>
+        </message>
+        <message>
+            <source>Quality</source>
+            <translation>Quality</translation>
+        </message>
+        <message>
+            <source>DistanceMeasurement</source>
+            <translation>Distance measurement</translation>
+        </message>
+        <message>
+            <source>ReferencePosition</source>
+            <translation>Reference position</translation>
+        </message>
+        <message>
+            <source>CurrentPosition</source>
+            <translation>Current position</translation>
+        </message>
+        <message>
+            <source>Distance</source>
+            <translation>Distance</translation>
+        </message>
+        <message>
+            <source>SatelliteInformation</source>
+            <translation>Satellite information</translation>
+        </message>
+        <message>
+            <source>Satellites</source>
+            <translation>Satellites</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>Direction</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>Height</translation>
+        </message>
+        <message>
+            <source>Groundspeed</source>
+            <translation>Groundspeed</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>SatelliteInfo</source>
+            <translation>Satellite information</translation>
+        </message>
+        <message>
+            <source>SwitchGpsFormat</source>
+            <translation>Switch coordinate format</translation>
+        </message>
+        <message>
+            <source>DisplayNmeaData</source>
+            <translation>Show NMEA data</translation>
+        </message>
+        <message>
+            <source>DisplayGpsPosition</source>
+            <translation>Show GPS position</translation>
+        </message>
+        <message>
+            <source>SetReferencePosition</source>
+            <translation>Set reference position</translation>
+        </message>
+        <message>
+            <source>StartMonitoring</source>
+            <translation>Start monitoring</translation>
+        </message>
+        <message>
+            <source>StopMonitoring</source>
+            <translation>Stop monitoring and set the clock</translation>
+        </message>
+        <message>
+            <source>DeleteData</source>
+            <translation>Delete data</translation>
         </message>
     </context>
     <context>
@@ -477,6 +569,10 @@ to use this measurement.</translation>
         <message>
             <source>Level</source>
             <translation>Level</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation>Adjust filter</translation>
         </message>
     </context>
     <context>
@@ -1095,6 +1191,52 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Wintertime</source>
             <translation>Winter time</translation>
+        </message>
+    </context>
+    <context>
+        <name>Filtersettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>AutomaticFilterSetting</source>
+            <translation>Automatic filter setting</translation>
+        </message>
+        <message>
+            <source>NoFilter</source>
+            <translation>No filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation>Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation>Warning!
+High volumes can lead to hearing damage.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
         </message>
     </context>
 </TS>

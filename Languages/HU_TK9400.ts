@@ -7,6 +7,102 @@
             <source>GPS</source>
             <translation type="unfinished">GPS</translation>
         </message>
+        <message>
+            <source>GpsInformation</source>
+            <translation type="unfinished">GPS information</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation type="unfinished">Time</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation type="unfinished">Date</translation>
+        </message>
+        <message>
+            <source>Latitude</source>
+            <translation type="unfinished">Latitude</translation>
+        </message>
+        <message>
+            <source>Longitude</source>
+            <translation type="unfinished">Longitude</translation>
+        </message>
+        <message>
+            <source>Quality</source>
+            <translation type="unfinished">Quality</translation>
+        </message>
+        <message>
+            <source>DistanceMeasurement</source>
+            <translation type="unfinished">Distance measurement</translation>
+        </message>
+        <message>
+            <source>ReferencePosition</source>
+            <translation type="unfinished">Reference position</translation>
+        </message>
+        <message>
+            <source>CurrentPosition</source>
+            <translation type="unfinished">Current position</translation>
+        </message>
+        <message>
+            <source>Distance</source>
+            <translation type="unfinished">Distance</translation>
+        </message>
+        <message>
+            <source>SatelliteInformation</source>
+            <translation type="unfinished">Satellite information</translation>
+        </message>
+        <message>
+            <source>Satellites</source>
+            <translation type="unfinished">Satellites</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation type="unfinished">Direction</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation type="unfinished">Height</translation>
+        </message>
+        <message>
+            <source>Groundspeed</source>
+            <translation type="unfinished">Groundspeed</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>SatelliteInfo</source>
+            <translation type="unfinished">Satellite information</translation>
+        </message>
+        <message>
+            <source>SwitchGpsFormat</source>
+            <translation type="unfinished">Switch coordinate format</translation>
+        </message>
+        <message>
+            <source>DisplayNmeaData</source>
+            <translation type="unfinished">Show NMEA data</translation>
+        </message>
+        <message>
+            <source>DisplayGpsPosition</source>
+            <translation type="unfinished">Show GPS position</translation>
+        </message>
+        <message>
+            <source>SetReferencePosition</source>
+            <translation type="unfinished">Set reference position</translation>
+        </message>
+        <message>
+            <source>StartMonitoring</source>
+            <translation type="unfinished">Start monitoring</translation>
+        </message>
+        <message>
+            <source>StopMonitoring</source>
+            <translation type="unfinished">Stop monitoring and set the clock</translation>
+        </message>
+        <message>
+            <source>DeleteData</source>
+            <translation type="unfinished">Delete data</translation>
+        </message>
     </context>
     <context>
         <name>H2Sensor</name>
@@ -136,6 +232,10 @@ to use this measurement.</translation>
         <message>
             <source>Level</source>
             <translation type="unfinished">Level</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation type="unfinished">Adjust filter</translation>
         </message>
     </context>
     <context>
@@ -1136,6 +1236,52 @@ to use this measurement.</translation>
             <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
             <translation type="unfinished">No bluetooth connection.
 Please check your QJ-5.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Filtersettings</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation type="unfinished">Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>AutomaticFilterSetting</source>
+            <translation type="unfinished">Automatic filter setting</translation>
+        </message>
+        <message>
+            <source>NoFilter</source>
+            <translation type="unfinished">No filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation type="unfinished">Warning!
+High volumes can lead to hearing damage.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
         </message>
     </context>
 </TS>

@@ -1,5 +1,8 @@
 #include "Mainmenu/levelmeasurement.h"
 
+#include "Audio/filtersettings.h"
+#include "Tools/tooltipbutton.h"
+
 MeasuringPage::Config Levelmeasurement::frameConfig()
 {
     Config config;
@@ -16,5 +19,11 @@ Levelmeasurement::Levelmeasurement(QWidget* parent)
     : MeasuringPage(frameConfig(), parent)
 {
     buildPlaceholderForm(tr("Level"));
+    TooltipButton* filter = addBarButton(findChild<QWidget*>(QStringLiteral("subMenu_1")), "butMenuFilter", "Filter", 54);
+    filter->setToolTip(tr("AdjustFilter"));
+    connect(filter, &QPushButton::clicked, this, [this] {
+        Filtersettings dialog(this);
+        dialog.exec();
+    });
     frameReady();
 }

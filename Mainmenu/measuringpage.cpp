@@ -102,6 +102,11 @@ void MeasuringPage::buildPlaceholderForm(const QString& title)
     statusbar->setGeometry(0, 252, 480, 20);
 }
 
+TooltipButton* MeasuringPage::addBarButton(QWidget* bar, const char* name, const char* icon, int y)
+{
+    return barButton(bar, name, icon, y);
+}
+
 void MeasuringPage::showButtonBar(int index)
 {
     if (auto* bars = findChild<QStackedWidget*>(QStringLiteral("subMenu")))

@@ -9,6 +9,7 @@ class Bluetooth;
 class MeasManagement;
 class QMediaPlayer;
 class QTimer;
+class TooltipButton;
 
 // The frame that every measuring page but the pressure page runs in: start-up live or as
 // the view of a stored measurement, the listening path, the device's and the sensor
@@ -139,6 +140,8 @@ protected:
     void frameReady();
     // A bare form: title, status line and the two bars with their leaving buttons.
     void buildPlaceholderForm(const QString& title);
+    // One more 54 x 54 button on a bar of that form, with the icon "Allgemein/<icon>_ws_44px.png".
+    static TooltipButton* addBarButton(QWidget* bar, const char* name, const char* icon, int y);
     void showButtonBar(int index);
     // Arms the link warning unless the device booted straight into this page as favourite.
     void applyBootedToFavouriteRule();

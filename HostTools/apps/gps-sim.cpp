@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <cmath>
 #include <memory>
 #include <unistd.h>
 
@@ -30,6 +31,8 @@ bool parseFaults(const QString& list, GpsSimulator::Faults* faults, QString* bad
         const QString name = raw.trimmed().toLower();
         if (name == QLatin1String("nofix"))
             *faults |= GpsSimulator::NoFix;
+        else if (name == QLatin1String("nofixzero"))
+            *faults |= GpsSimulator::ZeroNoFix;
         else if (name == QLatin1String("olddate"))
             *faults |= GpsSimulator::OldDate;
         else if (name == QLatin1String("checksum"))
@@ -86,10 +89,21 @@ int main(int argc, char** argv)
                                        QStringLiteral("deg"));
     const QCommandLineOption talker(QStringLiteral("talker"), QStringLiteral("Talker of RMC, GGA, GSA: GP or GN (GN)."),
                                     QStringLiteral("id"), QStringLiteral("GN"));
+    const QCommandLineOption altitude(QStringLiteral("altitude"),
+                                      QStringLiteral("Metres above the geoid, negative below it (519)."),
+                                      QStringLiteral("m"));
+    const QCommandLineOption geoid(QStringLiteral("geoid"),
+                                   QStringLiteral("Geoid separation in metres, negative below the ellipsoid (47.6)."),
+                                   QStringLiteral("m"));
+    const QCommandLineOption nmea(QStringLiteral("nmea"),
+                                  QStringLiteral("Sentence layout: 2.3, or 4.11 with navigational status, GSA system "
+                                                 "id and GSV signal id (2.3)."),
+                                  QStringLiteral("version"), QStringLiteral("2.3"));
     const QCommandLineOption vtg(QStringLiteral("vtg"), QStringLiteral("Add a GPVTG sentence to each cycle."));
     const QCommandLineOption faults(
         QStringLiteral("faults"),
-        QStringLiteral("Bad day, comma-separated: nofix, olddate (2015), checksum, truncate, split, garbage."),
+        QStringLiteral("Bad day, comma-separated: nofix, nofixzero (\"V\" at 0/0), olddate (2015), checksum, "
+                       "truncate, split, garbage."),
         QStringLiteral("list"));
     const QCommandLineOption faultRate(QStringLiteral("fault-rate"),
                                        QStringLiteral("Share of sentences hit by checksum, truncate, split, garbage (1)."),
@@ -105,7 +119,8 @@ int main(int argc, char** argv)
                                    QStringLiteral("file"));
     const QCommandLineOption cycles(QStringLiteral("cycles"), QStringLiteral("Cycles for --write (10)."),
                                     QStringLiteral("n"), QStringLiteral("10"));
-    parser.addOptions({root, replay, satellites, glonass, hdop, date, time, latitude, longitude, talker, vtg, faults,
+    parser.addOptions({root, replay, satellites, glonass, hdop, date, time, latitude, longitude, altitude, geoid, nmea,
+                       talker, vtg, faults,
                        faultRate, seed, navigating, interval, write, cycles});
     parser.process(app);
 
@@ -136,6 +151,19 @@ int main(int argc, char** argv)
         if (!ok || route.longitude < -180 || route.longitude > 180)
             return fail(QStringLiteral("--lon wants degrees between -180 and 180"));
     }
+    if (parser.isSet(altitude)) {
+        route.altitude = parser.value(altitude).toDouble(&ok);
+        if (!ok || std::fabs(route.altitude) > 9999)
+            return fail(QStringLiteral("--altitude wants metres between -9999 and 9999"));
+    }
+    if (parser.isSet(geoid)) {
+        route.geoidSeparation = parser.value(geoid).toDouble(&ok);
+        if (!ok || std::fabs(route.geoidSeparation) > 9999)
+            return fail(QStringLiteral("--geoid wants metres between -9999 and 9999"));
+    }
+    if (parser.value(nmea) != QLatin1String("2.3") && parser.value(nmea) != QLatin1String("4.11"))
+        return fail(QStringLiteral("--nmea is 2.3 or 4.11"));
+    route.nmea411 = parser.value(nmea) == QLatin1String("4.11");
     route.talker = parser.value(talker).toUpper().toLatin1();
     if (route.talker != "GP" && route.talker != "GN")
         return fail(QStringLiteral("--talker is GP or GN"));

@@ -5,35 +5,11 @@
 //
 //     codec-bench [RUNS]      RUNS of each (default 50)
 #include "Audio/audiocodecsetup.h"
-#include "Hardware/platform.h"
-#include "devicetree.h"
+#include "benchsupport.h"
 #include "mainmenu.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTextStream>
-
-#include <algorithm>
-#include <functional>
-#include <vector>
-
-namespace {
-
-double medianMs(int runs, const std::function<void()>& step)
-{
-    std::vector<qint64> ns;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        ns.push_back(timer.nsecsElapsed());
-    }
-    std::sort(ns.begin(), ns.end());
-    return ns[ns.size() / 2] / 1e6;
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -42,14 +18,8 @@ int main(int argc, char* argv[])
     const int runs = argc > 1 ? qMax(1, QString::fromLocal8Bit(argv[1]).toInt()) : 50;
 
     QTemporaryDir tree;
-    QString error;
-    if (!tree.isValid() || !DeviceTree::create(tree.path(), &error)) {
-        QTextStream(stderr) << "cannot create a device tree: " << error << '\n';
+    if (!useFreshDevice(tree))
         return 1;
-    }
-    Platform::setRootDirectory(tree.path());
-    qputenv("TK9400_ROOT", QFile::encodeName(tree.path()));
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
 
     MainMenu menu; // init() mutes through the main window, as on the instrument
     AudioCodecSetup* codec = menu.getAudioCodecInstance();

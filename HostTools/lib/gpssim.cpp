@@ -107,7 +107,8 @@ QByteArray coordinate(double degrees, int degreeDigits)
     return QByteArray::number(whole).rightJustified(degreeDigits, '0') + number(minutes, 5).rightJustified(8, '0');
 }
 
-QList<QByteArray> gsvSentences(const QByteArray& talker, const QList<Satellite>& sky)
+// `signalId` is appended to each sentence when not empty (NMEA 4.11).
+QList<QByteArray> gsvSentences(const QByteArray& talker, const QList<Satellite>& sky, const QByteArray& signalId)
 {
     QList<QByteArray> result;
     const int messages = qMax(1, (int(sky.size()) + 3) / 4);
@@ -119,6 +120,8 @@ QList<QByteArray> gsvSentences(const QByteArray& talker, const QList<Satellite>&
             body += ',' + twoDigits(s.id) + ',' + twoDigits(s.elevation) + ','
                 + QByteArray::number(s.azimuth).rightJustified(3, '0') + ',' + twoDigits(s.snr);
         }
+        if (!signalId.isEmpty())
+            body += ',' + signalId;
         result.append(GpsNmea::sentence(body));
     }
     return result;
@@ -290,7 +293,7 @@ QList<QByteArray> GpsSimulator::generatedCycle(const QDateTime& timestamp)
         const QDate d = utc.date();
         utc.setDate(QDate(2015, d.month(), qMin(d.day(), QDate(2015, d.month(), 1).daysInMonth())));
     }
-    const bool fix = !m_faults.testFlag(NoFix);
+    const bool fix = !m_faults.testFlag(NoFix) && !m_faults.testFlag(ZeroNoFix);
     const QByteArray& talker = m_route.talker;
 
     // Where the walk has got to after m_cycle seconds.
@@ -334,47 +337,68 @@ QList<QByteArray> GpsSimulator::generatedCycle(const QDateTime& timestamp)
     const QByteArray lat = coordinate(latitude, 2) + (latitude < 0 ? ",S" : ",N");
     const QByteArray lon = coordinate(longitude, 3) + (longitude < 0 ? ",W" : ",E");
 
-    QList<int> used;
+    QList<int> gpsUsed;
+    QList<int> glonassUsed;
     if (fix) {
         for (const Satellite& s : qAsConst(gps))
-            used.append(s.id);
+            gpsUsed.append(s.id);
         if (talker == "GN") {
             for (const Satellite& s : qAsConst(glonass))
-                used.append(s.id);
+                glonassUsed.append(s.id);
         }
-        used = used.mid(0, 12);
     }
+    QList<int> used = (gpsUsed + glonassUsed).mid(0, 12);
     const double hdop = m_route.hdop;
     const double pdop = hdop * 1.6;
     const double vdop = hdop * 1.3;
+    const bool nmea411 = m_route.nmea411;
+    const QByteArray status411 = nmea411 ? ",V" : ""; // "no navigational status", as most receivers send
+    const bool zeros = m_faults.testFlag(ZeroNoFix);
 
     QList<QByteArray> cycle;
     if (fix) {
         cycle.append(GpsNmea::sentence(talker + "RMC," + time + ",A," + lat + ',' + lon + ',' + number(knots, 3) + ','
-                                       + number(course, 2) + ',' + date + ",,,A"));
+                                       + number(course, 2) + ',' + date + ",,,A" + status411));
         cycle.append(GpsNmea::sentence(talker + "GGA," + time + ',' + lat + ',' + lon + ",1,"
                                        + twoDigits(int(used.size())) + ',' + number(hdop, 2) + ','
                                        + number(m_route.altitude, 1) + ",M," + number(m_route.geoidSeparation, 1)
                                        + ",M,,"));
+    } else if (zeros) {
+        const QByteArray origin = "0000.0000,N,00000.0000,E";
+        cycle.append(GpsNmea::sentence(talker + "RMC," + time + ",V," + origin + ",,," + date + ",,,N" + status411));
+        cycle.append(GpsNmea::sentence(talker + "GGA," + time + ',' + origin + ",0,00,,,M,,M,,"));
     } else {
-        cycle.append(GpsNmea::sentence(talker + "RMC," + time + ",V,,,,,,," + date + ",,,N"));
+        cycle.append(GpsNmea::sentence(talker + "RMC," + time + ",V,,,,,,," + date + ",,,N" + status411));
         cycle.append(GpsNmea::sentence(talker + "GGA," + time + ",,,,,0,00,99.99,,,,,,"));
     }
-    QByteArray gsa = talker + "GSA,A," + (fix ? "3" : "1");
-    for (int i = 0; i < 12; ++i)
-        gsa += ',' + (i < used.size() ? twoDigits(used.at(i)) : QByteArray());
-    if (fix)
-        gsa += ',' + number(pdop, 2) + ',' + number(hdop, 2) + ',' + number(vdop, 2);
-    else
-        gsa += ",99.99,99.99,99.99";
-    cycle.append(GpsNmea::sentence(gsa));
+    auto gsa = [&](const QList<int>& ids, const QByteArray& systemId) {
+        QByteArray body = talker + "GSA,A," + (fix ? "3" : "1");
+        for (int i = 0; i < 12; ++i)
+            body += ',' + (i < ids.size() ? twoDigits(ids.at(i)) : QByteArray());
+        if (fix)
+            body += ',' + number(pdop, 2) + ',' + number(hdop, 2) + ',' + number(vdop, 2);
+        else
+            body += zeros ? ",,," : ",99.99,99.99,99.99";
+        if (!systemId.isEmpty())
+            body += ',' + systemId;
+        cycle.append(GpsNmea::sentence(body));
+    };
+    if (!nmea411) {
+        gsa(used, QByteArray());
+    } else {
+        gsa(gpsUsed.mid(0, 12), "1");
+        if (!glonassUsed.isEmpty())
+            gsa(glonassUsed.mid(0, 12), "2");
+    }
     if (m_route.vtg && fix) {
         cycle.append(GpsNmea::sentence("GPVTG," + number(course, 2) + ",T,,M," + number(knots, 3) + ",N,"
                                        + number(m_route.speedMetresPerSecond * 3.6, 3) + ",K,A"));
     }
-    cycle.append(gsvSentences("GP", gps));
+    // Signal 1: L1 C/A of GPS, L1 of GLONASS.
+    const QByteArray signalId = nmea411 ? "1" : "";
+    cycle.append(gsvSentences("GP", gps, signalId));
     if (!glonass.isEmpty())
-        cycle.append(gsvSentences("GL", glonass));
+        cycle.append(gsvSentences("GL", glonass, signalId));
     return cycle;
 }
 
@@ -530,12 +554,15 @@ QString GpsSimulator::controlHelp()
         "  on | off              start or stop the navigation as the UBX messages do\n"
         "  send                  send one cycle now\n"
         "  fix | nofix           with or without a position\n"
+        "  nofixzero             without a position, reported as \"V\" at 0/0 (GSA mode 1)\n"
         "  olddate | newdate     fixes dated in 2015, or the real date again\n"
         "  faults LIST | none    line faults: checksum, truncate, split, garbage\n"
         "  rate X                share of sentences the line faults hit (0 to 1)\n"
         "  satellites N          GPS satellites in view (0 to 32)\n"
         "  glonass N             GLONASS satellites in view (0 to 24)\n"
         "  hdop X                horizontal dilution of precision\n"
+        "  altitude X | geoid X  metres above the geoid, geoid above the ellipsoid (signed)\n"
+        "  nmea 4.11 | nmea 2.3  sentence layout: 4.11 adds status, system and signal ids\n"
         "  sentence BODY         send \"$BODY*hh\" with its checksum\n"
         "  garbage N             send N random bytes\n"
         "  status                what the receiver is doing\n");
@@ -545,7 +572,8 @@ QString GpsSimulator::status() const
 {
     QStringList faults;
     const QPair<Fault, const char*> names[] = {{NoFix, "nofix"},       {OldDate, "olddate"},     {BadChecksum, "checksum"},
-                                               {Truncated, "truncate"}, {SplitWrites, "split"}, {Garbage, "garbage"}};
+                                               {Truncated, "truncate"}, {SplitWrites, "split"}, {Garbage, "garbage"},
+                                               {ZeroNoFix, "nofixzero"}};
     for (const auto& name : names) {
         if (m_faults.testFlag(name.first))
             faults.append(QString::fromLatin1(name.second));
@@ -584,8 +612,9 @@ QString GpsSimulator::control(const QString& line)
         emitCycle();
         return status();
     }
-    if (command == QLatin1String("fix") || command == QLatin1String("nofix")) {
+    if (command == QLatin1String("fix") || command == QLatin1String("nofix") || command == QLatin1String("nofixzero")) {
         m_faults.setFlag(NoFix, command == QLatin1String("nofix"));
+        m_faults.setFlag(ZeroNoFix, command == QLatin1String("nofixzero"));
         return status();
     }
     if (command == QLatin1String("olddate") || command == QLatin1String("newdate")) {
@@ -593,7 +622,7 @@ QString GpsSimulator::control(const QString& line)
         return status();
     }
     if (command == QLatin1String("faults")) {
-        Faults faults = m_faults & (NoFix | OldDate);
+        Faults faults = m_faults & (NoFix | OldDate | ZeroNoFix);
         for (const QString& name : argument.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const QString n = name.trimmed().toLower();
             if (n == QLatin1String("checksum"))
@@ -628,6 +657,19 @@ QString GpsSimulator::control(const QString& line)
             m_route.glonassSatellites = qBound(0, int(value), kMaxGlonass);
         else
             m_route.hdop = value;
+        return status();
+    }
+    if (command == QLatin1String("altitude") || command == QLatin1String("geoid")) {
+        const double value = argument.toDouble(&ok);
+        if (!ok || std::fabs(value) > 9999)
+            return command + QStringLiteral(" takes metres from -9999 to 9999");
+        (command == QLatin1String("altitude") ? m_route.altitude : m_route.geoidSeparation) = value;
+        return status();
+    }
+    if (command == QLatin1String("nmea")) {
+        if (argument != QLatin1String("4.11") && argument != QLatin1String("2.3"))
+            return QStringLiteral("nmea takes 4.11 or 2.3");
+        m_route.nmea411 = argument == QLatin1String("4.11");
         return status();
     }
     if (command == QLatin1String("sentence") && !argument.isEmpty()) {

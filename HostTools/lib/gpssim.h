@@ -38,6 +38,7 @@ public:
         Truncated = 0x08,   // sentences cut short
         SplitWrites = 0x10, // sentences written in chunks, a few milliseconds apart
         Garbage = 0x20,     // binary bytes between the sentences
+        ZeroNoFix = 0x40,   // no position, reported as "V" at 0/0 with GSA mode 1
     };
     Q_DECLARE_FLAGS(Faults, Fault)
 
@@ -46,13 +47,16 @@ public:
         double latitude = 48.137154; // start of the walk, degrees
         double longitude = 11.576124;
         double speedMetresPerSecond = 1.4;
-        double altitude = 519.0; // metres above the geoid
-        double geoidSeparation = 47.6;
+        double altitude = 519.0; // metres above the geoid; negative below it
+        double geoidSeparation = 47.6; // geoid above the ellipsoid; negative below it
         int gpsSatellites = 9; // in view; the first 12 of all are used for the fix
         int glonassSatellites = 0;
         double hdop = 0.9;
         QByteArray talker = "GN"; // of RMC, GGA and GSA: "GP" or "GN"
         bool vtg = false;         // add a GPVTG sentence to each cycle
+        // The NMEA 4.11 layout: RMC with the navigational status, one GSA per system with
+        // its system id, GSV with the signal id.
+        bool nmea411 = false;
         QDateTime start;          // UTC of the first cycle; invalid: the host clock
         QDate date;               // with the host clock: this date instead of today's
     };

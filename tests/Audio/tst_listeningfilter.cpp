@@ -2,6 +2,7 @@
 // register writes that put the sections into the codec.
 #include "Audio/audiocodecsetup.h"
 #include "Audio/filtercoeffs.h"
+#include "codecregisters.h"
 #include "globals.h"
 #include "testsupport.h"
 
@@ -14,7 +15,6 @@ using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kRegisters = QStringLiteral("/sys/bus/i2c/devices/1-0018/registers");
 const FilterCoeffs kPassThrough = {0, 0x7FFFFFFF, 0, 0, 0, 0};
 const quint32 kFrequencies[26] = {0,   20,  25,  32,  40,  50,   63,   80,   100,  125,  160,  200,  250,
                                   315, 400, 500, 630, 800, 1000, 1250, 1600, 2000, 2500, 3150, 3900, 4000};
@@ -96,16 +96,6 @@ QStringList filterWrites(const FilterCoeffs& lowPass, const FilterCoeffs& highPa
     write(0, 44);
     write(1, 5);
     return out;
-}
-
-QStringList journalled(const DeviceRoot& device)
-{
-    QStringList values;
-    for (const QString& line : device.writes()) {
-        if (line.startsWith(kRegisters + " "))
-            values << line.mid(kRegisters.size() + 1);
-    }
-    return values;
 }
 
 } // namespace
@@ -251,7 +241,7 @@ private slots:
         const bool band = gotType == 1;
         const FilterCoeffs& lowPass = band ? row(filterCoeffs_LP, gotHigh) : kPassThrough;
         const FilterCoeffs& highPass = band ? row(filterCoeffs_HP, gotLow) : kPassThrough;
-        QCOMPARE(journalled(device), filterWrites(lowPass, highPass, lowPass, highPass));
+        QCOMPARE(CodecRegisters::writes(device), filterWrites(lowPass, highPass, lowPass, highPass));
     }
 
     void oneUpdateWritesEverySectionInOrder()
@@ -260,7 +250,7 @@ private slots:
         device.journalWrites();
         AudioCodecSetup codec;
         codec.setFilter(160, 800, 1);
-        const QStringList writes = journalled(device);
+        const QStringList writes = CodecRegisters::writes(device);
         QCOMPARE(writes.size(), 197);
         QCOMPARE(writes.mid(0, 2), QStringList({"0 2c", "1 4"}));
         QCOMPARE(writes.mid(195), QStringList({"0 2c", "1 5"}));
@@ -273,16 +263,16 @@ private slots:
         g_debugFeatures = 1;
         AudioCodecSetup codec;
         codec.setSpecialFilter(true, false);
-        QCOMPARE(journalled(device), QStringList());
+        QCOMPARE(CodecRegisters::writes(device), QStringList());
         codec.setFilter(160, 800, 1);
         const FilterCoeffs& lowPass = row(filterCoeffs_LP, 800);
         const FilterCoeffs& highPass = row(filterCoeffs_HP, 160);
-        QCOMPARE(journalled(device), filterWrites(lowPass, highPass, filterCoeffs_50Hz[1], filterCoeffs_Preemphase[0]));
+        QCOMPARE(CodecRegisters::writes(device), filterWrites(lowPass, highPass, filterCoeffs_50Hz[1], filterCoeffs_Preemphase[0]));
 
         device.journalWrites();
         codec.setSpecialFilter(false, true);
         codec.setFilter(160, 800, 1);
-        QCOMPARE(journalled(device), filterWrites(lowPass, highPass, filterCoeffs_50Hz[0], filterCoeffs_Preemphase[1]));
+        QCOMPARE(CodecRegisters::writes(device), filterWrites(lowPass, highPass, filterCoeffs_50Hz[0], filterCoeffs_Preemphase[1]));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "Hardware/gps.h"
 #include "Hardware/nmeapositioninfosourceraw.h"
+#include "gpsfeed.h"
 #include "gpssim.h"
 #include "mainmenu.h"
 #include "testsupport.h"
@@ -8,6 +9,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 using TestSupport::DeviceRoot;
@@ -27,29 +29,23 @@ QByteArray withBadChecksum(const QByteArray& sentence)
     return sentence.left(sentence.size() - 2) + (sentence.endsWith("00") ? "01" : "00");
 }
 
-QString dataFile(const char* name)
-{
-    return qEnvironmentVariable("TK9400_SOURCE_DIR") + QStringLiteral("/tests/data/nmea/") + QLatin1String(name);
-}
-
-// The cycles of a recording, each a list of sentences.
 QList<QList<QByteArray>> recording(const char* name)
 {
-    GpsSimulator reader;
-    QList<QList<QByteArray>> cycles;
-    if (!reader.loadReplay(dataFile(name)))
-        return cycles;
-    QList<QByteArray> cycle = reader.nextCycle();
-    while (cycles.isEmpty() || cycle != cycles.first()) {
-        cycles.append(cycle);
-        cycle = reader.nextCycle();
-    }
-    return cycles;
+    return TestSupport::nmeaRecording(name);
 }
 
 QList<QByteArray> fields(const QByteArray& sentence)
 {
     return sentence.left(sentence.indexOf('*')).split(',');
+}
+
+using Feed = TestSupport::GpsFeed::Feed;
+
+void addFeedRows(const char* name, const std::function<void(QTestData&)>& columns)
+{
+    columns(QTest::newRow(name) << int(Feed::Whole));
+    columns(QTest::addRow("%s, byte by byte", name) << int(Feed::ByteByByte));
+    columns(QTest::addRow("%s, split", name) << int(Feed::Split));
 }
 
 // A receiver at the end of the instrument's serial line, and the instrument's Gps: on its
@@ -62,7 +58,7 @@ struct Rig
     std::unique_ptr<Gps> ownGps;
     Gps* gps = nullptr;
     NmeaPositionInfoSourceRaw* source = nullptr;
-    int barriers = 0;
+    TestSupport::GpsFeed feed;
 
     bool start()
     {
@@ -74,14 +70,11 @@ struct Rig
         return takeOverUpdates();
     }
 
-    // The tests run the update step themselves, so the library's 1200 ms timer must not
-    // run it in between with whatever cycle has arrived by then.
     bool takeOverUpdates()
     {
-        source = gps ? gps->findChild<NmeaPositionInfoSourceRaw*>() : nullptr;
-        if (!source)
+        if (!feed.attach(&sim, gps))
             return false;
-        source->stopUpdates();
+        source = feed.source();
         return true;
     }
 
@@ -95,40 +88,8 @@ struct Rig
         return takeOverUpdates();
     }
 
-    // Sends the sentences and waits until the instrument has read them all.
-    bool send(const QList<QByteArray>& sentences)
-    {
-        QByteArray bytes;
-        for (const QByteArray& sentence : sentences)
-            bytes += sentence + "\r\n";
-        const QByteArray vtg = nmea("GPVTG," + QByteArray::number(++barriers) + ".00,T,,M,0.000,N,0.000,K,A");
-        sim.writeRaw(bytes + vtg + "\r\n");
-        return QTest::qWaitFor([&] { return source->getNmeaVtgString() == QString::fromLatin1(vtg); }, 5000);
-    }
-
-    // Sends the sentences and runs the update step as a position signal would. The
-    // library hands a fix on only after the sentences of its second have stopped coming
-    // for a moment, so a cycle with a fix is waited for until it has arrived.
-    bool deliver(const QList<QByteArray>& sentences)
-    {
-        const QGeoPositionInfo before = source->lastKnownPosition(false);
-        if (!send(sentences))
-            return false;
-        if (carriesFix(sentences))
-            (void)QTest::qWaitFor([&] { return source->lastKnownPosition(false) != before; }, 300);
-        gps->updatePosition();
-        return true;
-    }
-
-    static bool carriesFix(const QList<QByteArray>& sentences)
-    {
-        for (const QByteArray& sentence : sentences) {
-            const QList<QByteArray> f = fields(sentence);
-            if ((f.at(0).endsWith("RMC") && f.value(2) == "A") || (f.at(0).endsWith("GGA") && f.value(6).toInt() > 0))
-                return true;
-        }
-        return false;
-    }
+    bool send(const QList<QByteArray>& sentences) { return feed.send(sentences); }
+    bool deliver(const QList<QByteArray>& sentences, Feed how = Feed::Whole) { return feed.deliver(sentences, how); }
 
     QList<QByteArray> generated(const QDateTime& utc, int satellites = 9, double hdop = 0.9)
     {
@@ -140,15 +101,7 @@ struct Rig
         return sim.nextCycle();
     }
 
-    QStringList clockCommands() const
-    {
-        QStringList result;
-        for (const QString& command : device.commands()) {
-            if (command.startsWith("date ") || command.startsWith("hwclock"))
-                result.append(command);
-        }
-        return result;
-    }
+    QStringList clockCommands() const { return TestSupport::clockCommands(device); }
 };
 
 struct Figures
@@ -630,6 +583,101 @@ private slots:
             }
             QVERIFY2(known, qPrintable(QString("satellite %1 in entry %2").arg(after.table[0][i]).arg(i)));
         }
+    }
+
+    // A receiver without a position may still report one, void and at 0/0; the library
+    // takes that for a fix. It must not be one anywhere: no clock, quality by the time alone.
+    void voidReportIsNoFix_data()
+    {
+        QTest::addColumn<int>("feed");
+        QTest::addColumn<QList<QByteArray>>("report");
+        const QByteArray rmcVoid = "$GPRMC,100000.00,V,0000.0000,N,00000.0000,E,,,150624,,,N*43";
+        const QByteArray gsaMode1 = "$GPGSA,A,1,,,,,,,,,,,,,,,*1E";
+        addFeedRows("RMC void, GSA mode 1", [&](QTestData& row) { row << QList<QByteArray>{rmcVoid, gsaMode1}; });
+        addFeedRows("RMC valid, GGA fix quality 0", [&](QTestData& row) {
+            row << QList<QByteArray>{nmea("GPRMC,100000.00,A,4808.22924,N,01134.56744,E,0.0,,150624,,,A"),
+                                     nmea("GPGGA,100000.00,4808.22924,N,01134.56744,E,0,00,,,M,,M,,")};
+        });
+        QTest::newRow("recorded void reports") << int(Feed::Whole) << recording("no-fix.nmea").first();
+    }
+
+    void voidReportIsNoFix()
+    {
+        QFETCH(int, feed);
+        QFETCH(QList<QByteArray>, report);
+        Rig rig;
+        QVERIFY(rig.startWithMainWindow({{"Local-Settings/TimezoneOffset", 0},
+                                         {"Local-Settings/DaylightSavingTime", 0},
+                                         {"Local-Settings/DateTimeSource", "GPS"}}));
+        QVERIFY(rig.deliver(report, Feed(feed)));
+        QVERIFY(!rig.gps->isGpsDataValid());
+        QCOMPARE(rig.gps->getGpsQuality(), 3); // time, no position, by day
+        QCOMPARE(rig.clockCommands(), QStringList());
+
+        // A second later the receiver has its fix.
+        const QList<QList<QByteArray>> walk = recording("walk.nmea");
+        QVERIFY(rig.deliver(walk.at(1), Feed(feed)));
+        QVERIFY(rig.gps->isGpsDataValid());
+        QVERIFY(rig.gps->getLatitude() > 48.0);
+        const QStringList once = {"date +%F -s 2024-6-15", "date +%T -s 10:0:1", "hwclock -w -f /dev/rtc0"};
+        QCOMPARE(rig.clockCommands(), once);
+        QVERIFY(rig.deliver(walk.at(2), Feed(feed)));
+        QCOMPARE(rig.clockCommands(), once);
+    }
+
+    // Heights below the geoid or the ellipsoid, and the one field more that NMEA 4.10 and
+    // 4.11 receivers add to RMC, GSA and GSV.
+    void signedHeightsAndNewerLayouts_data()
+    {
+        QTest::addColumn<int>("feed");
+        QTest::addColumn<QList<QByteArray>>("cycle");
+        QTest::addColumn<int>("used");
+        QTest::addColumn<int>("inView");
+        QTest::addColumn<double>("hdop");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<double>("height");
+        const QList<QList<QByteArray>> below = recording("negative-height.nmea");
+        const QList<QList<QByteArray>> modern = recording("nmea-4.11.nmea");
+        addFeedRows("geoid below the ellipsoid", [&](QTestData& row) {
+            row << below.at(0) << 8 << 8 << 1.01 << 0.012 << 1144.8;
+        });
+        addFeedRows("below the geoid", [&](QTestData& row) { row << below.at(1) << 8 << 8 << 1.01 << 2.721 << -12.3; });
+        addFeedRows("NMEA 4.11", [&](QTestData& row) { row << modern.at(0) << 8 << 8 << 0.64 << 0.025 << 519.0; });
+    }
+
+    void signedHeightsAndNewerLayouts()
+    {
+        QFETCH(int, feed);
+        QFETCH(QList<QByteArray>, cycle);
+        QFETCH(int, used);
+        QFETCH(int, inView);
+        QFETCH(double, hdop);
+        QFETCH(double, speed);
+        QFETCH(double, height);
+        Rig rig;
+        QVERIFY(rig.start());
+        QVERIFY(rig.deliver(cycle, Feed(feed)));
+        QVERIFY(rig.gps->isGpsDataValid());
+        QCOMPARE(rig.gps->getNumSatellitesUsed(), used);
+        QCOMPARE(rig.gps->getNumSatellitesInView(), inView);
+        QVERIFY(std::fabs(rig.gps->getGpsInfoHdop() - hdop) < 1e-6);
+        QVERIFY(std::fabs(rig.gps->getGpsSpeedOverGround() - speed) < 1e-9);
+        QVERIFY(std::fabs(rig.gps->getGpsHeightOverSea() - height) < 1e-9);
+        for (const char* refusal : {"No GPGSA match", "No RMC match", "No GGA match"})
+            QVERIFY2(!TestSupport::logged(refusal), refusal);
+        // The satellites of the GSV messages in order; a signal id after them is none.
+        int index = 0;
+        for (const QByteArray& sentence : cycle) {
+            const QList<QByteArray> f = fields(sentence);
+            for (int k = 4; f.at(0) == "$GPGSV" && k + 3 < f.size(); k += 4, ++index) {
+                QCOMPARE(rig.gps->getGsvSatelliteId(index), f.at(k).toInt());
+                QCOMPARE(rig.gps->getGsvElevation(index), f.at(k + 1).toInt());
+                QCOMPARE(rig.gps->getGsvAzimuth(index), f.at(k + 2).toInt());
+                QCOMPARE(rig.gps->getGsvSnr(index), f.at(k + 3).toInt());
+            }
+        }
+        QCOMPARE(index, inView);
+        QCOMPARE(rig.gps->getGsvSatelliteId(inView), 0);
     }
 };
 

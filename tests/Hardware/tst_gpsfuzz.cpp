@@ -18,7 +18,8 @@ namespace {
 QList<QByteArray> corpus()
 {
     QList<QByteArray> sentences;
-    for (const char* name : {"walk.nmea", "glonass.nmea", "cold-start.nmea", "old-date.nmea"}) {
+    for (const char* name : {"walk.nmea", "glonass.nmea", "cold-start.nmea", "old-date.nmea", "no-fix.nmea",
+                             "nmea-4.11.nmea", "negative-height.nmea"}) {
         QFile file(qEnvironmentVariable("TK9400_SOURCE_DIR") + "/tests/data/nmea/" + name);
         if (!file.open(QIODevice::ReadOnly))
             return {};
@@ -93,7 +94,8 @@ private:
     {
         static const char* const odd[] = {"",       "-5",         "1e308", "999999999999999999999", "00", "+1",
                                           " 1",     "1.2.3",      "nan",   "inf",                   "0x1F", "٣",
-                                          "99.99", "2147483648", "A",     ",,,",                   "*",  "$GPRMC"};
+                                          "99.99", "2147483648", "A",     ",,,",                   "*",  "$GPRMC",
+                                          "-0.0",  "-99999.9",   "--1",   "-",                     "1-2"};
         switch (m_random.bounded(4u)) {
         case 0:
             return odd[m_random.bounded(quint32(sizeof odd / sizeof odd[0]))];
@@ -167,7 +169,7 @@ QString implausible(const Gps& gps, const NmeaPositionInfoSourceRaw& source)
             return QStringLiteral("DOP %1").arg(dop);
     }
     if (!within(gps.getGpsSpeedOverGround(), 0, 1000) || !within(gps.getGpsCourseOverGround(), 0, 360)
-        || !within(gps.getGpsHeightOverSea(), 0, 50000))
+        || !within(gps.getGpsHeightOverSea(), -50000, 50000))
         return QStringLiteral("speed, course or height");
     for (int i = 0; i < Gps::kMaxSatellites; ++i) {
         if (gps.getGsvSatelliteId(i) < 0 || gps.getGsvSatelliteId(i) > 999 || gps.getGsvElevation(i) < 0

@@ -129,6 +129,13 @@ private slots:
         QCOMPARE(fields(cycle.at(1)).at(6), QByteArray("0"));
         QCOMPARE(fields(cycle.at(2)).mid(1, 3), QList<QByteArray>({"A", "1", ""}));
 
+        sim.setFaults(GpsSimulator::ZeroNoFix);
+        cycle = sim.nextCycle();
+        QCOMPARE(fields(cycle.at(0)).mid(2, 5), QList<QByteArray>({"V", "0000.0000", "N", "00000.0000", "E"}));
+        QCOMPARE(fields(cycle.at(1)).at(6), QByteArray("0"));
+        QCOMPARE(fields(cycle.at(2)).mid(1, 2), QList<QByteArray>({"A", "1"}));
+        QCOMPARE(fields(cycle.at(2)).mid(15), QList<QByteArray>({"", "", ""}));
+
         sim.setFaults(GpsSimulator::OldDate);
         cycle = sim.nextCycle();
         QCOMPARE(fields(cycle.at(0)).at(2), QByteArray("A"));
@@ -147,6 +154,18 @@ private slots:
         const QList<QByteArray> cycle = sim.nextCycle();
         QCOMPARE(fields(cycle.at(0)).at(2), QByteArray("A"));
         QCOMPARE(fields(cycle.last()).mid(0, 4), QList<QByteArray>({"$GPGSV", "1", "1", "04"}));
+
+        // The NMEA 4.11 layout, one GSA per system, and heights below geoid and ellipsoid.
+        for (const char* line : {"nmea 4.11", "glonass 2", "altitude -12.3", "geoid -21.4"})
+            QVERIFY2(sim.control(line).startsWith("stopped"), line);
+        QVERIFY(sim.control("nmea 4.1").startsWith("nmea takes"));
+        QVERIFY(sim.control("altitude deep").startsWith("altitude takes"));
+        const QList<QByteArray> modern = sim.nextCycle();
+        QStringList layout;
+        for (const QByteArray& sentence : modern)
+            layout.append(QString::fromLatin1(sentence.mid(3, 3) + ':' + fields(sentence).last()));
+        QCOMPARE(layout, QStringList({"RMC:V", "GGA:", "GSA:1", "GSA:2", "VTG:A", "GSV:1", "GSV:1"}));
+        QCOMPARE(fields(modern.at(1)).mid(9, 4), QList<QByteArray>({"-12.3", "M", "-21.4", "M"}));
         QVERIFY(sim.control("faults checksum,garbage").contains("faults: checksum,garbage"));
         QVERIFY(sim.control("faults sparkles").startsWith("unknown fault"));
         QVERIFY(sim.control("rate 2").startsWith("rate takes"));
