@@ -4,11 +4,13 @@
 // the display switches and the range rules.
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
+#include "Audio/filtersettings.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/gps.h"
 #include "Mainmenu/pipelocating.h"
 #include "Mainmenu/pointhistory.h"
 #include "Management/measmanagement.h"
+#include "Tools/freqspectrum.h"
 #include "Tools/progressbarminmaxmarker.h"
 #include "adcsim.h"
 #include "codecmixer.h"
@@ -18,7 +20,9 @@
 #include "simulatedpeers.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QLabel>
 #include <QSettings>
 #include <QStackedWidget>
@@ -424,6 +428,43 @@ private slots:
         QCOMPARE(CodecMixer::inputPath(instrument.device), 1);
         QVERIFY(!Analoginputworker()->isCaptureStarted());
         QVERIFY(menu.isAudioPathMuted());
+    }
+
+    void filterDialogSetsTheReadingPace()
+    {
+        Instrument instrument;
+        instrument.menu->setCurrentFilter(160, 1250, 1);
+        Pipelocating* page = instrument.show();
+        QVERIFY(page);
+        QLabel* range = child<QLabel>(page, "labelFilterrange");
+        QCOMPARE(range->text(), QString("160 Hz\n1250 Hz"));
+
+        // Accepted after a step of the low cut-off: faster readings and the new band shown.
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(qobject_cast<Filtersettings*>(dialog));
+            TestSupport::button(dialog, "butLowCutOffUp")->click();
+            TestSupport::button(dialog, "butClose")->click();
+        });
+        page->on_butMenuFilter_clicked();
+        QVERIFY(page->readingTimer()->isActive());
+        QCOMPARE(page->readingTimer()->interval(), Pipelocating::kReadingAfterFilterMs);
+        quint32 low = 0, high = 0, shownLow = 0, shownHigh = 0;
+        int type = -1, shownType = -1;
+        instrument.menu->getAudioCodecInstance()->getFilter(&low, &high, &type);
+        QVERIFY(low > 160);
+        QCOMPARE(range->text(), QString("%1 Hz\n%2 Hz").arg(low).arg(high));
+        page->spectrum()->getFilter(&shownLow, &shownHigh, &shownType);
+        QCOMPARE(QList<quint32>({shownLow, shownHigh, quint32(shownType)}), QList<quint32>({low, high, quint32(type)}));
+
+        // Left with the on/off key: no readings until the page starts again.
+        QTimer::singleShot(0, [] { TestSupport::tapEscape(QApplication::activeModalWidget()); });
+        page->on_butMenuFilter_clicked();
+        QVERIFY(!page->readingTimer()->isActive());
+        QCOMPARE(range->text(), QString("%1 Hz\n%2 Hz").arg(low).arg(high));
+        page->init(0);
+        QCOMPARE(page->readingTimer()->interval(), Pipelocating::kReadingMs);
+        QVERIFY(page->readingTimer()->isActive());
     }
 
     void displaySwitches_data()
