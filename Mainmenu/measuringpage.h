@@ -20,15 +20,17 @@ class TooltipButton;
 // 0 is the live button bar and page 1 the stored view's bar, a Statusbar
 // "widgetStatusbar", and push buttons "butMenuMainmenu" (live), "butMenuMainmenu_2" and
 // "butMenuStoredBack" (stored), optionally "butMenuHome" (the live leaving button of pages
-// that name it so), "butMenuSave", "butMenuStoredPlay" and "butMenuStoredStop". Call frameReady() at the end of the page's constructor, once the
+// that name it so, as "butMenuMainmenu"), "butMenuSave", "butMenuStoredPlay" and
+// "butMenuStoredStop". Call frameReady() at the end of the page's constructor, once the
 // form is set up: it connects those buttons that are there to the operations of the same
 // name below (they are plain functions, so uic's connection by name leaves them alone).
 // buildPlaceholderForm() makes a bare form of that kind for pages whose own form is not
 // there yet. Create m_player with the page as parent.
 //
 // init(variant) runs, in this order: setTooltips(), the sensor note (live only, when
-// needsSensorNote()), applyDisplaySettings(), resetBeforeLinks(), both links called, the unit's mute key
-// connected, the codec's init(), resetDisplays(), then startLive() or startStoredView().
+// needsSensorNote()), applyDisplaySettings(), resetBeforeLinks(), both links called, the
+// unit's mute key connected, the codec's init(), resetDisplays(), then startLive() or
+// startStoredView().
 class MeasuringPage : public QWidget
 {
     Q_OBJECT

@@ -46,10 +46,10 @@ void setBarValue(QProgressBar* bar, int value)
     bar->setValue(qBound(bar->minimum(), value, bar->maximum()));
 }
 
-void setBarRange(const QList<QProgressBar*>& bars, const PointHistory::Range& range)
+void setBarRange(QProgressBar* const bars[PointHistory::kPoints + 1], const PointHistory::Range& range)
 {
-    for (QProgressBar* bar : bars)
-        bar->setRange(PointHistory::barValue(range.low), PointHistory::barValue(range.high));
+    for (int i = 1; i <= PointHistory::kPoints; ++i)
+        bars[i]->setRange(PointHistory::barValue(range.low), PointHistory::barValue(range.high));
 }
 
 } // namespace
@@ -74,6 +74,12 @@ Pipelocating::Pipelocating(QWidget* parent)
     , ui(new Ui::Pipelocating)
 {
     ui->setupUi(this);
+    for (int i = 1; i <= kPoints; ++i) {
+        m_liveBars[i] = findChild<QProgressBar*>(QStringLiteral("progBarHist%1").arg(i));
+        m_liveLabels[i] = findChild<QLabel*>(QStringLiteral("labelProgBar%1").arg(i));
+        m_storedBars[i] = findChild<QProgressBar*>(QStringLiteral("progBarHist%1_stored").arg(i));
+        m_storedLabels[i] = findChild<QLabel*>(QStringLiteral("labelProgBar%1_stored").arg(i));
+    }
     freqSpectrum = new FreqSpectrum();
     ui->spectrumLayout->addWidget(freqSpectrum);
     ui->spectrumLayout->activate();
@@ -88,9 +94,9 @@ Pipelocating::Pipelocating(QWidget* parent)
     setProgressBarFrequColor(ui->prgbPeakLevelMinMax, 0, false);
     ui->prgbPeakLevelMinMax->setRange(0, 1000);
     for (int i = 1; i <= kPoints; ++i) {
-        setProgressBarFrequColor(liveBar(i), 0, false);
-        liveBar(i)->setRange(0, 1000);
-        storedBar(i)->setRange(0, 1000);
+        setProgressBarFrequColor(m_liveBars[i], 0, false);
+        m_liveBars[i]->setRange(0, 1000);
+        m_storedBars[i]->setRange(0, 1000);
     }
     ui->labelProgBarMinMax->clear();
     ui->mainArea->setCurrentWidget(ui->mainPage);
@@ -103,20 +109,6 @@ Pipelocating::~Pipelocating()
     delete ui;
 }
 
-QProgressBar* Pipelocating::liveBar(int point) const
-{
-    return findChild<QProgressBar*>(QStringLiteral("progBarHist%1").arg(point));
-}
-
-QProgressBar* Pipelocating::storedBar(int point) const
-{
-    return findChild<QProgressBar*>(QStringLiteral("progBarHist%1_stored").arg(point));
-}
-
-static QLabel* pointLabel(const QWidget* page, int point, bool stored)
-{
-    return page->findChild<QLabel*>(QStringLiteral("labelProgBar%1%2").arg(point).arg(stored ? "_stored" : ""));
-}
 
 // ---- init -----------------------------------------------------------------------------
 
@@ -203,8 +195,8 @@ void Pipelocating::startLive()
     menu->setMicGainStep(menu->getCurrentMicGainStep());
 
     for (int i = 1; i <= kPoints; ++i) {
-        liveBar(i)->hide();
-        pointLabel(this, i, false)->hide();
+        m_liveBars[i]->hide();
+        m_liveLabels[i]->hide();
     }
     m_timerLevel->start(kReadingMs);
     Audioworker()->startAudioRecording();
@@ -343,8 +335,8 @@ void Pipelocating::updateHistoryValues()
     const int marked = PointHistory::markedPoint(m_historyValues, m_currentStep);
     ui->labelPipesymbol->hide();
     for (int i = 1; i <= kPoints; ++i) {
-        QProgressBar* bar = liveBar(i);
-        QLabel* label = pointLabel(this, i, false);
+        QProgressBar* bar = m_liveBars[i];
+        QLabel* label = m_liveLabels[i];
         // A dropped point's bar goes with it.
         if (i > m_currentStep) {
             bar->hide();
@@ -364,18 +356,12 @@ void Pipelocating::adjustProgbarRange()
     const PointHistory::Range range = PointHistory::liveRange(m_historyValues);
     m_dynamicScaleMin = range.low;
     m_dynamicScaleMax = range.high;
-    QList<QProgressBar*> bars;
-    for (int i = 1; i <= kPoints; ++i)
-        bars << liveBar(i);
-    setBarRange(bars, range);
+    setBarRange(m_liveBars, range);
 }
 
 void Pipelocating::adjustProgbarRangeStored()
 {
-    QList<QProgressBar*> bars;
-    for (int i = 1; i <= kPoints; ++i)
-        bars << storedBar(i);
-    setBarRange(bars, PointHistory::storedRange(m_storedLevel));
+    setBarRange(m_storedBars, PointHistory::storedRange(m_storedLevel));
 }
 
 void Pipelocating::setProgressBarFrequColor(QProgressBar* a_bar, int a_frequValue, bool a_maxColor)
@@ -444,8 +430,8 @@ void Pipelocating::showStoredView()
     m_timerLevel->stop();
     ui->mainArea->setCurrentWidget(ui->storedPage);
     for (int i = 1; i <= kPoints; ++i) {
-        storedBar(i)->hide();
-        pointLabel(this, i, true)->hide();
+        m_storedBars[i]->hide();
+        m_storedLabels[i]->hide();
     }
     freqSpectrum->setEnabled(false);
 
@@ -455,8 +441,8 @@ void Pipelocating::showStoredView()
     for (int i = 1; i <= kPoints; ++i) {
         if (m_storedLevel[i] <= 0)
             continue;
-        QProgressBar* bar = storedBar(i);
-        QLabel* label = pointLabel(this, i, true);
+        QProgressBar* bar = m_storedBars[i];
+        QLabel* label = m_storedLabels[i];
         setBarValue(bar, PointHistory::barValue(m_storedLevel[i]));
         label->setText(wholeNumber(m_storedLevel[i]));
         setProgressBarFrequColor(bar, m_storedFrequency[i], i == marked);

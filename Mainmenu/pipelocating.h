@@ -9,6 +9,7 @@ class Pipelocating;
 }
 class FreqSpectrum;
 class Gps;
+class QLabel;
 class QProgressBar;
 
 // Pipe locating: the user listens at one spot after another, and each opening of the
@@ -76,10 +77,13 @@ private:
     void setProgressBarFrequColor(QProgressBar* a_bar, int a_frequValue, bool a_maxColor);
     void showFilter();
     void showStoredView();
-    QProgressBar* liveBar(int point) const;
-    QProgressBar* storedBar(int point) const;
 
     Ui::Pipelocating* ui;
+    // The bars and their labels by point number, live and stored (entry 0 unused).
+    QProgressBar* m_liveBars[PointHistory::kPoints + 1] = {};
+    QLabel* m_liveLabels[PointHistory::kPoints + 1] = {};
+    QProgressBar* m_storedBars[PointHistory::kPoints + 1] = {};
+    QLabel* m_storedLabels[PointHistory::kPoints + 1] = {};
     FreqSpectrum* freqSpectrum = nullptr;
     Gps* m_gpsModul = nullptr;
     bool m_muted = true;
