@@ -109,7 +109,6 @@ Pipelocating::~Pipelocating()
     delete ui;
 }
 
-
 // ---- init -----------------------------------------------------------------------------
 
 void Pipelocating::setTooltips()

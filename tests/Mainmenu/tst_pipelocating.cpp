@@ -161,7 +161,10 @@ QString frequencyStyle(int hz)
 {
     const QColor c = AnalogInputWorker::calcFrequencyColor(hz, 300, QColor("blue"), QColor("red"), QColor("yellow"),
                                                            nullptr);
-    return QString("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}").arg(c.red()).arg(c.green()).arg(c.blue());
+    return QString("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
+        .arg(c.red())
+        .arg(c.green())
+        .arg(c.blue());
 }
 
 } // namespace
@@ -268,7 +271,8 @@ private slots:
             QCOMPARE(peakBar->maxMarker(), int(held * 10));
             QCOMPARE(peakBar->minMarker(), -1);
             QVERIFY(std::abs(peakBar->value() - (loud ? 600 : 300)) < 10);
-            QCOMPARE(child<QLabel>(page, "labelProgBarMinMax")->text(), QString::number(peakBar->value() / 10.0, 'f', 0));
+            QCOMPARE(child<QLabel>(page, "labelProgBarMinMax")->text(),
+                     QString::number(peakBar->value() / 10.0, 'f', 0));
             QCOMPARE(page->pointFrequency(1), loud ? 500 : 200);
             QCOMPARE(peakBar->styleSheet(), colour ? frequencyStyle(loud ? 500 : 200) : kDefaultStyle);
         }
@@ -398,7 +402,8 @@ private slots:
         QLabel* pipe = child<QLabel>(page, "labelPipesymbol_stored");
         QVERIFY(pipe->isVisibleTo(page));
         QCOMPARE(pipe->pos(), QPoint(storedBar(page, 4)->x() + 3, 182));
-        QVERIFY(child<QLabel>(page, "labelFiltersymbolStored")->styleSheet().contains("Filtertype_Bandstop_gr_40px.png"));
+        QLabel* storedFilter = child<QLabel>(page, "labelFiltersymbolStored");
+        QVERIFY(storedFilter->styleSheet().contains("Filtertype_Bandstop_gr_40px.png"));
         QCOMPARE(child<QLabel>(page, "labelFilterLowCutOff")->text(), QString("400 Hz"));
         QCOMPARE(child<QLabel>(page, "labelFilterHighCutOff")->text(), QString("2000 Hz"));
         QCOMPARE(child<QLabel>(page, "labelStoredMeasurement")->text(), QString("Trasse 7"));
@@ -420,7 +425,7 @@ private slots:
         QCOMPARE(visibleBars(page, true), 1);
         QCOMPARE(storedBar(page, 6)->maximum(), 1000);
         QCOMPARE(storedBar(page, 6)->value(), 470);
-        QVERIFY(child<QLabel>(page, "labelFiltersymbolStored")->styleSheet().contains("Filtertype_Bandpass_gr_40px.png"));
+        QVERIFY(storedFilter->styleSheet().contains("Filtertype_Bandpass_gr_40px.png"));
         QCOMPARE(child<QLabel>(page, "labelFilterHighCutOff")->text(), QString("4000 Hz"));
 
         page->on_butMenuStoredBack_clicked();
