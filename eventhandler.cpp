@@ -8,7 +8,9 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace {
 
@@ -38,7 +40,10 @@ bool isFrontKey(int key)
 EventHandler::EventHandler(QObject* parent)
     : QObject(parent)
     , m_favBut(nullptr)
+    , m_releaseTimer(new QTimer(this))
 {
+    m_releaseTimer->setSingleShot(true);
+    connect(m_releaseTimer, &QTimer::timeout, this, &EventHandler::flushPendingRelease);
 }
 
 FavouriteButton* EventHandler::favouriteButton()
@@ -105,7 +110,19 @@ bool EventHandler::keyPress(QObject* obj, QKeyEvent* event)
     if (g_hardwareTestActive || !isFrontKey(event->key()))
         return false;
 
-    const bool repeat = event->isAutoRepeat();
+    bool repeat = event->isAutoRepeat();
+    if (m_pendingReleaseKey != 0) {
+        // The window system marks most repeats, but not one it could not see coming: the
+        // press of a repeat carries its release's time.
+        const bool sameInstant = event->timestamp() - m_pendingReleaseTime <= kRepeatPairSameTimeMs;
+        if (event->key() == m_pendingReleaseKey && (repeat || sameInstant)) {
+            m_releaseTimer->stop(); // the release was half of a repeat: the key is still held
+            m_pendingReleaseKey = 0;
+            repeat = true;
+        } else {
+            flushPendingRelease();
+        }
+    }
     switch (event->key()) {
     case Qt::Key_F1:
         if (repeat) {
@@ -155,13 +172,48 @@ bool EventHandler::keyPress(QObject* obj, QKeyEvent* event)
     }
 }
 
+bool& EventHandler::repeatsArriveInPairs()
+{
+    static bool pairs = QGuiApplication::platformName() == QLatin1String("xcb");
+    return pairs;
+}
+
+void EventHandler::flushPendingRelease()
+{
+    m_releaseTimer->stop();
+    const int key = m_pendingReleaseKey;
+    m_pendingReleaseKey = 0;
+    if (key != 0 && m_pendingReleaseReceiver)
+        handleRelease(m_pendingReleaseReceiver, key);
+}
+
 bool EventHandler::keyRelease(QObject* obj, QKeyEvent* event)
 {
     if (g_hardwareTestActive || !isFrontKey(event->key()))
         return false;
+    // The board repeats a held key as presses only. An X11 window sends each repeat as a
+    // release (unmarked) and a marked press: a release there counts only once no repeat
+    // follows it, so a held key is one hold on every platform.
+    if (event->isAutoRepeat())
+        return true;
+    if (repeatsArriveInPairs()) {
+        if (m_pendingReleaseKey != 0 && m_pendingReleaseKey != event->key())
+            flushPendingRelease();
+        m_pendingReleaseKey = event->key();
+        m_pendingReleaseReceiver = obj;
+        m_pendingReleaseTime = event->timestamp();
+        m_releaseTimer->start(kRepeatPairMs);
+        return true;
+    }
+    handleRelease(obj, event->key());
+    return true;
+}
+
+void EventHandler::handleRelease(QObject* obj, int key)
+{
     MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
 
-    switch (event->key()) {
+    switch (key) {
     case Qt::Key_F1:
         if (m_shutdown) {
             qDebug() << "Send Event for shutdown";
@@ -173,13 +225,13 @@ bool EventHandler::keyRelease(QObject* obj, QKeyEvent* event)
             if (mainMenu)
                 mainMenu->displayFavouriteDialog(0);
         }
-        return true;
+        return;
     case Qt::Key_F2:
         if (m_cntFavKey <= kStoreFavouriteRepeats - 1) {
             if (FavouriteButton* favourite = favouriteButton())
                 favourite->execFavouriteFunction();
         }
-        return true;
+        return;
     case Qt::Key_F3:
     case Qt::Key_F5:
         if (m_cntUpKey > kConsoleComboRepeats && m_cntDownKey > kConsoleComboRepeats) {
@@ -187,17 +239,17 @@ bool EventHandler::keyRelease(QObject* obj, QKeyEvent* event)
             if (mainMenu)
                 sendKey(mainMenu, QEvent::KeyRelease, Qt::Key_F13);
         } else {
-            postKey(obj, QEvent::KeyRelease, event->key() == Qt::Key_F3 ? Qt::Key_Up : Qt::Key_Down);
+            postKey(obj, QEvent::KeyRelease, key == Qt::Key_F3 ? Qt::Key_Up : Qt::Key_Down);
         }
-        return true;
+        return;
     case Qt::Key_F4:
         postKey(obj, QEvent::KeyRelease, Qt::Key_Space);
-        return true;
+        return;
     case Qt::Key_F6:
         qDebug() << "Key MUTE released";
         postKey(obj, QEvent::KeyRelease, Qt::Key_F10);
-        return true;
+        return;
     default:
-        return false;
+        return;
     }
 }

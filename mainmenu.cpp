@@ -30,6 +30,8 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
 #include <QKeyEvent>
 #include <QTime>
 #include <QTimer>
@@ -354,15 +356,95 @@ void MainMenu::changeLanguage(int num)
     m_systemsettings->init();
 }
 
+namespace {
+// A catalogue is some hundred kilobytes; anything far larger is not one.
+const qint64 kMaxCatalogueBytes = 4 * 1024 * 1024;
+
+quint32 bigEndian32(const QByteArray& data, int at)
+{
+    return qFromBigEndian<quint32>(reinterpret_cast<const uchar*>(data.constData()) + at);
+}
+
+// The (context, source text) ids of a compiled catalogue's messages; empty when the
+// data is not one.
+QList<QPair<QByteArray, QByteArray>> catalogueIds(const QByteArray& qm)
+{
+    static const QByteArray magic = QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd");
+    enum { TagEnd = 1, TagSourceText16 = 2, TagTranslation = 3, TagContext16 = 4, TagObsolete1 = 5,
+           TagSourceText = 6, TagContext = 7, TagComment = 8, SectionMessages = 0x69 };
+    QList<QPair<QByteArray, QByteArray>> ids;
+    if (!qm.startsWith(magic))
+        return ids;
+    int pos = magic.size();
+    while (pos + 5 <= qm.size()) {
+        const int section = quint8(qm.at(pos));
+        const quint32 length = bigEndian32(qm, pos + 1);
+        pos += 5;
+        if (length > quint32(qm.size() - pos))
+            return {};
+        if (section == SectionMessages) {
+            QByteArray context, source;
+            for (int m = pos; m < pos + int(length);) {
+                const int tag = quint8(qm.at(m++));
+                if (tag == TagEnd) {
+                    ids.append({context, source});
+                    context.clear();
+                    source.clear();
+                    continue;
+                }
+                if (tag == TagObsolete1) {
+                    m += 4;
+                    continue;
+                }
+                if (tag < TagSourceText16 || tag > TagComment || m + 4 > pos + int(length))
+                    return {};
+                quint32 size = bigEndian32(qm, m);
+                m += 4;
+                if (size == 0xffffffffu)
+                    size = 0;
+                if (size > quint32(pos + int(length) - m))
+                    return {};
+                if (tag == TagSourceText)
+                    source = qm.mid(m, int(size));
+                else if (tag == TagContext)
+                    context = qm.mid(m, int(size));
+                m += int(size);
+            }
+        }
+        pos += int(length);
+    }
+    return ids;
+}
+
+// A catalogue none of whose messages the program knows would show the raw text ids.
+bool translatesAKnownId(const QByteArray& qm)
+{
+    QTranslator english;
+    if (!english.load(QStringLiteral(":/Languages/GB_TK9400.qm")))
+        return false;
+    for (const auto& id : catalogueIds(qm)) {
+        if (!english.translate(id.first.constData(), id.second.constData()).isEmpty())
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 void MainMenu::loadLanguageFile(const QString& a_filename)
 {
     const QString onDataPartition = Platform::devicePath(QStringLiteral("/media/tk9400/") + a_filename);
-    QFile file(onDataPartition);
-    if (file.open(QIODevice::ReadOnly)) {
-        file.close();
-        if (translator.load(onDataPartition)) {
-            qDebug() << "Load language file from mass storage" << onDataPartition;
-            return;
+    if (QFileInfo::exists(onDataPartition)) {
+        QByteArray data;
+        QTranslator candidate;
+        if (Platform::readBoundedFile(onDataPartition, kMaxCatalogueBytes, &data)
+            && candidate.load(reinterpret_cast<const uchar*>(data.constData()), data.size())
+            && translatesAKnownId(data)) {
+            // The translator reads the data in place: it must outlive the load.
+            m_catalogueData = data;
+            if (translator.load(reinterpret_cast<const uchar*>(m_catalogueData.constData()), m_catalogueData.size())) {
+                qDebug() << "Load language file from mass storage" << onDataPartition;
+                return;
+            }
         }
         qDebug() << "Language file on mass storage cannot be loaded, using the built-in one:" << onDataPartition;
     }
@@ -644,7 +726,8 @@ void MainMenu::setMicGainStep(int step)
 
 int MainMenu::setMicInitParameter(int a_gain, int a_mute, int a_button)
 {
-    m_micParameterGain = a_gain;
+    // The unit reads the gain as one byte of two hex digits.
+    m_micParameterGain = qBound(0, a_gain, 255);
     m_micParameterMute = a_mute;
     m_micParameterButton = a_button;
     const QString gainText = QStringLiteral("%1").arg(m_micParameterGain, 2, 16, QLatin1Char('0')).toLower();
@@ -732,8 +815,9 @@ void MainMenu::writeSystemInfo(const QString& infoText)
         qDebug() << "Could not open file:" << file.fileName();
         return;
     }
-    QString line = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char(';');
-    line += QTime::currentTime().toString(Qt::TextDate) + QLatin1Char(';');
+    const QDateTime now = Platform::currentDateTime();
+    QString line = now.date().toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char(';');
+    line += now.time().toString(Qt::TextDate) + QLatin1Char(';');
     line += QString::number(fuelPercent) + QLatin1Char(';');
     line += QString::number(voltage) + QLatin1Char(';');
     line += QString::number(current) + QLatin1Char(';');

@@ -158,6 +158,7 @@ private:
     int m_currentMenuLevel = 0;
 
     QTranslator translator;
+    QByteArray m_catalogueData; // a catalogue from the data partition, read by the translator in place
 
     int m_micGainStep = 0;
     int m_micGain = 0;

@@ -2,6 +2,8 @@
 
 #include "Hardware/platform.h"
 
+#include <cmath>
+
 namespace {
 const char* const kCapacity = "/sys/class/power_supply/bq27426-0/capacity";
 const char* const kGaugeStatus = "/sys/class/power_supply/bq27426-0/status";
@@ -44,8 +46,11 @@ bool BatteryState::readNumber(const char* path, double* number)
 void BatteryState::readFuelPercent()
 {
     double value;
-    if (readNumber(kCapacity, &value))
+    // A garbled or impossible percentage is a failed read, not an empty battery.
+    if (readNumber(kCapacity, &value) && std::isfinite(value) && value >= 0.0 && value <= 100.0) {
         m_battFuelPercent = static_cast<int>(value);
+        m_fuelKnown = true;
+    }
 }
 
 void BatteryState::readCharging(const char* path)
@@ -58,7 +63,8 @@ void BatteryState::readCharging(const char* path)
 void BatteryState::readVoltage()
 {
     double value;
-    if (readNumber(kVoltage, &value)) {
+    // No cell reads 0 V or less: such a reading is a gauge fault, not a flat battery.
+    if (readNumber(kVoltage, &value) && std::isfinite(value) && value > 0.0) {
         m_voltage = static_cast<float>(value / 1000000.0);
         m_voltageKnown = true;
     }
@@ -67,14 +73,14 @@ void BatteryState::readVoltage()
 void BatteryState::readCurrent()
 {
     double value;
-    if (readNumber(kCurrent, &value))
+    if (readNumber(kCurrent, &value) && std::isfinite(value))
         m_current = static_cast<float>(value / 1000000.0);
 }
 
 void BatteryState::readTemperature()
 {
     double value;
-    if (readNumber(kTemperature, &value))
+    if (readNumber(kTemperature, &value) && std::isfinite(value))
         m_temperature = static_cast<float>(value / 10.0);
 }
 

@@ -22,6 +22,8 @@ public:
     // False until a voltage has been read successfully: an unknown voltage must
     // never count as a flat battery.
     bool isVoltageKnown() const { return m_voltageKnown; }
+    // The same for the state of charge.
+    bool isFuelKnown() const { return m_fuelKnown; }
 
 private:
     bool readAttribute(const char* path, QString* text);
@@ -39,6 +41,7 @@ private:
     float m_current = 0.0f;
     float m_temperature = 0.0f;
     bool m_voltageKnown = false;
+    bool m_fuelKnown = false;
 };
 
 #endif // BATTERYSTATE_H

@@ -188,8 +188,12 @@ void Bluetooth::initBluetooth(QString portName, QString btId)
 
 void Bluetooth::resetBluetooth(QString btId)
 {
-    if (!btId.isEmpty())
-        m_btId = acceptPeerAddress(btId);
+    if (!btId.isEmpty()) {
+        // A malformed address is refused; the peer the link had stays.
+        const QString accepted = acceptPeerAddress(btId);
+        if (!accepted.isEmpty() || btId.trimmed().isEmpty())
+            m_btId = accepted;
+    }
     resetLinkFields();
     updateState();
 }
@@ -318,6 +322,8 @@ void Bluetooth::updateState()
             m_btState = 7;
             delay = t.fastTickMs;
         } else {
+            if (!m_waitForBTRX)
+                sendNextQueuedLine();
             delay = t.slowTickMs;
         }
         break;
@@ -330,6 +336,9 @@ void Bluetooth::updateState()
         m_btMode = 0;
         m_switchToCommandMode = false;
         flushCommandOutputBuffer();
+        // Unit lines held back during the excursion go out once the data channel is selected.
+        if (m_numDataToTransmit > 0)
+            m_switchToDataMode = true;
         if (m_switchToDataMode && m_linkId2_RFCOMM >= 0) {
             Gpio::setValue(kGpioDtr, 0);
             sendData(QStringLiteral("SELECT %1").arg(m_linkId2_RFCOMM));
@@ -447,13 +456,21 @@ void Bluetooth::sendData(QString data)
     }
     if (g_debugFeatures == 1)
         writeBluetoothCmdsDbg(QStringLiteral("H->M ") + data + QLatin1Char('\n'));
-    if (m_waitForBTRX) {
+    // Lines still queued go first, so a new line never overtakes them.
+    if (m_waitForBTRX || m_numDataToTransmit > 0) {
         addToTransmitBuffer(data);
+        if (!m_waitForBTRX)
+            sendNextQueuedLine();
         return;
     }
+    writeUnitLine(data);
+}
+
+void Bluetooth::writeUnitLine(const QString& line)
+{
     m_waitForBTRX = true;
     m_btTimerTransmit->start(timing().replyTimeoutMs);
-    writeLine(data);
+    writeLine(line);
 }
 
 void Bluetooth::sendDebugCmd()
@@ -471,30 +488,32 @@ void Bluetooth::addToTransmitBuffer(QString data)
 void Bluetooth::transmitTimeout()
 {
     m_btTimerTransmit->stop();
-    for (;;) {
-        if (m_numDataToTransmit <= 0) {
-            m_numDataToTransmit = 0;
-            m_waitForBTRX = false;
-            return;
-        }
-        for (int slot = 0; slot < kTransmitSlots; ++slot)
-            m_transmitBuffer[slot] = m_transmitBuffer[slot + 1];
-        m_transmitBuffer[kTransmitSlots].clear();
-        m_waitForBTRX = false;
-        --m_numDataToTransmit;
-        sendData(m_transmitBuffer[0]);
-        if (m_waitForBTRX)
-            return;
-        // Not sent (no data channel): the lines queued behind it go the same way rather
-        // than overtaking newer lines once the channel is back.
+    m_waitForBTRX = false;
+    sendNextQueuedLine();
+}
+
+void Bluetooth::sendNextQueuedLine()
+{
+    if (m_numDataToTransmit <= 0) {
+        m_numDataToTransmit = 0;
+        return;
     }
+    // While the data channel is away (an excursion to command mode, a lost channel) the
+    // queue waits as it is; the state machine resumes it in data mode.
+    if (!m_connectedRFCOMM || m_switchToCommandMode || m_btMode != 1)
+        return;
+    for (int slot = 0; slot < kTransmitSlots; ++slot)
+        m_transmitBuffer[slot] = m_transmitBuffer[slot + 1];
+    m_transmitBuffer[kTransmitSlots].clear();
+    --m_numDataToTransmit;
+    writeUnitLine(m_transmitBuffer[0]);
 }
 
 // ---- gains and headphone volume ------------------------------------------------------
 
 void Bluetooth::setBtExtMicGain(int gain)
 {
-    m_btExtMicGain = gain;
+    m_btExtMicGain = qBound(0, gain, 255); // one byte on the wire
     sendData(QStringLiteral("BT_TX G ") + QStringLiteral("%1").arg(gain, 2, 16, QLatin1Char('0')));
 }
 
@@ -561,10 +580,15 @@ int Bluetooth::convertVolStepToVolPercent(int a_volStep)
 void Bluetooth::disconnectBtDevice()
 {
     // In data mode the module commands below would be held back and fire at the next
-    // excursion to command mode - on whatever connection exists by then. Leave data mode
-    // here and now.
-    if (m_btMode == 1)
+    // excursion to command mode - on whatever connection exists by then, or go into the
+    // data channel when the module has just entered data mode and the link has not seen it
+    // yet. Carrier detect tells; the lines are shared, so only a link that may be in data
+    // mode (it called the data channel) reads them as its own.
+    const bool mayBeInDataMode = m_btMode == 1 || (m_btState >= 4 && m_btState <= 8);
+    if (mayBeInDataMode && Gpio::getValue(kGpioCarrierDetect))
         returnToCommandModeNow();
+    m_btMode = 0;
+    m_switchToCommandMode = m_switchToDataMode = false;
 
     sendData(QString::fromLatin1(kAutoCallOff));
     QThread::msleep(static_cast<unsigned long>(timing().disconnectPauseMs));
@@ -579,6 +603,7 @@ void Bluetooth::disconnectBtDevice()
     m_callBtDeviceRfcomm = false;
     m_switchToDataMode = m_switchToCommandMode = false;
     m_btMode = 0;
+    qDebug() << "Autocall disabled";
 }
 
 void Bluetooth::requestHeadphoneBatteryState()
@@ -783,6 +808,9 @@ void Bluetooth::analyseLine(const QString& line)
         || (line.startsWith(QLatin1String("NO CARRIER")) && section.size() > 2
             && section.value(2) != QLatin1String("3"));
     if (linkLost) {
+        // The line in flight went down with the channel: its answer will not come.
+        m_btTimerTransmit->stop();
+        m_waitForBTRX = false;
         m_connectedA2DP = m_connectedRFCOMM = m_connectedAVRCP = m_connectedHFP = false;
         m_btState = 1;
         updateState();
@@ -823,7 +851,7 @@ void Bluetooth::analyseLine(const QString& line)
         }
     }
 
-    if (line.startsWith(QLatin1String("BT_RX")) && section.size() > 1)
+    if (line.startsWith(QLatin1String("BT_RX")))
         analyseUnitLine(line);
 
     if (line.startsWith(QLatin1String("!$!")))
@@ -885,7 +913,7 @@ void Bluetooth::analyseUnitLine(const QString& line)
         emit btSensortypeReceived(value2);
     } else if (keyword == QLatin1String("BATT_VOLTAGE") && !value2.isEmpty()) {
         emit btBatteryvoltageReceived(value2);
-    } else if (keyword == QLatin1String("SENSVAL") && !value3.isEmpty()) {
+    } else if (keyword == QLatin1String("SENSVAL")) {
         emit btSensorvalueReceived(value2, value3);
     } else if (keyword == QLatin1String("OK")) {
         qDebug() << "OK received from QJ-5";
@@ -893,7 +921,7 @@ void Bluetooth::analyseUnitLine(const QString& line)
         qDebug() << "RCVOK received from QJ-5 Mode:" << value2;
     } else if (keyword == QLatin1String("X")) {
         qDebug() << "Debug-/Service-Mode =" << value2;
-    } else if (keyword == QLatin1String("RDY") && !value3.isEmpty()) {
+    } else if (keyword == QLatin1String("RDY")) {
         qDebug() << "Mic ready" << value2 << value3;
         if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu())
             mainMenu->updateMicrophoneParameter();
@@ -927,9 +955,11 @@ void Bluetooth::writeBluetoothCmdsDbg(QString text)
     }
     const QString path = QString::fromLatin1(kTraceFile);
     QFile file(Platform::devicePath(path));
+    if (file.size() >= kMaxTraceBytes)
+        file.remove();
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
         qDebug() << "Could not open file:" << path;
         return;
     }
-    file.write((QTime::currentTime().toString(timeFormat) + QLatin1Char(' ') + text).toLatin1());
+    file.write((Platform::currentDateTime().time().toString(timeFormat) + QLatin1Char(' ') + text).toLatin1());
 }

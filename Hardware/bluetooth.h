@@ -46,6 +46,8 @@ public:
     static constexpr int kMaxLineBytes = 4096;
     // getData() keeps at most this much of what was received and not yet collected.
     static constexpr int kMaxCollectedChars = 64 * 1024;
+    // A flood of unit lines must not fill the data partition: the trace starts anew beyond this.
+    static constexpr qint64 kMaxTraceBytes = 1024 * 1024;
 
     explicit Bluetooth(QObject* parent = nullptr);
     ~Bluetooth() override;
@@ -132,6 +134,8 @@ private:
     void rereadStoredSettings();
     QString acceptPeerAddress(const QString& address) const;
     void addToTransmitBuffer(QString data);
+    void sendNextQueuedLine();
+    void writeUnitLine(const QString& line);
     void analyseAnswer();
     void analyseLine(const QString& line);
     void analyseUnitLine(const QString& line);

@@ -3,11 +3,15 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace {
 
@@ -19,6 +23,8 @@ struct PlatformState
     QStringList simulatedMounts;
     Platform::TerminateHandler terminate;
     Platform::CommandHook commandHook;
+    bool clockKnown = false;
+    qint64 clockOffsetSecs = 0; // simulated device: local device time minus host UTC
 };
 
 PlatformState& state()
@@ -31,6 +37,13 @@ PlatformState& state()
             s.root = QDir(QString::fromLocal8Bit(env)).absolutePath();
     }
     return s;
+}
+
+// QFileInfo::isFile() also holds for devices; a FIFO or /dev/zero must not be read.
+bool isRegularFile(const QString& path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 void defaultTerminate(int code)
@@ -64,6 +77,7 @@ void Platform::setRootDirectory(const QString& root)
     s.root = root.isEmpty() ? QString() : QDir(root).absolutePath();
     s.workingDirectory = QStringLiteral("/");
     s.simulatedMounts.clear();
+    s.clockKnown = false;
 }
 
 namespace {
@@ -218,6 +232,7 @@ int Platform::runCommand(const QString& command)
         const int status = simulatedStatus(command, recordCommand(command));
         if (status == 0) {
             trackMounts(command);
+            setClockIfDateCommand(command);
             terminateIfPowerCommand(command);
         }
         return status;
@@ -246,17 +261,87 @@ int Platform::runProgram(const QString& program, const QStringList& arguments, i
 
 QString Platform::runCommandOutput(const QString& command)
 {
+    return runCommandOutput(command, OutputStartTimeoutMs, OutputFinishTimeoutMs, MaxCommandOutputBytes);
+}
+
+QString Platform::runCommandOutput(const QString& command, int startTimeoutMs, int finishTimeoutMs,
+                                   int maxBytes, bool* started)
+{
+    if (started)
+        *started = true;
     if (isSimulated()) {
-        recordCommand(command);
-        QFile canned(cannedOutputPath(command));
-        if (!canned.open(QIODevice::ReadOnly))
+        // "nostart" in command-status/<name> stands for a command that cannot be started.
+        if (simulatedStatus(command, recordCommand(command)) == RunNotStarted) {
+            if (started)
+                *started = false;
             return QString();
-        return QString::fromLocal8Bit(canned.readAll());
+        }
+        const QString canned = cannedOutputPath(command);
+        // As from a real command: the first bytes up to the bound, nothing from a device or FIFO.
+        QFile file(canned);
+        if (!isRegularFile(canned) || !file.open(QIODevice::ReadOnly))
+            return QString();
+        return QString::fromLocal8Bit(file.read(maxBytes));
     }
     QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
-    process.waitForFinished(-1);
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
+    if (!process.waitForStarted(startTimeoutMs)) {
+        if (started)
+            *started = false;
+        process.kill();
+        process.waitForFinished(1000);
+        return QString();
+    }
+    // Read as the output comes, so a flood stays within the bound and cannot fill the pipe.
+    QByteArray output;
+    const auto take = [&]() {
+        const QByteArray chunk = process.readAllStandardOutput();
+        if (output.size() < maxBytes)
+            output += chunk.left(maxBytes - output.size());
+    };
+    QElapsedTimer clock;
+    clock.start();
+    while (process.state() != QProcess::NotRunning) {
+        const qint64 left = finishTimeoutMs - clock.elapsed();
+        if (left <= 0) {
+            qWarning() << "Command did not finish in" << finishTimeoutMs << "ms, stopped:" << command;
+            process.kill();
+            process.waitForFinished(1000);
+            break;
+        }
+        if (!process.waitForReadyRead(int(left)) && process.state() != QProcess::NotRunning)
+            process.waitForFinished(int(qMax<qint64>(1, finishTimeoutMs - clock.elapsed())));
+        take();
+    }
+    take();
+    return QString::fromLocal8Bit(output);
+}
+
+bool Platform::readBoundedFile(const QString& path, qint64 maxBytes, QByteArray* contents)
+{
+    contents->clear();
+    if (!QFileInfo::exists(path))
+        return false;
+    if (!isRegularFile(path)) {
+        qWarning() << "Not a regular file, not read:" << path;
+        return false;
+    }
+    if (QFileInfo(path).size() > maxBytes) {
+        qWarning() << "File larger than" << maxBytes << "bytes, not read:" << path;
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The size may have changed since it was checked: read no more than the bound.
+    *contents = file.read(maxBytes + 1);
+    if (contents->size() > maxBytes) {
+        qWarning() << "File larger than" << maxBytes << "bytes, not read:" << path;
+        contents->clear();
+        return false;
+    }
+    return true;
 }
 
 bool Platform::startDetached(const QString& command)
@@ -286,7 +371,83 @@ void Platform::setTerminateHandler(TerminateHandler handler)
     state().terminate = std::move(handler);
 }
 
+namespace {
+
+QString clockOffsetPath()
+{
+    return Platform::devicePath(QStringLiteral("/clock-offset"));
+}
+
+qint64& simulatedClockOffset()
+{
+    PlatformState& s = state();
+    if (!s.clockKnown) {
+        s.clockKnown = true;
+        // A tree without an offset starts at the host's local time.
+        s.clockOffsetSecs = QDateTime::currentDateTime().offsetFromUtc();
+        QByteArray text;
+        if (Platform::readBoundedFile(clockOffsetPath(), 64, &text)) {
+            bool ok = false;
+            const qint64 stored = text.trimmed().toLongLong(&ok);
+            if (ok)
+                s.clockOffsetSecs = stored;
+        }
+    }
+    return s.clockOffsetSecs;
+}
+
+// The device's local time as a plain date and time (the board's clock runs in local time).
+QDateTime simulatedNow()
+{
+    const QDateTime shifted = QDateTime::currentDateTimeUtc().addSecs(simulatedClockOffset());
+    const QDateTime local(shifted.date(), shifted.time(), Qt::LocalTime);
+    // A time that does not exist in the host's zone (its summer-time gap) is still a device time.
+    return local.isValid() ? local : QDateTime(shifted.date(), shifted.time(), Qt::UTC);
+}
+
+} // namespace
+
 QDateTime Platform::currentDateTime()
 {
-    return QDateTime::currentDateTime();
+    if (!isSimulated())
+        return QDateTime::currentDateTime();
+    return simulatedNow();
+}
+
+bool Platform::setCurrentDateTime(const QDateTime& local)
+{
+    if (!isSimulated() || !local.isValid())
+        return false;
+    const QDateTime asUtc(local.date(), local.time(), Qt::UTC);
+    const qint64 offset = QDateTime::currentDateTimeUtc().secsTo(asUtc);
+    simulatedClockOffset() = offset;
+    QFile file(clockOffsetPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        qWarning() << "Could not keep the device clock:" << file.fileName();
+        return false;
+    }
+    file.write(QByteArray::number(offset) + '\n');
+    return true;
+}
+
+void Platform::setClockIfDateCommand(const QString& command)
+{
+    // The forms the system uses: "date +%F -s Y-M-D" and "date +%T -s H:M:S".
+    static const QRegularExpression setDate(QStringLiteral("^date \\+%F -s (\\d{1,4})-(\\d{1,2})-(\\d{1,2})$"));
+    static const QRegularExpression setTime(QStringLiteral("^date \\+%T -s (\\d{1,2}):(\\d{1,2}):(\\d{1,2})$"));
+    const QString c = command.simplified();
+    const QDateTime now = simulatedNow();
+    QRegularExpressionMatch m = setDate.match(c);
+    if (m.hasMatch()) {
+        const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+        if (date.isValid())
+            setCurrentDateTime(QDateTime(date, now.time()));
+        return;
+    }
+    m = setTime.match(c);
+    if (m.hasMatch()) {
+        const QTime time(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+        if (time.isValid())
+            setCurrentDateTime(QDateTime(now.date(), time));
+    }
 }

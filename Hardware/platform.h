@@ -40,8 +40,23 @@ public:
     // killed. Returns its exit status or a RunStatus. Recorded like a command on a
     // simulated device: the program and its arguments, blank-separated.
     static int runProgram(const QString& program, const QStringList& arguments, int timeoutMs);
-    // Runs the command, waits for it and returns what it wrote to standard output.
+    // Runs the command and returns what it wrote to standard output, at most `maxBytes`
+    // (read as it comes, the rest discarded). It waits at most `startTimeoutMs` for the
+    // command to start and `finishTimeoutMs` for it to finish, then stops it; `started`
+    // tells whether it started at all. A simulated device answers from the canned output.
     static QString runCommandOutput(const QString& command);
+    static QString runCommandOutput(const QString& command, int startTimeoutMs, int finishTimeoutMs,
+                                    int maxBytes, bool* started = nullptr);
+    enum OutputBounds {
+        OutputStartTimeoutMs = 30000,
+        OutputFinishTimeoutMs = 60000,
+        MaxCommandOutputBytes = 1024 * 1024
+    };
+
+    // Reads a regular file of at most `maxBytes` into `contents`. Anything else (a device,
+    // a FIFO, a link to one, a larger file) is refused with a warning, so a hostile file
+    // can neither hang the program nor exhaust its memory.
+    static bool readBoundedFile(const QString& path, qint64 maxBytes, QByteArray* contents);
     // Starts the command without waiting.
     static bool startDetached(const QString& command);
 
@@ -64,8 +79,13 @@ public:
     static void journalWrite(const char* absolutePath, const QByteArray& value);
 
     // The instrument's wall clock (local time). Every reading of the clock in the system
-    // goes through here, so a simulated device can keep its own clock.
+    // goes through here, so a simulated device can keep its own clock: there the "date"
+    // commands that set the system clock move an offset kept in "$TK9400_ROOT/clock-offset"
+    // (seconds from the host's UTC), which survives a restart. On the board it is the
+    // system clock unchanged.
     static QDateTime currentDateTime();
+    // Sets a simulated device's clock as "date -s" would; false on the board.
+    static bool setCurrentDateTime(const QDateTime& local);
 
     // Called with ExitPoweroff or ExitReboot on a simulated device; tests replace it.
     using TerminateHandler = std::function<void(int)>;
@@ -83,6 +103,7 @@ private:
     static int simulatedStatus(const QString& command, std::optional<int> answer);
     static void terminateIfPowerCommand(const QString& command);
     static void trackMounts(const QString& command);
+    static void setClockIfDateCommand(const QString& command);
 };
 
 #endif // PLATFORM_H

@@ -24,6 +24,7 @@
 #include <QDate>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTime>
@@ -34,28 +35,45 @@ namespace {
 
 const char* const kSettingsFile = "/home/root/settings.ini";
 
-// Text of a value as the framework's INI format writes it, so QSettings reads it back.
+bool isHexDigit(ushort u)
+{
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+}
+
+// Text of a value as the framework's INI format writes it, so QSettings reads it back:
+// a character outside ASCII becomes \xNNNN, and hex digits right after such an escape are
+// escaped too, since a reader takes every hex digit that follows as part of it.
 QByteArray iniValue(const QString& text)
 {
-    bool quote = text.isEmpty() ? false : (text.front().isSpace() || text.back().isSpace());
+    bool quote = false;
+    bool escapeNextIfDigit = false;
     QByteArray out;
     for (const QChar c : text) {
         const ushort u = c.unicode();
-        if (u == ';' || u == ',' || u == '=' || u == '"' || u == '\\' || u < 0x20)
+        if (u == ';' || u == ',' || u == '=')
             quote = true;
+        if (escapeNextIfDigit && isHexDigit(u)) {
+            out += "\\x" + QByteArray::number(u, 16);
+            continue;
+        }
+        escapeNextIfDigit = false;
         if (u == '"' || u == '\\') {
             out += '\\';
             out += char(u);
-        } else if (u >= 0x80 || u < 0x20) {
+        } else if (u >= 0x7f || u < 0x20) {
             out += "\\x" + QByteArray::number(u, 16);
-            // a hex digit right after the escape would be read as part of it
-            quote = true;
+            escapeNextIfDigit = true;
         } else {
             out += char(u);
         }
     }
+    if (!out.isEmpty() && (out.front() == ' ' || out.back() == ' '))
+        quote = true;
     return quote ? '"' + out + '"' : out;
 }
+
+// Largest settings file read: far above the few kilobytes the store writes.
+const qint64 kMaxSettingsFileBytes = 64 * 1024;
 
 // Reads "group/key" values of an INI file in the form the framework writes them
 // (quoted strings with \\, \" and \xNNNN escapes). The file is read anew on every
@@ -64,11 +82,11 @@ QByteArray iniValue(const QString& text)
 QHash<QString, QString> readIni(const QString& path)
 {
     QHash<QString, QString> values;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray contents;
+    if (!Platform::readBoundedFile(path, kMaxSettingsFileBytes, &contents))
         return values;
     QString group;
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = contents.split('\n');
     for (const QByteArray& raw : lines) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
@@ -91,13 +109,15 @@ QHash<QString, QString> readIni(const QString& path)
             } else if (c == QLatin1Char('\\') && i + 1 < text.size()) {
                 const QChar next = text.at(++i);
                 if (next == QLatin1Char('x')) {
-                    int end = i + 1;
-                    while (end < text.size() && end < i + 5 && isxdigit(text.at(end).toLatin1()))
-                        ++end;
-                    value.append(QChar(text.mid(i + 1, end - i - 1).toUShort(nullptr, 16)));
-                    i = end - 1;
+                    // As the framework reads it: every hex digit that follows belongs to the escape.
+                    uint code = 0;
+                    while (i + 1 < text.size() && isHexDigit(text.at(i + 1).unicode()))
+                        code = (code << 4) + uint(QString(text.at(++i)).toUInt(nullptr, 16));
+                    value.append(QChar(ushort(code)));
                 } else if (next == QLatin1Char('n')) {
                     value.append(QLatin1Char('\n'));
+                } else if (next == QLatin1Char('r')) {
+                    value.append(QLatin1Char('\r'));
                 } else if (next == QLatin1Char('t')) {
                     value.append(QLatin1Char('\t'));
                 } else {
@@ -196,12 +216,13 @@ Systemsettings::Systemsettings(QWidget* parent)
     showPage(1);
     m_selectLanguage = new LanguageSelect(this);
 
-    QFile file(settingsFilePath());
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file of sensible size is read (a device or FIFO there would hang or
+    // flood the start); anything else is replaced by the defaults.
+    QByteArray contents;
+    if (!Platform::readBoundedFile(settingsFilePath(), kMaxSettingsFileBytes, &contents)) {
         qDebug() << "File für Systemeinstellungen mit Defaultwerten erzeugen";
         resetToDefaultSettings();
     }
-    file.close();
     loadSystemsettings();
 }
 
@@ -261,6 +282,48 @@ void Systemsettings::loadSystemsettings()
     m_btIdHeadphone = readBtAddress(m_btIdHeadphone, "Headphone_ID");
     m_btIdMicrophone = readBtAddress(m_btIdMicrophone, "Microphone_ID");
     m_daylightSavingTimeOffset = m_daylightSavingTime == 1 ? 3600 : 0;
+    if (correctOutOfRangeValues())
+        storeSystemsettings();
+}
+
+namespace {
+bool isTableOffset(int offset)
+{
+    for (int zone = 0; zone < SelectTimezone::kNumTimezones; ++zone) {
+        if (SelectTimezone::getTimezoneOffset(zone) == offset)
+            return true;
+    }
+    return false;
+}
+
+// Corrects `value` into first..last; logs and returns whether it had to.
+bool clampSetting(int* value, int first, int last, const char* key)
+{
+    const int corrected = qBound(first, *value, last);
+    if (corrected == *value)
+        return false;
+    qWarning() << "Settings: out-of-range" << key << *value << "corrected to" << corrected;
+    *value = corrected;
+    return true;
+}
+} // namespace
+
+bool Systemsettings::correctOutOfRangeValues()
+{
+    // These values reach module commands, the backlight and the system clock.
+    bool corrected = clampSetting(&m_headphoneVolumeOffset, kMinHeadphoneVolumeOffset, kMaxHeadphoneVolumeOffset,
+                                  "HeadphoneVolumeOffset");
+    // 0 is a missing brightness, which the backlight reads as the medium level.
+    if (m_brightness != 0)
+        corrected |= clampSetting(&m_brightness, kMinBrightness, kMaxBrightness, "Brightness");
+    if (!isTableOffset(m_timezoneOffset)) {
+        const int offset = SelectTimezone::getTimezoneOffset(
+            m_timezoneNum >= 0 && m_timezoneNum < SelectTimezone::kNumTimezones ? m_timezoneNum : SelectTimezone::kLondon);
+        qWarning() << "Settings: out-of-range TimezoneOffset" << m_timezoneOffset << "corrected to" << offset;
+        m_timezoneOffset = offset;
+        corrected = true;
+    }
+    return corrected;
 }
 
 bool Systemsettings::holdsKnownSetting(const QString& path)
@@ -305,6 +368,10 @@ void Systemsettings::storeSystemsettings()
         ini += '\n';
     }
 
+    // A link in place of the file is replaced, never followed: the write must not reach
+    // what it points to (a device, another file).
+    if (QFileInfo(settingsFilePath()).isSymLink())
+        QFile::remove(settingsFilePath());
     // A new file renamed over the old one: a power cut never leaves half a file.
     QSaveFile file(settingsFilePath());
     if (!file.open(QIODevice::WriteOnly) || file.write(ini) != ini.size() || !file.commit())
@@ -528,8 +595,9 @@ void Systemsettings::init()
     showPage(1);
 
     m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
-    m_time = QTime::currentTime().toString(getFormatStringTime());
-    m_date = QDate::currentDate().toString(getFormatStringDate());
+    const QDateTime now = Platform::currentDateTime();
+    m_time = now.time().toString(getFormatStringTime());
+    m_date = now.date().toString(getFormatStringDate());
     QString favourite;
     const int favouriteNum = getFavouriteButton(&favourite);
     qDebug() << "Favourite button:" << favouriteNum << favourite;
@@ -607,8 +675,9 @@ void Systemsettings::on_butMenuBack_clicked()
 
 void Systemsettings::refreshDateTime()
 {
-    m_time = QTime::currentTime().toString(getFormatStringTime());
-    m_date = QDate::currentDate().toString(getFormatStringDate());
+    const QDateTime now = Platform::currentDateTime();
+    m_time = now.time().toString(getFormatStringTime());
+    m_date = now.date().toString(getFormatStringDate());
     setValue(ui->butTime, m_time);
     setValue(ui->butDate, m_date);
 }

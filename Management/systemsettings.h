@@ -33,6 +33,11 @@ public:
 
     // Persistence
     void loadSystemsettings();
+    // Ranges of the values that the dialogs offer; a file with others is corrected at load.
+    static const int kMinHeadphoneVolumeOffset = -4;
+    static const int kMaxHeadphoneVolumeOffset = 10;
+    static const int kMinBrightness = 1;
+    static const int kMaxBrightness = 7;
     void storeSystemsettings();
     void resetToDefaultSettings();
     int setFavouriteButton(int favouriteNum);
@@ -136,6 +141,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    bool correctOutOfRangeValues();
     friend struct SettingsField;
     static const QVector<SettingsField>& fields();
     QString readBtAddress(const QVariant& value, const char* key) const;

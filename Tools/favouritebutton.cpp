@@ -119,8 +119,13 @@ int FavouriteButton::generateScreenshot()
     QPixmap picture(480, 272);
     picture.fill(Qt::black);
     if (window) {
+        // The screen is the main window: a dialog goes where it stands relative to it,
+        // wherever a PC's window system has put the main window.
+        const MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
+        QPoint at;
+        if (window->isWindow() && window != mainMenu)
+            at = mainMenu ? window->mapToGlobal(QPoint()) - mainMenu->mapToGlobal(QPoint()) : window->pos();
         QPainter painter(&picture);
-        const QPoint at = window->isWindow() && window != MainMenu::getInstanceMainMenu() ? window->pos() : QPoint();
         painter.drawPixmap(at, window->grab(QRect(0, 0, 480, 272)));
     }
 

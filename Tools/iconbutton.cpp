@@ -32,6 +32,7 @@ void IconButton::paintEvent(QPaintEvent* event)
     QPushButton::paintEvent(event);
 
     QPainter painter(this);
+    paintFocusRing(painter, this);
     m_colours = beginButtonText(painter, this);
     painter.setFont(font());
     painter.drawText(QRect(kTextLeft, 0, qMax(0, width() - kTextLeft), height()), Qt::AlignLeft | Qt::AlignVCenter,

@@ -45,6 +45,7 @@ void SettingsButton::paintEvent(QPaintEvent* event)
     QPushButton::paintEvent(event);
 
     QPainter painter(this);
+    paintFocusRing(painter, this);
     m_colours = beginButtonText(painter, this);
 
     const QFont widgetFont = font();

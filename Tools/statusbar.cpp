@@ -217,6 +217,10 @@ void Statusbardata::update()
         sendToSensorUnit(QStringLiteral("BT_TX B"));
 
     m_batteryHLCharging = m_batteryState->isCharging();
+    if (m_lowBatteryDialog) {
+        m_voltage = m_batteryState->voltage();
+        powerDownIfFlat();
+    }
 
     // While the partition is with the PC, the PC may be writing to it: the device is in use.
     if (UsbExport::isExported()) {
@@ -239,27 +243,33 @@ void Statusbardata::update()
 
 bool Statusbardata::isBatteryLow() const
 {
-    return m_batteryHL < 10 || m_voltage < 3.1f;
+    // An unknown charge never warns; the voltage still does.
+    return (m_batteryState->isFuelKnown() && m_batteryHL < 10) || m_voltage < 3.1f;
+}
+
+bool Statusbardata::powerDownIfFlat()
+{
+    // A gauge that never gave a voltage says nothing about the battery.
+    if (!m_batteryState->isVoltageKnown() || m_voltage >= 2.9f)
+        return false;
+    qDebug() << "Battery is very low. Power-Off device";
+    if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu())
+        mainMenu->beforePowerDown();
+    return true;
 }
 
 void Statusbardata::rareUpdate()
 {
     m_voltage = m_batteryState->voltage();
     m_batteryHL = m_batteryState->fuelPercent();
-    // A gauge that never gave a voltage says nothing about the battery.
     const bool known = m_batteryState->isVoltageKnown();
 
-    if (m_batteryHL > 10 && m_voltage > 3.1f)
+    if ((!m_batteryState->isFuelKnown() || m_batteryHL > 10) && m_voltage > 3.1f)
         m_displayAccuWarningPopup = true;
 
-    if (known && m_voltage < 2.9f) {
-        // Flat: go down now rather than behind a warning that may stand for minutes.
-        qDebug() << "Battery is very low. Power-Off device";
-        if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu())
-            mainMenu->beforePowerDown();
-    } else if (known && isBatteryLow() && m_displayAccuWarningPopup) {
+    // Flat: go down now rather than behind a warning that may stand for minutes.
+    if (!powerDownIfFlat() && known && isBatteryLow() && m_displayAccuWarningPopup)
         showLowBatteryWarning();
-    }
 
     if (--m_cntNextBatteryUpdate < 1) {
         sendToSensorUnit(QStringLiteral("BT_TX B"));
@@ -280,7 +290,11 @@ void Statusbardata::showLowBatteryWarning()
     dialog->setDialogType(0);
     dialog->setInfotext(tr("TheBatteryIsVeryLowPleaseRecharge"));
     dialog->setAutoCloseTimeout(kLowBatteryWarningSeconds);
-    if (dialog->exec() == 0) {
+    // While it stands, this slot does not run again; the 2 s tick keeps the flat check.
+    m_lowBatteryDialog = dialog;
+    const int result = dialog->exec();
+    m_lowBatteryDialog = nullptr;
+    if (result == 0) {
         switch (dialog->getPressedButton()) {
         case 0:
             qDebug() << "Battery low message accepted";
@@ -411,7 +425,7 @@ void Statusbar::init(int width, int height)
 void Statusbar::takeStatus()
 {
     Systemsettings* s = settings();
-    m_time = QTime::currentTime().toString(s ? s->getFormatStringTime() : QStringLiteral("hh:mm:ss"));
+    m_time = Platform::currentDateTime().time().toString(s ? s->getFormatStringTime() : QStringLiteral("hh:mm:ss"));
     Statusbardata* status = StatusbarData();
     m_btLinkHpActive = status->stateHeadphone();
     m_btLinkMicActive = status->stateMicrophone();

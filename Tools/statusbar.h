@@ -72,6 +72,7 @@ private:
     void writeBacklight(int value);
     void sendToSensorUnit(const QString& line);
     bool isBatteryLow() const;
+    bool powerDownIfFlat();
     void showLowBatteryWarning();
 
     QPointer<Bluetooth> m_btSource;
@@ -82,6 +83,7 @@ private:
     QTimer* m_longTimer;
     BatteryState* m_batteryState;
     MessageDialog* m_messageDialog = nullptr;
+    MessageDialog* m_lowBatteryDialog = nullptr; // the low-battery warning while it stands
     bool m_stateGps = false;
     bool m_stateHeadphone = false;
     bool m_stateMicrophone = false;

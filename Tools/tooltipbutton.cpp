@@ -25,7 +25,7 @@ void TooltipButton::displayTooltip()
 {
     if (!isDown())
         return;
-    QPoint at = mapToGlobal(m_point);
-    at.rx() -= kTooltipOffsetX;
+    // Left of the finger, level with the button's top: the finger does not cover the tip.
+    const QPoint at = mapToGlobal(QPoint(m_point.x() - kTooltipOffsetX, 0));
     QToolTip::showText(at, toolTip(), this);
 }

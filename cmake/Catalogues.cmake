@@ -18,8 +18,9 @@ foreach(lang ${TK9400_LANGUAGES})
   string(APPEND _qrc_body "    <file>${lang}_TK9400.qm</file>\n")
 endforeach()
 string(APPEND _qrc_body "  </qresource>\n</RCC>\n")
-file(WRITE ${_qm_dir}/catalogues.qrc.in "${_qrc_body}")
-configure_file(${_qm_dir}/catalogues.qrc.in ${_qm_dir}/catalogues.qrc COPYONLY)
+# Written only when its text changes: a file rewritten at every configure would make
+# the code generators of every target run again, and a start rebuild half the tree.
+file(CONFIGURE OUTPUT ${_qm_dir}/catalogues.qrc CONTENT "${_qrc_body}")
 
 set(TK9400_CATALOGUE_QRC ${CMAKE_BINARY_DIR}/qrc_catalogues.cpp)
 add_custom_command(OUTPUT ${TK9400_CATALOGUE_QRC}

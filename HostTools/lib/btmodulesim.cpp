@@ -703,8 +703,12 @@ void BtModuleSim::handleSet(const QStringList& tokens)
         return;
     }
     const QString key = tokens.value(1) + QLatin1Char(' ') + tokens.value(2);
-    if (key == QLatin1String("BT BDADDR"))
-        return; // fixed in the module
+    if (key == QLatin1String("BT BDADDR")) {
+        // Fixed in the module: a query is answered with it, a new value ignored.
+        if (tokens.size() == 3)
+            emitLine(QStringLiteral("SET BT BDADDR ") + m_address);
+        return;
+    }
     const QString value = tokens.mid(3).join(QLatin1Char(' '));
     for (int i = 0; i < m_settings.size(); ++i) {
         if (m_settings.at(i).first == key) {

@@ -53,7 +53,7 @@ DateTimeAdjust::~DateTimeAdjust()
 
 QDateTime DateTimeAdjust::currentLocalDateTime() const
 {
-    return QDateTime::currentDateTime();
+    return Platform::currentDateTime();
 }
 
 void DateTimeAdjust::init(int page, int dateFormat, int source)

@@ -41,6 +41,9 @@ void Displaysettings::init()
     }
     qDebug() << "Current Brightness:" << m_brightness;
     updateStylesheetBrightness();
+    // The keys start on the current choice, so the focus box and the switch agree.
+    (m_brightness == kHigh ? ui->butBrightnessHigh : m_brightness == kLow ? ui->butBrightnessLow : ui->butBrightnessMedium)
+        ->setFocus();
 }
 
 int Displaysettings::getBrightness(QString* text)

@@ -64,6 +64,8 @@ void HearingProtection::init(bool protection, int offset)
 
     setMode(protection);
     ui->labelHeadphoneVolumeOffset->setText(QString::number(m_headphoneVolumeOffset));
+    // The keys start on the current choice, so the focus box and the switch agree.
+    (protection ? ui->butEnabled : ui->butDisabled)->setFocus();
 }
 
 void HearingProtection::setMode(bool protection)

@@ -84,6 +84,9 @@ void PowerSaving::init(int powerOffTime, int backlightOffTime)
 {
     setPower(powerOffTime);
     setBacklight(backlightOffTime);
+    // The keys start on the current choice, so the focus box and the switch agree.
+    if (auto* current = findChild<QPushButton*>(QStringLiteral("butPow_%1").arg(position(powerChoices(), m_powerOffTime))))
+        current->setFocus();
 }
 
 int PowerSaving::getPowerOffTime(QString* text)

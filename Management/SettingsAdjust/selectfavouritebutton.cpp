@@ -49,6 +49,8 @@ void SelectFavouriteButton::init(int favourite)
     for (int position = 1; position <= 6; ++position)
         buttons[position - 1]->setText(Systemsettings::favouriteFunctionName(favouriteAtPosition(position)));
     updateStylesheetFavourite();
+    // The keys start on the current choice, so the focus box and the switch agree.
+    buttons[positionOfFavourite(m_numSelFav) - 1]->setFocus();
 }
 
 int SelectFavouriteButton::getFavouriteButton(QString* text)

@@ -23,6 +23,8 @@ void SelectSwitchmode::init(QString mode)
 {
     m_switchmode = mode;
     updateStylesheetSwitchmode();
+    // The keys start on the current choice, so the focus box and the switch agree.
+    (m_switchmode == QLatin1String(kSwitch) ? ui->butSwitch : ui->butPushButton)->setFocus();
 }
 
 void SelectSwitchmode::on_butSwitch_clicked()

@@ -111,6 +111,9 @@ void SelectTimezone::init(int page, int timezone, int dst)
     ui->butWintertime->setText(ui->butWintertime->text() + QStringLiteral(" (+0 h)"));
     m_daylightSavingTimeOffset = dst == 1 ? kSummerTimeOffset : 0;
     updateStylesheetDst();
+    // The keys start on the current choice, so the focus box and the switch agree.
+    if (page != 0)
+        (m_daylightSavingTime == 1 ? ui->butSummertime : ui->butWintertime)->setFocus();
 }
 
 QString SelectTimezone::getTimezoneName() const
@@ -161,7 +164,7 @@ int SelectTimezone::selectorXPos(int index)
 
 QDateTime SelectTimezone::currentLocalDateTime() const
 {
-    return QDateTime::currentDateTime();
+    return Platform::currentDateTime();
 }
 
 void SelectTimezone::updateCurrentTimezone()

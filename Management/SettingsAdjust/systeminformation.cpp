@@ -16,6 +16,9 @@
 namespace {
 
 const int kPollIntervalMs = 1000;
+const int kDfStartTimeoutMs = 30000;
+const int kDfFinishTimeoutMs = 10000;
+const int kDfMaxOutputBytes = 2048;
 const char* const kDebugEnabledText = "Debug Enabled";
 const char* const kAccessCode = "vzk";
 const char* const kAdcDir = "/sys/bus/iio/devices/iio:device0/";
@@ -100,8 +103,13 @@ void Systeminformation::init()
 
 QString Systeminformation::readStorageLetter()
 {
-    const QString output =
-        QString::fromUtf8(Platform::runCommandOutput(QStringLiteral("df -Th")).toUtf8().left(2048));
+    bool started = false;
+    const QString output = Platform::runCommandOutput(QStringLiteral("df -Th"), kDfStartTimeoutMs,
+                                                      kDfFinishTimeoutMs, kDfMaxOutputBytes, &started);
+    if (!started) {
+        qDebug().noquote() << "Prozess konnte nicht gestartet werden.";
+        return QString();
+    }
     if (output.contains(QLatin1String("/dev/root"))) {
         qDebug().noquote() << "Filesystem: SD-Karte";
         return QStringLiteral("S");

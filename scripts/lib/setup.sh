@@ -27,13 +27,15 @@ fi
 
 # Everything needed to build, test and run on the host. libqt5gui5 (pulled in by
 # qtbase5-dev) carries the xcb, offscreen and vnc platform plugins; the media player
-# plays WAV files through GStreamer's WAV reader (plugins-good) and ALSA output.
+# plays WAV files through GStreamer's WAV reader (plugins-good) and ALSA output; Xvfb and
+# x11vnc give scripts/run a screen on machines without a display.
 TK9400_PACKAGES=(
     cmake ninja-build g++
     qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins libqt5serialport5-dev
     qtpositioning5-dev qttools5-dev qttools5-dev-tools
     libasound2-dev fonts-dejavu-core python3
     gstreamer1.0-alsa gstreamer1.0-plugins-good
+    xvfb x11vnc
 )
 
 # The PC has no sound card: the ALSA devices of everything started from here (the
@@ -92,9 +94,21 @@ tk9400_configure() {
     cmake -S . -B "$TK9400_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "${TK9400_CMAKE_EXTRA[@]}"
 }
 
+# tk9400_build [TARGET...]: everything, or only the named targets the tree defines (a
+# simulator that is not written yet is skipped).
 tk9400_build() {
-    tk9400_log "building $TK9400_BUILD_DIR"
-    cmake --build "$TK9400_BUILD_DIR" -j "$(nproc)"
+    if (($# == 0)); then
+        tk9400_log "building $TK9400_BUILD_DIR"
+        cmake --build "$TK9400_BUILD_DIR" -j "$(nproc)"
+        return
+    fi
+    local defined wanted=() target
+    defined="$(ninja -C "$TK9400_BUILD_DIR" -t targets all 2>/dev/null | cut -d: -f1)"
+    for target in "$@"; do
+        grep -qxF "$target" <<<"$defined" && wanted+=("$target")
+    done
+    tk9400_log "building ${wanted[*]} in $TK9400_BUILD_DIR"
+    cmake --build "$TK9400_BUILD_DIR" -j "$(nproc)" --target "${wanted[@]}"
 }
 
 # In a sanitizer build: undefined behaviour ends the program like a memory error does,
@@ -110,15 +124,62 @@ tk9400_sanitizer_env() {
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 }
 
+# tk9400_setup [TARGET...]: packages, configure, build (everything or the targets named).
 tk9400_setup() {
     tk9400_install_packages
     tk9400_configure
-    tk9400_build
+    tk9400_build "$@"
     tk9400_sanitizer_env
 }
 
 tk9400_port_in_use() {
     (: <>"/dev/tcp/127.0.0.1/$1") 2>/dev/null
+}
+
+# Whether something listens on TCP port $1 and every such socket is bound to the
+# loopback address (127.0.0.1, ::1 or its IPv4-mapped form), from /proc/net/tcp{,6}.
+tk9400_listens_on_loopback_only() {
+    local port
+    port=$(printf '%04X' "$1")
+    awk -v port="$port" '
+        FNR > 1 && $4 == "0A" {
+            n = split($2, a, ":")
+            if (a[n] != port) next
+            found = 1
+            if (a[1] != "0100007F" && a[1] != "00000000000000000000000001000000" &&
+                a[1] != "0000000000000000FFFF00000100007F") exposed = 1
+        }
+        END { exit !(found && !exposed) }' /proc/net/tcp /proc/net/tcp6 2>/dev/null
+}
+
+# tk9400_start_vnc_display PORT LOGDIR: a virtual X display (Xvfb) of the screen's size,
+# served over VNC on 127.0.0.1:PORT only (x11vnc -localhost, no password: nothing but
+# this machine can reach it). Sets DISPLAY and appends the two process ids to
+# tk9400_display_pids; fails when the server is reachable from elsewhere.
+tk9400_display_pids=()
+tk9400_start_vnc_display() {
+    local port=$1 logs=$2 n i
+    for ((n = 40; n < 100; n++)); do
+        [[ -e "/tmp/.X$n-lock" || -e "/tmp/.X11-unix/X$n" ]] || break
+    done
+    Xvfb ":$n" -screen 0 480x272x24 -nolisten tcp >"$logs/Xvfb.log" 2>&1 &
+    tk9400_display_pids+=($!)
+    for ((i = 0; i < 50; i++)); do
+        [[ -S "/tmp/.X11-unix/X$n" ]] && break
+        sleep 0.1
+    done
+    [[ -S "/tmp/.X11-unix/X$n" ]] || { echo "Xvfb did not start; see $logs/Xvfb.log" >&2; return 1; }
+    x11vnc -display ":$n" -localhost -rfbport "$port" -nopw -forever -shared -quiet >"$logs/x11vnc.log" 2>&1 &
+    tk9400_display_pids+=($!)
+    for ((i = 0; i < 50; i++)); do
+        tk9400_port_in_use "$port" && break
+        sleep 0.1
+    done
+    if ! tk9400_listens_on_loopback_only "$port"; then
+        echo "the VNC server on port $port is not bound to the loopback address only; see $logs/x11vnc.log" >&2
+        return 1
+    fi
+    export DISPLAY=":$n"
 }
 
 # TERM, then KILL when the process has not gone after 5 s.

@@ -374,6 +374,55 @@ private slots:
         QTRY_COMPARE(unit->unitLines(), expected);
     }
 
+    // Lines waiting behind the one in flight survive an excursion to command mode and a
+    // lost data channel: none lost, none twice, in order.
+    void queuedLinesOutliveTheDataChannel()
+    {
+        Rig rig(true);
+        QVERIFY(bringUpSink(rig));
+        Bluetooth& link = *rig.link;
+        BtModuleSim* unit = rig.sim.sink();
+        unit->setUnitSilent(true);
+        Bluetooth::timing().replyTimeoutMs = 100;
+        for (const char* line : {"BT_TX T", "BT_TX B", "BT_TX S"})
+            link.sendData(line);
+        link.setBtDacGain(15); // a module command: out of data mode and back
+        QTRY_COMPARE(unit->unitLines(), QStringList({"BT_TX T", "BT_TX B", "BT_TX S"}));
+        QTRY_COMPARE(link.getBtState(), 6);
+        QTRY_VERIFY(unit->commandLines().contains("SET CONTROL GAIN 5 f"));
+
+        Bluetooth::timing().replyTimeoutMs = 600000;
+        unit->clearTranscript();
+        for (const char* line : {"BT_TX O", "BT_TX P", "BT_TX G 0a"})
+            link.sendData(line);
+        unit->dropPeerLinks(100);
+        QTRY_VERIFY(!link.isConnectedRFCOMM());
+        unit->setUnitSilent(false);
+        QTRY_VERIFY_WITH_TIMEOUT(link.getBtState() == 6 && unit->isDataMode(), 5000);
+        // The line in flight went down with the channel; the two behind it follow the new call.
+        QTRY_COMPARE(unit->unitLines(), QStringList({"BT_TX O", "BT_TX P", "BT_TX G 0a"}));
+        QTest::qWait(100);
+        QCOMPARE(unit->unitLines().size(), 3);
+    }
+
+    void disconnectRightAfterTheModuleEnteredDataMode()
+    {
+        Rig rig(true);
+        Bluetooth::timing().fastTickMs = 600000; // the link does not notice data mode by itself
+        Bluetooth& link = rig.open(kUnit);
+        link.callBtDeviceA2DP(true);
+        QTRY_VERIFY_WITH_TIMEOUT(link.getBtState() == 5 && rig.sim.sink()->isDataMode(), 5000);
+        QCOMPARE(link.getBtMode(), 0);
+        rig.sim.sink()->clearTranscript();
+        link.disconnectBtDevice();
+        QVERIFY(TestSupport::logged("Autocall disabled"));
+        QTRY_COMPARE(rig.sim.sink()->commandLines(),
+                     QStringList({"SET CONTROL AUTOCALL", "KILL " + kUnit, "CLOSE 0", "CLOSE 1", "CLOSE 2", "CLOSE 3",
+                                  "SET CONTROL AUTOCALL"}));
+        QVERIFY(rig.sim.sink()->unitLines().isEmpty());
+        QVERIFY(!rig.sim.sink()->isDataMode());
+    }
+
     void micGainTakenFromTheLineEvenWithoutLink()
     {
         Rig rig(true, false);
@@ -544,7 +593,8 @@ private slots:
         // A fresh connection and an excursion to command mode: no old command fires.
         module->clearTranscript();
         link.callBtDeviceA2DP(true);
-        QTRY_VERIFY_WITH_TIMEOUT(link.getBtState() == 6, 5000);
+        // In data mode, not only on the way there: a command before would go out at once.
+        QTRY_VERIFY_WITH_TIMEOUT(link.getBtState() == 6 && link.getBtMode() == 1, 5000);
         link.setBtDacGain(15);
         QTRY_COMPARE(link.getBtState(), 8);
         QTRY_VERIFY(module->commandLines().contains("SET CONTROL GAIN 5 f"));
@@ -594,6 +644,10 @@ private slots:
         link.resetBluetooth("nonsense");
         QCOMPARE(link.getBtId(), QString());
         link.resetBluetooth(kUnit);
+        QCOMPARE(link.getBtId(), kUnit);
+        // A bad address never costs the good peer.
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("refusing malformed peer address"));
+        link.resetBluetooth("nonsense");
         QCOMPARE(link.getBtId(), kUnit);
     }
 
@@ -646,6 +700,13 @@ private slots:
         QDir().mkpath(rig.device.hostPath("/media/tk9400/btInfo.txt"));
         link.sendData("BT_TX T");
         QTRY_VERIFY(TestSupport::logged("Could not open file: \"/media/tk9400/btInfo.txt\""));
+
+        // A full trace starts anew.
+        QDir(rig.device.hostPath("/media/tk9400/btInfo.txt")).removeRecursively();
+        rig.device.write("/media/tk9400/btInfo.txt", QByteArray(Bluetooth::kMaxTraceBytes, 'x'));
+        link.sendData("BT_TX B");
+        QTRY_COMPARE(battery.count(), 2);
+        QVERIFY(rig.device.read("/media/tk9400/btInfo.txt").size() < 200);
     }
 };
 

@@ -112,14 +112,17 @@ private slots:
             {QByteArray(5000, 'B'), "BT_RX SENSOR 9\r\n", "BT_RX SENSOR 1\r\n"}, {"answer", "sensor:1"});
         row("garbage then a valid line", {"\xff\xfe\x01\x7fgarbage \xc3\r\nBT_RX SENSOR 1\r\n"}, {"answer", "sensor:1"});
         row("short lines change nothing",
-            {"CALL\r\nLIST\r\nBT_RX\r\nBT_TX I\r\nHFP-AG 1 X Y AT+IPHONEACCEV\r\nNO CARRIER\r\nCONNECT 1\r\n"
+            {"CALL\r\nLIST\r\nBT_TX I\r\nHFP-AG 1 X Y AT+IPHONEACCEV\r\nNO CARRIER\r\nCONNECT 1\r\n"
              "CONNECT x RFCOMM\r\nRING 1\r\nRING x a b AVRCP\r\nLIST 1 CONNECTED\r\nLIST x CONNECTED RFCOMM\r\n"
              "SET PROFILE A2DP\r\nSET BT NAME\r\nSET BT BDADDR\r\nAVRCP 1 2 3 VOLUME_CHANGED\r\n"
              "HFP-AG 1 X Y AT+IPHONEACCEV=2,1\r\nHFP-AG x READY\r\n"},
             {});
         row("short unit lines only release the queue",
-            {"BT_RX MUTE_STATE\r\nBT_RX ALERT\r\nBT_RX FD\r\nBT_RX FD x OK\r\nBT_RX RDY 3900\r\nBT_RX SENSVAL 1\r\n"},
-            {"answer", "answer", "answer", "answer", "answer", "answer"});
+            {"BT_RX\r\nBT_RX MUTE_STATE\r\nBT_RX ALERT\r\nBT_RX FD\r\nBT_RX FD x OK\r\n"},
+            {"answer", "answer", "answer", "answer", "answer"});
+        // The H2 page takes a reading without active time; a restart without type still counts.
+        row("unit lines with a field missing", {"BT_RX RDY 3900\r\nBT_RX SENSVAL 1\r\n"},
+            {"answer", "battery:3900", "sensor:", "rdy", "answer", "sensval:1,"});
         row("echoed commands", {"CALL 02:00:00:00:51:01 1101 RFCOMM\r\nSET CONTROL GAIN 5 f\r\nLIST\r\nSELECT 2\r\n"
                                 "@3 +CHLD=0\r\nPAIR 02:00:00:00:48:01\r\nKILL 02:00:00:00:51:01\r\nBT_TX I 0f MUTE SWITCH\r\n"},
             {});

@@ -1,6 +1,8 @@
 #include "Hardware/platform.h"
 #include "testsupport.h"
 
+#include <QElapsedTimer>
+#include <sys/stat.h>
 #include <QtTest>
 
 using TestSupport::DeviceRoot;
@@ -132,6 +134,54 @@ private slots:
         Platform::setRootDirectory(QString());
         QCOMPARE(Platform::runCommandOutput("echo hello"), QString("hello\n"));
         QCOMPARE(Platform::runCommand("exit 3"), 3);
+    }
+
+    void boundsWhatItWaitsForAndReads()
+    {
+        Platform::setRootDirectory(QString());
+        const int shortFinishMs = 300;
+        QElapsedTimer clock;
+        clock.start();
+        bool started = false;
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("did not finish in 300 ms"));
+        QCOMPARE(Platform::runCommandOutput("echo early; sleep 20", 1000, shortFinishMs, 100, &started),
+                 QString("early\n"));
+        QVERIFY(started);
+        QVERIFY2(clock.elapsed() < 5000, "the command was not stopped at its bound");
+        QCOMPARE(Platform::runCommandOutput("head -c 100000 /dev/zero | tr '\\0' x", 1000, 5000, 10, &started),
+                 QString(10, 'x'));
+    }
+
+    void refusesUnboundedFiles()
+    {
+        DeviceRoot device;
+        QByteArray contents;
+        device.write("/big", QByteArray(11, 'x'));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("File larger than 10 bytes"));
+        QVERIFY(!Platform::readBoundedFile(device.hostPath("/big"), 10, &contents));
+        QVERIFY(Platform::readBoundedFile(device.hostPath("/big"), 11, &contents));
+        QCOMPARE(contents.size(), 11);
+        QCOMPARE(::mkfifo(QFile::encodeName(device.hostPath("/fifo")).constData(), 0600), 0);
+        QVERIFY(QFile::link(device.hostPath("/fifo"), device.hostPath("/link")));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("Not a regular file"));
+        QVERIFY(!Platform::readBoundedFile(device.hostPath("/link"), 10, &contents));
+        QVERIFY(contents.isEmpty());
+        TestSupport::verifyExpectedMessagesSeen();
+    }
+
+    void dateCommandsSetTheSimulatedClock()
+    {
+        DeviceRoot device;
+        Platform::runCommand("date +%F -s 2031-2-3");
+        Platform::runCommand("date +%T -s 4:5:6");
+        Platform::runCommand("hwclock -w -f /dev/rtc0");
+        const QDateTime set(QDate(2031, 2, 3), QTime(4, 5, 6));
+        QVERIFY(qAbs(Platform::currentDateTime().secsTo(set)) <= 2);
+        // A restart reads the clock back from the tree.
+        const QString root = device.root();
+        Platform::setRootDirectory(root);
+        QVERIFY(qAbs(Platform::currentDateTime().secsTo(set)) <= 2);
+        QVERIFY(qAbs(QDateTime::currentDateTime().secsTo(Platform::currentDateTime())) > 3600);
     }
 };
 

@@ -9,6 +9,7 @@
 #include "Management/SettingsAdjust/resetsettings.h"
 #include "Management/SettingsAdjust/selectfavouritebutton.h"
 #include "Management/SettingsAdjust/selectswitchmode.h"
+#include "Management/SettingsAdjust/selecttimezone.h"
 #include "Management/languageselect.h"
 #include "Tools/messagedialog.h"
 #include "codecmixer.h"
@@ -118,6 +119,36 @@ private slots:
             });
             QCOMPARE(result, int(QDialog::Rejected));
         }
+    }
+
+    // Focus starts on the choice the dialog opens with, so the focus box and the switch agree.
+    void focusStartsOnTheCurrentChoice()
+    {
+        DeviceRoot device;
+        auto focusedAtOpen = [](QDialog& dialog) {
+            QString name;
+            execWith(dialog, [&name](QDialog* d) {
+                name = d->focusWidget() ? d->focusWidget()->objectName() : QString();
+                d->reject();
+            });
+            return name;
+        };
+        SelectSwitchmode switchmode;
+        switchmode.init("Push-Button");
+        QCOMPARE(focusedAtOpen(switchmode), QString("butPushButton"));
+        SelectFavouriteButton favourite;
+        favourite.init(0); // the screenshot, last in the column
+        QCOMPARE(focusedAtOpen(favourite), QString("butFav_6"));
+        device.write("/sys/class/backlight/backlight/brightness", "5");
+        Displaysettings brightness;
+        brightness.init();
+        QCOMPARE(focusedAtOpen(brightness), QString("butBrightnessLow"));
+        PowerSaving power;
+        power.init(0, 600);
+        QCOMPARE(focusedAtOpen(power), QString("butPow_6"));
+        SelectTimezone summer;
+        summer.init(1, 13, 0);
+        QCOMPARE(focusedAtOpen(summer), QString("butWintertime"));
     }
 
     // ---- mute-key mode ------------------------------------------------------------------

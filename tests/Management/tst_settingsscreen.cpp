@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cmath>
 #include <functional>
 
 using TestSupport::button;
@@ -225,6 +226,8 @@ private slots:
                                 {"Local-Settings/Timezone", "Tokyo (+9 h)"},
                                 {"Local-Settings/DaylightSavingTime", 1},
                                 {"Local-Settings/Dateformat", "YYYYMMDD"}});
+        // A brightness beyond the dialog's range is corrected before it reaches the backlight.
+        TestSupport::expectMessage(QtWarningMsg, "Settings: out-of-range Brightness 9 corrected to 7");
         Systemsettings* screen = openScreen(menu);
         const QList<QPair<const char*, QStringList>> expected = {
             {"butSwitchmode", {"Muting", "Pushbutton"}}, // only "Switch" exactly is the switch mode
@@ -232,7 +235,7 @@ private slots:
             {"butCustomize", {"Customize", "different values"}},
             {"butPairedHeadphone", {"Paired headphone", "Ear Pods"}},
             {"butPairedMicrophone", {"Paired microphone", "QJ5 1234"}},
-            {"butBrightness", {"Brightness", "9"}},
+            {"butBrightness", {"Brightness", "high"}},
             {"butPowerSaving", {"Power saving", "10 min / never"}},
             {"butFavouriteButton", {"Favourite button", "Level measurement"}},
             {"butSysteminformation", {"System information", "FW: 1.8.0"}},
@@ -247,7 +250,7 @@ private slots:
         }
         QCOMPARE(entry(screen, "butTime")->getText1(), QString("Time"));
         QVERIFY(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(entry(screen, "butTime")->getText2()).hasMatch());
-        QCOMPARE(entry(screen, "butDate")->getText2(), QDate::currentDate().toString("yyyy-MM-dd"));
+        QCOMPARE(entry(screen, "butDate")->getText2(), Platform::currentDateTime().date().toString("yyyy-MM-dd"));
         QVERIFY(TestSupport::logged("Favourite button: 2"));
 
         changeSettings(device, {{"Systemsettings/Switchmode", "Switch"},
@@ -286,11 +289,15 @@ private slots:
         QTest::newRow("customisation") << "butCustomize" << QStringList{"butShowWorkingRangeH2"} << "CustomizeDialogs"
                                        << QStringList{"Dialogconfiguration/H2Sensor_ShowWorkingRange=true"}
                                        << "different values";
+        QTest::newRow("time zone") << "butTimezone" << QStringList{"butNext"} << "SelectTimezone"
+                                   << QStringList{"Local-Settings/Timezone=Cairo (+2 h)", "Local-Settings/TimezoneNum=14",
+                                                  "Local-Settings/TimezoneOffset=7200"}
+                                   << "Cairo (+2 h)";
         QTest::newRow("summer time") << "butDaylightSavingTime" << QStringList{"butSummertime"} << "SelectTimezone"
                                      << QStringList{"Local-Settings/DaylightSavingTime=1"} << "Summer time";
         QTest::newRow("date format") << "butDate" << QStringList{"butFormat_YYYYMMDD"} << "DateTimeAdjust"
                                      << QStringList{"Local-Settings/Dateformat=YYYYMMDD"}
-                                     << QDate::currentDate().toString("yyyy-MM-dd");
+                                     << Platform::currentDateTime().date().toString("yyyy-MM-dd");
         QTest::newRow("time set by hand") << "butTime" << QStringList{"butManualTime"} << "DateTimeAdjust"
                                           << QStringList{"Local-Settings/DateTimeSource=MAN"} << "";
     }
@@ -612,6 +619,32 @@ private slots:
         QCOMPARE(seen, QStringList{"BluetoothPairing"});
         QCOMPARE(device.read(kSettings), before);
         QTRY_VERIFY(module->commandLines().contains("SET CONTROL AUTOCALL 19 500 A2DP"));
+    }
+
+    // The row the keys act on stands out outdoors: at least 4.5:1 against what it covers.
+    void focusedRowIsVisible()
+    {
+        DeviceRoot device;
+        MainMenu menu;
+        QVERIFY(TestSupport::useDeviceLook());
+        Systemsettings* screen = openScreen(menu);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        SettingsButton* row = entry(screen, "butSwitchmode");
+        const QPoint edge(1, row->height() / 2);
+        const QColor plain = row->grab().toImage().pixelColor(edge);
+        menu.activateWindow();
+        row->setFocus();
+        QTRY_VERIFY(row->hasFocus());
+        const QColor focused = row->grab().toImage().pixelColor(edge);
+        auto luminance = [](const QColor& c) {
+            auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+        };
+        const double a = luminance(focused) + 0.05;
+        const double b = luminance(plain) + 0.05;
+        QVERIFY2(qMax(a, b) / qMin(a, b) >= 4.5, qPrintable(focused.name() + " on " + plain.name()));
+        qApp->setStyleSheet(QString());
     }
 
     // Pictures of the three pages and of every dialog, for a look by eye.

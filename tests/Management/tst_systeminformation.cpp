@@ -90,6 +90,8 @@ private slots:
         QTest::newRow("no output") << QByteArray("") << "V 1.8.0 ()" << "Filesystem: Unknown";
         // Only the start of a long listing is looked at.
         QTest::newRow("beyond 2048 bytes") << QByteArray(2100, 'x') + "/dev/root" << "V 1.8.0 ()" << "Filesystem: Unknown";
+        QTest::newRow("does not start") << QByteArray("nostart") << "V 1.8.0 ()"
+                                        << "Prozess konnte nicht gestartet werden.";
     }
     void firmwareStorage()
     {
@@ -97,7 +99,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, debug);
         DeviceRoot device;
-        device.write("/command-output/df_-Th", df);
+        device.write(df == "nostart" ? "/command-status/df_-Th" : "/command-output/df_-Th", df);
         Systeminformation dialog;
         dialog.init();
         QCOMPARE(text(dialog, "editFirmwareversion"), shown);

@@ -2,6 +2,8 @@
 #include "globals.h"
 #include "testsupport.h"
 
+#include <QSettings>
+#include <sys/stat.h>
 #include <QtTest>
 
 using TestSupport::DeviceRoot;
@@ -146,6 +148,143 @@ private slots:
         // A new file is renamed over the old one; nothing is left beside it.
         QCOMPARE(QDir(device.hostPath("/home/root")).entryList({"settings*"}, QDir::Files | QDir::Hidden),
                  QStringList({"settings.ini"}));
+    }
+
+    // Text beside digits and a-f after an escaped character, through our writer and the
+    // framework's reader, and the framework's writer and our reader.
+    void textRoundTripsWithTheFramework_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("latin") << QString::fromUtf8("Café1 Écoute 2 ñ0a");
+        QTest::newRow("cyrillic") << QString::fromUtf8("Москва3 Ёлкаf Жb");
+        QTest::newRow("cjk") << QString::fromUtf8("東京9 北京Ab 大阪 e");
+        QTest::newRow("digits after a quote") << QString::fromUtf8("ü\"1 x;y");
+    }
+    void textRoundTripsWithTheFramework()
+    {
+        QFETCH(QString, text);
+        DeviceRoot device;
+        Systemsettings settings;
+        const QString path = Systemsettings::settingsFilePath();
+        {
+            QSettings framework(path, QSettings::IniFormat);
+            framework.setValue("Bluetooth/Headphone_Name", text);
+        }
+        settings.loadSystemsettings();
+        QCOMPARE(settings.getBtNameHeadphone(), text);
+        settings.storeSystemsettings();
+        settings.loadSystemsettings();
+        QCOMPARE(settings.getBtNameHeadphone(), text);
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value("Bluetooth/Headphone_Name").toString(), text);
+    }
+
+    // Values that reach module commands, the backlight and the clock are corrected at load
+    // and written back; a missing brightness is no error.
+    void hostileValuesAreCorrected_data()
+    {
+        QTest::addColumn<QByteArray>("group");
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("volume offset high") << QByteArray("Systemsettings") << QByteArray("HeadphoneVolumeOffset")
+                                            << QByteArray("1000") << 10;
+        QTest::newRow("volume offset INT_MIN") << QByteArray("Systemsettings") << QByteArray("HeadphoneVolumeOffset")
+                                               << QByteArray("-2147483648") << -4;
+        QTest::newRow("brightness INT_MAX") << QByteArray("Systemsettings") << QByteArray("Brightness")
+                                            << QByteArray("2147483647") << 7;
+        QTest::newRow("brightness negative") << QByteArray("Systemsettings") << QByteArray("Brightness")
+                                             << QByteArray("-3") << 1;
+        QTest::newRow("offset beside zone 15") << QByteArray("Local-Settings") << QByteArray("TimezoneOffset")
+                                              << QByteArray("2147483647\nTimezoneNum=15") << 10800;
+        QTest::newRow("offset, no zone") << QByteArray("Local-Settings") << QByteArray("TimezoneOffset")
+                                        << QByteArray("-2147483648\nTimezoneNum=99") << 0;
+    }
+    void hostileValuesAreCorrected()
+    {
+        QFETCH(QByteArray, group);
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, stored);
+        QFETCH(int, loaded);
+        DeviceRoot device;
+        device.write(kFile, "[" + group + "]\n" + key + "=" + stored + "\n");
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("out-of-range " + QString(key)));
+        Systemsettings settings;
+        const int value = key == "Brightness" ? settings.getBrightness()
+            : key == "TimezoneOffset"          ? settings.getTimezoneOffset()
+                                               : settings.getHeadphoneVolumeOffset();
+        QCOMPARE(value, loaded);
+        QCOMPARE(QSettings(Systemsettings::settingsFilePath(), QSettings::IniFormat).value(group + "/" + key).toInt(),
+                 loaded);
+    }
+
+    void unreadableFilesAreReplaced()
+    {
+        DeviceRoot device;
+        const QByteArray fifo = QFile::encodeName(device.hostPath("/fifo"));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QVERIFY(QFile::link(device.hostPath("/fifo"), device.hostPath(kFile)));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("Not a regular file"));
+        Systemsettings settings; // neither hangs on the FIFO nor writes through the link
+        QCOMPARE(settings.getSelectedLanguageNum(), 1);
+        QVERIFY(!QFileInfo(device.hostPath(kFile)).isSymLink());
+        QVERIFY(QFileInfo(device.hostPath(kFile)).size() > 0);
+        QVERIFY(QFileInfo(device.hostPath("/fifo")).size() == 0);
+
+        QFile::remove(device.hostPath(kFile));
+        device.write(kFile, QByteArray(1024 * 1024, '#'));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("File larger than"));
+        Systemsettings fresh;
+        QCOMPARE(fresh.getSelectedLanguageNum(), 1);
+        QVERIFY(device.read(kFile).size() < 4096);
+    }
+
+    // Each flag alone on, and alone off, through store and load: a swapped key or getter
+    // shows here even between two flags whose defaults agree.
+    void customisationFlagsEachOnItsOwnKey()
+    {
+        using Getter = bool (Systemsettings::*)() const;
+        const QList<QPair<const char*, Getter>> flags = {
+            {"LevelMeasurement_ShowFft", &Systemsettings::isShowFftEnabled},
+            {"LevelMeasurement_ShowFrequencyValue", &Systemsettings::isShowFrequencyValueEnabled},
+            {"LevelMeasurement_UseFrequencyColorForLevelbar", &Systemsettings::isUseFrequColorForBarEnabled},
+            {"LevelMeasurement_ShowPeakLevelBar", &Systemsettings::isShowPeakLevelBarEnabled},
+            {"Pinpointing_ShowFrequencyValue", &Systemsettings::isPPShowFrequencyValueEnabled},
+            {"Pinpointing_UseFrequencyColorForLevelbar", &Systemsettings::isPPUseFrequColorForBarEnabled},
+            {"Pinpointing_ShowFilterParameter", &Systemsettings::isPPShowFilterParameterEnabled},
+            {"Pinpointing_DynamicScaling", &Systemsettings::isPPDynamicScalingEnabled},
+            {"Longterm_ShowFrequencyValue", &Systemsettings::isLTShowFrequencyValueEnabled},
+            {"Longterm_UseFrequencyColorForLevelbar", &Systemsettings::isLTUseFrequColorForBarEnabled},
+            {"Longterm_ShowGrid", &Systemsettings::isLTShowGridEnabled},
+            {"Longterm_ShowFilterParameter", &Systemsettings::isLTShowFilterParameterEnabled},
+            {"H2Sensor_ShowHistogram", &Systemsettings::isH2ShowHistogramEnabled},
+            {"H2Sensor_ShowGrid", &Systemsettings::isH2ShowGridEnabled},
+            {"H2Sensor_DynamicScaling", &Systemsettings::isH2DynamicScalingEnabled},
+            {"H2Sensor_ShowWorkingRange", &Systemsettings::isH2ShowWorkingRangeEnabled},
+            {"Pipelocating_ShowFft", &Systemsettings::isPLShowFftEnabled},
+            {"Pipelocating_UseFrequencyColorForLevelbar", &Systemsettings::isPLUseFrequColorForBarEnabled},
+            {"Pipelocating_ShowFrequencyValue", &Systemsettings::isPLShowFrequencyValueEnabled},
+            {"Pipelocating_ShowFilterParameter", &Systemsettings::isPLShowFilterParameterEnabled},
+            {"Startup_UseFavouriteForStartup", &Systemsettings::isSUUseFavouriteForStartupEnabled},
+            {"Startup_UseFilterForStartup", &Systemsettings::isSUUseFilterForStartupEnabled},
+            {"Startup_UseGpsForStartup", &Systemsettings::isSUUseGpsForStartupEnabled},
+        };
+        DeviceRoot device;
+        Systemsettings settings;
+        for (const bool alone : {true, false}) {
+            for (int i = 0; i < flags.size(); ++i) {
+                QByteArray ini = "[Dialogconfiguration]\n";
+                for (int k = 0; k < flags.size(); ++k)
+                    ini += QByteArray(flags.at(k).first) + "=" + ((k == i) == alone ? "true" : "false") + "\n";
+                device.write(kFile, ini);
+                settings.loadSystemsettings();
+                settings.storeSystemsettings();
+                settings.loadSystemsettings();
+                for (int k = 0; k < flags.size(); ++k)
+                    QVERIFY2((settings.*flags.at(k).second)() == ((k == i) == alone),
+                             qPrintable(QString("%1 with %2 %3").arg(flags.at(k).first, flags.at(i).first,
+                                                                     alone ? "alone on" : "alone off")));
+            }
+        }
     }
 
     void convertTimeToText_data()

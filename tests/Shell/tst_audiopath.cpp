@@ -3,6 +3,7 @@
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
 #include "Hardware/bluetooth.h"
+#include "Tools/favouritebutton.h"
 #include "Tools/statusbar.h"
 #include "btmodulesim.h"
 #include "codecmixer.h"
@@ -10,6 +11,7 @@
 #include "simulatedpeers.h"
 #include "testsupport.h"
 
+#include <QPushButton>
 #include <QtTest>
 
 using TestSupport::kHeadphones;
@@ -168,6 +170,94 @@ private slots:
         instrument.unit()->setUnitMuted(true);
         QTest::qWait(100);
         QCOMPARE(instrument.micLines(), QStringList());
+    }
+
+    // The unit's mute key belongs to the page shown: the measuring page opens the path, the
+    // main page keeps it muted and tells the unit so, whichever road leads between them.
+    void unitMuteKeyFollowsThePageShown_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::newRow("Home") << "home";
+        QTest::newRow("on/off key") << "onoff";
+        QTest::newRow("favourite, then Home") << "favourite";
+    }
+    void unitMuteKeyFollowsThePageShown()
+    {
+        QFETCH(QString, road);
+        Instrument instrument({{"Systemsettings/FavouriteButton", 4}});
+        QVERIFY(instrument.start());
+        MainMenu& menu = *instrument.menu;
+        auto pageOwnsTheKey = [&] {
+            instrument.unit()->pressMuteKey();
+            const bool opened = QTest::qWaitFor([&] { return !menu.isAudioPathMuted(); }, 1000);
+            instrument.unit()->releaseMuteKey();
+            return opened && QTest::qWaitFor([&] { return menu.isAudioPathMuted(); }, 1000);
+        };
+        auto mainPageOwnsTheKey = [&] {
+            instrument.unit()->clearTranscript();
+            instrument.unit()->pressMuteKey();
+            const bool told = QTest::qWaitFor([&] { return instrument.micLines().contains("BT_TX I 0f MUTE PUSHBUT"); }, 2000);
+            instrument.unit()->releaseMuteKey();
+            return told && menu.isAudioPathMuted();
+        };
+        auto home = [&] {
+            QWidget* page = menu.currentPage();
+            auto* button = page->findChild<QPushButton*>("butMenuMainmenu");
+            if (!button || !button->isVisibleTo(page))
+                button = TestSupport::button(page, "butMenuBack");
+            button->click();
+        };
+
+        menu.displayWidget(1, 1, 0);
+        QVERIFY(pageOwnsTheKey());
+        if (road == "home") {
+            home();
+        } else if (road == "onoff") {
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(menu.currentPage(), &release);
+            menu.displayFavouriteDialog(0);
+        } else {
+            TestSupport::ModalCloser closer; // whatever the next page asks on its way in
+            menu.getFavouriteButtonInsance()->execFavouriteFunction();
+            QCOMPARE(menu.currentPage()->metaObject()->className(), "H2Sensor");
+            QVERIFY(pageOwnsTheKey());
+            home();
+        }
+        QCOMPARE(menu.currentPage()->objectName(), QString("mainPage"));
+        QVERIFY(mainPageOwnsTheKey());
+    }
+
+    // A restarted unit ("BT_RX RDY") gets its microphone parameters again.
+    void restartedUnitGetsItsParametersAgain()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.start());
+        QSignalSpy ready(instrument.menu->getBtSinkInstance(), &Bluetooth::btRdyReceived);
+        instrument.unit()->clearTranscript();
+        instrument.unit()->unitRestarted();
+        QTRY_COMPARE(ready.count(), 1);
+        QTRY_COMPARE(instrument.micLines(), QStringList("BT_TX I 0f MUTE PUSHBUT"));
+    }
+
+    // Both modules hang on the same DTR and carrier-detect lines: setting up and tearing
+    // down the headphone link leaves the unit's data channel in data mode.
+    void headphoneLinkLeavesTheUnitsDataModeAlone()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.start());
+        Bluetooth* phones = instrument.menu->getBtSourceInstance();
+        Bluetooth* sink = instrument.menu->getBtSinkInstance();
+        instrument.phones()->clearTranscript();
+        phones->initBtModulSource();
+        phones->disconnectBtDevice();
+        QTRY_VERIFY(instrument.phones()->commandLines().contains("KILL " + kHeadphones));
+        QVERIFY(instrument.phones()->commandLines().contains("SET BT NAME TKR9400_HP"));
+        QVERIFY(instrument.unit()->isDataMode());
+        QCOMPARE(sink->getBtMode(), 1);
+        instrument.unit()->clearTranscript();
+        sink->sendData("BT_TX B");
+        QTRY_COMPARE(instrument.unit()->unitLines(), QStringList("BT_TX B"));
+        QVERIFY(instrument.unit()->commandLines().isEmpty());
     }
 
     void openingAndMutingWithAndWithoutTellingTheUnit()

@@ -41,11 +41,31 @@ void tap(QObject* target, int k)
     key(target, QEvent::KeyRelease, k);
 }
 
+// How the window system reports a held key: the board repeats marked presses, an X11
+// window sends an unmarked release and a marked press for each repeat.
+bool g_repeatAsPairs = false;
+
+void repeatAsPairs(bool pairs)
+{
+    g_repeatAsPairs = pairs;
+    EventHandler::repeatsArriveInPairs() = pairs;
+}
+
 void hold(QObject* target, int k, int repeats)
 {
     key(target, QEvent::KeyPress, k);
-    for (int i = 0; i < repeats; ++i)
+    for (int i = 0; i < repeats; ++i) {
+        if (g_repeatAsPairs)
+            key(target, QEvent::KeyRelease, k);
         key(target, QEvent::KeyPress, k, true);
+    }
+}
+
+// Lets a release that waits for a possible repeat take effect.
+void settle()
+{
+    if (g_repeatAsPairs)
+        QTest::qWait(3 * EventHandler::kRepeatPairMs);
 }
 
 void goDark(const DeviceRoot& device)
@@ -77,6 +97,7 @@ private slots:
     void cleanup()
     {
         g_hardwareTestActive = false;
+        repeatAsPairs(false);
         TestSupport::verifyExpectedMessagesSeen();
     }
 
@@ -164,8 +185,16 @@ private slots:
         QVERIFY(!m_filter->isShutdownArmed());
     }
 
+    void favouriteKey_data()
+    {
+        QTest::addColumn<bool>("pairs");
+        QTest::newRow("board") << false;
+        QTest::newRow("X11 window") << true;
+    }
     void favouriteKey()
     {
+        QFETCH(bool, pairs);
+        repeatAsPairs(pairs);
         DeviceRoot device;
         MainMenu menu;
         KeyProbe probe;
@@ -176,6 +205,7 @@ private slots:
         menu.displayWidget(0, 0, 0);
         hold(&probe, Qt::Key_F2, 8);
         key(&probe, QEvent::KeyRelease, Qt::Key_F2);
+        settle();
         QCOMPARE(menu.getInstanceSystemsettings()->getFavouriteButton(nullptr), 4);
         QVERIFY(TestSupport::logged("Neue Funktion speichern"));
         // The H2 page's note without its sensor, then the confirmation.
@@ -185,9 +215,29 @@ private slots:
         // Seven repeats: the release opens the favourite, without a history entry.
         hold(&probe, Qt::Key_F2, 7);
         key(&probe, QEvent::KeyRelease, Qt::Key_F2);
+        settle();
         QCOMPARE(menu.currentPage()->metaObject()->className(), "H2Sensor");
         QCOMPARE(menu.getCurrentMenuLevel(), 0);
         QVERIFY(probe.keys.isEmpty());
+    }
+
+    void heldKeysUnderAnX11Window()
+    {
+        DeviceRoot device;
+        MainMenu menu;
+        KeyProbe probe;
+        repeatAsPairs(true);
+        hold(&probe, Qt::Key_F6, 5);
+        hold(&probe, Qt::Key_F1, 8);
+        QCoreApplication::processEvents();
+        QVERIFY(m_filter->isShutdownArmed());
+        QCOMPARE(probe.keys.filter("release"), QStringList());
+        QCOMPARE(probe.keys.filter("F10"), QStringList("press F10"));
+        key(&probe, QEvent::KeyPress, Qt::Key_F1); // disarm for the next tests
+        QVERIFY(!m_filter->isShutdownArmed());
+        // A real release, not followed by a repeat, still counts.
+        key(&probe, QEvent::KeyRelease, Qt::Key_F6);
+        QTRY_COMPARE(probe.keys.filter("release"), QStringList("release F10"));
     }
 
     void consoleCombination()

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QtTest>
+#include <sys/stat.h>
 
 using TestSupport::DeviceRoot;
 using TestSupport::writeSettings;
@@ -177,6 +178,17 @@ private slots:
         menu.changeLanguage(2);
         QVERIFY(TestSupport::logged("cannot be loaded"));
         QVERIFY(TestSupport::logged("Load language file from resource \":/Languages/DE_TK9400.qm\""));
+
+        // A valid header without messages, or a FIFO, is no catalogue either.
+        device.write("/media/tk9400/DE_TK9400.qm", QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd"));
+        TestSupport::clearLoggedMessages();
+        menu.changeLanguage(2);
+        QVERIFY(TestSupport::logged("cannot be loaded"));
+        QVERIFY(device.remove("/media/tk9400/DE_TK9400.qm"));
+        QCOMPARE(::mkfifo(QFile::encodeName(device.hostPath("/media/tk9400/DE_TK9400.qm")).constData(), 0600), 0);
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("Not a regular file"));
+        menu.changeLanguage(2);
+        TestSupport::verifyExpectedMessagesSeen();
 
         // Numbers outside 1..24 load the built-in English catalogue, nothing from the partition.
         device.write("/media/tk9400/GB_TK9400.qm", "this is no catalogue");

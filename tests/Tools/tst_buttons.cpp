@@ -186,8 +186,8 @@ private slots:
         QCOMPARE(TooltipButton::kHoldTimeMs, 700);
     }
 
-    // The tip stands at the press point on the screen, 30 px to its left.
-    void tooltipAtThePressPointOnTheScreen()
+    // The tip stands 30 px left of the press point, level with the button's top, on the screen.
+    void tooltipBesideThePressPointOnTheScreen()
     {
         QWidget window;
         window.setGeometry(100, 80, 300, 200);
@@ -197,7 +197,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        QTest::mousePress(&button, Qt::LeftButton, Qt::NoModifier, QPoint(40, 20));
+        QTest::mousePress(&button, Qt::LeftButton, Qt::NoModifier, QPoint(40, 50));
         button.displayTooltip();
         QVERIFY(QToolTip::isVisible());
         QWidget* tip = nullptr;
@@ -206,11 +206,11 @@ private slots:
                 tip = w;
         }
         QVERIFY(tip);
-        const QPoint expected = button.mapToGlobal(QPoint(40, 20)) - QPoint(30, 0);
+        const QPoint expected = button.mapToGlobal(QPoint(40 - 30, 0));
         // The tool tip sits a small fixed offset below and right of the point it is given.
         const QPoint offset = tip->pos() - expected;
         QVERIFY2(offset.manhattanLength() <= 24, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
-        QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, QPoint(40, 20));
+        QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, QPoint(40, 50));
     }
 
     void shortTapShowsNoTooltip()

@@ -1,5 +1,6 @@
 #include "Management/systemsettings.h"
 #include "Tools/favouritebutton.h"
+#include "Tools/messagedialog.h"
 #include "mainmenu.h"
 #include "testsupport.h"
 
@@ -112,6 +113,29 @@ private slots:
         device.write("/media/tk9400/screenshots/pic_999.png", "x");
         restarted.generateScreenshot();
         QCOMPARE(restarted.lastScreenshotFile(), device.hostPath("/media/tk9400/screenshots/pic_1000.png"));
+    }
+
+    // A main window away from the screen's corner, as on a PC: an alert raised without a
+    // parent stands over it, and the screenshot shows it at its place in the 480 x 272 picture.
+    void dialogOverAMovedMainWindow()
+    {
+        DeviceRoot device;
+        MainMenu menu;
+        menu.move(200, 150);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        MessageDialog dialog;
+        dialog.setStyleSheet("QDialog { background: rgb(0, 200, 0); }");
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.mapToGlobal(QPoint()), menu.mapToGlobal(QPoint()));
+        dialog.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &dialog);
+        ModalCloser closer;
+        menu.getFavouriteButtonInsance()->generateScreenshot();
+        const QImage picture(menu.getFavouriteButtonInsance()->lastScreenshotFile());
+        QCOMPARE(picture.pixelColor(240, 205), QColor(0, 200, 0));
+        QCOMPARE(picture.pixelColor(2, 2), QColor(0, 200, 0));
     }
 };
 

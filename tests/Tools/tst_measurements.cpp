@@ -2,6 +2,7 @@
 // files, the staged save and its failures.
 #include "Audio/audioworker.h"
 #include "Hardware/bluetooth.h"
+#include "Hardware/platform.h"
 #include "Hardware/gps.h"
 #include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
@@ -341,9 +342,9 @@ private slots:
         expected["Gains/Headphone-Gain"] = QString::number(store.menu->getBtSourceInstance()->getBtExtHeadphoneGain());
 
         const QStringList before = store.entries();
-        const QDateTime from = QDateTime::currentDateTime();
+        const QDateTime from = Platform::currentDateTime();
         QCOMPARE(MeasurementData()->storeMeasurement(type, " Straße, 3 ", sampleRecord(filterType)), 0);
-        const QDateTime to = QDateTime::currentDateTime();
+        const QDateTime to = Platform::currentDateTime();
         const QString entry = store.added(before);
         static const char* const prefixes[] = {"LE_", "PP_", "PL_", "H2_", "LT_"};
         QVERIFY2(entry.startsWith(prefixes[type]) && entry.endsWith("_Straße, 3"), qPrintable(entry));

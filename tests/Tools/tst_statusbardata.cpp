@@ -1,3 +1,4 @@
+#include "Hardware/batterystate.h"
 #include "Hardware/platform.h"
 #include "Management/systemsettings.h"
 #include "Tools/messagedialog.h"
@@ -236,6 +237,64 @@ private slots:
         QVERIFY(closer.seen().isEmpty()); // no warning standing in the way
         QVERIFY(TestSupport::logged("Battery is very low. Power-Off device"));
         QVERIFY(TestSupport::logged("beforePowerDown: Finish"));
+    }
+
+    void batteryGoingFlatBehindTheWarning()
+    {
+        DeviceRoot device;
+        Platform::setTerminateHandler([](int) {});
+        MainMenu menu;
+        Statusbardata* data = StatusbarData();
+        setGauge(device, "capacity", "5");
+        setGauge(device, "voltage_now", "3500000");
+        QStringList texts;
+        ModalCloser closer([&](QWidget* dialog) {
+            setGauge(device, "voltage_now", "2850000");
+            data->update(); // the next tick, while the warning stands
+            QVERIFY(TestSupport::logged("Battery is very low. Power-Off device"));
+            pressOk(dialog, &texts);
+        });
+        data->rareUpdate();
+        QCOMPARE(closer.seen(), QStringList("MessageDialog"));
+        QVERIFY(TestSupport::logged("Battery is very low. Power-Off device"));
+    }
+
+    // Failed gauge reads keep the last good value and never count as an empty battery.
+    void failedGaugeReads_data()
+    {
+        QTest::addColumn<QByteArray>("capacity");
+        QTest::addColumn<QByteArray>("microvolts");
+        QTest::newRow("garbled capacity") << QByteArray("x%") << QByteArray("3850000");
+        QTest::newRow("capacity out of range") << QByteArray("-5") << QByteArray("3850000");
+        QTest::newRow("0 V") << QByteArray("80") << QByteArray("0");
+        QTest::newRow("negative") << QByteArray("80") << QByteArray("-3000000");
+        QTest::newRow("not finite") << QByteArray("nan") << QByteArray("inf");
+    }
+    void failedGaugeReads()
+    {
+        QFETCH(QByteArray, capacity);
+        QFETCH(QByteArray, microvolts);
+        DeviceRoot device;
+        MainMenu menu;
+        Statusbardata data;
+        setGauge(device, "capacity", capacity);
+        setGauge(device, "voltage_now", microvolts);
+        data.init();
+        ModalCloser closer;
+        data.rareUpdate();
+        QVERIFY(closer.seen().isEmpty());
+        QVERIFY(!TestSupport::logged("Power-Off device"));
+        BatteryState gauge;
+        setGauge(device, "capacity", "42");
+        setGauge(device, "voltage_now", "3850000");
+        QCOMPARE(gauge.fuelPercent(), 42);
+        QCOMPARE(gauge.voltage(), 3.85f);
+        setGauge(device, "capacity", capacity);
+        setGauge(device, "voltage_now", microvolts);
+        if (capacity != "80")
+            QCOMPARE(gauge.fuelPercent(), 42);
+        if (microvolts != "3850000")
+            QCOMPARE(gauge.voltage(), 3.85f);
     }
 
     void unknownVoltageIsNotAFlatBattery()
