@@ -310,6 +310,12 @@ private slots:
         QCOMPARE(page->currentStep(), 1);
         QCOMPARE(visibleBars(page, false), 1);
         QCOMPARE(page->pointLatitude(1), kA.latitude);
+        // A second opening while open leaves no empty point behind.
+        QTest::keyPress(page, Qt::Key_F10);
+        page->switchActiveMute(false);
+        QCOMPARE(page->currentStep(), 2);
+        QTest::keyRelease(page, Qt::Key_F10);
+        QCOMPARE(page->currentStep(), 1);
 
         // The unit's key makes the next point; its readings run while the receiver moves.
         QVERIFY(instrument.linkUp());
