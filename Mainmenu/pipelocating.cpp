@@ -16,6 +16,8 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <algorithm>
+
 using PointHistory::kPoints;
 
 namespace {
