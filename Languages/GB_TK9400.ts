@@ -578,8 +578,52 @@ to use this measurement.</translation>
     <context>
         <name>Longtermmeasurement</name>
         <message>
-            <source>Longterm</source>
-            <translation>Long-term</translation>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>AnalysisTime</source>
+            <translation>Analysis time</translation>
+        </message>
+        <message>
+            <source>Autoscale</source>
+            <translation>Autoscale</translation>
+        </message>
+        <message>
+            <source>AdditionalSettings</source>
+            <translation>Additional settings</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation>Adjust filter</translation>
+        </message>
+        <message>
+            <source>10 min</source>
+            <translation>10 min</translation>
+        </message>
+        <message>
+            <source>30 min</source>
+            <translation>30 min</translation>
+        </message>
+        <message>
+            <source>3 min</source>
+            <translation>3 min</translation>
         </message>
     </context>
     <context>

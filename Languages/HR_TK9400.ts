@@ -244,6 +244,54 @@ to use this measurement.</translation>
             <source>Longterm</source>
             <translation type="unfinished">Long-term</translation>
         </message>
+        <message>
+            <source>Store</source>
+            <translation type="unfinished">Store</translation>
+        </message>
+        <message>
+            <source>AnalysisTime</source>
+            <translation type="unfinished">Analysis time</translation>
+        </message>
+        <message>
+            <source>Autoscale</source>
+            <translation type="unfinished">Autoscale</translation>
+        </message>
+        <message>
+            <source>AdditionalSettings</source>
+            <translation type="unfinished">Additional settings</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation type="unfinished">Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation type="unfinished">Adjust filter</translation>
+        </message>
+        <message>
+            <source>10 min</source>
+            <translation type="unfinished">10 min</translation>
+        </message>
+        <message>
+            <source>30 min</source>
+            <translation type="unfinished">30 min</translation>
+        </message>
+        <message>
+            <source>3 min</source>
+            <translation type="unfinished">3 min</translation>
+        </message>
     </context>
     <context>
         <name>MainMenu</name>

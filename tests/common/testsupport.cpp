@@ -289,6 +289,15 @@ void holdEscape(QWidget* target, const std::function<void()>& whilePressed)
     QTest::keyRelease(target, Qt::Key_Escape);
 }
 
+QList<int> rowsOf(const QImage& image, int x, const QColor& colour)
+{
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixelColor(x, y) == colour)
+            rows << y;
+    return rows;
+}
+
 QString screenshotPath(const QString& name)
 {
     const QString dir = qEnvironmentVariable("TK9400_BINARY_DIR", QDir::currentPath()) + QStringLiteral("/screenshots");

@@ -1,6 +1,8 @@
 #ifndef TESTSUPPORT_H
 #define TESTSUPPORT_H
 
+#include <QColor>
+#include <QImage>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -105,6 +107,8 @@ void holdEscape(QWidget* target, const std::function<void()>& whilePressed);
 // Where a screenshot for a look by eye goes: "screenshots" in the build tree, or in the
 // working directory when the test runs outside ctest.
 QString screenshotPath(const QString& name);
+// The rows of column x of a picture that hold exactly that colour, top first.
+QList<int> rowsOf(const QImage& image, int x, const QColor& colour);
 // The device's font on the whole application, so that texts take the room they take there.
 void useDeviceFont();
 // The device's style sheet and font on the whole application, so that grabbed widgets look

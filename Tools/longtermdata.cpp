@@ -1,0 +1,465 @@
+#include "Tools/longtermdata.h"
+
+#include <QBrush>
+#include <QDebug>
+#include <QPaintEvent>
+#include <QPen>
+#include <cmath>
+
+namespace {
+
+const int kYScaleWidth = 30;
+const int kXScaleHeight = 24;
+const int kRightMargin = 15;
+const QColor kGridColor(64, 64, 64);
+
+QPen solidPen(const QColor& color, int width)
+{
+    return QPen(QBrush(color, Qt::SolidPattern), width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+}
+
+QString numberText(float value)
+{
+    return QStringLiteral("%1").arg(value, 0, 'g', -1, QLatin1Char(' '));
+}
+
+// A scale whose steps are far below a pixel would otherwise loop for millions of steps
+// (or for ever, once the float sum stops growing): no scale has more ticks than pixels.
+int stepLimit(int pixels)
+{
+    return qMax(pixels, 0) + 1;
+}
+
+// Truncates a coordinate; an axis of a nearly empty range puts ticks far outside the
+// picture, where a plain conversion to int would be undefined.
+int pixel(float coordinate)
+{
+    const float limit = 1e6f;
+    if (!(coordinate > -limit))
+        return -int(limit);
+    return coordinate < limit ? int(coordinate) : int(limit);
+}
+
+} // namespace
+
+LongtermData::LongtermData(QWidget* parent)
+    : QWidget(parent)
+{
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+}
+
+LongtermData::~LongtermData() = default;
+
+void LongtermData::init(int width, int height, QColor a_scaleColor, QColor a_dataColor)
+{
+    m_scaleColor = a_scaleColor;
+    m_dataColor = a_dataColor;
+    m_layer = QImage();
+    if (width <= 0 || height <= 0) {
+        qDebug() << "Error: LongtermData::init" << width << height;
+        image = QImage();
+        return;
+    }
+    image = QImage(width, height, QImage::Format_RGB32);
+    image.fill(m_scaleBackgroundColor);
+    m_rectDataArea = QRect(QPoint(kYScaleWidth, 0), QPoint(width - kRightMargin - 1, height - kXScaleHeight - 2));
+    m_rectYScale = QRect(QPoint(0, 0), QPoint(kYScaleWidth - 1, height - kXScaleHeight - 2));
+    m_rectXScale = QRect(QPoint(kYScaleWidth, height - kXScaleHeight - 1), QPoint(width - kRightMargin - 2, height - 2));
+    drawInit();
+}
+
+QRect LongtermData::getRect()
+{
+    return QRect(0, 0, width(), height());
+}
+
+void LongtermData::setAxisX(float a_min, float a_max, float a_mainStep, float a_minorStep, bool a_visible)
+{
+    // The pages set the same axis again on every reading; only a change costs a new layer.
+    if (a_min != m_xAxis_min || a_max != m_xAxis_max || a_mainStep != m_xAxis_mainStep
+        || a_minorStep != m_xAxis_minorStep || a_visible != m_xAxis_visible)
+        m_layer = QImage();
+    m_xAxis_min = a_min;
+    m_xAxis_max = a_max;
+    m_xAxis_mainStep = a_mainStep;
+    m_xAxis_minorStep = a_minorStep;
+    m_xAxis_visible = a_visible;
+    drawXScale();
+}
+
+void LongtermData::setAxisY(float a_min, float a_max, float a_mainStep, float a_minorStep, bool a_visible)
+{
+    if (a_min != m_yAxis_min || a_max != m_yAxis_max || a_mainStep != m_yAxis_mainStep
+        || a_minorStep != m_yAxis_minorStep || a_visible != m_yAxis_visible)
+        m_layer = QImage();
+    m_yAxis_min = a_min;
+    m_yAxis_max = a_max;
+    m_yAxis_mainStep = a_mainStep;
+    m_yAxis_minorStep = a_minorStep;
+    m_yAxis_visible = a_visible;
+    drawYScale();
+}
+
+void LongtermData::displayHGrid(bool a_visible)
+{
+    if (m_hGrid_visible != a_visible)
+        m_layer = QImage();
+    m_hGrid_visible = a_visible;
+}
+
+void LongtermData::displayVGrid(bool a_visible)
+{
+    if (m_vGrid_visible != a_visible)
+        m_layer = QImage();
+    m_vGrid_visible = a_visible;
+}
+
+void LongtermData::setBackgroundColorScale(QColor a_color)
+{
+    m_scaleBackgroundColor = a_color;
+    m_layer = QImage();
+}
+
+void LongtermData::setBackgroundColorData(QColor a_color)
+{
+    m_dataBackgroundColor = a_color;
+    m_layer = QImage();
+}
+
+void LongtermData::setColorScale(QColor a_color)
+{
+    m_scaleColor = a_color;
+    m_layer = QImage();
+}
+
+void LongtermData::setColorData(QColor a_color)
+{
+    m_dataColor = a_color;
+}
+
+void LongtermData::refresh()
+{
+    drawInit();
+}
+
+void LongtermData::drawInit()
+{
+    if (image.isNull())
+        return;
+    if (m_layer.isNull() || m_layer.size() != image.size())
+        rebuildLayer();
+    image = m_layer;
+    update();
+}
+
+void LongtermData::rebuildLayer()
+{
+    m_layer = QImage(image.size(), QImage::Format_RGB32);
+    m_layer.fill(m_scaleBackgroundColor);
+    m_painter.begin(&m_layer);
+    paintBackground();
+    if (m_xAxis_visible)
+        paintXScale();
+    if (m_yAxis_visible)
+        paintYScale();
+    if (m_hGrid_visible)
+        paintHGrid(m_yAxis_min, m_yAxis_max, m_yAxis_mainStep);
+    if (m_vGrid_visible)
+        paintVGrid(m_xAxis_min, m_xAxis_max, m_xAxis_mainStep);
+    m_painter.end();
+}
+
+void LongtermData::paintBackground()
+{
+    m_painter.fillRect(m_rectDataArea, m_dataBackgroundColor);
+    m_painter.fillRect(m_rectXScale, m_scaleBackgroundColor);
+    m_painter.fillRect(m_rectYScale, m_scaleBackgroundColor);
+}
+
+void LongtermData::drawXScale()
+{
+    // Without a picture yet the step only checks the values (and logs a bad axis).
+    if (image.isNull()) {
+        paintXScale();
+        return;
+    }
+    m_painter.begin(&image);
+    paintXScale();
+    m_painter.end();
+    update();
+}
+
+void LongtermData::drawYScale()
+{
+    if (image.isNull()) {
+        paintYScale();
+        return;
+    }
+    m_painter.begin(&image);
+    paintYScale();
+    m_painter.end();
+    update();
+}
+
+void LongtermData::drawHGrid(float a_min, float a_max, float a_step)
+{
+    if (image.isNull())
+        return;
+    m_painter.begin(&image);
+    paintHGrid(a_min, a_max, a_step);
+    m_painter.end();
+    update();
+}
+
+void LongtermData::drawVGrid(float a_min, float a_max, float a_step)
+{
+    if (image.isNull())
+        return;
+    m_painter.begin(&image);
+    paintVGrid(a_min, a_max, a_step);
+    m_painter.end();
+    update();
+}
+
+void LongtermData::paintXScale()
+{
+    const float min = m_xAxis_min;
+    const float max = m_xAxis_max;
+    const float mainStep = m_xAxis_mainStep;
+    const float minorStep = m_xAxis_minorStep;
+    if (max == min || mainStep <= 0 || minorStep <= 0) {
+        qDebug() << "Error: drawXScale" << min << max << mainStep << minorStep << m_xAxis_visible;
+        return;
+    }
+    if (!m_painter.isActive())
+        return;
+
+    const int L = m_rectXScale.left();
+    const int T = m_rectXScale.top();
+    const int w = m_rectXScale.width();
+    const float range = max - min;
+    const int limit = stepLimit(w);
+    m_painter.fillRect(QRect(QPoint(L, T), QPoint(m_rectXScale.right() + kRightMargin, m_rectXScale.bottom())),
+                       m_scaleBackgroundColor);
+
+    m_painter.setPen(solidPen(m_scaleColor, 1));
+    int n = 0;
+    for (float v = 0; v <= range && n < limit; v += minorStep, ++n) {
+        const int x = pixel(L + w * v / range);
+        m_painter.drawLine(x, T, x, T + 3);
+    }
+    m_painter.setPen(solidPen(m_scaleColor, 2));
+    n = 0;
+    for (float v = 0; v <= range && n < limit; v += mainStep, ++n) {
+        const int x = pixel(L + w * v / range);
+        m_painter.drawLine(x, T, x, T + 5);
+    }
+
+    QFont font = m_painter.font();
+    if (max < 1000) {
+        font.setPointSize(12);
+        font.setWeight(75);
+    } else {
+        font.setPointSize(9);
+        font.setWeight(50);
+    }
+    m_painter.setFont(font);
+    m_painter.setPen(solidPen(m_scaleColor, 1));
+
+    m_painter.drawText(QRect(L, T + 5, 30, 15), Qt::AlignLeft | Qt::AlignVCenter, numberText(min));
+    float v = mainStep;
+    n = 0;
+    for (; v <= range - mainStep && n < limit; v += mainStep, ++n) {
+        const int x = pixel(L + w * v / range);
+        m_painter.drawText(QRect(x - 17, T + 5, 34, 15), Qt::AlignCenter, numberText(min + v));
+    }
+    const int x = pixel(L + w * v / range);
+    m_painter.drawText(QRect(x - 17, T + 5, 34, 15), Qt::AlignCenter, numberText(max));
+}
+
+void LongtermData::paintYScale()
+{
+    const float min = m_yAxis_min;
+    const float max = m_yAxis_max;
+    const float mainStep = m_yAxis_mainStep;
+    const float minorStep = m_yAxis_minorStep;
+    if (max == min || mainStep <= 0 || minorStep <= 0) {
+        qDebug() << "Error: drawYScale" << min << max << mainStep << minorStep << m_yAxis_visible;
+        return;
+    }
+    if (!m_painter.isActive())
+        return;
+
+    const int L = m_rectYScale.left();
+    const int T = m_rectYScale.top();
+    const int R = m_rectYScale.right();
+    const int B = m_rectYScale.bottom();
+    const int h = m_rectYScale.height();
+    const float range = max - min;
+    const int limit = stepLimit(h);
+    m_painter.fillRect(QRect(QPoint(L, T), QPoint(R, B + 11)), m_scaleBackgroundColor);
+
+    m_painter.setPen(solidPen(m_scaleColor, 1));
+    int n = 0;
+    for (float v = min; v <= max && n < limit; v += minorStep, ++n) {
+        const int y = pixel(T + h * (v - min) / range);
+        m_painter.drawLine(R - 1, y, R + 1, y);
+    }
+    m_painter.setPen(solidPen(m_scaleColor, 2));
+    n = 0;
+    for (float v = min; v <= max && n < limit; v += mainStep, ++n) {
+        const int y = pixel(T + h * (v - min) / range);
+        m_painter.drawLine(R - 1, y, R + 1, y);
+    }
+
+    QFont font = m_painter.font();
+    int shift = 0;
+    int decimals = 0;
+    if (max >= 1000) {
+        font.setPointSize(9);
+        font.setWeight(50);
+        shift = 2;
+    } else {
+        font.setPointSize(11);
+        font.setWeight(75);
+    }
+    if (mainStep - std::trunc(mainStep) > 0) {
+        if (max >= 10 && max < 100)
+            decimals = 1;
+        else if (max < 10)
+            decimals = 2;
+        if (decimals > 0) {
+            font.setPointSize(9);
+            font.setWeight(50);
+            shift = 2;
+        }
+    }
+    m_painter.setFont(font);
+    m_painter.setPen(solidPen(m_scaleColor, 1));
+
+    auto label = [&](int top, float value) {
+        m_painter.drawText(QRect(QPoint(L, top), QPoint(R - 2, top + 14)), Qt::AlignRight | Qt::AlignVCenter,
+                           QStringLiteral("%1").arg(value, 0, 'f', decimals, QLatin1Char(' ')));
+    };
+    label(int(T - 2 - shift), max);
+    const double steps = double(range) / double(mainStep) + 0.5;
+    const int labels = steps < limit ? int(steps) : limit;
+    float offset = 0;
+    for (int k = 1; k < labels; ++k) {
+        offset += mainStep;
+        label(pixel(T + h * offset / range - 4 - shift), max - offset);
+    }
+    label(int(T + h - 6 - shift), min);
+}
+
+void LongtermData::paintHGrid(float a_min, float a_max, float a_step)
+{
+    if (!(a_max > a_min) || !(a_step > 0) || !m_painter.isActive())
+        return;
+    const int L = m_rectDataArea.left();
+    const int T = m_rectDataArea.top();
+    const int R = m_rectDataArea.right();
+    const int h = m_rectDataArea.height();
+    const int limit = stepLimit(h);
+    m_painter.setPen(solidPen(kGridColor, 1));
+    int n = 0;
+    for (float v = a_min + a_step; v < a_max && n < limit; v += a_step, ++n) {
+        const int y = pixel(T + h * (v - a_min) / (a_max - a_min));
+        m_painter.drawLine(L, y, R, y);
+    }
+}
+
+void LongtermData::paintVGrid(float a_min, float a_max, float a_step)
+{
+    if (!(a_max > a_min) || !(a_step > 0) || !m_painter.isActive())
+        return;
+    const int L = m_rectDataArea.left();
+    const int T = m_rectDataArea.top();
+    const int B = m_rectDataArea.bottom();
+    const int w = m_rectDataArea.width();
+    const float r = a_max - a_min;
+    const int limit = stepLimit(w);
+    m_painter.setPen(solidPen(kGridColor, 1));
+    int n = 0;
+    for (float v = a_step; v < r && n < limit; v += a_step, ++n) {
+        const int x = pixel(L + w * v / r);
+        m_painter.drawLine(x, T, x, B + 1);
+    }
+}
+
+void LongtermData::drawData(float* data, int numData, int maxDataCnt, bool displayOldData)
+{
+    drawSeries(data, numData, maxDataCnt, displayOldData, 0, 100);
+}
+
+void LongtermData::drawDataScaled(float* data, int numData, int maxDataCnt, bool displayOldData, float minVal,
+                                  float maxVal)
+{
+    if (!(maxVal > minVal)) {
+        qDebug() << "Error: drawDataScaled" << minVal << maxVal;
+        return;
+    }
+    drawSeries(data, numData, maxDataCnt, displayOldData, minVal, maxVal - minVal);
+}
+
+void LongtermData::drawSeries(const float* data, int numData, int maxDataCnt, bool displayOldData, float minVal,
+                              float range)
+{
+    if (maxDataCnt <= 0 || !data) {
+        qDebug() << "Error: drawData" << numData << maxDataCnt;
+        return;
+    }
+    if (maxDataCnt > kMaxPoints || numData < 0 || numData > maxDataCnt) {
+        qDebug() << "drawData: limited" << numData << maxDataCnt << "to" << kMaxPoints << "points";
+        maxDataCnt = qMin(maxDataCnt, int(kMaxPoints));
+        numData = qBound(0, numData, maxDataCnt);
+    }
+    if (image.isNull())
+        return;
+
+    const int L = m_rectDataArea.left();
+    const int T = m_rectDataArea.top();
+    const int w = m_rectDataArea.width();
+    const int h = m_rectDataArea.height();
+    const float bottom = T + h;
+    // Far above the area is as good as infinitely far: the visible part of the segment is
+    // the same to well below a pixel, and the painter never sees an infinite coordinate.
+    const float highest = T - 64.0f * h;
+    const int count = displayOldData ? maxDataCnt : numData;
+    for (int i = 0; i < count; ++i) {
+        const float d = data[i] - minVal;
+        float y = (d < 0 || std::isnan(d)) ? bottom : bottom - d * h / range;
+        if (y < highest)
+            y = highest;
+        m_points[i] = QPointF(L + (i * w) / maxDataCnt, y);
+    }
+
+    m_painter.begin(&image);
+    if (numData > 0)
+        drawLine(m_points, numData, m_dataColor);
+    if (displayOldData && maxDataCnt > numData)
+        drawLine(m_points + numData, maxDataCnt - numData, Qt::black);
+    m_painter.end();
+    update();
+}
+
+void LongtermData::drawLine(const QPointF* points, int count, const QColor& colour)
+{
+    m_painter.setPen(solidPen(colour, 1));
+    // A polyline of one point draws nothing, and the first value after a wrap would be
+    // missing: a lone value is a dot.
+    if (count == 1)
+        m_painter.drawPoint(points[0]);
+    else
+        m_painter.drawPolyline(points, count);
+}
+
+void LongtermData::paintEvent(QPaintEvent* e)
+{
+    Q_UNUSED(e)
+    QPainter painter(this);
+    if (!image.isNull())
+        painter.drawImage(0, 0, image);
+    painter.end();
+}
