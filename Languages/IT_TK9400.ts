@@ -360,6 +360,62 @@ to use this measurement.</translation>
             <source>Histogram</source>
             <translation type="unfinished">Histogram</translation>
         </message>
+        <message>
+            <source>LIN</source>
+            <translation type="unfinished">LIN</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>Autoscale</source>
+            <translation type="unfinished">Autoscale</translation>
+        </message>
+        <message>
+            <source>DeleteLastLevel</source>
+            <translation type="unfinished">Delete last level</translation>
+        </message>
+        <message>
+            <source>AdditionalSettings</source>
+            <translation type="unfinished">Additional settings</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation type="unfinished">Store</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation type="unfinished">Adjust filter</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation type="unfinished">Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>PlayAudioData</source>
+            <translation type="unfinished">Play audio data</translation>
+        </message>
+        <message>
+            <source>StopPlaying</source>
+            <translation type="unfinished">Stop playing</translation>
+        </message>
+        <message>
+            <source>PlayNextPosition</source>
+            <translation type="unfinished">Play next position</translation>
+        </message>
+        <message>
+            <source>LOG</source>
+            <translation type="unfinished">LOG</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>
@@ -1330,6 +1386,238 @@ High volumes can lead to hearing damage.</translation>
         <message>
             <source>Accept</source>
             <translation type="unfinished">Accept</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenu</name>
+        <message>
+            <source>PreviousPage</source>
+            <translation type="unfinished">Previous page</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation type="unfinished">Next page</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenuAudioLoopback</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenuFlashUpdate</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuAudio</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuBattery</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuDisplay</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuGps</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuInitBluetooth</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuKeyboard</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuLed</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuRemoteCtrl</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSdcard</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSelftest</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSensordetection</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUartUsbSwitch</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUsb</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
         </message>
     </context>
 </TS>
