@@ -124,6 +124,37 @@ QString MeasuringPage::storedInfoFile() const
                                 + QStringLiteral("/info.ini"));
 }
 
+void MeasuringPage::readStoredFilter(const QSettings& info, int* type, quint32* low, quint32* high)
+{
+    const QString text = info.value(QStringLiteral("Filter/Filtertype")).toString();
+    if (text == QLatin1String("Bandpass") || text == QLatin1String("Bandstop")) {
+        *type = text == QLatin1String("Bandpass") ? 1 : 2;
+        *low = info.value(QStringLiteral("Filter/LowCutOff-Frequency")).toUInt();
+        *high = info.value(QStringLiteral("Filter/HighCutOff-Frequency")).toUInt();
+    } else {
+        *type = 0;
+        *low = 0;
+        *high = 4000;
+    }
+}
+
+QString MeasuringPage::filterTypeSymbolStyle(int type)
+{
+    return QStringLiteral("background-image: url(:/Resources/Icons/Mainmenu/Pinpointing/Filtertype_%1_gr_40px.png);")
+        .arg(type == 2 ? QStringLiteral("Bandstop") : QStringLiteral("Bandpass"));
+}
+
+void MeasuringPage::showFilterLabels(QLabel* symbol, QLabel* range, int* type, quint32* low, quint32* high)
+{
+    if (*type != 1 && *type != 2) {
+        *type = 0;
+        *low = 0;
+        *high = 4000;
+    }
+    symbol->setStyleSheet(filterTypeSymbolStyle(*type));
+    range->setText(QStringLiteral("%1 Hz\n%2 Hz").arg(*low).arg(*high));
+}
+
 bool MeasuringPage::needsSensorNote() const
 {
     return StatusbarData()->sensorType() == 3;

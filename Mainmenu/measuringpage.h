@@ -7,7 +7,9 @@
 class AudioCodecSetup;
 class Bluetooth;
 class MeasManagement;
+class QLabel;
 class QMediaPlayer;
+class QSettings;
 class QTimer;
 class TooltipButton;
 
@@ -154,6 +156,13 @@ protected:
     void reportFavourite();
     // "/media/tk9400/meas/" + dir + "/info.ini" as a host path.
     QString storedInfoFile() const;
+    // The listening filter as the pages show it: type 1 band-pass, 2 band-stop; any other
+    // type is no filter, 0 to 4000 Hz. readStoredFilter() takes it from the group "Filter"
+    // of an information file; showFilterLabels() puts it right first and shows the type's
+    // symbol (the band-pass one for no filter) and "LOW Hz\nHIGH Hz" in the two labels.
+    static void readStoredFilter(const QSettings& info, int* type, quint32* low, quint32* high);
+    static void showFilterLabels(QLabel* symbol, QLabel* range, int* type, quint32* low, quint32* high);
+    static QString filterTypeSymbolStyle(int type);
 
     Bluetooth* m_btSource = nullptr;
     Bluetooth* m_btSink = nullptr;

@@ -23,15 +23,6 @@ using PointHistory::kPoints;
 namespace {
 
 const char* const kDefaultBarStyle = "QProgressBar::chunk {background-color: rgb(0,255,127);}";
-const char* const kFilterIconStyle
-    = "background-image: url(:/Resources/Icons/Mainmenu/Pinpointing/Filtertype_%1_gr_40px.png);";
-
-QString filterIconStyle(int type)
-{
-    return QString::fromLatin1(kFilterIconStyle)
-        .arg(type == 2 ? QStringLiteral("Bandstop") : QStringLiteral("Bandpass"));
-}
-
 QString wholeNumber(double value)
 {
     return QString::number(value, 'f', 0);
@@ -133,10 +124,10 @@ void Pipelocating::applyDisplaySettings()
         freqSpectrum->hide();
         ui->labelLevel->move(132, 5);
         ui->labelFrequency->setVisible(settings->isPLShowFrequencyValueEnabled());
-        const bool showFilter = settings->isPLShowFilterParameterEnabled();
+        const bool filterShown = settings->isPLShowFilterParameterEnabled();
         for (QLabel* label : filterLabels)
-            label->setVisible(showFilter);
-        if (showFilter) {
+            label->setVisible(filterShown);
+        if (filterShown) {
             ui->labelFiltersymbol->move(5, 30);
             ui->labelFilterrange->move(55, 25);
         }
@@ -192,7 +183,8 @@ void Pipelocating::startLive()
     menu->getCurrentFilter(&low, &high, &type);
     m_audioCodec->setFilter(low, high, type);
     m_audioCodec->getFilter(&m_storedFilterLowCutOff, &m_storedFilterHighCutOff, &m_storedFilterType);
-    showFilter();
+    showFilterLabels(ui->labelFiltersymbol, ui->labelFilterrange, &m_storedFilterType, &m_storedFilterLowCutOff,
+                     &m_storedFilterHighCutOff);
     menu->setMicGainStep(menu->getCurrentMicGainStep());
 
     for (int i = 1; i <= kPoints; ++i) {
@@ -387,18 +379,6 @@ void Pipelocating::setProgressBarFrequColor(QProgressBar* a_bar, int a_frequValu
     }
 }
 
-void Pipelocating::showFilter()
-{
-    if (m_storedFilterType != 1 && m_storedFilterType != 2) {
-        m_storedFilterType = 0;
-        m_storedFilterLowCutOff = 0;
-        m_storedFilterHighCutOff = 4000;
-    }
-    ui->labelFiltersymbol->setStyleSheet(filterIconStyle(m_storedFilterType));
-    ui->labelFilterrange->setText(
-        QStringLiteral("%1\n%2").arg(hertz(m_storedFilterLowCutOff), hertz(m_storedFilterHighCutOff)));
-}
-
 // ---- stored view ----------------------------------------------------------------------
 
 void Pipelocating::analyseInfoFile()
@@ -413,16 +393,7 @@ void Pipelocating::analyseInfoFile()
         m_storedLevel[i] = info.value(QStringLiteral("Levels/Level_%1").arg(i), 0).toFloat();
         m_storedFrequency[i] = info.value(QStringLiteral("Levels/Frequency_%1").arg(i), 0).toInt();
     }
-    const QString type = info.value(QStringLiteral("Filter/Filtertype")).toString();
-    if (type == QLatin1String("Bandpass") || type == QLatin1String("Bandstop")) {
-        m_storedFilterType = type == QLatin1String("Bandpass") ? 1 : 2;
-        m_storedFilterLowCutOff = info.value(QStringLiteral("Filter/LowCutOff-Frequency")).toUInt();
-        m_storedFilterHighCutOff = info.value(QStringLiteral("Filter/HighCutOff-Frequency")).toUInt();
-    } else {
-        m_storedFilterType = 0;
-        m_storedFilterLowCutOff = 0;
-        m_storedFilterHighCutOff = 4000;
-    }
+    readStoredFilter(info, &m_storedFilterType, &m_storedFilterLowCutOff, &m_storedFilterHighCutOff);
     showStoredView();
 }
 
@@ -450,7 +421,7 @@ void Pipelocating::showStoredView()
         bar->show();
         label->show();
     }
-    ui->labelFiltersymbolStored->setStyleSheet(filterIconStyle(m_storedFilterType));
+    ui->labelFiltersymbolStored->setStyleSheet(filterTypeSymbolStyle(m_storedFilterType));
     ui->labelFilterLowCutOff->setText(hertz(m_storedFilterLowCutOff));
     ui->labelFilterHighCutOff->setText(hertz(m_storedFilterHighCutOff));
 }
@@ -470,7 +441,8 @@ void Pipelocating::on_butMenuFilter_clicked()
         return;
     dialog.getFiltersettings(&m_storedFilterType, &m_storedFilterLowCutOff, &m_storedFilterHighCutOff);
     freqSpectrum->updateFilter(m_storedFilterLowCutOff, m_storedFilterHighCutOff, m_storedFilterType);
-    showFilter();
+    showFilterLabels(ui->labelFiltersymbol, ui->labelFilterrange, &m_storedFilterType, &m_storedFilterLowCutOff,
+                     &m_storedFilterHighCutOff);
     m_timerLevel->start(kReadingAfterFilterMs);
 }
 

@@ -75,7 +75,6 @@ private:
     void adjustProgbarRange();
     void adjustProgbarRangeStored();
     void setProgressBarFrequColor(QProgressBar* a_bar, int a_frequValue, bool a_maxColor);
-    void showFilter();
     void showStoredView();
 
     Ui::Pipelocating* ui;
