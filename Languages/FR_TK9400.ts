@@ -353,6 +353,38 @@ to use this measurement.</translation>
             <source>Measurements</source>
             <translation type="unfinished">Measurements</translation>
         </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Mainmenu</translation>
+        </message>
+        <message>
+            <source>EditMeasurement</source>
+            <translation type="unfinished">Edit measurement</translation>
+        </message>
+        <message>
+            <source>FilterMeasurements</source>
+            <translation type="unfinished">Filter measurements</translation>
+        </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation type="unfinished">Previous page</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation type="unfinished">Next page</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation type="unfinished">Error</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeRenamed</source>
+            <translation type="unfinished">The measurement could not be renamed.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeDeleted</source>
+            <translation type="unfinished">The measurement could not be deleted.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>
@@ -1618,6 +1650,45 @@ High volumes can lead to hearing damage.</translation>
         <message>
             <source>Fail</source>
             <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasManagementEdit</name>
+        <message>
+            <source>ChangeName</source>
+            <translation type="unfinished">Change name</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation type="unfinished">Delete</translation>
+        </message>
+        <message>
+            <source>Histogram</source>
+            <translation type="unfinished">Histogram</translation>
+        </message>
+        <message>
+            <source>Levelmeasurement</source>
+            <translation type="unfinished">Level measurement</translation>
+        </message>
+        <message>
+            <source>Pipelocating</source>
+            <translation type="unfinished">Pipe locating</translation>
+        </message>
+        <message>
+            <source>H2-Measurement</source>
+            <translation type="unfinished">H2 measurement</translation>
+        </message>
+        <message>
+            <source>Longtermmeasurement</source>
+            <translation type="unfinished">Long-term measurement</translation>
         </message>
     </context>
 </TS>

@@ -679,8 +679,36 @@ to use this measurement.</translation>
     <context>
         <name>MeasManagement</name>
         <message>
-            <source>Measurements</source>
-            <translation>Measurements</translation>
+            <source>Mainmenu</source>
+            <translation>Mainmenu</translation>
+        </message>
+        <message>
+            <source>EditMeasurement</source>
+            <translation>Edit measurement</translation>
+        </message>
+        <message>
+            <source>FilterMeasurements</source>
+            <translation>Filter measurements</translation>
+        </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation>Previous page</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation>Next page</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeRenamed</source>
+            <translation>The measurement could not be renamed.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeDeleted</source>
+            <translation>The measurement could not be deleted.</translation>
         </message>
     </context>
     <context>
@@ -1565,6 +1593,45 @@ High volumes can lead to hearing damage.</translation>
         <message>
             <source>Fail</source>
             <translation>Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasManagementEdit</name>
+        <message>
+            <source>ChangeName</source>
+            <translation>Change name</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Histogram</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>Levelmeasurement</source>
+            <translation>Level measurement</translation>
+        </message>
+        <message>
+            <source>Pipelocating</source>
+            <translation>Pipe locating</translation>
+        </message>
+        <message>
+            <source>H2-Measurement</source>
+            <translation>H2 measurement</translation>
+        </message>
+        <message>
+            <source>Longtermmeasurement</source>
+            <translation>Long-term measurement</translation>
         </message>
     </context>
 </TS>
