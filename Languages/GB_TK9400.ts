@@ -889,8 +889,28 @@ Please check your QJ-5.</translation>
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation>Pipe locating</translation>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation>Adjust filter</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
         </message>
     </context>
     <context>

@@ -64,6 +64,7 @@ void MeasuringPage::frameReady()
 {
     const QList<QPair<const char*, void (MeasuringPage::*)()>> buttons = {
         {"butMenuMainmenu", &MeasuringPage::on_butMenuMainmenu_clicked},
+        {"butMenuHome", &MeasuringPage::on_butMenuMainmenu_clicked},
         {"butMenuMainmenu_2", &MeasuringPage::on_butMenuMainmenu_2_clicked},
         {"butMenuStoredBack", &MeasuringPage::on_butMenuStoredBack_clicked},
         {"butMenuSave", &MeasuringPage::on_butMenuSave_clicked},
@@ -123,6 +124,37 @@ QString MeasuringPage::storedInfoFile() const
                                 + QStringLiteral("/info.ini"));
 }
 
+void MeasuringPage::readStoredFilter(const QSettings& info, int* type, quint32* low, quint32* high)
+{
+    const QString text = info.value(QStringLiteral("Filter/Filtertype")).toString();
+    if (text == QLatin1String("Bandpass") || text == QLatin1String("Bandstop")) {
+        *type = text == QLatin1String("Bandpass") ? 1 : 2;
+        *low = info.value(QStringLiteral("Filter/LowCutOff-Frequency")).toUInt();
+        *high = info.value(QStringLiteral("Filter/HighCutOff-Frequency")).toUInt();
+    } else {
+        *type = 0;
+        *low = 0;
+        *high = 4000;
+    }
+}
+
+QString MeasuringPage::filterTypeSymbolStyle(int type)
+{
+    return QStringLiteral("background-image: url(:/Resources/Icons/Mainmenu/Pinpointing/Filtertype_%1_gr_40px.png);")
+        .arg(type == 2 ? QStringLiteral("Bandstop") : QStringLiteral("Bandpass"));
+}
+
+void MeasuringPage::showFilterLabels(QLabel* symbol, QLabel* range, int* type, quint32* low, quint32* high)
+{
+    if (*type != 1 && *type != 2) {
+        *type = 0;
+        *low = 0;
+        *high = 4000;
+    }
+    symbol->setStyleSheet(filterTypeSymbolStyle(*type));
+    range->setText(QStringLiteral("%1 Hz\n%2 Hz").arg(*low).arg(*high));
+}
+
 bool MeasuringPage::needsSensorNote() const
 {
     return StatusbarData()->sensorType() == 3;
@@ -144,6 +176,7 @@ void MeasuringPage::init(int variant)
         MessageDialog::showOk(MessageDialog::IconInformation, tr("Note"), sensorNoteText());
 
     applyDisplaySettings();
+    resetBeforeLinks();
     m_btSink->callBtDeviceA2DP(true);
     m_btSource->callBtDeviceA2DP(false);
     if (variant != 1 || m_config.muteKeyInStoredView)
