@@ -2,6 +2,8 @@
 #include "ui_debugmenu.h"
 
 #include "Audio/audiocodecsetup.h"
+#include "Debug/debugbluetoothcommand.h"
+#include "Debug/debuginitbluetooth.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
@@ -108,8 +110,17 @@ void DebugMenu::runPending(const QString& title)
     dialog.exec();
 }
 
-void DebugMenu::on_butInitBt_clicked() { runPending(QStringLiteral("Init Bluetooth")); }
-void DebugMenu::on_butBtCommand_clicked() { runPending(QStringLiteral("Bluetooth Command")); }
+void DebugMenu::on_butInitBt_clicked()
+{
+    DebugInitBluetooth dialog(this);
+    dialog.exec();
+}
+
+void DebugMenu::on_butBtCommand_clicked()
+{
+    DebugBluetoothCommand dialog(this);
+    dialog.exec();
+}
 void DebugMenu::on_butGain_clicked() { runPending(QStringLiteral("Gain")); }
 void DebugMenu::on_butAudioLevelFft_clicked() { runPending(QStringLiteral("Audio Level FFT")); }
 
