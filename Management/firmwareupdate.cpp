@@ -357,7 +357,7 @@ bool Firmwareupdate::stageSettings()
         return true;
     }
     QByteArray content;
-    if (!Platform::readBoundedFile(QLatin1String(kPartitionSettings), kMaxSettingsBytes, &content)
+    if (!Platform::readBoundedFile(hostPath(kPartitionSettings), kMaxSettingsBytes, &content)
         || !writeDurably(staged, content)) {
         qWarning().noquote() << "Could not stage" << kPartitionSettings;
         return false;
