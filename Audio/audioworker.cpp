@@ -108,10 +108,18 @@ int AudioWorker::storeAudioData(QString filename)
     // Without a running audio thread nobody would write the clip.
     if (!m_backgroundRecording || !m_audioWorkerThread.isRunning() || QThread::currentThread() == &m_audioWorkerThread)
         return 0;
-    if (!m_backgroundRecording->waitForStores(request, kStoreTimeoutMs))
+    if (!m_backgroundRecording->waitForStores(request, kStoreTimeoutMs)) {
         qWarning() << "AudioWorker::storeAudioData: the clip" << filename << "is not complete after" << kStoreTimeoutMs
                    << "ms";
-    return 0;
+        return -1;
+    }
+    return m_backgroundRecording->storeFailed(request) ? -1 : 0;
+}
+
+bool AudioWorker::storesPending() const
+{
+    return m_backgroundRecording && m_audioWorkerThread.isRunning()
+        && !m_backgroundRecording->waitForStores(m_storeRequests, 0);
 }
 
 int AudioWorker::deleteAudioData(QString filename)

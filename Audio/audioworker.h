@@ -29,8 +29,11 @@ public:
     int startAudioPlayback(QString filename);
     int stopAudioPlayback();
     // Returns once the clip is complete on disk (or could not be written), so that the
-    // caller may copy it at once.
+    // caller may copy it at once: 0, or -1 when the clip could not be written or was not
+    // complete in time.
     int storeAudioData(QString filename);
+    // A store requested earlier has not finished yet in the audio thread (it timed out).
+    bool storesPending() const;
     int deleteAudioData(QString filename);
     int renameAudioData(QString newFilename, QString oldFilename);
 

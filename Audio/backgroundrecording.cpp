@@ -135,6 +135,12 @@ bool BackgroundRecording::waitForStores(quint64 count, int timeoutMs)
     return true;
 }
 
+bool BackgroundRecording::storeFailed(quint64 request)
+{
+    QMutexLocker lock(&m_storeMutex);
+    return m_lastFailedStore == request;
+}
+
 void BackgroundRecording::init()
 {
     qDebug() << "BackgroundRecording::init" << QThread::currentThreadId();
@@ -214,9 +220,11 @@ void BackgroundRecording::readMore()
 
 void BackgroundRecording::storeAudioData(QString filename)
 {
-    writeClip(filename);
+    const bool written = writeClip(filename);
     QMutexLocker lock(&m_storeMutex);
     ++m_finishedStores;
+    if (!written)
+        m_lastFailedStore = m_finishedStores;
     m_storeFinished.wakeAll();
 }
 

@@ -46,6 +46,9 @@ public:
     const SoundQueue& audioQueue() const { return m_audioQueue; }
     // Waits until count stores have finished since construction (written or given up).
     bool waitForStores(quint64 count, int timeoutMs);
+    // Whether store number `request` (counted from 1 since construction) finished without
+    // its clip; meaningful once waitForStores() has seen it finish.
+    bool storeFailed(quint64 request);
 
 public slots:
     void init();
@@ -85,6 +88,7 @@ private:
 
     QMutex m_storeMutex;
     quint64 m_finishedStores = 0;
+    quint64 m_lastFailedStore = 0;
     QWaitCondition m_storeFinished;
 };
 

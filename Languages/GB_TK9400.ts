@@ -948,8 +948,60 @@ Please check your QJ-5.</translation>
     <context>
         <name>Pinpointing</name>
         <message>
-            <source>Histogram</source>
-            <translation>Histogram</translation>
+            <source>LIN</source>
+            <translation>LIN</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>Autoscale</source>
+            <translation>Autoscale</translation>
+        </message>
+        <message>
+            <source>DeleteLastLevel</source>
+            <translation>Delete last level</translation>
+        </message>
+        <message>
+            <source>AdditionalSettings</source>
+            <translation>Additional settings</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation>Adjust filter</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>PlayAudioData</source>
+            <translation>Play audio data</translation>
+        </message>
+        <message>
+            <source>StopPlaying</source>
+            <translation>Stop playing</translation>
+        </message>
+        <message>
+            <source>PlayNextPosition</source>
+            <translation>Play next position</translation>
+        </message>
+        <message>
+            <source>LOG</source>
+            <translation>LOG</translation>
         </message>
     </context>
     <context>

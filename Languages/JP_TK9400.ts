@@ -360,6 +360,62 @@ to use this measurement.</translation>
             <source>Histogram</source>
             <translation type="unfinished">Histogram</translation>
         </message>
+        <message>
+            <source>LIN</source>
+            <translation type="unfinished">LIN</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>Autoscale</source>
+            <translation type="unfinished">Autoscale</translation>
+        </message>
+        <message>
+            <source>DeleteLastLevel</source>
+            <translation type="unfinished">Delete last level</translation>
+        </message>
+        <message>
+            <source>AdditionalSettings</source>
+            <translation type="unfinished">Additional settings</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation type="unfinished">Store</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation type="unfinished">Adjust filter</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation type="unfinished">Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>PlayAudioData</source>
+            <translation type="unfinished">Play audio data</translation>
+        </message>
+        <message>
+            <source>StopPlaying</source>
+            <translation type="unfinished">Stop playing</translation>
+        </message>
+        <message>
+            <source>PlayNextPosition</source>
+            <translation type="unfinished">Play next position</translation>
+        </message>
+        <message>
+            <source>LOG</source>
+            <translation type="unfinished">LOG</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

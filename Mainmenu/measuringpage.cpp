@@ -146,7 +146,9 @@ void MeasuringPage::init(int variant)
     applyDisplaySettings();
     m_btSink->callBtDeviceA2DP(true);
     m_btSource->callBtDeviceA2DP(false);
-    connect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MeasuringPage::switchActiveMute, Qt::UniqueConnection);
+    if (variant != 1 || m_config.muteKeyInStoredView)
+        connect(m_btSink, &Bluetooth::stateActiveMuteChanged, this, &MeasuringPage::switchActiveMute,
+                Qt::UniqueConnection);
     m_audioCodec = menu->getAudioCodecInstance();
     m_audioCodec->init();
     m_measManagement = menu->getInstanceMeasManagement();
@@ -193,7 +195,7 @@ void MeasuringPage::startStoredView()
 {
     m_storedMeasurement = true;
     m_selectedMeasurementDir = m_measManagement ? m_measManagement->getSelectedMeasurementDir() : QString();
-    showButtonBar(1);
+    showButtonBar(m_config.storedBar);
     analyseInfoFile();
     if (m_config.storedRouting >= 0)
         m_audioCodec->setRouting(m_config.storedRouting);

@@ -17,7 +17,7 @@ class TooltipButton;
 // ways out. A page derives from it, passes its Config and fills in the hooks below.
 //
 // The form. A page's form provides (by object name) a QStackedWidget "subMenu" whose page
-// 0 is the live button bar and page 1 the stored view's bar, a Statusbar
+// 0 is the live button bar and page 1 (Config::storedBar) the stored view's bar, a Statusbar
 // "widgetStatusbar", and push buttons "butMenuMainmenu" (live), "butMenuMainmenu_2" and
 // "butMenuStoredBack" (stored), optionally "butMenuSave", "butMenuStoredPlay" and
 // "butMenuStoredStop". Call frameReady() at the end of the page's constructor, once the
@@ -58,6 +58,10 @@ public:
         bool logSaveText = true;
         // Routing for the stored view's playback; -1 leaves the codec's routing alone.
         int storedRouting = 1;
+        // The page of "subMenu" that the stored view shows.
+        int storedBar = 1;
+        // The sensor unit's mute key is connected in the stored view too.
+        bool muteKeyInStoredView = true;
     };
 
     static const int kLinkCheckMs = 1700;
@@ -80,7 +84,7 @@ public slots:
     // sound; live switches the main window's path, then pathOpened() or pathMuted().
     virtual void muteAudioPath(bool a_mute, bool a_sendToMic);
     // The sensor unit's mute key (true: the unit is muted); nothing is sent back.
-    void switchActiveMute(bool muted);
+    virtual void switchActiveMute(bool muted);
     // Every kLinkCheckMs while live: warns once per loss of the sensor unit's data link.
     void checkBtConnection();
 

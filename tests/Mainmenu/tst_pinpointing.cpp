@@ -1,0 +1,486 @@
+// The pinpointing page in the main window: its scaling and leak rules, a survey of
+// points read from the ADC signal source with their clips recorded on the file-backed
+// capture and positions from the simulated GPS receiver, the save and the stored view.
+#include "Audio/analoginputworker.h"
+#include "Audio/audioworker.h"
+#include "Audio/backgroundrecording.h"
+#include "Hardware/gps.h"
+#include "Mainmenu/pinpointing.h"
+#include "Management/measmanagement.h"
+#include "adcsim.h"
+#include "dialogdriver.h"
+#include "globals.h"
+#include "gpssim.h"
+#include "mainmenu.h"
+#include "testsupport.h"
+
+#include <QCryptographicHash>
+#include <QDialog>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QtTest>
+#include <memory>
+
+using namespace PinpointingRules;
+
+namespace {
+
+const QString kMeas = "/media/tk9400/meas/";
+const QString kClips = "/home/root/meas/wav_temp/";
+constexpr int kPatience = 15000; // ms; the host PCM reads about 1.5 times as fast as real time
+
+QVector<float> levels(const QList<float>& points)
+{
+    QVector<float> all(kPoints, 0.0f);
+    for (int p = 0; p < points.size(); ++p)
+        all[p + 1] = points[p];
+    return all;
+}
+
+QByteArray sha(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
+}
+
+// An instrument with the page live, the GPS receiver standing where the test puts it.
+struct Survey
+{
+    explicit Survey(const QVariantMap& settings = {})
+    {
+        TestSupport::writeSettings(device, {{"Systemsettings/Switchmode", "Push"}}, settings);
+        if (receiver.open(device.hostPath("/dev/ttyO1")))
+            receiver.start(100);
+        moveTo(50.0, 8.0);
+        menu.reset(new MainMenu);
+    }
+    ~Survey()
+    {
+        Audioworker()->stopAudioRecording();
+        menu.reset();
+    }
+
+    Pinpointing* start()
+    {
+        menu->displayWidget(3, 1, 0);
+        page = qobject_cast<Pinpointing*>(menu->currentPage());
+        if (page)
+            page->linkCheckTimer()->stop();
+        return page;
+    }
+    void moveTo(double latitude, double longitude)
+    {
+        GpsSimulator::Route route;
+        route.latitude = latitude;
+        route.longitude = longitude;
+        route.speedMetresPerSecond = 0.0;
+        receiver.setRoute(route);
+    }
+    bool gpsAt(double latitude) const
+    {
+        return QTest::qWaitFor([&] { return qAbs(menu->getGpsInstance()->getLatitude() - latitude) < 1e-6; }, 8000);
+    }
+    // Opens the path with the mute key held and lets the recorder take some sound, without
+    // a reading yet; mute() lets the key go.
+    bool open()
+    {
+        QTest::keyPress(page, Qt::Key_F10);
+        page->readingTimer()->stop(); // the test takes the readings
+        // The resume has reached the recorder: the count is the new opening's.
+        QMetaObject::invokeMethod(
+            Audioworker()->backgroundRecording(), [] {}, Qt::BlockingQueuedConnection);
+        return QTest::qWaitFor([] { return Audioworker()->recordedBytesSinceResume() > 6400; }, kPatience);
+    }
+    void mute() { QTest::keyRelease(page, Qt::Key_F10); }
+    // One reading of a tone of that many counts and frequency from the ADC signal source.
+    void reading(double toneRms, double hz)
+    {
+        LeakSignal::Settings settings;
+        settings.noiseRms = 0;
+        settings.toneHz = hz;
+        settings.toneRms = toneRms;
+        LeakSignal signal(AdcSimulator::kSampleRate, settings);
+        Analoginputworker()->analyseBlock(signal.next(AdcSimulator::kBlockSamples));
+        page->updateLevel();
+    }
+    QString clipFile(int point) const { return device.hostPath(kClips + QString("PP_Sound_%1.wav").arg(point)); }
+    QByteArray clip(int point) const { return device.read(kClips + QString("PP_Sound_%1.wav").arg(point)); }
+    QStringList stored() const
+    {
+        return QDir(device.hostPath(kMeas)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    }
+    bool save(const QString& name)
+    {
+        DialogDriver driver;
+        driver.typeText(name);
+        page->on_butMenuSave_clicked();
+        return stored().size() == 1;
+    }
+    QWidget* widget(const QString& name) const { return TestSupport::child<QWidget>(page, name); }
+    QProgressBar* bar(int p) const { return TestSupport::child<QProgressBar>(page, QString("progBarMin%1").arg(p)); }
+    void shot(const QString& name) const { QVERIFY(page->grab().save(TestSupport::screenshotPath(name))); }
+
+    TestSupport::DeviceRoot device;
+    GpsSimulator receiver;
+    std::unique_ptr<MainMenu> menu;
+    Pinpointing* page = nullptr;
+};
+
+} // namespace
+
+class TestPinpointing : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_files;
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        TestSupport::useDeviceLook();
+        // A counting pattern: every clip is a slice of its own.
+        const int samples = 120 * 16000;
+        QByteArray bytes(samples * 2, Qt::Uninitialized);
+        for (int n = 0; n < samples; ++n)
+            qToLittleEndian(quint16(n % 65536), bytes.data() + 2 * n);
+        QFile capture(m_files.filePath("capture.raw"));
+        QVERIFY(capture.open(QIODevice::WriteOnly) && capture.write(bytes) == bytes.size());
+        capture.close();
+        qputenv("TK9400_ALSA_CAPTURE", QFile::encodeName(capture.fileName()));
+    }
+    void init() { TestSupport::clearLoggedMessages(); }
+    void cleanup() { TestSupport::verifyExpectedMessagesSeen(); }
+
+    void barRange_data()
+    {
+        QTest::addColumn<QVector<float>>("points");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<float>("low");
+        QTest::addColumn<float>("high");
+        QTest::newRow("dynamic 40/45") << levels({40, 45}) << 1 << 36.0f << 50.0f;
+        QTest::newRow("dynamic 40/60") << levels({40, 60}) << 1 << 36.0f << 64.0f;
+        QTest::newRow("zoom 40/60") << levels({40, 60}) << 2 << 39.0f << 61.0f;
+        QTest::newRow("fixed 40/60") << levels({40, 60}) << 0 << 0.0f << 100.0f;
+        QTest::newRow("unknown mode is fixed") << levels({40, 60}) << 7 << 0.0f << 100.0f;
+        for (int mode = 0; mode <= 2; ++mode) {
+            QTest::addRow("one point, mode %d", mode) << levels({40}) << mode << 0.0f << 100.0f;
+            QTest::addRow("no point, mode %d", mode) << levels({}) << mode << 0.0f << 100.0f;
+            QTest::addRow("spread below 1, mode %d", mode) << levels({40, 40.5f}) << mode << 0.0f << 100.0f;
+        }
+        QTest::newRow("dynamic capped at 100") << levels({92, 97}) << 1 << 88.0f << 100.0f;
+        QTest::newRow("dynamic wide, capped") << levels({50, 99}) << 1 << 46.0f << 100.0f;
+        QTest::newRow("low end not below 0") << levels({0.5f, 30}) << 1 << 0.0f << 34.0f;
+    }
+    void barRange()
+    {
+        QFETCH(QVector<float>, points);
+        QFETCH(int, mode);
+        QFETCH(float, low);
+        QFETCH(float, high);
+        const BarRange range = PinpointingRules::barRange(points.constData(), mode);
+        QVERIFY(qAbs(range.low - low) < 1e-4);
+        QVERIFY(qAbs(range.high - high) < 1e-4);
+        QCOMPARE(range.mode, mode >= 0 && mode <= 2 ? mode : 0);
+    }
+
+    void scaleButton()
+    {
+        QList<int> withDynamic, without;
+        int a = Dynamic, b = Fixed;
+        for (int i = 0; i < 4; ++i) {
+            withDynamic << a;
+            without << b;
+            a = nextScaleMode(a, true);
+            b = nextScaleMode(b, false);
+        }
+        QCOMPARE(withDynamic, QList<int>({1, 2, 1, 2}));
+        QCOMPARE(without, QList<int>({0, 2, 0, 2}));
+        QVERIFY(scaleButtonStyle(Fixed).contains("QPushButton:pressed{image: url(:/Resources/Icons/Mainmenu/"
+                                                 "Pinpointing/Scale_sw_44px.png);}"));
+        QVERIFY(!scaleButtonStyle(Dynamic).contains("_sw_"));
+        QVERIFY(scaleButtonStyle(Zoom).contains("ScaleMagnifierFull_ws_44px.png"));
+        QVERIFY(scaleButtonStyle(Zoom).contains("ScaleMagnifierFull_sw_44px.png"));
+    }
+
+    void leak_data()
+    {
+        QTest::addColumn<QVector<float>>("points");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("leak");
+        QTest::newRow("first of equal maxima") << levels({20, 30, 50, 40, 50}) << 10 << 3;
+        QTest::newRow("counted points only") << levels({20, 30, 50, 40, 60}) << 4 << 3;
+        QTest::newRow("no valid point") << levels({0, -3}) << 10 << -1;
+        QTest::newRow("no points counted") << levels({20}) << 0 << -1;
+    }
+    void leak()
+    {
+        QFETCH(QVector<float>, points);
+        QFETCH(int, count);
+        QFETCH(int, leak);
+        QVector<int> frequencies(kPoints);
+        for (int p = 0; p < kPoints; ++p)
+            frequencies[p] = 100 * p;
+        float level = -1;
+        int frequency = -1;
+        QCOMPARE(leakPoint(points.constData(), frequencies.constData(), count, &level, &frequency), leak);
+        QCOMPARE(level, leak > 0 ? points[leak] : 0.0f);
+        QCOMPARE(frequency, leak > 0 ? 100 * leak : 0);
+    }
+
+    // Eleven points, the eleventh shifting the survey, then the save.
+    void surveyOfElevenPoints()
+    {
+        Survey survey({{"Dialogconfiguration/Pinpointing_UseFrequencyColorForLevelbar", true}});
+        QVERIFY(survey.start());
+        Pinpointing& page = *survey.page;
+        survey.shot("pinpointing-no-point.png");
+        QVERIFY(survey.widget("labelMicrophone")->isVisibleTo(survey.page));
+        QCOMPARE(survey.widget("labelMicrophone")->geometry(), QRect(5, 65, 37, 155));
+
+        // No valid reading: the point is given back, without a clip.
+        QVERIFY(survey.open());
+        TestSupport::expectMessage(QtDebugMsg, QRegularExpression("^Ungültiger Wert:"));
+        Analoginputworker()->analyseBlock(QByteArray(2048, '\0'));
+        page.updateLevel();
+        survey.mute();
+        QCOMPARE(page.currentStep(), 0);
+        QVERIFY(!QFile::exists(survey.clipFile(1)));
+
+        struct Point
+        {
+            float level, rms;
+            int frequency;
+            double latitude;
+            QByteArray clip;
+        };
+        QList<Point> cycles;
+        for (int cycle = 1; cycle <= 11; ++cycle) {
+            const double latitude = 50.0 + cycle * 0.001;
+            survey.moveTo(latitude, 8.0 + cycle * 0.002);
+            QVERIFY(survey.gpsAt(latitude));
+            if (cycle == 11) {
+                // Opened past ten points and muted before a valid reading: nothing lost.
+                QList<QByteArray> before;
+                for (int p = 1; p <= 10; ++p)
+                    before << sha(survey.clip(p));
+                QVERIFY(survey.open());
+                QVERIFY(page.isShiftPending());
+                survey.mute();
+                QCOMPARE(page.currentStep(), 10);
+                for (int p = 1; p <= 10; ++p) {
+                    QCOMPARE(sha(survey.clip(p)), before[p - 1]);
+                    QCOMPARE(page.minimumLevel(p), cycles[p - 1].level);
+                }
+            }
+            QVERIFY(survey.open());
+            // Frequencies across the bar colours' scale (blue at 0, red at 150, yellow from 300 Hz).
+            survey.reading(200 + 150 * ((cycle * 7) % 11), 60 + 25 * cycle);
+            if (cycle == 1)
+                survey.shot("pinpointing-open.png");
+            const int p = page.currentStep();
+            QCOMPARE(p, qMin(cycle, 10));
+            QVERIFY(page.minimumLevel(p) > 1);
+            QCOMPARE(page.latitude(p), latitude);
+            survey.mute();
+            QVERIFY(TestSupport::logged(QString("Store WAV-File \"PP_Sound_%1\" %1").arg(p)));
+            cycles << Point{page.minimumLevel(p), page.rmsLevel(p), page.frequency(p), latitude, survey.clip(p)};
+            QVERIFY(cycles.last().clip.size() > 6444);
+
+            // The drop over the loudest point so far, the microphone over the next slot.
+            int loudest = 1;
+            for (int q = 1; q <= p; ++q) {
+                if (page.minimumLevel(q) > page.minimumLevel(loudest))
+                    loudest = q;
+            }
+            QCOMPARE(page.leakPos(), loudest);
+            QCOMPARE(survey.widget("labelWaterdrop")->pos(), QPoint(42 * (loudest - 1) + 8, 180));
+            QVERIFY(survey.widget("labelWaterdrop")->isVisibleTo(survey.page));
+            QCOMPARE(survey.widget("labelMicrophone")->isVisibleTo(survey.page), p < 10);
+            if (p < 10)
+                QCOMPARE(survey.widget("labelMicrophone")->x(), 42 * p + 5);
+        }
+        survey.shot("pinpointing-ten-points.png");
+        // Dynamic scaling is set up: the button goes between dynamic and zoom.
+        QCOMPARE(page.scaleMode(), 1);
+        survey.shot("pinpointing-scale-dynamic.png");
+        TestSupport::button(&page, "butMenuScale")->click();
+        QCOMPARE(page.scaleMode(), 2);
+        survey.shot("pinpointing-scale-zoom.png");
+
+        QVERIFY(survey.save("Line A"));
+        const QString dir = survey.stored().first();
+        QVERIFY(QRegularExpression("^PP_\\d{8}_\\d{6}_Line A$").match(dir).hasMatch());
+        QSettings info(survey.device.hostPath(kMeas + dir + "/info.ini"), QSettings::IniFormat);
+        QCOMPARE(info.value("Measurementinfo/Measurementtype").toString(), QString("Histogram"));
+        for (int p = 1; p <= 10; ++p) {
+            const Point& point = cycles[p];
+            QCOMPARE(info.value(QString("Levels/Level_%1").arg(p)).toString(), QString::number(point.level, 'f', 3));
+            QCOMPARE(info.value(QString("Levels/Frequency_%1").arg(p)).toInt(), point.frequency);
+            QVERIFY(info.value(QString("GPS-Positions/GPS-Position_%1").arg(p)).toString().startsWith(
+                QString::number(point.latitude, 'f', 6)));
+            QCOMPARE(sha(survey.device.read(kMeas + dir + QString("/PP_Sound_%1.wav").arg(p))), sha(point.clip));
+        }
+        QVERIFY(info.contains("Filter/Filtertype"));
+    }
+
+    void staleAndFailedClips()
+    {
+        Survey survey({{"Dialogconfiguration/Pinpointing_DynamicScaling", false}});
+        QVERIFY(survey.device.write(kClips + "PP_Sound_3.wav", "an earlier survey"));
+        QVERIFY(survey.start());
+        QVERIFY(!QFile::exists(survey.clipFile(3)));
+        for (int p = 1; p <= 3; ++p) {
+            QVERIFY(survey.open());
+            survey.reading(400 + 100 * p, 500);
+            if (p == 3) {
+                QVERIFY(QFile::link("/dev/full", survey.clipFile(3)));
+                TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write clip: .*PP_Sound_3.wav"));
+            }
+            survey.mute();
+        }
+        QVERIFY(!QFileInfo(survey.clipFile(3)).exists() && !QFileInfo(survey.clipFile(3)).isSymLink());
+        QCOMPARE(survey.page->scaleMode(), 0);
+        survey.shot("pinpointing-scale-fixed.png");
+        QVERIFY(survey.save("stale"));
+        const QString dir = survey.device.hostPath(kMeas + survey.stored().first());
+        QCOMPARE(QDir(dir).entryList({"PP_Sound_*"}), QStringList({"PP_Sound_1.wav", "PP_Sound_2.wav"}));
+    }
+
+    void deleteLastAndFilterDialog()
+    {
+        Survey survey;
+        QVERIFY(survey.start());
+        Pinpointing& page = *survey.page;
+        QPushButton* deleteLast = TestSupport::button(&page, "butMenuDeleteLast");
+        deleteLast->click(); // no point yet
+        QCOMPARE(page.currentStep(), 0);
+        QVERIFY(survey.open());
+        survey.reading(500, 600);
+        page.muteAudioPath(true, true);
+        const QByteArray first = survey.clip(1);
+        // Given back, then muted once more (the unit's key, the save): point 1 keeps its
+        // clip, which the sound of the empty opening would otherwise replace.
+        QVERIFY(survey.open());
+        page.muteAudioPath(true, true);
+        TestSupport::clearLoggedMessages();
+        page.muteAudioPath(true, true);
+        QCOMPARE(page.currentStep(), 1);
+        QVERIFY(!TestSupport::logged("Store WAV-File"));
+        QCOMPARE(survey.clip(1), first);
+        QVERIFY(survey.open());
+        survey.reading(500, 600);
+        // Open: the button is away and the call does nothing.
+        QVERIFY(deleteLast->isHidden());
+        QMetaObject::invokeMethod(&page, "on_butMenuDeleteLast_clicked");
+        QCOMPARE(page.currentStep(), 2);
+        page.muteAudioPath(true, true);
+        deleteLast->click();
+        QCOMPARE(page.currentStep(), 1);
+        QCOMPARE(page.minimumLevel(2), 0.0f);
+        QVERIFY(QFile::exists(survey.clipFile(2)));
+
+        TestSupport::button(&page, "butMenuSettings")->click();
+        QCOMPARE(TestSupport::child<QStackedWidget>(&page, "subMenu")->currentIndex(), 1);
+        {
+            TestSupport::ModalCloser closer([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+            TestSupport::button(&page, "butMenuFilter")->click();
+            QCOMPARE(closer.seen(), QStringList("Filtersettings"));
+        }
+        QVERIFY(page.readingTimer()->isActive());
+        QCOMPARE(page.readingTimer()->interval(), 300);
+        QVERIFY(!Audioworker()->isPaused());
+        {
+            TestSupport::ModalCloser closer;
+            TestSupport::button(&page, "butMenuFilter")->click();
+        }
+        QVERIFY(!page.readingTimer()->isActive());
+        QVERIFY(Audioworker()->isPaused());
+    }
+
+    void storedView()
+    {
+        Survey survey;
+        const QString dir = "PP_20240101_000000_a  b";
+        QVERIFY(survey.device.write(kMeas + dir + "/info.ini",
+                                    "[Measurementinfo]\nMeasurementname=a  b\n"
+                                    "[Levels]\nLevel_1=40.5\nFrequency_1=300\nLevel_2=55\nFrequency_2=600\n"
+                                    "Level_5=55\nFrequency_5=900\nLevel_7=0\nFrequency_7=0\n"
+                                    "[Filter]\nFiltertype=Bandstop\nLowCutOff-Frequency=200\nHighCutOff-Frequency=1600\n"));
+        QVERIFY(survey.device.write(kMeas + dir + "/PP_Sound_2.wav", QByteArray(100, 'x')));
+        survey.menu->displayWidget(7, 1, 0);
+        survey.menu->getInstanceMeasManagement()->openStoredMeasurement(dir);
+        survey.page = qobject_cast<Pinpointing*>(survey.menu->currentPage());
+        QVERIFY(survey.page);
+        Pinpointing& page = *survey.page;
+        QCOMPARE(TestSupport::child<QStackedWidget>(&page, "subMenu")->currentIndex(), 2);
+        QCOMPARE(page.scaleMode(), 2);
+        QCOMPARE(page.leakPos(), 2);
+        QCOMPARE(survey.widget("labelWaterdrop")->geometry(), QRect(50, 155, 30, 45));
+        QCOMPARE(TestSupport::child<QLabel>(&page, "labelFilterrange")->text(), QString("200 Hz\n1600 Hz"));
+        QCOMPARE(TestSupport::child<QLabel>(&page, "labelStoredMeasurement")->text(), QString("a  b"));
+        for (int p = 1; p <= 10; ++p)
+            QCOMPARE(survey.bar(p)->isVisibleTo(&page), p == 1 || p == 2 || p == 5);
+
+        // The keys and the unit's key neither play nor stop.
+        QSignalSpy plays(Audioworker(), &AudioWorker::startBackgroundPlayback);
+        QTest::keyPress(&page, Qt::Key_F10);
+        QTest::keyRelease(&page, Qt::Key_F10);
+        page.switchActiveMute(false);
+        QCOMPARE(plays.size(), 0);
+
+        QList<int> selected;
+        for (int i = 0; i < 3; ++i) {
+            TestSupport::button(&page, "butMenuStoredNext")->click();
+            selected << page.currentStep();
+            QVERIFY(survey.bar(page.currentStep())->styleSheet().contains("lightgreen"));
+            QCOMPARE(survey.widget("labelSymbol")->pos(), QPoint(42 * (page.currentStep() - 1) + 5, 165));
+            if (i == 0)
+                survey.shot("pinpointing-stored.png");
+        }
+        QCOMPARE(selected, QList<int>({2, 5, 1}));
+        QVERIFY(survey.bar(2)->styleSheet().contains("yellow"));
+
+        // Point 1 has no clip: nothing is played and nothing is made.
+        const QStringList files = QDir(survey.device.hostPath(kMeas + dir)).entryList(QDir::Files);
+        TestSupport::button(&page, "butMenuStoredPlay")->click();
+        QCOMPARE(plays.size(), 0);
+        QCOMPARE(QDir(survey.device.hostPath(kMeas + dir)).entryList(QDir::Files), files);
+        TestSupport::button(&page, "butMenuStoredNext")->click();
+        TestSupport::button(&page, "butMenuStoredPlay")->click();
+        QCOMPARE(plays.size(), 1);
+        QCOMPARE(plays.first().first().toString(), survey.device.hostPath(kMeas + dir + "/PP_Sound_2.wav"));
+        QVERIFY(survey.widget("labelSymbol")->styleSheet().contains("Start_sw_44px.png"));
+        TestSupport::button(&page, "butMenuStoredStop")->click();
+        QVERIFY(survey.widget("labelSymbol")->styleSheet().contains("Stop_sw_44px.png"));
+    }
+
+    void linearSwitchOfTheDebugFeatures()
+    {
+        Survey survey;
+        const int debugFeatures = g_debugFeatures;
+        g_debugFeatures = 1;
+        QVERIFY(survey.start());
+        QPushButton* button = TestSupport::button(survey.page, "butStartStop");
+        QVERIFY(button->isVisibleTo(survey.page));
+        QCOMPARE(button->text(), QString("LIN"));
+        button->click();
+        QCOMPARE(button->text(), QString("LOG"));
+        QVERIFY(survey.open());
+        survey.reading(500, 600);
+        float rms = 0;
+        Analoginputworker()->getAudioLevel(&rms);
+        QVERIFY(qAbs(survey.page->rmsLevel(1) - rms * 10000 / 5) < 0.01);
+        survey.shot("pinpointing-linear.png");
+        g_debugFeatures = debugFeatures;
+        survey.page->muteAudioPath(true, true);
+        survey.menu->displayWidget(3, 1, 0);
+        QVERIFY(!button->isVisibleTo(survey.page));
+        QCOMPARE(button->text(), QString("LIN"));
+    }
+};
+
+QTEST_MAIN(TestPinpointing)
+#include "tst_pinpointing.moc"
