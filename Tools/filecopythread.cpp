@@ -1,11 +1,11 @@
 #include "Tools/filecopythread.h"
 
-#include <QCryptographicHash>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -16,25 +16,24 @@ FileCopyThread::PartHook& partHook()
     return hook;
 }
 
-// Reads the file back from the disk and hashes it; false on any read error.
-bool hashFile(const QString& path, qint64* size, QByteArray* md5, QByteArray* buffer)
+// Reads the copy back from the disk and compares it byte for byte with the source read
+// again; false on any difference or read error. Cheaper than hashing both (a pair of MD5
+// passes costs more than the copy itself) and it proves more: the copy is the source.
+bool sameContents(const QString& source, const QString& copy, QByteArray* bufferA, QByteArray* bufferB)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile a(source), b(copy);
+    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size())
         return false;
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    *size = 0;
     for (;;) {
-        const qint64 got = file.read(buffer->data(), buffer->size());
-        if (got < 0)
+        const qint64 gotA = a.read(bufferA->data(), bufferA->size());
+        const qint64 gotB = b.read(bufferB->data(), gotA > 0 ? gotA : bufferB->size());
+        if (gotA < 0 || gotB != gotA)
             return false;
-        if (got == 0)
-            break;
-        hash.addData(buffer->constData(), int(got));
-        *size += got;
+        if (gotA == 0)
+            return true;
+        if (memcmp(bufferA->constData(), bufferB->constData(), size_t(gotA)) != 0)
+            return false;
     }
-    *md5 = hash.result();
-    return true;
 }
 
 } // namespace
@@ -86,7 +85,6 @@ bool FileCopyThread::copy(const QString& source, const QString& target)
     }
 
     QByteArray buffer(int(FilecopyPartsize), Qt::Uninitialized);
-    QCryptographicHash hash(QCryptographicHash::Md5);
     qint64 offset = 0;
     int parts = 0;
     bool ok = true;
@@ -108,7 +106,6 @@ bool FileCopyThread::copy(const QString& source, const QString& target)
             error = QStringLiteral("write of %1 failed at %2: %3").arg(part).arg(offset).arg(out.errorString());
             break;
         }
-        hash.addData(buffer.constData(), int(got));
         Progress.store(quint8(offset * 100 / size));
         offset += got;
         ++parts;
@@ -128,17 +125,11 @@ bool FileCopyThread::copy(const QString& source, const QString& target)
     in.close();
 
     if (ok) {
-        qint64 written = 0;
-        QByteArray md5;
-        if (!hashFile(part, &written, &md5, &buffer)) {
+        QByteArray other(int(FilecopyPartsize), Qt::Uninitialized);
+        const qint64 written = QFileInfo(part).size();
+        if (written != size || !sameContents(source, part, &buffer, &other)) {
             ok = false;
-            error = QStringLiteral("could not read back %1").arg(part);
-        } else if (written != size || md5 != hash.result()) {
-            ok = false;
-            error = QStringLiteral("verification failed: source %1 bytes, copy %2 bytes%3")
-                        .arg(size)
-                        .arg(written)
-                        .arg(md5 != hash.result() ? QStringLiteral(", contents differ") : QString());
+            error = QStringLiteral("verification failed: source %1 bytes, copy %2 bytes").arg(size).arg(written);
         } else {
             qDebug().noquote() << "Files copied. Size is equal" << size << written;
         }

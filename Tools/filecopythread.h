@@ -9,8 +9,8 @@
 
 // Copies one file away from the GUI thread, for the firmware update's staging copy.
 //
-// The copy is written to "<target>.part", read back and compared (size and MD5 of
-// what was read from the source) and only then renamed over the target, so a target
+// The copy is written to "<target>.part", flushed to the disk, read back and compared
+// with the source (size and every byte) and only then renamed over the target, so a target
 // that exists is either the complete old one or the complete new one, never a mix,
 // whatever happens in between (read error, full disk, power cut, cancel).
 //
