@@ -362,16 +362,13 @@ public:
     QString control(const QString& line);
     static QString controlHelp();
 
-private:
-    static bool firmwareControl(BtModuleSim* unit, const QStringList& tokens);
-
-public:
-
     // Puts the two peer addresses into the instrument's settings file when it exists and
     // holds none yet, as after a pairing. Returns true when the file was changed.
     static bool fillSettingsAddresses(const QString& root, const QString& unitAddress, const QString& headphoneAddress);
 
 private:
+    static bool firmwareControl(BtModuleSim* unit, const QStringList& tokens);
+
     BtControlLines* m_lines = nullptr;
     BtModuleSim* m_sink = nullptr;
     BtModuleSim* m_source = nullptr;
