@@ -5,18 +5,19 @@
 #include "btmodulesim.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
+#include "firmwarewizard.h"
 #include "testsupport.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QTranslator>
 #include <QtTest>
 
 using Fault = BtModuleSim::FirmwareFault;
 using TestSupport::button;
+using TestSupport::shootWizard;
+using TestSupport::wizardPage;
+using TestSupport::wizardText;
 
 namespace {
 
@@ -50,39 +51,22 @@ struct Instrument : TestSupport::PairedInstrument
     QStringList firmwareLines() const { return unit()->unitLines().filter(QRegularExpression("^BT_TX F[HDS]")); }
 };
 
-QString page(const Firmwareupdate& wizard)
-{
-    return TestSupport::child<QStackedWidget>(wizard, "mainArea")->currentWidget()->objectName();
-}
-
-QString text(const Firmwareupdate& wizard, const char* name)
-{
-    if (auto* edit = wizard.findChild<QLineEdit*>(name))
-        return edit->text();
-    return TestSupport::child<QLabel>(wizard, name)->text();
-}
-
 int progress(const Firmwareupdate& wizard)
 {
     return TestSupport::child<QProgressBar>(wizard, "progressBar")->value();
-}
-
-void shoot(Firmwareupdate& wizard, const QString& name)
-{
-    QVERIFY(wizard.grab().save(TestSupport::screenshotPath("firmwareupdate_" + name + ".png")));
 }
 
 // Unit chosen, confirm page shown, Accept.
 void start(Firmwareupdate& wizard)
 {
     button(wizard, "butUpdateQJ5")->click();
-    QCOMPARE(page(wizard), QString("pageConfirm"));
+    QCOMPARE(wizardPage(wizard), QString("pageConfirm"));
     button(wizard, "butAccept")->click();
 }
 
 bool finished(const Firmwareupdate& wizard)
 {
-    return QTest::qWaitFor([&] { return page(wizard) == "pageFinal"; }, 10000);
+    return QTest::qWaitFor([&] { return wizardPage(wizard) == "pageFinal"; }, 10000);
 }
 
 } // namespace
@@ -120,23 +104,23 @@ private slots:
         QVERIFY(instrument.device.write(kPath, image));
         Firmwareupdate wizard(instrument.menu.get());
         wizard.show();
-        shoot(wizard, "select_unit");
+        shootWizard(wizard, "select_unit");
         button(wizard, "butUpdateQJ5")->click();
-        QCOMPARE(page(wizard), QString("pageConfirm"));
-        QTRY_COMPARE(text(wizard, "lineEditConfirmCurrentFw"), QString("1.4.2"));
-        QCOMPARE(text(wizard, "lineEditConfirmNewFw"), QString("1.22.33"));
-        QCOMPARE(text(wizard, "labelConfirmHeadline"), QString("Update QJ-5"));
-        shoot(wizard, "confirm_qj5");
+        QCOMPARE(wizardPage(wizard), QString("pageConfirm"));
+        QTRY_COMPARE(wizardText(wizard, "lineEditConfirmCurrentFw"), QString("1.4.2"));
+        QCOMPARE(wizardText(wizard, "lineEditConfirmNewFw"), QString("1.22.33"));
+        QCOMPARE(wizardText(wizard, "labelConfirmHeadline"), QString("Update QJ-5"));
+        shootWizard(wizard, "confirm_qj5");
 
         QList<int> shown;
         connect(TestSupport::child<QProgressBar>(wizard, "progressBar"), &QProgressBar::valueChanged,
                 [&](int value) { shown << value; });
         button(wizard, "butAccept")->click();
-        QCOMPARE(text(wizard, "labelProgressHeadline"), QString("Transmitting firmware"));
-        shoot(wizard, "transmitting");
+        QCOMPARE(wizardText(wizard, "labelProgressHeadline"), QString("Transmitting firmware"));
+        shootWizard(wizard, "transmitting");
         QVERIFY(finished(wizard));
-        shoot(wizard, "final_qj5");
-        QCOMPARE(text(wizard, "labelFinalMessage"), QString("Firmwareupdate successfully finished."));
+        shootWizard(wizard, "final_qj5");
+        QCOMPARE(wizardText(wizard, "labelFinalMessage"), QString("Firmwareupdate successfully finished."));
 
         const QStringList lines = instrument.firmwareLines();
         QCOMPARE(lines.size(), 19);
@@ -164,7 +148,7 @@ private slots:
         QVERIFY(instrument.device.write(kPath, image));
         Firmwareupdate wizard(instrument.menu.get());
         start(wizard);
-        QVERIFY(QTest::qWaitFor([&] { return page(wizard) == "pageFinal"; }, 60000));
+        QVERIFY(QTest::qWaitFor([&] { return wizardPage(wizard) == "pageFinal"; }, 60000));
         const QStringList lines = instrument.firmwareLines();
         QVERIFY(lines[1000].startsWith("BT_TX FD 999 064 "));
         QCOMPARE(lines[1001], QString("BT_TX FD 1000 001 ") + image.right(1).toHex());
@@ -200,12 +184,12 @@ private slots:
         Firmwareupdate wizard(instrument.menu.get());
         start(wizard);
         if (stalls) {
-            QTRY_COMPARE(text(wizard, "labelProgressStatus"), kNoAnswer);
+            QTRY_COMPARE(wizardText(wizard, "labelProgressStatus"), kNoAnswer);
             QTest::qWait(400); // a second watchdog period: still nothing sent on
             QVERIFY(!instrument.firmwareLines().contains("BT_TX FS"));
             QVERIFY(QFile::exists(instrument.device.hostPath(kPath)));
             if (fault == int(Fault::NakAtPacket))
-                shoot(wizard, "no_answer");
+                shootWizard(wizard, "no_answer");
             QVERIFY(instrument.linkUp());
             button(wizard, "butCancelUpdate")->click();
             instrument.unit()->clearTranscript();
@@ -227,10 +211,10 @@ private slots:
         start(wizard);
         QTRY_VERIFY(instrument.firmwareLines().filter("BT_TX FD 016").size() == 1);
         button(wizard, "butCancelUpdate")->click();
-        QCOMPARE(text(wizard, "labelProgressStatus"), QString("Firmware update cancelled."));
+        QCOMPARE(wizardText(wizard, "labelProgressStatus"), QString("Firmware update cancelled."));
         QTest::qWait(600);
         QVERIFY(!instrument.firmwareLines().contains("BT_TX FS"));
-        QCOMPARE(page(wizard), QString("pageConfirm"));
+        QCOMPARE(wizardPage(wizard), QString("pageConfirm"));
     }
 
     // The end of the transfer: a refused start, a restart without "RDY" (link up: done),
@@ -260,13 +244,13 @@ private slots:
         QVERIFY(!button(wizard, "butCancelUpdate")->isEnabled());
         if (fault == int(Fault::SilentAtStart))
             instrument.unit()->sendUnitLine("BT_RX FS ERR");
-        QTRY_COMPARE_WITH_TIMEOUT(text(wizard, "labelProgressStatus"), status, 5000);
-        QCOMPARE(page(wizard) == "pageFinal", done);
+        QTRY_COMPARE_WITH_TIMEOUT(wizardText(wizard, "labelProgressStatus"), status, 5000);
+        QCOMPARE(wizardPage(wizard) == "pageFinal", done);
         if (!done) {
-            shoot(wizard, fault == int(Fault::SilentAtStart) ? "start_refused" : "restart_missing");
+            shootWizard(wizard, fault == int(Fault::SilentAtStart) ? "start_refused" : "restart_missing");
             QCOMPARE(progress(wizard), fault == int(Fault::SilentAtStart) ? 100 : 100 * 1041 / 1041);
             QTest::qWait(900); // past the next 30 s mark
-            QVERIFY(page(wizard) != "pageFinal");
+            QVERIFY(wizardPage(wizard) != "pageFinal");
             QVERIFY(QFile::exists(instrument.device.hostPath(kPath)));
         } else {
             QVERIFY(TestSupport::logged("QJ-5: no RDY, data link up: restart assumed"));
@@ -281,8 +265,8 @@ private slots:
         Firmwareupdate wizard(instrument.menu.get());
         wizard.show();
         start(wizard);
-        QCOMPARE(text(wizard, "lineEditConfirmCurrentFw"), QString("---"));
-        QCOMPARE(text(wizard, "labelProgressStatus"), QString("Could not read firmwarefile.\nPlease try again."));
+        QCOMPARE(wizardText(wizard, "lineEditConfirmCurrentFw"), QString("---"));
+        QCOMPARE(wizardText(wizard, "labelProgressStatus"), QString("Could not read firmwarefile.\nPlease try again."));
         QVERIFY(QFile::exists(instrument.device.hostPath(kPath)));
         QVERIFY(instrument.firmwareLines().isEmpty());
     }

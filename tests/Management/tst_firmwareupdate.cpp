@@ -3,15 +3,12 @@
 #include "Hardware/platform.h"
 #include "Management/firmwareupdate.h"
 #include "Tools/filecopythread.h"
+#include "firmwarewizard.h"
 #include "testsupport.h"
 
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRandomGenerator>
-#include <QStackedWidget>
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
@@ -19,18 +16,13 @@
 #include <thread>
 
 using TestSupport::button;
+using TestSupport::shootWizard;
+using TestSupport::wizardPage;
+using TestSupport::wizardText;
+using TestSupport::randomBytes;
 using TestSupport::DeviceRoot;
 
 namespace {
-
-QByteArray randomBytes(int size, quint32 seed)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator generator(seed);
-    for (char& byte : bytes)
-        byte = char(generator.bounded(256));
-    return bytes;
-}
 
 // A file on the tree, modified secondsAgo before now.
 void putFile(const DeviceRoot& device, const QString& path, const QByteArray& content, int secondsAgo = 0)
@@ -42,26 +34,9 @@ void putFile(const DeviceRoot& device, const QString& path, const QByteArray& co
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo), QFileDevice::FileModificationTime));
 }
 
-QString page(const Firmwareupdate& wizard)
-{
-    return TestSupport::child<QStackedWidget>(wizard, "mainArea")->currentWidget()->objectName();
-}
-
-QString text(const Firmwareupdate& wizard, const char* name)
-{
-    if (auto* edit = wizard.findChild<QLineEdit*>(name))
-        return edit->text();
-    return TestSupport::child<QLabel>(wizard, name)->text();
-}
-
 QTimer* rebootTimer(const Firmwareupdate& wizard)
 {
     return wizard.findChild<QTimer*>("timerReboot");
-}
-
-void shoot(Firmwareupdate& wizard, const QString& name)
-{
-    QVERIFY(wizard.grab().save(TestSupport::screenshotPath("firmwareupdate_" + name + ".png")));
 }
 
 const QString kFw = "/media/tk9400/FW_TKR9400_1-2-3.tk9";
@@ -123,11 +98,11 @@ private slots:
         Firmwareupdate wizard;
         wizard.show();
         button(wizard, "butUpdateTK9400")->click();
-        QCOMPARE(::page(wizard), page);
+        QCOMPARE(wizardPage(wizard), page);
         if (page == "pageConfirm") {
-            QCOMPARE(text(wizard, "lineEditConfirmCurrentFw"), QString("1.8.0"));
-            QCOMPARE(text(wizard, "lineEditConfirmNewFw"), version);
-            QCOMPARE(text(wizard, "labelConfirmHeadline"), QString("Update TKR 9400"));
+            QCOMPARE(wizardText(wizard, "lineEditConfirmCurrentFw"), QString("1.8.0"));
+            QCOMPARE(wizardText(wizard, "lineEditConfirmNewFw"), version);
+            QCOMPARE(wizardText(wizard, "labelConfirmHeadline"), QString("Update TKR 9400"));
         }
     }
 
@@ -152,11 +127,11 @@ private slots:
             wizard.show();
             button(wizard, "butUpdateTK9400")->click();
             button(wizard, "butAccept")->click();
-            QCOMPARE(::page(wizard), QString("pageProgress"));
-            QCOMPARE(text(wizard, "labelProgressStatus"), QString("Could not read firmwarefile.\nPlease try again."));
-            QCOMPARE(text(wizard, "lineEditConfirmNewFw"), QString());
+            QCOMPARE(wizardPage(wizard), QString("pageProgress"));
+            QCOMPARE(wizardText(wizard, "labelProgressStatus"), QString("Could not read firmwarefile.\nPlease try again."));
+            QCOMPARE(wizardText(wizard, "lineEditConfirmNewFw"), QString());
             if (size == 1000)
-                shoot(wizard, "unreadable");
+                shootWizard(wizard, "unreadable");
         }
         QVERIFY(!QFile::exists(m_device->hostPath("/media/tk9400/" + name)));
         QCOMPARE(m_device->read("/media/tk9400/meas/Pinpointing_1/data.ini"), QByteArray("keep"));
@@ -176,15 +151,15 @@ private slots:
         Firmwareupdate wizard;
         wizard.show();
         button(wizard, "butUpdateTK9400")->click();
-        shoot(wizard, "confirm_device");
+        shootWizard(wizard, "confirm_device");
         button(wizard, "butAccept")->click();
-        QCOMPARE(text(wizard, "labelProgressStatus"), QString("Copying files, please wait ..."));
+        QCOMPARE(wizardText(wizard, "labelProgressStatus"), QString("Copying files, please wait ..."));
         QVERIFY(button(wizard, "butMenuCancel")->isHidden());
-        shoot(wizard, "copying");
+        shootWizard(wizard, "copying");
         button(wizard, "butAccept")->click(); // a second Accept while copying
-        QTRY_COMPARE_WITH_TIMEOUT(::page(wizard), QString("pageFinal"), 10000);
-        shoot(wizard, "final_device");
-        QCOMPARE(text(wizard, "labelFinalMessage"), QString("All files copied.\nPlease wait for reboot ..."));
+        QTRY_COMPARE_WITH_TIMEOUT(wizardPage(wizard), QString("pageFinal"), 10000);
+        shootWizard(wizard, "final_device");
+        QCOMPARE(wizardText(wizard, "labelFinalMessage"), QString("All files copied.\nPlease wait for reboot ..."));
         QVERIFY(m_device->read("/home/root/firmware/FW_TKR9400_1-2-3.tk9") == firmware);
         QCOMPARE(m_device->read("/home/root/firmware/settings.ini"), QByteArray("[Device]\nLanguage=DE\n"));
         QCOMPARE(QDir(m_device->hostPath("/home/root/firmware")).entryList({"*.part"}, QDir::Files), QStringList());
@@ -211,7 +186,7 @@ private slots:
         Firmwareupdate wizard;
         button(wizard, "butUpdateTK9400")->click();
         button(wizard, "butAccept")->click();
-        QTRY_COMPARE(::page(wizard), QString("pageFinal"));
+        QTRY_COMPARE(wizardPage(wizard), QString("pageFinal"));
         QVERIFY(!QFile::exists(m_device->hostPath("/home/root/firmware/settings.ini")));
     }
 
@@ -226,10 +201,10 @@ private slots:
         button(wizard, "butUpdateTK9400")->click();
         button(wizard, "butAccept")->click();
         QTest::qWait(50);
-        QCOMPARE(::page(wizard), QString("pageProgress"));
-        QCOMPARE(text(wizard, "labelProgressStatus"), QString("Could not copy the firmware file.\nPlease try again."));
+        QCOMPARE(wizardPage(wizard), QString("pageProgress"));
+        QCOMPARE(wizardText(wizard, "labelProgressStatus"), QString("Could not copy the firmware file.\nPlease try again."));
         QVERIFY(!button(wizard, "butMenuCancel")->isHidden());
-        shoot(wizard, "copy_failed");
+        shootWizard(wizard, "copy_failed");
         QVERIFY(QFile::exists(m_device->hostPath(kFw)));
         QCOMPARE(m_device->read("/media/ramdisk/runmode"), QByteArray("normalmode"));
         QVERIFY(!rebootTimer(wizard)->isActive());
@@ -265,10 +240,10 @@ private slots:
                 QVERIFY(!wizard.isVisible());
             } else {
                 button(wizard, "butCancelUpdate")->click();
-                QCOMPARE(::page(wizard), QString("pageConfirm"));
-                QCOMPARE(text(wizard, "labelProgressStatus"), QString("Firmware update cancelled."));
+                QCOMPARE(wizardPage(wizard), QString("pageConfirm"));
+                QCOMPARE(wizardText(wizard, "labelProgressStatus"), QString("Firmware update cancelled."));
                 QTRY_VERIFY(!wizard.isCopying());
-                QCOMPARE(::page(wizard), QString("pageConfirm"));
+                QCOMPARE(wizardPage(wizard), QString("pageConfirm"));
                 QVERIFY(!rebootTimer(wizard)->isActive());
             }
         }
@@ -283,25 +258,25 @@ private slots:
         Firmwareupdate wizard;
         wizard.show();
         button(wizard, "butUpdateTK9400")->click();
-        QCOMPARE(::page(wizard), QString("pageConnect"));
-        QCOMPARE(text(wizard, "labelConnectMessage"), QString("Connect the TKR 9400 to your PC\nand press the button Connect."));
-        shoot(wizard, "connect");
+        QCOMPARE(wizardPage(wizard), QString("pageConnect"));
+        QCOMPARE(wizardText(wizard, "labelConnectMessage"), QString("Connect the TKR 9400 to your PC\nand press the button Connect."));
+        shootWizard(wizard, "connect");
         button(wizard, "butConnect")->click();
         QVERIFY(button(wizard, "butConnect")->isHidden());
-        shoot(wizard, "connected");
+        shootWizard(wizard, "connected");
         QCOMPARE(m_device->commands(),
                  QStringList({"umount /media/tk9400",
                               "modprobe g_mass_storage file=/dev/mmcblk0p3 stall=0 removable=y iSerialNumber=1234567890"}));
         m_device->remove("/commands.log");
         button(wizard, "butDisconnect")->click();
         QCOMPARE(m_device->commands(), QStringList({"modprobe g_mass_storage -r", "mount /dev/mmcblk0p3 /media/tk9400"}));
-        QCOMPARE(::page(wizard), QString("pageConnect")); // still no file: search again, connect again
+        QCOMPARE(wizardPage(wizard), QString("pageConnect")); // still no file: search again, connect again
         QVERIFY(!button(wizard, "butConnect")->isHidden());
 
         button(wizard, "butConnect")->click();
         putFile(*m_device, kFw, QByteArray(2000, 'x')); // the PC brings one
         button(wizard, "butDisconnect")->click();
-        QCOMPARE(::page(wizard), QString("pageConfirm"));
+        QCOMPARE(wizardPage(wizard), QString("pageConfirm"));
     }
 
     void failingUnmountOffersNoDrive()
@@ -314,7 +289,7 @@ private slots:
         Firmwareupdate wizard;
         button(wizard, "butUpdateTK9400")->click();
         button(wizard, "butConnect")->click();
-        QCOMPARE(text(wizard, "labelConnectMessage"), QString("The data memory is in use.\nPlease try again."));
+        QCOMPARE(wizardText(wizard, "labelConnectMessage"), QString("The data memory is in use.\nPlease try again."));
         QVERIFY(!m_device->commands().join('\n').contains("modprobe g_mass_storage file"));
         QVERIFY(!button(wizard, "butConnect")->isHidden());
     }

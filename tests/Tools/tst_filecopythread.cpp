@@ -1,22 +1,15 @@
 #include "Tools/filecopythread.h"
+#include "firmwarewizard.h"
 #include "testsupport.h"
 
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 
-namespace {
+using TestSupport::randomBytes;
 
-QByteArray randomBytes(int size, quint32 seed)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator generator(seed);
-    for (char& byte : bytes)
-        byte = char(generator.bounded(256));
-    return bytes;
-}
+namespace {
 
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
