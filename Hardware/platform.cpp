@@ -267,55 +267,10 @@ QString Platform::runCommandOutput(const QString& command)
 QString Platform::runCommandOutput(const QString& command, int startTimeoutMs, int finishTimeoutMs,
                                    int maxBytes, bool* started)
 {
+    const CommandResult result = runCommandResult(command, startTimeoutMs, finishTimeoutMs, maxBytes);
     if (started)
-        *started = true;
-    if (isSimulated()) {
-        // "nostart" in command-status/<name> stands for a command that cannot be started.
-        if (simulatedStatus(command, recordCommand(command)) == RunNotStarted) {
-            if (started)
-                *started = false;
-            return QString();
-        }
-        const QString canned = cannedOutputPath(command);
-        // As from a real command: the first bytes up to the bound, nothing from a device or FIFO.
-        QFile file(canned);
-        if (!isRegularFile(canned) || !file.open(QIODevice::ReadOnly))
-            return QString();
-        return QString::fromLocal8Bit(file.read(maxBytes));
-    }
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
-    if (!process.waitForStarted(startTimeoutMs)) {
-        if (started)
-            *started = false;
-        process.kill();
-        process.waitForFinished(1000);
-        return QString();
-    }
-    // Read as the output comes, so a flood stays within the bound and cannot fill the pipe.
-    QByteArray output;
-    const auto take = [&]() {
-        const QByteArray chunk = process.readAllStandardOutput();
-        if (output.size() < maxBytes)
-            output += chunk.left(maxBytes - output.size());
-    };
-    QElapsedTimer clock;
-    clock.start();
-    while (process.state() != QProcess::NotRunning) {
-        const qint64 left = finishTimeoutMs - clock.elapsed();
-        if (left <= 0) {
-            qWarning() << "Command did not finish in" << finishTimeoutMs << "ms, stopped:" << command;
-            process.kill();
-            process.waitForFinished(1000);
-            break;
-        }
-        if (!process.waitForReadyRead(int(left)) && process.state() != QProcess::NotRunning)
-            process.waitForFinished(int(qMax<qint64>(1, finishTimeoutMs - clock.elapsed())));
-        take();
-    }
-    take();
-    return QString::fromLocal8Bit(output);
+        *started = result.started;
+    return QString::fromLocal8Bit(result.output);
 }
 
 bool Platform::readBoundedFile(const QString& path, qint64 maxBytes, QByteArray* contents)
@@ -346,11 +301,61 @@ bool Platform::readBoundedFile(const QString& path, qint64 maxBytes, QByteArray*
 
 bool Platform::startDetached(const QString& command)
 {
-    if (isSimulated()) {
-        recordCommand(command);
-        return true;
-    }
+    if (isSimulated())
+        return simulatedStatus(command, recordCommand(command)) != RunNotStarted;
     return QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+}
+
+Platform::CommandResult Platform::runCommandResult(const QString& command, int startTimeoutMs, int finishTimeoutMs,
+                                                   int maxOutputBytes)
+{
+    CommandResult result;
+    if (isSimulated()) {
+        const int status = simulatedStatus(command, recordCommand(command));
+        result.started = status != RunNotStarted;
+        result.timedOut = status == RunTimedOut;
+        result.exitStatus = result.started && !result.timedOut ? status : -1;
+        // As from a real command: the first bytes up to the bound, nothing from a device or FIFO.
+        const QString canned = cannedOutputPath(command);
+        QFile file(canned);
+        if (result.started && isRegularFile(canned) && file.open(QIODevice::ReadOnly))
+            result.output = file.read(maxOutputBytes);
+        return result;
+    }
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+    if (!process.waitForStarted(startTimeoutMs)) {
+        process.kill();
+        process.waitForFinished(kKillWaitMs);
+        return result;
+    }
+    result.started = true;
+    // Read as the output comes, so a flood stays within the bound and cannot fill the pipe.
+    const auto take = [&] {
+        const QByteArray chunk = process.readAllStandardOutput();
+        result.output += chunk.left(qMax(0, maxOutputBytes - result.output.size()));
+    };
+    QElapsedTimer clock;
+    clock.start();
+    while (process.state() != QProcess::NotRunning) {
+        const qint64 left = finishTimeoutMs - clock.elapsed();
+        if (left <= 0) {
+            qWarning() << "Command did not finish in" << finishTimeoutMs << "ms, stopped:" << command;
+            result.timedOut = true;
+            process.kill();
+            process.waitForFinished(kKillWaitMs);
+            break;
+        }
+        // A command that closed its output but runs on must not make this loop spin.
+        if (!process.waitForReadyRead(int(left)) && process.state() != QProcess::NotRunning)
+            process.waitForFinished(int(qMax<qint64>(1, finishTimeoutMs - clock.elapsed())));
+        take();
+    }
+    take();
+    if (!result.timedOut)
+        result.exitStatus = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return result;
 }
 
 bool Platform::setWorkingDirectory(const QString& absolutePath)

@@ -57,8 +57,25 @@ public:
     // a FIFO, a link to one, a larger file) is refused with a warning, so a hostile file
     // can neither hang the program nor exhaust its memory.
     static bool readBoundedFile(const QString& path, qint64 maxBytes, QByteArray* contents);
-    // Starts the command without waiting.
+    // Starts the command without waiting; false when it did not start (on a simulated
+    // device: its status is "nostart").
     static bool startDetached(const QString& command);
+
+    // The outcome of a command whose result matters.
+    struct CommandResult
+    {
+        bool started = false;
+        int exitStatus = -1; // meaningful when it started and did not time out
+        bool timedOut = false;
+        QByteArray output; // standard output, at most the cap asked for
+    };
+    // Runs the command through the shell and waits at most startTimeoutMs for it to start
+    // and finishTimeoutMs for it to end; one still running then is killed. Standard output
+    // beyond maxOutputBytes is read and dropped, so a chatty command cannot block on a full
+    // pipe. A simulated device answers with the canned output and the status of
+    // "command-status/<name>" ("nostart": not started, "timeout": timed out).
+    static CommandResult runCommandResult(const QString& command, int startTimeoutMs, int finishTimeoutMs,
+                                          int maxOutputBytes);
 
     // Whether a file system is mounted at the mount point: from /proc/mounts on the
     // device; on a simulated device from the mount and umount commands that succeeded.

@@ -353,6 +353,38 @@ to use this measurement.</translation>
             <source>Measurements</source>
             <translation type="unfinished">Measurements</translation>
         </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Mainmenu</translation>
+        </message>
+        <message>
+            <source>EditMeasurement</source>
+            <translation type="unfinished">Edit measurement</translation>
+        </message>
+        <message>
+            <source>FilterMeasurements</source>
+            <translation type="unfinished">Filter measurements</translation>
+        </message>
+        <message>
+            <source>PreviousPage</source>
+            <translation type="unfinished">Previous page</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation type="unfinished">Next page</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation type="unfinished">Error</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeRenamed</source>
+            <translation type="unfinished">The measurement could not be renamed.</translation>
+        </message>
+        <message>
+            <source>MeasurementCouldNotBeDeleted</source>
+            <translation type="unfinished">The measurement could not be deleted.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>
@@ -1510,6 +1542,277 @@ Please wait for restart.</translation>
             <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
             <translation type="unfinished">Error during update. Please try again.
 No answer received from bluetooth device.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenu</name>
+        <message>
+            <source>PreviousPage</source>
+            <translation type="unfinished">Previous page</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>NextPage</source>
+            <translation type="unfinished">Next page</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenuAudioLoopback</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestMenuFlashUpdate</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuAudio</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuBattery</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuDisplay</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuGps</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuInitBluetooth</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuKeyboard</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuLed</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuRemoteCtrl</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSdcard</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSelftest</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuSensordetection</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUartUsbSwitch</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestmenuUsb</name>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>Pass</source>
+            <translation type="unfinished">Pass</translation>
+        </message>
+        <message>
+            <source>Fail</source>
+            <translation type="unfinished">Fail</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasManagementEdit</name>
+        <message>
+            <source>ChangeName</source>
+            <translation type="unfinished">Change name</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation type="unfinished">Delete</translation>
+        </message>
+        <message>
+            <source>Histogram</source>
+            <translation type="unfinished">Histogram</translation>
+        </message>
+        <message>
+            <source>Levelmeasurement</source>
+            <translation type="unfinished">Level measurement</translation>
+        </message>
+        <message>
+            <source>Pipelocating</source>
+            <translation type="unfinished">Pipe locating</translation>
+        </message>
+        <message>
+            <source>H2-Measurement</source>
+            <translation type="unfinished">H2 measurement</translation>
+        </message>
+        <message>
+            <source>Longtermmeasurement</source>
+            <translation type="unfinished">Long-term measurement</translation>
         </message>
     </context>
 </TS>

@@ -152,6 +152,8 @@ void MeasuringPage::init(int variant)
     m_audioCodec = menu->getAudioCodecInstance();
     m_audioCodec->init();
     m_measManagement = menu->getInstanceMeasManagement();
+    // The front keys reach the widget with the focus, and no button of a page takes it.
+    setFocus(Qt::OtherFocusReason);
     resetDisplays();
 
     if (variant == 1)

@@ -27,6 +27,8 @@ const Attribute kAttributes[] = {
     {"/sys/class/power_supply/bq27426-0/current_now", "-150000\n"},
     {"/sys/class/power_supply/bq27426-0/temp", "250\n"},
     {"/sys/class/power_supply/bq24190-battery/status", "Discharging\n"},
+    {"/sys/class/power_supply/bq24190-battery/device/name", "bq24190\n"},
+    {"/sys/class/power_supply/bq27426-0/device/name", "bq27426\n"},
     {"/sys/bus/iio/devices/iio:device0/buffer/enable", "0"},
     {"/sys/bus/iio/devices/iio:device0/buffer/length", "0"},
     {"/sys/bus/iio/devices/iio:device0/scan_elements/in_voltage0_en", "0"},
@@ -42,6 +44,19 @@ const Attribute kAttributes[] = {
      "Filesystem     Type      Size  Used Avail Use% Mounted on\n"
      "/dev/root      ext4      1.8G  412M  1.3G  25% /\n"
      "/dev/mmcblk0p3 vfat      5.2G   12M  5.2G   1% /media/tk9400\n"},
+    // The self-test sets the codec's PCM level twice and reads the mixer's answer.
+    {"/command-output/amixer_sset__PCM__22",
+     "Simple mixer control 'PCM',0\n"
+     "  Capabilities: pvolume pvolume-joined\n"
+     "  Playback channels: Mono\n"
+     "  Limits: Playback 0 - 127\n"
+     "  Mono: Playback 22 [17%] [-52.50dB]\n"},
+    {"/command-output/amixer_sset__PCM__127",
+     "Simple mixer control 'PCM',0\n"
+     "  Capabilities: pvolume pvolume-joined\n"
+     "  Playback channels: Mono\n"
+     "  Limits: Playback 0 - 127\n"
+     "  Mono: Playback 127 [100%] [0.00dB]\n"},
 };
 
 const char* const kDirectories[] = {

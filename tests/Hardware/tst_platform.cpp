@@ -129,6 +129,54 @@ private slots:
         QCOMPARE(Platform::runProgram("/nonexistent/program", {}, 1000), int(Platform::RunNotStarted));
     }
 
+    // The result call: output in chunks, the exit status, a command killed at its limit
+    // (the bounds themselves are checked through runCommandOutput below).
+    void resultOfACommandOnTheDevice()
+    {
+        Platform::setRootDirectory(QString());
+        Platform::CommandResult r
+            = Platform::runCommandResult("printf first; sleep 0.2; printf second; exit 3", 5000, 5000, 1024);
+        QVERIFY(r.started && !r.timedOut);
+        QCOMPARE(r.exitStatus, 3);
+        QCOMPARE(r.output, QByteArray("firstsecond"));
+        // Past its limit, with its output closed: killed, not waited for in a spin.
+        QElapsedTimer clock;
+        clock.start();
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("did not finish in 300 ms"));
+        r = Platform::runCommandResult("exec >&-; sleep 10", 5000, 300, 1024);
+        QVERIFY(r.started && r.timedOut && r.output.isEmpty());
+        QVERIFY(clock.elapsed() < 5000);
+    }
+
+    void resultOfACommandSimulated_data()
+    {
+        QTest::addColumn<QByteArray>("status");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<bool>("timedOut");
+        QTest::addColumn<int>("exitStatus");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("none") << QByteArray() << true << false << 0 << QByteArray("Playback 22");
+        QTest::newRow("number") << QByteArray("2") << true << false << 2 << QByteArray("Playback 22");
+        QTest::newRow("nostart") << QByteArray("nostart") << false << false << -1 << QByteArray();
+        QTest::newRow("timeout") << QByteArray("timeout") << true << true << -1 << QByteArray("Playback 22");
+    }
+    void resultOfACommandSimulated()
+    {
+        QFETCH(QByteArray, status);
+        DeviceRoot device;
+        const QString command = "amixer sset \"PCM\" 22";
+        QVERIFY(device.write("/command-output/amixer_sset__PCM__22", "Playback 22 [17%]"));
+        if (!status.isEmpty())
+            QVERIFY(device.write("/command-status/amixer_sset__PCM__22", status));
+        const Platform::CommandResult r = Platform::runCommandResult(command, 1000, 1000, 11);
+        QTEST(r.started, "started");
+        QTEST(r.timedOut, "timedOut");
+        QTEST(r.exitStatus, "exitStatus");
+        QTEST(r.output, "output");
+        QCOMPARE(device.commands(), QStringList(command));
+        QCOMPARE(Platform::startDetached(command), status != "nostart");
+    }
+
     void runsCommandsOnTheDevice()
     {
         Platform::setRootDirectory(QString());

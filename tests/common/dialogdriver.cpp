@@ -3,10 +3,13 @@
 #include "Tools/messagedialog.h"
 #include "Tools/virtualkeyboard.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -69,8 +72,42 @@ void DialogDriver::clear()
     m_keyboards = 0;
 }
 
+void DialogDriver::pressButtons(const QString& className, const QStringList& buttons)
+{
+    m_presses.append({className, buttons});
+}
+
+// The next queued press for this dialog, posted to its event loop; true while the dialog
+// has presses (or one is under way), so that it is not closed.
+bool DialogDriver::press(QWidget* dialog)
+{
+    if (m_pressing && dialog == m_pressTarget)
+        return true;
+    const QString className = QString::fromLatin1(dialog->metaObject()->className());
+    if (m_presses.isEmpty() || m_presses.first().first != className)
+        return false;
+    if (m_inspect)
+        m_inspect(dialog);
+    const QString name = m_presses.first().second.takeFirst();
+    if (m_presses.first().second.isEmpty())
+        m_presses.removeFirst();
+    m_pressing = true;
+    m_pressTarget = dialog;
+    QPointer<QWidget> target = dialog;
+    QTimer::singleShot(0, dialog, [this, target, name] {
+        if (name == QLatin1String("Key_Escape"))
+            QTest::keyClick(target, Qt::Key_Escape);
+        else if (auto* button = target->findChild<QAbstractButton*>(name))
+            button->click();
+        m_pressing = false;
+    });
+    return true;
+}
+
 void DialogDriver::handle(QWidget* modal)
 {
+    if (press(modal))
+        return;
     if (m_inspect)
         m_inspect(modal);
     if (auto* message = qobject_cast<MessageDialog*>(modal)) {

@@ -3,20 +3,22 @@
 
 #include <QImage>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 
 class QTimer;
-class QWidget;
 
 // Answers the modal dialogs that the code under test opens, while it lives.
 //
 // A MessageDialog gets the next queued button (answerMessage), or the default button
 // (OK unless changed) when none is queued; its icon, headline and text are recorded
 // first. A VirtualKeyboard gets the next queued entry: a text typed in and accepted
-// (typeText) or a cancel (cancelKeyboard); without one it is cancelled. Any other modal
-// dialog is closed and its class name recorded.
+// (typeText) or a cancel (cancelKeyboard); without one it is cancelled. A dialog with
+// queued presses (pressButtons) gets them one at a time. Any other modal dialog is
+// closed and its class name recorded.
 class DialogDriver
 {
 public:
@@ -38,9 +40,13 @@ public:
     void setDefaultButton(int button) { m_defaultButton = button; }
     void typeText(const QString& text);
     void cancelKeyboard();
+    // Presses the buttons (object names; "Key_Escape" taps the on/off key) in turn on the
+    // next dialog of that class. Each press comes from the dialog's own event loop, so a
+    // dialog that a press opens is answered like any other.
+    void pressButtons(const QString& className, const QStringList& buttons);
     // Keep a picture of each message dialog as it is answered.
     void grabMessages(bool grab) { m_grab = grab; }
-    // Called with every dialog before it is answered.
+    // Called with every dialog before it is answered, and before each press.
     void setInspector(std::function<void(QWidget*)> inspect) { m_inspect = std::move(inspect); }
 
     QList<Message> messages() const { return m_messages; }
@@ -57,10 +63,14 @@ private:
 
     void handle(QWidget* modal);
     void answer(QWidget* dialog, int button);
+    bool press(QWidget* dialog);
 
     QTimer* m_timer;
     QList<int> m_buttons;
     QList<KeyboardEntry> m_keyboardEntries;
+    QList<QPair<QString, QStringList>> m_presses;
+    bool m_pressing = false;
+    QPointer<QWidget> m_pressTarget;
     int m_defaultButton = 0;
     bool m_grab = false;
     std::function<void(QWidget*)> m_inspect;

@@ -1,0 +1,65 @@
+#include "Testmenu/testdialog.h"
+
+#include "Hardware/gpio.h"
+#include "Testmenu/testmenuremotectrl.h"
+
+TestDialog::TestDialog(const QString& openingCommand, QWidget* parent)
+    : QDialog(parent)
+    , m_openingCommand(openingCommand)
+{
+    setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
+}
+
+TestDialog::~TestDialog()
+{
+    delete remoteCtrl;
+}
+
+void TestDialog::startFrame(Connector connector)
+{
+    Gpio::setValue(50, 0);
+    Gpio::setValue(65, connector == Connector::Uart ? 1 : 0);
+    remoteCtrl = new TestmenuRemoteCtrl(this);
+    connect(remoteCtrl, &TestmenuRemoteCtrl::sendCommand, this, &TestDialog::executeCommand, Qt::UniqueConnection);
+}
+
+bool TestDialog::executeOwnCommand(const QString&)
+{
+    return false;
+}
+
+void TestDialog::executeCommand(QString line)
+{
+    if (line.startsWith(QLatin1String("cmdExit")))
+        on_butBack_clicked();
+    else if (line.startsWith(QLatin1String("cmdPass")))
+        on_butPass_clicked();
+    else if (line.startsWith(QLatin1String("cmdFail")))
+        on_butFail_clicked();
+    else if (line.startsWith(m_openingCommand))
+        remoteCtrl->writeResult(QStringLiteral("staActive"));
+    else if (!executeOwnCommand(line))
+        remoteCtrl->writeResult(QStringLiteral("staUnknownCommand"));
+}
+
+void TestDialog::leaveWith(const QString& answer)
+{
+    leaving();
+    remoteCtrl->writeResult(answer);
+    close();
+}
+
+void TestDialog::on_butBack_clicked()
+{
+    leaveWith(QStringLiteral("resCanceled"));
+}
+
+void TestDialog::on_butPass_clicked()
+{
+    leaveWith(QStringLiteral("resPassed"));
+}
+
+void TestDialog::on_butFail_clicked()
+{
+    leaveWith(QStringLiteral("resFailed"));
+}

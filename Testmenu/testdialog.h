@@ -1,0 +1,55 @@
+#ifndef TESTDIALOG_H
+#define TESTDIALOG_H
+
+#include <QDialog>
+#include <QString>
+
+class TestmenuRemoteCtrl;
+
+// What every production test dialog shares: a full-screen modal dialog with Back, Pass
+// and Fail at the right edge, its own channel to the test station, and the commands
+// common to all of them ("cmdExit", "cmdPass", "cmdFail" and the dialog's opening
+// command, which opens nothing here and is answered "staActive").
+//
+// A dialog builds its form, then calls startFrame(). Its own commands come to
+// executeOwnCommand(); anything neither it nor the frame knows is answered
+// "staUnknownCommand". What a dialog must undo before it is left goes in leaving(),
+// which runs before the answer is written.
+class TestDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum class Connector { Uart, Usb };
+
+    ~TestDialog() override;
+
+    QString openingCommand() const { return m_openingCommand; }
+    TestmenuRemoteCtrl* channel() const { return remoteCtrl; }
+
+public slots:
+    void executeCommand(QString line);
+
+protected:
+    TestDialog(const QString& openingCommand, QWidget* parent);
+
+    // Selects the shared connector's position and opens the channel. Call once the form is built.
+    void startFrame(Connector connector = Connector::Uart);
+    // True when the line was one of the dialog's own commands (answered by then).
+    virtual bool executeOwnCommand(const QString& line);
+    virtual void leaving() {}
+
+    TestmenuRemoteCtrl* remoteCtrl = nullptr;
+
+protected slots:
+    void on_butBack_clicked();
+    void on_butPass_clicked();
+    void on_butFail_clicked();
+
+private:
+    void leaveWith(const QString& answer);
+
+    const QString m_openingCommand;
+};
+
+#endif // TESTDIALOG_H

@@ -1,0 +1,154 @@
+#include "Testmenu/testmenuremotectrl.h"
+#include "ui_testmenuremotectrl.h"
+
+#include "Hardware/platform.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QList>
+#include <QTimer>
+
+const char* const TestmenuRemoteCtrl::kCommandFile = "/media/ramdisk/production";
+const char* const TestmenuRemoteCtrl::kScriptCommand = "/home/root/hardwaretest.sh dbg";
+
+namespace {
+
+// Every channel alive, oldest first; the last one that polls takes the lines.
+QList<TestmenuRemoteCtrl*>& channels()
+{
+    static QList<TestmenuRemoteCtrl*> list;
+    return list;
+}
+
+// The script hung once: it is left alone until the file can be read again.
+bool g_scriptBlocked = false;
+
+} // namespace
+
+int& TestmenuRemoteCtrl::pollIntervalMs()
+{
+    static int ms = kDefaultPollIntervalMs;
+    return ms;
+}
+
+int& TestmenuRemoteCtrl::scriptTimeoutMs()
+{
+    static int ms = kDefaultScriptTimeoutMs;
+    return ms;
+}
+
+bool TestmenuRemoteCtrl::scriptBlocked()
+{
+    return g_scriptBlocked;
+}
+
+TestmenuRemoteCtrl::TestmenuRemoteCtrl(QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui::TestmenuRemoteCtrl)
+    , m_timer(new QTimer(this))
+    , m_commandFile(Platform::devicePath(QString::fromLatin1(kCommandFile)))
+{
+    ui->setupUi(this);
+    channels().append(this);
+    connect(m_timer, &QTimer::timeout, this, &TestmenuRemoteCtrl::readCommandFile, Qt::UniqueConnection);
+    m_timer->start(pollIntervalMs());
+}
+
+TestmenuRemoteCtrl::~TestmenuRemoteCtrl()
+{
+    channels().removeAll(this);
+    delete m_timer;
+    delete ui;
+}
+
+bool TestmenuRemoteCtrl::isPolling() const
+{
+    return m_timer->isActive();
+}
+
+bool TestmenuRemoteCtrl::isInnermost() const
+{
+    const QList<TestmenuRemoteCtrl*>& list = channels();
+    for (int i = list.size() - 1; i >= 0; --i) {
+        if (list.at(i)->isPolling())
+            return list.at(i) == this;
+    }
+    return false;
+}
+
+void TestmenuRemoteCtrl::runHardwareTestScript()
+{
+    if (g_scriptBlocked)
+        return;
+    const Platform::CommandResult result
+        = Platform::runCommandResult(QString::fromLatin1(kScriptCommand), scriptTimeoutMs(), scriptTimeoutMs(), 0);
+    if (result.timedOut) {
+        g_scriptBlocked = true;
+        qWarning().noquote() << kScriptCommand << "did not end within" << scriptTimeoutMs()
+                             << "ms; not started again until the command file can be read";
+    }
+}
+
+void TestmenuRemoteCtrl::readCommandFile()
+{
+    // A poll whose owner runs a dialog lasts until that dialog closes; the nested event
+    // loop must not start another one meanwhile.
+    if (m_inPoll || !isInnermost())
+        return;
+    m_inPoll = true;
+
+    // A FIFO or device in its place would block the open; only a plain file is read.
+    const bool readable = QFileInfo(m_commandFile.fileName()).isFile()
+        && m_commandFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    if (!readable) {
+        qDebug().noquote() << "Could not open/read file" << kCommandFile;
+        runHardwareTestScript();
+        m_inPoll = false;
+        return;
+    }
+    // readLine() keeps room for a terminating NUL within its limit.
+    QByteArray raw = m_commandFile.readLine(kMaxLineBytes + 1);
+    m_commandFile.close();
+    if (g_scriptBlocked) {
+        g_scriptBlocked = false;
+        qDebug().noquote() << "Command file readable again;" << kScriptCommand << "may run again";
+    }
+
+    const int nul = raw.indexOf('\0');
+    if (nul >= 0)
+        raw.truncate(nul);
+    analyseCommand(QString::fromLatin1(raw));
+    m_inPoll = false;
+}
+
+int TestmenuRemoteCtrl::analyseCommand(QString line)
+{
+    if (line.startsWith(QLatin1String("cmd"))) {
+        writeResult(QStringLiteral("staActive"));
+        emit sendCommand(line);
+        return 0;
+    }
+    if (line.startsWith(QLatin1String("res")) || line.startsWith(QLatin1String("sta")))
+        return 0;
+    writeResult(QStringLiteral("staUnknownCommand"));
+    return -1;
+}
+
+void TestmenuRemoteCtrl::writeResult(QString text)
+{
+    text += QLatin1Char('\n');
+    const QFileInfo info(m_commandFile.fileName());
+    if ((info.exists() && !info.isFile()) || !m_commandFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        qDebug().noquote() << "Could not open/write file" << kCommandFile;
+        runHardwareTestScript();
+        return;
+    }
+    m_commandFile.write(text.toLatin1());
+    m_commandFile.close();
+}
+
+void TestmenuRemoteCtrl::on_butBack_clicked()
+{
+    m_timer->stop();
+    close();
+}

@@ -1,0 +1,642 @@
+// The list of stored measurements and its edit dialog in the main window, on a simulated
+// device's store: order and pages, the stored views, renames and deletes that stay inside
+// the store, and their failures.
+#include "Mainmenu/measuringpage.h"
+#include "Management/measmanagement.h"
+#include "Management/measmanagementedit.h"
+#include "Tools/messagedialog.h"
+#include "Tools/settingsbutton.h"
+#include "dialogdriver.h"
+#include "mainmenu.h"
+#include "testsupport.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using TestSupport::button;
+
+namespace {
+
+const QString kRoot = "/media/tk9400/meas";
+const QString kMainStreet = "LE_20200102_030405_Main street";
+const QString kLong = "LE_20200101_000000_" + QString(118, QChar(0x00e4)); // 255 bytes of UTF-8
+const QString kInfo = "[Measurementinfo]\nMeasurementtype=Levelmeasurement\nMeasurementname=%1\n"
+                      "Measurementdate=02.01.2020\n[Levels]\nLevel=12.500\nFrequency=440\n"
+                      "[Gains]\nMicrophone-Gain=3\n";
+
+enum Kind { Full, Bare, CutInfo, File, Link };
+
+struct Entry
+{
+    QString name;
+    Kind kind;
+};
+
+// Newest first, as the list shows them; "LE_file" and "LE_" share their time, so the name
+// decides.
+QList<Entry> seededEntries()
+{
+    QList<Entry> entries = {{kMainStreet, Full},
+                            {"le_20200101_000000_low", Bare},
+                            {"LE_", Bare},
+                            {"LE_file", File},
+                            {"LE_2020133x_030405_bad", Full},
+                            {kLong, Full},
+                            {"PL_20200101_000000_noinfo", Bare},
+                            {"LT_20200101_000000_cut", CutInfo},
+                            {"LE_20200101_000000_link", Link}};
+    const char* const prefixes[] = {"LE", "PP", "PL", "H2", "LT"};
+    for (int k = 0; k < 12; ++k)
+        entries.append({QString("%1_202403%2_120000_Point %3").arg(prefixes[k % 5]).arg(k + 1, 2, 10, QChar('0')).arg(k),
+                        Full});
+    return entries;
+}
+
+// A plain instrument on a fresh device; the store's entries get the times the test gives.
+struct Instrument
+{
+    Instrument() { menu.reset(new MainMenu); }
+    ~Instrument()
+    {
+        menu.reset();
+        // The forced failures pin entries; the temporary tree must go all the same,
+        // wherever they went.
+        if (pinned) {
+            QDirIterator it(root(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString path = it.next();
+                setImmutable(path, false);
+                chmod(QFile::encodeName(path).constData(), 0755);
+            }
+            setImmutable(root(), false);
+            chmod(QFile::encodeName(root()).constData(), 0755);
+        }
+    }
+
+    QString root() const { return device.hostPath(kRoot); }
+    QString path(const QString& entry) const { return root() + "/" + entry; }
+    void touch(const QString& entry, qint64 secondsAgo) const
+    {
+        const time_t t = time_t(QDateTime::currentSecsSinceEpoch() - 86400 - secondsAgo);
+        const struct timespec times[2] = {{t, 0}, {t, 0}};
+        // A link is listed by its target's time.
+        utimensat(AT_FDCWD, QFile::encodeName(path(entry)).constData(), times, 0);
+    }
+    void make(const QString& entry, Kind kind) const
+    {
+        if (kind == File) {
+            device.write(kRoot + "/" + entry, "stray");
+            return;
+        }
+        if (kind == Link) {
+            QDir().mkpath(device.root() + "/outside");
+            device.write("/outside/kept.txt", "kept");
+            QFile::link(device.root() + "/outside", path(entry));
+            return;
+        }
+        QDir().mkpath(path(entry));
+        if (kind == Full) {
+            device.write(kRoot + "/" + entry + "/info.ini", kInfo.arg(entry.mid(19)).toUtf8());
+            device.write(kRoot + "/" + entry + "/LE_sound.wav", QByteArray(64, 'w'));
+        } else if (kind == CutInfo) {
+            const QByteArray info = kInfo.arg("cut").toUtf8();
+            device.write(kRoot + "/" + entry + "/info.ini", info.left(info.indexOf("[Lev") + 4));
+        }
+    }
+    // The seeded store: the listed entries and the ones nobody lists.
+    void seed() const
+    {
+        const QList<Entry> entries = seededEntries();
+        for (int i = 0; i < entries.size(); ++i)
+            make(entries[i].name, entries[i].kind);
+        for (const char* hidden : {".storing", "PS_20200101_000000_p", "XX_x"})
+            make(hidden, Bare);
+        for (int i = 0; i < entries.size(); ++i)
+            touch(entries[i].name, 100 * (i - (i >= 3 ? 1 : 0)));
+    }
+    // Every path of the device tree (links not followed), with a digest of the content
+    // in the data partition and outside it, where the other pages cannot write.
+    QMap<QString, QByteArray> tree() const
+    {
+        QMap<QString, QByteArray> all;
+        QDirIterator it(device.root(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            if (file.endsWith("/commands.log"))
+                continue;
+            QFile f(file);
+            const QFileInfo info(file);
+            const QString key = file.mid(device.root().size());
+            const bool watched = key.startsWith("/media/") || key.startsWith("/outside");
+            all[key] = info.isSymLink() ? info.symLinkTarget().toUtf8()
+                : watched && info.isFile() && f.open(QIODevice::ReadOnly)
+                ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Md5)
+                : QByteArray();
+        }
+        return all;
+    }
+
+    MeasManagement* showList()
+    {
+        menu->displayWidget(7, 1, 0);
+        return menu->getInstanceMeasManagement();
+    }
+
+    static bool setImmutable(const QString& path, bool on)
+    {
+        const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        close(fd);
+        return done;
+    }
+    // Makes removing (or renaming) the path impossible: as root by the immutable flag,
+    // otherwise by taking write access from the directory holding it.
+    bool pin(const QString& hostPath)
+    {
+        pinned = true;
+        if (geteuid() == 0)
+            return setImmutable(hostPath, true);
+        return chmod(QFile::encodeName(QFileInfo(hostPath).absolutePath()).constData(), 0555) == 0;
+    }
+
+    TestSupport::DeviceRoot device;
+    std::unique_ptr<MainMenu> menu;
+    bool pinned = false;
+};
+
+// The shown entries: list button i with its page and place.
+struct Shown
+{
+    QString dir;
+    int page;
+    int y;
+    QString text1;
+    QString text2;
+    QString icon;
+};
+
+// The icon the page area's style sheet gives the button.
+QString iconOf(const SettingsButton* b)
+{
+    return b->property("listIcon").toString();
+}
+
+QList<Shown> shownEntries(MeasManagement* list)
+{
+    auto* area = TestSupport::child<QStackedWidget>(list, "mainArea");
+    QList<Shown> shown;
+    for (int p = 0; p < area->count(); ++p) {
+        for (auto* b : area->widget(p)->findChildren<SettingsButton*>()) {
+            if (!b->isHidden())
+                shown.append({b->getAdditionalInfo(), p, b->y(), b->getText1(), b->getText2(), iconOf(b)});
+        }
+    }
+    return shown;
+}
+
+QStringList shownDirs(MeasManagement* list)
+{
+    QStringList dirs;
+    for (const Shown& s : shownEntries(list))
+        dirs << s.dir;
+    return dirs;
+}
+
+SettingsButton* entryButton(MeasManagement* list, const QString& dir)
+{
+    for (auto* b : list->findChildren<SettingsButton*>()) {
+        if (!b->isHidden() && b->getAdditionalInfo() == dir)
+            return b;
+    }
+    qFatal("no list entry %s", qPrintable(dir));
+    return nullptr;
+}
+
+// Clicks the entry in edit mode; the driver presses the edit dialog's buttons.
+void editEntry(DialogDriver& driver, MeasManagement* list, const QString& dir, const QStringList& presses)
+{
+    driver.pressButtons("MeasManagementEdit", presses);
+    entryButton(list, dir)->click();
+}
+
+void rename(DialogDriver& driver, MeasManagement* list, const QString& dir, const QString& typed)
+{
+    driver.typeText(typed);
+    editEntry(driver, list, dir, {"butEdit", "butAccept"});
+}
+
+QString infoValue(const QString& file, const QString& key)
+{
+    return QSettings(file, QSettings::IniFormat).value(key).toString();
+}
+
+} // namespace
+
+class TestMeasManagement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        TestSupport::useDeviceLook();
+    }
+    void init() { TestSupport::clearLoggedMessages(); }
+    void cleanup() { TestSupport::verifyExpectedMessagesSeen(); }
+
+    void listsTheNewestFivePerPage()
+    {
+        Instrument instrument;
+        instrument.seed();
+        MeasManagement* list = instrument.showList();
+        QVERIFY(TestSupport::logged("MeasManagement Init"));
+
+        QStringList expected;
+        for (const Entry& e : seededEntries())
+            expected << e.name;
+        const QList<Shown> shown = shownEntries(list);
+        QCOMPARE(shownDirs(list), expected);
+        for (int i = 0; i < shown.size(); ++i) {
+            QCOMPARE(shown[i].page, i / 5);
+            QCOMPARE(shown[i].y, 5 + 53 * (i % 5));
+        }
+        QCOMPARE(list->numPages(), 5);
+        QCOMPARE(shown[0].text1, QString("Main street"));
+        QCOMPARE(shown[0].text2, QString("02.01.2020 03:04:05"));
+        QCOMPARE(shown[0].icon, QString("Levelmeasurement"));
+        QCOMPARE(shown[1].icon, QString()); // "le_" is listed, with no icon
+        QCOMPARE(shown[2].text2, QString(" "));
+        QCOMPARE(shown[4].text1, QString("bad"));
+        QCOMPARE(shown[4].text2, QString(" 03:04:05"));
+        QCOMPARE(shown[5].text1, kLong.mid(19));
+        QCOMPARE(shown[10].icon, QString("Pinpointing"));
+        QCOMPARE(shown[12].icon, QString("H2_Sensor"));
+        auto* area = TestSupport::child<QStackedWidget>(list, "mainArea");
+        QVERIFY(area->grab().save(TestSupport::screenshotPath("measmanagement-garbage.png")));
+        area->setCurrentIndex(2);
+        QVERIFY(list->grab().save(TestSupport::screenshotPath("measmanagement-list.png")));
+
+        // Page keys wrap among the pages that hold entries; the last one holds one entry.
+        QCOMPARE(list->currentPage(), 0);
+        button(list, "butMenuPageUp")->click();
+        QCOMPARE(list->currentPage(), 4);
+        QCOMPARE(area->currentIndex(), 4);
+        button(list, "butMenuPageDown")->click();
+        QCOMPARE(list->currentPage(), 0);
+        button(list, "butMenuPageDown")->click();
+
+        // Edit mode relabels every entry on the same page, and the filter stays hidden.
+        button(list, "butMenuEdit")->click();
+        QVERIFY(list->isEditMode());
+        QCOMPARE(list->currentPage(), 1);
+        for (const Shown& s : shownEntries(list))
+            QCOMPARE(s.icon, QString("Edit"));
+        QVERIFY(list->grab().save(TestSupport::screenshotPath("measmanagement-edit.png")));
+        QVERIFY(button(list, "butMenuFilter")->isHidden());
+        button(list, "butMenuEdit")->click();
+        QCOMPARE(shownEntries(list)[0].icon, QString("Levelmeasurement"));
+
+        // Escape: the press is swallowed, the release leaves for the main page.
+        button(list, "butMenuEdit")->click();
+        TestSupport::holdEscape(list, [&] { QCOMPARE(instrument.menu->getCurrentWidget(), 7); });
+        QCOMPARE(instrument.menu->getCurrentWidget(), 0);
+        QVERIFY(!list->isEditMode());
+    }
+
+    void showsAtMostTheHundredNewest_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("100") << 100;
+        QTest::newRow("101") << 101;
+        QTest::newRow("none") << 0;
+    }
+    void showsAtMostTheHundredNewest()
+    {
+        QFETCH(int, count);
+        Instrument instrument;
+        for (int i = 0; i < count; ++i) {
+            const QString name = QString("PL_20240101_000000_%1").arg(i, 3, 10, QChar('0'));
+            instrument.make(name, Bare);
+            instrument.touch(name, i);
+        }
+        MeasManagement* list = instrument.showList();
+        QCOMPARE(list->numMeasurements(), qMin(count, 100));
+        QCOMPARE(list->numPages(), qMin(count, 100) / 5);
+        const QStringList dirs = shownDirs(list);
+        QCOMPARE(dirs.size(), qMin(count, 100));
+        QVERIFY(!dirs.contains("PL_20240101_000000_100"));
+        if (count == 0) {
+            QVERIFY(list->grab().save(TestSupport::screenshotPath("measmanagement-empty.png")));
+            button(list, "butMenuPageUp")->click();
+            button(list, "butMenuPageDown")->click();
+            QCOMPARE(list->currentPage(), 0);
+            button(list, "butMenuEdit")->click();
+            QVERIFY(list->isEditMode());
+        }
+    }
+
+    void opensTheStoredView_data()
+    {
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<int>("widget");
+        QTest::newRow("level") << kMainStreet << 1;
+        QTest::newRow("no information file") << "PL_20200101_000000_noinfo" << 8;
+        QTest::newRow("cut information file") << "LT_20200101_000000_cut" << 9;
+        QTest::newRow("lower case opens nothing") << "le_20200101_000000_low" << 7;
+    }
+    void opensTheStoredView()
+    {
+        QFETCH(QString, dir);
+        QFETCH(int, widget);
+        Instrument instrument;
+        instrument.seed();
+        DialogDriver driver;
+        MeasManagement* list = instrument.showList();
+        QSignalSpy opened(list, &MeasManagement::gotoWidget);
+        entryButton(list, dir)->click();
+        QCOMPARE(opened.size(), widget == 7 ? 0 : 1);
+        QCOMPARE(instrument.menu->getCurrentWidget(), widget);
+        if (widget == 7)
+            return;
+        QCOMPARE(opened.first(), QVariantList({widget, -1, 1}));
+        QCOMPARE(list->getSelectedMeasurementDir(), dir);
+        auto* page = qobject_cast<MeasuringPage*>(instrument.menu->currentPage());
+        QVERIFY(page);
+        QVERIFY(page->isStoredView());
+        QCOMPARE(page->selectedMeasurementDir(), dir);
+
+        page->on_butMenuStoredBack_clicked();
+        QCOMPARE(instrument.menu->getCurrentWidget(), 7);
+        QCOMPARE(list->currentPage(), 0);
+        QVERIFY(!list->isEditMode());
+        QCOMPARE(list->getSelectedMeasurementDir(), QString());
+    }
+
+    void renamesInsideTheStore_data()
+    {
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("renamed");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("trimmed") << kMainStreet << "  New  " << "LE_20200102_030405_New" << "New";
+        QTest::newRow("up and out") << kMainStreet << "a/../../x" << "LE_20200102_030405_a_.._.._x" << "a_.._.._x";
+        QTest::newRow("FAT characters") << kMainStreet << "b:c*?" << "LE_20200102_030405_b_c__" << "b_c__";
+        QTest::newRow("unchanged") << kMainStreet << "Main street" << kMainStreet << "Main street";
+        QTest::newRow("emptied") << kMainStreet << "" << "LE_20200102_030405_" << "";
+        QTest::newRow("date that does not parse") << "LE_2020133x_030405_bad" << "bar" << "LE__030405_bar" << "bar";
+        QTest::newRow("cut information file") << "LT_20200101_000000_cut" << "c" << "LT_20200101_000000_c" << "c";
+        QTest::newRow("file") << "LE_file" << "f" << "LE___f" << "";
+    }
+    void renamesInsideTheStore()
+    {
+        QFETCH(QString, dir);
+        QFETCH(QString, typed);
+        QFETCH(QString, renamed);
+        QFETCH(QString, name);
+        Instrument instrument;
+        instrument.seed();
+        const QString oldInfo = instrument.path(dir) + "/info.ini";
+        const QList<QPair<QString, QString>> keysBefore = TestSupport::iniEntries(instrument.device.read(kRoot + "/" + dir + "/info.ini"));
+        QMap<QString, QByteArray> before = instrument.tree();
+        DialogDriver driver;
+        MeasManagement* list = instrument.showList();
+        button(list, "butMenuEdit")->click();
+        button(list, "butMenuPageDown")->click();
+        rename(driver, list, dir, typed);
+        QCOMPARE(driver.messages().size(), 0);
+        QCOMPARE(driver.keyboardsSeen(), 1);
+        QVERIFY(list->isEditMode());
+        QCOMPARE(list->currentPage(), 1);
+
+        // Nothing else in the tree has changed: the entry has its new name and only its
+        // information file differs.
+        QMap<QString, QByteArray> after = instrument.tree();
+        const QString infoAfter = instrument.path(renamed) + "/info.ini";
+        const bool isFile = dir == "LE_file";
+        QMap<QString, QByteArray> expected;
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            QString key = it.key();
+            if (key == kRoot + "/" + dir || key.startsWith(kRoot + "/" + dir + "/"))
+                key.replace(kRoot.size() + 1, dir.size(), renamed);
+            if (!key.endsWith(renamed + "/info.ini"))
+                expected[key] = it.value();
+        }
+        after.remove(kRoot + "/" + renamed + "/info.ini");
+        QCOMPARE(after, expected);
+        QVERIFY(shownDirs(list).contains(renamed));
+        if (isFile) {
+            QVERIFY(!QFileInfo::exists(infoAfter));
+            return;
+        }
+        QCOMPARE(infoValue(infoAfter, "Measurementinfo/Measurementname"), name);
+        // Every key that parsed is kept as it was.
+        const QList<QPair<QString, QString>> keysAfter = TestSupport::iniEntries(instrument.device.read(kRoot + "/" + renamed + "/info.ini"));
+        for (const auto& key : keysBefore) {
+            if (key.first != "Measurementinfo/Measurementname")
+                QVERIFY2(keysAfter.contains(key), qPrintable(key.first));
+        }
+        QVERIFY(TestSupport::logged(QString("Rename \"%1\" to \"%2\" true").arg(dir, renamed)));
+    }
+
+    void refusedRenameChangesNothing_data()
+    {
+        QTest::addColumn<bool>("nameTaken");
+        QTest::newRow("onto an existing name") << true;
+        QTest::newRow("information file cannot be written: renamed back") << false;
+    }
+    void refusedRenameChangesNothing()
+    {
+        QFETCH(bool, nameTaken);
+        Instrument instrument;
+        instrument.seed();
+        if (nameTaken)
+            instrument.make("LE_20200102_030405_Taken", Full);
+        else if (!instrument.pin(instrument.path(kMainStreet) + "/info.ini"))
+            QSKIP("cannot make the write fail here");
+        const QMap<QString, QByteArray> before = instrument.tree();
+        DialogDriver driver;
+        driver.grabMessages(true);
+        MeasManagement* list = instrument.showList();
+        button(list, "butMenuEdit")->click();
+        if (!nameTaken)
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Cannot write .*/LE_20200102_030405_Taken/info.ini"));
+        rename(driver, list, kMainStreet, "Taken");
+        QCOMPARE(instrument.tree(), before);
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages()[0].icon, int(MessageDialog::IconError));
+        QCOMPARE(driver.messages()[0].headline, QString("Error"));
+        QCOMPARE(driver.messages()[0].text, QString("The measurement could not be renamed."));
+        QVERIFY(driver.messages()[0].image.save(TestSupport::screenshotPath("measmanagement-rename-error.png")));
+        QVERIFY(TestSupport::logged(QString("Rename \"%1\" to \"LE_20200102_030405_Taken\" false").arg(kMainStreet)));
+        QVERIFY(list->isEditMode());
+    }
+
+    void editDialogShowsAndKeepsTheStoredName()
+    {
+        Instrument instrument;
+        instrument.seed();
+        const QMap<QString, QByteArray> before = instrument.tree();
+        DialogDriver driver;
+        QStringList presets;
+        MeasManagement* list = instrument.showList();
+        button(list, "butMenuEdit")->click();
+        driver.typeText("First");
+        driver.cancelKeyboard();
+        QStringList shownNames;
+        driver.setInspector([&](QWidget* dialog) {
+            if (auto* text = dialog->findChild<QPlainTextEdit*>("textEdit"))
+                presets << text->toPlainText();
+            auto* edit = qobject_cast<MeasManagementEdit*>(dialog);
+            if (!edit)
+                return;
+            shownNames << TestSupport::child<QLineEdit>(edit, "lineEditDirName")->text();
+            if (shownNames.size() == 1) {
+                QCOMPARE(TestSupport::child<QLabel>(edit, "labelMeasurementType")->text(), QString("Level measurement"));
+                QCOMPARE(TestSupport::child<QLabel>(edit, "labelDateTime")->text(), QString("02.01.2020 03:04:05"));
+            }
+            QVERIFY(edit->grab().save(TestSupport::screenshotPath(
+                shownNames.size() == 2 ? "measmanagement-edit-dialog-edited.png" : "measmanagement-edit-dialog.png")));
+        });
+        editEntry(driver, list, kMainStreet, {"butEdit", "butEdit", "butAccept"});
+        driver.setInspector(nullptr);
+        QCOMPARE(shownNames, QStringList({"Main street", "First", "Main street"}));
+        QCOMPARE(presets, QStringList({"Main street", "Main street"}));
+        QVERIFY(TestSupport::logged("Text: First"));
+        QVERIFY(TestSupport::logged("Text: verworfen"));
+        QCOMPARE(instrument.tree().keys(), before.keys());
+        QCOMPARE(infoValue(instrument.path(kMainStreet) + "/info.ini", "Measurementinfo/Measurementname"),
+                 QString("Main street"));
+    }
+
+    void dialogNamesTheType_data()
+    {
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("dateTime");
+        QTest::newRow("PP") << "PP_20240301_120000_x" << "Histogram" << "01.03.2024 12:00:00";
+        QTest::newRow("H2") << "H2_20240301_120000_x" << "H2 measurement" << "01.03.2024 12:00:00";
+        QTest::newRow("lower case") << "le_20240301_120000_x" << "Measurementtype" << "01.03.2024 12:00:00";
+        QTest::newRow("bad date") << "LE_2020133x_030405_bad" << "Level measurement" << " 03:04:05";
+        QTest::newRow("short") << "LE_" << "Level measurement" << " ";
+    }
+    void dialogNamesTheType()
+    {
+        QFETCH(QString, dir);
+        QFETCH(QString, type);
+        QFETCH(QString, dateTime);
+        QTranslator english;
+        QVERIFY(TestSupport::installEnglish(english));
+        MeasManagementEdit edit(nullptr);
+        edit.init(dir);
+        QCOMPARE(TestSupport::child<QLabel>(edit, "labelMeasurementType")->text(), type);
+        QCOMPARE(TestSupport::child<QLabel>(edit, "labelDateTime")->text(), dateTime);
+        QApplication::removeTranslator(&english);
+    }
+
+    void deletesOneEntry_data()
+    {
+        QTest::addColumn<QString>("dir");
+        QTest::newRow("directory with clips") << kMainStreet;
+        QTest::newRow("file") << "LE_file";
+        QTest::newRow("link, its target kept") << "LE_20200101_000000_link";
+    }
+    void deletesOneEntry()
+    {
+        QFETCH(QString, dir);
+        Instrument instrument;
+        instrument.seed();
+        QMap<QString, QByteArray> expected = instrument.tree();
+        for (const QString& key : expected.keys()) {
+            if (key == kRoot + "/" + dir || key.startsWith(kRoot + "/" + dir + "/"))
+                expected.remove(key);
+        }
+        // A directory leaves through the staging entry, which takes the leftover one along.
+        if (QFileInfo(instrument.path(dir)).isDir() && !QFileInfo(instrument.path(dir)).isSymLink())
+            expected.remove(kRoot + "/.storing");
+        DialogDriver driver;
+        MeasManagement* list = instrument.showList();
+        button(list, "butMenuEdit")->click();
+        editEntry(driver, list, dir, {"butDelete"});
+        QCOMPARE(instrument.tree(), expected);
+        QVERIFY(!shownDirs(list).contains(dir));
+        QVERIFY(list->isEditMode());
+        QCOMPARE(driver.messages().size(), 0);
+        QVERIFY(TestSupport::logged(QString("Delete: \"%1\" true").arg(dir)));
+    }
+
+    void failedDeleteLeavesTheEntryWholeOrGone_data()
+    {
+        QTest::addColumn<bool>("entryPinned");
+        QTest::newRow("entry cannot move: listed whole") << true;
+        QTest::newRow("a clip cannot go: gone from the list") << false;
+    }
+    void failedDeleteLeavesTheEntryWholeOrGone()
+    {
+        QFETCH(bool, entryPinned);
+        Instrument instrument;
+        instrument.seed();
+        const QString clip = instrument.path(kMainStreet) + "/LE_sound.wav";
+        if (!instrument.pin(entryPinned ? instrument.path(kMainStreet) : clip))
+            QSKIP("cannot make a removal fail here");
+        DialogDriver driver;
+        driver.grabMessages(true);
+        MeasManagement* list = instrument.showList();
+        button(list, "butMenuEdit")->click();
+        editEntry(driver, list, kMainStreet, {"butDelete"});
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages()[0].icon, int(MessageDialog::IconError));
+        QCOMPARE(driver.messages()[0].text, QString("The measurement could not be deleted."));
+        QVERIFY(driver.messages()[0].image.save(TestSupport::screenshotPath("measmanagement-delete-error.png")));
+        QCOMPARE(shownDirs(list).contains(kMainStreet), entryPinned);
+        if (entryPinned)
+            QVERIFY(QFileInfo::exists(instrument.path(kMainStreet) + "/info.ini"));
+    }
+
+    void cancelChangesNothing_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Cancel") << false;
+        QTest::newRow("Escape") << true;
+    }
+    void cancelChangesNothing()
+    {
+        QFETCH(bool, escape);
+        Instrument instrument;
+        instrument.seed();
+        const QMap<QString, QByteArray> before = instrument.tree();
+        DialogDriver driver;
+        driver.typeText("Other");
+        MeasManagement* list = instrument.showList();
+        button(list, "butMenuEdit")->click();
+        button(list, "butMenuPageDown")->click();
+        editEntry(driver, list, "LE_2020133x_030405_bad", {"butEdit", escape ? "Key_Escape" : "butCancel"});
+        QCOMPARE(driver.otherDialogs(), QStringList());
+        QCOMPARE(instrument.tree(), before);
+        QVERIFY(TestSupport::logged("MeasManagementEdit: Cancel 0 \"\""));
+        QCOMPARE(list->currentPage(), 1);
+        QVERIFY(list->isEditMode());
+    }
+};
+
+QTEST_MAIN(TestMeasManagement)
+#include "tst_measmanagement.moc"

@@ -1,0 +1,171 @@
+// The channel through the production command file: what a poll makes of the station's
+// line, what reaches the owner, the file that cannot be read, and which channel polls
+// when several are alive.
+#include "Hardware/platform.h"
+#include "Testmenu/testmenuremotectrl.h"
+#include "testsupport.h"
+
+#include <QtTest>
+
+using TestSupport::DeviceRoot;
+
+namespace {
+
+const QString kFile = QStringLiteral("/media/ramdisk/production");
+
+// A channel whose timer never fires within a test: the test polls.
+struct Channel
+{
+    TestmenuRemoteCtrl ctrl;
+    QStringList received;
+    Channel()
+    {
+        QObject::connect(&ctrl, &TestmenuRemoteCtrl::sendCommand, [this](const QString& line) { received << line; });
+    }
+};
+
+int scriptRuns(const DeviceRoot& device)
+{
+    return device.commands().count(QStringLiteral("/home/root/hardwaretest.sh dbg"));
+}
+
+} // namespace
+
+class TestTestmenuRemoteCtrl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        TestmenuRemoteCtrl::pollIntervalMs() = 3600 * 1000;
+    }
+    void cleanup() { TestSupport::verifyExpectedMessagesSeen(); }
+
+    void pollAnswersTheLine_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("fileAfter");
+        QTest::addColumn<QStringList>("owner");
+        const QByteArray unknown = "staUnknownCommand\n";
+        QTest::newRow("empty") << QByteArray() << unknown << QStringList();
+        QTest::newRow("other letter case") << QByteArray("CMDTESTLED\n") << unknown << QStringList();
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "cmdTestLed\n") << unknown << QStringList();
+        QTest::newRow("leading blank") << QByteArray(" cmdTestLed\n") << unknown << QStringList();
+        QTest::newRow("carriage return") << QByteArray("\r") << unknown << QStringList();
+        QTest::newRow("result kept") << QByteArray("resPassed\n") << QByteArray("resPassed\n") << QStringList();
+        QTest::newRow("status kept") << QByteArray("staActive\n") << QByteArray("staActive\n") << QStringList();
+        QTest::newRow("first line only") << QByteArray("cmdPass\ncmdFail\n") << QByteArray("staActive\n")
+                                         << QStringList{"cmdPass\n"};
+        QTest::newRow("cut at NUL") << QByteArray("cmdPa\0ss\n", 9) << QByteArray("staActive\n") << QStringList{"cmdPa"};
+        QTest::newRow("no line end") << QByteArray("cmdPass") << QByteArray("staActive\n") << QStringList{"cmdPass"};
+    }
+    // Three polls: an instrument line is never rewritten, a command is taken once.
+    void pollAnswersTheLine()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, fileAfter);
+        QFETCH(QStringList, owner);
+        DeviceRoot device;
+        QVERIFY(device.write(kFile, content));
+        Channel channel;
+        for (int i = 0; i < 3; ++i)
+            channel.ctrl.readCommandFile();
+        QCOMPARE(device.read(kFile), fileAfter);
+        QCOMPARE(channel.received, owner);
+    }
+
+    void readsAtMostOneBoundedLine()
+    {
+        DeviceRoot device;
+        QVERIFY(device.write(kFile, "cmd" + QByteArray(1024 * 1024, 'x')));
+        Channel channel;
+        channel.ctrl.readCommandFile();
+        QCOMPARE(channel.received.size(), 1);
+        QCOMPARE(channel.received.first().size(), TestmenuRemoteCtrl::kMaxLineBytes);
+    }
+
+    void answersReplaceTheFile()
+    {
+        DeviceRoot device;
+        QVERIFY(device.write(kFile, QByteArray("cmdX\n") + QByteArray(5000, 'y')));
+        Channel channel;
+        channel.ctrl.writeResult(QStringLiteral("resPassed"));
+        QCOMPARE(device.read(kFile), QByteArray("resPassed\n"));
+    }
+
+    // Without the RAM disk every poll logs and runs the script; a script that hangs is
+    // not started again until a poll has read the file.
+    void unreadableFileRunsTheScript()
+    {
+        DeviceRoot device;
+        QVERIFY(QDir(device.hostPath("/media/ramdisk")).removeRecursively());
+        Channel channel;
+        for (int i = 0; i < 2; ++i) {
+            TestSupport::expectMessage(QtDebugMsg, "Could not open/read file /media/ramdisk/production");
+            channel.ctrl.readCommandFile();
+        }
+        QCOMPARE(scriptRuns(device), 2);
+        TestSupport::expectMessage(QtDebugMsg, "Could not open/write file /media/ramdisk/production");
+        channel.ctrl.writeResult(QStringLiteral("resPassed"));
+        QCOMPARE(scriptRuns(device), 3);
+
+        QVERIFY(device.write("/command-status/_home_root_hardwaretest.sh_dbg", "timeout\n"));
+        TestSupport::expectMessage(QtDebugMsg, "Could not open/read file /media/ramdisk/production");
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("hardwaretest.sh dbg did not end within"));
+        channel.ctrl.readCommandFile();
+        QVERIFY(TestmenuRemoteCtrl::scriptBlocked());
+        for (int i = 0; i < 2; ++i) {
+            TestSupport::expectMessage(QtDebugMsg, "Could not open/read file /media/ramdisk/production");
+            channel.ctrl.readCommandFile();
+        }
+        QCOMPARE(scriptRuns(device), 4);
+
+        QVERIFY(device.write(kFile, "staActive\n"));
+        TestSupport::expectMessage(QtDebugMsg, QRegularExpression("Command file readable again"));
+        channel.ctrl.readCommandFile();
+        QVERIFY(!TestmenuRemoteCtrl::scriptBlocked());
+        QVERIFY(device.remove(kFile));
+        QVERIFY(QDir(device.hostPath("/media/ramdisk")).removeRecursively());
+        TestSupport::expectMessage(QtDebugMsg, "Could not open/read file /media/ramdisk/production");
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("did not end within"));
+        channel.ctrl.readCommandFile();
+        QCOMPARE(scriptRuns(device), 5);
+        // Leave the next test a script that may run.
+        QVERIFY(device.write(kFile, "staActive\n"));
+        TestSupport::expectMessage(QtDebugMsg, QRegularExpression("Command file readable again"));
+        channel.ctrl.readCommandFile();
+    }
+
+    // Only the innermost channel that still polls takes lines; while its owner is busy
+    // with a line, no second poll of the same channel starts.
+    void innermostChannelAloneTakesLines()
+    {
+        DeviceRoot device;
+        Channel outer;
+        {
+            Channel inner;
+            QVERIFY(device.write(kFile, "cmdPass\n"));
+            outer.ctrl.readCommandFile();
+            QCOMPARE(device.read(kFile), QByteArray("cmdPass\n"));
+            QVERIFY(outer.received.isEmpty());
+            inner.ctrl.readCommandFile();
+            QCOMPARE(inner.received, QStringList{"cmdPass\n"});
+        }
+        QVERIFY(device.write(kFile, "cmdFinish\n"));
+        int nested = 0;
+        QObject::connect(&outer.ctrl, &TestmenuRemoteCtrl::sendCommand, [&] {
+            QVERIFY(device.write(kFile, "cmdAgain\n"));
+            outer.ctrl.readCommandFile();
+            ++nested;
+        });
+        outer.ctrl.readCommandFile();
+        QCOMPARE(nested, 1);
+        QCOMPARE(outer.received, QStringList{"cmdFinish\n"});
+        QCOMPARE(device.read(kFile), QByteArray("cmdAgain\n"));
+    }
+};
+
+QTEST_MAIN(TestTestmenuRemoteCtrl)
+#include "tst_testmenuremotectrl.moc"
