@@ -97,6 +97,9 @@ Firmwareupdate::~Firmwareupdate()
     firmwareFile->setCancelled(true);
     m_fileCopy.quit();
     m_fileCopy.wait();
+    // A copy that ended unseen (its end was still queued) is not left staged either.
+    if (m_copying)
+        removeStagedFirmware();
     if (m_connectedWithUsb && UsbExport::isExported())
         UsbExport::returnPartition();
     delete ui;

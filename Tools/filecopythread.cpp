@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -138,6 +139,14 @@ bool FileCopyThread::copy(const QString& source, const QString& target)
     if (ok && std::rename(QFile::encodeName(part).constData(), QFile::encodeName(target).constData()) != 0) {
         ok = false;
         error = QStringLiteral("could not rename %1 to %2").arg(part, target);
+    }
+    if (ok) {
+        // The rename itself reaches the disk with the directory.
+        const int dir = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
     }
     if (!ok) {
         qWarning().noquote() << "Copy failed:" << error;
