@@ -12,7 +12,6 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include <memory>
 
 const char* const BtModuleSim::kDefaultUnitAddress = "02:00:00:00:51:01";
 const char* const BtModuleSim::kDefaultHeadphoneAddress = "02:00:00:00:48:01";
@@ -1140,17 +1139,18 @@ void BtModuleSim::firmwareRestart()
     dropPeerLinks(outage);
     if (noRdy)
         return;
-    // Ready once the instrument has its data channel back.
-    auto waitForLink = std::make_shared<std::function<void(int)>>();
-    *waitForLink = [this, waitForLink](int triesLeft) {
-        if (m_dataLink >= 0 && m_dataMode) {
-            emitUnitLine(QStringLiteral("BT_RX RDY %1 %2").arg(m_unitBatteryMv).arg(m_unitSensorType));
-            return;
-        }
-        if (triesLeft > 0)
-            QTimer::singleShot(20, this, [waitForLink, triesLeft] { (*waitForLink)(triesLeft - 1); });
-    };
-    QTimer::singleShot(qMax(0, outage), this, [waitForLink] { (*waitForLink)(1500); });
+    QTimer::singleShot(qMax(0, outage), this, [this] { firmwareReadyWhenLinked(1500); });
+}
+
+// Ready once the instrument has its data channel back (polled, for at most tries x 20 ms).
+void BtModuleSim::firmwareReadyWhenLinked(int tries)
+{
+    if (m_dataLink >= 0 && m_dataMode) {
+        emitUnitLine(QStringLiteral("BT_RX RDY %1 %2").arg(m_unitBatteryMv).arg(m_unitSensorType));
+        return;
+    }
+    if (tries > 0)
+        QTimer::singleShot(20, this, [this, tries] { firmwareReadyWhenLinked(tries - 1); });
 }
 
 void BtModuleSim::sendUnitMuteState()

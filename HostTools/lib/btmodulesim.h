@@ -224,6 +224,7 @@ private:
     QString firmwareData(const QStringList& tokens, bool* silent);
     QString firmwareStart(bool* silent);
     void firmwareRestart();
+    void firmwareReadyWhenLinked(int tries);
     bool firmwareFaultAt(FirmwareFault fault, int packet);
 
     void emitLine(const QString& line);
