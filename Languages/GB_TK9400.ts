@@ -580,13 +580,33 @@ No answer received from bluetooth device.</translation>
     <context>
         <name>H2Sensor</name>
         <message>
-            <source>H2Sensor</source>
-            <translation>H2 sensor</translation>
-        </message>
-        <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>You must connect a H2-Sensor
 to use this measurement.</translation>
+        </message>
+        <message>
+            <source>SetReferenceLevel</source>
+            <translation>Set reference level</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Range</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
         </message>
     </context>
     <context>
@@ -754,12 +774,40 @@ High volumes can lead to hearing damage.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Level</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Adjust filter</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>PlayRecordedSound</source>
+            <translation>Play recorded sound</translation>
+        </message>
+        <message>
+            <source>StopPlaying</source>
+            <translation>Stop playing</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>HeadphoneGain</source>
+            <translation>Headphone gain</translation>
         </message>
     </context>
     <context>
@@ -1035,8 +1083,28 @@ Please check your QJ-5.</translation>
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation>Pipe locating</translation>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation>Adjust filter</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
         </message>
     </context>
     <context>
@@ -1065,8 +1133,52 @@ Please check your QJ-5.</translation>
     <context>
         <name>PressureSensor</name>
         <message>
-            <source>Pressure</source>
-            <translation>Pressure</translation>
+            <source>Mainmenu</source>
+            <translation>Mainmenu</translation>
+        </message>
+        <message>
+            <source>SetReferenceLevel</source>
+            <translation>Set reference level</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Range</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>%1 bar</source>
+            <translation>%1 bar</translation>
+        </message>
+        <message>
+            <source>MAX = %1 bar</source>
+            <translation>MAX = %1 bar</translation>
+        </message>
+        <message>
+            <source>MIN = %1 bar</source>
+            <translation>MIN = %1 bar</translation>
+        </message>
+        <message>
+            <source>AVG = %1 bar</source>
+            <translation>AVG = %1 bar</translation>
+        </message>
+        <message>
+            <source>DEV = %1 bar</source>
+            <translation>DEV = %1 bar</translation>
+        </message>
+        <message>
+            <source>ACT = %1 bar</source>
+            <translation>ACT = %1 bar</translation>
         </message>
     </context>
     <context>

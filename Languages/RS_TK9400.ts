@@ -115,6 +115,30 @@
             <translation type="unfinished">You must connect a H2-Sensor
 to use this measurement.</translation>
         </message>
+        <message>
+            <source>SetReferenceLevel</source>
+            <translation type="unfinished">Set reference level</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation type="unfinished">Range</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation type="unfinished">Store</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
     </context>
     <context>
         <name>LanguageSelect</name>
@@ -236,6 +260,38 @@ to use this measurement.</translation>
         <message>
             <source>AdjustFilter</source>
             <translation type="unfinished">Adjust filter</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation type="unfinished">Store</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation type="unfinished">Microphone gain</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>PlayRecordedSound</source>
+            <translation type="unfinished">Play recorded sound</translation>
+        </message>
+        <message>
+            <source>StopPlaying</source>
+            <translation type="unfinished">Stop playing</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>HeadphoneGain</source>
+            <translation type="unfinished">Headphone gain</translation>
         </message>
     </context>
     <context>
@@ -455,12 +511,84 @@ to use this measurement.</translation>
             <source>Pipelocating</source>
             <translation type="unfinished">Pipe locating</translation>
         </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>AdjustFilter</source>
+            <translation type="unfinished">Adjust filter</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation type="unfinished">Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation type="unfinished">Store</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
     </context>
     <context>
         <name>PressureSensor</name>
         <message>
             <source>Pressure</source>
             <translation type="unfinished">Pressure</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Mainmenu</translation>
+        </message>
+        <message>
+            <source>SetReferenceLevel</source>
+            <translation type="unfinished">Set reference level</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation type="unfinished">Range</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation type="unfinished">Store</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>%1 bar</source>
+            <translation type="unfinished">%1 bar</translation>
+        </message>
+        <message>
+            <source>MAX = %1 bar</source>
+            <translation type="unfinished">MAX = %1 bar</translation>
+        </message>
+        <message>
+            <source>MIN = %1 bar</source>
+            <translation type="unfinished">MIN = %1 bar</translation>
+        </message>
+        <message>
+            <source>AVG = %1 bar</source>
+            <translation type="unfinished">AVG = %1 bar</translation>
+        </message>
+        <message>
+            <source>DEV = %1 bar</source>
+            <translation type="unfinished">DEV = %1 bar</translation>
+        </message>
+        <message>
+            <source>ACT = %1 bar</source>
+            <translation type="unfinished">ACT = %1 bar</translation>
         </message>
     </context>
     <context>

@@ -3,6 +3,7 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
+#include "Audio/soundplayer.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/platform.h"
 #include "Management/measmanagement.h"
@@ -17,7 +18,6 @@
 #include <QDebug>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMediaPlayer>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTimer>
@@ -64,6 +64,7 @@ void MeasuringPage::frameReady()
 {
     const QList<QPair<const char*, void (MeasuringPage::*)()>> buttons = {
         {"butMenuMainmenu", &MeasuringPage::on_butMenuMainmenu_clicked},
+        {"butMenuHome", &MeasuringPage::on_butMenuMainmenu_clicked},
         {"butMenuMainmenu_2", &MeasuringPage::on_butMenuMainmenu_2_clicked},
         {"butMenuStoredBack", &MeasuringPage::on_butMenuStoredBack_clicked},
         {"butMenuSave", &MeasuringPage::on_butMenuSave_clicked},
@@ -123,6 +124,37 @@ QString MeasuringPage::storedInfoFile() const
                                 + QStringLiteral("/info.ini"));
 }
 
+void MeasuringPage::readStoredFilter(const QSettings& info, int* type, quint32* low, quint32* high)
+{
+    const QString text = info.value(QStringLiteral("Filter/Filtertype")).toString();
+    if (text == QLatin1String("Bandpass") || text == QLatin1String("Bandstop")) {
+        *type = text == QLatin1String("Bandpass") ? 1 : 2;
+        *low = info.value(QStringLiteral("Filter/LowCutOff-Frequency")).toUInt();
+        *high = info.value(QStringLiteral("Filter/HighCutOff-Frequency")).toUInt();
+    } else {
+        *type = 0;
+        *low = 0;
+        *high = 4000;
+    }
+}
+
+QString MeasuringPage::filterTypeSymbolStyle(int type)
+{
+    return QStringLiteral("background-image: url(:/Resources/Icons/Mainmenu/Pinpointing/Filtertype_%1_gr_40px.png);")
+        .arg(type == 2 ? QStringLiteral("Bandstop") : QStringLiteral("Bandpass"));
+}
+
+void MeasuringPage::showFilterLabels(QLabel* symbol, QLabel* range, int* type, quint32* low, quint32* high)
+{
+    if (*type != 1 && *type != 2) {
+        *type = 0;
+        *low = 0;
+        *high = 4000;
+    }
+    symbol->setStyleSheet(filterTypeSymbolStyle(*type));
+    range->setText(QStringLiteral("%1 Hz\n%2 Hz").arg(*low).arg(*high));
+}
+
 bool MeasuringPage::needsSensorNote() const
 {
     return StatusbarData()->sensorType() == 3;
@@ -144,6 +176,7 @@ void MeasuringPage::init(int variant)
         MessageDialog::showOk(MessageDialog::IconInformation, tr("Note"), sensorNoteText());
 
     applyDisplaySettings();
+    resetBeforeLinks();
     m_btSink->callBtDeviceA2DP(true);
     m_btSource->callBtDeviceA2DP(false);
     if (variant != 1 || m_config.muteKeyInStoredView)
@@ -307,6 +340,9 @@ void MeasuringPage::leaveToMainMenu()
 {
     MainMenu* menu = MainMenu::getInstanceMainMenu();
     showButtonBar(0);
+    // From the stored view the player would play on over the main page, on the playback route.
+    if (m_storedMeasurement)
+        endStoredSound();
     if (m_config.leaveOrder == MuteFirst)
         menu->muteAudioPath(true, true);
     m_timerLevel->stop();
@@ -322,6 +358,13 @@ void MeasuringPage::leaveToMainMenu()
     emit exit();
 }
 
+void MeasuringPage::endStoredSound()
+{
+    delete m_player;
+    m_player = nullptr;
+    m_audioCodec->setRouting(0);
+}
+
 void MeasuringPage::on_butMenuMainmenu_clicked()
 {
     leaveToMainMenu();
@@ -335,9 +378,7 @@ void MeasuringPage::on_butMenuMainmenu_2_clicked()
 void MeasuringPage::on_butMenuStoredBack_clicked()
 {
     m_timerLevel->stop();
-    delete m_player;
-    m_player = nullptr;
-    m_audioCodec->setRouting(0);
+    endStoredSound();
     if (m_config.backMutesPath)
         MainMenu::getInstanceMainMenu()->muteAudioPath(true, true);
     else
@@ -350,19 +391,25 @@ void MeasuringPage::on_butMenuStoredBack_clicked()
 
 void MeasuringPage::on_butMenuSave_clicked()
 {
-    muteAudioPath(true, true);
+    if (m_config.saveMutesPath)
+        muteAudioPath(true, true);
+    else
+        Audioworker()->pauseAudioRecording(true);
     VirtualKeyboard keyboard(this);
     keyboard.setText(QString());
     keyboard.useEnterAsAccept(true);
-    if (keyboard.exec() != 1) {
-        if (m_config.logSaveText)
-            qDebug() << "Text: verworfen";
-        return;
-    }
+    const bool accepted = keyboard.exec() == 1;
     const QString name = keyboard.getText();
-    if (m_config.logSaveText)
-        qDebug().noquote() << "Text:" << name;
-    saveMeasurement(name);
+    if (m_config.logSaveText) {
+        if (accepted)
+            qDebug().noquote() << "Text:" << name;
+        else
+            qDebug() << "Text: verworfen";
+    }
+    if (accepted)
+        saveMeasurement(name);
+    if (!m_config.saveMutesPath)
+        Audioworker()->pauseAudioRecording(false);
 }
 
 void MeasuringPage::on_butMenuStoredPlay_clicked()

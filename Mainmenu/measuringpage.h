@@ -7,7 +7,9 @@
 class AudioCodecSetup;
 class Bluetooth;
 class MeasManagement;
-class QMediaPlayer;
+class QLabel;
+class QSettings;
+class SoundPlayer;
 class QTimer;
 class TooltipButton;
 
@@ -19,16 +21,18 @@ class TooltipButton;
 // The form. A page's form provides (by object name) a QStackedWidget "subMenu" whose page
 // 0 is the live button bar and page 1 (Config::storedBar) the stored view's bar, a Statusbar
 // "widgetStatusbar", and push buttons "butMenuMainmenu" (live), "butMenuMainmenu_2" and
-// "butMenuStoredBack" (stored), optionally "butMenuSave", "butMenuStoredPlay" and
+// "butMenuStoredBack" (stored), optionally "butMenuHome" (the live leaving button of pages
+// that name it so, as "butMenuMainmenu"), "butMenuSave", "butMenuStoredPlay" and
 // "butMenuStoredStop". Call frameReady() at the end of the page's constructor, once the
 // form is set up: it connects those buttons that are there to the operations of the same
 // name below (they are plain functions, so uic's connection by name leaves them alone).
 // buildPlaceholderForm() makes a bare form of that kind for pages whose own form is not
-// there yet. Create m_player with the page as parent.
+// there yet. Create m_player with SoundPlayer::create(this).
 //
 // init(variant) runs, in this order: setTooltips(), the sensor note (live only, when
-// needsSensorNote()), applyDisplaySettings(), both links called, the unit's mute key
-// connected, the codec's init(), resetDisplays(), then startLive() or startStoredView().
+// needsSensorNote()), applyDisplaySettings(), resetBeforeLinks(), both links called, the
+// unit's mute key connected, the codec's init(), resetDisplays(), then startLive() or
+// startStoredView().
 class MeasuringPage : public QWidget
 {
     Q_OBJECT
@@ -56,6 +60,9 @@ public:
         bool backMutesPath = false;
         // Log "Text: ..." / "Text: verworfen" for the save keyboard's result.
         bool logSaveText = true;
+        // Save mutes the path first; false leaves it as it is and pauses the recording
+        // while the keyboard is open instead.
+        bool saveMutesPath = true;
         // Routing for the stored view's playback; -1 leaves the codec's routing alone.
         int storedRouting = 1;
         // The page of "subMenu" that the stored view shows.
@@ -110,6 +117,9 @@ protected:
     virtual QString sensorNoteText() const;
     // Shows or hides the page's display elements by the settings.
     virtual void applyDisplaySettings() {}
+    // For a page that clears its running values and mutes the path before the links are
+    // called and the codec is set up (both variants).
+    virtual void resetBeforeLinks() {}
     // Puts the page's displays back to their start values (both variants).
     virtual void resetDisplays() {}
     // The live start: filter to the codec, muted start, analysis cleared, gain step, the
@@ -149,6 +159,13 @@ protected:
     void reportFavourite();
     // "/media/tk9400/meas/" + dir + "/info.ini" as a host path.
     QString storedInfoFile() const;
+    // The listening filter as the pages show it: type 1 band-pass, 2 band-stop; any other
+    // type is no filter, 0 to 4000 Hz. readStoredFilter() takes it from the group "Filter"
+    // of an information file; showFilterLabels() puts it right first and shows the type's
+    // symbol (the band-pass one for no filter) and "LOW Hz\nHIGH Hz" in the two labels.
+    static void readStoredFilter(const QSettings& info, int* type, quint32* low, quint32* high);
+    static void showFilterLabels(QLabel* symbol, QLabel* range, int* type, quint32* low, quint32* high);
+    static QString filterTypeSymbolStyle(int type);
 
     Bluetooth* m_btSource = nullptr;
     Bluetooth* m_btSink = nullptr;
@@ -156,7 +173,7 @@ protected:
     QTimer* m_timerCheckBtConnection = nullptr;
     AudioCodecSetup* m_audioCodec = nullptr;
     MeasManagement* m_measManagement = nullptr;
-    QMediaPlayer* m_player = nullptr;
+    SoundPlayer* m_player = nullptr;
     bool m_storedMeasurement = false;
     QString m_selectedMeasurementDir;
     QString m_storedMeasurementName;
@@ -169,6 +186,8 @@ protected:
 private:
     void startStoredView();
     void leaveToMainMenu();
+    // Ends the stored sound: the player goes and the codec back to the listening route.
+    void endStoredSound();
     void disconnectMuteKey();
 
     Config m_config;

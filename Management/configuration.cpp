@@ -54,6 +54,8 @@ Configuration::Configuration(QWidget* parent)
         connect(m_btSink, &Bluetooth::terminationStringDetected, this, &Configuration::readBtAnswer);
     m_timer->setObjectName(QStringLiteral("answerTimer"));
     m_timer->setSingleShot(true);
+    // A coarse timer may end up to 5 % early; the unit is given its full answer time.
+    m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &Configuration::readBtAnswer);
     init();
 }

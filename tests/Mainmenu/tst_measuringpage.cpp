@@ -252,13 +252,15 @@ private slots:
         QTest::addColumn<int>("widget");
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<int>("favourite");
-        QTest::addColumn<int>("storedInput"); // the long-term view plays nothing: no playback route
+        QTest::addColumn<int>("storedInput"); // 0: playback route; the long-term and H2 views play nothing
         QTest::newRow("LE") << "LE_20240315_142530_Hydrant 3" << 1 << QByteArray("Levelmeasurement") << 2 << 0;
         QTest::newRow("PP") << "PP_20240315_142530_a" << 3 << QByteArray("Pinpointing") << 1 << 0;
-        QTest::newRow("H2") << "H2_20240315_142530_a" << 6 << QByteArray("H2Sensor") << 4 << 0;
-        QTest::newRow("PL") << "PL_20240315_142530_a" << 8 << QByteArray("Pipelocating") << 5 << 0;
+        QTest::newRow("H2") << "H2_20240315_142530_a" << 6 << QByteArray("H2Sensor") << 4 << 2; // its PWM input
+        // Pipe locating plays nothing either and leaves the listening route.
+        QTest::newRow("PL") << "PL_20240315_142530_a" << 8 << QByteArray("Pipelocating") << 5 << 1;
         QTest::newRow("LT") << "LT_20240315_142530_a" << 9 << QByteArray("Longtermmeasurement") << 3 << 1;
-        QTest::newRow("lower case opens nothing") << "le_20240315_142530_a" << 7 << QByteArray("MeasManagement") << 0 << 0;
+        QTest::newRow("lower case opens nothing") << "le_20240315_142530_a" << 7 << QByteArray("MeasManagement") << 0
+                                                  << 0;
     }
     void storedViewAndItsWayBack()
     {
@@ -288,7 +290,7 @@ private slots:
         QCOMPARE(shown->findChild<QStackedWidget*>("subMenu")->currentIndex(), widget == 3 ? 2 : 1);
         QVERIFY(!shown->linkCheckTimer()->isActive());
         QVERIFY(!shown->isLinkWarningArmed());
-        QCOMPARE(CodecMixer::inputPath(instrument.device), storedInput); // 0: playback route
+        QCOMPARE(CodecMixer::inputPath(instrument.device), storedInput);
 
         // Back leaves the unit's key with no page: the hidden page must not play or open.
         shown->on_butMenuStoredBack_clicked();
