@@ -308,6 +308,177 @@ and press Search-Button.</translation>
         </message>
     </context>
     <context>
+        <name>Filtersettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>AutomaticFilterSetting</source>
+            <translation>Automatic filter setting</translation>
+        </message>
+        <message>
+            <source>NoFilter</source>
+            <translation>No filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>Firmwareupdate</name>
+        <message>
+            <source>ConnectTheTKR9400ToYourPC</source>
+            <translation>Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation>Connect</translation>
+        </message>
+        <message>
+            <source>Disconnect</source>
+            <translation>Disconnect</translation>
+        </message>
+        <message>
+            <source>UpdateDevice</source>
+            <translation>Update the firmware</translation>
+        </message>
+        <message>
+            <source>CurrentFirmware</source>
+            <translation>Current firmware</translation>
+        </message>
+        <message>
+            <source>NewFirmware</source>
+            <translation>New firmware</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>TransmittingFirmware</source>
+            <translation>Transmitting firmware</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>UpdatingDevice</source>
+            <translation>Updating device</translation>
+        </message>
+        <message>
+            <source>PleaseWaitForReboot</source>
+            <translation>Please wait for reboot.</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
+            <translation>Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
+        </message>
+        <message>
+            <source>DataTransferNotPossible</source>
+            <translation>The data memory is in use.
+Please try again.</translation>
+        </message>
+        <message>
+            <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
+            <translation>Please copy the firmware files.
+Press the button Disconnect,
+if all files are copied.</translation>
+        </message>
+        <message>
+            <source>DataMemoryNotMounted</source>
+            <translation>The data memory could not be mounted.
+Please restart the device.</translation>
+        </message>
+        <message>
+            <source>UpdateTKR9400</source>
+            <translation>Update TKR 9400</translation>
+        </message>
+        <message>
+            <source>UpdateQJ-5</source>
+            <translation>Update QJ-5</translation>
+        </message>
+        <message>
+            <source>CouldNotReadFirmwarefile</source>
+            <translation>Could not read firmwarefile.
+Please try again.</translation>
+        </message>
+        <message>
+            <source>UpdatingTKR9400</source>
+            <translation>Updating TKR 9400</translation>
+        </message>
+        <message>
+            <source>CopyingFilesPleaseWait</source>
+            <translation>Copying files, please wait ...</translation>
+        </message>
+        <message>
+            <source>CouldNotCopyFirmwarefile</source>
+            <translation>Could not copy the firmware file.
+Please try again.</translation>
+        </message>
+        <message>
+            <source>FirmwareupdateQJ-5</source>
+            <translation>Firmwareupdate QJ-5</translation>
+        </message>
+        <message>
+            <source>FirmwareupdateSuccessfullyFinished.</source>
+            <translation>Firmwareupdate successfully finished.</translation>
+        </message>
+        <message>
+            <source>FirmwareupdateTKR9400</source>
+            <translation>Firmwareupdate TKR 9400</translation>
+        </message>
+        <message>
+            <source>AllFilesCopiedPleaseWaitForReboot</source>
+            <translation>All files copied.
+Please wait for reboot ...</translation>
+        </message>
+        <message>
+            <source>FirmwareupdateCancelled</source>
+            <translation>Firmware update cancelled.</translation>
+        </message>
+        <message>
+            <source>TransmittingFirmwarePleaseWait</source>
+            <translation>Transmitting firmware. Please wait ...</translation>
+        </message>
+        <message>
+            <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
+            <translation>Error during firmware update.
+Please try again.</translation>
+        </message>
+        <message>
+            <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
+            <translation>Firmware successful transmitted.
+Don't switch off QJ-5.
+Please wait for restart.</translation>
+        </message>
+        <message>
+            <source>FirmwareupdateSuccessful</source>
+            <translation>Firmwareupdate successful.</translation>
+        </message>
+        <message>
+            <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
+            <translation>Error during update. Please try again.
+No answer received from bluetooth device.</translation>
+        </message>
+    </context>
+    <context>
         <name>GpsMonitor</name>
         <message>
             <source>GpsInformation</source>
@@ -436,6 +607,22 @@ to use this measurement.</translation>
         <message>
             <source>Back</source>
             <translation>Back</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation>Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation>Warning!
+High volumes can lead to hearing damage.</translation>
         </message>
     </context>
     <context>
@@ -825,6 +1012,13 @@ Please check your QJ-5.</translation>
         <message>
             <source>OK</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
         </message>
     </context>
     <context>
@@ -1407,52 +1601,6 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Wintertime</source>
             <translation>Winter time</translation>
-        </message>
-    </context>
-    <context>
-        <name>Filtersettings</name>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
-        </message>
-        <message>
-            <source>MicrophoneGain</source>
-            <translation>Microphone gain</translation>
-        </message>
-        <message>
-            <source>HeadphoneVolume</source>
-            <translation>Headphone volume</translation>
-        </message>
-        <message>
-            <source>AutomaticFilterSetting</source>
-            <translation>Automatic filter setting</translation>
-        </message>
-        <message>
-            <source>NoFilter</source>
-            <translation>No filter</translation>
-        </message>
-    </context>
-    <context>
-        <name>Headphonesettings</name>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
-        </message>
-        <message>
-            <source>WarningRiskOfAcousticShock</source>
-            <translation>Warning! Risk of an acoustic shock.</translation>
-        </message>
-        <message>
-            <source>WarningHighVolumesCanLeadToHearingDamage</source>
-            <translation>Warning!
-High volumes can lead to hearing damage.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Micsettings</name>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
         </message>
     </context>
     <context>

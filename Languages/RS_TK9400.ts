@@ -1525,6 +1525,154 @@ High volumes can lead to hearing damage.</translation>
         </message>
     </context>
     <context>
+        <name>Firmwareupdate</name>
+        <message>
+            <source>ConnectTheTKR9400ToYourPC</source>
+            <translation type="unfinished">Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation type="unfinished">Connect</translation>
+        </message>
+        <message>
+            <source>Disconnect</source>
+            <translation type="unfinished">Disconnect</translation>
+        </message>
+        <message>
+            <source>UpdateDevice</source>
+            <translation type="unfinished">Update the firmware</translation>
+        </message>
+        <message>
+            <source>CurrentFirmware</source>
+            <translation type="unfinished">Current firmware</translation>
+        </message>
+        <message>
+            <source>NewFirmware</source>
+            <translation type="unfinished">New firmware</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation type="unfinished">Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>TransmittingFirmware</source>
+            <translation type="unfinished">Transmitting firmware</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation type="unfinished">Status</translation>
+        </message>
+        <message>
+            <source>UpdatingDevice</source>
+            <translation type="unfinished">Updating device</translation>
+        </message>
+        <message>
+            <source>PleaseWaitForReboot</source>
+            <translation type="unfinished">Please wait for reboot.</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
+            <translation type="unfinished">Connect the TKR 9400 to your PC
+and press the button Connect.</translation>
+        </message>
+        <message>
+            <source>DataTransferNotPossible</source>
+            <translation type="unfinished">The data memory is in use.
+Please try again.</translation>
+        </message>
+        <message>
+            <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
+            <translation type="unfinished">Please copy the firmware files.
+Press the button Disconnect,
+if all files are copied.</translation>
+        </message>
+        <message>
+            <source>DataMemoryNotMounted</source>
+            <translation type="unfinished">The data memory could not be mounted.
+Please restart the device.</translation>
+        </message>
+        <message>
+            <source>UpdateTKR9400</source>
+            <translation type="unfinished">Update TKR 9400</translation>
+        </message>
+        <message>
+            <source>UpdateQJ-5</source>
+            <translation type="unfinished">Update QJ-5</translation>
+        </message>
+        <message>
+            <source>CouldNotReadFirmwarefile</source>
+            <translation type="unfinished">Could not read firmwarefile.
+Please try again.</translation>
+        </message>
+        <message>
+            <source>UpdatingTKR9400</source>
+            <translation type="unfinished">Updating TKR 9400</translation>
+        </message>
+        <message>
+            <source>CopyingFilesPleaseWait</source>
+            <translation type="unfinished">Copying files, please wait ...</translation>
+        </message>
+        <message>
+            <source>CouldNotCopyFirmwarefile</source>
+            <translation type="unfinished">Could not copy the firmware file.
+Please try again.</translation>
+        </message>
+        <message>
+            <source>FirmwareupdateQJ-5</source>
+            <translation type="unfinished">Firmwareupdate QJ-5</translation>
+        </message>
+        <message>
+            <source>FirmwareupdateSuccessfullyFinished.</source>
+            <translation type="unfinished">Firmwareupdate successfully finished.</translation>
+        </message>
+        <message>
+            <source>FirmwareupdateTKR9400</source>
+            <translation type="unfinished">Firmwareupdate TKR 9400</translation>
+        </message>
+        <message>
+            <source>AllFilesCopiedPleaseWaitForReboot</source>
+            <translation type="unfinished">All files copied.
+Please wait for reboot ...</translation>
+        </message>
+        <message>
+            <source>FirmwareupdateCancelled</source>
+            <translation type="unfinished">Firmware update cancelled.</translation>
+        </message>
+        <message>
+            <source>TransmittingFirmwarePleaseWait</source>
+            <translation type="unfinished">Transmitting firmware. Please wait ...</translation>
+        </message>
+        <message>
+            <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
+            <translation type="unfinished">Error during firmware update.
+Please try again.</translation>
+        </message>
+        <message>
+            <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
+            <translation type="unfinished">Firmware successful transmitted.
+Don't switch off QJ-5.
+Please wait for restart.</translation>
+        </message>
+        <message>
+            <source>FirmwareupdateSuccessful</source>
+            <translation type="unfinished">Firmwareupdate successful.</translation>
+        </message>
+        <message>
+            <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
+            <translation type="unfinished">Error during update. Please try again.
+No answer received from bluetooth device.</translation>
+        </message>
+    </context>
+    <context>
         <name>TestMenu</name>
         <message>
             <source>PreviousPage</source>

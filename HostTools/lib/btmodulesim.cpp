@@ -12,6 +12,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+
 const char* const BtModuleSim::kDefaultUnitAddress = "02:00:00:00:51:01";
 const char* const BtModuleSim::kDefaultHeadphoneAddress = "02:00:00:00:48:01";
 
@@ -1024,22 +1025,149 @@ QStringList BtModuleSim::unitReplies(const QString& line)
         return {ok};
     if (command == QLatin1String("X"))
         return {QStringLiteral("BT_RX X 1")};
-    if (command == QLatin1String("FH"))
-        return {QStringLiteral("BT_RX FH OK")};
-    if (command == QLatin1String("FD")) {
-        bool numbered = false, sized = false;
-        const int packet = t.value(2).toInt(&numbered);
-        const int length = t.value(3).toInt(&sized);
-        const bool whole = numbered && sized && t.value(4).size() == 2 * length;
-        return {QStringLiteral("BT_RX FD %1 %2").arg(packet, 3, 10, QLatin1Char('0')).arg(QLatin1String(whole ? "OK" : "ERR"))};
-    }
-    if (command == QLatin1String("FS")) {
-        later(m_timing.unitRestartDelayMs, [this] {
-            emitUnitLine(QStringLiteral("BT_RX RDY %1 %2").arg(m_unitBatteryMv).arg(m_unitSensorType));
-        });
-        return {QStringLiteral("BT_RX FS OK")};
-    }
+    if (command == QLatin1String("FH") || command == QLatin1String("FD") || command == QLatin1String("FS"))
+        return firmwareReplies(t);
     return {QStringLiteral("BT_RX ERROR ") + command};
+}
+
+// ---- the sensor unit's firmware receiver ---------------------------------------------
+
+void BtModuleSim::setFirmwareFault(FirmwareFault fault, int packet, int ms)
+{
+    post([this, fault, packet, ms] {
+        m_fwFault = fault;
+        m_fwFaultPacket = packet;
+        m_fwFaultMs = ms;
+    });
+}
+
+QByteArray BtModuleSim::firmwareImage() const
+{
+    return ask<QByteArray>([this] { return m_fwImage.left(int(m_fwReceived)); });
+}
+
+QString BtModuleSim::unitFirmwareVersion() const
+{
+    return ask<QString>([this] { return m_unitFirmware; });
+}
+
+// A fault fires once, at the line it names.
+bool BtModuleSim::firmwareFaultAt(FirmwareFault fault, int packet)
+{
+    if (m_fwFault != fault || packet != m_fwFaultPacket)
+        return false;
+    m_fwFault = FirmwareFault::None;
+    return true;
+}
+
+QStringList BtModuleSim::firmwareReplies(const QStringList& t)
+{
+    const QString command = t.value(1);
+    bool silent = false;
+    QString reply;
+    if (command == QLatin1String("FH")) {
+        silent = firmwareFaultAt(FirmwareFault::SilentAtHeader, 0);
+        reply = firmwareHeader(t);
+    } else if (command == QLatin1String("FD")) {
+        reply = firmwareData(t, &silent);
+    } else {
+        reply = firmwareStart(&silent);
+    }
+    if (silent)
+        return {};
+    return {reply};
+}
+
+QString BtModuleSim::firmwareHeader(const QStringList& t)
+{
+    static const QRegularExpression version(QStringLiteral("^\\d+(\\.\\d+)*$"));
+    bool sized = false;
+    const qint64 size = t.value(2).toLongLong(&sized);
+    if (t.size() != 4 || !sized || size <= 0 || size > 64 * 1024 * 1024 || !version.match(t.value(3)).hasMatch())
+        return QStringLiteral("BT_RX FH ERR");
+    m_fwSize = size;
+    m_fwReceived = 0;
+    m_fwExpectedPacket = 0;
+    m_fwImage = QByteArray(int(size), '\0');
+    m_fwNewVersion = t.value(3);
+    return QStringLiteral("BT_RX FH OK");
+}
+
+QString BtModuleSim::firmwareData(const QStringList& t, bool* silent)
+{
+    static const QRegularExpression number(QStringLiteral("^\\d{3,}$"));
+    static const QRegularExpression length(QStringLiteral("^\\d{3}$"));
+    static const QRegularExpression hex(QStringLiteral("^[0-9a-f]*$"));
+    const QString received = t.value(2);
+    const QString refused = QStringLiteral("BT_RX FD %1 ERR").arg(received);
+    const int packet = number.match(received).hasMatch() ? received.toInt() : -1;
+    const int bytes = length.match(t.value(3)).hasMatch() ? t.value(3).toInt() : -1;
+    const QString data = t.value(4);
+
+    if (firmwareFaultAt(FirmwareFault::SilentAtPacket, packet)) {
+        *silent = true;
+        return QString();
+    }
+    if (firmwareFaultAt(FirmwareFault::DropAtPacket, packet)) {
+        *silent = true;
+        dropPeerLinks(m_fwFaultMs > 0 ? m_fwFaultMs : m_timing.unitRestartDelayMs);
+        return QString();
+    }
+    if (firmwareFaultAt(FirmwareFault::NakAtPacket, packet))
+        return refused;
+    if (m_fwSize < 0 || t.size() != 5 || packet != m_fwExpectedPacket || bytes < 1 || bytes > 64
+        || data.size() != 2 * bytes || !hex.match(data).hasMatch() || qint64(packet) * 64 + bytes > m_fwSize)
+        return refused;
+    const QByteArray decoded = QByteArray::fromHex(data.toLatin1());
+    const qint64 offset = qint64(packet) * 64;
+    m_fwImage.replace(int(offset), decoded.size(), decoded);
+    m_fwReceived = qMax(m_fwReceived, offset + decoded.size());
+    ++m_fwExpectedPacket;
+
+    const QString ok = QStringLiteral("BT_RX FD %1 OK").arg(received);
+    if (firmwareFaultAt(FirmwareFault::DuplicateAck, packet))
+        emitUnitLine(ok);
+    if (firmwareFaultAt(FirmwareFault::LateAck, packet)) {
+        *silent = true;
+        later(m_fwFaultMs, [this, ok] { emitUnitLine(ok); });
+    }
+    return ok;
+}
+
+QString BtModuleSim::firmwareStart(bool* silent)
+{
+    if (firmwareFaultAt(FirmwareFault::SilentAtStart, 0)) {
+        *silent = true;
+        return QString();
+    }
+    if (m_fwSize <= 0 || m_fwReceived != m_fwSize || qint64(m_fwExpectedPacket) * 64 < m_fwSize)
+        return QStringLiteral("BT_RX FS ERR");
+    // The answer goes out first, then the unit restarts into the new image.
+    QTimer::singleShot(0, this, [this] { firmwareRestart(); });
+    return QStringLiteral("BT_RX FS OK");
+}
+
+void BtModuleSim::firmwareRestart()
+{
+    m_unitFirmware = m_fwNewVersion;
+    m_fwSize = -1;
+    const bool noRdy = firmwareFaultAt(FirmwareFault::RestartWithoutRdy, 0);
+    const int outage = firmwareFaultAt(FirmwareFault::RestartLinkDown, 0) ? m_fwFaultMs : m_timing.unitRestartDelayMs;
+    dropPeerLinks(outage);
+    if (noRdy)
+        return;
+    QTimer::singleShot(qMax(0, outage), this, [this] { firmwareReadyWhenLinked(1500); });
+}
+
+// Ready once the instrument has its data channel back (polled, for at most tries x 20 ms).
+void BtModuleSim::firmwareReadyWhenLinked(int tries)
+{
+    if (m_dataLink >= 0 && m_dataMode) {
+        emitUnitLine(QStringLiteral("BT_RX RDY %1 %2").arg(m_unitBatteryMv).arg(m_unitSensorType));
+        return;
+    }
+    if (tries > 0)
+        QTimer::singleShot(20, this, [this, tries] { firmwareReadyWhenLinked(tries - 1); });
 }
 
 void BtModuleSim::sendUnitMuteState()
@@ -1330,7 +1458,46 @@ QString BtSimulator::controlHelp()
         "pairing ok|fail|none     modules pair suitable devices / refuse every pairing / never answer\n"
         "echo on|off | lf on|off  modules echo commands / end lines by a lone LF\n"
         "chaos on|off             garbage, bursts and broken lines on both ports\n"
-        "raw sink|source TEXT     write TEXT (\\r, \\n, \\0 understood) to a port\n");
+        "raw sink|source TEXT     write TEXT (\\r, \\n, \\0 understood) to a port\n"
+        "fw silent header|start|K sensor unit's firmware receiver: no answer once (to FH, FS or packet K)\n"
+        "fw nak K | fw dup K      packet K refused once / acknowledged twice\n"
+        "fw late K MS             packet K acknowledged MS ms late\n"
+        "fw drop K [MS]           link dropped at packet K (for MS ms)\n"
+        "fw nordy | fw down MS    the next restart sends no RDY / keeps the link down MS ms\n"
+        "fw normal                no firmware misbehaviour\n");
+}
+
+// "fw ..." control lines of the sensor unit's firmware receiver.
+bool BtSimulator::firmwareControl(BtModuleSim* unit, const QStringList& t)
+{
+    using Fault = BtModuleSim::FirmwareFault;
+    const QString how = t.value(1).toLower();
+    bool numbered = false;
+    const int packet = t.value(2).toInt(&numbered);
+    const int ms = t.value(3).toInt();
+    if (how == QLatin1String("silent") && t.value(2) == QLatin1String("header"))
+        unit->setFirmwareFault(Fault::SilentAtHeader);
+    else if (how == QLatin1String("silent") && t.value(2) == QLatin1String("start"))
+        unit->setFirmwareFault(Fault::SilentAtStart);
+    else if (how == QLatin1String("silent") && numbered)
+        unit->setFirmwareFault(Fault::SilentAtPacket, packet);
+    else if (how == QLatin1String("nak") && numbered)
+        unit->setFirmwareFault(Fault::NakAtPacket, packet);
+    else if (how == QLatin1String("dup") && numbered)
+        unit->setFirmwareFault(Fault::DuplicateAck, packet);
+    else if (how == QLatin1String("late") && numbered && ms > 0)
+        unit->setFirmwareFault(Fault::LateAck, packet, ms);
+    else if (how == QLatin1String("drop") && numbered)
+        unit->setFirmwareFault(Fault::DropAtPacket, packet, ms);
+    else if (how == QLatin1String("nordy"))
+        unit->setFirmwareFault(Fault::RestartWithoutRdy);
+    else if (how == QLatin1String("down") && t.value(2).toInt() > 0)
+        unit->setFirmwareFault(Fault::RestartLinkDown, 0, t.value(2).toInt());
+    else if (how == QLatin1String("normal"))
+        unit->setFirmwareFault(Fault::None);
+    else
+        return false;
+    return true;
 }
 
 QString BtSimulator::h2Control(BtModuleSim* unit, const QStringList& t)
@@ -1446,6 +1613,8 @@ QString BtSimulator::control(const QString& line)
         QByteArray bytes = text.toLatin1();
         bytes.replace("\\0", QByteArray(1, '\0'));
         target->writeRaw(bytes);
+    } else if (what == QLatin1String("fw") && unit) {
+        return firmwareControl(unit, t) ? QStringLiteral("ok") : QString();
     } else if (what == QLatin1String("help")) {
         return controlHelp();
     } else {

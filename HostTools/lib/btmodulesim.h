@@ -152,6 +152,28 @@ public:
     // instead of its configuration; an empty list restores the configuration dump.
     void setUnitConfigDump(const QStringList& lines);
 
+    // --- the sensor unit's firmware receiver (sink) ---------------------------------
+    // "BT_TX FH <size> <version>" starts an image, each "BT_TX FD" is checked against
+    // the packet expected and stored at its place, "BT_TX FS" on a complete image
+    // restarts the unit (data channel down and up, then "BT_RX RDY") with the new version.
+    // Misbehaviours, each once at the line named (packet number or the header/start line):
+    enum class FirmwareFault {
+        None,
+        SilentAtHeader, // no answer to "FH"
+        SilentAtPacket, // no answer to packet k
+        SilentAtStart,  // no answer to "FS"
+        NakAtPacket,    // packet k refused
+        DuplicateAck,   // packet k acknowledged twice
+        LateAck,        // packet k acknowledged ms late
+        DropAtPacket,   // the link drops at packet k (for ms, default the restart delay), no answer
+        RestartWithoutRdy, // the restart brings the link back but sends no "RDY"
+        RestartLinkDown    // the restart keeps the link down for ms
+    };
+    void setFirmwareFault(FirmwareFault fault, int packet = 0, int ms = 0);
+    // The image as received so far (the whole image after a good "FS").
+    QByteArray firmwareImage() const;
+    QString unitFirmwareVersion() const;
+
     // --- the headphones (source) ---------------------------------------------------
     void setHeadphoneBatteryLevel(int level); // 0..9
     void headphoneVolumeChanged(int percent); // the user turns the headphones' wheel
@@ -213,6 +235,13 @@ private:
     void handleHfpCommand(const QStringList& tokens);
     void handleUnitLine(const QString& line);
     QStringList unitReplies(const QString& line);
+    QStringList firmwareReplies(const QStringList& tokens);
+    QString firmwareHeader(const QStringList& tokens);
+    QString firmwareData(const QStringList& tokens, bool* silent);
+    QString firmwareStart(bool* silent);
+    void firmwareRestart();
+    void firmwareReadyWhenLinked(int tries);
+    bool firmwareFaultAt(FirmwareFault fault, int packet);
 
     void emitLine(const QString& line);
     void emitUnitLine(const QString& line);
@@ -274,6 +303,15 @@ private:
     QString m_unitFirmware = QStringLiteral("1.4.2");
     QString m_unitHardware = QStringLiteral("2.0");
     QStringList m_unitConfigDump;
+    // The firmware receiver.
+    QByteArray m_fwImage;
+    qint64 m_fwSize = -1; // -1: no header accepted
+    qint64 m_fwReceived = 0;
+    int m_fwExpectedPacket = 0;
+    QString m_fwNewVersion;
+    FirmwareFault m_fwFault = FirmwareFault::None;
+    int m_fwFaultPacket = 0;
+    int m_fwFaultMs = 0;
     H2SensorSim m_h2;
 
     // The headphones.
@@ -348,6 +386,7 @@ public:
     static bool fillSettingsAddresses(const QString& root, const QString& unitAddress, const QString& headphoneAddress);
 
 private:
+    static bool firmwareControl(BtModuleSim* unit, const QStringList& tokens);
     static QString h2Control(BtModuleSim* unit, const QStringList& tokens);
 
     BtControlLines* m_lines = nullptr;

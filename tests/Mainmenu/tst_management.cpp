@@ -200,7 +200,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("leave");
-        QTest::newRow("firmware update") << "butFirmwareupdate" << "Firmwareupdate" << "butMenuBack";
+        QTest::newRow("firmware update") << "butFirmwareupdate" << "Firmwareupdate" << "butMenuCancel";
         QTest::newRow("USB data transfer") << "butDatatransmission" << "BackupDialog" << "butMenuCancel";
     }
     void dialogsThatKeepTheScreen()
