@@ -308,29 +308,6 @@ and press Search-Button.</translation>
         </message>
     </context>
     <context>
-        <name>Filtersettings</name>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
-        </message>
-        <message>
-            <source>MicrophoneGain</source>
-            <translation>Microphone gain</translation>
-        </message>
-        <message>
-            <source>HeadphoneVolume</source>
-            <translation>Headphone volume</translation>
-        </message>
-        <message>
-            <source>AutomaticFilterSetting</source>
-            <translation>Automatic filter setting</translation>
-        </message>
-        <message>
-            <source>NoFilter</source>
-            <translation>No filter</translation>
-        </message>
-    </context>
-    <context>
         <name>GpsMonitor</name>
         <message>
             <source>GpsInformation</source>
@@ -432,29 +409,33 @@ and press Search-Button.</translation>
     <context>
         <name>H2Sensor</name>
         <message>
-            <source>H2Sensor</source>
-            <translation>H2 sensor</translation>
-        </message>
-        <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>You must connect a H2-Sensor
 to use this measurement.</translation>
         </message>
-    </context>
-    <context>
-        <name>Headphonesettings</name>
         <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
+            <source>SetReferenceLevel</source>
+            <translation>Set reference level</translation>
         </message>
         <message>
-            <source>WarningRiskOfAcousticShock</source>
-            <translation>Warning! Risk of an acoustic shock.</translation>
+            <source>Range</source>
+            <translation>Range</translation>
         </message>
         <message>
-            <source>WarningHighVolumesCanLeadToHearingDamage</source>
-            <translation>Warning!
-High volumes can lead to hearing damage.</translation>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
         </message>
     </context>
     <context>
@@ -819,13 +800,6 @@ Please check your QJ-5.</translation>
         </message>
     </context>
     <context>
-        <name>Micsettings</name>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
-        </message>
-    </context>
-    <context>
         <name>Pinpointing</name>
         <message>
             <source>LIN</source>
@@ -917,8 +891,52 @@ Please check your QJ-5.</translation>
     <context>
         <name>PressureSensor</name>
         <message>
-            <source>Pressure</source>
-            <translation>Pressure</translation>
+            <source>Mainmenu</source>
+            <translation>Mainmenu</translation>
+        </message>
+        <message>
+            <source>SetReferenceLevel</source>
+            <translation>Set reference level</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Range</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>%1 bar</source>
+            <translation>%1 bar</translation>
+        </message>
+        <message>
+            <source>MAX = %1 bar</source>
+            <translation>MAX = %1 bar</translation>
+        </message>
+        <message>
+            <source>MIN = %1 bar</source>
+            <translation>MIN = %1 bar</translation>
+        </message>
+        <message>
+            <source>AVG = %1 bar</source>
+            <translation>AVG = %1 bar</translation>
+        </message>
+        <message>
+            <source>DEV = %1 bar</source>
+            <translation>DEV = %1 bar</translation>
+        </message>
+        <message>
+            <source>ACT = %1 bar</source>
+            <translation>ACT = %1 bar</translation>
         </message>
     </context>
     <context>
@@ -1341,6 +1359,52 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Wintertime</source>
             <translation>Winter time</translation>
+        </message>
+    </context>
+    <context>
+        <name>Filtersettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>AutomaticFilterSetting</source>
+            <translation>Automatic filter setting</translation>
+        </message>
+        <message>
+            <source>NoFilter</source>
+            <translation>No filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>Headphonesettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>WarningRiskOfAcousticShock</source>
+            <translation>Warning! Risk of an acoustic shock.</translation>
+        </message>
+        <message>
+            <source>WarningHighVolumesCanLeadToHearingDamage</source>
+            <translation>Warning!
+High volumes can lead to hearing damage.</translation>
+        </message>
+    </context>
+    <context>
+        <name>Micsettings</name>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
         </message>
     </context>
     <context>

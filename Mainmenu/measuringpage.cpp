@@ -350,19 +350,25 @@ void MeasuringPage::on_butMenuStoredBack_clicked()
 
 void MeasuringPage::on_butMenuSave_clicked()
 {
-    muteAudioPath(true, true);
+    if (m_config.saveMutesPath)
+        muteAudioPath(true, true);
+    else
+        Audioworker()->pauseAudioRecording(true);
     VirtualKeyboard keyboard(this);
     keyboard.setText(QString());
     keyboard.useEnterAsAccept(true);
-    if (keyboard.exec() != 1) {
-        if (m_config.logSaveText)
-            qDebug() << "Text: verworfen";
-        return;
-    }
+    const bool accepted = keyboard.exec() == 1;
     const QString name = keyboard.getText();
-    if (m_config.logSaveText)
-        qDebug().noquote() << "Text:" << name;
-    saveMeasurement(name);
+    if (m_config.logSaveText) {
+        if (accepted)
+            qDebug().noquote() << "Text:" << name;
+        else
+            qDebug() << "Text: verworfen";
+    }
+    if (accepted)
+        saveMeasurement(name);
+    if (!m_config.saveMutesPath)
+        Audioworker()->pauseAudioRecording(false);
 }
 
 void MeasuringPage::on_butMenuStoredPlay_clicked()

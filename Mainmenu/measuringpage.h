@@ -56,6 +56,9 @@ public:
         bool backMutesPath = false;
         // Log "Text: ..." / "Text: verworfen" for the save keyboard's result.
         bool logSaveText = true;
+        // Save mutes the path first; false leaves it as it is and pauses the recording
+        // while the keyboard is open instead.
+        bool saveMutesPath = true;
         // Routing for the stored view's playback; -1 leaves the codec's routing alone.
         int storedRouting = 1;
         // The page of "subMenu" that the stored view shows.
