@@ -587,12 +587,40 @@ to use this measurement.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Level</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Adjust filter</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>PlayRecordedSound</source>
+            <translation>Play recorded sound</translation>
+        </message>
+        <message>
+            <source>StopPlaying</source>
+            <translation>Stop playing</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>HeadphoneGain</source>
+            <translation>Headphone gain</translation>
         </message>
     </context>
     <context>
