@@ -17,8 +17,10 @@ TestDialog::~TestDialog()
 
 void TestDialog::startFrame(Connector connector)
 {
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, connector == Connector::Uart ? 1 : 0);
+    if (connector != Connector::Keep) {
+        Gpio::setValue(50, 0);
+        Gpio::setValue(65, connector == Connector::Uart ? 1 : 0);
+    }
     remoteCtrl = new TestmenuRemoteCtrl(this);
     connect(remoteCtrl, &TestmenuRemoteCtrl::sendCommand, this, &TestDialog::executeCommand, Qt::UniqueConnection);
 }
@@ -51,7 +53,7 @@ void TestDialog::leaveWith(const QString& answer)
 
 void TestDialog::on_butBack_clicked()
 {
-    leaveWith(QStringLiteral("resCanceled"));
+    leaveWith(backAnswer());
 }
 
 void TestDialog::on_butPass_clicked()

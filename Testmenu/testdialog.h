@@ -20,7 +20,8 @@ class TestDialog : public QDialog
     Q_OBJECT
 
 public:
-    enum class Connector { Uart, Usb };
+    // Keep: the dialog sets the pins itself.
+    enum class Connector { Uart, Usb, Keep };
 
     ~TestDialog() override;
 
@@ -38,6 +39,8 @@ protected:
     // True when the line was one of the dialog's own commands (answered by then).
     virtual bool executeOwnCommand(const QString& line);
     virtual void leaving() {}
+    // What Back answers the station.
+    virtual QString backAnswer() const { return QStringLiteral("resCanceled"); }
 
     TestmenuRemoteCtrl* remoteCtrl = nullptr;
 

@@ -1,15 +1,51 @@
 #include "Testmenu/testmenusdcard.h"
 #include "ui_testmenusdcard.h"
 
+#include "Hardware/platform.h"
+
+#include <QDebug>
+
+namespace {
+const int kMaxListingBytes = 64 * 1024;
+}
+
 TestmenuSdcard::TestmenuSdcard(QWidget* parent)
     : TestDialog(QStringLiteral("cmdTestSdcard"), parent)
     , ui(new Ui::TestmenuSdcard)
 {
     ui->setupUi(this);
     startFrame();
+    ui->butPass->hide();
 }
 
 TestmenuSdcard::~TestmenuSdcard()
 {
     delete ui;
+}
+
+void TestmenuSdcard::on_butStart_clicked()
+{
+    const Platform::CommandResult result = Platform::runCommandResult(
+        QStringLiteral("parted -sm /dev/mmcblk0 print free"), kOutputWaitMs, kOutputWaitMs, kMaxListingBytes);
+    qDebug() << "TestmenuSdcard:" << result.output;
+    // A listing cut short or an error text is no partition table to pass the card on.
+    const bool read = result.started && !result.timedOut && result.exitStatus == 0 && !result.output.isEmpty();
+    if (read) {
+        ui->labelStatus->setText(QStringLiteral("Partition table read."));
+        ui->textEdit->setPlainText(QString::fromLatin1(result.output.constData()));
+        ui->butPass->show();
+    } else {
+        qWarning() << "TestmenuSdcard: partition table could not be read, started" << result.started << "timed out"
+                   << result.timedOut << "status" << result.exitStatus;
+        ui->labelStatus->setText(QStringLiteral("Error: partition table could not be read."));
+        ui->textEdit->clear();
+    }
+}
+
+bool TestmenuSdcard::executeOwnCommand(const QString& line)
+{
+    if (!line.startsWith(QLatin1String("cmdSdcardPartition")))
+        return false;
+    on_butStart_clicked();
+    return true;
 }

@@ -1,15 +1,89 @@
 #include "Testmenu/testmenuusb.h"
 #include "ui_testmenuusb.h"
 
+#include "Hardware/gpio.h"
+#include "Hardware/platform.h"
+#include "Hardware/usbexport.h"
+#include "Management/backupdialog.h"
+
+#include <QFile>
+
+namespace {
+const char* const kInfoSentence = "For more information about your instrument visit https://www.example.com";
+}
+
 TestmenuUsb::TestmenuUsb(QWidget* parent)
     : TestDialog(QStringLiteral("cmdTestUsb"), parent)
     , ui(new Ui::TestmenuUsb)
 {
     ui->setupUi(this);
+    writeInfoFile();
     startFrame(Connector::Usb);
+    m_connectedWithUsb = false;
+    ui->butConnect->show();
+    ui->butDisconnect->hide();
+    ui->butPass->hide();
 }
 
 TestmenuUsb::~TestmenuUsb()
 {
     delete ui;
+}
+
+void TestmenuUsb::writeInfoFile()
+{
+    // Truncated, or a longer file from before keeps its tail after the sentence.
+    QFile file(Platform::devicePath(QStringLiteral("/media/tk9400/info.txt")));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(kInfoSentence);
+}
+
+void TestmenuUsb::on_butConnect_clicked()
+{
+    if (UsbExport::exportPartition() != UsbExport::Exported) {
+        ui->label->setText(QStringLiteral("Export failed."));
+        return;
+    }
+    m_connectedWithUsb = true;
+    ui->butConnect->hide();
+    ui->butDisconnect->show();
+    ui->butPass->show();
+}
+
+void TestmenuUsb::on_butDisconnect_clicked()
+{
+    // Special files are only read from a partition the device has mounted again.
+    if (!UsbExport::returnPartition()) {
+        ui->label->setText(QStringLiteral("Return failed."));
+        return;
+    }
+    m_connectedWithUsb = false;
+    ui->butConnect->show();
+    ui->butDisconnect->hide();
+    ui->butPass->show();
+    BackupDialog backup;
+    backup.checkForSpecialFiles();
+}
+
+void TestmenuUsb::leaving()
+{
+    if (m_connectedWithUsb) {
+        UsbExport::returnPartition();
+        m_connectedWithUsb = false;
+        ui->butConnect->show();
+        ui->butDisconnect->hide();
+    }
+    Gpio::setValue(50, 0);
+    Gpio::setValue(65, 1);
+}
+
+bool TestmenuUsb::executeOwnCommand(const QString& line)
+{
+    if (line.startsWith(QLatin1String("cmdUsbConnect")))
+        on_butConnect_clicked();
+    else if (line.startsWith(QLatin1String("cmdUsbDisconnect")))
+        on_butDisconnect_clicked();
+    else
+        return false;
+    return true;
 }

@@ -7,7 +7,9 @@ namespace Ui {
 class TestmenuUsb;
 }
 
-// The uSB test of the production test menu, opened by its button or by "cmdTestUsb".
+// The USB test of the production test menu, opened by its button or by "cmdTestUsb": hands
+// the data partition to the PC of the test place and takes it back, applying the special
+// files found on it. Back counts as Pass here.
 class TestmenuUsb : public TestDialog
 {
     Q_OBJECT
@@ -16,8 +18,20 @@ public:
     explicit TestmenuUsb(QWidget* parent = nullptr);
     ~TestmenuUsb() override;
 
+private slots:
+    void on_butConnect_clicked();
+    void on_butDisconnect_clicked();
+
+protected:
+    bool executeOwnCommand(const QString& line) override;
+    void leaving() override;
+    QString backAnswer() const override { return QStringLiteral("resPassed"); }
+
 private:
+    void writeInfoFile();
+
     Ui::TestmenuUsb* ui;
+    bool m_connectedWithUsb = false;
 };
 
 #endif // TESTMENUUSB_H

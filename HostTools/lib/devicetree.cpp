@@ -57,6 +57,21 @@ const Attribute kAttributes[] = {
      "  Playback channels: Mono\n"
      "  Limits: Playback 0 - 127\n"
      "  Mono: Playback 127 [100%] [0.00dB]\n"},
+    // The production tests read the card's partition table and list the boot partition.
+    {"/command-output/parted_-sm__dev_mmcblk0_print_free",
+     "BYT;\n"
+     "/dev/mmcblk0:7948206080B:sd/mmc:512:512:msdos:SD SC08G:;\n"
+     "1:32256B:4194303B:4162048B:free;\n"
+     "1:4194304B:71303167B:67108864B:fat16::boot, lba;\n"
+     "2:71303168B:2218786815B:2147483648B:ext4::;\n"
+     "3:2218786816B:7948206079B:5729419264B:fat32::lba;\n"},
+    {"/command-output/ls_-la__media_boot",
+     "drwxr-xr-x    2 root     root         16384 Jan  1  1970 .\n"
+     "drwxr-xr-x    5 root     root          1024 Jan  1 00:00 ..\n"
+     "-rwxr-xr-x    1 root     root             0 Jan  1 00:01 .do_update\n"
+     "-rwxr-xr-x    1 root     root         56716 Jan  1  1970 MLO\n"
+     "-rwxr-xr-x    1 root     root        456932 Jan  1  1970 u-boot.img\n"
+     "-rwxr-xr-x    1 root     root       4563456 Jan  1  1970 zImage\n"},
 };
 
 const char* const kDirectories[] = {

@@ -196,8 +196,9 @@ private slots:
             TestmenuUsb usb;
             TestmenuUartUsbSwitch uartUsb;
             TestmenuLed led;
+            // The UART/USB switch test moves pin 65 first.
             QCOMPARE(device.writes(), QStringList({"/sys/class/gpio/gpio50/value 0", "/sys/class/gpio/gpio65/value 0",
-                                                   "/sys/class/gpio/gpio50/value 0", "/sys/class/gpio/gpio65/value 0",
+                                                   "/sys/class/gpio/gpio65/value 0", "/sys/class/gpio/gpio50/value 0",
                                                    "/sys/class/gpio/gpio50/value 0", "/sys/class/gpio/gpio65/value 1"}));
             const QList<QPair<const char*, QByteArray>> buttons
                 = {{"butBack", "resCanceled\n"}, {"butPass", "resPassed\n"}, {"butFail", "resFailed\n"}};

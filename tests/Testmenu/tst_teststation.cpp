@@ -114,6 +114,32 @@ private slots:
         QVERIFY(instrument.commandsDuringMenu().contains("amixer sset \"PCM\" 127"));
     }
 
+    // The connector, storage and display tests as a station runs them; Back ends the
+    // USB test with a pass.
+    void connectorStorageAndDisplay()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.simStarted);
+        TestStationThread station(stationOptions(instrument.device));
+        const int outcome = instrument.runMenu(
+            station, {"cmdTestUsb", "cmdUsbConnect", "cmdUsbDisconnect", "cmdExit", "cmdTestUartUsbSwitch",
+                      "cmdUartUsbSwitchUart", "cmdPass", "cmdTestSdcard", "cmdSdcardPartition", "cmdPass",
+                      "cmdFlashUpdate", "cmdGenerateFlashUpdateFile", "cmdPass", "cmdTestDisplay",
+                      "cmdDisplayGradient", "cmdPass", "cmdFinish"});
+        QCOMPARE(outcome, int(TestStation::Done));
+        QCOMPARE(station.station().answers(),
+                 QStringList({"staActive", "staActive", "staActive", "resPassed", "staActive", "staActive", "resPassed",
+                              "staActive", "staActive", "resPassed", "staActive", "staActive", "resPassed", "staActive",
+                              "staActive", "resPassed", "staActive"}));
+        const QStringList commands = instrument.commandsDuringMenu();
+        QVERIFY(commands.contains("modprobe g_mass_storage -r"));
+        QVERIFY(commands.contains("parted -sm /dev/mmcblk0 print free"));
+        QVERIFY(commands.contains("touch /media/boot/.do_update"));
+        QFile transcript(TestSupport::screenshotPath("teststation-connector-storage-display.txt"));
+        QVERIFY(transcript.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        transcript.write(station.station().transcript().join('\n').toUtf8() + '\n');
+    }
+
     // Nothing of the file reaches a shell or a path.
     void injectedTextRunsNothing()
     {

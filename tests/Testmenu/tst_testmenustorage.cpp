@@ -1,0 +1,162 @@
+// The SD card and flash update tests against the simulated device: the commands they
+// run, what they make of the tools' outcomes, and when they offer Pass.
+#include "Hardware/platform.h"
+#include "Testmenu/testmenuflashupdate.h"
+#include "Testmenu/testmenuremotectrl.h"
+#include "Testmenu/testmenusdcard.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+using TestSupport::DeviceRoot;
+
+namespace {
+
+const QString kFile = QStringLiteral("/media/ramdisk/production");
+const QString kParted = QStringLiteral("parted -sm /dev/mmcblk0 print free");
+const QString kListing = QStringLiteral("ls -la /media/boot");
+
+QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
+{
+    device.write(kFile, command + "\n");
+    dialog.channel()->readCommandFile();
+    return device.read(kFile);
+}
+
+QString status(const QDialog& dialog)
+{
+    return TestSupport::child<QLabel>(dialog, "labelStatus")->text();
+}
+
+QString box(const QDialog& dialog)
+{
+    return TestSupport::child<QTextEdit>(dialog, "textEdit")->toPlainText();
+}
+
+bool passOffered(const QDialog& dialog)
+{
+    return !TestSupport::button(dialog, "butPass")->isHidden();
+}
+
+// Sets a command's simulated outcome: its status, and its output unless null.
+void outcome(const DeviceRoot& device, const QString& command, const QByteArray& status, const QByteArray& output)
+{
+    const QString root = device.root();
+    device.write(Platform::cannedStatusPath(command).mid(root.size()), status);
+    if (!output.isNull())
+        device.write(Platform::cannedOutputPath(command).mid(root.size()), output);
+}
+
+} // namespace
+
+class TestTestmenuStorage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        TestmenuRemoteCtrl::pollIntervalMs() = 3600 * 1000;
+    }
+    void cleanup() { TestSupport::verifyExpectedMessagesSeen(); }
+
+    void partitionTableShown()
+    {
+        DeviceRoot device;
+        const QByteArray listing = device.read(Platform::cannedOutputPath(kParted).mid(device.root().size()));
+        QVERIFY(listing.startsWith("BYT;\n"));
+        TestmenuSdcard dialog;
+        QVERIFY(!passOffered(dialog));
+        QCOMPARE(ask(device, dialog, "cmdSdcardPartitionX"), QByteArray("staActive\n"));
+        QCOMPARE(status(dialog), QString("Partition table read."));
+        QCOMPARE(box(dialog), QString::fromLatin1(listing));
+        QVERIFY(passOffered(dialog));
+        QVERIFY(TestSupport::logged("TestmenuSdcard: \"BYT;\\n"));
+        QVERIFY(dialog.grab().save(TestSupport::screenshotPath("testmenusdcard.png")));
+
+        // A second Start runs the tool again and replaces the box.
+        outcome(device, kParted, "0", "BYT;\n/dev/mmcblk0:1B:sd/mmc:512:512:msdos:X:;\n");
+        TestSupport::button(dialog, "butStart")->click();
+        QCOMPARE(device.commands(), QStringList({kParted, kParted}));
+        QCOMPARE(box(dialog), QString("BYT;\n/dev/mmcblk0:1B:sd/mmc:512:512:msdos:X:;\n"));
+        QCOMPARE(ask(device, dialog, "cmdsdcardpartition"), QByteArray("staUnknownCommand\n"));
+        QCOMPARE(ask(device, dialog, "cmdTestSdcard"), QByteArray("staActive\n"));
+    }
+
+    void unreadPartitionTable_data()
+    {
+        QTest::addColumn<QByteArray>("status");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("no tool") << QByteArray("nostart") << QByteArray();
+        QTest::newRow("failed") << QByteArray("1") << QByteArray("Error: Could not stat device /dev/mmcblk0\n");
+        QTest::newRow("timed out") << QByteArray("timeout") << QByteArray();
+        QTest::newRow("silent") << QByteArray("0") << QByteArray("");
+    }
+    void unreadPartitionTable()
+    {
+        QFETCH(QByteArray, status);
+        QFETCH(QByteArray, output);
+        DeviceRoot device;
+        outcome(device, kParted, status, output);
+        TestmenuSdcard dialog;
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^TestmenuSdcard: partition table could not be read"));
+        TestSupport::button(dialog, "butStart")->click();
+        QCOMPARE(::status(dialog), QString("Error: partition table could not be read."));
+        QCOMPARE(box(dialog), QString());
+        QVERIFY(!passOffered(dialog));
+    }
+
+    void markerGenerated()
+    {
+        DeviceRoot device;
+        TestMenuFlashUpdate dialog;
+        QCOMPARE(dialog.windowTitle(), QString("FlashUpdate"));
+        QVERIFY(!passOffered(dialog));
+        QCOMPARE(ask(device, dialog, "cmdGenerateFlashUpdateFile"), QByteArray("staActive\n"));
+        QCOMPARE(device.commands(), QStringList({"mkdir /media/boot", "mount /dev/mmcblk0p1 /media/boot/",
+                                                 "touch /media/boot/.do_update", kListing}));
+        QCOMPARE(status(dialog), QString("File for flash update generated."));
+        QVERIFY(box(dialog).contains(" .do_update\n"));
+        QVERIFY(passOffered(dialog));
+        QVERIFY(TestSupport::logged("TestmenuFlashUpdate:"));
+        QVERIFY(dialog.grab().save(TestSupport::screenshotPath("testmenuflashupdate.png")));
+        QCOMPARE(ask(device, dialog, "cmdFlashUpdateX"), QByteArray("staActive\n"));
+        QCOMPARE(ask(device, dialog, "cmdFlashUpdateX"), QByteArray("staActive\n"));
+        QCOMPARE(ask(device, dialog, "cmdflashupdate"), QByteArray("staUnknownCommand\n"));
+        QCOMPARE(ask(device, dialog, "cmdPass"), QByteArray("resPassed\n"));
+    }
+
+    // Each of these leaves no marker where the start-up looks for it.
+    void markerNotGenerated_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("status");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("mount failed") << "mount /dev/mmcblk0p1 /media/boot/" << QByteArray("32") << QByteArray();
+        QTest::newRow("touch failed") << "touch /media/boot/.do_update" << QByteArray("1") << QByteArray();
+        QTest::newRow("marker not listed") << kListing << QByteArray("0")
+                                           << QByteArray("drwxr-xr-x 2 root root 16384 Jan 1 1970 .\n"
+                                                         "-rwxr-xr-x 1 root root 0 Jan 1 1970 .do_update.old\n");
+        QTest::newRow("listing timed out") << kListing << QByteArray("timeout") << QByteArray();
+    }
+    void markerNotGenerated()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, status);
+        QFETCH(QByteArray, output);
+        DeviceRoot device;
+        outcome(device, command, status, output);
+        TestMenuFlashUpdate dialog;
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^TestmenuFlashUpdate: marker not generated"));
+        TestSupport::button(dialog, "butStart")->click();
+        QCOMPARE(::status(dialog), QString("Error: file for flash update not generated."));
+        QVERIFY(!passOffered(dialog));
+    }
+};
+
+QTEST_MAIN(TestTestmenuStorage)
+#include "tst_testmenustorage.moc"
