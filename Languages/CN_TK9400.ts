@@ -1470,6 +1470,58 @@ High volumes can lead to hearing damage.</translation>
             <source>Fail</source>
             <translation type="unfinished">Fail</translation>
         </message>
+        <message>
+            <source>Current</source>
+            <translation type="unfinished">Current</translation>
+        </message>
+        <message>
+            <source>Charging</source>
+            <translation type="unfinished">Charging</translation>
+        </message>
+        <message>
+            <source>Capacity</source>
+            <translation type="unfinished">Capacity</translation>
+        </message>
+        <message>
+            <source>Voltage</source>
+            <translation type="unfinished">Voltage</translation>
+        </message>
+        <message>
+            <source>Temperature</source>
+            <translation type="unfinished">Temperature</translation>
+        </message>
+        <message>
+            <source>UART / USB</source>
+            <translation type="unfinished">UART / USB</translation>
+        </message>
+        <message>
+            <source>UART/USB</source>
+            <translation type="unfinished">UART/USB</translation>
+        </message>
+        <message>
+            <source>Read</source>
+            <translation type="unfinished">Read</translation>
+        </message>
+        <message>
+            <source>Autoread</source>
+            <translation type="unfinished">Autoread</translation>
+        </message>
+        <message>
+            <source>UART</source>
+            <translation type="unfinished">UART</translation>
+        </message>
+        <message>
+            <source>USB</source>
+            <translation type="unfinished">USB</translation>
+        </message>
+        <message>
+            <source>not readable</source>
+            <translation type="unfinished">not readable</translation>
+        </message>
+        <message>
+            <source>Discharging</source>
+            <translation type="unfinished">Discharging</translation>
+        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>

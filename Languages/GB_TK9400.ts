@@ -751,6 +751,45 @@ High volumes can lead to hearing damage.</translation>
         </message>
     </context>
     <context>
+        <name>MeasManagementEdit</name>
+        <message>
+            <source>ChangeName</source>
+            <translation>Change name</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Histogram</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>Levelmeasurement</source>
+            <translation>Level measurement</translation>
+        </message>
+        <message>
+            <source>Pipelocating</source>
+            <translation>Pipe locating</translation>
+        </message>
+        <message>
+            <source>H2-Measurement</source>
+            <translation>H2 measurement</translation>
+        </message>
+        <message>
+            <source>Longtermmeasurement</source>
+            <translation>Long-term measurement</translation>
+        </message>
+    </context>
+    <context>
         <name>Measurements</name>
         <message>
             <source>Error</source>
@@ -1417,6 +1456,58 @@ Please fix sensor or clean contacts.</translation>
             <source>Fail</source>
             <translation>Fail</translation>
         </message>
+        <message>
+            <source>Current</source>
+            <translation>Current</translation>
+        </message>
+        <message>
+            <source>Charging</source>
+            <translation>Charging</translation>
+        </message>
+        <message>
+            <source>Capacity</source>
+            <translation>Capacity</translation>
+        </message>
+        <message>
+            <source>Voltage</source>
+            <translation>Voltage</translation>
+        </message>
+        <message>
+            <source>Temperature</source>
+            <translation>Temperature</translation>
+        </message>
+        <message>
+            <source>UART / USB</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>UART/USB</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Read</source>
+            <translation>Read</translation>
+        </message>
+        <message>
+            <source>Autoread</source>
+            <translation>Autoread</translation>
+        </message>
+        <message>
+            <source>UART</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>USB</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>not readable</source>
+            <translation>not readable</translation>
+        </message>
+        <message>
+            <source>Discharging</source>
+            <translation>Discharging</translation>
+        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1573,45 +1664,6 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Fail</source>
             <translation>Fail</translation>
-        </message>
-    </context>
-    <context>
-        <name>MeasManagementEdit</name>
-        <message>
-            <source>ChangeName</source>
-            <translation>Change name</translation>
-        </message>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Delete</translation>
-        </message>
-        <message>
-            <source>Histogram</source>
-            <translation>Histogram</translation>
-        </message>
-        <message>
-            <source>Levelmeasurement</source>
-            <translation>Level measurement</translation>
-        </message>
-        <message>
-            <source>Pipelocating</source>
-            <translation>Pipe locating</translation>
-        </message>
-        <message>
-            <source>H2-Measurement</source>
-            <translation>H2 measurement</translation>
-        </message>
-        <message>
-            <source>Longtermmeasurement</source>
-            <translation>Long-term measurement</translation>
         </message>
     </context>
 </TS>

@@ -38,6 +38,8 @@ protected:
     // True when the line was one of the dialog's own commands (answered by then).
     virtual bool executeOwnCommand(const QString& line);
     virtual void leaving() {}
+    // Sees every command line before it is handled.
+    virtual void commandArriving(const QString&) {}
 
     TestmenuRemoteCtrl* remoteCtrl = nullptr;
 
