@@ -1478,11 +1478,11 @@ Please fix sensor or clean contacts.</translation>
         </message>
         <message>
             <source>UART / USB</source>
-            <translation type="unfinished" />
+            <translation>UART / USB</translation>
         </message>
         <message>
             <source>UART/USB</source>
-            <translation type="unfinished" />
+            <translation>UART/USB</translation>
         </message>
         <message>
             <source>Read</source>
@@ -1494,11 +1494,11 @@ Please fix sensor or clean contacts.</translation>
         </message>
         <message>
             <source>UART</source>
-            <translation type="unfinished" />
+            <translation>UART</translation>
         </message>
         <message>
             <source>USB</source>
-            <translation type="unfinished" />
+            <translation>USB</translation>
         </message>
         <message>
             <source>not readable</source>
