@@ -1568,6 +1568,18 @@ Please fix sensor or clean contacts.</translation>
             <source>Fail</source>
             <translation>Fail</translation>
         </message>
+        <message>
+            <source>Keytest: Press each button of the device</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation>unknown</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>TestmenuLed</name>

@@ -1582,6 +1582,18 @@ High volumes can lead to hearing damage.</translation>
             <source>Fail</source>
             <translation type="unfinished">Fail</translation>
         </message>
+        <message>
+            <source>Keytest: Press each button of the device</source>
+            <translation type="unfinished">Keytest: Press each button of the device</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation type="unfinished">unknown</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation type="unfinished">OK</translation>
+        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
