@@ -1570,7 +1570,7 @@ Please fix sensor or clean contacts.</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation type="unfinished" />
+            <translation>Keytest: Press each button of the device</translation>
         </message>
         <message>
             <source>unknown</source>
@@ -1578,7 +1578,7 @@ Please fix sensor or clean contacts.</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
     </context>
     <context>
