@@ -1661,6 +1661,34 @@ High volumes can lead to hearing damage.</translation>
             <source>Fail</source>
             <translation type="unfinished">Fail</translation>
         </message>
+        <message>
+            <source>AD-Value</source>
+            <translation type="unfinished">AD-Value</translation>
+        </message>
+        <message>
+            <source>Sensordetection</source>
+            <translation type="unfinished">Sensordetection</translation>
+        </message>
+        <message>
+            <source>Read</source>
+            <translation type="unfinished">Read</translation>
+        </message>
+        <message>
+            <source>Autoread</source>
+            <translation type="unfinished">Autoread</translation>
+        </message>
+        <message>
+            <source>connected</source>
+            <translation type="unfinished">connected</translation>
+        </message>
+        <message>
+            <source>No sensor</source>
+            <translation type="unfinished">No sensor</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation type="unfinished">unknown</translation>
+        </message>
     </context>
     <context>
         <name>TestmenuUartUsbSwitch</name>

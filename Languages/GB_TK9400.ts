@@ -1647,6 +1647,34 @@ Please fix sensor or clean contacts.</translation>
             <source>Fail</source>
             <translation>Fail</translation>
         </message>
+        <message>
+            <source>AD-Value</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sensordetection</source>
+            <translation>Sensordetection</translation>
+        </message>
+        <message>
+            <source>Read</source>
+            <translation>Read</translation>
+        </message>
+        <message>
+            <source>Autoread</source>
+            <translation>Autoread</translation>
+        </message>
+        <message>
+            <source>connected</source>
+            <translation>connected</translation>
+        </message>
+        <message>
+            <source>No sensor</source>
+            <translation>No sensor</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation>unknown</translation>
+        </message>
     </context>
     <context>
         <name>TestmenuUartUsbSwitch</name>
