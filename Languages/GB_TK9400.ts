@@ -1649,7 +1649,7 @@ Please fix sensor or clean contacts.</translation>
         </message>
         <message>
             <source>AD-Value</source>
-            <translation type="unfinished" />
+            <translation>AD-Value</translation>
         </message>
         <message>
             <source>Sensordetection</source>
