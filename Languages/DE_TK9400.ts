@@ -1609,6 +1609,30 @@ High volumes can lead to hearing damage.</translation>
             <source>Fail</source>
             <translation type="unfinished">Fail</translation>
         </message>
+        <message>
+            <source>ON</source>
+            <translation type="unfinished">ON</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation type="unfinished">OFF</translation>
+        </message>
+        <message>
+            <source>I/O-LED</source>
+            <translation type="unfinished">I/O-LED</translation>
+        </message>
+        <message>
+            <source>CHRG-LED</source>
+            <translation type="unfinished">CHRG-LED</translation>
+        </message>
+        <message>
+            <source>DBG-LED</source>
+            <translation type="unfinished">DBG-LED</translation>
+        </message>
+        <message>
+            <source>I/O-LED: not available</source>
+            <translation type="unfinished">I/O-LED: not available</translation>
+        </message>
     </context>
     <context>
         <name>TestmenuRemoteCtrl</name>

@@ -1595,6 +1595,30 @@ Please fix sensor or clean contacts.</translation>
             <source>Fail</source>
             <translation>Fail</translation>
         </message>
+        <message>
+            <source>ON</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>I/O-LED</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>CHRG-LED</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>DBG-LED</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>I/O-LED: not available</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>TestmenuRemoteCtrl</name>
