@@ -1597,27 +1597,27 @@ Please fix sensor or clean contacts.</translation>
         </message>
         <message>
             <source>ON</source>
-            <translation type="unfinished" />
+            <translation>ON</translation>
         </message>
         <message>
             <source>OFF</source>
-            <translation type="unfinished" />
+            <translation>OFF</translation>
         </message>
         <message>
             <source>I/O-LED</source>
-            <translation type="unfinished" />
+            <translation>I/O-LED</translation>
         </message>
         <message>
             <source>CHRG-LED</source>
-            <translation type="unfinished" />
+            <translation>CHRG-LED</translation>
         </message>
         <message>
             <source>DBG-LED</source>
-            <translation type="unfinished" />
+            <translation>DBG-LED</translation>
         </message>
         <message>
             <source>I/O-LED: not available</source>
-            <translation type="unfinished" />
+            <translation>I/O-LED: not available</translation>
         </message>
     </context>
     <context>
