@@ -126,8 +126,14 @@ signals:
     void btAnswerFromDeviceReceived();
     void btRdyReceived();
     void btFirmwareVersion(QString version);
-    void btEnableReceivePressuredata(bool enable, int interval, unsigned short low, unsigned short high);
-    void btPressuredataReceived(int index, QString data);
+    // The pressure stream of the sensor unit. No line of the unit's protocol carries it yet,
+    // so the link emits neither; the pressure page takes them. Before a stream: enable true,
+    // sensor the full scale in whole bar, adMin and adMax the converter values at 0 bar and
+    // at full scale (adMax > adMin); enable false when it ends.
+    void btEnableReceivePressuredata(bool enable, int sensor, unsigned short adMin, unsigned short adMax);
+    // One packet: dataCnt samples at 100 a second, sample i as 3 hex digits at character
+    // 4 * i of pressuredata, each followed by one separator.
+    void btPressuredataReceived(int dataCnt, QString pressuredata);
 
 private:
     void resetLinkFields();

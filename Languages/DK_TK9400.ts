@@ -462,6 +462,54 @@ to use this measurement.</translation>
             <source>Pressure</source>
             <translation type="unfinished">Pressure</translation>
         </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Mainmenu</translation>
+        </message>
+        <message>
+            <source>SetReferenceLevel</source>
+            <translation type="unfinished">Set reference level</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation type="unfinished">Range</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation type="unfinished">Store</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>%1 bar</source>
+            <translation type="unfinished">%1 bar</translation>
+        </message>
+        <message>
+            <source>MAX = %1 bar</source>
+            <translation type="unfinished">MAX = %1 bar</translation>
+        </message>
+        <message>
+            <source>MIN = %1 bar</source>
+            <translation type="unfinished">MIN = %1 bar</translation>
+        </message>
+        <message>
+            <source>AVG = %1 bar</source>
+            <translation type="unfinished">AVG = %1 bar</translation>
+        </message>
+        <message>
+            <source>DEV = %1 bar</source>
+            <translation type="unfinished">DEV = %1 bar</translation>
+        </message>
+        <message>
+            <source>ACT = %1 bar</source>
+            <translation type="unfinished">ACT = %1 bar</translation>
+        </message>
     </context>
     <context>
         <name>Systemsettings</name>

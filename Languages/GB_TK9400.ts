@@ -956,8 +956,52 @@ Please check your QJ-5.</translation>
     <context>
         <name>PressureSensor</name>
         <message>
-            <source>Pressure</source>
-            <translation>Pressure</translation>
+            <source>Mainmenu</source>
+            <translation>Mainmenu</translation>
+        </message>
+        <message>
+            <source>SetReferenceLevel</source>
+            <translation>Set reference level</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Range</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>%1 bar</source>
+            <translation>%1 bar</translation>
+        </message>
+        <message>
+            <source>MAX = %1 bar</source>
+            <translation>MAX = %1 bar</translation>
+        </message>
+        <message>
+            <source>MIN = %1 bar</source>
+            <translation>MIN = %1 bar</translation>
+        </message>
+        <message>
+            <source>AVG = %1 bar</source>
+            <translation>AVG = %1 bar</translation>
+        </message>
+        <message>
+            <source>DEV = %1 bar</source>
+            <translation>DEV = %1 bar</translation>
+        </message>
+        <message>
+            <source>ACT = %1 bar</source>
+            <translation>ACT = %1 bar</translation>
         </message>
     </context>
     <context>

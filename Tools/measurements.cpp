@@ -48,11 +48,6 @@ QString levelText(float level)
     return QString::number(level, 'f', 3);
 }
 
-QString positionText(double latitude, double longitude)
-{
-    return QStringLiteral("%1, %2").arg(latitude, 0, 'f', 6).arg(longitude, 0, 'f', 6);
-}
-
 // Each value followed by "; ", the last one too; the count is bounded by the array.
 QString listText(const float* values, int count, char format, int precision)
 {
@@ -113,6 +108,23 @@ QString Measurements::cleanMeasurementName(const QString& name)
     }
     cleaned.truncate(keep);
     return cleaned.trimmed();
+}
+
+QString Measurements::positionText(double latitude, double longitude)
+{
+    return QStringLiteral("%1, %2").arg(latitude, 0, 'f', 6).arg(longitude, 0, 'f', 6);
+}
+
+void Measurements::writeMeasurementInfo(QSettings& ini, const QString& typeText, const QString& name)
+{
+    const QDateTime now = Platform::currentDateTime();
+    ini.beginGroup(QStringLiteral("Measurementinfo"));
+    ini.setValue(QStringLiteral("Measurementtype"), typeText);
+    ini.setValue(QStringLiteral("Measurementname"), name.trimmed());
+    ini.setValue(QStringLiteral("Measurementdate"), now.date().toString(QStringLiteral("dd.MM.yyyy")));
+    ini.setValue(QStringLiteral("Measurementtime"), now.time().toString(QStringLiteral("hh:mm:ss")));
+    ini.setValue(QStringLiteral("Firmwareversion"), QString::fromLatin1(g_softwareVersion));
+    ini.endGroup();
 }
 
 QString Measurements::convertFilterTypeToText(int a_filterType)
@@ -202,11 +214,21 @@ int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStruc
     if (a_name.isEmpty())
         a_name = QStringLiteral("M%1").arg(count + 1);
 
-    QDateTime now = Platform::currentDateTime();
+    const QDateTime now = Platform::currentDateTime();
     m_gpsModul = MainMenu::getInstanceMainMenu() ? MainMenu::getInstanceMainMenu()->getGpsInstance() : nullptr;
     if (a_meastype < 0 || a_meastype > Longterm)
         return 0;
 
+    const QString name = cleanMeasurementName(a_name);
+    return storeDirectory(QString::fromLatin1(kTypes[a_meastype].prefix), name, now, [&](const QString& staging) {
+        return writeInfoFile(a_meastype, staging + QStringLiteral("/info.ini"), name, a_additionalData) == 0
+            && copyClips(a_meastype, staging, a_additionalData);
+    });
+}
+
+int Measurements::storeDirectory(const QString& a_prefix, const QString& a_name, QDateTime a_time,
+                                 const std::function<bool(const QString&)>& a_fill, QString* a_finalPath)
+{
     const QString root = measurementRoot();
     // The store never makes the root: an unmounted partition leaves a bare mount point.
     if (!QFileInfo(root).isDir())
@@ -217,15 +239,14 @@ int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStruc
     for (int step = 0;; ++step) {
         if (step == kMaxTimeSteps)
             return refuse();
-        m_systemDate = now.date();
-        m_systemTime = now.time();
+        m_systemDate = a_time.date();
+        m_systemTime = a_time.time();
         m_date = m_systemDate.toString(QStringLiteral("yyyyMMdd"));
         m_time = m_systemTime.toString(QStringLiteral("hhmmss"));
-        finalPath = root + QString::fromLatin1(kTypes[a_meastype].prefix) + m_date + QLatin1Char('_') + m_time
-            + QLatin1Char('_') + name;
+        finalPath = root + a_prefix + m_date + QLatin1Char('_') + m_time + QLatin1Char('_') + name;
         if (!QFileInfo::exists(finalPath))
             break;
-        now = now.addSecs(1);
+        a_time = a_time.addSecs(1);
     }
 
     const QString staging = stagingDirectory();
@@ -237,14 +258,14 @@ int Measurements::storeMeasurement(int a_meastype, QString a_name, MeasInfoStruc
         qWarning() << "Cannot create" << staging;
         return refuse();
     }
-    if (writeInfoFile(a_meastype, staging + QStringLiteral("/info.ini"), name, a_additionalData) != 0)
-        return refuse();
-    if (!copyClips(a_meastype, staging, a_additionalData))
+    if (!a_fill(staging))
         return refuse();
     if (!QDir().rename(staging, finalPath)) {
         qWarning() << "Cannot rename" << staging << "to" << finalPath;
         return refuse();
     }
+    if (a_finalPath)
+        *a_finalPath = finalPath;
     return 0;
 }
 
@@ -312,14 +333,7 @@ int Measurements::writeInfoFile(int type, const QString& filename, const QString
 
     // Floats go in as pre-formatted text: a float value would be stored as "@Variant(...)".
     QSettings ini(filename, QSettings::IniFormat);
-    const QDateTime now = Platform::currentDateTime();
-    ini.beginGroup(QStringLiteral("Measurementinfo"));
-    ini.setValue(QStringLiteral("Measurementtype"), QString::fromLatin1(kTypes[type].typeText));
-    ini.setValue(QStringLiteral("Measurementname"), name.trimmed());
-    ini.setValue(QStringLiteral("Measurementdate"), now.date().toString(QStringLiteral("dd.MM.yyyy")));
-    ini.setValue(QStringLiteral("Measurementtime"), now.time().toString(QStringLiteral("hh:mm:ss")));
-    ini.setValue(QStringLiteral("Firmwareversion"), QString::fromLatin1(g_softwareVersion));
-    ini.endGroup();
+    writeMeasurementInfo(ini, QString::fromLatin1(kTypes[type].typeText), name);
 
     if (type != Longterm) {
         ini.beginGroup(QStringLiteral("Levels"));

@@ -7,7 +7,10 @@
 #include <QStringList>
 #include <QTime>
 
+#include <functional>
+
 class Gps;
+class QSettings;
 
 // One measurement as a page hands it to the store. Points use indices 1 to 10 of the
 // per-point arrays; index 0 is the level measurement's own value. A page value-initialises
@@ -77,6 +80,22 @@ public:
     static QString stagingDirectory();  // host path of the staging entry in the root
 
     static QString convertFilterTypeToText(int a_filterType);
+
+    // The staged save on its own, for every kind of measurement directory: creates
+    // root + a_prefix + "yyyyMMdd_hhmmss_" + a_name (cleaned by cleanMeasurementName()),
+    // with the time of a_time or, when that name exists, the next free second. a_fill
+    // writes the content into the staging directory it is given and returns false when
+    // something could not be written. Returns 0 when the directory stands complete under
+    // its final name (in *a_finalPath when given); -1 after the error dialog, with nothing
+    // left behind.
+    int storeDirectory(const QString& a_prefix, const QString& a_name, QDateTime a_time,
+                       const std::function<bool(const QString& staging)>& a_fill, QString* a_finalPath = nullptr);
+
+    // The group [Measurementinfo] that every "info.ini" begins with: type text, the name
+    // trimmed, date and time from the clock now, firmware version.
+    static void writeMeasurementInfo(QSettings& ini, const QString& typeText, const QString& name);
+    // "lat, long" in degrees with 6 decimals, as the files hold positions.
+    static QString positionText(double latitude, double longitude);
 
     // Writers of "info.ini" per type; 0 when the file is complete on disk, else -1.
     int storeInfoFileLevelmeasurement(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
