@@ -35,7 +35,11 @@ class TestTestmenuLed : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        QVERIFY(TestSupport::useDeviceLook());
+    }
     void init() { TestmenuRemoteCtrl::pollIntervalMs() = 3600 * 1000; }
     void cleanup()
     {

@@ -42,7 +42,11 @@ class TestTestmenuSensordetection : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        QVERIFY(TestSupport::useDeviceLook());
+    }
     void init() { TestmenuRemoteCtrl::pollIntervalMs() = 3600 * 1000; }
     void cleanup()
     {
