@@ -432,13 +432,33 @@ and press Search-Button.</translation>
     <context>
         <name>H2Sensor</name>
         <message>
-            <source>H2Sensor</source>
-            <translation>H2 sensor</translation>
-        </message>
-        <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>You must connect a H2-Sensor
 to use this measurement.</translation>
+        </message>
+        <message>
+            <source>SetReferenceLevel</source>
+            <translation>Set reference level</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation>Range</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
         </message>
     </context>
     <context>
@@ -606,12 +626,40 @@ High volumes can lead to hearing damage.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Level</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Adjust filter</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation>Store</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation>Headphone volume</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation>Microphone gain</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation>Main menu</translation>
+        </message>
+        <message>
+            <source>PlayRecordedSound</source>
+            <translation>Play recorded sound</translation>
+        </message>
+        <message>
+            <source>StopPlaying</source>
+            <translation>Stop playing</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation>Back</translation>
+        </message>
+        <message>
+            <source>HeadphoneGain</source>
+            <translation>Headphone gain</translation>
         </message>
     </context>
     <context>

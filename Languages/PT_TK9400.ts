@@ -115,6 +115,30 @@
             <translation type="unfinished">You must connect a H2-Sensor
 to use this measurement.</translation>
         </message>
+        <message>
+            <source>SetReferenceLevel</source>
+            <translation type="unfinished">Set reference level</translation>
+        </message>
+        <message>
+            <source>Range</source>
+            <translation type="unfinished">Range</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation type="unfinished">Store</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
     </context>
     <context>
         <name>LanguageSelect</name>
@@ -236,6 +260,38 @@ to use this measurement.</translation>
         <message>
             <source>AdjustFilter</source>
             <translation type="unfinished">Adjust filter</translation>
+        </message>
+        <message>
+            <source>Store</source>
+            <translation type="unfinished">Store</translation>
+        </message>
+        <message>
+            <source>HeadphoneVolume</source>
+            <translation type="unfinished">Headphone volume</translation>
+        </message>
+        <message>
+            <source>MicrophoneGain</source>
+            <translation type="unfinished">Microphone gain</translation>
+        </message>
+        <message>
+            <source>Mainmenu</source>
+            <translation type="unfinished">Main menu</translation>
+        </message>
+        <message>
+            <source>PlayRecordedSound</source>
+            <translation type="unfinished">Play recorded sound</translation>
+        </message>
+        <message>
+            <source>StopPlaying</source>
+            <translation type="unfinished">Stop playing</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <translation type="unfinished">Back</translation>
+        </message>
+        <message>
+            <source>HeadphoneGain</source>
+            <translation type="unfinished">Headphone gain</translation>
         </message>
     </context>
     <context>

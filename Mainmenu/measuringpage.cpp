@@ -3,6 +3,7 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
+#include "Audio/soundplayer.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/platform.h"
 #include "Management/measmanagement.h"
@@ -17,7 +18,6 @@
 #include <QDebug>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMediaPlayer>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTimer>
@@ -307,6 +307,9 @@ void MeasuringPage::leaveToMainMenu()
 {
     MainMenu* menu = MainMenu::getInstanceMainMenu();
     showButtonBar(0);
+    // From the stored view the player would play on over the main page, on the playback route.
+    if (m_storedMeasurement)
+        endStoredSound();
     if (m_config.leaveOrder == MuteFirst)
         menu->muteAudioPath(true, true);
     m_timerLevel->stop();
@@ -322,6 +325,13 @@ void MeasuringPage::leaveToMainMenu()
     emit exit();
 }
 
+void MeasuringPage::endStoredSound()
+{
+    delete m_player;
+    m_player = nullptr;
+    m_audioCodec->setRouting(0);
+}
+
 void MeasuringPage::on_butMenuMainmenu_clicked()
 {
     leaveToMainMenu();
@@ -335,9 +345,7 @@ void MeasuringPage::on_butMenuMainmenu_2_clicked()
 void MeasuringPage::on_butMenuStoredBack_clicked()
 {
     m_timerLevel->stop();
-    delete m_player;
-    m_player = nullptr;
-    m_audioCodec->setRouting(0);
+    endStoredSound();
     if (m_config.backMutesPath)
         MainMenu::getInstanceMainMenu()->muteAudioPath(true, true);
     else
@@ -350,19 +358,25 @@ void MeasuringPage::on_butMenuStoredBack_clicked()
 
 void MeasuringPage::on_butMenuSave_clicked()
 {
-    muteAudioPath(true, true);
+    if (m_config.saveMutesPath)
+        muteAudioPath(true, true);
+    else
+        Audioworker()->pauseAudioRecording(true);
     VirtualKeyboard keyboard(this);
     keyboard.setText(QString());
     keyboard.useEnterAsAccept(true);
-    if (keyboard.exec() != 1) {
-        if (m_config.logSaveText)
-            qDebug() << "Text: verworfen";
-        return;
-    }
+    const bool accepted = keyboard.exec() == 1;
     const QString name = keyboard.getText();
-    if (m_config.logSaveText)
-        qDebug().noquote() << "Text:" << name;
-    saveMeasurement(name);
+    if (m_config.logSaveText) {
+        if (accepted)
+            qDebug().noquote() << "Text:" << name;
+        else
+            qDebug() << "Text: verworfen";
+    }
+    if (accepted)
+        saveMeasurement(name);
+    if (!m_config.saveMutesPath)
+        Audioworker()->pauseAudioRecording(false);
 }
 
 void MeasuringPage::on_butMenuStoredPlay_clicked()

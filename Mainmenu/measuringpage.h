@@ -7,7 +7,7 @@
 class AudioCodecSetup;
 class Bluetooth;
 class MeasManagement;
-class QMediaPlayer;
+class SoundPlayer;
 class QTimer;
 class TooltipButton;
 
@@ -24,7 +24,7 @@ class TooltipButton;
 // form is set up: it connects those buttons that are there to the operations of the same
 // name below (they are plain functions, so uic's connection by name leaves them alone).
 // buildPlaceholderForm() makes a bare form of that kind for pages whose own form is not
-// there yet. Create m_player with the page as parent.
+// there yet. Create m_player with SoundPlayer::create(this).
 //
 // init(variant) runs, in this order: setTooltips(), the sensor note (live only, when
 // needsSensorNote()), applyDisplaySettings(), both links called, the unit's mute key
@@ -56,6 +56,9 @@ public:
         bool backMutesPath = false;
         // Log "Text: ..." / "Text: verworfen" for the save keyboard's result.
         bool logSaveText = true;
+        // Save mutes the path first; false leaves it as it is and pauses the recording
+        // while the keyboard is open instead.
+        bool saveMutesPath = true;
         // Routing for the stored view's playback; -1 leaves the codec's routing alone.
         int storedRouting = 1;
         // The page of "subMenu" that the stored view shows.
@@ -156,7 +159,7 @@ protected:
     QTimer* m_timerCheckBtConnection = nullptr;
     AudioCodecSetup* m_audioCodec = nullptr;
     MeasManagement* m_measManagement = nullptr;
-    QMediaPlayer* m_player = nullptr;
+    SoundPlayer* m_player = nullptr;
     bool m_storedMeasurement = false;
     QString m_selectedMeasurementDir;
     QString m_storedMeasurementName;
@@ -169,6 +172,8 @@ protected:
 private:
     void startStoredView();
     void leaveToMainMenu();
+    // Ends the stored sound: the player goes and the codec back to the listening route.
+    void endStoredSound();
     void disconnectMuteKey();
 
     Config m_config;

@@ -58,6 +58,8 @@ BtModuleSim::BtModuleSim(Role role, BtControlLines* lines, QObject* parent)
     , m_address(QString::fromLatin1(role == Role::Sink ? kSinkAddress : kSourceAddress))
     , m_peerAddress(QString::fromLatin1(role == Role::Sink ? kDefaultUnitAddress : kDefaultHeadphoneAddress))
 {
+    m_clock.start();
+    m_h2.powerOn(0);
     factorySettings();
 }
 
@@ -262,7 +264,7 @@ void BtModuleSim::record(bool data, const QString& line)
 {
     {
         QMutexLocker lock(&m_transcriptMutex);
-        m_transcript.append({data, line});
+        m_transcript.append({data, line, m_clock.elapsed()});
     }
     if (!m_transcriptFile.isEmpty()) {
         QFile file(m_transcriptFile);
@@ -303,6 +305,17 @@ QStringList BtModuleSim::unitLines() const
             lines.append(e.line);
     }
     return lines;
+}
+
+QList<qint64> BtModuleSim::unitLineTimes(const QString& line) const
+{
+    QMutexLocker lock(&m_transcriptMutex);
+    QList<qint64> times;
+    for (const Entry& e : m_transcript) {
+        if (e.data && e.line.trimmed() == line)
+            times.append(e.ms);
+    }
+    return times;
 }
 
 void BtModuleSim::clearTranscript()
@@ -967,8 +980,12 @@ QStringList BtModuleSim::unitReplies(const QString& line)
         return {QStringLiteral("BT_RX BATT_VOLTAGE %1").arg(m_unitBatteryMv)};
     if (command == QLatin1String("T"))
         return {QStringLiteral("BT_RX SENSOR %1").arg(m_unitSensorType)};
-    if (command == QLatin1String("S"))
-        return {QStringLiteral("BT_RX SENSVAL 123 45")};
+    if (command == QLatin1String("S")) {
+        const H2SensorSim::Reading reading = m_h2.read(m_clock.elapsed());
+        if (!reading.answered)
+            return {};
+        return {QStringLiteral("BT_RX SENSVAL %1 %2").arg(reading.value).arg(reading.activeTime)};
+    }
     if (command == QLatin1String("I")) {
         bool valid = false;
         const int gain = t.value(2).toInt(&valid, 16);
@@ -1087,9 +1104,46 @@ void BtModuleSim::setUnitConfigDump(const QStringList& lines)
     post([this, lines] { m_unitConfigDump = lines; });
 }
 
+void BtModuleSim::setH2Raw(double raw)
+{
+    post([this, raw] { m_h2.setRaw(raw, m_clock.elapsed()); });
+}
+
+void BtModuleSim::setH2Leak(double raw, double seconds)
+{
+    post([this, raw, seconds] { m_h2.setLeak(raw, seconds, m_clock.elapsed()); });
+}
+
+void BtModuleSim::setH2Noise(double amplitude)
+{
+    post([this, amplitude] { m_h2.setNoise(amplitude); });
+}
+
+void BtModuleSim::setH2Script(const QStringList& values)
+{
+    post([this, values] { m_h2.setScript(values); });
+}
+
+bool BtModuleSim::loadH2Script(const QString& path, QString* error)
+{
+    QStringList values;
+    if (!H2SensorSim::readScript(path, &values, error))
+        return false;
+    setH2Script(values);
+    return true;
+}
+
+void BtModuleSim::setH2ActiveTime(int seconds)
+{
+    post([this, seconds] { m_h2.setActiveTime(seconds, m_clock.elapsed()); });
+}
+
 void BtModuleSim::unitRestarted()
 {
-    post([this] { emitUnitLine(QStringLiteral("BT_RX RDY %1 %2").arg(m_unitBatteryMv).arg(m_unitSensorType)); });
+    post([this] {
+        m_h2.powerOn(m_clock.elapsed());
+        emitUnitLine(QStringLiteral("BT_RX RDY %1 %2").arg(m_unitBatteryMv).arg(m_unitSensorType));
+    });
 }
 
 // ---- chaos ---------------------------------------------------------------------------------
@@ -1260,7 +1314,12 @@ QString BtSimulator::controlHelp()
         "mute | unmute            sensor unit reports its key muted / open\n"
         "press | release          press / release the sensor unit's mute key\n"
         "alert N                  sensor unit alert N (0 no sensor, 1 battery low, 2 sensor type)\n"
-        "battery MV | sensor N    sensor unit battery in mV / sensor type for later answers\n"
+        "battery MV | sensor N    sensor unit battery in mV / sensor type for later answers (3: H2 sensor)\n"
+        "h2 RAW                   H2 sensor reads RAW from now on (what \"BT_TX S\" is answered with)\n"
+        "h2 leak RAW SECONDS      H2 reading rises towards RAW with a time constant of SECONDS\n"
+        "h2 noise N               H2 readings vary by up to +-N (0: none)\n"
+        "h2 script FILE           answer with FILE's values, one a line (\"silence\": none), then as before\n"
+        "heat SECONDS             H2 sensor's heating time is SECONDS now and counts up\n"
         "rdy                      sensor unit reports a restart\n"
         "drop [MS]                unit and headphones out of range for MS ms (default 3000)\n"
         "unit on|off              sensor unit in range or not\n"
@@ -1272,6 +1331,39 @@ QString BtSimulator::controlHelp()
         "echo on|off | lf on|off  modules echo commands / end lines by a lone LF\n"
         "chaos on|off             garbage, bursts and broken lines on both ports\n"
         "raw sink|source TEXT     write TEXT (\\r, \\n, \\0 understood) to a port\n");
+}
+
+QString BtSimulator::h2Control(BtModuleSim* unit, const QStringList& t)
+{
+    const QString how = t.value(1).toLower();
+    bool ok = true;
+    auto number = [&ok](const QString& text) {
+        bool valid = false;
+        const double value = text.toDouble(&valid);
+        ok = ok && valid;
+        return value;
+    };
+    if (how == QLatin1String("leak") && t.size() > 3) {
+        const double raw = number(t.value(2));
+        const double seconds = number(t.value(3));
+        if (ok)
+            unit->setH2Leak(raw, seconds);
+    } else if (how == QLatin1String("noise") && t.size() > 2) {
+        const double amplitude = number(t.value(2));
+        if (ok)
+            unit->setH2Noise(amplitude);
+    } else if (how == QLatin1String("script") && t.size() > 2) {
+        QString error;
+        if (!unit->loadH2Script(t.mid(2).join(QLatin1Char(' ')), &error))
+            return error;
+    } else {
+        const double raw = number(t.value(1));
+        if (ok && t.size() == 2)
+            unit->setH2Raw(raw);
+        else
+            ok = false;
+    }
+    return ok ? QStringLiteral("ok") : QString();
 }
 
 QString BtSimulator::control(const QString& line)
@@ -1299,6 +1391,14 @@ QString BtSimulator::control(const QString& line)
         unit->setUnitBattery(t.value(1).toInt());
     } else if (what == QLatin1String("sensor") && unit) {
         unit->setUnitSensorType(t.value(1).toInt());
+    } else if (what == QLatin1String("h2") && unit && t.size() > 1) {
+        return h2Control(unit, t);
+    } else if (what == QLatin1String("heat") && unit && t.size() > 1) {
+        bool ok = false;
+        const int seconds = t.value(1).toInt(&ok);
+        if (!ok)
+            return QString();
+        unit->setH2ActiveTime(seconds);
     } else if (what == QLatin1String("rdy") && unit) {
         unit->unitRestarted();
     } else if (what == QLatin1String("drop")) {

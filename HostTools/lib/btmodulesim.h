@@ -1,7 +1,10 @@
 #ifndef BTMODULESIM_H
 #define BTMODULESIM_H
 
+#include "h2sensorsim.h"
+
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMap>
 #include <QMutex>
@@ -135,6 +138,14 @@ public:
     void setUnitBattery(int millivolts);
     void setUnitSensorType(int type);
     void unitRestarted(); // "BT_RX RDY"
+    // The unit's H2 sensor (its answer to "BT_TX S"; H2SensorSim): steady raw value, a
+    // rise towards a leak value, noise, a script of answers, the heating time now.
+    void setH2Raw(double raw);
+    void setH2Leak(double raw, double seconds);
+    void setH2Noise(double amplitude);
+    void setH2Script(const QStringList& values);
+    bool loadH2Script(const QString& path, QString* error = nullptr);
+    void setH2ActiveTime(int seconds);
     // The versions the unit reports in its configuration dump.
     void setUnitVersions(const QString& firmware, const QString& hardware);
     // The unit answers "BT_TX P" with exactly these lines (terminator included or not)
@@ -164,6 +175,10 @@ public:
     QStringList commandLines() const;
     QStringList unitLines() const;
     void clearTranscript();
+    // When each received data line equal to `line` came (e.g. "BT_TX S"), in ms of clockMs().
+    QList<qint64> unitLineTimes(const QString& line) const;
+    // The simulator's steady clock: ms since it was made.
+    qint64 clockMs() const { return m_clock.elapsed(); }
     // Also appends every line received to this file, after the port name and "C " or "D "
     // (command or data mode).
     void setTranscriptFile(const QString& path);
@@ -179,6 +194,7 @@ private:
     {
         bool data;
         QString line;
+        qint64 ms;
     };
 
     template <typename F> void post(F&& f);
@@ -258,11 +274,13 @@ private:
     QString m_unitFirmware = QStringLiteral("1.4.2");
     QString m_unitHardware = QStringLiteral("2.0");
     QStringList m_unitConfigDump;
+    H2SensorSim m_h2;
 
     // The headphones.
     int m_headphoneBatteryLevel = 5;
     int m_headphoneVolume = 50;
 
+    QElapsedTimer m_clock;
     mutable QMutex m_transcriptMutex;
     QList<Entry> m_transcript;
     QString m_transcriptFile;
@@ -330,6 +348,8 @@ public:
     static bool fillSettingsAddresses(const QString& root, const QString& unitAddress, const QString& headphoneAddress);
 
 private:
+    static QString h2Control(BtModuleSim* unit, const QStringList& tokens);
+
     BtControlLines* m_lines = nullptr;
     BtModuleSim* m_sink = nullptr;
     BtModuleSim* m_source = nullptr;

@@ -252,10 +252,10 @@ private slots:
         QTest::addColumn<int>("widget");
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<int>("favourite");
-        QTest::addColumn<int>("storedInput"); // the long-term view plays nothing: no playback route
+        QTest::addColumn<int>("storedInput"); // 0: playback route; the long-term and H2 views play nothing
         QTest::newRow("LE") << "LE_20240315_142530_Hydrant 3" << 1 << QByteArray("Levelmeasurement") << 2 << 0;
         QTest::newRow("PP") << "PP_20240315_142530_a" << 3 << QByteArray("Pinpointing") << 1 << 0;
-        QTest::newRow("H2") << "H2_20240315_142530_a" << 6 << QByteArray("H2Sensor") << 4 << 0;
+        QTest::newRow("H2") << "H2_20240315_142530_a" << 6 << QByteArray("H2Sensor") << 4 << 2; // its PWM input
         QTest::newRow("PL") << "PL_20240315_142530_a" << 8 << QByteArray("Pipelocating") << 5 << 0;
         QTest::newRow("LT") << "LT_20240315_142530_a" << 9 << QByteArray("Longtermmeasurement") << 3 << 1;
         QTest::newRow("lower case opens nothing") << "le_20240315_142530_a" << 7 << QByteArray("MeasManagement") << 0 << 0;

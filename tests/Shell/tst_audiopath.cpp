@@ -202,7 +202,10 @@ private slots:
         };
         auto home = [&] {
             QWidget* page = menu.currentPage();
+            // The H2 page names its Home button so.
             auto* button = page->findChild<QPushButton*>("butMenuMainmenu");
+            if (!button)
+                button = page->findChild<QPushButton*>("butMenuHome");
             if (!button || !button->isVisibleTo(page))
                 button = TestSupport::button(page, "butMenuBack");
             button->click();
