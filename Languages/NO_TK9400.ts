@@ -1746,6 +1746,58 @@ No answer received from bluetooth device.</translation>
             <source>Fail</source>
             <translation type="unfinished">Fail</translation>
         </message>
+        <message>
+            <source>Current</source>
+            <translation type="unfinished">Current</translation>
+        </message>
+        <message>
+            <source>Charging</source>
+            <translation type="unfinished">Charging</translation>
+        </message>
+        <message>
+            <source>Capacity</source>
+            <translation type="unfinished">Capacity</translation>
+        </message>
+        <message>
+            <source>Voltage</source>
+            <translation type="unfinished">Voltage</translation>
+        </message>
+        <message>
+            <source>Temperature</source>
+            <translation type="unfinished">Temperature</translation>
+        </message>
+        <message>
+            <source>UART / USB</source>
+            <translation type="unfinished">UART / USB</translation>
+        </message>
+        <message>
+            <source>UART/USB</source>
+            <translation type="unfinished">UART/USB</translation>
+        </message>
+        <message>
+            <source>Read</source>
+            <translation type="unfinished">Read</translation>
+        </message>
+        <message>
+            <source>Autoread</source>
+            <translation type="unfinished">Autoread</translation>
+        </message>
+        <message>
+            <source>UART</source>
+            <translation type="unfinished">UART</translation>
+        </message>
+        <message>
+            <source>USB</source>
+            <translation type="unfinished">USB</translation>
+        </message>
+        <message>
+            <source>not readable</source>
+            <translation type="unfinished">not readable</translation>
+        </message>
+        <message>
+            <source>Discharging</source>
+            <translation type="unfinished">Discharging</translation>
+        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1806,6 +1858,18 @@ No answer received from bluetooth device.</translation>
             <source>Fail</source>
             <translation type="unfinished">Fail</translation>
         </message>
+        <message>
+            <source>Keytest: Press each button of the device</source>
+            <translation type="unfinished">Keytest: Press each button of the device</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation type="unfinished">unknown</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation type="unfinished">OK</translation>
+        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1820,6 +1884,30 @@ No answer received from bluetooth device.</translation>
         <message>
             <source>Fail</source>
             <translation type="unfinished">Fail</translation>
+        </message>
+        <message>
+            <source>ON</source>
+            <translation type="unfinished">ON</translation>
+        </message>
+        <message>
+            <source>OFF</source>
+            <translation type="unfinished">OFF</translation>
+        </message>
+        <message>
+            <source>I/O-LED</source>
+            <translation type="unfinished">I/O-LED</translation>
+        </message>
+        <message>
+            <source>CHRG-LED</source>
+            <translation type="unfinished">CHRG-LED</translation>
+        </message>
+        <message>
+            <source>DBG-LED</source>
+            <translation type="unfinished">DBG-LED</translation>
+        </message>
+        <message>
+            <source>I/O-LED: not available</source>
+            <translation type="unfinished">I/O-LED: not available</translation>
         </message>
     </context>
     <context>
@@ -1872,6 +1960,34 @@ No answer received from bluetooth device.</translation>
         <message>
             <source>Fail</source>
             <translation type="unfinished">Fail</translation>
+        </message>
+        <message>
+            <source>AD-Value</source>
+            <translation type="unfinished">AD-Value</translation>
+        </message>
+        <message>
+            <source>Sensordetection</source>
+            <translation type="unfinished">Sensordetection</translation>
+        </message>
+        <message>
+            <source>Read</source>
+            <translation type="unfinished">Read</translation>
+        </message>
+        <message>
+            <source>Autoread</source>
+            <translation type="unfinished">Autoread</translation>
+        </message>
+        <message>
+            <source>connected</source>
+            <translation type="unfinished">connected</translation>
+        </message>
+        <message>
+            <source>No sensor</source>
+            <translation type="unfinished">No sensor</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation type="unfinished">unknown</translation>
         </message>
     </context>
     <context>

@@ -32,6 +32,7 @@ bool TestDialog::executeOwnCommand(const QString&)
 
 void TestDialog::executeCommand(QString line)
 {
+    commandArriving(line);
     if (line.startsWith(QLatin1String("cmdExit")))
         on_butBack_clicked();
     else if (line.startsWith(QLatin1String("cmdPass")))

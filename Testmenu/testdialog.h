@@ -41,6 +41,8 @@ protected:
     virtual void leaving() {}
     // What Back answers the station.
     virtual QString backAnswer() const { return QStringLiteral("resCanceled"); }
+    // Sees every command line before it is handled.
+    virtual void commandArriving(const QString&) {}
 
     TestmenuRemoteCtrl* remoteCtrl = nullptr;
 

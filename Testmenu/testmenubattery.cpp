@@ -1,15 +1,153 @@
 #include "Testmenu/testmenubattery.h"
 #include "ui_testmenubattery.h"
 
+#include "Hardware/gpio.h"
+#include "Hardware/platform.h"
+#include "Testmenu/testmenuremotectrl.h"
+
+#include <QDebug>
+#include <QTimer>
+
+namespace {
+
+const char* const kChargerStatus = "/sys/class/power_supply/bq24190-battery/status";
+const char* const kCapacity = "/sys/class/power_supply/bq27426-0/capacity";
+const char* const kVoltage = "/sys/class/power_supply/bq27426-0/voltage_now";
+const char* const kCurrent = "/sys/class/power_supply/bq27426-0/current_now";
+const char* const kTemperature = "/sys/class/power_supply/bq27426-0/temp";
+constexpr qint64 kMaxAttributeBytes = 32;
+
+// Six significant digits, the form the station's protocol expects for every value.
+QString number(float value)
+{
+    return QString::number(static_cast<double>(value), 'g', 6);
+}
+
+} // namespace
+
 TestmenuBattery::TestmenuBattery(QWidget* parent)
     : TestDialog(QStringLiteral("cmdTestBattery"), parent)
     , ui(new Ui::TestmenuBattery)
 {
     ui->setupUi(this);
-    startFrame();
+    ui->labelUartUsb->setText(tr("UART"));
+    m_timer = new QTimer(this);
+    connect(m_timer, &QTimer::timeout, this, &TestmenuBattery::updateValues, Qt::UniqueConnection);
+    startFrame(Connector::Uart);
+    ui->butPass->hide();
+    updateValues();
 }
 
 TestmenuBattery::~TestmenuBattery()
 {
+    m_timer->stop();
+    delete m_timer;
     delete ui;
+}
+
+void TestmenuBattery::selectConnector(bool uart)
+{
+    Gpio::setValue(50, 0);
+    Gpio::setValue(65, uart ? 1 : 0);
+    m_modeUart = uart;
+    ui->labelUartUsb->setText(uart ? tr("UART") : tr("USB"));
+}
+
+bool TestmenuBattery::readAttribute(const char* absolutePath, QString* text)
+{
+    m_fileFuelgauge.setFileName(Platform::devicePath(QString::fromLatin1(absolutePath)));
+    if (!m_fileFuelgauge.open(QIODevice::ReadOnly)) {
+        qDebug().noquote() << "Battery test: could not read" << absolutePath;
+        return false;
+    }
+    *text = QString::fromLatin1(m_fileFuelgauge.read(kMaxAttributeBytes)).toLower().trimmed();
+    m_fileFuelgauge.close();
+    return true;
+}
+
+void TestmenuBattery::showValue(QLineEdit* field, bool readable, const QString& text)
+{
+    field->setText(readable ? text : tr("not readable"));
+}
+
+void TestmenuBattery::updateValues()
+{
+    QString text;
+    const bool chargerRead = readAttribute(kChargerStatus, &text);
+    if (chargerRead)
+        m_charging = text == QLatin1String("charging");
+    const bool capacityRead = readAttribute(kCapacity, &text);
+    if (capacityRead)
+        m_battFuelPercent = text.toInt();
+    const bool voltageRead = readAttribute(kVoltage, &text);
+    if (voltageRead)
+        m_voltage = text.toFloat() / 1000000.0f;
+    const bool currentRead = readAttribute(kCurrent, &text);
+    if (currentRead)
+        m_current = text.toFloat() / 1000000.0f;
+    const bool temperatureRead = readAttribute(kTemperature, &text);
+    if (temperatureRead)
+        m_temperature = text.toFloat() / 10.0f;
+
+    showValue(ui->lineEditCapacity, capacityRead, QStringLiteral("%1 %").arg(m_battFuelPercent));
+    showValue(ui->lineEditCurrent, currentRead, QStringLiteral("%1 A").arg(number(m_current)));
+    showValue(ui->lineEditCharging, chargerRead, m_charging ? tr("Charging") : tr("Discharging"));
+    showValue(ui->lineEditVoltage, voltageRead, QStringLiteral("%1 V").arg(number(m_voltage)));
+    showValue(ui->lineEditTemperature, temperatureRead, QStringLiteral("%1 °C").arg(number(m_temperature)));
+
+    // A value that could not be read is an old one; nothing may pass on it.
+    const bool complete = chargerRead && capacityRead && voltageRead && currentRead && temperatureRead;
+    ui->butPass->setVisible(m_passOffered && complete);
+}
+
+void TestmenuBattery::on_butRead_clicked()
+{
+    m_timer->stop();
+    m_passOffered = true;
+    updateValues();
+}
+
+void TestmenuBattery::on_butAutoread_clicked()
+{
+    m_timer->start(kAutoreadIntervalMs);
+    m_passOffered = true;
+    updateValues();
+}
+
+void TestmenuBattery::on_butUartUsb_clicked()
+{
+    selectConnector(!m_modeUart);
+}
+
+void TestmenuBattery::leaving()
+{
+    m_timer->stop();
+    selectConnector(true);
+}
+
+void TestmenuBattery::commandArriving(const QString& line)
+{
+    qDebug().noquote() << "executeCommand" << line;
+}
+
+bool TestmenuBattery::executeOwnCommand(const QString& line)
+{
+    if (line.startsWith(QLatin1String("cmdBatteryRead")))
+        on_butRead_clicked();
+    else if (line.startsWith(QLatin1String("cmdBatteryAutoread")))
+        on_butAutoread_clicked();
+    else if (line.startsWith(QLatin1String("cmdBatteryGetVoltage")))
+        remoteCtrl->writeResult(QStringLiteral("resBatteryVoltage=%1 V").arg(number(m_voltage)));
+    else if (line.startsWith(QLatin1String("cmdBatteryGetCurrent")))
+        remoteCtrl->writeResult(QStringLiteral("resBatteryCurrent=%1 A").arg(number(m_current)));
+    else if (line.startsWith(QLatin1String("cmdBatteryGetTemperature")))
+        remoteCtrl->writeResult(QStringLiteral("resBatteryTemperature=%1 C").arg(number(m_temperature)));
+    else if (line.startsWith(QLatin1String("cmdBatteryGetCapacity")))
+        remoteCtrl->writeResult(QStringLiteral("resBatteryCapacity=%1 %").arg(m_battFuelPercent));
+    else if (line.startsWith(QLatin1String("cmdBatteryGetChargestate")))
+        remoteCtrl->writeResult(m_charging ? QStringLiteral("resBatteryChargestate=charging")
+                                           : QStringLiteral("resBatteryChargestate=discharging"));
+    else
+        return false;
+    return true;
 }

@@ -4,7 +4,9 @@
 #include "Hardware/gps.h"
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "Testmenu/testmenugps.h"
 #include "Testmenu/testmenuselftest.h"
+#include "globals.h"
 #include "gpssim.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
@@ -138,6 +140,30 @@ private slots:
         QFile transcript(TestSupport::screenshotPath("teststation-connector-storage-display.txt"));
         QVERIFY(transcript.open(QIODevice::WriteOnly | QIODevice::Truncate));
         transcript.write(station.station().transcript().join('\n').toUtf8() + '\n');
+    }
+
+    // The device tests one after the other, as a station runs them on the seeded board.
+    void deviceTestsInOneRun()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.simStarted);
+        instrument.device.write("/sys/class/power_supply/bq27426-0/voltage_now", "3912000\n");
+        instrument.device.write("/sys/bus/iio/devices/iio:device0/in_voltage2_raw", "2047\n");
+        TestStationThread station(stationOptions(instrument.device));
+        const int outcome = instrument.runMenu(
+            station, {"cmdTestBattery", "cmdBatteryRead", "cmdBatteryGetVoltage", "cmdPass", "cmdTestSensordetection",
+                      "cmdSensordetectionRead", "cmdSensordetectionAdValue", "cmdPass", "cmdTestLed", "cmdLedIoOff",
+                      "cmdExit", "cmdTestKeyboard", "cmdFail", "cmdTestGps",
+                      QStringLiteral("sleep:%1").arg(TestmenuGps::kReadingIntervalMs + 300),
+                      "cmdGpsGetStatusModulConnected", "cmdPass", "cmdFinish"});
+        QCOMPARE(outcome, int(TestStation::Done));
+        QCOMPARE(station.station().answers(),
+                 QStringList({"staActive", "staActive", "resBatteryVoltage=3.912 V", "resPassed", "staActive",
+                              "staActive", "resSensordetectionAdValue=2047", "resPassed", "staActive", "staActive",
+                              "resCanceled", "staActive", "resFailed", "staActive", "resGpsStatusModulConnected=OK",
+                              "resPassed", "staActive"}));
+        QCOMPARE(instrument.device.read("/sys/class/leds/on_led/brightness"), QByteArray("255"));
+        QVERIFY(!g_hardwareTestActive);
     }
 
     // Nothing of the file reaches a shell or a path.

@@ -1,0 +1,99 @@
+// The LED test against the simulated LED attribute and GPIO line: what each action and
+// each way of leaving writes, in order, and a board without the LED driver.
+#include "Testmenu/testmenuled.h"
+#include "Testmenu/testmenuremotectrl.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using TestSupport::DeviceRoot;
+
+namespace {
+
+const QString kFile = QStringLiteral("/media/ramdisk/production");
+const QString kBrightness = QStringLiteral("/sys/class/leds/on_led/brightness");
+const QString kDebugLed = QStringLiteral("/sys/class/gpio/gpio115/value");
+
+QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
+{
+    device.write(kFile, command + "\n");
+    dialog.channel()->readCommandFile();
+    return device.read(kFile);
+}
+
+bool passOffered(const QWidget& dialog)
+{
+    return dialog.findChild<QPushButton*>("butPass")->isVisibleTo(&dialog);
+}
+
+} // namespace
+
+class TestTestmenuLed : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        QVERIFY(TestSupport::useDeviceLook());
+    }
+    void init() { TestmenuRemoteCtrl::pollIntervalMs() = 3600 * 1000; }
+    void cleanup()
+    {
+        TestmenuRemoteCtrl::pollIntervalMs() = TestmenuRemoteCtrl::kDefaultPollIntervalMs;
+        TestSupport::verifyExpectedMessagesSeen();
+    }
+
+    void actionsAndLeaving_data()
+    {
+        QTest::addColumn<QByteArrayList>("commands");
+        QTest::addColumn<QStringList>("writes");
+        QTest::addColumn<QByteArray>("answer");
+        const QString on = kBrightness + " 255", off = kBrightness + " 0";
+        const QString dbgOn = kDebugLed + " 1", dbgOff = kDebugLed + " 0";
+        QTest::newRow("I/O off, back") << QByteArrayList({"cmdLedIoOff", "cmdExit"})
+                                       << QStringList({off, on, dbgOff}) << QByteArray("resCanceled\n");
+        QTest::newRow("I/O on") << QByteArrayList({"cmdLedIoOn", "cmdFail"}) << QStringList({on, on, dbgOff})
+                                << QByteArray("resFailed\n");
+        QTest::newRow("debug on, pass") << QByteArrayList({"cmdLedDbgOn", "cmdPass"})
+                                        << QStringList({dbgOn, on, dbgOff}) << QByteArray("resPassed\n");
+        QTest::newRow("charge LED does nothing") << QByteArrayList({"cmdLedChrgOn", "cmdLedChrgOff", "cmdExit"})
+                                                 << QStringList({on, dbgOff}) << QByteArray("resCanceled\n");
+    }
+    void actionsAndLeaving()
+    {
+        QFETCH(QByteArrayList, commands);
+        QFETCH(QByteArray, answer);
+        DeviceRoot device;
+        TestmenuLed dialog;
+        device.journalWrites();
+        const QByteArray last = commands.takeLast();
+        for (const QByteArray& command : commands)
+            QCOMPARE(ask(device, dialog, command), QByteArray("staActive\n"));
+        QCOMPARE(passOffered(dialog), !commands.first().startsWith("cmdLedChrg"));
+        QCOMPARE(ask(device, dialog, last), answer);
+        QTEST(device.writes(), "writes");
+        QCOMPARE(device.read(kBrightness), QByteArray("255"));
+    }
+
+    void missingLedDriverIsShownAndNotPassed()
+    {
+        DeviceRoot device;
+        QVERIFY(device.remove(kBrightness));
+        TestmenuLed dialog;
+        QTest::mouseClick(dialog.findChild<QPushButton*>("butIO_OFF"), Qt::LeftButton);
+        QCOMPARE(dialog.findChild<QLabel*>("labelIO_LED")->text(), QString("I/O-LED: not available"));
+        QVERIFY(TestSupport::logged("LED test: could not open /sys/class/leds/on_led/brightness"));
+        QVERIFY(!passOffered(dialog));
+        dialog.show();
+        QVERIFY(dialog.grab().save(TestSupport::screenshotPath("testmenu-led.png")));
+        QCOMPARE(ask(device, dialog, "cmdExit"), QByteArray("resCanceled\n"));
+        QVERIFY(!QFile::exists(device.hostPath(kBrightness)));
+    }
+};
+
+QTEST_MAIN(TestTestmenuLed)
+#include "tst_testmenuled.moc"
