@@ -1,11 +1,238 @@
 #include "Debug/debugmenu.h"
+#include "ui_debugmenu.h"
 
+#include "Audio/audiocodecsetup.h"
+#include "Debug/debugbluetoothcommand.h"
+#include "Debug/debuginitbluetooth.h"
+#include "Hardware/bluetooth.h"
+#include "Hardware/gpio.h"
+#include "Hardware/platform.h"
 #include "Tools/pendingpage.h"
+#include "mainmenu.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTimer>
+
+const char* const DebugMenu::kFwTestFile = "/media/tk9400/FW_QJ5_V1-22-33.qj5";
+const char* const DebugMenu::kAsoundState = "/var/lib/alsa/asound.state";
+
+namespace {
+
+Bluetooth* sinkLink()
+{
+    MainMenu* menu = MainMenu::getInstanceMainMenu();
+    return menu ? menu->getBtSinkInstance() : nullptr;
+}
+
+AudioCodecSetup* codec()
+{
+    MainMenu* menu = MainMenu::getInstanceMainMenu();
+    return menu ? menu->getAudioCodecInstance() : nullptr;
+}
+
+} // namespace
 
 DebugMenu::DebugMenu(QWidget* parent)
     : QDialog(parent)
+    , ui(new Ui::DebugMenu)
 {
-    setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
-    // Service menus show fixed English texts.
-    buildPendingPage(this, QStringLiteral("Debug"), [this] { reject(); });
+    ui->setupUi(this);
+    showPage(1);
+
+    Gpio::setValue(65, 0);
+    Gpio::setValue(50, 0);
+    updateUartTerminalText();
+
+    m_anyTimer = new QTimer(this);
+    connect(m_anyTimer, &QTimer::timeout, this, &DebugMenu::timerSlot, Qt::UniqueConnection);
+    m_btSink = sinkLink();
+}
+
+DebugMenu::~DebugMenu()
+{
+    delete m_anyTimer;
+    delete ui;
+}
+
+void DebugMenu::showPage(int page)
+{
+    m_currentPage = page;
+    ui->mainArea->setCurrentIndex(page - 1);
+}
+
+void DebugMenu::on_butUp_clicked()
+{
+    showPage(m_currentPage == 1 ? kPages : m_currentPage - 1);
+}
+
+void DebugMenu::on_butDown_clicked()
+{
+    showPage(m_currentPage == kPages ? 1 : m_currentPage + 1);
+}
+
+void DebugMenu::on_butCancel_clicked()
+{
+    m_anyTimer->stop();
+    close();
+}
+
+void DebugMenu::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F11) {
+        close();
+        return;
+    }
+    // Not the dialog's handling: Escape must not close the menu.
+    QWidget::keyPressEvent(event);
+}
+
+void DebugMenu::updateUartTerminalText()
+{
+    ui->butUartTerminal->setText(m_uartTerminal ? QStringLiteral("UART-Terminal State=enabled")
+                                                : QStringLiteral("UART-Terminal State=disabled"));
+}
+
+void DebugMenu::on_butUartTerminal_clicked()
+{
+    m_uartTerminal = !m_uartTerminal;
+    Gpio::setValue(50, 0);
+    Gpio::setValue(65, m_uartTerminal ? 1 : 0);
+    updateUartTerminalText();
+}
+
+void DebugMenu::runPending(const QString& title)
+{
+    QDialog dialog(this);
+    buildPendingPage(&dialog, title, [&dialog] { dialog.reject(); });
+    dialog.exec();
+}
+
+void DebugMenu::on_butInitBt_clicked()
+{
+    DebugInitBluetooth dialog(this);
+    dialog.exec();
+}
+
+void DebugMenu::on_butBtCommand_clicked()
+{
+    DebugBluetoothCommand dialog(this);
+    dialog.exec();
+}
+void DebugMenu::on_butGain_clicked() { runPending(QStringLiteral("Gain")); }
+void DebugMenu::on_butAudioLevelFft_clicked() { runPending(QStringLiteral("Audio Level FFT")); }
+
+QByteArray DebugMenu::firmwareTestBlock()
+{
+    QByteArray block(kFwTestFileBytes, char(0xD4));
+    for (int i = 0; i < 256; ++i) {
+        block[i] = char(i);
+        block[256 + i] = char(0xA1);
+        block[512 + i] = char(0xB2);
+        block[768 + i] = char(0xC3);
+    }
+    return block;
+}
+
+void DebugMenu::on_butFwTestString_clicked()
+{
+    const QByteArray block = firmwareTestBlock();
+    // Truncated: stale bytes of a longer old file would be sent by the firmware transfer.
+    QFile file(Platform::devicePath(QString::fromLatin1(kFwTestFile)));
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate))
+        return;
+    file.write(block);
+    file.close();
+    qDebug() << "Testfile written" << kFwTestFile << block.mid(48, 7);
+}
+
+QString DebugMenu::filesystemReport(const QString& listing)
+{
+    if (listing.contains(QLatin1String("/dev/root")))
+        return QStringLiteral("Filesystem: SD-Karte ") + listing;
+    if (listing.contains(QLatin1String("ubi0:root")))
+        return QStringLiteral("Filesystem: Flash ") + listing;
+    return QStringLiteral("Filesystem: Unknown ") + listing;
+}
+
+void DebugMenu::on_butDetectFilesystem_clicked()
+{
+    const Platform::CommandResult result =
+        Platform::runCommandResult(QStringLiteral("df -Th"), 30000, 10000, 2048);
+    if (!result.started)
+        qDebug().noquote() << "Prozess konnte nicht gestartet werden.";
+    QByteArray output = result.output.left(2048);
+    const int zero = output.indexOf('\0');
+    if (zero >= 0)
+        output.truncate(zero);
+    qDebug().noquote() << filesystemReport(QString::fromUtf8(output));
+}
+
+void DebugMenu::on_butStresstestBluetooth_clicked()
+{
+    m_btSink = sinkLink();
+    m_anyTimer->start(kStressIntervalMs);
+}
+
+void DebugMenu::timerSlot()
+{
+    if (m_btSink)
+        m_btSink->sendData(QStringLiteral("BT_TX S"));
+}
+
+void DebugMenu::on_butResetAudio_clicked()
+{
+    QFile resource(QStringLiteral(":/Resources/Files/asound.state"));
+    if (resource.open(QIODevice::ReadOnly)) {
+        resource.close();
+        // Replaced: the file always exists after start-up, and a copy does not overwrite.
+        const QString target = Platform::devicePath(QString::fromLatin1(kAsoundState));
+        QFile::remove(target);
+        if (!QFile::copy(resource.fileName(), target))
+            qWarning().noquote() << "Could not write" << kAsoundState;
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        Platform::runCommand(QStringLiteral("alsactl --file /var/lib/alsa/asound.state restore"));
+    }
+    if (AudioCodecSetup* c = codec())
+        c->init();
+}
+
+void DebugMenu::on_butAudioCodecStresstest_clicked()
+{
+    AudioCodecSetup* c = codec();
+    if (!c)
+        return;
+    c->init();
+    for (int round = 0; round < 50; ++round) {
+        c->setFilter(125, 800, 1);
+        c->setRouting(0);
+        c->setFilter(63, 1600, 1);
+        c->setRouting(1);
+    }
+}
+
+void DebugMenu::on_butSetQJ5ToDebugMode_clicked()
+{
+    qDebug().noquote() << "Set QJ-5 to debug mode.";
+    if (m_btSink)
+        m_btSink->sendData(QStringLiteral("BT_TX X DEBUG"));
+}
+
+void DebugMenu::on_butCrash_clicked()
+{
+    qDebug().noquote() << "Crash button pressed: no action.";
+}
+
+void DebugMenu::on_butExit_clicked()
+{
+    QCoreApplication::exit(0);
+}
+
+void DebugMenu::on_butTetrix_clicked()
+{
+    const bool started = Platform::startDetached(QStringLiteral("/usr/games/tetrix/tetrix"));
+    qDebug() << "Tetrix:" << started;
+    QCoreApplication::exit(-2);
 }

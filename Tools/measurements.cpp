@@ -194,9 +194,35 @@ void Measurements::showLimitDialog(int icon, int count)
     }
 }
 
-int Measurements::refuse()
+// Sweeps what interrupted stores (or a delete) left under the staging names and returns
+// one that is free. A leftover that cannot be removed (a file, a link, a directory with
+// contents the partition refuses to give up) must not block every later save, so the next
+// staging name is taken; none of them matches a prefix, so nobody lists or counts them.
+QString Measurements::freeStagingEntry()
 {
-    QDir(stagingDirectory()).removeRecursively();
+    const int kStagingNames = 10;
+    QString free;
+    for (int n = 0; n < kStagingNames; ++n) {
+        const QString path = n == 0 ? stagingDirectory() : stagingDirectory() + QStringLiteral("-%1").arg(n);
+        const QFileInfo entry(path);
+        if (entry.exists() || entry.isSymLink()) {
+            const bool removed = entry.isDir() && !entry.isSymLink() ? QDir(path).removeRecursively()
+                                                                      : QFile::remove(path);
+            if (!removed) {
+                qWarning() << "Cannot remove the staging entry" << path;
+                continue;
+            }
+        }
+        if (free.isEmpty())
+            free = path;
+    }
+    return free;
+}
+
+int Measurements::refuse(const QString& staging)
+{
+    if (!staging.isEmpty())
+        QDir(staging).removeRecursively();
     qWarning() << "Measurement could not be stored";
     MessageDialog::showOk(MessageDialog::IconError, tr("Error"), tr("MeasurementCouldNotBeStored"));
     return -1;
@@ -249,20 +275,18 @@ int Measurements::storeDirectory(const QString& a_prefix, const QString& a_name,
         a_time = a_time.addSecs(1);
     }
 
-    const QString staging = stagingDirectory();
-    if (QFileInfo::exists(staging) && !QDir(staging).removeRecursively()) {
-        qWarning() << "Cannot remove the staging entry" << staging;
+    const QString staging = freeStagingEntry();
+    if (staging.isEmpty())
         return refuse();
-    }
     if (!QDir().mkdir(staging)) {
         qWarning() << "Cannot create" << staging;
         return refuse();
     }
     if (!a_fill(staging))
-        return refuse();
+        return refuse(staging);
     if (!QDir().rename(staging, finalPath)) {
         qWarning() << "Cannot rename" << staging << "to" << finalPath;
-        return refuse();
+        return refuse(staging);
     }
     if (a_finalPath)
         *a_finalPath = finalPath;

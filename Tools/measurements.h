@@ -109,7 +109,8 @@ private:
     QStringList listMeasurements(bool sortedByTime);
     bool copyClips(int type, const QString& directory, const MeasInfoStructure& data);
     void showLimitDialog(int icon, int count);
-    int refuse();
+    int refuse(const QString& staging = QString());
+    static QString freeStagingEntry();
 
     Gps* m_gpsModul = nullptr;
     QDate m_systemDate;

@@ -421,7 +421,6 @@ private slots:
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("directory cannot be made") << kRoot + "/.storing" << "Cannot create";
         QTest::newRow("clip cannot be copied") << kClips + "/LE_sound.wav" << "Cannot copy";
     }
     void failuresLeaveNothingBehind()
@@ -429,11 +428,8 @@ private slots:
         QFETCH(QString, obstacle);
         QFETCH(QString, warning);
         Store store;
-        // A file where the staging directory goes; a directory where the clip should be.
-        if (obstacle.endsWith(".wav"))
-            QVERIFY(QDir().mkpath(store.device.hostPath(obstacle)));
-        else
-            QVERIFY(store.device.write(obstacle, "in the way"));
+        // A directory where the clip should be.
+        QVERIFY(QDir().mkpath(store.device.hostPath(obstacle)));
         const QStringList before = store.entries();
         DialogDriver driver;
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^" + warning));
@@ -445,16 +441,30 @@ private slots:
         QCOMPARE(store.entries(), before);
     }
 
+    void leftoverStagingIsIgnoredThenRemoved_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("half a store") << "directory";
+        QTest::newRow("a file in its place") << "file";
+        QTest::newRow("a dangling link in its place") << "link";
+    }
     void leftoverStagingIsIgnoredThenRemoved()
     {
+        QFETCH(QString, kind);
         Store store;
-        store.device.write(kRoot + "/.storing/info.ini", "[Measurementinfo]\nMeasurementty");
+        if (kind == "directory")
+            store.device.write(kRoot + "/.storing/info.ini", "[Measurementinfo]\nMeasurementty");
+        else if (kind == "file")
+            store.device.write(kRoot + "/.storing", "in the way");
+        else
+            QVERIFY(QFile::link(store.device.hostPath(kRoot + "/gone"), store.device.hostPath(kRoot + "/.storing")));
         store.addEntries(1);
         QCOMPARE(MeasurementData()->getNumMeasurements(), 1);
         QCOMPARE(MeasurementData()->getMeasurementList(), QStringList("LE_0"));
         QCOMPARE(MeasurementData()->storeMeasurement(Measurements::Longterm, "next", MeasInfoStructure{}), 0);
         QCOMPARE(store.entries().size(), 2);
-        QVERIFY(!QFileInfo::exists(Measurements::stagingDirectory()));
+        QVERIFY(!QFileInfo(Measurements::stagingDirectory()).exists());
+        QVERIFY(!QFileInfo(Measurements::stagingDirectory()).isSymLink());
     }
 
     void copyIsTheClipJustRecorded()
