@@ -39,7 +39,8 @@ struct Rig
         const int before = module()->transcript().size();
         link.reset(new Bluetooth);
         link->initBluetooth(sink ? "/dev/ttyO2" : "/dev/ttyO3", peer);
-        static_cast<void>(QTest::qWaitFor([&] { return module()->transcript().size() > before; }, 2000));
+        // Generous: a transcript cleared before the first command arrived would still get it.
+        static_cast<void>(QTest::qWaitFor([&] { return module()->transcript().size() > before; }, 10000));
         return *link;
     }
     BtModuleSim* module() const { return sink ? sim.sink() : sim.source(); }
@@ -59,6 +60,22 @@ Bluetooth::Timing quickTiming()
     t.carrierWaitLimitMs = 2000;
     return t;
 }
+
+// Notes whether the link ever stood without its data channel (in state 2 or before). After a
+// short outage it calls again within a few steps, too fast for polling to see on a loaded
+// machine; a zero timer looks at every pass of the event loop.
+struct LossWatch
+{
+    explicit LossWatch(const Bluetooth& link)
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this, &link] {
+            lost = lost || (!link.isConnectedRFCOMM() && link.getBtState() <= 2);
+        });
+        timer.start(0);
+    }
+    QTimer timer;
+    bool lost = false;
+};
 
 // Brings the sensor-unit link into data mode over the simulated unit.
 bool bringUpSink(Rig& rig)
@@ -395,8 +412,11 @@ private slots:
         unit->clearTranscript();
         for (const char* line : {"BT_TX O", "BT_TX P", "BT_TX G 0a"})
             link.sendData(line);
+        // The line in flight is on the wire; the channel must not go before the unit read it.
+        QTRY_COMPARE(unit->unitLines(), QStringList("BT_TX O"));
+        LossWatch watch(link);
         unit->dropPeerLinks(100);
-        QTRY_VERIFY(!link.isConnectedRFCOMM());
+        QTRY_VERIFY(watch.lost);
         unit->setUnitSilent(false);
         QTRY_VERIFY_WITH_TIMEOUT(link.getBtState() == 6 && unit->isDataMode(), 5000);
         // The line in flight went down with the channel; the two behind it follow the new call.
@@ -451,8 +471,8 @@ private slots:
         link.setBtDacGain(15);
         QCOMPARE(link.getBtState(), 7);
         link.setBtAdcGain(3);
-        QTRY_COMPARE(link.getBtState(), 8);
-        QCOMPARE(link.getBtMode(), 0);
+        // The mode follows one step after the state.
+        QTRY_VERIFY(link.getBtState() == 8 && link.getBtMode() == 0);
         QCOMPARE(rig.device.read("/sys/class/gpio/gpio59/value"), QByteArray("0"));
         QTRY_COMPARE(module->commandLines(), QStringList({"SET CONTROL GAIN 5 f", "", "SET CONTROL GAIN 3 f", ""}));
         QCOMPARE(module->unitLines(), QStringList("BT_TX T"));
@@ -464,8 +484,7 @@ private slots:
         QTRY_COMPARE(battery.count(), 1);
         QCOMPARE(module->transcript(), QStringList({"SELECT 2", "BT_TX B"}));
         QCOMPARE(module->commandLines(), QStringList("SELECT 2"));
-        QTRY_COMPARE(link.getBtState(), 6);
-        QCOMPARE(link.getBtMode(), 1);
+        QTRY_VERIFY(link.getBtState() == 6 && link.getBtMode() == 1);
 
         // "AT" lines go out at once, whatever the mode: here into the data channel.
         link.sendData("AT");
@@ -479,9 +498,9 @@ private slots:
         QVERIFY(bringUpSink(rig));
         Bluetooth& link = *rig.link;
         QSignalSpy battery(&link, &Bluetooth::btBatteryvoltageReceived);
+        LossWatch watch(link);
         rig.sim.sink()->dropPeerLinks(100);
-        QTRY_VERIFY(!link.isConnectedRFCOMM());
-        QVERIFY(link.getBtState() <= 2);
+        QTRY_VERIFY(watch.lost);
         QTRY_VERIFY_WITH_TIMEOUT(link.getBtState() == 6 && rig.sim.sink()->isDataMode(), 5000);
         QCOMPARE(count(rig.commands(), "CALL " + kUnit + " 1101 RFCOMM"), 2);
         link.sendData("BT_TX B");
@@ -561,7 +580,7 @@ private slots:
         took.start();
         Bluetooth link;
         link.initBluetooth("/dev/ttyO2", kUnit);
-        QVERIFY(took.elapsed() < 2000);
+        QVERIFY2(took.elapsed() < 5000, qPrintable(QString::number(took.elapsed())));
         QCOMPARE(link.getBtMode(), 0);
         QVERIFY(TestSupport::logged("BT send \"/dev/ttyO2\" \"LIST\""));
     }

@@ -56,6 +56,19 @@ struct Instrument : TestSupport::PairedInstrument
         return page;
     }
 
+    // Commands the headphone link wrote before may still be on their way to the module;
+    // a transcript cleared before they arrive would show them as new ones.
+    void phonesCaughtUp() const
+    {
+        const QString port = menu->getBtSourceInstance()->getPortName();
+        QTest::qWaitFor(
+            [&] {
+                const int sent = TestSupport::loggedMessages().filter("BT send").filter(port).filter("SET CONTROL").size();
+                return phones()->commandLines().filter("SET CONTROL").size() >= sent;
+            },
+            5000);
+    }
+
     BtModuleSim* unit() const { return sim.sink(); }
     BtModuleSim* phones() const { return sim.source(); }
     QByteArray audioGpio() const { return device.read("/sys/class/gpio/gpio17/value"); }
@@ -115,6 +128,7 @@ private slots:
         QVERIFY(instrument.start());
         MeasuringPage* page = instrument.show(1);
         QVERIFY(page && instrument.pathMuted());
+        instrument.phonesCaughtUp();
         instrument.phones()->clearTranscript();
 
         QTest::keyPress(page, Qt::Key_F10);
