@@ -610,10 +610,7 @@ bool Gps::setSystemTime()
     const QDateTime local = utc.addSecs(qint64(zoneHours + summerHours) * 3600 + qint64(zoneMinutes) * 60);
     const QDate date = local.date();
     const QTime time = local.time();
-    Platform::runCommand(
-        QStringLiteral("date +%F -s %1-%2-%3").arg(date.year()).arg(date.month()).arg(date.day()));
-    Platform::runCommand(
-        QStringLiteral("date +%T -s %1:%2:%3").arg(time.hour()).arg(time.minute()).arg(time.second()));
+    Platform::setSystemClock(date, time);
     Platform::runCommand(QStringLiteral("hwclock -w -f /dev/rtc0"));
     return true;
 }

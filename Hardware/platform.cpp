@@ -456,3 +456,9 @@ void Platform::setClockIfDateCommand(const QString& command)
             setCurrentDateTime(QDateTime(now.date(), time));
     }
 }
+
+void Platform::setSystemClock(const QDate& date, const QTime& time)
+{
+    runCommand(QStringLiteral("date +%F -s %1-%2-%3").arg(date.year()).arg(date.month()).arg(date.day()));
+    runCommand(QStringLiteral("date +%T -s %1:%2:%3").arg(time.hour()).arg(time.minute()).arg(time.second()));
+}

@@ -101,6 +101,10 @@ public:
     // (seconds from the host's UTC), which survives a restart. On the board it is the
     // system clock unchanged.
     static QDateTime currentDateTime();
+    // Sets the system clock to a local date and time with the two "date" commands (date
+    // first: "date -s" with a date alone also sets midnight). The hardware clock is left
+    // to the caller.
+    static void setSystemClock(const QDate& date, const QTime& time);
     // Sets a simulated device's clock as "date -s" would; false on the board.
     static bool setCurrentDateTime(const QDateTime& local);
 

@@ -418,14 +418,5 @@ void Longtermmeasurement::readStoredFile()
     m_displayOldData = false;
     info.endGroup();
 
-    const QString filter = info.value(QStringLiteral("Filter/Filtertype")).toString();
-    if (filter == QLatin1String("Bandpass") || filter == QLatin1String("Bandstop")) {
-        m_storedFilterType = filter == QLatin1String("Bandpass") ? 1 : 2;
-        m_storedFilterLowCutOff = info.value(QStringLiteral("Filter/LowCutOff-Frequency")).toUInt();
-        m_storedFilterHighCutOff = info.value(QStringLiteral("Filter/HighCutOff-Frequency")).toUInt();
-    } else {
-        m_storedFilterType = 0;
-        m_storedFilterLowCutOff = 0;
-        m_storedFilterHighCutOff = 4000;
-    }
+    readStoredFilter(info, &m_storedFilterType, &m_storedFilterLowCutOff, &m_storedFilterHighCutOff);
 }

@@ -308,17 +308,8 @@ void Pinpointing::showLevelAndFrequency(float level, int frequency)
 
 void Pinpointing::showFilter()
 {
-    const char* symbol = "Filtertype_Bandpass_gr_40px.png";
-    if (m_storedFilterType == 2) {
-        symbol = "Filtertype_Bandstop_gr_40px.png";
-    } else if (m_storedFilterType != 1) {
-        m_storedFilterType = 0;
-        m_storedFilterLowCutOff = 0;
-        m_storedFilterHighCutOff = 4000;
-    }
-    ui->labelFiltersymbol->setStyleSheet(QStringLiteral("background-image: url(%1);").arg(icon(symbol)));
-    ui->labelFilterrange->setText(
-        QStringLiteral("%1 Hz\n%2 Hz").arg(m_storedFilterLowCutOff).arg(m_storedFilterHighCutOff));
+    showFilterLabels(ui->labelFiltersymbol, ui->labelFilterrange, &m_storedFilterType, &m_storedFilterLowCutOff,
+                     &m_storedFilterHighCutOff);
 }
 
 void Pinpointing::arrangeElements(bool stored)
@@ -702,10 +693,7 @@ void Pinpointing::readInfoFile()
         m_significandFrequency[p] = info.value(QStringLiteral("Frequency_%1").arg(p)).toInt();
     }
     info.endGroup();
-    const QString type = info.value(QStringLiteral("Filter/Filtertype")).toString();
-    m_storedFilterType = type == QLatin1String("Bandpass") ? 1 : type == QLatin1String("Bandstop") ? 2 : 0;
-    m_storedFilterLowCutOff = info.value(QStringLiteral("Filter/LowCutOff-Frequency")).toUInt();
-    m_storedFilterHighCutOff = info.value(QStringLiteral("Filter/HighCutOff-Frequency")).toUInt();
+    readStoredFilter(info, &m_storedFilterType, &m_storedFilterLowCutOff, &m_storedFilterHighCutOff);
 }
 
 QString Pinpointing::storedClipPath() const

@@ -297,10 +297,7 @@ void GpsMonitor::on_butMenuStop_clicked()
     const QDateTime clock = utc.addSecs(kClockOffsetSeconds);
     const QDate date = clock.date();
     const QTime time = clock.time();
-    Platform::runCommand(
-        QStringLiteral("date +%F -s %1-%2-%3").arg(date.year()).arg(date.month()).arg(date.day()));
-    Platform::runCommand(
-        QStringLiteral("date +%T -s %1:%2:%3").arg(time.hour()).arg(time.minute()).arg(time.second()));
+    Platform::setSystemClock(date, time);
 }
 
 void GpsMonitor::on_butMenuDelete_clicked()

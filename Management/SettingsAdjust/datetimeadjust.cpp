@@ -285,8 +285,7 @@ void DateTimeAdjust::setClock(const QDate& date, const QTime& time)
 {
     // The date first ("date -s" with a date alone also sets midnight), then the time,
     // then the hardware clock so the setting survives a restart.
-    Platform::runCommand(QStringLiteral("date +%F -s %1-%2-%3").arg(date.year()).arg(date.month()).arg(date.day()));
-    Platform::runCommand(QStringLiteral("date +%T -s %1:%2:%3").arg(time.hour()).arg(time.minute()).arg(time.second()));
+    Platform::setSystemClock(date, time);
     Platform::runCommand(QStringLiteral("hwclock -w -f /dev/rtc0"));
 }
 

@@ -258,8 +258,7 @@ void SelectTimezone::shiftSystemClock()
 
     const QDate date = shifted.date();
     const QTime time = shifted.time();
-    Platform::runCommand(QStringLiteral("date +%F -s %1-%2-%3").arg(date.year()).arg(date.month()).arg(date.day()));
-    Platform::runCommand(QStringLiteral("date +%T -s %1:%2:%3").arg(time.hour()).arg(time.minute()).arg(time.second()));
+    Platform::setSystemClock(date, time);
     // Without this the hardware clock would bring the old zone's time back at the next start.
     Platform::runCommand(QStringLiteral("hwclock -w -f /dev/rtc0"));
 }
