@@ -2,12 +2,13 @@
 #include "ui_debugmenu.h"
 
 #include "Audio/audiocodecsetup.h"
+#include "Debug/debugaudiolevelfft.h"
 #include "Debug/debugbluetoothcommand.h"
+#include "Debug/debuggain.h"
 #include "Debug/debuginitbluetooth.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
-#include "Tools/pendingpage.h"
 #include "mainmenu.h"
 
 #include <QCoreApplication>
@@ -103,13 +104,6 @@ void DebugMenu::on_butUartTerminal_clicked()
     updateUartTerminalText();
 }
 
-void DebugMenu::runPending(const QString& title)
-{
-    QDialog dialog(this);
-    buildPendingPage(&dialog, title, [&dialog] { dialog.reject(); });
-    dialog.exec();
-}
-
 void DebugMenu::on_butInitBt_clicked()
 {
     DebugInitBluetooth dialog(this);
@@ -121,8 +115,19 @@ void DebugMenu::on_butBtCommand_clicked()
     DebugBluetoothCommand dialog(this);
     dialog.exec();
 }
-void DebugMenu::on_butGain_clicked() { runPending(QStringLiteral("Gain")); }
-void DebugMenu::on_butAudioLevelFft_clicked() { runPending(QStringLiteral("Audio Level FFT")); }
+
+void DebugMenu::on_butGain_clicked()
+{
+    DebugGain dialog(this);
+    dialog.init();
+    dialog.exec();
+}
+
+void DebugMenu::on_butAudioLevelFft_clicked()
+{
+    DebugAudioLevelFft dialog(this);
+    dialog.exec();
+}
 
 QByteArray DebugMenu::firmwareTestBlock()
 {

@@ -62,7 +62,6 @@ private slots:
 private:
     void showPage(int page);
     void updateUartTerminalText();
-    void runPending(const QString& title);
 
     Ui::DebugMenu* ui;
     Bluetooth* m_btSink = nullptr;
