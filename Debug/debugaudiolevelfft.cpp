@@ -51,6 +51,8 @@ DebugAudioLevelFft::DebugAudioLevelFft(QWidget* parent)
     ui->setupUi(this);
     fftDisplay = new FreqSpectrum;
     ui->spectrumLayout->addWidget(fftDisplay);
+    // Sized by its layout now, not first when the dialog is shown: the pictures fit at once.
+    ui->spectrumLayout->activate();
     resizeSpectrum();
 
     m_stopTimer = new QTimer(this);

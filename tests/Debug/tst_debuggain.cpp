@@ -192,6 +192,20 @@ private slots:
         QCOMPARE(headphones()->transcript().count("AVRCP UP"), 8);
     }
 
+    void repliesOfBothLinksAreLogged()
+    {
+        DebugGain dialog(g_instrument->menu.get());
+        dialog.init();
+        QVERIFY(sinkSettled());
+        g_instrument->menu->getBtSinkInstance()->clearData();
+        unit()->writeRaw("<b>x</b> & y\r\n");
+        headphones()->writeRaw("OK\r\n");
+        // Shown as it came, not as rich text.
+        const auto logged = [&dialog] { return lines(dialog, "textEditMessages").join('\n'); };
+        QTRY_VERIFY_WITH_TIMEOUT(logged().contains("<b>x</b> & y") && logged().contains("\nH> "), 5000);
+        QVERIFY(lines(dialog, "textMicResp").contains("<b>x</b> & y"));
+    }
+
     void pagingAndInfo()
     {
         {

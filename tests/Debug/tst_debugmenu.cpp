@@ -1,5 +1,6 @@
 // The service menu: what opening it does to the connector switch, the UART toggle, paging
 // and keys, and its service functions against the simulated device, codec and sensor unit.
+#include "Debug/debuggain.h"
 #include "Debug/debugmenu.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/platform.h"
@@ -86,6 +87,21 @@ private slots:
         QVERIFY(menu.isVisible());
         QTest::keyClick(&menu, Qt::Key_F11);
         QVERIFY(!menu.isVisible());
+    }
+
+    void gainAndLevelRowsOpenTheirDialogs()
+    {
+        DeviceRoot device;
+        DebugMenu menu;
+        int gainPage = 0;
+        TestSupport::ModalCloser closer([&gainPage](QWidget* dialog) {
+            if (auto* gain = qobject_cast<DebugGain*>(dialog))
+                gainPage = gain->currentPage();
+        });
+        click(menu, "butGain");
+        click(menu, "butAudioLevelFft");
+        QCOMPARE(closer.seen(), QStringList({"DebugGain", "DebugAudioLevelFft"}));
+        QCOMPARE(gainPage, int(DebugGain::PageOverview)); // init() ran before it opened
     }
 
     void firmwareTestFileReplacesALongerOne()
