@@ -216,11 +216,12 @@ void TestmenuAudio::on_butStartConnection_clicked()
     }
 }
 
+// A side whose address was refused is not started: its label keeps telling why.
 void TestmenuAudio::btModulResetReceivedSink()
 {
-    ui->labelStatusSink->setText(QStringLiteral("Modul Sink reset received."));
     if (!m_btIdMicValid)
         return;
+    ui->labelStatusSink->setText(QStringLiteral("Modul Sink reset received."));
     m_btSink->sendData(QStringLiteral("SET CONTROL PAIR *"));
     m_btSink->initBtModulSink();
     m_btSink->setBtDacGain(15);
@@ -232,9 +233,9 @@ void TestmenuAudio::btModulResetReceivedSink()
 
 void TestmenuAudio::btModulResetReceivedSource()
 {
-    ui->labelStatusSource->setText(QStringLiteral("Modul Source reset received."));
     if (!m_btIdHpValid)
         return;
+    ui->labelStatusSource->setText(QStringLiteral("Modul Source reset received."));
     m_btSource->sendData(QStringLiteral("SET CONTROL PAIR *"));
     m_btSource->initBtModulSource();
     m_btSource->sendData(QStringLiteral("PAIR %1").arg(m_btIdHp));
@@ -243,6 +244,8 @@ void TestmenuAudio::btModulResetReceivedSource()
 
 void TestmenuAudio::btModulPairingSinkOk()
 {
+    if (!m_btIdMicValid)
+        return;
     ui->labelStatusSink->setText(QStringLiteral("Modul Sink paired. Starting call ..."));
     m_btSink->callBtDeviceA2DP(true);
     m_timerSink->start(timing().callStateMs);
@@ -250,6 +253,8 @@ void TestmenuAudio::btModulPairingSinkOk()
 
 void TestmenuAudio::btModulPairingSourceOk()
 {
+    if (!m_btIdHpValid)
+        return;
     ui->labelStatusSource->setText(QStringLiteral("Modul Source paired. Starting call ..."));
     m_btSource->setBtAdcGain(9);
     m_btSource->callBtDeviceA2DP(false);
