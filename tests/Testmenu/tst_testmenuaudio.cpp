@@ -303,21 +303,41 @@ private slots:
         QCOMPARE(instrument.menu->isAudioPathMuted(), muteButton == "Unmute");
     }
 
-    // The sensor unit and the headphones stand in for the station's test devices.
-    void callsAndALinkThatDrops()
+    // The station's test devices at their built-in addresses, the test microphone's tone on
+    // channel 1 and a tone at the external connector on channel 3; then the headphone's
+    // link drops and comes back.
+    void channelsEndToEnd()
     {
         Instrument& instrument = *m_instrument;
-        instrument.addressFiles(TestSupport::kUnit.toLatin1(), TestSupport::kHeadphones.toLatin1());
+        instrument.sim.simulator()->setTestDevices(true);
+        const double rms = 3000;
+        AdcSimulator adc;
+        adc.setRoot(instrument.device.root());
+        adc.setChain(true);
+        adc.setMicTone(400, rms);
+        adc.setExtTone(1000, rms);
+        adc.start(20);
         TestmenuAudio dialog;
         QTest::mouseClick(TestSupport::button(dialog, "butStartConnection"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(text(dialog, "labelStatusSource"), QString("Call active to headphone"), 5000);
         QVERIFY(TestSupport::button(dialog, "butPass")->isVisibleTo(&dialog));
         QTRY_COMPARE_WITH_TIMEOUT(text(dialog, "labelStatusSink"), QString("Call active to microphone"), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(instrument.sim.sink()->unitLines().contains("BT_TX X DEBUG"), 2000);
-        QVERIFY(TestSupport::logged("Pair Receiver: " + TestSupport::kHeadphones));
+        QVERIFY(TestSupport::logged("Pair Receiver: 00:07:80:32:86:D3"));
+
+        const DeviceRoot& device = instrument.device;
+        QTRY_COMPARE_WITH_TIMEOUT(ask(device, dialog, "cmdAudioGetFrequencyCh1"),
+                                  QByteArray("resAudioFrequencyCh1=400\n"), 3000);
+        const double expected = AnalogInputWorker::audioLevelToDb(float(rms / 32768));
+        const QByteArray level = ask(device, dialog, "cmdAudioGetLevelCh1");
+        QVERIFY2(qAbs(valueOf(level).toDouble() - expected) <= 1.0, level.constData());
+        ask(device, dialog, "cmdAudioSelCh3");
+        QTRY_COMPARE_WITH_TIMEOUT(ask(device, dialog, "cmdAudioGetFrequencyCh3"),
+                                  QByteArray("resAudioFrequencyCh3=1000\n"), 3000);
         dialog.show();
         QVERIFY(dialog.grab().save(TestSupport::screenshotPath("testmenu-audio.png")));
 
+        // Lost within one watch period; back within one retry period once the link is up again.
         const TestmenuAudio::Timing& t = TestmenuAudio::timing();
         Bluetooth* source = instrument.menu->getBtSourceInstance();
         instrument.sim.source()->dropPeerLinks(300);
@@ -327,6 +347,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(source->isConnectedA2DP(), 3000);
         QTRY_COMPARE_WITH_TIMEOUT(text(dialog, "labelStatusSource"), QString("Call active to headphone"),
                                   t.lostRetryMs + 500);
+
+        adc.stop();
+        instrument.sim.simulator()->setTestDevices(false);
     }
 
 private:

@@ -152,6 +152,24 @@ private slots:
         QVERIFY(TestSupport::logged("Sink-Values:  0"));
     }
 
+    // A source module still set up as a sink that ignores the set-up lines answers with the
+    // sink's name and profile: no pass, though the station may still pass the dialog.
+    void moduleIgnoringSetUpFails()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.simStarted);
+        instrument.sim.source()->setSettingsOf(BtModuleSim::Role::Sink);
+        instrument.sim.source()->setIgnoreSetupLines(true);
+        TestmenuInitBluetooth dialog;
+        TestSupport::clearLoggedMessages();
+        QTest::mouseClick(TestSupport::button(dialog, "butInitBtSource"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(text(dialog, "labelInfoSource"), QString("Error!"), 3000);
+        QVERIFY(TestSupport::logged("Source-Values: TKR9400_MIC 1"));
+        QVERIFY(!passShown(dialog));
+        QVERIFY(!instrument.sim.source()->commandLines().contains("RESET"));
+        QCOMPARE(ask(instrument.device, dialog, "cmdPass"), QByteArray("resPassed\n"));
+    }
+
     void resetAndTakenCommands_data()
     {
         QTest::addColumn<QByteArray>("command");
