@@ -40,11 +40,36 @@ TestMenuAudioLoopback::TestMenuAudioLoopback(QWidget* parent)
     ui->setupUi(this);
     Gpio::setValue(50, 0);
     Gpio::setValue(65, 1);
-    MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
-    m_btSource = mainMenu->getBtSourceInstance();
-    m_btSink = mainMenu->getBtSinkInstance();
-    m_audioCodec = mainMenu->getAudioCodecInstance();
+    // Without the main window (a menu on its own) there are no links and no codec: the
+    // dialog offers its frame only.
+    if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu()) {
+        m_btSource = mainMenu->getBtSourceInstance();
+        m_btSink = mainMenu->getBtSinkInstance();
+        m_audioCodec = mainMenu->getAudioCodecInstance();
+        openChain(mainMenu);
+    }
 
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("stateTimer"));
+    connect(m_timer, &QTimer::timeout, this, &TestMenuAudioLoopback::updateState, Qt::UniqueConnection);
+    m_timerValues = new QTimer(this);
+    m_timerValues->setObjectName(QStringLiteral("valueTimer"));
+    connect(m_timerValues, &QTimer::timeout, this, &TestMenuAudioLoopback::updateValues, Qt::UniqueConnection);
+    setReadingSource(analysisReading);
+    startFrame(Connector::Keep);
+    ui->butPass->hide();
+}
+
+TestMenuAudioLoopback::~TestMenuAudioLoopback()
+{
+    stopTimers();
+    delete m_timer;
+    delete m_timerValues;
+    delete ui;
+}
+
+void TestMenuAudioLoopback::openChain(MainMenu* mainMenu)
+{
     connect(m_btSink, &Bluetooth::btModulReset, this, &TestMenuAudioLoopback::btModulResetReceivedSink,
             Qt::UniqueConnection);
     connect(m_btSource, &Bluetooth::btModulReset, this, &TestMenuAudioLoopback::btModulResetReceivedSource,
@@ -67,24 +92,6 @@ TestMenuAudioLoopback::TestMenuAudioLoopback(QWidget* parent)
     Audioworker()->pauseAudioRecording(mainMenu->isAudioPathMuted());
     m_audioCodec->setLoopbackEnable(true);
     mainMenu->setMicGainStep(3);
-
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("stateTimer"));
-    connect(m_timer, &QTimer::timeout, this, &TestMenuAudioLoopback::updateState, Qt::UniqueConnection);
-    m_timerValues = new QTimer(this);
-    m_timerValues->setObjectName(QStringLiteral("valueTimer"));
-    connect(m_timerValues, &QTimer::timeout, this, &TestMenuAudioLoopback::updateValues, Qt::UniqueConnection);
-    setReadingSource(analysisReading);
-    startFrame(Connector::Keep);
-    ui->butPass->hide();
-}
-
-TestMenuAudioLoopback::~TestMenuAudioLoopback()
-{
-    stopTimers();
-    delete m_timer;
-    delete m_timerValues;
-    delete ui;
 }
 
 void TestMenuAudioLoopback::setReadingSource(ReadingSource source)
@@ -101,6 +108,8 @@ void TestMenuAudioLoopback::stopTimers()
 
 void TestMenuAudioLoopback::on_butEnableBtLoop_clicked()
 {
+    if (!m_btSink || !m_btSource)
+        return;
     m_btSink->disconnectBtDevice();
     m_btSource->disconnectBtDevice();
     m_sinkResetReceived = false;
@@ -137,6 +146,8 @@ void TestMenuAudioLoopback::btModulResetReceivedSource()
 
 void TestMenuAudioLoopback::startPairingModuls()
 {
+    if (!m_btSink || !m_btSource)
+        return;
     ui->labelStatus->setText(QStringLiteral("Moduls resetted. Pairing moduls ..."));
     const QString sourceAddress = m_btSource->getBtIdModul();
     if (sourceAddress.isEmpty()) {
@@ -160,7 +171,7 @@ void TestMenuAudioLoopback::btModulPairingSinkOk()
 
 void TestMenuAudioLoopback::updateState()
 {
-    if (!m_loopbackMode || !m_btSink->isConnectedA2DP())
+    if (!m_loopbackMode || !m_btSink || !m_btSink->isConnectedA2DP())
         return;
     ui->labelStatus->setText(QLatin1String(kConnected));
     qDebug().noquote() << kConnected;
@@ -213,5 +224,6 @@ bool TestMenuAudioLoopback::executeOwnCommand(const QString& line)
 void TestMenuAudioLoopback::leaving()
 {
     stopTimers();
-    Audioworker()->stopAudioRecording();
+    if (m_audioCodec)
+        Audioworker()->stopAudioRecording();
 }

@@ -7,6 +7,7 @@
 
 class AudioCodecSetup;
 class Bluetooth;
+class MainMenu;
 class QTimer;
 
 namespace Ui {
@@ -67,6 +68,7 @@ protected:
     void leaving() override;
 
 private:
+    void openChain(MainMenu* mainMenu);
     void stopTimers();
 
     Ui::TestMenuAudioLoopback* ui;
