@@ -163,6 +163,7 @@ void AnalogInputWorker::analyseBlock(const QByteArray& block)
         m_storeMinFrequency = false;
         m_significandFrequencyAtMin = m_significandFrequency;
     }
+    ++m_blocksAnalysed;
 }
 
 void AnalogInputWorker::calculateLevel()

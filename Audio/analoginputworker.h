@@ -63,6 +63,9 @@ public:
     const float* spectrum() const { return m_fft; }
     bool isCaptureStarted() const { return m_captureStarted; }
     bool isPaused() const { return m_pauseCapture; }
+    // Whole blocks analysed since the worker was made; never goes back, so a reader can
+    // tell whether a block came in since it last looked.
+    quint64 blocksAnalysed() const { return m_blocksAnalysed; }
     AnalogInput* analogInput() const { return m_ain; }
     QThread* adcThread() { return &m_ainThread; }
 
@@ -102,6 +105,7 @@ private:
     // Within a run of short blocks, only the first is logged.
     bool m_inShortRun = false;
     bool m_shutDown = false;
+    quint64 m_blocksAnalysed = 0;
 };
 
 // The one analysis worker, created on the first call.

@@ -645,6 +645,12 @@ void Bluetooth::initBtModulSourceTestmode()
         sendData(QString::fromLatin1(line));
 }
 
+void Bluetooth::forgetModuleSettings()
+{
+    m_btName.clear();
+    m_btProfile = 0;
+}
+
 // ---- incoming path -------------------------------------------------------------------
 
 QString Bluetooth::getData()

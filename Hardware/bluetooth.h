@@ -90,6 +90,9 @@ public:
     QString getBtIdModul() const { return m_btIdModul; }
     QString getBtName() const { return m_btName; }
     int getBtProfile() const { return m_btProfile; }
+    // Forgets the module name and profile parsed so far, so that only the module's next
+    // answer to "SET" can tell them again (a silent module then reads as unnamed).
+    void forgetModuleSettings();
     QString getPortName() const { return m_portName; }
     QString getBtId() const { return m_btId; }
     QString getFwVersion() const { return m_fwVersion; }

@@ -2,6 +2,9 @@
 //
 //     adc-sim [--root DIR]                      leak noise, 200-1500 Hz, 300 counts RMS
 //     adc-sim --tone 1000 --tone-level 3000     with a sine over the noise
+//     adc-sim --chain                           the signal of the codec input selected:
+//                                               IN1 the sink module's audio, IN3 the
+//                                               external connector (see adcsim.h)
 //     adc-sim --capture FILE --seconds N        N s of the same signal at 16 kHz, raw
 //                                               S16LE mono, for TK9400_ALSA_CAPTURE
 //     adc-sim --capture FILE --seconds N --counting   sample n = n mod 65536 instead
@@ -55,7 +58,11 @@ int main(int argc, char** argv)
                                      QStringLiteral("n"), QStringLiteral("10"));
     const QCommandLineOption counting(QStringLiteral("counting"),
                                       QStringLiteral("With --capture: sample n is n mod 65536, not the signal."));
-    parser.addOptions({root, seed, band, noise, tone, toneLevel, capture, seconds, counting});
+    const QCommandLineOption chain(QStringLiteral("chain"),
+                                   QStringLiteral("Serve the codec input the simulated codec selects (IN1: the sink "
+                                                  "module's audio, IN3: the external connector's tone), following "
+                                                  "ROOT/codec-mixer.state and ROOT/bt-links."));
+    parser.addOptions({root, seed, band, noise, tone, toneLevel, capture, seconds, counting, chain});
     parser.process(app);
 
     auto fail = [&err](const QString& message) {
@@ -116,6 +123,7 @@ int main(int argc, char** argv)
 
     AdcSimulator sim(settings);
     sim.setRoot(rootDir);
+    sim.setChain(parser.isSet(chain));
     const ControlChannel::Handler control = [&sim](const QString& line) { return sim.control(line); };
     ControlChannel input(STDIN_FILENO, control);
     const std::unique_ptr<ControlChannel> fifoInput =

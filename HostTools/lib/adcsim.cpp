@@ -152,10 +152,43 @@ QByteArray LeakSignal::counting(qint64 first, int count)
 
 // ---- AdcSimulator ------------------------------------------------------------------
 
+namespace {
+LeakSignal::Settings floorSettings()
+{
+    LeakSignal::Settings s;
+    s.seed = 7;
+    s.noiseLowHz = 50;
+    s.noiseHighHz = 3600;
+    s.noiseRms = AdcSimulator::kFloorRms;
+    return s;
+}
+
+QVector<double> samplesOf(const QByteArray& bytes)
+{
+    QVector<double> samples(bytes.size() / 2);
+    for (int n = 0; n < samples.size(); ++n)
+        samples[n] = qint16(quint16(uchar(bytes[2 * n]) | (uchar(bytes[2 * n + 1]) << 8)));
+    return samples;
+}
+
+// The lines of a small state file of the tree (none without the file or the tree).
+QStringList treeLines(const QString& root, const char* name)
+{
+    if (root.isEmpty())
+        return {};
+    const QString path = root + QLatin1Char('/') + QLatin1String(name);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.read(64 * 1024)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+} // namespace
+
 AdcSimulator::AdcSimulator(const LeakSignal::Settings& settings, QObject* parent)
     : QObject(parent)
     , m_signal(kSampleRate, settings)
     , m_timer(new QTimer(this))
+    , m_floor(kSampleRate, floorSettings())
 {
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &AdcSimulator::publish);
@@ -190,9 +223,78 @@ void AdcSimulator::setMode(Mode mode, int shortBytes)
     m_shortBytes = qBound(0, shortBytes, kBlockBytes);
 }
 
+void AdcSimulator::setMicTone(double hz, double rms)
+{
+    m_mic.hz = hz;
+    m_mic.rms = rms;
+}
+
+void AdcSimulator::setExtTone(double hz, double rms)
+{
+    m_ext.hz = hz;
+    m_ext.rms = rms;
+}
+
+void AdcSimulator::addTone(QVector<double>& samples, Tone& tone)
+{
+    const double amplitude = tone.hz > 0 ? tone.rms * std::sqrt(2.0) : 0;
+    const double step = tone.hz / kSampleRate;
+    for (double& sample : samples) {
+        sample += amplitude * std::sin(2 * kPi * tone.phase);
+        tone.phase += step;
+        tone.phase -= std::floor(tone.phase);
+    }
+}
+
+QByteArray AdcSimulator::chainBlock()
+{
+    // Every source goes on in time whether it is heard or not.
+    QVector<double> samples = samplesOf(m_floor.next(kBlockSamples));
+    const QVector<double> leak = samplesOf(m_signal.next(kBlockSamples));
+    QVector<double> mic(kBlockSamples, 0.0), ext(kBlockSamples, 0.0);
+    addTone(mic, m_mic);
+    addTone(ext, m_ext);
+
+    bool in1 = false, in3 = false;
+    for (const QString& line : treeLines(m_root, "codec-mixer.state")) {
+        const bool on = line.section(QLatin1Char('\t'), -1).trimmed() != QLatin1String("0");
+        const QString name = line.section(QLatin1Char('\t'), 0, 0);
+        if (name.endsWith(QLatin1String("Input Mixer IN1_L P")) || name.endsWith(QLatin1String("Input Mixer IN1_R P")))
+            in1 = in1 || on;
+        if (name.endsWith(QLatin1String("Input Mixer IN3_L P")) || name.endsWith(QLatin1String("Input Mixer IN3_R P")))
+            in3 = in3 || on;
+    }
+    bool unit = false, testMicrophone = false, loop = false, testMode = false, loopAudio = true;
+    for (const QString& line : treeLines(m_root, "bt-links")) {
+        const QStringList w = line.simplified().split(QLatin1Char(' '));
+        if (w.size() == 5 && w.at(0) == QLatin1String("sink") && w.at(2) == QLatin1String("A2DP")) {
+            unit = unit || w.at(4) == QLatin1String("unit");
+            testMicrophone = testMicrophone || w.at(4) == QLatin1String("test-microphone");
+            loop = loop || w.at(4) == QLatin1String("source-module");
+        }
+        testMode = testMode || line.simplified() == QLatin1String("source testmode");
+        loopAudio = loopAudio && line.simplified() != QLatin1String("loopaudio off");
+    }
+    for (int n = 0; n < kBlockSamples; ++n) {
+        if (in1 && unit)
+            samples[n] += leak[n];
+        if (in1 && testMicrophone)
+            samples[n] += mic[n];
+        if (in3 && (!testMode || (loop && loopAudio)))
+            samples[n] += ext[n];
+    }
+    QByteArray out(kBlockBytes, '\0');
+    for (int n = 0; n < kBlockSamples; ++n) {
+        const int sample = int(std::lround(qBound(-32768.0, samples[n], 32767.0)));
+        out[2 * n] = char(sample & 0xff);
+        out[2 * n + 1] = char((sample >> 8) & 0xff);
+    }
+    return out;
+}
+
 QByteArray AdcSimulator::nextBlock()
 {
-    QByteArray block = m_signal.next(kBlockSamples);
+    QByteArray block = m_chain ? chainBlock() : m_signal.next(kBlockSamples);
     if (m_mode == Mode::Silence)
         block.fill('\0');
     else if (m_mode == Mode::Short)
@@ -256,6 +358,8 @@ QString AdcSimulator::controlHelp()
         "  silence                blocks of zeros\n"
         "  short N                blocks of only N bytes (0 to 2047)\n"
         "  missing                no device file\n"
+        "  mic HZ LEVEL           chain mode: the test microphone's tone (\"mic off\" removes it)\n"
+        "  ext HZ LEVEL           chain mode: the tone at the external connector (\"ext off\")\n"
         "  normal                 the signal again\n"
         "  status                 what the converter is doing\n");
 }
@@ -281,7 +385,14 @@ QString AdcSimulator::status() const
     QString tone = QStringLiteral("no tone");
     if (s.toneHz > 0 && s.toneRms > 0)
         tone = QStringLiteral("tone %1 Hz %2 RMS").arg(s.toneHz).arg(s.toneRms);
-    return QStringLiteral("%1, %2, %3 blocks served, noise %4-%5 Hz %6 RMS, %7, seed %8")
+    QString chain;
+    if (m_chain) {
+        auto toneText = [](const Tone& t) {
+            return t.hz > 0 && t.rms > 0 ? QStringLiteral("%1 Hz %2 RMS").arg(t.hz).arg(t.rms) : QStringLiteral("none");
+        };
+        chain = QStringLiteral(", chain: mic %1, ext %2").arg(toneText(m_mic), toneText(m_ext));
+    }
+    return QStringLiteral("%1, %2, %3 blocks served, noise %4-%5 Hz %6 RMS, %7, seed %8%9")
         .arg(mode, m_root.isEmpty() ? QStringLiteral("no tree") : bufferEnabled() ? QStringLiteral("buffer enabled")
                                                                                   : QStringLiteral("buffer disabled"))
         .arg(m_blocksServed)
@@ -289,7 +400,8 @@ QString AdcSimulator::status() const
         .arg(s.noiseHighHz)
         .arg(s.noiseRms)
         .arg(tone)
-        .arg(s.seed);
+        .arg(s.seed)
+        .arg(chain);
 }
 
 QString AdcSimulator::control(const QString& line)
@@ -314,7 +426,19 @@ QString AdcSimulator::control(const QString& line)
         return controlHelp();
     if (command == QLatin1String("status") && words.size() == 1)
         return status();
-    if (command == QLatin1String("tone")) {
+    if (command == QLatin1String("mic") || command == QLatin1String("ext")) {
+        Tone wanted;
+        if (!off) {
+            if (words.size() != 3 || !allNumbers || numbers.at(0) >= nyquist)
+                return QStringLiteral("%1 takes HZ (below %2) and LEVEL (counts RMS), or off").arg(command).arg(nyquist);
+            wanted.hz = numbers.at(0);
+            wanted.rms = numbers.at(1);
+        }
+        if (command == QLatin1String("mic"))
+            setMicTone(wanted.hz, wanted.rms);
+        else
+            setExtTone(wanted.hz, wanted.rms);
+    } else if (command == QLatin1String("tone")) {
         if (off) {
             s.toneHz = 0;
             s.toneRms = 0;

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class QTimer;
 
@@ -69,6 +70,15 @@ private:
 // after the last. While "buffer/enable" of the IIO device does not read "1" the file is
 // empty. Misbehaviours: silence (zeros), short blocks, no device file.
 //
+// In chain mode each block is what reaches the codec input that the simulated codec's
+// mixer state ("ROOT/codec-mixer.state") selects, over a low noise floor: IN1 the sink
+// module's audio, the leak signal while it is linked to the sensor unit or the test
+// microphone's tone while linked to that ("mic HZ LEVEL"); IN3 the external connector's
+// tone ("ext HZ LEVEL"). While the source module holds its test-mode set-up the connector
+// feeds the loop between the two modules, so IN3 carries the tone only while the sink's
+// audio link to the source module is up and the loop carries sound. The links come from
+// the Bluetooth simulator's "ROOT/bt-links"; without it nothing is linked.
+//
 // Tests either let it run on its timer against a tree, or take blocks with nextBlock().
 class AdcSimulator : public QObject
 {
@@ -81,6 +91,16 @@ public:
     static constexpr int kBlockPeriodMs = 134;
 
     enum class Mode { Normal, Silence, Short, Missing };
+    // The noise floor of the chain's inputs, counts RMS.
+    static constexpr double kFloorRms = 10;
+
+    // A sine that goes on without a jump when it is changed.
+    struct Tone
+    {
+        double hz = 0;
+        double rms = 0; // counts; 0: none
+        double phase = 0;
+    };
 
     explicit AdcSimulator(const LeakSignal::Settings& settings = LeakSignal::Settings(), QObject* parent = nullptr);
     ~AdcSimulator() override;
@@ -102,6 +122,10 @@ public:
     Mode mode() const { return m_mode; }
     void setMode(Mode mode, int shortBytes = 0);
     int blocksServed() const { return m_blocksServed; }
+    void setChain(bool chain) { m_chain = chain; }
+    bool isChain() const { return m_chain; }
+    void setMicTone(double hz, double rms);
+    void setExtTone(double hz, double rms);
 
     // One control line ("help" lists them); the answer, or an empty string when the line
     // is not understood.
@@ -113,6 +137,8 @@ public:
 
 private:
     bool bufferEnabled() const;
+    QByteArray chainBlock();
+    static void addTone(QVector<double>& samples, Tone& tone);
     bool writeDevice(const QByteArray& bytes);
 
     LeakSignal m_signal;
@@ -122,6 +148,10 @@ private:
     int m_shortBytes = 0;
     int m_blocksServed = 0;
     int m_lastState = -1; // what the file held last: -1 unknown, 0 empty, 1 a block, 2 no file
+    bool m_chain = false;
+    LeakSignal m_floor;
+    Tone m_mic;
+    Tone m_ext;
     QStringList m_transcript;
 };
 

@@ -7,6 +7,9 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSocketNotifier>
@@ -15,6 +18,9 @@
 
 const char* const BtModuleSim::kDefaultUnitAddress = "02:00:00:00:51:01";
 const char* const BtModuleSim::kDefaultHeadphoneAddress = "02:00:00:00:48:01";
+const char* const BtModuleSim::kTestMicrophoneAddress = "00:07:80:CA:E6:45";
+const char* const BtModuleSim::kTestHeadphoneAddress = "00:07:80:32:86:D3";
+const char* const BtModuleSim::kTestModeName = "TKR9400_SIM_MIC";
 
 namespace {
 
@@ -24,6 +30,8 @@ const char* const kUnitClass = "280404";
 const char* const kHeadphoneClass = "240404";
 const char* const kUnitName = "QJ5-0001";
 const char* const kHeadphoneName = "SIM Headphones";
+const char* const kTestMicrophoneName = "TEST-MIC";
+const char* const kTestHeadphoneName = "TEST-HP";
 
 // Class-of-device bits (upper 16 of 24) a module's peer needs: audio service, capturing
 // (the sensor unit sends its sound) or rendering (the headphones play it), major class
@@ -61,7 +69,7 @@ BtModuleSim::BtModuleSim(Role role, BtControlLines* lines, QObject* parent)
 {
     m_clock.start();
     m_h2.powerOn(0);
-    factorySettings();
+    factorySettings(role);
 }
 
 BtModuleSim::~BtModuleSim()
@@ -107,11 +115,11 @@ void BtModuleSim::close()
     }
 }
 
-void BtModuleSim::factorySettings()
+void BtModuleSim::factorySettings(Role role)
 {
     // As after the instrument's set-up list: the module keeps its settings.
     m_settings.clear();
-    const bool sink = m_role == Role::Sink;
+    const bool sink = role == Role::Sink;
     m_settings.append({QStringLiteral("BT NAME"), QLatin1String(sink ? "TKR9400_MIC" : "TKR9400_HP")});
     m_settings.append({QStringLiteral("BT CLASS"), QLatin1String(sink ? "280438" : "280428")});
     m_settings.append({QStringLiteral("BT PAGEMODE"), QStringLiteral("0 2000 2")});
@@ -169,6 +177,21 @@ void BtModuleSim::setLineEnd(const QByteArray& lineEnd)
 void BtModuleSim::setAnswerDataCalls(bool answer)
 {
     post([this, answer] { m_answerDataCalls = answer; });
+}
+
+void BtModuleSim::setRestartBanner(bool banner)
+{
+    post([this, banner] { m_restartBanner = banner; });
+}
+
+void BtModuleSim::setIgnoreSetupLines(bool ignore)
+{
+    post([this, ignore] { m_ignoreSetup = ignore; });
+}
+
+void BtModuleSim::setSettingsOf(Role role)
+{
+    post([this, role] { factorySettings(role); });
 }
 
 void BtModuleSim::setUnitSilent(bool silent)
@@ -257,6 +280,74 @@ void BtModuleSim::resetInquiryDevices()
 void BtModuleSim::setPairingAnswer(PairingAnswer answer)
 {
     post([this, answer] { m_pairingAnswer = answer; });
+}
+
+void BtModuleSim::setTestDevice(bool present, const QString& addressFile, const QString& builtIn)
+{
+    post([this, present, addressFile, builtIn] {
+        m_testDevicePresent = present;
+        m_testDeviceFile = addressFile;
+        m_testDeviceBuiltIn = builtIn;
+        emit linksChanged();
+    });
+}
+
+void BtModuleSim::setTestSensorValue(const QString& value, const QString& activeTime)
+{
+    post([this, value, activeTime] {
+        m_testSensorValue = value;
+        m_testSensorTime = activeTime;
+    });
+}
+
+void BtModuleSim::setOtherModule(BtModuleSim* other)
+{
+    m_other = other;
+}
+
+// Read at every use, so that the station's files may change while the simulator runs.
+QString BtModuleSim::testDeviceAddress() const
+{
+    if (m_testDeviceFile.isEmpty())
+        return QString();
+    QFile file(m_testDeviceFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return m_testDeviceBuiltIn;
+    return QString::fromUtf8(file.read(64)).section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+
+bool BtModuleSim::isTestDevice(const QString& address) const
+{
+    const QString test = testDeviceAddress();
+    return !test.isEmpty() && address.compare(test, Qt::CaseInsensitive) == 0;
+}
+
+bool BtModuleSim::isOtherModule(const QString& address) const
+{
+    return m_other && address.compare(m_other->m_address, Qt::CaseInsensitive) == 0;
+}
+
+QString BtModuleSim::peerKind(const QString& address) const
+{
+    const bool sink = m_role == Role::Sink;
+    if (isOtherModule(address))
+        return QLatin1String(sink ? "source-module" : "sink-module");
+    if (isTestDevice(address))
+        return QLatin1String(sink ? "test-microphone" : "test-headphone");
+    return QLatin1String(sink ? "unit" : "headphones");
+}
+
+// The peer answers a call: in range, the test devices only while present, the source
+// module only for the sink and only while it holds the test-mode set-up.
+bool BtModuleSim::peerReachable(const QString& address) const
+{
+    if (!m_peerPresent || address.compare(m_peerAddress, Qt::CaseInsensitive) != 0)
+        return false;
+    if (isOtherModule(address))
+        return m_role == Role::Sink && m_other->m_testMode;
+    if (isTestDevice(address))
+        return m_testDevicePresent;
+    return true;
 }
 
 // ---- transcript --------------------------------------------------------------------
@@ -526,10 +617,11 @@ int BtModuleSim::addLink(const QString& profile, const QString& peer)
 {
     const int id = freeLinkId();
     m_links.insert(id, Link{id, profile, peer});
+    emit linksChanged();
     return id;
 }
 
-void BtModuleSim::closeLink(int id, bool report)
+void BtModuleSim::closeLink(int id, bool report, bool tellOther)
 {
     if (id == m_pendingCall) {
         m_pendingCall = -1;
@@ -553,6 +645,31 @@ void BtModuleSim::closeLink(int id, bool report)
     }
     if (report)
         emitLine(QStringLiteral("NO CARRIER %1 ERROR 0").arg(id));
+    emit linksChanged();
+    // The loop's far end goes down with it.
+    if (tellOther && isOtherModule(link.peer))
+        m_other->otherModuleGone(m_address);
+}
+
+void BtModuleSim::otherModuleGone(const QString& address)
+{
+    for (const Link& link : m_links.values()) {
+        if (link.peer.compare(address, Qt::CaseInsensitive) == 0)
+            closeLink(link.id, true, false);
+    }
+}
+
+// The sink module's audio call arrives at the source module in test mode.
+void BtModuleSim::acceptLoopAudio(const QString& from)
+{
+    for (const Link& link : m_links) {
+        if (link.profile == QLatin1String("A2DP") && link.peer.compare(from, Qt::CaseInsensitive) == 0)
+            return;
+    }
+    for (int i = 0; i < 2; ++i) {
+        const int id = addLink(QStringLiteral("A2DP"), from);
+        emitLine(QStringLiteral("RING %1 %2 %3 A2DP").arg(id).arg(from).arg(kAudioStreamPsm, 0, 16));
+    }
 }
 
 void BtModuleSim::connectAudio()
@@ -563,6 +680,8 @@ void BtModuleSim::connectAudio()
     const int second = addLink(QStringLiteral("A2DP"), m_peerAddress);
     emitLine(QStringLiteral("CONNECT %1 A2DP %2").arg(second).arg(kAudioStreamPsm, 0, 16));
     emitLine(QStringLiteral("A2DP STREAMING START"));
+    if (isOtherModule(m_peerAddress))
+        m_other->acceptLoopAudio(m_address);
     if (m_role == Role::Source) {
         // The headphones open their remote-control link themselves.
         later(m_timing.peerOpenDelayMs, [this] {
@@ -595,7 +714,7 @@ void BtModuleSim::restartAutoCall()
 
 void BtModuleSim::autoCallTick()
 {
-    if (!m_peerPresent || !m_paired.contains(m_peerAddress))
+    if (!peerReachable(m_peerAddress) || !m_paired.contains(m_peerAddress))
         return;
     for (const Link& link : m_links) {
         if (link.profile == QLatin1String("A2DP"))
@@ -626,16 +745,31 @@ void BtModuleSim::dropPeerLinks(int outageMs)
 void BtModuleSim::reboot()
 {
     ++m_generation;
+    bool looped = false;
+    for (const Link& link : m_links)
+        looped = looped || isOtherModule(link.peer);
     m_links.clear();
+    m_testMode = false;
+    emit linksChanged();
+    if (looped)
+        m_other->otherModuleGone(m_address);
     m_pendingCall = -1;
     m_dataLink = -1;
     m_heldEvents.clear();
     m_heldUnitOutput.clear();
     leaveDataMode();
     later(m_timing.bootDelayMs, [this] {
-        writeLine(QStringLiteral("WRAP THOR AI (host simulation)"));
-        writeLine(QStringLiteral("Simulated module, no radio attached"));
-        writeLine(QStringLiteral("READY."));
+        if (m_restartBanner) {
+            writeLine(QStringLiteral("WRAP THOR AI (host simulation)"));
+            writeLine(QStringLiteral("Simulated module, no radio attached"));
+            writeLine(QStringLiteral("READY."));
+        }
+        if (m_role == Role::Source) {
+            for (const auto& setting : qAsConst(m_settings))
+                m_testMode = m_testMode
+                    || (setting.first == QLatin1String("BT NAME") && setting.second == QLatin1String(kTestModeName));
+            emit linksChanged();
+        }
         restartAutoCall();
     });
     if (m_autoCallTimer)
@@ -707,8 +841,10 @@ void BtModuleSim::handleCommand(const QString& line)
 void BtModuleSim::handleSet(const QStringList& tokens)
 {
     if (tokens.value(1) == QLatin1String("RESET")) {
-        factorySettings();
-        m_paired.clear();
+        if (!m_ignoreSetup) {
+            factorySettings(m_role);
+            m_paired.clear();
+        }
         reboot();
         return;
     }
@@ -723,7 +859,17 @@ void BtModuleSim::handleSet(const QStringList& tokens)
             emitLine(QStringLiteral("SET BT BDADDR ") + m_address);
         return;
     }
+    if (m_ignoreSetup)
+        return;
     const QString value = tokens.mid(3).join(QLatin1Char(' '));
+    if (key == QLatin1String("BT PAIR")) {
+        // "*" forgets every pairing; an address with its key stores that one.
+        if (value == QLatin1String("*"))
+            m_paired.clear();
+        else if (!value.isEmpty())
+            m_paired = QStringList(tokens.value(3));
+        return;
+    }
     for (int i = 0; i < m_settings.size(); ++i) {
         if (m_settings.at(i).first == key) {
             m_settings.removeAt(i);
@@ -757,7 +903,7 @@ void BtModuleSim::handleCall(const QStringList& tokens)
     const int id = freeLinkId();
     m_pendingCall = id;
     emitLine(QStringLiteral("CALL %1").arg(id));
-    const bool reachable = m_peerPresent && peer.compare(m_peerAddress, Qt::CaseInsensitive) == 0;
+    const bool reachable = peerReachable(peer);
     later(m_timing.connectDelayMs, [this, id, profile, reachable] {
         if (m_pendingCall != id)
             return; // closed or killed meanwhile
@@ -804,7 +950,27 @@ QList<BtModuleSim::InquiryDevice> BtModuleSim::inquiryDevices() const
     phones.address = QString::fromLatin1(kDefaultHeadphoneAddress);
     phones.deviceClass = QString::fromLatin1(kHeadphoneClass);
     phones.name = QString::fromLatin1(kHeadphoneName);
-    const QList<InquiryDevice> others = QList<InquiryDevice>{unit, phones} + neighbourhood();
+    QList<InquiryDevice> others = {unit, phones};
+    const QString testAddress = testDeviceAddress();
+    if (m_testDevicePresent && !testAddress.isEmpty()) {
+        InquiryDevice test;
+        test.address = testAddress;
+        test.deviceClass = QString::fromLatin1(m_role == Role::Sink ? kUnitClass : kHeadphoneClass);
+        test.name = QString::fromLatin1(m_role == Role::Sink ? kTestMicrophoneName : kTestHeadphoneName);
+        others.append(test);
+    }
+    if (m_role == Role::Sink && m_other && m_other->m_testMode) {
+        InquiryDevice loop;
+        loop.address = m_other->m_address;
+        for (const auto& setting : qAsConst(m_other->m_settings)) {
+            if (setting.first == QLatin1String("BT CLASS"))
+                loop.deviceClass = setting.second;
+            if (setting.first == QLatin1String("BT NAME"))
+                loop.name = setting.second;
+        }
+        others.append(loop);
+    }
+    others += neighbourhood();
 
     QList<InquiryDevice> devices;
     if (m_peerPresent) {
@@ -879,7 +1045,7 @@ void BtModuleSim::handlePair(const QStringList& tokens)
             suits = suitsRole(d.deviceClass);
         }
     }
-    if (m_peerPresent && peer.compare(m_peerAddress, Qt::CaseInsensitive) == 0)
+    if (peerReachable(peer))
         known = suits = true;
     if (m_pairingAnswer == PairingAnswer::Fail)
         known = false;
@@ -896,6 +1062,9 @@ void BtModuleSim::handlePair(const QStringList& tokens)
             m_peerAddress = peer;
             m_peerPresent = true;
         }
+        // The source module in test mode takes the pairing as its own.
+        if (isOtherModule(peer))
+            m_other->m_paired = QStringList(m_address);
         emitLine(QStringLiteral("PAIR %1 OK").arg(peer));
     });
 }
@@ -981,6 +1150,8 @@ QStringList BtModuleSim::unitReplies(const QString& line)
         return {QStringLiteral("BT_RX BATT_VOLTAGE %1").arg(m_unitBatteryMv)};
     if (command == QLatin1String("T"))
         return {QStringLiteral("BT_RX SENSOR %1").arg(m_unitSensorType)};
+    if (command == QLatin1String("S") && m_role == Role::Sink && isTestDevice(m_peerAddress))
+        return {QStringLiteral("BT_RX SENSVAL %1 %2").arg(m_testSensorValue, m_testSensorTime)};
     if (command == QLatin1String("S")) {
         const H2SensorSim::Reading reading = m_h2.read(m_clock.elapsed());
         if (!reading.answered)
@@ -1333,9 +1504,22 @@ void BtModuleSim::chaosTick()
 
 // ---- BtControlLines -------------------------------------------------------------------------
 
+namespace {
+QMutex& controlLinesMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+QList<QPointer<BtControlLines>>& liveControlLines()
+{
+    static QList<QPointer<BtControlLines>> lines;
+    return lines;
+}
+} // namespace
+
 BtControlLines::BtControlLines(const QString& root, QObject* parent)
     : QObject(parent)
-    , m_dtrFile(root + QStringLiteral("/sys/class/gpio/gpio58/value"))
+    , m_dtrFile(QDir::cleanPath(root + QStringLiteral("/sys/class/gpio/gpio58/value")))
     , m_cdFile(root + QStringLiteral("/sys/class/gpio/gpio59/value"))
     , m_timer(new QTimer(this))
 {
@@ -1349,11 +1533,41 @@ void BtControlLines::start()
         m_dtr = dtr.read(1) == "1";
     writeCarrierDetect(false);
     m_timer->start(kPollMs);
+    QMutexLocker lock(&controlLinesMutex());
+    liveControlLines().append(this);
 }
 
 void BtControlLines::attach(BtModuleSim* module)
 {
     m_modules.append(module);
+}
+
+BtControlLines::~BtControlLines()
+{
+    QMutexLocker lock(&controlLinesMutex());
+    liveControlLines().removeAll(this);
+    liveControlLines().removeAll(nullptr);
+}
+
+void BtControlLines::notifyWrite(const QString& hostPath, const QByteArray& value)
+{
+    QMutexLocker lock(&controlLinesMutex());
+    for (const QPointer<BtControlLines>& lines : qAsConst(liveControlLines())) {
+        if (!lines || lines->m_dtrFile != QDir::cleanPath(hostPath))
+            continue;
+        const bool high = !value.startsWith('0');
+        QMetaObject::invokeMethod(lines.data(), [target = lines, high] {
+            if (target)
+                target->dtrWritten(high);
+        }, Qt::QueuedConnection);
+    }
+}
+
+void BtControlLines::dtrWritten(bool high)
+{
+    // Every write arrives from here on: the file would show only the last of a quick pulse.
+    m_timer->stop();
+    applyDtr(high);
 }
 
 void BtControlLines::poll()
@@ -1364,11 +1578,15 @@ void BtControlLines::poll()
     const QByteArray value = file.read(1);
     if (value.isEmpty())
         return; // caught between truncate and write
-    const bool dtr = value != "0";
-    if (dtr == m_dtr)
+    applyDtr(value != "0");
+}
+
+void BtControlLines::applyDtr(bool high)
+{
+    if (high == m_dtr)
         return;
-    m_dtr = dtr;
-    if (!dtr)
+    m_dtr = high;
+    if (!high)
         return;
     for (const QPointer<BtModuleSim>& module : qAsConst(m_modules)) {
         if (module)
@@ -1407,13 +1625,76 @@ BtSimulator::BtSimulator(QObject* parent)
 
 BtSimulator::~BtSimulator()
 {
+    if (m_sink)
+        m_sink->disconnect(this);
+    if (m_source)
+        m_source->disconnect(this);
+    if (m_sink && m_source) {
+        m_sink->setOtherModule(nullptr);
+        m_source->setOtherModule(nullptr);
+    }
     delete m_sink;
     delete m_source;
     delete m_lines;
+    if (!m_root.isEmpty())
+        QFile::remove(m_root + QLatin1Char('/') + QLatin1String(kLinksFile));
+}
+
+template <typename F> void BtSimulator::onOwnThread(F&& f)
+{
+    if (QThread::currentThread() == thread())
+        f();
+    else
+        QMetaObject::invokeMethod(this, std::forward<F>(f), Qt::QueuedConnection);
+}
+
+void BtSimulator::writeLinks()
+{
+    if (m_root.isEmpty())
+        return;
+    QString text = QStringLiteral("# module id profile peer kind\n");
+    for (BtModuleSim* module : {m_sink, m_source}) {
+        if (!module)
+            continue;
+        const QString name = QLatin1String(module->role() == BtModuleSim::Role::Sink ? "sink" : "source");
+        for (const BtModuleSim::Link& link : module->currentLinks())
+            text += QStringLiteral("%1 %2 %3 %4 %5\n").arg(name).arg(link.id).arg(link.profile, link.peer, module->peerKind(link.peer));
+    }
+    if (m_source && m_source->inTestMode())
+        text += QStringLiteral("source testmode\n");
+    if (!m_loopAudio)
+        text += QStringLiteral("loopaudio off\n");
+    // Renamed over the old file: a reader sees the links before or after a change.
+    QSaveFile file(m_root + QLatin1Char('/') + QLatin1String(kLinksFile));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text.toLatin1());
+        file.commit();
+    }
+}
+
+void BtSimulator::setTestDevices(bool present)
+{
+    onOwnThread([this, present] {
+        if (m_sink)
+            m_sink->setTestDevice(present, m_root + QStringLiteral("/home/root/testBtIdMic"),
+                                  QString::fromLatin1(BtModuleSim::kTestMicrophoneAddress));
+        if (m_source)
+            m_source->setTestDevice(present, m_root + QStringLiteral("/home/root/testBtIdHp"),
+                                    QString::fromLatin1(BtModuleSim::kTestHeadphoneAddress));
+    });
+}
+
+void BtSimulator::setLoopAudio(bool audio)
+{
+    onOwnThread([this, audio] {
+        m_loopAudio = audio;
+        writeLinks();
+    });
 }
 
 bool BtSimulator::start(const Options& options, QString* error)
 {
+    m_root = options.root;
     m_lines = new BtControlLines(options.root, this);
     auto make = [&](BtModuleSim::Role role, const char* port, const QString& peer) -> BtModuleSim* {
         auto* module = new BtModuleSim(role, m_lines, this);
@@ -1432,6 +1713,16 @@ bool BtSimulator::start(const Options& options, QString* error)
         return false;
     if (options.source && !(m_source = make(BtModuleSim::Role::Source, "ttyO3", options.headphoneAddress)))
         return false;
+    if (m_sink && m_source) {
+        m_sink->setOtherModule(m_source);
+        m_source->setOtherModule(m_sink);
+    }
+    for (BtModuleSim* module : {m_sink, m_source}) {
+        if (module)
+            connect(module, &BtModuleSim::linksChanged, this, &BtSimulator::writeLinks);
+    }
+    setTestDevices(options.testDevices);
+    writeLinks();
     m_lines->start();
     return true;
 }
@@ -1439,6 +1730,7 @@ bool BtSimulator::start(const Options& options, QString* error)
 QString BtSimulator::controlHelp()
 {
     return QStringLiteral(
+        "(M: \"sink\" or \"source\", one module; without it both)\n"
         "mute | unmute            sensor unit reports its key muted / open\n"
         "press | release          press / release the sensor unit's mute key\n"
         "alert N                  sensor unit alert N (0 no sensor, 1 battery low, 2 sensor type)\n"
@@ -1449,13 +1741,16 @@ QString BtSimulator::controlHelp()
         "h2 script FILE           answer with FILE's values, one a line (\"silence\": none), then as before\n"
         "heat SECONDS             H2 sensor's heating time is SECONDS now and counts up\n"
         "rdy                      sensor unit reports a restart\n"
-        "drop [MS]                unit and headphones out of range for MS ms (default 3000)\n"
+        "drop [MS] [M]            peers out of range for MS ms (default 3000); M: sink or source only\n"
         "unit on|off              sensor unit in range or not\n"
         "headphones on|off        headphones in range or not\n"
         "hpvol PCT | hpbattery L  headphone volume change / battery level 0..9\n"
         "silent on|off            sensor unit does not answer\n"
         "delay MS                 sensor unit answers MS ms late (0: at once)\n"
-        "pairing ok|fail|none     modules pair suitable devices / refuse every pairing / never answer\n"
+        "pairing ok|fail|none [M] modules pair suitable devices / refuse every pairing / never answer\n"
+        "banner on|off [M]        a restart writes its banner (\"WRAP THOR\" ... \"READY.\") / writes none\n"
+        "setup take|ignore [M]    set-up lines (\"SET <key> <value>\") stored / ignored, settings kept\n"
+        "settings sink|source M   module M's settings become a sink's / a source's factory set-up\n"
         "echo on|off | lf on|off  modules echo commands / end lines by a lone LF\n"
         "chaos on|off             garbage, bursts and broken lines on both ports\n"
         "raw sink|source TEXT     write TEXT (\\r, \\n, \\0 understood) to a port\n"
@@ -1464,7 +1759,12 @@ QString BtSimulator::controlHelp()
         "fw late K MS             packet K acknowledged MS ms late\n"
         "fw drop K [MS]           link dropped at packet K (for MS ms)\n"
         "fw nordy | fw down MS    the next restart sends no RDY / keeps the link down MS ms\n"
-        "fw normal                no firmware misbehaviour\n");
+        "fw normal                no firmware misbehaviour\n"
+        "testdevices on|off       the test station's microphone (behind the sink) and headphone (behind the\n"
+        "                         source) in range, at the addresses of home/root/testBtIdMic and testBtIdHp\n"
+        "                         (without the files 00:07:80:CA:E6:45 and 00:07:80:32:86:D3)\n"
+        "sensval V [T]            the test microphone answers \"BT_TX S\" with \"BT_RX SENSVAL V T\"\n"
+        "loopaudio on|off         the loop between the modules (source in test mode) carries sound / silence\n");
 }
 
 // "fw ..." control lines of the sensor unit's firmware receiver.
@@ -1540,10 +1840,14 @@ QString BtSimulator::control(const QString& line)
     const bool on = t.value(1) != QLatin1String("off");
     BtModuleSim* unit = m_sink;
     BtModuleSim* phones = m_source;
+    // A last word "sink" or "source" picks one module for the lines that take it.
+    const QString last = t.size() > 1 ? t.last().toLower() : QString();
+    const bool onlySink = last == QLatin1String("sink");
+    const bool onlySource = last == QLatin1String("source");
     auto both = [&](const std::function<void(BtModuleSim*)>& f) {
-        if (unit)
+        if (unit && !onlySource)
             f(unit);
-        if (phones)
+        if (phones && !onlySink)
             f(phones);
     };
     if ((what == QLatin1String("mute") || what == QLatin1String("unmute")) && unit) {
@@ -1569,7 +1873,9 @@ QString BtSimulator::control(const QString& line)
     } else if (what == QLatin1String("rdy") && unit) {
         unit->unitRestarted();
     } else if (what == QLatin1String("drop")) {
-        const int ms = t.size() > 1 ? t.value(1).toInt() : 3000;
+        bool numbered = false;
+        const int given = t.value(1).toInt(&numbered);
+        const int ms = numbered ? given : 3000;
         both([ms](BtModuleSim* m) { m->dropPeerLinks(ms); });
     } else if (what == QLatin1String("unit") && unit) {
         unit->setPeerPresent(on);
@@ -1593,6 +1899,22 @@ QString BtSimulator::control(const QString& line)
         else if (how != QLatin1String("ok"))
             return QString();
         both([answer](BtModuleSim* m) { m->setPairingAnswer(answer); });
+    } else if (what == QLatin1String("banner") && t.size() > 1) {
+        both([on](BtModuleSim* m) { m->setRestartBanner(on); });
+    } else if (what == QLatin1String("setup") && (t.value(1) == QLatin1String("take") || t.value(1) == QLatin1String("ignore"))) {
+        const bool ignore = t.value(1) == QLatin1String("ignore");
+        both([ignore](BtModuleSim* m) { m->setIgnoreSetupLines(ignore); });
+    } else if (what == QLatin1String("settings") && t.size() == 3
+               && (t.value(1) == QLatin1String("sink") || t.value(1) == QLatin1String("source"))) {
+        const BtModuleSim::Role role = t.value(1) == QLatin1String("sink") ? BtModuleSim::Role::Sink
+                                                                            : BtModuleSim::Role::Source;
+        both([role](BtModuleSim* m) { m->setSettingsOf(role); });
+    } else if (what == QLatin1String("testdevices") && t.size() == 2) {
+        setTestDevices(on);
+    } else if (what == QLatin1String("sensval") && unit && (t.size() == 2 || t.size() == 3)) {
+        unit->setTestSensorValue(t.value(1), t.size() == 3 ? t.value(2) : QStringLiteral("0"));
+    } else if (what == QLatin1String("loopaudio") && t.size() == 2) {
+        setLoopAudio(on);
     } else if (what == QLatin1String("echo")) {
         both([on](BtModuleSim* m) { m->setEchoCommands(on); });
     } else if (what == QLatin1String("lf")) {

@@ -76,6 +76,12 @@ public:
 
     static const char* const kDefaultUnitAddress;
     static const char* const kDefaultHeadphoneAddress;
+    // The production test station's devices when their address files name none.
+    static const char* const kTestMicrophoneAddress;
+    static const char* const kTestHeadphoneAddress;
+    // The module name of the source module's test-mode set-up: after a restart with it the
+    // source module takes the sink module's pairing and call (the instrument's own loop).
+    static const char* const kTestModeName;
 
     BtModuleSim(Role role, BtControlLines* lines, QObject* parent = nullptr);
     ~BtModuleSim() override;
@@ -103,6 +109,15 @@ public:
     void setLineEnd(const QByteArray& lineEnd);
     // Misbehaviour: data-channel calls hang without any answer.
     void setAnswerDataCalls(bool answer);
+    // Misbehaviour: a restart ("RESET", "SET RESET") writes no banner ("WRAP THOR ...",
+    // "READY."), so the instrument never hears of it.
+    void setRestartBanner(bool banner);
+    // Misbehaviour: set-up lines ("SET <key> <value>", "SET BT PAIR *") change nothing and
+    // "SET RESET" keeps the settings; queries ("SET", "SET BT BDADDR") are still answered.
+    void setIgnoreSetupLines(bool ignore);
+    // The stored settings become the factory set-up of a module of that role (a source
+    // module still set up as a sink, say).
+    void setSettingsOf(Role role);
     // Misbehaviour: the sensor unit stays silent / answers late.
     void setUnitSilent(bool silent);
     void setUnitReplyDelay(int ms);
@@ -122,6 +137,15 @@ public:
     // for the sink, audio rendering for the source) makes it the peer: the module then
     // calls it, and the simulated unit or headphones answer under its address.
     void setPairingAnswer(PairingAnswer answer);
+    // The production test station's device behind this module (test microphone behind the
+    // sink, test headphone behind the source): in range, pairable and callable while
+    // present; its address is the first line of addressFile, or builtIn without the file.
+    // The test microphone answers like the sensor unit, "BT_TX S" with the value set here.
+    void setTestDevice(bool present, const QString& addressFile, const QString& builtIn);
+    void setTestSensorValue(const QString& value, const QString& activeTime);
+    // The other module of the instrument (same thread): the sink pairs with and calls the
+    // source while the source holds the test-mode set-up.
+    void setOtherModule(BtModuleSim* other);
     // Writes bytes as they are, whatever the mode (garbage, NULs, bursts, broken lines).
     void writeRaw(const QByteArray& bytes);
     // A module line, with the current line end (held back while in data mode).
@@ -208,8 +232,17 @@ public:
     // Called by the control lines on a rising DTR.
     void onDtrRaised();
 
+    // Simulator thread only: the source module restarted with the test-mode set-up; what
+    // kind of device an address is to this module ("unit", "headphones", "test-microphone",
+    // "test-headphone", "sink-module", "source-module"); the links as they are now.
+    bool inTestMode() const { return m_testMode; }
+    QString peerKind(const QString& address) const;
+    QList<Link> currentLinks() const { return m_links.values(); }
+
 signals:
     void lineReceived(const QString& line, bool dataMode);
+    // A link came or went, or the test mode changed (simulator thread).
+    void linksChanged();
 
 private:
     struct Entry
@@ -251,12 +284,18 @@ private:
     void drainInput();
     int freeLinkId() const;
     int addLink(const QString& profile, const QString& peer);
-    void closeLink(int id, bool report);
+    void closeLink(int id, bool report, bool tellOther = true);
+    QString testDeviceAddress() const;
+    bool isTestDevice(const QString& address) const;
+    bool isOtherModule(const QString& address) const;
+    bool peerReachable(const QString& address) const;
+    void acceptLoopAudio(const QString& from);
+    void otherModuleGone(const QString& address);
     void connectAudio();
     void autoCallTick();
     void restartAutoCall();
     void reboot();
-    void factorySettings();
+    void factorySettings(Role role);
     void dumpSettings();
     void sendUnitMuteState();
     void chaosTick();
@@ -287,9 +326,18 @@ private:
     bool m_moduleSilent = false;
     bool m_echo = false;
     bool m_answerDataCalls = true;
+    bool m_restartBanner = true;
+    bool m_ignoreSetup = false;
     bool m_inquiryScripted = false;
     QList<InquiryDevice> m_inquiryDevices;
     PairingAnswer m_pairingAnswer = PairingAnswer::ByDevice;
+    bool m_testDevicePresent = false;
+    QString m_testDeviceFile;
+    QString m_testDeviceBuiltIn;
+    QString m_testSensorValue = QStringLiteral("2048");
+    QString m_testSensorTime = QStringLiteral("0");
+    BtModuleSim* m_other = nullptr;
+    bool m_testMode = false;
     quint32 m_chaosState = 1;
 
     // The sensor unit.
@@ -334,14 +382,22 @@ public:
     static constexpr int kPollMs = 2;
 
     explicit BtControlLines(const QString& root, QObject* parent = nullptr);
+    ~BtControlLines() override;
 
     void start();
     void attach(BtModuleSim* module);
     void dataModeChanged();
     bool dtr() const { return m_dtr; }
 
+    // A write of the instrument in the same process, as it happens (any thread): the
+    // control lines of the tree that holds hostPath hear it in write order and stop
+    // polling, so no pulse is lost however late their thread runs.
+    static void notifyWrite(const QString& hostPath, const QByteArray& value);
+
 private:
     void poll();
+    void dtrWritten(bool high);
+    void applyDtr(bool high);
     void writeCarrierDetect(bool high);
 
     QString m_dtrFile;
@@ -363,6 +419,7 @@ public:
         bool sink = true;   // "/dev/ttyO2", sensor unit behind it
         bool source = true; // "/dev/ttyO3", headphones behind it
         bool paired = false; // the modules know unit and headphones, so the links come up
+        bool testDevices = false; // the test station's microphone and headphone in range
         QString unitAddress = QString::fromLatin1(BtModuleSim::kDefaultUnitAddress);
         QString headphoneAddress = QString::fromLatin1(BtModuleSim::kDefaultHeadphoneAddress);
         BtModuleSim::Timing timing;
@@ -381,6 +438,16 @@ public:
     QString control(const QString& line);
     static QString controlHelp();
 
+    // "ROOT/bt-links", replaced whole at every change: one line per link of each module,
+    // "MODULE ID PROFILE PEER KIND" (MODULE "sink" or "source", KIND as peerKind() says),
+    // then "source testmode" while the source holds the test-mode set-up and "loopaudio
+    // off" while the loop carries silence.
+    static constexpr const char* kLinksFile = "bt-links";
+    // The station's test devices in range (as "testdevices on|off").
+    void setTestDevices(bool present);
+    // The loop between the two modules carries sound (as "loopaudio on|off").
+    void setLoopAudio(bool audio);
+
     // Puts the two peer addresses into the instrument's settings file when it exists and
     // holds none yet, as after a pairing. Returns true when the file was changed.
     static bool fillSettingsAddresses(const QString& root, const QString& unitAddress, const QString& headphoneAddress);
@@ -389,9 +456,14 @@ private:
     static bool firmwareControl(BtModuleSim* unit, const QStringList& tokens);
     static QString h2Control(BtModuleSim* unit, const QStringList& tokens);
 
+    template <typename F> void onOwnThread(F&& f);
+    void writeLinks();
+
     BtControlLines* m_lines = nullptr;
     BtModuleSim* m_sink = nullptr;
     BtModuleSim* m_source = nullptr;
+    QString m_root;
+    bool m_loopAudio = true;
 };
 
 // A simulator on a thread of its own, as a separate device is: the instrument's blocking

@@ -114,6 +114,62 @@ private slots:
         QVERIFY(sim.transcript().contains(QStringLiteral("control: ") + control));
     }
 
+    void chainFollowsCodecAndLinks_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("links");
+        QTest::addColumn<double>("rms");
+        QTest::addColumn<double>("hz"); // 0: no tone expected
+        const QString loop = "sink 0 A2DP 02:00:00:00:4D:03 source-module\nsource testmode\n";
+        QTest::newRow("IN1, test microphone") << "IN1" << "sink 0 A2DP 00:07:80:CA:E6:45 test-microphone\n" << 1000.0 << 400.0;
+        QTest::newRow("IN1, sensor unit") << "IN1" << "sink 0 A2DP 02:00:00:00:51:01 unit\n" << 300.0 << 0.0;
+        QTest::newRow("IN1, nothing linked") << "IN1" << "" << AdcSimulator::kFloorRms << 0.0;
+        QTest::newRow("IN3, connector") << "IN3" << "" << 2000.0 << 1000.0;
+        QTest::newRow("IN3, loop up") << "IN3" << loop << 2000.0 << 1000.0;
+        QTest::newRow("IN3, test mode, no loop") << "IN3" << "source testmode\n" << AdcSimulator::kFloorRms << 0.0;
+        QTest::newRow("IN3, loop silent") << "IN3" << loop + "loopaudio off\n" << AdcSimulator::kFloorRms << 0.0;
+        QTest::newRow("no input") << "" << "sink 0 A2DP 00:07:80:CA:E6:45 test-microphone\n" << AdcSimulator::kFloorRms << 0.0;
+    }
+    void chainFollowsCodecAndLinks()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, links);
+        QFETCH(double, rms);
+        QFETCH(double, hz);
+        DeviceRoot device;
+        QString state;
+        for (const char* in : {"IN1", "IN2", "IN3"})
+            for (const char* side : {"L", "R"})
+                state += QStringLiteral("%1 Input Mixer %2_%3 P\t%4\n")
+                             .arg(QLatin1String(*side == 'L' ? "Left" : "Right"), QLatin1String(in), QLatin1String(side))
+                             .arg(input == QLatin1String(in) ? 1 : 0);
+        device.write("/codec-mixer.state", state.toLatin1());
+        device.write("/bt-links", links.toLatin1());
+        AdcSimulator sim;
+        sim.setRoot(device.root());
+        sim.setChain(true);
+        QVERIFY(!sim.control("mic 400 1000").isEmpty());
+        QVERIFY(!sim.control("ext 1000 2000").isEmpty());
+        sim.nextBlock(); // past the filters' start
+        double squares = 0;
+        CArray x(1024);
+        const QByteArray block = sim.nextBlock();
+        for (int n = 0; n < 1024; ++n) {
+            const double v = sampleAt(block, n);
+            squares += v * v;
+            x[n] = Complex(float(v), 0.0f);
+        }
+        const double measured = std::sqrt(squares / 1024);
+        QVERIFY2(std::abs(measured / rms - 1) < 0.25, qPrintable(QString::number(measured)));
+        if (hz > 0) {
+            fft(x);
+            int peak = 1;
+            for (int k = 1; k < 512; ++k)
+                peak = std::norm(x[k]) > std::norm(x[peak]) ? k : peak;
+            QVERIFY2(std::abs(peak * kAdcHzPerBin - hz) < kAdcHzPerBin, qPrintable(QString::number(peak * kAdcHzPerBin)));
+        }
+    }
+
     void rejectsBadControlLines_data()
     {
         QTest::addColumn<QString>("line");
@@ -123,6 +179,8 @@ private slots:
         QTest::newRow("negative level") << "noise -5";
         QTest::newRow("short of a whole block") << "short 2048";
         QTest::newRow("short, not a count") << "short 10.5";
+        QTest::newRow("mic without level") << "mic 400";
+        QTest::newRow("ext above half the rate") << "ext 4000 100";
     }
     void rejectsBadControlLines()
     {

@@ -228,12 +228,14 @@ private slots:
         DeviceRoot device;
         AnalogInputWorker worker;
         worker.analyseBlock(toneBlock(1000, 133.7));
+        QCOMPARE(worker.blocksAnalysed(), quint64(1));
         const float level = rms(worker);
         float spectrum[1024];
         worker.getFft(spectrum);
         TestSupport::clearLoggedMessages();
         for (int size : {0, 1001, 2047})
             worker.analyseBlock(toneBlock(1000, 20).left(size));
+        QCOMPARE(worker.blocksAnalysed(), quint64(1));
         QCOMPARE(rms(worker), level);
         QCOMPARE(worker.getSignificandFrequency(), 1000u);
         float after[1024];
@@ -243,6 +245,7 @@ private slots:
         worker.analyseBlock(toneBlock(1000, 20));
         worker.analyseBlock(QByteArray());
         QCOMPARE(TestSupport::loggedMessages().filter(QStringLiteral("short block")).size(), 2);
+        QCOMPARE(worker.blocksAnalysed(), quint64(2));
     }
 
     void startWritesTheIioSequence()

@@ -304,6 +304,107 @@ private slots:
         QCOMPARE(rig.module()->pairedDevices(), QStringList(kHeadphones));
     }
 
+    void moduleQueriesAndSetUpFaults()
+    {
+        Rig rig(false, false);
+        Bluetooth& link = rig.open(kHeadphones);
+        link.sendData("SET BT BDADDR");
+        QTRY_COMPARE(link.getBtIdModul(), QString("02:00:00:00:4D:03"));
+        QVERIFY(rig.module()->setting("BT BDADDR").isEmpty());
+
+        // Pairings are forgotten wholesale; the pairing acceptance line is taken silently.
+        QSignalSpy paired(&link, &Bluetooth::btPairingOk);
+        link.sendData("PAIR " + kHeadphones);
+        QTRY_COMPARE(paired.count(), 1);
+        link.sendData("SET CONTROL PAIR *");
+        link.sendData("SET BT PAIR *");
+        QTRY_VERIFY(rig.module()->pairedDevices().isEmpty());
+        QCOMPARE(rig.module()->setting("CONTROL PAIR"), QString("*"));
+
+        // A source still set up as a sink that ignores set-up lines keeps telling so.
+        rig.module()->setSettingsOf(BtModuleSim::Role::Sink);
+        rig.module()->setIgnoreSetupLines(true);
+        link.initBtModulSource();
+        link.sendData("SET RESET");
+        link.sendData("SET");
+        QTRY_COMPARE(link.getBtProfile(), 1);
+        QCOMPARE(link.getBtName(), QString("TKR9400_MIC"));
+
+        // A restart without its banner is never reported.
+        QSignalSpy reset(&link, &Bluetooth::btModulReset);
+        rig.module()->setRestartBanner(false);
+        link.sendData("RESET");
+        QTest::qWait(50);
+        QSignalSpy atOk(&link, &Bluetooth::btAtOk);
+        link.sendData("AT");
+        QTRY_COMPARE(atOk.count(), 1);
+        QCOMPARE(reset.count(), 0);
+    }
+
+    // The station's test devices behind both modules, and the loop of the sink module to
+    // the source module in test mode, as "ROOT/bt-links" lists them.
+    void testDevicesAndLoop()
+    {
+        DeviceRoot device;
+        TestSupport::writeSettings(device);
+        device.write("/home/root/testBtIdHp", "00:07:80:11:22:33\n");
+        BtSimulator::Options options = TestSupport::quickSimOptions(device, false);
+        options.testDevices = true;
+        BtSimulatorThread sim;
+        QVERIFY(sim.start(options));
+        const QString mic = QString::fromLatin1(BtModuleSim::kTestMicrophoneAddress);
+        auto links = [&] { return QString::fromLatin1(device.read("/bt-links")); };
+
+        Bluetooth sink, source;
+        sink.initBluetooth("/dev/ttyO2", QString());
+        source.initBluetooth("/dev/ttyO3", QString());
+        QSignalSpy sinkPaired(&sink, &Bluetooth::btPairingOk), sourcePaired(&source, &Bluetooth::btPairingOk);
+        sink.sendData("PAIR " + mic);
+        source.sendData("PAIR 00:07:80:11:22:33");
+        QTRY_COMPARE(sinkPaired.count() + sourcePaired.count(), 2);
+        sink.resetBluetooth(mic);
+        source.resetBluetooth("00:07:80:11:22:33");
+        sink.callBtDeviceA2DP(true);
+        source.callBtDeviceA2DP(false);
+        QTRY_VERIFY_WITH_TIMEOUT(sink.isConnectedRFCOMM() && source.isConnectedA2DP(), 5000);
+        QVERIFY(links().contains("A2DP " + mic + " test-microphone\n"));
+        QVERIFY(links().contains("source 0 A2DP 00:07:80:11:22:33 test-headphone\n"));
+        QSignalSpy value(&sink, &Bluetooth::btSensorvalueReceived);
+        QCOMPARE(sim.simulator()->control("sensval 37.9 5"), QString("ok"));
+        sink.sendData("BT_TX S");
+        QTRY_COMPARE(value.count(), 1);
+        QCOMPARE(value.at(0), QVariantList({"37.9", "5"}));
+
+        // The source module takes the sink's pairing only in test mode.
+        sink.disconnectBtDevice();
+        source.disconnectBtDevice();
+        QTRY_VERIFY(!links().contains("A2DP"));
+        sink.clearData();
+        sink.sendData("PAIR 02:00:00:00:4D:03");
+        QString answers;
+        QTRY_VERIFY((answers += sink.getData()).contains("PAIR 02:00:00:00:4D:03 FAIL"));
+        QSignalSpy reset(&source, &Bluetooth::btModulReset);
+        source.initBtModulSourceTestmode();
+        source.sendData("RESET");
+        QTRY_COMPARE(reset.count(), 1);
+        QTRY_VERIFY(links().contains("source testmode\n"));
+        sink.sendData("PAIR 02:00:00:00:4D:03");
+        QTRY_COMPARE(sinkPaired.count(), 2);
+        QCOMPARE(sim.source()->pairedDevices(), QStringList("02:00:00:00:4D:02"));
+        sink.callBtDeviceA2DP(false);
+        QTRY_VERIFY(sink.isConnectedA2DP());
+        QTRY_VERIFY(links().contains("A2DP 02:00:00:00:4D:03 source-module\n"));
+        QVERIFY(links().contains("A2DP 02:00:00:00:4D:02 sink-module\n"));
+        QCOMPARE(sim.simulator()->control("loopaudio off"), QString("ok"));
+        QTRY_VERIFY(links().endsWith("loopaudio off\n"));
+        // A restart of the source ends the loop at both ends (no auto-call brings it back).
+        sink.sendData("SET CONTROL AUTOCALL");
+        QTRY_VERIFY(!sim.sink()->isAutoCallOn());
+        source.sendData("RESET");
+        QTRY_VERIFY(!sink.isConnectedA2DP());
+        QVERIFY(!links().contains("A2DP"));
+    }
+
     void gainLines()
     {
         Rig rig(false, false, {{"Systemsettings/HeadphoneVolumeOffset", 6}});

@@ -71,6 +71,16 @@ private slots:
         QTest::newRow("noise") << "h2 noise 20" << true;
         QTest::newRow("heat") << "heat 250" << true;
         QTest::newRow("sensor") << "sensor 3" << true;
+        QTest::newRow("test devices") << "testdevices on" << true;
+        QTest::newRow("test sensor value") << "sensval 37.9 5" << true;
+        QTest::newRow("loop silent") << "loopaudio off" << true;
+        QTest::newRow("no banner, one module") << "banner off sink" << true;
+        QTest::newRow("set-up ignored") << "setup ignore sink" << true;
+        QTest::newRow("settings of a source") << "settings source sink" << true;
+        QTest::newRow("pairing fails at one module") << "pairing fail sink" << true;
+        QTest::newRow("drop at one module") << "drop 500 sink" << true;
+        QTest::newRow("settings of nothing known") << "settings mic sink" << false;
+        QTest::newRow("set-up neither taken nor ignored") << "setup maybe" << false;
         QTest::newRow("raw not a number") << "h2 lots" << false;
         QTest::newRow("leak without time") << "h2 leak 4000" << false;
         QTest::newRow("heat not a number") << "heat soon" << false;
