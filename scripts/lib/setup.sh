@@ -28,12 +28,14 @@ fi
 # Everything needed to build, test and run on the host. libqt5gui5 (pulled in by
 # qtbase5-dev) carries the xcb, offscreen and vnc platform plugins; the media player
 # plays WAV files through GStreamer's WAV reader (plugins-good) and ALSA output; Xvfb and
-# x11vnc give scripts/run a screen on machines without a display.
+# x11vnc give scripts/run a screen on machines without a display. The device's font
+# covers every script of the catalogues; on the PC fontconfig falls back to DejaVu (Latin,
+# Cyrillic) and Noto CJK (Chinese, Japanese, Korean), so no text shows as boxes.
 TK9400_PACKAGES=(
     cmake ninja-build g++
     qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins libqt5serialport5-dev
     qtpositioning5-dev qttools5-dev qttools5-dev-tools
-    libasound2-dev fonts-dejavu-core python3
+    libasound2-dev fonts-dejavu-core fonts-noto-cjk python3
     gstreamer1.0-alsa gstreamer1.0-plugins-good
     xvfb x11vnc
 )
