@@ -580,7 +580,7 @@ H2-Sensor angeschlossen sein.</translation>
         </message>
         <message>
             <source>AVG = %1 bar</source>
-            <translation>MIT = %1 bar</translation>
+            <translation>MW = %1 bar</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
@@ -1780,7 +1780,7 @@ Keine Antwort vom Bluetooth-Gerät.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Auto-Lesen</translation>
+            <translation>Autolesen</translation>
         </message>
         <message>
             <source>UART</source>
@@ -1860,7 +1860,7 @@ Keine Antwort vom Bluetooth-Gerät.</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation>Tastentest: Jede Taste des Geräts drücken</translation>
+            <translation>Tastentest: Jede Taste drücken</translation>
         </message>
         <message>
             <source>unknown</source>
@@ -1975,7 +1975,7 @@ Keine Antwort vom Bluetooth-Gerät.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Auto-Lesen</translation>
+            <translation>Autolesen</translation>
         </message>
         <message>
             <source>connected</source>

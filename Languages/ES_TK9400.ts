@@ -373,7 +373,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado tubería</translation>
+            <translation>Trazado tubos</translation>
         </message>
     </context>
     <context>
@@ -509,7 +509,7 @@ conectar un sensor H2.</translation>
         <name>Pipelocating</name>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado tubería</translation>
+            <translation>Trazado de tuberías</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -584,7 +584,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>DESV = %1 bar</translation>
+            <translation>DES = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -623,7 +623,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado tubería</translation>
+            <translation>Trazado de tuberías</translation>
         </message>
         <message>
             <source>never</source>
@@ -928,7 +928,7 @@ y pulse el botón Buscar.</translation>
         </message>
         <message>
             <source>UseFrequencyColorForLevelBar</source>
-            <translation>Color de frecuencia en barra de nivel</translation>
+            <translation>Color de frecuencia en la barra</translation>
         </message>
         <message>
             <source>ShowFrequencySpectrum</source>
@@ -972,7 +972,7 @@ y pulse el botón Buscar.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado tubería</translation>
+            <translation>Trazado de tuberías</translation>
         </message>
         <message>
             <source>PowerOn</source>
@@ -1780,7 +1780,7 @@ El dispositivo Bluetooth no responde.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Lectura auto</translation>
+            <translation>Leer auto</translation>
         </message>
         <message>
             <source>UART</source>
@@ -1860,11 +1860,11 @@ El dispositivo Bluetooth no responde.</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation>Test de teclas: pulse cada tecla del equipo</translation>
+            <translation>Test de teclas: pulse cada tecla</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation>desconocido</translation>
+            <translation>pendiente</translation>
         </message>
         <message>
             <source>OK</source>
@@ -1975,7 +1975,7 @@ El dispositivo Bluetooth no responde.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Lectura auto</translation>
+            <translation>Leer auto</translation>
         </message>
         <message>
             <source>connected</source>
@@ -2048,7 +2048,7 @@ El dispositivo Bluetooth no responde.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado tubería</translation>
+            <translation>Trazado de tuberías</translation>
         </message>
         <message>
             <source>H2-Measurement</source>

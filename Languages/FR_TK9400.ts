@@ -1780,7 +1780,7 @@ Aucune réponse de l'appareil Bluetooth.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Lecture auto</translation>
+            <translation>Lire auto</translation>
         </message>
         <message>
             <source>UART</source>
@@ -1860,7 +1860,7 @@ Aucune réponse de l'appareil Bluetooth.</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation>Test touches : appuyez sur chaque touche</translation>
+            <translation>Test touches : pressez chaque touche</translation>
         </message>
         <message>
             <source>unknown</source>
@@ -1887,11 +1887,11 @@ Aucune réponse de l'appareil Bluetooth.</translation>
         </message>
         <message>
             <source>ON</source>
-            <translation>MARCHE</translation>
+            <translation>ON</translation>
         </message>
         <message>
             <source>OFF</source>
-            <translation>ARRÊT</translation>
+            <translation>OFF</translation>
         </message>
         <message>
             <source>I/O-LED</source>
@@ -1975,7 +1975,7 @@ Aucune réponse de l'appareil Bluetooth.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Lecture auto</translation>
+            <translation>Lire auto</translation>
         </message>
         <message>
             <source>connected</source>

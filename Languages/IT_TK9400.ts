@@ -1780,7 +1780,7 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Lettura auto</translation>
+            <translation>Leggi auto</translation>
         </message>
         <message>
             <source>UART</source>
@@ -1860,11 +1860,11 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation>Test tasti: premere ogni tasto del dispositivo</translation>
+            <translation>Test tasti: premere ogni tasto</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation>sconosciuto</translation>
+            <translation>in attesa</translation>
         </message>
         <message>
             <source>OK</source>
@@ -1975,7 +1975,7 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Lettura auto</translation>
+            <translation>Leggi auto</translation>
         </message>
         <message>
             <source>connected</source>

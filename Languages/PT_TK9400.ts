@@ -373,7 +373,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traçado tubagem</translation>
+            <translation>Traçado tubos</translation>
         </message>
     </context>
     <context>
@@ -509,7 +509,7 @@ ligar um sensor H2.</translation>
         <name>Pipelocating</name>
         <message>
             <source>Pipelocating</source>
-            <translation>Traçado tubagem</translation>
+            <translation>Traçado de tubagens</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -584,7 +584,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>DESV = %1 bar</translation>
+            <translation>DES = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -623,7 +623,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traçado tubagem</translation>
+            <translation>Traçado de tubagens</translation>
         </message>
         <message>
             <source>never</source>
@@ -972,7 +972,7 @@ e prima o botão Procurar.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traçado tubagem</translation>
+            <translation>Traçado de tubagens</translation>
         </message>
         <message>
             <source>PowerOn</source>
@@ -1780,7 +1780,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Leitura auto</translation>
+            <translation>Ler auto</translation>
         </message>
         <message>
             <source>UART</source>
@@ -1860,11 +1860,11 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation>Teste de teclas: prima cada tecla do aparelho</translation>
+            <translation>Teste de teclas: prima cada tecla</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation>desconhecido</translation>
+            <translation>pendente</translation>
         </message>
         <message>
             <source>OK</source>
@@ -1975,7 +1975,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Leitura auto</translation>
+            <translation>Ler auto</translation>
         </message>
         <message>
             <source>connected</source>
@@ -2048,7 +2048,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traçado tubagem</translation>
+            <translation>Traçado de tubagens</translation>
         </message>
         <message>
             <source>H2-Measurement</source>

@@ -373,7 +373,7 @@ conectați un senzor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traseu conducte</translation>
+            <translation>Traseu țevi</translation>
         </message>
     </context>
     <context>
@@ -509,7 +509,7 @@ conectați un senzor H2.</translation>
         <name>Pipelocating</name>
         <message>
             <source>Pipelocating</source>
-            <translation>Traseu conducte</translation>
+            <translation>Traseu țevi</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -623,7 +623,7 @@ conectați un senzor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traseu conducte</translation>
+            <translation>Traseu țevi</translation>
         </message>
         <message>
             <source>never</source>
@@ -928,7 +928,7 @@ Fixați senzorul sau curățați contactele.</translation>
         </message>
         <message>
             <source>UseFrequencyColorForLevelBar</source>
-            <translation>Culoarea frecvenței pentru bara de nivel</translation>
+            <translation>Culoare frecvență pe bara de nivel</translation>
         </message>
         <message>
             <source>ShowFrequencySpectrum</source>
@@ -972,7 +972,7 @@ Fixați senzorul sau curățați contactele.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traseu conducte</translation>
+            <translation>Traseu țevi</translation>
         </message>
         <message>
             <source>PowerOn</source>
@@ -1860,11 +1860,11 @@ Dispozitivul Bluetooth nu răspunde.</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation>Test taste: apăsați fiecare tastă a aparatului</translation>
+            <translation>Test taste: apăsați fiecare tastă</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation>necunoscut</translation>
+            <translation>neverificat</translation>
         </message>
         <message>
             <source>OK</source>
@@ -1887,11 +1887,11 @@ Dispozitivul Bluetooth nu răspunde.</translation>
         </message>
         <message>
             <source>ON</source>
-            <translation>PORNIT</translation>
+            <translation>ON</translation>
         </message>
         <message>
             <source>OFF</source>
-            <translation>OPRIT</translation>
+            <translation>OFF</translation>
         </message>
         <message>
             <source>I/O-LED</source>
@@ -2048,7 +2048,7 @@ Dispozitivul Bluetooth nu răspunde.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traseu conducte</translation>
+            <translation>Traseu țevi</translation>
         </message>
         <message>
             <source>H2-Measurement</source>
