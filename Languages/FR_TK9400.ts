@@ -1668,7 +1668,7 @@ Veuillez attendre le redémarrage.</translation>
         </message>
         <message>
             <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-            <translation>Erreur de mise à jour. Veuillez réessayer.
+            <translation>Erreur de mise à jour. Réessayez.
 Aucune réponse de l'appareil Bluetooth.</translation>
         </message>
     </context>
