@@ -1699,7 +1699,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
     </context>
     <context>
@@ -1714,7 +1714,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
     </context>
     <context>
@@ -1729,7 +1729,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
     </context>
     <context>
@@ -1744,7 +1744,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
         <message>
             <source>Current</source>
@@ -1811,7 +1811,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
     </context>
     <context>
@@ -1826,7 +1826,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
     </context>
     <context>
@@ -1841,7 +1841,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
     </context>
     <context>
@@ -1856,7 +1856,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
@@ -1883,7 +1883,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
         <message>
             <source>ON</source>
@@ -1929,7 +1929,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
     </context>
     <context>
@@ -1944,7 +1944,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
     </context>
     <context>
@@ -1959,7 +1959,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
         <message>
             <source>AD-Value</source>
@@ -2002,7 +2002,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
     </context>
     <context>
@@ -2017,7 +2017,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Falhou</translation>
+            <translation>Reprovado</translation>
         </message>
     </context>
     <context>
