@@ -1553,7 +1553,7 @@ und Taste Verbinden drücken.</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation>Übernehmen</translation>
+            <translation>Bestätigen</translation>
         </message>
         <message>
             <source>Cancel</source>
