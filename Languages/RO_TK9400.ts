@@ -643,7 +643,7 @@ conectați un senzor H2.</translation>
         </message>
         <message>
             <source>ModeMuteButton</source>
-            <translation>Sunet oprit</translation>
+            <translation>Dezactivare sunet</translation>
         </message>
         <message>
             <source>HearingProtection</source>
@@ -816,7 +816,7 @@ conectați un senzor H2.</translation>
         </message>
         <message>
             <source>ButtonMode</source>
-            <translation>Sunet oprit</translation>
+            <translation>Dezactivare sunet</translation>
         </message>
         <message>
             <source>BluetoothName</source>
@@ -1192,7 +1192,7 @@ Măsurătorile salvate nu vor fi șterse.</translation>
         </message>
         <message>
             <source>ModeOfMutingButton</source>
-            <translation>Modul tastei de sunet oprit</translation>
+            <translation>Modul tastei de dezactivare sunet</translation>
         </message>
         <message>
             <source>Switch</source>
