@@ -5,2058 +5,2058 @@
         <name>GpsMonitor</name>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>GpsInformation</source>
-            <translation type="unfinished">GPS information</translation>
+            <translation>GPS-Informationen</translation>
         </message>
         <message>
             <source>Time</source>
-            <translation type="unfinished">Time</translation>
+            <translation>Uhrzeit</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished">Date</translation>
+            <translation>Datum</translation>
         </message>
         <message>
             <source>Latitude</source>
-            <translation type="unfinished">Latitude</translation>
+            <translation>Breitengrad</translation>
         </message>
         <message>
             <source>Longitude</source>
-            <translation type="unfinished">Longitude</translation>
+            <translation>Längengrad</translation>
         </message>
         <message>
             <source>Quality</source>
-            <translation type="unfinished">Quality</translation>
+            <translation>Qualität</translation>
         </message>
         <message>
             <source>DistanceMeasurement</source>
-            <translation type="unfinished">Distance measurement</translation>
+            <translation>Entfernungsmessung</translation>
         </message>
         <message>
             <source>ReferencePosition</source>
-            <translation type="unfinished">Reference position</translation>
+            <translation>Referenzposition</translation>
         </message>
         <message>
             <source>CurrentPosition</source>
-            <translation type="unfinished">Current position</translation>
+            <translation>Aktuelle Position</translation>
         </message>
         <message>
             <source>Distance</source>
-            <translation type="unfinished">Distance</translation>
+            <translation>Entfernung</translation>
         </message>
         <message>
             <source>SatelliteInformation</source>
-            <translation type="unfinished">Satellite information</translation>
+            <translation>Satelliteninformationen</translation>
         </message>
         <message>
             <source>Satellites</source>
-            <translation type="unfinished">Satellites</translation>
+            <translation>Satelliten</translation>
         </message>
         <message>
             <source>Direction</source>
-            <translation type="unfinished">Direction</translation>
+            <translation>Richtung</translation>
         </message>
         <message>
             <source>Height</source>
-            <translation type="unfinished">Height</translation>
+            <translation>Höhe</translation>
         </message>
         <message>
             <source>Groundspeed</source>
-            <translation type="unfinished">Groundspeed</translation>
+            <translation>Geschwindigkeit</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hauptmenü</translation>
         </message>
         <message>
             <source>SatelliteInfo</source>
-            <translation type="unfinished">Satellite information</translation>
+            <translation>Satelliteninformationen</translation>
         </message>
         <message>
             <source>SwitchGpsFormat</source>
-            <translation type="unfinished">Switch coordinate format</translation>
+            <translation>Koordinatenformat wechseln</translation>
         </message>
         <message>
             <source>DisplayNmeaData</source>
-            <translation type="unfinished">Show NMEA data</translation>
+            <translation>NMEA-Daten anzeigen</translation>
         </message>
         <message>
             <source>DisplayGpsPosition</source>
-            <translation type="unfinished">Show GPS position</translation>
+            <translation>GPS-Position anzeigen</translation>
         </message>
         <message>
             <source>SetReferencePosition</source>
-            <translation type="unfinished">Set reference position</translation>
+            <translation>Referenzposition setzen</translation>
         </message>
         <message>
             <source>StartMonitoring</source>
-            <translation type="unfinished">Start monitoring</translation>
+            <translation>Aufzeichnung starten</translation>
         </message>
         <message>
             <source>StopMonitoring</source>
-            <translation type="unfinished">Stop monitoring and set the clock</translation>
+            <translation>Aufzeichnung beenden und Uhr stellen</translation>
         </message>
         <message>
             <source>DeleteData</source>
-            <translation type="unfinished">Delete data</translation>
+            <translation>Daten löschen</translation>
         </message>
     </context>
     <context>
         <name>H2Sensor</name>
         <message>
             <source>H2Sensor</source>
-            <translation type="unfinished">H2 sensor</translation>
+            <translation>H2-Sensor</translation>
         </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
-            <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+            <translation>Für diese Messung muss ein
+H2-Sensor angeschlossen sein.</translation>
         </message>
         <message>
             <source>SetReferenceLevel</source>
-            <translation type="unfinished">Set reference level</translation>
+            <translation>Referenzpegel setzen</translation>
         </message>
         <message>
             <source>Range</source>
-            <translation type="unfinished">Range</translation>
+            <translation>Messbereich</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Kopfhörerlautstärke</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Speichern</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hauptmenü</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
     </context>
     <context>
         <name>LanguageSelect</name>
         <message>
             <source>German</source>
-            <translation type="unfinished">German</translation>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>French</source>
-            <translation type="unfinished">French</translation>
+            <translation>Französisch</translation>
         </message>
         <message>
             <source>Italian</source>
-            <translation type="unfinished">Italian</translation>
+            <translation>Italienisch</translation>
         </message>
         <message>
             <source>Spanish</source>
-            <translation type="unfinished">Spanish</translation>
+            <translation>Spanisch</translation>
         </message>
         <message>
             <source>Chinese</source>
-            <translation type="unfinished">Chinese</translation>
+            <translation>Chinesisch</translation>
         </message>
         <message>
             <source>Czech</source>
-            <translation type="unfinished">Czech</translation>
+            <translation>Tschechisch</translation>
         </message>
         <message>
             <source>Hungarian</source>
-            <translation type="unfinished">Hungarian</translation>
+            <translation>Ungarisch</translation>
         </message>
         <message>
             <source>Russian</source>
-            <translation type="unfinished">Russian</translation>
+            <translation>Russisch</translation>
         </message>
         <message>
             <source>Slovenian</source>
-            <translation type="unfinished">Slovenian</translation>
+            <translation>Slowenisch</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation type="unfinished">Japanese</translation>
+            <translation>Japanisch</translation>
         </message>
         <message>
             <source>Polish</source>
-            <translation type="unfinished">Polish</translation>
+            <translation>Polnisch</translation>
         </message>
         <message>
             <source>Portuguese</source>
-            <translation type="unfinished">Portuguese</translation>
+            <translation>Portugiesisch</translation>
         </message>
         <message>
             <source>Romanian</source>
-            <translation type="unfinished">Romanian</translation>
+            <translation>Rumänisch</translation>
         </message>
         <message>
             <source>Slovakian</source>
-            <translation type="unfinished">Slovak</translation>
+            <translation>Slowakisch</translation>
         </message>
         <message>
             <source>Swedish</source>
-            <translation type="unfinished">Swedish</translation>
+            <translation>Schwedisch</translation>
         </message>
         <message>
             <source>Suomi</source>
-            <translation type="unfinished">Suomi</translation>
+            <translation>Finnisch</translation>
         </message>
         <message>
             <source>Danish</source>
-            <translation type="unfinished">Danish</translation>
+            <translation>Dänisch</translation>
         </message>
         <message>
             <source>Norwegian</source>
-            <translation type="unfinished">Norwegian</translation>
+            <translation>Norwegisch</translation>
         </message>
         <message>
             <source>Bulgarian</source>
-            <translation type="unfinished">Bulgarian</translation>
+            <translation>Bulgarisch</translation>
         </message>
         <message>
             <source>Croatian</source>
-            <translation type="unfinished">Croatian</translation>
+            <translation>Kroatisch</translation>
         </message>
         <message>
             <source>Korean</source>
-            <translation type="unfinished">Korean</translation>
+            <translation>Koreanisch</translation>
         </message>
         <message>
             <source>Serbian</source>
-            <translation type="unfinished">Serbian</translation>
+            <translation>Serbisch</translation>
         </message>
         <message>
             <source>Turkish</source>
-            <translation type="unfinished">Turkish</translation>
+            <translation>Türkisch</translation>
         </message>
         <message>
             <source>English</source>
-            <translation type="unfinished">English</translation>
+            <translation>Englisch</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Vorherige Seite</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Nächste Seite</translation>
         </message>
     </context>
     <context>
         <name>Levelmeasurement</name>
         <message>
             <source>Level</source>
-            <translation type="unfinished">Level</translation>
+            <translation>Pegel</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Filter einstellen</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Speichern</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Kopfhörerlautstärke</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Mikrofonverstärkung</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hauptmenü</translation>
         </message>
         <message>
             <source>PlayRecordedSound</source>
-            <translation type="unfinished">Play recorded sound</translation>
+            <translation>Aufnahme abspielen</translation>
         </message>
         <message>
             <source>StopPlaying</source>
-            <translation type="unfinished">Stop playing</translation>
+            <translation>Wiedergabe stoppen</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>HeadphoneGain</source>
-            <translation type="unfinished">Headphone gain</translation>
+            <translation>Kopfhörerverstärkung</translation>
         </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>
         <message>
             <source>Longterm</source>
-            <translation type="unfinished">Long-term</translation>
+            <translation>Langzeit</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Speichern</translation>
         </message>
         <message>
             <source>AnalysisTime</source>
-            <translation type="unfinished">Analysis time</translation>
+            <translation>Auswertezeit</translation>
         </message>
         <message>
             <source>Autoscale</source>
-            <translation type="unfinished">Autoscale</translation>
+            <translation>Autoskalierung</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
-            <translation type="unfinished">Additional settings</translation>
+            <translation>Weitere Einstellungen</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hauptmenü</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Mikrofonverstärkung</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Kopfhörerlautstärke</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Filter einstellen</translation>
         </message>
         <message>
             <source>10 min</source>
-            <translation type="unfinished">10 min</translation>
+            <translation>10 min</translation>
         </message>
         <message>
             <source>30 min</source>
-            <translation type="unfinished">30 min</translation>
+            <translation>30 min</translation>
         </message>
         <message>
             <source>3 min</source>
-            <translation type="unfinished">3 min</translation>
+            <translation>3 min</translation>
         </message>
     </context>
     <context>
         <name>MainMenu</name>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histogramm</translation>
         </message>
         <message>
             <source>H2Sensor</source>
-            <translation type="unfinished">H2 Sensor</translation>
+            <translation>H2-Sensor</translation>
         </message>
         <message>
             <source>Level</source>
-            <translation type="unfinished">Level</translation>
+            <translation>Pegel</translation>
         </message>
         <message>
             <source>Management</source>
-            <translation type="unfinished">Management</translation>
+            <translation>Verwaltung</translation>
         </message>
         <message>
             <source>Longterm</source>
-            <translation type="unfinished">Long-term</translation>
+            <translation>Langzeit</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Rohrortung</translation>
         </message>
     </context>
     <context>
         <name>Management</name>
         <message>
             <source>Management</source>
-            <translation type="unfinished">Management</translation>
+            <translation>Verwaltung</translation>
         </message>
         <message>
             <source>Measurements</source>
-            <translation type="unfinished">Measurements</translation>
+            <translation>Messungen</translation>
         </message>
         <message>
             <source>QJ-5</source>
-            <translation type="unfinished">QJ-5</translation>
+            <translation>QJ-5</translation>
         </message>
         <message>
             <source>Update</source>
-            <translation type="unfinished">Update</translation>
+            <translation>Update</translation>
         </message>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>Settings</source>
-            <translation type="unfinished">Settings</translation>
+            <translation>Einstellungen</translation>
         </message>
     </context>
     <context>
         <name>MeasManagement</name>
         <message>
             <source>Measurements</source>
-            <translation type="unfinished">Measurements</translation>
+            <translation>Messungen</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Mainmenu</translation>
+            <translation>Hauptmenü</translation>
         </message>
         <message>
             <source>EditMeasurement</source>
-            <translation type="unfinished">Edit measurement</translation>
+            <translation>Messung bearbeiten</translation>
         </message>
         <message>
             <source>FilterMeasurements</source>
-            <translation type="unfinished">Filter measurements</translation>
+            <translation>Messungen filtern</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Vorherige Seite</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Nächste Seite</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Fehler</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeRenamed</source>
-            <translation type="unfinished">The measurement could not be renamed.</translation>
+            <translation>Die Messung konnte nicht umbenannt werden.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeDeleted</source>
-            <translation type="unfinished">The measurement could not be deleted.</translation>
+            <translation>Die Messung konnte nicht gelöscht werden.</translation>
         </message>
     </context>
     <context>
         <name>Pinpointing</name>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histogramm</translation>
         </message>
         <message>
             <source>LIN</source>
-            <translation type="unfinished">LIN</translation>
+            <translation>LIN</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hauptmenü</translation>
         </message>
         <message>
             <source>Autoscale</source>
-            <translation type="unfinished">Autoscale</translation>
+            <translation>Autoskalierung</translation>
         </message>
         <message>
             <source>DeleteLastLevel</source>
-            <translation type="unfinished">Delete last level</translation>
+            <translation>Letzten Pegel löschen</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
-            <translation type="unfinished">Additional settings</translation>
+            <translation>Weitere Einstellungen</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Speichern</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Filter einstellen</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Mikrofonverstärkung</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Kopfhörerlautstärke</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>PlayAudioData</source>
-            <translation type="unfinished">Play audio data</translation>
+            <translation>Audiodaten abspielen</translation>
         </message>
         <message>
             <source>StopPlaying</source>
-            <translation type="unfinished">Stop playing</translation>
+            <translation>Wiedergabe stoppen</translation>
         </message>
         <message>
             <source>PlayNextPosition</source>
-            <translation type="unfinished">Play next position</translation>
+            <translation>Nächste Position abspielen</translation>
         </message>
         <message>
             <source>LOG</source>
-            <translation type="unfinished">LOG</translation>
+            <translation>LOG</translation>
         </message>
     </context>
     <context>
         <name>Pipelocating</name>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Rohrortung</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hauptmenü</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Filter einstellen</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Mikrofonverstärkung</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Kopfhörerlautstärke</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Speichern</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
     </context>
     <context>
         <name>PressureSensor</name>
         <message>
             <source>Pressure</source>
-            <translation type="unfinished">Pressure</translation>
+            <translation>Druck</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Mainmenu</translation>
+            <translation>Hauptmenü</translation>
         </message>
         <message>
             <source>SetReferenceLevel</source>
-            <translation type="unfinished">Set reference level</translation>
+            <translation>Referenzpegel setzen</translation>
         </message>
         <message>
             <source>Range</source>
-            <translation type="unfinished">Range</translation>
+            <translation>Messbereich</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Kopfhörerlautstärke</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Speichern</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>%1 bar</source>
-            <translation type="unfinished">%1 bar</translation>
+            <translation>%1 bar</translation>
         </message>
         <message>
             <source>MAX = %1 bar</source>
-            <translation type="unfinished">MAX = %1 bar</translation>
+            <translation>MAX = %1 bar</translation>
         </message>
         <message>
             <source>MIN = %1 bar</source>
-            <translation type="unfinished">MIN = %1 bar</translation>
+            <translation>MIN = %1 bar</translation>
         </message>
         <message>
             <source>AVG = %1 bar</source>
-            <translation type="unfinished">AVG = %1 bar</translation>
+            <translation>MW = %1 bar</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation type="unfinished">DEV = %1 bar</translation>
+            <translation>ABW = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
-            <translation type="unfinished">ACT = %1 bar</translation>
+            <translation>AKT = %1 bar</translation>
         </message>
     </context>
     <context>
         <name>Systemsettings</name>
         <message>
             <source>Settings</source>
-            <translation type="unfinished">Settings</translation>
+            <translation>Einstellungen</translation>
         </message>
         <message>
             <source>Berlin</source>
-            <translation type="unfinished">Berlin</translation>
+            <translation>Berlin</translation>
         </message>
         <message>
             <source>Screenshot</source>
-            <translation type="unfinished">Screenshot</translation>
+            <translation>Bildschirmfoto</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histogramm</translation>
         </message>
         <message>
             <source>LevelMeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Pegelmessung</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Langzeitmessung</translation>
         </message>
         <message>
             <source>H2-Sensor</source>
-            <translation type="unfinished">H2 sensor</translation>
+            <translation>H2-Sensor</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Rohrortung</translation>
         </message>
         <message>
             <source>never</source>
-            <translation type="unfinished">never</translation>
+            <translation>nie</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Vorherige Seite</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hauptmenü</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Nächste Seite</translation>
         </message>
         <message>
             <source>ModeMuteButton</source>
-            <translation type="unfinished">Muting</translation>
+            <translation>Stummschaltung</translation>
         </message>
         <message>
             <source>HearingProtection</source>
-            <translation type="unfinished">Hearing protection</translation>
+            <translation>Gehörschutz</translation>
         </message>
         <message>
             <source>Customize</source>
-            <translation type="unfinished">Customize</translation>
+            <translation>Anpassen</translation>
         </message>
         <message>
             <source>differentValues</source>
-            <translation type="unfinished">different values</translation>
+            <translation>verschiedene Werte</translation>
         </message>
         <message>
             <source>PairedHeadphone</source>
-            <translation type="unfinished">Paired headphone</translation>
+            <translation>Gekoppelter Kopfhörer</translation>
         </message>
         <message>
             <source>PairedMicrophone</source>
-            <translation type="unfinished">Paired microphone</translation>
+            <translation>Gekoppeltes Mikrofon</translation>
         </message>
         <message>
             <source>Brightness</source>
-            <translation type="unfinished">Brightness</translation>
+            <translation>Helligkeit</translation>
         </message>
         <message>
             <source>PowerSaving</source>
-            <translation type="unfinished">Power saving</translation>
+            <translation>Energiesparen</translation>
         </message>
         <message>
             <source>FavouriteButton</source>
-            <translation type="unfinished">Favourite button</translation>
+            <translation>Favoritentaste</translation>
         </message>
         <message>
             <source>Systeminformation</source>
-            <translation type="unfinished">System information</translation>
+            <translation>Systeminformationen</translation>
         </message>
         <message>
             <source>ResetToDeliverystate</source>
-            <translation type="unfinished">Reset</translation>
+            <translation>Zurücksetzen</translation>
         </message>
         <message>
             <source>Language</source>
-            <translation type="unfinished">Language</translation>
+            <translation>Sprache</translation>
         </message>
         <message>
             <source>Time</source>
-            <translation type="unfinished">Time</translation>
+            <translation>Uhrzeit</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished">Date</translation>
+            <translation>Datum</translation>
         </message>
         <message>
             <source>Timezone</source>
-            <translation type="unfinished">Time zone</translation>
+            <translation>Zeitzone</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation type="unfinished">Daylight saving time</translation>
+            <translation>Sommerzeit</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation type="unfinished">Switch</translation>
+            <translation>Schalter</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation type="unfinished">Pushbutton</translation>
+            <translation>Taster</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished">Active</translation>
+            <translation>Aktiv</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation type="unfinished">Inactive</translation>
+            <translation>Inaktiv</translation>
         </message>
         <message>
             <source>low</source>
-            <translation type="unfinished">low</translation>
+            <translation>niedrig</translation>
         </message>
         <message>
             <source>medium</source>
-            <translation type="unfinished">medium</translation>
+            <translation>mittel</translation>
         </message>
         <message>
             <source>high</source>
-            <translation type="unfinished">high</translation>
+            <translation>hoch</translation>
         </message>
         <message>
             <source>Summertime</source>
-            <translation type="unfinished">Summer time</translation>
+            <translation>Sommerzeit</translation>
         </message>
         <message>
             <source>Wintertime</source>
-            <translation type="unfinished">Winter time</translation>
+            <translation>Winterzeit</translation>
         </message>
     </context>
     <context>
         <name>MessageDialog</name>
         <message>
             <source>Yes</source>
-            <translation type="unfinished">Yes</translation>
+            <translation>Ja</translation>
         </message>
         <message>
             <source>No</source>
-            <translation type="unfinished">No</translation>
+            <translation>Nein</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
     </context>
     <context>
         <name>VirtualKeyboard</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation type="unfinished">Close</translation>
+            <translation>Schließen</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished">Delete</translation>
+            <translation>Löschen</translation>
         </message>
         <message>
             <source>Enter</source>
-            <translation type="unfinished">Enter</translation>
+            <translation>Eingabe</translation>
         </message>
         <message>
             <source>Space</source>
-            <translation type="unfinished">Space</translation>
+            <translation>Leerzeichen</translation>
         </message>
         <message>
             <source>Shift</source>
-            <translation type="unfinished">Shift</translation>
+            <translation>Umschalt</translation>
         </message>
     </context>
     <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
-            <translation type="unfinished">Microphone configuration</translation>
+            <translation>Mikrofonkonfiguration</translation>
         </message>
         <message>
             <source>SensorType</source>
-            <translation type="unfinished">Sensor type</translation>
+            <translation>Sensortyp</translation>
         </message>
         <message>
             <source>Gain</source>
-            <translation type="unfinished">Gain</translation>
+            <translation>Verstärkung</translation>
         </message>
         <message>
             <source>BatteryState</source>
-            <translation type="unfinished">Battery state</translation>
+            <translation>Akkustand</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation type="unfinished">Firmware version</translation>
+            <translation>Firmwareversion</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
-            <translation type="unfinished">Hardware version</translation>
+            <translation>Hardwareversion</translation>
         </message>
         <message>
             <source>ButtonMode</source>
-            <translation type="unfinished">Muting</translation>
+            <translation>Stummschaltung</translation>
         </message>
         <message>
             <source>BluetoothName</source>
-            <translation type="unfinished">Bluetooth name</translation>
+            <translation>Bluetooth-Name</translation>
         </message>
         <message>
             <source>BluetoothId</source>
-            <translation type="unfinished">Bluetooth ID</translation>
+            <translation>Bluetooth-ID</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation type="unfinished">Reload</translation>
+            <translation>Neu laden</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hauptmenü</translation>
         </message>
         <message>
             <source>noSensor</source>
-            <translation type="unfinished">no sensor</translation>
+            <translation>kein Sensor</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>unbekannt</translation>
         </message>
     </context>
     <context>
         <name>Statusbardata</name>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Warnung</translation>
         </message>
         <message>
             <source>TheBatteryIsVeryLowPleaseRecharge</source>
-            <translation type="unfinished">The battery is very low. Please recharge.</translation>
+            <translation>Der Akku ist fast leer. Bitte aufladen.</translation>
         </message>
         <message>
             <source>TheSensorCouldNotBeDetected</source>
-            <translation type="unfinished">The sensor could not be detected.</translation>
+            <translation>Der Sensor wurde nicht erkannt.</translation>
         </message>
         <message>
             <source>BatteryVoltageOfQJ5ToLow</source>
-            <translation type="unfinished">Battery voltage of QJ-5 is very low.
-Please recharge.</translation>
+            <translation>Der Akku des QJ-5 ist fast leer.
+Bitte aufladen.</translation>
         </message>
         <message>
             <source>ProblemWithSensorTypeDetection</source>
-            <translation type="unfinished">Type of sensor could not be detected.
-Please fix sensor or clean contacts.</translation>
+            <translation>Sensortyp wurde nicht erkannt.
+Sensor befestigen oder Kontakte reinigen.</translation>
         </message>
     </context>
     <context>
         <name>BluetoothPairing</name>
         <message>
             <source>BluetoothPairing</source>
-            <translation type="unfinished">Bluetooth pairing</translation>
+            <translation>Bluetooth-Kopplung</translation>
         </message>
         <message>
             <source>SearchBluetoothDevices</source>
-            <translation type="unfinished">Search Bluetooth devices</translation>
+            <translation>Bluetooth-Geräte suchen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>FoundBluetoothDevices</source>
-            <translation type="unfinished">Found Bluetooth devices</translation>
+            <translation>Gefundene Bluetooth-Geräte</translation>
         </message>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
-            <translation type="unfinished">Enable pairing mode
-and press Search-Button.</translation>
+            <translation>Kopplungsmodus aktivieren
+und Suchen-Taste drücken.</translation>
         </message>
         <message>
             <source>Searching</source>
-            <translation type="unfinished">Searching</translation>
+            <translation>Suche läuft</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>unbekannt</translation>
         </message>
         <message>
             <source>SelectDeviceForPairing</source>
-            <translation type="unfinished">Select device for pairing.</translation>
+            <translation>Gerät zum Koppeln wählen.</translation>
         </message>
         <message>
             <source>NoDevicesFoundTryAgain</source>
-            <translation type="unfinished">No devices found.</translation>
+            <translation>Keine Geräte gefunden.</translation>
         </message>
         <message>
             <source>PairingDevice</source>
-            <translation type="unfinished">Pairing device</translation>
+            <translation>Gerät wird gekoppelt</translation>
         </message>
         <message>
             <source>PairingNotSuccessfulPleaseTryAgain</source>
-            <translation type="unfinished">Pairing not successful. Please try again.</translation>
+            <translation>Kopplung fehlgeschlagen. Bitte erneut versuchen.</translation>
         </message>
     </context>
     <context>
         <name>CustomizeDialogs</name>
         <message>
             <source>LevelMeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Pegelmessung</translation>
         </message>
         <message>
             <source>ShowPeakLevelBar</source>
-            <translation type="unfinished">Show peak level</translation>
+            <translation>Spitzenpegel anzeigen</translation>
         </message>
         <message>
             <source>UseFrequencyColorForLevelBar</source>
-            <translation type="unfinished">Use frequency color for level bar</translation>
+            <translation>Frequenzfarbe für Pegelbalken</translation>
         </message>
         <message>
             <source>ShowFrequencySpectrum</source>
-            <translation type="unfinished">Show frequency spectrum</translation>
+            <translation>Frequenzspektrum anzeigen</translation>
         </message>
         <message>
             <source>ShowFrequencyValue</source>
-            <translation type="unfinished">Show frequency value</translation>
+            <translation>Frequenzwert anzeigen</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histogramm</translation>
         </message>
         <message>
             <source>ShowFilterParameter</source>
-            <translation type="unfinished">Show filter parameter</translation>
+            <translation>Filterparameter anzeigen</translation>
         </message>
         <message>
             <source>DynamicScaling</source>
-            <translation type="unfinished">Dynamic scaling</translation>
+            <translation>Dynamische Skalierung</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Langzeitmessung</translation>
         </message>
         <message>
             <source>ShowGrid</source>
-            <translation type="unfinished">Show grid</translation>
+            <translation>Raster anzeigen</translation>
         </message>
         <message>
             <source>H2measurement</source>
-            <translation type="unfinished">H2 measurement</translation>
+            <translation>H2-Messung</translation>
         </message>
         <message>
             <source>ShowHistogram</source>
-            <translation type="unfinished">Show histogram</translation>
+            <translation>Histogramm anzeigen</translation>
         </message>
         <message>
             <source>ShowWorkingRange</source>
-            <translation type="unfinished">Show working range</translation>
+            <translation>Arbeitsbereich anzeigen</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Rohrortung</translation>
         </message>
         <message>
             <source>PowerOn</source>
-            <translation type="unfinished">Actions during power on</translation>
+            <translation>Beim Einschalten</translation>
         </message>
         <message>
             <source>StartWithFavourite</source>
-            <translation type="unfinished">Start with favourite dialog</translation>
+            <translation>Mit Favorit starten</translation>
         </message>
         <message>
             <source>StartWithFilter</source>
-            <translation type="unfinished">Start with enabled filters</translation>
+            <translation>Mit aktivem Filter starten</translation>
         </message>
         <message>
             <source>StartWithGps</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Vorherige Seite</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Nächste Seite</translation>
         </message>
     </context>
     <context>
         <name>DateTimeAdjust</name>
         <message>
             <source>Day</source>
-            <translation type="unfinished">Day</translation>
+            <translation>Tag</translation>
         </message>
         <message>
             <source>Month</source>
-            <translation type="unfinished">Month</translation>
+            <translation>Monat</translation>
         </message>
         <message>
             <source>Year</source>
-            <translation type="unfinished">Year</translation>
+            <translation>Jahr</translation>
         </message>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>Manual</source>
-            <translation type="unfinished">Manual</translation>
+            <translation>Manuell</translation>
         </message>
         <message>
             <source>Hour</source>
-            <translation type="unfinished">Hour</translation>
+            <translation>Stunde</translation>
         </message>
         <message>
             <source>Minute</source>
-            <translation type="unfinished">Minute</translation>
+            <translation>Minute</translation>
         </message>
         <message>
             <source>Second</source>
-            <translation type="unfinished">Second</translation>
+            <translation>Sekunde</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>InvalidDate</source>
-            <translation type="unfinished">Invalid date</translation>
+            <translation>Ungültiges Datum</translation>
         </message>
         <message>
             <source>DateDoesNotExist</source>
-            <translation type="unfinished">This date does not exist. Please correct it.</translation>
+            <translation>Dieses Datum gibt es nicht. Bitte korrigieren.</translation>
         </message>
     </context>
     <context>
         <name>Displaysettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>Brightness</source>
-            <translation type="unfinished">Brightness</translation>
+            <translation>Helligkeit</translation>
         </message>
         <message>
             <source>high</source>
-            <translation type="unfinished">high</translation>
+            <translation>hoch</translation>
         </message>
         <message>
             <source>medium</source>
-            <translation type="unfinished">medium</translation>
+            <translation>mittel</translation>
         </message>
         <message>
             <source>low</source>
-            <translation type="unfinished">low</translation>
+            <translation>niedrig</translation>
         </message>
     </context>
     <context>
         <name>HearingProtection</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>HearingProtection</source>
-            <translation type="unfinished">Hearing protection</translation>
+            <translation>Gehörschutz</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished">Active</translation>
+            <translation>Aktiv</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation type="unfinished">Inactive</translation>
+            <translation>Inaktiv</translation>
         </message>
         <message>
             <source>DefaultHeadphoneVolume</source>
-            <translation type="unfinished">Adjust headphone volume</translation>
+            <translation>Kopfhörerlautstärke einstellen</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+            <translation>Warnung! Gefahr eines akustischen Schocks.</translation>
         </message>
         <message>
             <source>MaximumVolumeWillBeLimited</source>
-            <translation type="unfinished">Maximum volume will be limited.</translation>
+            <translation>Die maximale Lautstärke wird begrenzt.</translation>
         </message>
     </context>
     <context>
         <name>PowerSaving</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>BacklightOff</source>
-            <translation type="unfinished">Backlight off</translation>
+            <translation>Display aus</translation>
         </message>
         <message>
             <source>PowerOff</source>
-            <translation type="unfinished">Power off</translation>
+            <translation>Ausschalten</translation>
         </message>
         <message>
             <source>never</source>
-            <translation type="unfinished">never</translation>
+            <translation>nie</translation>
         </message>
     </context>
     <context>
         <name>ResetSettings</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Warnung</translation>
         </message>
         <message>
             <source>ResetToDeliveryState</source>
-            <translation type="unfinished">Reset to delivery state.
-All settings (e.g. language,
-paired bluetooth devices) will be reseted.
-Stored measurements will not be deleted.</translation>
+            <translation>Auf Werkseinstellungen zurücksetzen.
+Alle Einstellungen (z. B. Sprache,
+gekoppelte Bluetooth-Geräte) werden zurückgesetzt.
+Gespeicherte Messungen bleiben erhalten.</translation>
         </message>
         <message>
             <source>Reset</source>
-            <translation type="unfinished">Reset</translation>
+            <translation>Zurücksetzen</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>
-            <translation type="unfinished">Do you really want to reset all settings?</translation>
+            <translation>Alle Einstellungen wirklich zurücksetzen?</translation>
         </message>
     </context>
     <context>
         <name>SelectFavouriteButton</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
     </context>
     <context>
         <name>SelectSwitchmode</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>ModeOfMutingButton</source>
-            <translation type="unfinished">Mode of muting button</translation>
+            <translation>Modus der Stummtaste</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation type="unfinished">Switch</translation>
+            <translation>Schalter</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation type="unfinished">Pushbutton</translation>
+            <translation>Taster</translation>
         </message>
     </context>
     <context>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation type="unfinished">Daylight saving time</translation>
+            <translation>Sommerzeit</translation>
         </message>
         <message>
             <source>Summertime</source>
-            <translation type="unfinished">Summer time</translation>
+            <translation>Sommerzeit</translation>
         </message>
         <message>
             <source>Wintertime</source>
-            <translation type="unfinished">Winter time</translation>
+            <translation>Winterzeit</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>MidwayIslands</source>
-            <translation type="unfinished">Midway Islands</translation>
+            <translation>Midwayinseln</translation>
         </message>
         <message>
             <source>Hawaii</source>
-            <translation type="unfinished">Hawaii</translation>
+            <translation>Hawaii</translation>
         </message>
         <message>
             <source>Alaska</source>
-            <translation type="unfinished">Alaska</translation>
+            <translation>Alaska</translation>
         </message>
         <message>
             <source>Pacific</source>
-            <translation type="unfinished">Pacific</translation>
+            <translation>Pazifik</translation>
         </message>
         <message>
             <source>Arizona</source>
-            <translation type="unfinished">Arizona</translation>
+            <translation>Arizona</translation>
         </message>
         <message>
             <source>Chicago</source>
-            <translation type="unfinished">Chicago</translation>
+            <translation>Chicago</translation>
         </message>
         <message>
             <source>NewYork</source>
-            <translation type="unfinished">New York</translation>
+            <translation>New York</translation>
         </message>
         <message>
             <source>Manaus</source>
-            <translation type="unfinished">Manaus</translation>
+            <translation>Manaus</translation>
         </message>
         <message>
             <source>Newfoundland</source>
-            <translation type="unfinished">Newfoundland</translation>
+            <translation>Neufundland</translation>
         </message>
         <message>
             <source>Greenland</source>
-            <translation type="unfinished">Greenland</translation>
+            <translation>Grönland</translation>
         </message>
         <message>
             <source>MiddleAtlantic</source>
-            <translation type="unfinished">Middle Atlantic</translation>
+            <translation>Mittelatlantik</translation>
         </message>
         <message>
             <source>Azores</source>
-            <translation type="unfinished">Azores</translation>
+            <translation>Azoren</translation>
         </message>
         <message>
             <source>London</source>
-            <translation type="unfinished">London</translation>
+            <translation>London</translation>
         </message>
         <message>
             <source>Berlin</source>
-            <translation type="unfinished">Berlin</translation>
+            <translation>Berlin</translation>
         </message>
         <message>
             <source>Cairo</source>
-            <translation type="unfinished">Cairo</translation>
+            <translation>Kairo</translation>
         </message>
         <message>
             <source>Moscow</source>
-            <translation type="unfinished">Moscow</translation>
+            <translation>Moskau</translation>
         </message>
         <message>
             <source>Teheran</source>
-            <translation type="unfinished">Teheran</translation>
+            <translation>Teheran</translation>
         </message>
         <message>
             <source>AbuDhabi</source>
-            <translation type="unfinished">Abu Dhabi</translation>
+            <translation>Abu Dhabi</translation>
         </message>
         <message>
             <source>Kabul</source>
-            <translation type="unfinished">Kabul</translation>
+            <translation>Kabul</translation>
         </message>
         <message>
             <source>Islamabad</source>
-            <translation type="unfinished">Islamabad</translation>
+            <translation>Islamabad</translation>
         </message>
         <message>
             <source>NewDelhi</source>
-            <translation type="unfinished">New Delhi</translation>
+            <translation>Neu-Delhi</translation>
         </message>
         <message>
             <source>Katmandu</source>
-            <translation type="unfinished">Katmandu</translation>
+            <translation>Kathmandu</translation>
         </message>
         <message>
             <source>Nowosibirsk</source>
-            <translation type="unfinished">Nowosibirsk</translation>
+            <translation>Nowosibirsk</translation>
         </message>
         <message>
             <source>Yangon</source>
-            <translation type="unfinished">Yangon</translation>
+            <translation>Rangun</translation>
         </message>
         <message>
             <source>Bangkok</source>
-            <translation type="unfinished">Bangkok</translation>
+            <translation>Bangkok</translation>
         </message>
         <message>
             <source>HongKong</source>
-            <translation type="unfinished">Hong Kong</translation>
+            <translation>Hongkong</translation>
         </message>
         <message>
             <source>Tokio</source>
-            <translation type="unfinished">Tokio</translation>
+            <translation>Tokio</translation>
         </message>
         <message>
             <source>Darwin</source>
-            <translation type="unfinished">Darwin</translation>
+            <translation>Darwin</translation>
         </message>
         <message>
             <source>Sydney</source>
-            <translation type="unfinished">Sydney</translation>
+            <translation>Sydney</translation>
         </message>
         <message>
             <source>Magadan</source>
-            <translation type="unfinished">Magadan</translation>
+            <translation>Magadan</translation>
         </message>
         <message>
             <source>Fiji</source>
-            <translation type="unfinished">Fiji</translation>
+            <translation>Fidschi</translation>
         </message>
     </context>
     <context>
         <name>Systeminformation</name>
         <message>
             <source>Systeminformation</source>
-            <translation type="unfinished">System information</translation>
+            <translation>Systeminformationen</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation type="unfinished">Firmware version</translation>
+            <translation>Firmwareversion</translation>
         </message>
         <message>
             <source>Serialnumber</source>
-            <translation type="unfinished">Serialnumber</translation>
+            <translation>Seriennummer</translation>
         </message>
         <message>
             <source>BluetoothIdTx</source>
-            <translation type="unfinished">Bluetooth Id TX</translation>
+            <translation>Bluetooth-ID TX</translation>
         </message>
         <message>
             <source>BluetoothIdRx</source>
-            <translation type="unfinished">Bluetooth Id RX</translation>
+            <translation>Bluetooth-ID RX</translation>
         </message>
         <message>
             <source>Hardwareversion</source>
-            <translation type="unfinished">Hardware version</translation>
+            <translation>Hardwareversion</translation>
         </message>
         <message>
             <source>OperatingSystem</source>
-            <translation type="unfinished">Operating system</translation>
+            <translation>Betriebssystem</translation>
         </message>
         <message>
             <source>Battery</source>
-            <translation type="unfinished">Battery</translation>
+            <translation>Akku</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>unbekannt</translation>
         </message>
     </context>
     <context>
         <name>BackupDialog</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>TKR 9400 mit dem PC verbinden
+und Taste Verbinden drücken.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation type="unfinished">Connect</translation>
+            <translation>Verbinden</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation type="unfinished">Disconnect</translation>
+            <translation>Trennen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Warnung</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
-            <translation type="unfinished">The data memory could not be mounted.
-Please restart the device.</translation>
+            <translation>Der Datenspeicher konnte nicht eingebunden werden.
+Bitte das Gerät neu starten.</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Fehler</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
-            <translation type="unfinished">The data memory is in use.
-Please try again.</translation>
+            <translation>Der Datenspeicher wird verwendet.
+Bitte erneut versuchen.</translation>
         </message>
     </context>
     <context>
         <name>Measurements</name>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Fehler</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Warnung</translation>
         </message>
         <message>
             <source>NoMoreMeasurementsCanBeStored</source>
-            <translation type="unfinished">Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
+            <translation>Maximale Anzahl Messungen erreicht.
+Die Messung wird nicht gespeichert.
+Bitte alte Messungen löschen.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation type="unfinished">Number of measurements near limit.
-Please delete old measurements.</translation>
+            <translation>Speicher für Messungen fast voll.
+Bitte alte Messungen löschen.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeStored</source>
-            <translation type="unfinished">Measurement could not be stored.</translation>
+            <translation>Die Messung konnte nicht gespeichert werden.</translation>
         </message>
     </context>
     <context>
         <name>MeasuringPage</name>
         <message>
             <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-            <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+            <translation>Für diese Messung muss ein
+akustischer Sensor angeschlossen sein.</translation>
         </message>
         <message>
             <source>Note</source>
-            <translation type="unfinished">Remark</translation>
+            <translation>Hinweis</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Warnung</translation>
         </message>
         <message>
             <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
-            <translation type="unfinished">No bluetooth connection.
-Please check your QJ-5.</translation>
+            <translation>Keine Bluetooth-Verbindung.
+Bitte QJ-5 prüfen.</translation>
         </message>
     </context>
     <context>
         <name>Filtersettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Mikrofonverstärkung</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Kopfhörerlautstärke</translation>
         </message>
         <message>
             <source>AutomaticFilterSetting</source>
-            <translation type="unfinished">Automatic filter setting</translation>
+            <translation>Automatische Filtereinstellung</translation>
         </message>
         <message>
             <source>NoFilter</source>
-            <translation type="unfinished">No filter</translation>
+            <translation>Kein Filter</translation>
         </message>
     </context>
     <context>
         <name>Headphonesettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+            <translation>Warnung! Gefahr eines akustischen Schocks.</translation>
         </message>
         <message>
             <source>WarningHighVolumesCanLeadToHearingDamage</source>
-            <translation type="unfinished">Warning!
-High volumes can lead to hearing damage.</translation>
+            <translation>Warnung!
+Hohe Lautstärke kann das Gehör schädigen.</translation>
         </message>
     </context>
     <context>
         <name>Micsettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
     </context>
     <context>
         <name>Firmwareupdate</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>TKR 9400 mit dem PC verbinden
+und Taste Verbinden drücken.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation type="unfinished">Connect</translation>
+            <translation>Verbinden</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation type="unfinished">Disconnect</translation>
+            <translation>Trennen</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
-            <translation type="unfinished">Update the firmware</translation>
+            <translation>Firmware aktualisieren</translation>
         </message>
         <message>
             <source>CurrentFirmware</source>
-            <translation type="unfinished">Current firmware</translation>
+            <translation>Aktuelle Firmware</translation>
         </message>
         <message>
             <source>NewFirmware</source>
-            <translation type="unfinished">New firmware</translation>
+            <translation>Neue Firmware</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Bestätigen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>TransmittingFirmware</source>
-            <translation type="unfinished">Transmitting firmware</translation>
+            <translation>Firmware wird übertragen</translation>
         </message>
         <message>
             <source>Status</source>
-            <translation type="unfinished">Status</translation>
+            <translation>Status</translation>
         </message>
         <message>
             <source>UpdatingDevice</source>
-            <translation type="unfinished">Updating device</translation>
+            <translation>Gerät wird aktualisiert</translation>
         </message>
         <message>
             <source>PleaseWaitForReboot</source>
-            <translation type="unfinished">Please wait for reboot.</translation>
+            <translation>Bitte auf Neustart warten.</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>TKR 9400 mit dem PC verbinden
+und Taste Verbinden drücken.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
-            <translation type="unfinished">The data memory is in use.
-Please try again.</translation>
+            <translation>Der Datenspeicher wird verwendet.
+Bitte erneut versuchen.</translation>
         </message>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-            <translation type="unfinished">Please copy the firmware files.
-Press the button Disconnect,
-if all files are copied.</translation>
+            <translation>Bitte die Firmwaredateien kopieren.
+Taste Trennen drücken,
+wenn alle Dateien kopiert sind.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
-            <translation type="unfinished">The data memory could not be mounted.
-Please restart the device.</translation>
+            <translation>Der Datenspeicher konnte nicht eingebunden werden.
+Bitte das Gerät neu starten.</translation>
         </message>
         <message>
             <source>UpdateTKR9400</source>
-            <translation type="unfinished">Update TKR 9400</translation>
+            <translation>TKR 9400 aktualisieren</translation>
         </message>
         <message>
             <source>UpdateQJ-5</source>
-            <translation type="unfinished">Update QJ-5</translation>
+            <translation>QJ-5 aktualisieren</translation>
         </message>
         <message>
             <source>CouldNotReadFirmwarefile</source>
-            <translation type="unfinished">Could not read firmwarefile.
-Please try again.</translation>
+            <translation>Firmwaredatei nicht lesbar.
+Bitte erneut versuchen.</translation>
         </message>
         <message>
             <source>UpdatingTKR9400</source>
-            <translation type="unfinished">Updating TKR 9400</translation>
+            <translation>TKR 9400 wird aktualisiert</translation>
         </message>
         <message>
             <source>CopyingFilesPleaseWait</source>
-            <translation type="unfinished">Copying files, please wait ...</translation>
+            <translation>Dateien werden kopiert, bitte warten ...</translation>
         </message>
         <message>
             <source>CouldNotCopyFirmwarefile</source>
-            <translation type="unfinished">Could not copy the firmware file.
-Please try again.</translation>
+            <translation>Firmwaredatei konnte nicht kopiert werden.
+Bitte erneut versuchen.</translation>
         </message>
         <message>
             <source>FirmwareupdateQJ-5</source>
-            <translation type="unfinished">Firmwareupdate QJ-5</translation>
+            <translation>Firmwareupdate QJ-5</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessfullyFinished.</source>
-            <translation type="unfinished">Firmwareupdate successfully finished.</translation>
+            <translation>Firmwareupdate erfolgreich beendet.</translation>
         </message>
         <message>
             <source>FirmwareupdateTKR9400</source>
-            <translation type="unfinished">Firmwareupdate TKR 9400</translation>
+            <translation>Firmwareupdate TKR 9400</translation>
         </message>
         <message>
             <source>AllFilesCopiedPleaseWaitForReboot</source>
-            <translation type="unfinished">All files copied.
-Please wait for reboot ...</translation>
+            <translation>Alle Dateien kopiert.
+Bitte auf Neustart warten ...</translation>
         </message>
         <message>
             <source>FirmwareupdateCancelled</source>
-            <translation type="unfinished">Firmware update cancelled.</translation>
+            <translation>Firmwareupdate abgebrochen.</translation>
         </message>
         <message>
             <source>TransmittingFirmwarePleaseWait</source>
-            <translation type="unfinished">Transmitting firmware. Please wait ...</translation>
+            <translation>Firmware wird übertragen. Bitte warten ...</translation>
         </message>
         <message>
             <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
-            <translation type="unfinished">Error during firmware update.
-Please try again.</translation>
+            <translation>Fehler beim Firmwareupdate.
+Bitte erneut versuchen.</translation>
         </message>
         <message>
             <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
-            <translation type="unfinished">Firmware successful transmitted.
-Don't switch off QJ-5.
-Please wait for restart.</translation>
+            <translation>Firmware erfolgreich übertragen.
+QJ-5 nicht ausschalten.
+Bitte auf Neustart warten.</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessful</source>
-            <translation type="unfinished">Firmwareupdate successful.</translation>
+            <translation>Firmwareupdate erfolgreich.</translation>
         </message>
         <message>
             <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-            <translation type="unfinished">Error during update. Please try again.
-No answer received from bluetooth device.</translation>
+            <translation>Fehler beim Update. Bitte erneut versuchen.
+Keine Antwort vom Bluetooth-Gerät.</translation>
         </message>
     </context>
     <context>
         <name>TestMenu</name>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Vorherige Seite</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hauptmenü</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Nächste Seite</translation>
         </message>
     </context>
     <context>
         <name>TestMenuAudioLoopback</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
     </context>
     <context>
         <name>TestMenuFlashUpdate</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
     </context>
     <context>
         <name>TestmenuAudio</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
     </context>
     <context>
         <name>TestmenuBattery</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
         <message>
             <source>Current</source>
-            <translation type="unfinished">Current</translation>
+            <translation>Strom</translation>
         </message>
         <message>
             <source>Charging</source>
-            <translation type="unfinished">Charging</translation>
+            <translation>Laden</translation>
         </message>
         <message>
             <source>Capacity</source>
-            <translation type="unfinished">Capacity</translation>
+            <translation>Kapazität</translation>
         </message>
         <message>
             <source>Voltage</source>
-            <translation type="unfinished">Voltage</translation>
+            <translation>Spannung</translation>
         </message>
         <message>
             <source>Temperature</source>
-            <translation type="unfinished">Temperature</translation>
+            <translation>Temperatur</translation>
         </message>
         <message>
             <source>UART / USB</source>
-            <translation type="unfinished">UART / USB</translation>
+            <translation>UART / USB</translation>
         </message>
         <message>
             <source>UART/USB</source>
-            <translation type="unfinished">UART/USB</translation>
+            <translation>UART/USB</translation>
         </message>
         <message>
             <source>Read</source>
-            <translation type="unfinished">Read</translation>
+            <translation>Lesen</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation type="unfinished">Autoread</translation>
+            <translation>Autolesen</translation>
         </message>
         <message>
             <source>UART</source>
-            <translation type="unfinished">UART</translation>
+            <translation>UART</translation>
         </message>
         <message>
             <source>USB</source>
-            <translation type="unfinished">USB</translation>
+            <translation>USB</translation>
         </message>
         <message>
             <source>not readable</source>
-            <translation type="unfinished">not readable</translation>
+            <translation>nicht lesbar</translation>
         </message>
         <message>
             <source>Discharging</source>
-            <translation type="unfinished">Discharging</translation>
+            <translation>Entladen</translation>
         </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
     </context>
     <context>
         <name>TestmenuGps</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
     </context>
     <context>
         <name>TestmenuInitBluetooth</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
     </context>
     <context>
         <name>TestmenuKeyboard</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation type="unfinished">Keytest: Press each button of the device</translation>
+            <translation>Tastentest: Jede Taste drücken</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>unbekannt</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
     </context>
     <context>
         <name>TestmenuLed</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
         <message>
             <source>ON</source>
-            <translation type="unfinished">ON</translation>
+            <translation>EIN</translation>
         </message>
         <message>
             <source>OFF</source>
-            <translation type="unfinished">OFF</translation>
+            <translation>AUS</translation>
         </message>
         <message>
             <source>I/O-LED</source>
-            <translation type="unfinished">I/O-LED</translation>
+            <translation>I/O-LED</translation>
         </message>
         <message>
             <source>CHRG-LED</source>
-            <translation type="unfinished">CHRG-LED</translation>
+            <translation>CHRG-LED</translation>
         </message>
         <message>
             <source>DBG-LED</source>
-            <translation type="unfinished">DBG-LED</translation>
+            <translation>DBG-LED</translation>
         </message>
         <message>
             <source>I/O-LED: not available</source>
-            <translation type="unfinished">I/O-LED: not available</translation>
+            <translation>I/O-LED: nicht vorhanden</translation>
         </message>
     </context>
     <context>
         <name>TestmenuRemoteCtrl</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSdcard</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSelftest</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSensordetection</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
         <message>
             <source>AD-Value</source>
-            <translation type="unfinished">AD-Value</translation>
+            <translation>AD-Wert</translation>
         </message>
         <message>
             <source>Sensordetection</source>
-            <translation type="unfinished">Sensordetection</translation>
+            <translation>Sensorerkennung</translation>
         </message>
         <message>
             <source>Read</source>
-            <translation type="unfinished">Read</translation>
+            <translation>Lesen</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation type="unfinished">Autoread</translation>
+            <translation>Autolesen</translation>
         </message>
         <message>
             <source>connected</source>
-            <translation type="unfinished">connected</translation>
+            <translation>angeschlossen</translation>
         </message>
         <message>
             <source>No sensor</source>
-            <translation type="unfinished">No sensor</translation>
+            <translation>Kein Sensor</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>unbekannt</translation>
         </message>
     </context>
     <context>
         <name>TestmenuUartUsbSwitch</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
     </context>
     <context>
         <name>TestmenuUsb</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zurück</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Bestanden</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fehlgeschlagen</translation>
         </message>
     </context>
     <context>
         <name>MeasManagementEdit</name>
         <message>
             <source>ChangeName</source>
-            <translation type="unfinished">Change name</translation>
+            <translation>Name ändern</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Übernehmen</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished">Delete</translation>
+            <translation>Löschen</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histogramm</translation>
         </message>
         <message>
             <source>Levelmeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Pegelmessung</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Rohrortung</translation>
         </message>
         <message>
             <source>H2-Measurement</source>
-            <translation type="unfinished">H2 measurement</translation>
+            <translation>H2-Messung</translation>
         </message>
         <message>
             <source>Longtermmeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Langzeitmessung</translation>
         </message>
     </context>
 </TS>

@@ -5,2058 +5,2058 @@
         <name>GpsMonitor</name>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>GpsInformation</source>
-            <translation type="unfinished">GPS information</translation>
+            <translation>Información GPS</translation>
         </message>
         <message>
             <source>Time</source>
-            <translation type="unfinished">Time</translation>
+            <translation>Hora</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished">Date</translation>
+            <translation>Fecha</translation>
         </message>
         <message>
             <source>Latitude</source>
-            <translation type="unfinished">Latitude</translation>
+            <translation>Latitud</translation>
         </message>
         <message>
             <source>Longitude</source>
-            <translation type="unfinished">Longitude</translation>
+            <translation>Longitud</translation>
         </message>
         <message>
             <source>Quality</source>
-            <translation type="unfinished">Quality</translation>
+            <translation>Calidad</translation>
         </message>
         <message>
             <source>DistanceMeasurement</source>
-            <translation type="unfinished">Distance measurement</translation>
+            <translation>Medición de distancia</translation>
         </message>
         <message>
             <source>ReferencePosition</source>
-            <translation type="unfinished">Reference position</translation>
+            <translation>Posición de referencia</translation>
         </message>
         <message>
             <source>CurrentPosition</source>
-            <translation type="unfinished">Current position</translation>
+            <translation>Posición actual</translation>
         </message>
         <message>
             <source>Distance</source>
-            <translation type="unfinished">Distance</translation>
+            <translation>Distancia</translation>
         </message>
         <message>
             <source>SatelliteInformation</source>
-            <translation type="unfinished">Satellite information</translation>
+            <translation>Información de satélites</translation>
         </message>
         <message>
             <source>Satellites</source>
-            <translation type="unfinished">Satellites</translation>
+            <translation>Satélites</translation>
         </message>
         <message>
             <source>Direction</source>
-            <translation type="unfinished">Direction</translation>
+            <translation>Dirección</translation>
         </message>
         <message>
             <source>Height</source>
-            <translation type="unfinished">Height</translation>
+            <translation>Altitud</translation>
         </message>
         <message>
             <source>Groundspeed</source>
-            <translation type="unfinished">Groundspeed</translation>
+            <translation>Velocidad</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Menú principal</translation>
         </message>
         <message>
             <source>SatelliteInfo</source>
-            <translation type="unfinished">Satellite information</translation>
+            <translation>Información de satélites</translation>
         </message>
         <message>
             <source>SwitchGpsFormat</source>
-            <translation type="unfinished">Switch coordinate format</translation>
+            <translation>Cambiar formato de coordenadas</translation>
         </message>
         <message>
             <source>DisplayNmeaData</source>
-            <translation type="unfinished">Show NMEA data</translation>
+            <translation>Mostrar datos NMEA</translation>
         </message>
         <message>
             <source>DisplayGpsPosition</source>
-            <translation type="unfinished">Show GPS position</translation>
+            <translation>Mostrar posición GPS</translation>
         </message>
         <message>
             <source>SetReferencePosition</source>
-            <translation type="unfinished">Set reference position</translation>
+            <translation>Fijar posición de referencia</translation>
         </message>
         <message>
             <source>StartMonitoring</source>
-            <translation type="unfinished">Start monitoring</translation>
+            <translation>Iniciar monitorización</translation>
         </message>
         <message>
             <source>StopMonitoring</source>
-            <translation type="unfinished">Stop monitoring and set the clock</translation>
+            <translation>Detener monitorización y ajustar el reloj</translation>
         </message>
         <message>
             <source>DeleteData</source>
-            <translation type="unfinished">Delete data</translation>
+            <translation>Borrar datos</translation>
         </message>
     </context>
     <context>
         <name>H2Sensor</name>
         <message>
             <source>H2Sensor</source>
-            <translation type="unfinished">H2 sensor</translation>
+            <translation>Sensor H2</translation>
         </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
-            <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+            <translation>Para esta medición debe
+conectar un sensor H2.</translation>
         </message>
         <message>
             <source>SetReferenceLevel</source>
-            <translation type="unfinished">Set reference level</translation>
+            <translation>Fijar nivel de referencia</translation>
         </message>
         <message>
             <source>Range</source>
-            <translation type="unfinished">Range</translation>
+            <translation>Rango</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Volumen de auriculares</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Guardar</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Menú principal</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
     </context>
     <context>
         <name>LanguageSelect</name>
         <message>
             <source>German</source>
-            <translation type="unfinished">German</translation>
+            <translation>Alemán</translation>
         </message>
         <message>
             <source>French</source>
-            <translation type="unfinished">French</translation>
+            <translation>Francés</translation>
         </message>
         <message>
             <source>Italian</source>
-            <translation type="unfinished">Italian</translation>
+            <translation>Italiano</translation>
         </message>
         <message>
             <source>Spanish</source>
-            <translation type="unfinished">Spanish</translation>
+            <translation>Español</translation>
         </message>
         <message>
             <source>Chinese</source>
-            <translation type="unfinished">Chinese</translation>
+            <translation>Chino</translation>
         </message>
         <message>
             <source>Czech</source>
-            <translation type="unfinished">Czech</translation>
+            <translation>Checo</translation>
         </message>
         <message>
             <source>Hungarian</source>
-            <translation type="unfinished">Hungarian</translation>
+            <translation>Húngaro</translation>
         </message>
         <message>
             <source>Russian</source>
-            <translation type="unfinished">Russian</translation>
+            <translation>Ruso</translation>
         </message>
         <message>
             <source>Slovenian</source>
-            <translation type="unfinished">Slovenian</translation>
+            <translation>Esloveno</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation type="unfinished">Japanese</translation>
+            <translation>Japonés</translation>
         </message>
         <message>
             <source>Polish</source>
-            <translation type="unfinished">Polish</translation>
+            <translation>Polaco</translation>
         </message>
         <message>
             <source>Portuguese</source>
-            <translation type="unfinished">Portuguese</translation>
+            <translation>Portugués</translation>
         </message>
         <message>
             <source>Romanian</source>
-            <translation type="unfinished">Romanian</translation>
+            <translation>Rumano</translation>
         </message>
         <message>
             <source>Slovakian</source>
-            <translation type="unfinished">Slovak</translation>
+            <translation>Eslovaco</translation>
         </message>
         <message>
             <source>Swedish</source>
-            <translation type="unfinished">Swedish</translation>
+            <translation>Sueco</translation>
         </message>
         <message>
             <source>Suomi</source>
-            <translation type="unfinished">Suomi</translation>
+            <translation>Finlandés</translation>
         </message>
         <message>
             <source>Danish</source>
-            <translation type="unfinished">Danish</translation>
+            <translation>Danés</translation>
         </message>
         <message>
             <source>Norwegian</source>
-            <translation type="unfinished">Norwegian</translation>
+            <translation>Noruego</translation>
         </message>
         <message>
             <source>Bulgarian</source>
-            <translation type="unfinished">Bulgarian</translation>
+            <translation>Búlgaro</translation>
         </message>
         <message>
             <source>Croatian</source>
-            <translation type="unfinished">Croatian</translation>
+            <translation>Croata</translation>
         </message>
         <message>
             <source>Korean</source>
-            <translation type="unfinished">Korean</translation>
+            <translation>Coreano</translation>
         </message>
         <message>
             <source>Serbian</source>
-            <translation type="unfinished">Serbian</translation>
+            <translation>Serbio</translation>
         </message>
         <message>
             <source>Turkish</source>
-            <translation type="unfinished">Turkish</translation>
+            <translation>Turco</translation>
         </message>
         <message>
             <source>English</source>
-            <translation type="unfinished">English</translation>
+            <translation>Inglés</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Página anterior</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Página siguiente</translation>
         </message>
     </context>
     <context>
         <name>Levelmeasurement</name>
         <message>
             <source>Level</source>
-            <translation type="unfinished">Level</translation>
+            <translation>Nivel</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Ajustar filtro</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Guardar</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Volumen de auriculares</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Ganancia del micrófono</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Menú principal</translation>
         </message>
         <message>
             <source>PlayRecordedSound</source>
-            <translation type="unfinished">Play recorded sound</translation>
+            <translation>Reproducir grabación</translation>
         </message>
         <message>
             <source>StopPlaying</source>
-            <translation type="unfinished">Stop playing</translation>
+            <translation>Detener reproducción</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>HeadphoneGain</source>
-            <translation type="unfinished">Headphone gain</translation>
+            <translation>Ganancia de auriculares</translation>
         </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>
         <message>
             <source>Longterm</source>
-            <translation type="unfinished">Long-term</translation>
+            <translation>Larga duración</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Guardar</translation>
         </message>
         <message>
             <source>AnalysisTime</source>
-            <translation type="unfinished">Analysis time</translation>
+            <translation>Tiempo de análisis</translation>
         </message>
         <message>
             <source>Autoscale</source>
-            <translation type="unfinished">Autoscale</translation>
+            <translation>Escala automática</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
-            <translation type="unfinished">Additional settings</translation>
+            <translation>Más ajustes</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Menú principal</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Ganancia del micrófono</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Volumen de auriculares</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Ajustar filtro</translation>
         </message>
         <message>
             <source>10 min</source>
-            <translation type="unfinished">10 min</translation>
+            <translation>10 min</translation>
         </message>
         <message>
             <source>30 min</source>
-            <translation type="unfinished">30 min</translation>
+            <translation>30 min</translation>
         </message>
         <message>
             <source>3 min</source>
-            <translation type="unfinished">3 min</translation>
+            <translation>3 min</translation>
         </message>
     </context>
     <context>
         <name>MainMenu</name>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histograma</translation>
         </message>
         <message>
             <source>H2Sensor</source>
-            <translation type="unfinished">H2 Sensor</translation>
+            <translation>Sensor H2</translation>
         </message>
         <message>
             <source>Level</source>
-            <translation type="unfinished">Level</translation>
+            <translation>Nivel</translation>
         </message>
         <message>
             <source>Management</source>
-            <translation type="unfinished">Management</translation>
+            <translation>Gestión</translation>
         </message>
         <message>
             <source>Longterm</source>
-            <translation type="unfinished">Long-term</translation>
+            <translation>Larga duración</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Trazado tubos</translation>
         </message>
     </context>
     <context>
         <name>Management</name>
         <message>
             <source>Management</source>
-            <translation type="unfinished">Management</translation>
+            <translation>Gestión</translation>
         </message>
         <message>
             <source>Measurements</source>
-            <translation type="unfinished">Measurements</translation>
+            <translation>Mediciones</translation>
         </message>
         <message>
             <source>QJ-5</source>
-            <translation type="unfinished">QJ-5</translation>
+            <translation>QJ-5</translation>
         </message>
         <message>
             <source>Update</source>
-            <translation type="unfinished">Update</translation>
+            <translation>Actualizar</translation>
         </message>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>Settings</source>
-            <translation type="unfinished">Settings</translation>
+            <translation>Ajustes</translation>
         </message>
     </context>
     <context>
         <name>MeasManagement</name>
         <message>
             <source>Measurements</source>
-            <translation type="unfinished">Measurements</translation>
+            <translation>Mediciones</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Mainmenu</translation>
+            <translation>Menú principal</translation>
         </message>
         <message>
             <source>EditMeasurement</source>
-            <translation type="unfinished">Edit measurement</translation>
+            <translation>Editar medición</translation>
         </message>
         <message>
             <source>FilterMeasurements</source>
-            <translation type="unfinished">Filter measurements</translation>
+            <translation>Filtrar mediciones</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Página anterior</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Página siguiente</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Error</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeRenamed</source>
-            <translation type="unfinished">The measurement could not be renamed.</translation>
+            <translation>No se pudo renombrar la medición.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeDeleted</source>
-            <translation type="unfinished">The measurement could not be deleted.</translation>
+            <translation>No se pudo borrar la medición.</translation>
         </message>
     </context>
     <context>
         <name>Pinpointing</name>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histograma</translation>
         </message>
         <message>
             <source>LIN</source>
-            <translation type="unfinished">LIN</translation>
+            <translation>LIN</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Menú principal</translation>
         </message>
         <message>
             <source>Autoscale</source>
-            <translation type="unfinished">Autoscale</translation>
+            <translation>Escala automática</translation>
         </message>
         <message>
             <source>DeleteLastLevel</source>
-            <translation type="unfinished">Delete last level</translation>
+            <translation>Borrar último nivel</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
-            <translation type="unfinished">Additional settings</translation>
+            <translation>Más ajustes</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Guardar</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Ajustar filtro</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Ganancia del micrófono</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Volumen de auriculares</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>PlayAudioData</source>
-            <translation type="unfinished">Play audio data</translation>
+            <translation>Reproducir audio</translation>
         </message>
         <message>
             <source>StopPlaying</source>
-            <translation type="unfinished">Stop playing</translation>
+            <translation>Detener reproducción</translation>
         </message>
         <message>
             <source>PlayNextPosition</source>
-            <translation type="unfinished">Play next position</translation>
+            <translation>Reproducir posición siguiente</translation>
         </message>
         <message>
             <source>LOG</source>
-            <translation type="unfinished">LOG</translation>
+            <translation>LOG</translation>
         </message>
     </context>
     <context>
         <name>Pipelocating</name>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Trazado de tuberías</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Menú principal</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Ajustar filtro</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Ganancia del micrófono</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Volumen de auriculares</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Guardar</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
     </context>
     <context>
         <name>PressureSensor</name>
         <message>
             <source>Pressure</source>
-            <translation type="unfinished">Pressure</translation>
+            <translation>Presión</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Mainmenu</translation>
+            <translation>Menú principal</translation>
         </message>
         <message>
             <source>SetReferenceLevel</source>
-            <translation type="unfinished">Set reference level</translation>
+            <translation>Fijar nivel de referencia</translation>
         </message>
         <message>
             <source>Range</source>
-            <translation type="unfinished">Range</translation>
+            <translation>Rango</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Volumen de auriculares</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Guardar</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>%1 bar</source>
-            <translation type="unfinished">%1 bar</translation>
+            <translation>%1 bar</translation>
         </message>
         <message>
             <source>MAX = %1 bar</source>
-            <translation type="unfinished">MAX = %1 bar</translation>
+            <translation>MÁX = %1 bar</translation>
         </message>
         <message>
             <source>MIN = %1 bar</source>
-            <translation type="unfinished">MIN = %1 bar</translation>
+            <translation>MÍN = %1 bar</translation>
         </message>
         <message>
             <source>AVG = %1 bar</source>
-            <translation type="unfinished">AVG = %1 bar</translation>
+            <translation>MED = %1 bar</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation type="unfinished">DEV = %1 bar</translation>
+            <translation>DES = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
-            <translation type="unfinished">ACT = %1 bar</translation>
+            <translation>ACT = %1 bar</translation>
         </message>
     </context>
     <context>
         <name>Systemsettings</name>
         <message>
             <source>Settings</source>
-            <translation type="unfinished">Settings</translation>
+            <translation>Ajustes</translation>
         </message>
         <message>
             <source>Berlin</source>
-            <translation type="unfinished">Berlin</translation>
+            <translation>Berlín</translation>
         </message>
         <message>
             <source>Screenshot</source>
-            <translation type="unfinished">Screenshot</translation>
+            <translation>Captura de pantalla</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histograma</translation>
         </message>
         <message>
             <source>LevelMeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Medición de nivel</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Medición de larga duración</translation>
         </message>
         <message>
             <source>H2-Sensor</source>
-            <translation type="unfinished">H2 sensor</translation>
+            <translation>Sensor H2</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Trazado de tuberías</translation>
         </message>
         <message>
             <source>never</source>
-            <translation type="unfinished">never</translation>
+            <translation>nunca</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Página anterior</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Menú principal</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Página siguiente</translation>
         </message>
         <message>
             <source>ModeMuteButton</source>
-            <translation type="unfinished">Muting</translation>
+            <translation>Silencio</translation>
         </message>
         <message>
             <source>HearingProtection</source>
-            <translation type="unfinished">Hearing protection</translation>
+            <translation>Protección auditiva</translation>
         </message>
         <message>
             <source>Customize</source>
-            <translation type="unfinished">Customize</translation>
+            <translation>Personalizar</translation>
         </message>
         <message>
             <source>differentValues</source>
-            <translation type="unfinished">different values</translation>
+            <translation>valores distintos</translation>
         </message>
         <message>
             <source>PairedHeadphone</source>
-            <translation type="unfinished">Paired headphone</translation>
+            <translation>Auriculares vinculados</translation>
         </message>
         <message>
             <source>PairedMicrophone</source>
-            <translation type="unfinished">Paired microphone</translation>
+            <translation>Micrófono vinculado</translation>
         </message>
         <message>
             <source>Brightness</source>
-            <translation type="unfinished">Brightness</translation>
+            <translation>Brillo</translation>
         </message>
         <message>
             <source>PowerSaving</source>
-            <translation type="unfinished">Power saving</translation>
+            <translation>Ahorro de energía</translation>
         </message>
         <message>
             <source>FavouriteButton</source>
-            <translation type="unfinished">Favourite button</translation>
+            <translation>Tecla favorita</translation>
         </message>
         <message>
             <source>Systeminformation</source>
-            <translation type="unfinished">System information</translation>
+            <translation>Información del sistema</translation>
         </message>
         <message>
             <source>ResetToDeliverystate</source>
-            <translation type="unfinished">Reset</translation>
+            <translation>Restablecer</translation>
         </message>
         <message>
             <source>Language</source>
-            <translation type="unfinished">Language</translation>
+            <translation>Idioma</translation>
         </message>
         <message>
             <source>Time</source>
-            <translation type="unfinished">Time</translation>
+            <translation>Hora</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished">Date</translation>
+            <translation>Fecha</translation>
         </message>
         <message>
             <source>Timezone</source>
-            <translation type="unfinished">Time zone</translation>
+            <translation>Zona horaria</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation type="unfinished">Daylight saving time</translation>
+            <translation>Horario de verano</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation type="unfinished">Switch</translation>
+            <translation>Interruptor</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation type="unfinished">Pushbutton</translation>
+            <translation>Pulsador</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished">Active</translation>
+            <translation>Activado</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation type="unfinished">Inactive</translation>
+            <translation>Desactivado</translation>
         </message>
         <message>
             <source>low</source>
-            <translation type="unfinished">low</translation>
+            <translation>bajo</translation>
         </message>
         <message>
             <source>medium</source>
-            <translation type="unfinished">medium</translation>
+            <translation>medio</translation>
         </message>
         <message>
             <source>high</source>
-            <translation type="unfinished">high</translation>
+            <translation>alto</translation>
         </message>
         <message>
             <source>Summertime</source>
-            <translation type="unfinished">Summer time</translation>
+            <translation>Horario de verano</translation>
         </message>
         <message>
             <source>Wintertime</source>
-            <translation type="unfinished">Winter time</translation>
+            <translation>Horario de invierno</translation>
         </message>
     </context>
     <context>
         <name>MessageDialog</name>
         <message>
             <source>Yes</source>
-            <translation type="unfinished">Yes</translation>
+            <translation>Sí</translation>
         </message>
         <message>
             <source>No</source>
-            <translation type="unfinished">No</translation>
+            <translation>No</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
     </context>
     <context>
         <name>VirtualKeyboard</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation type="unfinished">Close</translation>
+            <translation>Cerrar</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished">Delete</translation>
+            <translation>Borrar</translation>
         </message>
         <message>
             <source>Enter</source>
-            <translation type="unfinished">Enter</translation>
+            <translation>Intro</translation>
         </message>
         <message>
             <source>Space</source>
-            <translation type="unfinished">Space</translation>
+            <translation>Espacio</translation>
         </message>
         <message>
             <source>Shift</source>
-            <translation type="unfinished">Shift</translation>
+            <translation>Mayús</translation>
         </message>
     </context>
     <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
-            <translation type="unfinished">Microphone configuration</translation>
+            <translation>Configuración del micrófono</translation>
         </message>
         <message>
             <source>SensorType</source>
-            <translation type="unfinished">Sensor type</translation>
+            <translation>Tipo de sensor</translation>
         </message>
         <message>
             <source>Gain</source>
-            <translation type="unfinished">Gain</translation>
+            <translation>Ganancia</translation>
         </message>
         <message>
             <source>BatteryState</source>
-            <translation type="unfinished">Battery state</translation>
+            <translation>Estado batería</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation type="unfinished">Firmware version</translation>
+            <translation>Versión firmware</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
-            <translation type="unfinished">Hardware version</translation>
+            <translation>Versión hardware</translation>
         </message>
         <message>
             <source>ButtonMode</source>
-            <translation type="unfinished">Muting</translation>
+            <translation>Silencio</translation>
         </message>
         <message>
             <source>BluetoothName</source>
-            <translation type="unfinished">Bluetooth name</translation>
+            <translation>Nombre Bluetooth</translation>
         </message>
         <message>
             <source>BluetoothId</source>
-            <translation type="unfinished">Bluetooth ID</translation>
+            <translation>ID Bluetooth</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation type="unfinished">Reload</translation>
+            <translation>Recargar</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Menú principal</translation>
         </message>
         <message>
             <source>noSensor</source>
-            <translation type="unfinished">no sensor</translation>
+            <translation>sin sensor</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>desconocido</translation>
         </message>
     </context>
     <context>
         <name>Statusbardata</name>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Advertencia</translation>
         </message>
         <message>
             <source>TheBatteryIsVeryLowPleaseRecharge</source>
-            <translation type="unfinished">The battery is very low. Please recharge.</translation>
+            <translation>Batería casi agotada. Recárguela.</translation>
         </message>
         <message>
             <source>TheSensorCouldNotBeDetected</source>
-            <translation type="unfinished">The sensor could not be detected.</translation>
+            <translation>No se detectó el sensor.</translation>
         </message>
         <message>
             <source>BatteryVoltageOfQJ5ToLow</source>
-            <translation type="unfinished">Battery voltage of QJ-5 is very low.
-Please recharge.</translation>
+            <translation>La batería del QJ-5 está casi agotada.
+Recárguela.</translation>
         </message>
         <message>
             <source>ProblemWithSensorTypeDetection</source>
-            <translation type="unfinished">Type of sensor could not be detected.
-Please fix sensor or clean contacts.</translation>
+            <translation>No se detectó el tipo de sensor.
+Fije el sensor o limpie los contactos.</translation>
         </message>
     </context>
     <context>
         <name>BluetoothPairing</name>
         <message>
             <source>BluetoothPairing</source>
-            <translation type="unfinished">Bluetooth pairing</translation>
+            <translation>Vinculación Bluetooth</translation>
         </message>
         <message>
             <source>SearchBluetoothDevices</source>
-            <translation type="unfinished">Search Bluetooth devices</translation>
+            <translation>Buscar dispositivos Bluetooth</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>FoundBluetoothDevices</source>
-            <translation type="unfinished">Found Bluetooth devices</translation>
+            <translation>Dispositivos Bluetooth encontrados</translation>
         </message>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
-            <translation type="unfinished">Enable pairing mode
-and press Search-Button.</translation>
+            <translation>Active el modo de vinculación
+y pulse el botón Buscar.</translation>
         </message>
         <message>
             <source>Searching</source>
-            <translation type="unfinished">Searching</translation>
+            <translation>Buscando</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>desconocido</translation>
         </message>
         <message>
             <source>SelectDeviceForPairing</source>
-            <translation type="unfinished">Select device for pairing.</translation>
+            <translation>Seleccione el dispositivo a vincular.</translation>
         </message>
         <message>
             <source>NoDevicesFoundTryAgain</source>
-            <translation type="unfinished">No devices found.</translation>
+            <translation>No se encontraron dispositivos.</translation>
         </message>
         <message>
             <source>PairingDevice</source>
-            <translation type="unfinished">Pairing device</translation>
+            <translation>Vinculando dispositivo</translation>
         </message>
         <message>
             <source>PairingNotSuccessfulPleaseTryAgain</source>
-            <translation type="unfinished">Pairing not successful. Please try again.</translation>
+            <translation>Error de vinculación. Inténtelo de nuevo.</translation>
         </message>
     </context>
     <context>
         <name>CustomizeDialogs</name>
         <message>
             <source>LevelMeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Medición de nivel</translation>
         </message>
         <message>
             <source>ShowPeakLevelBar</source>
-            <translation type="unfinished">Show peak level</translation>
+            <translation>Mostrar nivel de pico</translation>
         </message>
         <message>
             <source>UseFrequencyColorForLevelBar</source>
-            <translation type="unfinished">Use frequency color for level bar</translation>
+            <translation>Color de frecuencia en la barra</translation>
         </message>
         <message>
             <source>ShowFrequencySpectrum</source>
-            <translation type="unfinished">Show frequency spectrum</translation>
+            <translation>Mostrar espectro de frecuencia</translation>
         </message>
         <message>
             <source>ShowFrequencyValue</source>
-            <translation type="unfinished">Show frequency value</translation>
+            <translation>Mostrar valor de frecuencia</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histograma</translation>
         </message>
         <message>
             <source>ShowFilterParameter</source>
-            <translation type="unfinished">Show filter parameter</translation>
+            <translation>Mostrar parámetros del filtro</translation>
         </message>
         <message>
             <source>DynamicScaling</source>
-            <translation type="unfinished">Dynamic scaling</translation>
+            <translation>Escala dinámica</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Medición de larga duración</translation>
         </message>
         <message>
             <source>ShowGrid</source>
-            <translation type="unfinished">Show grid</translation>
+            <translation>Mostrar cuadrícula</translation>
         </message>
         <message>
             <source>H2measurement</source>
-            <translation type="unfinished">H2 measurement</translation>
+            <translation>Medición H2</translation>
         </message>
         <message>
             <source>ShowHistogram</source>
-            <translation type="unfinished">Show histogram</translation>
+            <translation>Mostrar histograma</translation>
         </message>
         <message>
             <source>ShowWorkingRange</source>
-            <translation type="unfinished">Show working range</translation>
+            <translation>Mostrar rango de trabajo</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Trazado de tuberías</translation>
         </message>
         <message>
             <source>PowerOn</source>
-            <translation type="unfinished">Actions during power on</translation>
+            <translation>Al encender</translation>
         </message>
         <message>
             <source>StartWithFavourite</source>
-            <translation type="unfinished">Start with favourite dialog</translation>
+            <translation>Iniciar con el favorito</translation>
         </message>
         <message>
             <source>StartWithFilter</source>
-            <translation type="unfinished">Start with enabled filters</translation>
+            <translation>Iniciar con filtros activos</translation>
         </message>
         <message>
             <source>StartWithGps</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Página anterior</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Página siguiente</translation>
         </message>
     </context>
     <context>
         <name>DateTimeAdjust</name>
         <message>
             <source>Day</source>
-            <translation type="unfinished">Day</translation>
+            <translation>Día</translation>
         </message>
         <message>
             <source>Month</source>
-            <translation type="unfinished">Month</translation>
+            <translation>Mes</translation>
         </message>
         <message>
             <source>Year</source>
-            <translation type="unfinished">Year</translation>
+            <translation>Año</translation>
         </message>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>Manual</source>
-            <translation type="unfinished">Manual</translation>
+            <translation>Manual</translation>
         </message>
         <message>
             <source>Hour</source>
-            <translation type="unfinished">Hour</translation>
+            <translation>Hora</translation>
         </message>
         <message>
             <source>Minute</source>
-            <translation type="unfinished">Minute</translation>
+            <translation>Minuto</translation>
         </message>
         <message>
             <source>Second</source>
-            <translation type="unfinished">Second</translation>
+            <translation>Segundo</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>InvalidDate</source>
-            <translation type="unfinished">Invalid date</translation>
+            <translation>Fecha no válida</translation>
         </message>
         <message>
             <source>DateDoesNotExist</source>
-            <translation type="unfinished">This date does not exist. Please correct it.</translation>
+            <translation>Esta fecha no existe. Corríjala.</translation>
         </message>
     </context>
     <context>
         <name>Displaysettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>Brightness</source>
-            <translation type="unfinished">Brightness</translation>
+            <translation>Brillo</translation>
         </message>
         <message>
             <source>high</source>
-            <translation type="unfinished">high</translation>
+            <translation>alto</translation>
         </message>
         <message>
             <source>medium</source>
-            <translation type="unfinished">medium</translation>
+            <translation>medio</translation>
         </message>
         <message>
             <source>low</source>
-            <translation type="unfinished">low</translation>
+            <translation>bajo</translation>
         </message>
     </context>
     <context>
         <name>HearingProtection</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>HearingProtection</source>
-            <translation type="unfinished">Hearing protection</translation>
+            <translation>Protección auditiva</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished">Active</translation>
+            <translation>Activado</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation type="unfinished">Inactive</translation>
+            <translation>Desactivado</translation>
         </message>
         <message>
             <source>DefaultHeadphoneVolume</source>
-            <translation type="unfinished">Adjust headphone volume</translation>
+            <translation>Ajustar volumen de auriculares</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+            <translation>¡Atención! Riesgo de choque acústico.</translation>
         </message>
         <message>
             <source>MaximumVolumeWillBeLimited</source>
-            <translation type="unfinished">Maximum volume will be limited.</translation>
+            <translation>El volumen máximo se limitará.</translation>
         </message>
     </context>
     <context>
         <name>PowerSaving</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>BacklightOff</source>
-            <translation type="unfinished">Backlight off</translation>
+            <translation>Pantalla apagada</translation>
         </message>
         <message>
             <source>PowerOff</source>
-            <translation type="unfinished">Power off</translation>
+            <translation>Apagado</translation>
         </message>
         <message>
             <source>never</source>
-            <translation type="unfinished">never</translation>
+            <translation>nunca</translation>
         </message>
     </context>
     <context>
         <name>ResetSettings</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Advertencia</translation>
         </message>
         <message>
             <source>ResetToDeliveryState</source>
-            <translation type="unfinished">Reset to delivery state.
-All settings (e.g. language,
-paired bluetooth devices) will be reseted.
-Stored measurements will not be deleted.</translation>
+            <translation>Restablecer estado de fábrica.
+Todos los ajustes (p. ej. idioma,
+dispositivos Bluetooth vinculados) se restablecerán.
+Las mediciones guardadas no se borrarán.</translation>
         </message>
         <message>
             <source>Reset</source>
-            <translation type="unfinished">Reset</translation>
+            <translation>Restablecer</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>
-            <translation type="unfinished">Do you really want to reset all settings?</translation>
+            <translation>¿Restablecer realmente todos los ajustes?</translation>
         </message>
     </context>
     <context>
         <name>SelectFavouriteButton</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
     </context>
     <context>
         <name>SelectSwitchmode</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>ModeOfMutingButton</source>
-            <translation type="unfinished">Mode of muting button</translation>
+            <translation>Modo de la tecla de silencio</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation type="unfinished">Switch</translation>
+            <translation>Interruptor</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation type="unfinished">Pushbutton</translation>
+            <translation>Pulsador</translation>
         </message>
     </context>
     <context>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation type="unfinished">Daylight saving time</translation>
+            <translation>Horario de verano</translation>
         </message>
         <message>
             <source>Summertime</source>
-            <translation type="unfinished">Summer time</translation>
+            <translation>Horario de verano</translation>
         </message>
         <message>
             <source>Wintertime</source>
-            <translation type="unfinished">Winter time</translation>
+            <translation>Horario de invierno</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>MidwayIslands</source>
-            <translation type="unfinished">Midway Islands</translation>
+            <translation>Islas Midway</translation>
         </message>
         <message>
             <source>Hawaii</source>
-            <translation type="unfinished">Hawaii</translation>
+            <translation>Hawái</translation>
         </message>
         <message>
             <source>Alaska</source>
-            <translation type="unfinished">Alaska</translation>
+            <translation>Alaska</translation>
         </message>
         <message>
             <source>Pacific</source>
-            <translation type="unfinished">Pacific</translation>
+            <translation>Pacífico</translation>
         </message>
         <message>
             <source>Arizona</source>
-            <translation type="unfinished">Arizona</translation>
+            <translation>Arizona</translation>
         </message>
         <message>
             <source>Chicago</source>
-            <translation type="unfinished">Chicago</translation>
+            <translation>Chicago</translation>
         </message>
         <message>
             <source>NewYork</source>
-            <translation type="unfinished">New York</translation>
+            <translation>Nueva York</translation>
         </message>
         <message>
             <source>Manaus</source>
-            <translation type="unfinished">Manaus</translation>
+            <translation>Manaos</translation>
         </message>
         <message>
             <source>Newfoundland</source>
-            <translation type="unfinished">Newfoundland</translation>
+            <translation>Terranova</translation>
         </message>
         <message>
             <source>Greenland</source>
-            <translation type="unfinished">Greenland</translation>
+            <translation>Groenlandia</translation>
         </message>
         <message>
             <source>MiddleAtlantic</source>
-            <translation type="unfinished">Middle Atlantic</translation>
+            <translation>Atlántico central</translation>
         </message>
         <message>
             <source>Azores</source>
-            <translation type="unfinished">Azores</translation>
+            <translation>Azores</translation>
         </message>
         <message>
             <source>London</source>
-            <translation type="unfinished">London</translation>
+            <translation>Londres</translation>
         </message>
         <message>
             <source>Berlin</source>
-            <translation type="unfinished">Berlin</translation>
+            <translation>Berlín</translation>
         </message>
         <message>
             <source>Cairo</source>
-            <translation type="unfinished">Cairo</translation>
+            <translation>El Cairo</translation>
         </message>
         <message>
             <source>Moscow</source>
-            <translation type="unfinished">Moscow</translation>
+            <translation>Moscú</translation>
         </message>
         <message>
             <source>Teheran</source>
-            <translation type="unfinished">Teheran</translation>
+            <translation>Teherán</translation>
         </message>
         <message>
             <source>AbuDhabi</source>
-            <translation type="unfinished">Abu Dhabi</translation>
+            <translation>Abu Dabi</translation>
         </message>
         <message>
             <source>Kabul</source>
-            <translation type="unfinished">Kabul</translation>
+            <translation>Kabul</translation>
         </message>
         <message>
             <source>Islamabad</source>
-            <translation type="unfinished">Islamabad</translation>
+            <translation>Islamabad</translation>
         </message>
         <message>
             <source>NewDelhi</source>
-            <translation type="unfinished">New Delhi</translation>
+            <translation>Nueva Delhi</translation>
         </message>
         <message>
             <source>Katmandu</source>
-            <translation type="unfinished">Katmandu</translation>
+            <translation>Katmandú</translation>
         </message>
         <message>
             <source>Nowosibirsk</source>
-            <translation type="unfinished">Nowosibirsk</translation>
+            <translation>Novosibirsk</translation>
         </message>
         <message>
             <source>Yangon</source>
-            <translation type="unfinished">Yangon</translation>
+            <translation>Rangún</translation>
         </message>
         <message>
             <source>Bangkok</source>
-            <translation type="unfinished">Bangkok</translation>
+            <translation>Bangkok</translation>
         </message>
         <message>
             <source>HongKong</source>
-            <translation type="unfinished">Hong Kong</translation>
+            <translation>Hong Kong</translation>
         </message>
         <message>
             <source>Tokio</source>
-            <translation type="unfinished">Tokio</translation>
+            <translation>Tokio</translation>
         </message>
         <message>
             <source>Darwin</source>
-            <translation type="unfinished">Darwin</translation>
+            <translation>Darwin</translation>
         </message>
         <message>
             <source>Sydney</source>
-            <translation type="unfinished">Sydney</translation>
+            <translation>Sídney</translation>
         </message>
         <message>
             <source>Magadan</source>
-            <translation type="unfinished">Magadan</translation>
+            <translation>Magadán</translation>
         </message>
         <message>
             <source>Fiji</source>
-            <translation type="unfinished">Fiji</translation>
+            <translation>Fiyi</translation>
         </message>
     </context>
     <context>
         <name>Systeminformation</name>
         <message>
             <source>Systeminformation</source>
-            <translation type="unfinished">System information</translation>
+            <translation>Información del sistema</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation type="unfinished">Firmware version</translation>
+            <translation>Versión firmware</translation>
         </message>
         <message>
             <source>Serialnumber</source>
-            <translation type="unfinished">Serialnumber</translation>
+            <translation>Número de serie</translation>
         </message>
         <message>
             <source>BluetoothIdTx</source>
-            <translation type="unfinished">Bluetooth Id TX</translation>
+            <translation>ID Bluetooth TX</translation>
         </message>
         <message>
             <source>BluetoothIdRx</source>
-            <translation type="unfinished">Bluetooth Id RX</translation>
+            <translation>ID Bluetooth RX</translation>
         </message>
         <message>
             <source>Hardwareversion</source>
-            <translation type="unfinished">Hardware version</translation>
+            <translation>Versión hardware</translation>
         </message>
         <message>
             <source>OperatingSystem</source>
-            <translation type="unfinished">Operating system</translation>
+            <translation>Sistema operativo</translation>
         </message>
         <message>
             <source>Battery</source>
-            <translation type="unfinished">Battery</translation>
+            <translation>Batería</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>desconocido</translation>
         </message>
     </context>
     <context>
         <name>BackupDialog</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>Conecte el TKR 9400 al PC
+y pulse el botón Conectar.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation type="unfinished">Connect</translation>
+            <translation>Conectar</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation type="unfinished">Disconnect</translation>
+            <translation>Desconectar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Advertencia</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
-            <translation type="unfinished">The data memory could not be mounted.
-Please restart the device.</translation>
+            <translation>No se pudo montar la memoria de datos.
+Reinicie el equipo.</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Error</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
-            <translation type="unfinished">The data memory is in use.
-Please try again.</translation>
+            <translation>La memoria de datos está en uso.
+Inténtelo de nuevo.</translation>
         </message>
     </context>
     <context>
         <name>Measurements</name>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Error</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Advertencia</translation>
         </message>
         <message>
             <source>NoMoreMeasurementsCanBeStored</source>
-            <translation type="unfinished">Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
+            <translation>Número máximo de mediciones alcanzado.
+La medición no se guardará.
+Borre mediciones antiguas.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation type="unfinished">Number of measurements near limit.
-Please delete old measurements.</translation>
+            <translation>Memoria de mediciones casi llena.
+Borre mediciones antiguas.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeStored</source>
-            <translation type="unfinished">Measurement could not be stored.</translation>
+            <translation>No se pudo guardar la medición.</translation>
         </message>
     </context>
     <context>
         <name>MeasuringPage</name>
         <message>
             <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-            <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+            <translation>Para esta medición debe
+conectar un sensor acústico.</translation>
         </message>
         <message>
             <source>Note</source>
-            <translation type="unfinished">Remark</translation>
+            <translation>Nota</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Advertencia</translation>
         </message>
         <message>
             <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
-            <translation type="unfinished">No bluetooth connection.
-Please check your QJ-5.</translation>
+            <translation>Sin conexión Bluetooth.
+Compruebe el QJ-5.</translation>
         </message>
     </context>
     <context>
         <name>Filtersettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Ganancia del micrófono</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Volumen de auriculares</translation>
         </message>
         <message>
             <source>AutomaticFilterSetting</source>
-            <translation type="unfinished">Automatic filter setting</translation>
+            <translation>Ajuste automático del filtro</translation>
         </message>
         <message>
             <source>NoFilter</source>
-            <translation type="unfinished">No filter</translation>
+            <translation>Sin filtro</translation>
         </message>
     </context>
     <context>
         <name>Headphonesettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+            <translation>¡Atención! Riesgo de choque acústico.</translation>
         </message>
         <message>
             <source>WarningHighVolumesCanLeadToHearingDamage</source>
-            <translation type="unfinished">Warning!
-High volumes can lead to hearing damage.</translation>
+            <translation>¡Atención!
+Un volumen alto puede dañar el oído.</translation>
         </message>
     </context>
     <context>
         <name>Micsettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
     </context>
     <context>
         <name>Firmwareupdate</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>Conecte el TKR 9400 al PC
+y pulse el botón Conectar.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation type="unfinished">Connect</translation>
+            <translation>Conectar</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation type="unfinished">Disconnect</translation>
+            <translation>Desconectar</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
-            <translation type="unfinished">Update the firmware</translation>
+            <translation>Actualizar el firmware</translation>
         </message>
         <message>
             <source>CurrentFirmware</source>
-            <translation type="unfinished">Current firmware</translation>
+            <translation>Firmware actual</translation>
         </message>
         <message>
             <source>NewFirmware</source>
-            <translation type="unfinished">New firmware</translation>
+            <translation>Firmware nuevo</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>TransmittingFirmware</source>
-            <translation type="unfinished">Transmitting firmware</translation>
+            <translation>Transfiriendo firmware</translation>
         </message>
         <message>
             <source>Status</source>
-            <translation type="unfinished">Status</translation>
+            <translation>Estado</translation>
         </message>
         <message>
             <source>UpdatingDevice</source>
-            <translation type="unfinished">Updating device</translation>
+            <translation>Actualizando equipo</translation>
         </message>
         <message>
             <source>PleaseWaitForReboot</source>
-            <translation type="unfinished">Please wait for reboot.</translation>
+            <translation>Espere al reinicio.</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>Conecte el TKR 9400 al PC
+y pulse el botón Conectar.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
-            <translation type="unfinished">The data memory is in use.
-Please try again.</translation>
+            <translation>La memoria de datos está en uso.
+Inténtelo de nuevo.</translation>
         </message>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-            <translation type="unfinished">Please copy the firmware files.
-Press the button Disconnect,
-if all files are copied.</translation>
+            <translation>Copie los archivos de firmware.
+Pulse el botón Desconectar
+cuando estén todos copiados.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
-            <translation type="unfinished">The data memory could not be mounted.
-Please restart the device.</translation>
+            <translation>No se pudo montar la memoria de datos.
+Reinicie el equipo.</translation>
         </message>
         <message>
             <source>UpdateTKR9400</source>
-            <translation type="unfinished">Update TKR 9400</translation>
+            <translation>Actualizar TKR 9400</translation>
         </message>
         <message>
             <source>UpdateQJ-5</source>
-            <translation type="unfinished">Update QJ-5</translation>
+            <translation>Actualizar QJ-5</translation>
         </message>
         <message>
             <source>CouldNotReadFirmwarefile</source>
-            <translation type="unfinished">Could not read firmwarefile.
-Please try again.</translation>
+            <translation>No se pudo leer el archivo de firmware.
+Inténtelo de nuevo.</translation>
         </message>
         <message>
             <source>UpdatingTKR9400</source>
-            <translation type="unfinished">Updating TKR 9400</translation>
+            <translation>Actualizando TKR 9400</translation>
         </message>
         <message>
             <source>CopyingFilesPleaseWait</source>
-            <translation type="unfinished">Copying files, please wait ...</translation>
+            <translation>Copiando archivos, espere ...</translation>
         </message>
         <message>
             <source>CouldNotCopyFirmwarefile</source>
-            <translation type="unfinished">Could not copy the firmware file.
-Please try again.</translation>
+            <translation>No se pudo copiar el archivo de firmware.
+Inténtelo de nuevo.</translation>
         </message>
         <message>
             <source>FirmwareupdateQJ-5</source>
-            <translation type="unfinished">Firmwareupdate QJ-5</translation>
+            <translation>Actualización firmware QJ-5</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessfullyFinished.</source>
-            <translation type="unfinished">Firmwareupdate successfully finished.</translation>
+            <translation>Actualización de firmware finalizada.</translation>
         </message>
         <message>
             <source>FirmwareupdateTKR9400</source>
-            <translation type="unfinished">Firmwareupdate TKR 9400</translation>
+            <translation>Actualización firmware TKR 9400</translation>
         </message>
         <message>
             <source>AllFilesCopiedPleaseWaitForReboot</source>
-            <translation type="unfinished">All files copied.
-Please wait for reboot ...</translation>
+            <translation>Archivos copiados.
+Espere al reinicio ...</translation>
         </message>
         <message>
             <source>FirmwareupdateCancelled</source>
-            <translation type="unfinished">Firmware update cancelled.</translation>
+            <translation>Actualización de firmware cancelada.</translation>
         </message>
         <message>
             <source>TransmittingFirmwarePleaseWait</source>
-            <translation type="unfinished">Transmitting firmware. Please wait ...</translation>
+            <translation>Transfiriendo firmware. Espere ...</translation>
         </message>
         <message>
             <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
-            <translation type="unfinished">Error during firmware update.
-Please try again.</translation>
+            <translation>Error al actualizar el firmware.
+Inténtelo de nuevo.</translation>
         </message>
         <message>
             <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
-            <translation type="unfinished">Firmware successful transmitted.
-Don't switch off QJ-5.
-Please wait for restart.</translation>
+            <translation>Firmware transferido con éxito.
+No apague el QJ-5.
+Espere al reinicio.</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessful</source>
-            <translation type="unfinished">Firmwareupdate successful.</translation>
+            <translation>Actualización de firmware correcta.</translation>
         </message>
         <message>
             <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-            <translation type="unfinished">Error during update. Please try again.
-No answer received from bluetooth device.</translation>
+            <translation>Error al actualizar. Inténtelo de nuevo.
+El dispositivo Bluetooth no responde.</translation>
         </message>
     </context>
     <context>
         <name>TestMenu</name>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Página anterior</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Menú principal</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Página siguiente</translation>
         </message>
     </context>
     <context>
         <name>TestMenuAudioLoopback</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
     </context>
     <context>
         <name>TestMenuFlashUpdate</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
     </context>
     <context>
         <name>TestmenuAudio</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
     </context>
     <context>
         <name>TestmenuBattery</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
         <message>
             <source>Current</source>
-            <translation type="unfinished">Current</translation>
+            <translation>Corriente</translation>
         </message>
         <message>
             <source>Charging</source>
-            <translation type="unfinished">Charging</translation>
+            <translation>Carga</translation>
         </message>
         <message>
             <source>Capacity</source>
-            <translation type="unfinished">Capacity</translation>
+            <translation>Capacidad</translation>
         </message>
         <message>
             <source>Voltage</source>
-            <translation type="unfinished">Voltage</translation>
+            <translation>Tensión</translation>
         </message>
         <message>
             <source>Temperature</source>
-            <translation type="unfinished">Temperature</translation>
+            <translation>Temperatura</translation>
         </message>
         <message>
             <source>UART / USB</source>
-            <translation type="unfinished">UART / USB</translation>
+            <translation>UART / USB</translation>
         </message>
         <message>
             <source>UART/USB</source>
-            <translation type="unfinished">UART/USB</translation>
+            <translation>UART/USB</translation>
         </message>
         <message>
             <source>Read</source>
-            <translation type="unfinished">Read</translation>
+            <translation>Leer</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation type="unfinished">Autoread</translation>
+            <translation>Leer auto</translation>
         </message>
         <message>
             <source>UART</source>
-            <translation type="unfinished">UART</translation>
+            <translation>UART</translation>
         </message>
         <message>
             <source>USB</source>
-            <translation type="unfinished">USB</translation>
+            <translation>USB</translation>
         </message>
         <message>
             <source>not readable</source>
-            <translation type="unfinished">not readable</translation>
+            <translation>no legible</translation>
         </message>
         <message>
             <source>Discharging</source>
-            <translation type="unfinished">Discharging</translation>
+            <translation>Descarga</translation>
         </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
     </context>
     <context>
         <name>TestmenuGps</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
     </context>
     <context>
         <name>TestmenuInitBluetooth</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
     </context>
     <context>
         <name>TestmenuKeyboard</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation type="unfinished">Keytest: Press each button of the device</translation>
+            <translation>Test de teclas: pulse cada tecla</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>pendiente</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
     </context>
     <context>
         <name>TestmenuLed</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
         <message>
             <source>ON</source>
-            <translation type="unfinished">ON</translation>
+            <translation>ON</translation>
         </message>
         <message>
             <source>OFF</source>
-            <translation type="unfinished">OFF</translation>
+            <translation>OFF</translation>
         </message>
         <message>
             <source>I/O-LED</source>
-            <translation type="unfinished">I/O-LED</translation>
+            <translation>LED I/O</translation>
         </message>
         <message>
             <source>CHRG-LED</source>
-            <translation type="unfinished">CHRG-LED</translation>
+            <translation>LED CHRG</translation>
         </message>
         <message>
             <source>DBG-LED</source>
-            <translation type="unfinished">DBG-LED</translation>
+            <translation>LED DBG</translation>
         </message>
         <message>
             <source>I/O-LED: not available</source>
-            <translation type="unfinished">I/O-LED: not available</translation>
+            <translation>LED I/O: no disponible</translation>
         </message>
     </context>
     <context>
         <name>TestmenuRemoteCtrl</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSdcard</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSelftest</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSensordetection</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
         <message>
             <source>AD-Value</source>
-            <translation type="unfinished">AD-Value</translation>
+            <translation>Valor AD</translation>
         </message>
         <message>
             <source>Sensordetection</source>
-            <translation type="unfinished">Sensordetection</translation>
+            <translation>Detección de sensor</translation>
         </message>
         <message>
             <source>Read</source>
-            <translation type="unfinished">Read</translation>
+            <translation>Leer</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation type="unfinished">Autoread</translation>
+            <translation>Leer auto</translation>
         </message>
         <message>
             <source>connected</source>
-            <translation type="unfinished">connected</translation>
+            <translation>conectado</translation>
         </message>
         <message>
             <source>No sensor</source>
-            <translation type="unfinished">No sensor</translation>
+            <translation>Sin sensor</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>desconocido</translation>
         </message>
     </context>
     <context>
         <name>TestmenuUartUsbSwitch</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
     </context>
     <context>
         <name>TestmenuUsb</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Atrás</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Correcto</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Fallo</translation>
         </message>
     </context>
     <context>
         <name>MeasManagementEdit</name>
         <message>
             <source>ChangeName</source>
-            <translation type="unfinished">Change name</translation>
+            <translation>Cambiar nombre</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished">Delete</translation>
+            <translation>Borrar</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histograma</translation>
         </message>
         <message>
             <source>Levelmeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Medición de nivel</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Trazado de tuberías</translation>
         </message>
         <message>
             <source>H2-Measurement</source>
-            <translation type="unfinished">H2 measurement</translation>
+            <translation>Medición H2</translation>
         </message>
         <message>
             <source>Longtermmeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Medición de larga duración</translation>
         </message>
     </context>
 </TS>
