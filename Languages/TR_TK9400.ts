@@ -125,7 +125,7 @@ bağlamanız gerekir.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Kulaklık ses seviyesi</translation>
+            <translation>Kulaklık sesi</translation>
         </message>
         <message>
             <source>Store</source>
@@ -267,7 +267,7 @@ bağlamanız gerekir.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Kulaklık ses seviyesi</translation>
+            <translation>Kulaklık sesi</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
@@ -330,7 +330,7 @@ bağlamanız gerekir.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Kulaklık ses seviyesi</translation>
+            <translation>Kulaklık sesi</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
@@ -482,7 +482,7 @@ bağlamanız gerekir.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Kulaklık ses seviyesi</translation>
+            <translation>Kulaklık sesi</translation>
         </message>
         <message>
             <source>Back</source>
@@ -525,7 +525,7 @@ bağlamanız gerekir.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Kulaklık ses seviyesi</translation>
+            <translation>Kulaklık sesi</translation>
         </message>
         <message>
             <source>Store</source>
@@ -556,7 +556,7 @@ bağlamanız gerekir.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Kulaklık ses seviyesi</translation>
+            <translation>Kulaklık sesi</translation>
         </message>
         <message>
             <source>Store</source>
@@ -1117,7 +1117,7 @@ ve Ara düğmesine basın.</translation>
         </message>
         <message>
             <source>MaximumVolumeWillBeLimited</source>
-            <translation>Azami ses seviyesi sınırlanır.</translation>
+            <translation>Azami ses sınırlanacak.</translation>
         </message>
     </context>
     <context>
@@ -1490,7 +1490,7 @@ Lütfen QJ-5'i kontrol edin.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Kulaklık ses seviyesi</translation>
+            <translation>Kulaklık sesi</translation>
         </message>
         <message>
             <source>AutomaticFilterSetting</source>
