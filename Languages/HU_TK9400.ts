@@ -125,7 +125,7 @@ kell csatlakoztatni.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Fejhallgató hangereje</translation>
+            <translation>Fejhallgató-hangerő</translation>
         </message>
         <message>
             <source>Store</source>
@@ -267,7 +267,7 @@ kell csatlakoztatni.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Fejhallgató hangereje</translation>
+            <translation>Fejhallgató-hangerő</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
@@ -330,7 +330,7 @@ kell csatlakoztatni.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Fejhallgató hangereje</translation>
+            <translation>Fejhallgató-hangerő</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
@@ -482,7 +482,7 @@ kell csatlakoztatni.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Fejhallgató hangereje</translation>
+            <translation>Fejhallgató-hangerő</translation>
         </message>
         <message>
             <source>Back</source>
@@ -525,7 +525,7 @@ kell csatlakoztatni.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Fejhallgató hangereje</translation>
+            <translation>Fejhallgató-hangerő</translation>
         </message>
         <message>
             <source>Store</source>
@@ -556,7 +556,7 @@ kell csatlakoztatni.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Fejhallgató hangereje</translation>
+            <translation>Fejhallgató-hangerő</translation>
         </message>
         <message>
             <source>Store</source>
@@ -715,11 +715,11 @@ kell csatlakoztatni.</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation>Be</translation>
+            <translation>Aktív</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation>Ki</translation>
+            <translation>Inaktív</translation>
         </message>
         <message>
             <source>low</source>
@@ -1101,15 +1101,15 @@ Rögzítse az érzékelőt, vagy tisztítsa meg az érintkezőket.</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation>Be</translation>
+            <translation>Aktív</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation>Ki</translation>
+            <translation>Inaktív</translation>
         </message>
         <message>
             <source>DefaultHeadphoneVolume</source>
-            <translation>Fejhallgató hangerejének beállítása</translation>
+            <translation>Fejhallgató-hangerő beállítása</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
@@ -1490,7 +1490,7 @@ Ellenőrizze a QJ-5-öt.</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Fejhallgató hangereje</translation>
+            <translation>Fejhallgató-hangerő</translation>
         </message>
         <message>
             <source>AutomaticFilterSetting</source>
