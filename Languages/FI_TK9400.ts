@@ -808,7 +808,7 @@ H2-anturi.</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>Laiteohjelmisto</translation>
+            <translation>Ohjelmistoversio</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
@@ -1358,7 +1358,7 @@ Tallennettuja mittauksia ei poisteta.</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>Laiteohjelmisto</translation>
+            <translation>Ohjelmistoversio</translation>
         </message>
         <message>
             <source>Serialnumber</source>
