@@ -675,7 +675,7 @@
         </message>
         <message>
             <source>FavouriteButton</source>
-            <translation>收藏键</translation>
+            <translation>快捷键</translation>
         </message>
         <message>
             <source>Systeminformation</source>
@@ -707,11 +707,11 @@
         </message>
         <message>
             <source>Switch</source>
-            <translation>开关</translation>
+            <translation>切换式</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation>按键</translation>
+            <translation>按住式</translation>
         </message>
         <message>
             <source>Active</source>
@@ -980,7 +980,7 @@
         </message>
         <message>
             <source>StartWithFavourite</source>
-            <translation>开机打开收藏功能</translation>
+            <translation>开机打开快捷功能</translation>
         </message>
         <message>
             <source>StartWithFilter</source>
@@ -1196,11 +1196,11 @@
         </message>
         <message>
             <source>Switch</source>
-            <translation>开关</translation>
+            <translation>切换式</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation>按键</translation>
+            <translation>按住式</translation>
         </message>
     </context>
     <context>

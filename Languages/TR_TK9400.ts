@@ -707,7 +707,7 @@ bağlamanız gerekir.</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation>Anahtar</translation>
+            <translation>Aç/Kapa</translation>
         </message>
         <message>
             <source>PushButton</source>
@@ -1196,7 +1196,7 @@ Kayıtlı ölçümler silinmez.</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation>Anahtar</translation>
+            <translation>Aç/Kapa</translation>
         </message>
         <message>
             <source>PushButton</source>
