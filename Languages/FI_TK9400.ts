@@ -373,7 +373,7 @@ H2-anturi.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Putken paikannus</translation>
+            <translation>Putken haku</translation>
         </message>
     </context>
     <context>
@@ -623,7 +623,7 @@ H2-anturi.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Putken paikannus</translation>
+            <translation>Putken haku</translation>
         </message>
         <message>
             <source>never</source>
@@ -972,7 +972,7 @@ ja paina Etsi-painiketta.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Putken paikannus</translation>
+            <translation>Putken haku</translation>
         </message>
         <message>
             <source>PowerOn</source>
@@ -1015,7 +1015,7 @@ ja paina Etsi-painiketta.</translation>
         </message>
         <message>
             <source>Month</source>
-            <translation>Kuukausi</translation>
+            <translation>Kuu</translation>
         </message>
         <message>
             <source>Year</source>
@@ -1027,7 +1027,7 @@ ja paina Etsi-painiketta.</translation>
         </message>
         <message>
             <source>Manual</source>
-            <translation>Manuaalinen</translation>
+            <translation>Käsin</translation>
         </message>
         <message>
             <source>Hour</source>
@@ -1780,7 +1780,7 @@ Bluetooth-laite ei vastannut.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Autom. luku</translation>
+            <translation>Autoluku</translation>
         </message>
         <message>
             <source>UART</source>
@@ -1860,11 +1860,11 @@ Bluetooth-laite ei vastannut.</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation>Näppäintesti: paina laitteen jokaista näppäintä</translation>
+            <translation>Näppäintesti: paina kaikkia näppäimiä</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation>tuntematon</translation>
+            <translation>tuntem.</translation>
         </message>
         <message>
             <source>OK</source>
@@ -1887,11 +1887,11 @@ Bluetooth-laite ei vastannut.</translation>
         </message>
         <message>
             <source>ON</source>
-            <translation>PÄÄLLÄ</translation>
+            <translation>ON</translation>
         </message>
         <message>
             <source>OFF</source>
-            <translation>POIS</translation>
+            <translation>OFF</translation>
         </message>
         <message>
             <source>I/O-LED</source>
@@ -1975,7 +1975,7 @@ Bluetooth-laite ei vastannut.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Autom. luku</translation>
+            <translation>Autoluku</translation>
         </message>
         <message>
             <source>connected</source>
@@ -2048,7 +2048,7 @@ Bluetooth-laite ei vastannut.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Putken paikannus</translation>
+            <translation>Putken haku</translation>
         </message>
         <message>
             <source>H2-Measurement</source>

@@ -804,7 +804,7 @@ kell csatlakoztatni.</translation>
         </message>
         <message>
             <source>BatteryState</source>
-            <translation>Akkumulátor állapota</translation>
+            <translation>Akku állapota</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
@@ -824,7 +824,7 @@ kell csatlakoztatni.</translation>
         </message>
         <message>
             <source>BluetoothId</source>
-            <translation>Bluetooth-azonosító</translation>
+            <translation>Bluetooth-ID</translation>
         </message>
         <message>
             <source>Reload</source>
@@ -1039,7 +1039,7 @@ Rögzítse az érzékelőt, vagy tisztítsa meg az érintkezőket.</translation>
         </message>
         <message>
             <source>Second</source>
-            <translation>Másodperc</translation>
+            <translation>Mp</translation>
         </message>
         <message>
             <source>Accept</source>
@@ -1366,11 +1366,11 @@ A mentett mérések megmaradnak.</translation>
         </message>
         <message>
             <source>BluetoothIdTx</source>
-            <translation>Bluetooth-azonosító TX</translation>
+            <translation>Bluetooth-ID TX</translation>
         </message>
         <message>
             <source>BluetoothIdRx</source>
-            <translation>Bluetooth-azonosító RX</translation>
+            <translation>Bluetooth-ID RX</translation>
         </message>
         <message>
             <source>Hardwareversion</source>
@@ -1780,7 +1780,7 @@ A Bluetooth-eszköz nem válaszolt.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Auto olvasás</translation>
+            <translation>Auto olv.</translation>
         </message>
         <message>
             <source>UART</source>
@@ -1860,7 +1860,7 @@ A Bluetooth-eszköz nem válaszolt.</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation>Gombteszt: nyomja meg a készülék összes gombját</translation>
+            <translation>Gombteszt: minden gombot nyomjon le</translation>
         </message>
         <message>
             <source>unknown</source>
@@ -1975,7 +1975,7 @@ A Bluetooth-eszköz nem válaszolt.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Auto olvasás</translation>
+            <translation>Auto olv.</translation>
         </message>
         <message>
             <source>connected</source>

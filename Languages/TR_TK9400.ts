@@ -1406,7 +1406,7 @@ ve Bağlan düğmesine basın.</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Bağlantıyı kes</translation>
+            <translation>Ayır</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1537,7 +1537,7 @@ ve Bağlan düğmesine basın.</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Bağlantıyı kes</translation>
+            <translation>Ayır</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
@@ -1593,7 +1593,7 @@ Lütfen tekrar deneyin.</translation>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Lütfen yazılım dosyalarını kopyalayın.
 Tüm dosyalar kopyalanınca
-Bağlantıyı kes düğmesine basın.</translation>
+Ayır düğmesine basın.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
@@ -1780,7 +1780,7 @@ Bluetooth cihazından yanıt alınamadı.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Otomatik oku</translation>
+            <translation>Oto. oku</translation>
         </message>
         <message>
             <source>UART</source>
@@ -1887,11 +1887,11 @@ Bluetooth cihazından yanıt alınamadı.</translation>
         </message>
         <message>
             <source>ON</source>
-            <translation>AÇIK</translation>
+            <translation>ON</translation>
         </message>
         <message>
             <source>OFF</source>
-            <translation>KAPALI</translation>
+            <translation>OFF</translation>
         </message>
         <message>
             <source>I/O-LED</source>
@@ -1975,7 +1975,7 @@ Bluetooth cihazından yanıt alınamadı.</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Otomatik oku</translation>
+            <translation>Oto. oku</translation>
         </message>
         <message>
             <source>connected</source>
