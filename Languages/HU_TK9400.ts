@@ -996,7 +996,7 @@ Rögzítse az érzékelőt, vagy tisztítsa meg az érintkezőket.</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1043,7 +1043,7 @@ Rögzítse az érzékelőt, vagy tisztítsa meg az érintkezőket.</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1062,7 +1062,7 @@ Rögzítse az érzékelőt, vagy tisztítsa meg az érintkezőket.</translation>
         <name>Displaysettings</name>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1089,7 +1089,7 @@ Rögzítse az érzékelőt, vagy tisztítsa meg az érintkezőket.</translation>
         <name>HearingProtection</name>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1124,7 +1124,7 @@ Rögzítse az érzékelőt, vagy tisztítsa meg az érintkezőket.</translation>
         <name>PowerSaving</name>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1173,7 +1173,7 @@ A mentett mérések megmaradnak.</translation>
         <name>SelectFavouriteButton</name>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1184,7 +1184,7 @@ A mentett mérések megmaradnak.</translation>
         <name>SelectSwitchmode</name>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1219,7 +1219,7 @@ A mentett mérések megmaradnak.</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1482,7 +1482,7 @@ Ellenőrizze a QJ-5-öt.</translation>
         <name>Filtersettings</name>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
@@ -1505,7 +1505,7 @@ Ellenőrizze a QJ-5-öt.</translation>
         <name>Headphonesettings</name>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
@@ -1521,7 +1521,7 @@ A nagy hangerő halláskárosodást okozhat.</translation>
         <name>Micsettings</name>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
     </context>
     <context>
@@ -1553,7 +1553,7 @@ A nagy hangerő halláskárosodást okozhat.</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -2028,7 +2028,7 @@ A Bluetooth-eszköz nem válaszolt.</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation>Elfogad</translation>
+            <translation>Alkalmaz</translation>
         </message>
         <message>
             <source>Cancel</source>
