@@ -1557,7 +1557,7 @@ QJ-5 を確認してください。</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation>キャンセル</translation>
+            <translation>中止</translation>
         </message>
         <message>
             <source>TransmittingFirmware</source>
