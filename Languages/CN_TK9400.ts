@@ -9,99 +9,99 @@
         </message>
         <message>
             <source>GpsInformation</source>
-            <translation type="unfinished">GPS information</translation>
+            <translation>GPS 信息</translation>
         </message>
         <message>
             <source>Time</source>
-            <translation type="unfinished">Time</translation>
+            <translation>时间</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished">Date</translation>
+            <translation>日期</translation>
         </message>
         <message>
             <source>Latitude</source>
-            <translation type="unfinished">Latitude</translation>
+            <translation>纬度</translation>
         </message>
         <message>
             <source>Longitude</source>
-            <translation type="unfinished">Longitude</translation>
+            <translation>经度</translation>
         </message>
         <message>
             <source>Quality</source>
-            <translation type="unfinished">Quality</translation>
+            <translation>信号质量</translation>
         </message>
         <message>
             <source>DistanceMeasurement</source>
-            <translation type="unfinished">Distance measurement</translation>
+            <translation>距离测量</translation>
         </message>
         <message>
             <source>ReferencePosition</source>
-            <translation type="unfinished">Reference position</translation>
+            <translation>参考位置</translation>
         </message>
         <message>
             <source>CurrentPosition</source>
-            <translation type="unfinished">Current position</translation>
+            <translation>当前位置</translation>
         </message>
         <message>
             <source>Distance</source>
-            <translation type="unfinished">Distance</translation>
+            <translation>距离</translation>
         </message>
         <message>
             <source>SatelliteInformation</source>
-            <translation type="unfinished">Satellite information</translation>
+            <translation>卫星信息</translation>
         </message>
         <message>
             <source>Satellites</source>
-            <translation type="unfinished">Satellites</translation>
+            <translation>卫星数</translation>
         </message>
         <message>
             <source>Direction</source>
-            <translation type="unfinished">Direction</translation>
+            <translation>方向</translation>
         </message>
         <message>
             <source>Height</source>
-            <translation type="unfinished">Height</translation>
+            <translation>海拔</translation>
         </message>
         <message>
             <source>Groundspeed</source>
-            <translation type="unfinished">Groundspeed</translation>
+            <translation>地速</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>主菜单</translation>
         </message>
         <message>
             <source>SatelliteInfo</source>
-            <translation type="unfinished">Satellite information</translation>
+            <translation>卫星信息</translation>
         </message>
         <message>
             <source>SwitchGpsFormat</source>
-            <translation type="unfinished">Switch coordinate format</translation>
+            <translation>切换坐标格式</translation>
         </message>
         <message>
             <source>DisplayNmeaData</source>
-            <translation type="unfinished">Show NMEA data</translation>
+            <translation>显示 NMEA 数据</translation>
         </message>
         <message>
             <source>DisplayGpsPosition</source>
-            <translation type="unfinished">Show GPS position</translation>
+            <translation>显示 GPS 位置</translation>
         </message>
         <message>
             <source>SetReferencePosition</source>
-            <translation type="unfinished">Set reference position</translation>
+            <translation>设置参考位置</translation>
         </message>
         <message>
             <source>StartMonitoring</source>
-            <translation type="unfinished">Start monitoring</translation>
+            <translation>开始监测</translation>
         </message>
         <message>
             <source>StopMonitoring</source>
-            <translation type="unfinished">Stop monitoring and set the clock</translation>
+            <translation>停止监测并校准时钟</translation>
         </message>
         <message>
             <source>DeleteData</source>
-            <translation type="unfinished">Delete data</translation>
+            <translation>删除数据</translation>
         </message>
     </context>
     <context>
@@ -112,143 +112,143 @@
         </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
-            <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+            <translation>请连接 H2 传感器
+才能进行此测量。</translation>
         </message>
         <message>
             <source>SetReferenceLevel</source>
-            <translation type="unfinished">Set reference level</translation>
+            <translation>设置参考值</translation>
         </message>
         <message>
             <source>Range</source>
-            <translation type="unfinished">Range</translation>
+            <translation>量程</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>耳机音量</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>保存</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>主菜单</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
     </context>
     <context>
         <name>LanguageSelect</name>
         <message>
             <source>German</source>
-            <translation type="unfinished">German</translation>
+            <translation>德语</translation>
         </message>
         <message>
             <source>French</source>
-            <translation type="unfinished">French</translation>
+            <translation>法语</translation>
         </message>
         <message>
             <source>Italian</source>
-            <translation type="unfinished">Italian</translation>
+            <translation>意大利语</translation>
         </message>
         <message>
             <source>Spanish</source>
-            <translation type="unfinished">Spanish</translation>
+            <translation>西班牙语</translation>
         </message>
         <message>
             <source>Chinese</source>
-            <translation type="unfinished">Chinese</translation>
+            <translation>中文</translation>
         </message>
         <message>
             <source>Czech</source>
-            <translation type="unfinished">Czech</translation>
+            <translation>捷克语</translation>
         </message>
         <message>
             <source>Hungarian</source>
-            <translation type="unfinished">Hungarian</translation>
+            <translation>匈牙利语</translation>
         </message>
         <message>
             <source>Russian</source>
-            <translation type="unfinished">Russian</translation>
+            <translation>俄语</translation>
         </message>
         <message>
             <source>Slovenian</source>
-            <translation type="unfinished">Slovenian</translation>
+            <translation>斯洛文尼亚语</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation type="unfinished">Japanese</translation>
+            <translation>日语</translation>
         </message>
         <message>
             <source>Polish</source>
-            <translation type="unfinished">Polish</translation>
+            <translation>波兰语</translation>
         </message>
         <message>
             <source>Portuguese</source>
-            <translation type="unfinished">Portuguese</translation>
+            <translation>葡萄牙语</translation>
         </message>
         <message>
             <source>Romanian</source>
-            <translation type="unfinished">Romanian</translation>
+            <translation>罗马尼亚语</translation>
         </message>
         <message>
             <source>Slovakian</source>
-            <translation type="unfinished">Slovak</translation>
+            <translation>斯洛伐克语</translation>
         </message>
         <message>
             <source>Swedish</source>
-            <translation type="unfinished">Swedish</translation>
+            <translation>瑞典语</translation>
         </message>
         <message>
             <source>Suomi</source>
-            <translation type="unfinished">Suomi</translation>
+            <translation>芬兰语</translation>
         </message>
         <message>
             <source>Danish</source>
-            <translation type="unfinished">Danish</translation>
+            <translation>丹麦语</translation>
         </message>
         <message>
             <source>Norwegian</source>
-            <translation type="unfinished">Norwegian</translation>
+            <translation>挪威语</translation>
         </message>
         <message>
             <source>Bulgarian</source>
-            <translation type="unfinished">Bulgarian</translation>
+            <translation>保加利亚语</translation>
         </message>
         <message>
             <source>Croatian</source>
-            <translation type="unfinished">Croatian</translation>
+            <translation>克罗地亚语</translation>
         </message>
         <message>
             <source>Korean</source>
-            <translation type="unfinished">Korean</translation>
+            <translation>韩语</translation>
         </message>
         <message>
             <source>Serbian</source>
-            <translation type="unfinished">Serbian</translation>
+            <translation>塞尔维亚语</translation>
         </message>
         <message>
             <source>Turkish</source>
-            <translation type="unfinished">Turkish</translation>
+            <translation>土耳其语</translation>
         </message>
         <message>
             <source>English</source>
-            <translation type="unfinished">English</translation>
+            <translation>英语</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>上一页</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>下一页</translation>
         </message>
     </context>
     <context>
@@ -259,39 +259,39 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>调整滤波器</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>保存</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>耳机音量</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>麦克风增益</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>主菜单</translation>
         </message>
         <message>
             <source>PlayRecordedSound</source>
-            <translation type="unfinished">Play recorded sound</translation>
+            <translation>播放录音</translation>
         </message>
         <message>
             <source>StopPlaying</source>
-            <translation type="unfinished">Stop playing</translation>
+            <translation>停止播放</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>HeadphoneGain</source>
-            <translation type="unfinished">Headphone gain</translation>
+            <translation>耳机增益</translation>
         </message>
     </context>
     <context>
@@ -302,78 +302,78 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>保存</translation>
         </message>
         <message>
             <source>AnalysisTime</source>
-            <translation type="unfinished">Analysis time</translation>
+            <translation>分析时间</translation>
         </message>
         <message>
             <source>Autoscale</source>
-            <translation type="unfinished">Autoscale</translation>
+            <translation>自动缩放</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
-            <translation type="unfinished">Additional settings</translation>
+            <translation>其他设置</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>主菜单</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>麦克风增益</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>耳机音量</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>调整滤波器</translation>
         </message>
         <message>
             <source>10 min</source>
-            <translation type="unfinished">10 min</translation>
+            <translation>10 min</translation>
         </message>
         <message>
             <source>30 min</source>
-            <translation type="unfinished">30 min</translation>
+            <translation>30 min</translation>
         </message>
         <message>
             <source>3 min</source>
-            <translation type="unfinished">3 min</translation>
+            <translation>3 min</translation>
         </message>
     </context>
     <context>
         <name>MainMenu</name>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>直方图</translation>
         </message>
         <message>
             <source>H2Sensor</source>
-            <translation type="unfinished">H2 Sensor</translation>
+            <translation>H2 传感器</translation>
         </message>
         <message>
             <source>Level</source>
-            <translation type="unfinished">Level</translation>
+            <translation>声级</translation>
         </message>
         <message>
             <source>Management</source>
-            <translation type="unfinished">Management</translation>
+            <translation>管理</translation>
         </message>
         <message>
             <source>Longterm</source>
-            <translation type="unfinished">Long-term</translation>
+            <translation>长期</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>管道定位</translation>
         </message>
     </context>
     <context>
@@ -384,23 +384,23 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Measurements</source>
-            <translation type="unfinished">Measurements</translation>
+            <translation>测量记录</translation>
         </message>
         <message>
             <source>QJ-5</source>
-            <translation type="unfinished">QJ-5</translation>
+            <translation>QJ-5</translation>
         </message>
         <message>
             <source>Update</source>
-            <translation type="unfinished">Update</translation>
+            <translation>更新</translation>
         </message>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>Settings</source>
-            <translation type="unfinished">Settings</translation>
+            <translation>设置</translation>
         </message>
     </context>
     <context>
@@ -411,35 +411,35 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Mainmenu</translation>
+            <translation>主菜单</translation>
         </message>
         <message>
             <source>EditMeasurement</source>
-            <translation type="unfinished">Edit measurement</translation>
+            <translation>编辑测量</translation>
         </message>
         <message>
             <source>FilterMeasurements</source>
-            <translation type="unfinished">Filter measurements</translation>
+            <translation>筛选测量</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>上一页</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>下一页</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>错误</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeRenamed</source>
-            <translation type="unfinished">The measurement could not be renamed.</translation>
+            <translation>无法重命名该测量。</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeDeleted</source>
-            <translation type="unfinished">The measurement could not be deleted.</translation>
+            <translation>无法删除该测量。</translation>
         </message>
     </context>
     <context>
@@ -450,59 +450,59 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>LIN</source>
-            <translation type="unfinished">LIN</translation>
+            <translation>LIN</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>主菜单</translation>
         </message>
         <message>
             <source>Autoscale</source>
-            <translation type="unfinished">Autoscale</translation>
+            <translation>自动缩放</translation>
         </message>
         <message>
             <source>DeleteLastLevel</source>
-            <translation type="unfinished">Delete last level</translation>
+            <translation>删除最后一个声级</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
-            <translation type="unfinished">Additional settings</translation>
+            <translation>其他设置</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>保存</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>调整滤波器</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>麦克风增益</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>耳机音量</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>PlayAudioData</source>
-            <translation type="unfinished">Play audio data</translation>
+            <translation>播放音频</translation>
         </message>
         <message>
             <source>StopPlaying</source>
-            <translation type="unfinished">Stop playing</translation>
+            <translation>停止播放</translation>
         </message>
         <message>
             <source>PlayNextPosition</source>
-            <translation type="unfinished">Play next position</translation>
+            <translation>播放下一个位置</translation>
         </message>
         <message>
             <source>LOG</source>
-            <translation type="unfinished">LOG</translation>
+            <translation>LOG</translation>
         </message>
     </context>
     <context>
@@ -513,27 +513,27 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>主菜单</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>调整滤波器</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>麦克风增益</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>耳机音量</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>保存</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
     </context>
     <context>
@@ -544,51 +544,51 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Mainmenu</translation>
+            <translation>主菜单</translation>
         </message>
         <message>
             <source>SetReferenceLevel</source>
-            <translation type="unfinished">Set reference level</translation>
+            <translation>设置参考值</translation>
         </message>
         <message>
             <source>Range</source>
-            <translation type="unfinished">Range</translation>
+            <translation>量程</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>耳机音量</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>保存</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>%1 bar</source>
-            <translation type="unfinished">%1 bar</translation>
+            <translation>%1 bar</translation>
         </message>
         <message>
             <source>MAX = %1 bar</source>
-            <translation type="unfinished">MAX = %1 bar</translation>
+            <translation>最大 = %1 bar</translation>
         </message>
         <message>
             <source>MIN = %1 bar</source>
-            <translation type="unfinished">MIN = %1 bar</translation>
+            <translation>最小 = %1 bar</translation>
         </message>
         <message>
             <source>AVG = %1 bar</source>
-            <translation type="unfinished">AVG = %1 bar</translation>
+            <translation>平均 = %1 bar</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation type="unfinished">DEV = %1 bar</translation>
+            <translation>偏差 = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
-            <translation type="unfinished">ACT = %1 bar</translation>
+            <translation>当前 = %1 bar</translation>
         </message>
     </context>
     <context>
@@ -599,166 +599,166 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Berlin</source>
-            <translation type="unfinished">Berlin</translation>
+            <translation>柏林</translation>
         </message>
         <message>
             <source>Screenshot</source>
-            <translation type="unfinished">Screenshot</translation>
+            <translation>截屏</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>直方图</translation>
         </message>
         <message>
             <source>LevelMeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>声级测量</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>长期测量</translation>
         </message>
         <message>
             <source>H2-Sensor</source>
-            <translation type="unfinished">H2 sensor</translation>
+            <translation>H2 传感器</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>管道定位</translation>
         </message>
         <message>
             <source>never</source>
-            <translation type="unfinished">never</translation>
+            <translation>从不</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>上一页</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>主菜单</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>下一页</translation>
         </message>
         <message>
             <source>ModeMuteButton</source>
-            <translation type="unfinished">Muting</translation>
+            <translation>静音</translation>
         </message>
         <message>
             <source>HearingProtection</source>
-            <translation type="unfinished">Hearing protection</translation>
+            <translation>听力保护</translation>
         </message>
         <message>
             <source>Customize</source>
-            <translation type="unfinished">Customize</translation>
+            <translation>自定义</translation>
         </message>
         <message>
             <source>differentValues</source>
-            <translation type="unfinished">different values</translation>
+            <translation>不同值</translation>
         </message>
         <message>
             <source>PairedHeadphone</source>
-            <translation type="unfinished">Paired headphone</translation>
+            <translation>已配对耳机</translation>
         </message>
         <message>
             <source>PairedMicrophone</source>
-            <translation type="unfinished">Paired microphone</translation>
+            <translation>已配对麦克风</translation>
         </message>
         <message>
             <source>Brightness</source>
-            <translation type="unfinished">Brightness</translation>
+            <translation>亮度</translation>
         </message>
         <message>
             <source>PowerSaving</source>
-            <translation type="unfinished">Power saving</translation>
+            <translation>节能</translation>
         </message>
         <message>
             <source>FavouriteButton</source>
-            <translation type="unfinished">Favourite button</translation>
+            <translation>快捷键</translation>
         </message>
         <message>
             <source>Systeminformation</source>
-            <translation type="unfinished">System information</translation>
+            <translation>系统信息</translation>
         </message>
         <message>
             <source>ResetToDeliverystate</source>
-            <translation type="unfinished">Reset</translation>
+            <translation>恢复出厂设置</translation>
         </message>
         <message>
             <source>Language</source>
-            <translation type="unfinished">Language</translation>
+            <translation>语言</translation>
         </message>
         <message>
             <source>Time</source>
-            <translation type="unfinished">Time</translation>
+            <translation>时间</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished">Date</translation>
+            <translation>日期</translation>
         </message>
         <message>
             <source>Timezone</source>
-            <translation type="unfinished">Time zone</translation>
+            <translation>时区</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation type="unfinished">Daylight saving time</translation>
+            <translation>夏令时</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation type="unfinished">Switch</translation>
+            <translation>切换式</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation type="unfinished">Pushbutton</translation>
+            <translation>按住式</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished">Active</translation>
+            <translation>启用</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation type="unfinished">Inactive</translation>
+            <translation>停用</translation>
         </message>
         <message>
             <source>low</source>
-            <translation type="unfinished">low</translation>
+            <translation>低</translation>
         </message>
         <message>
             <source>medium</source>
-            <translation type="unfinished">medium</translation>
+            <translation>中</translation>
         </message>
         <message>
             <source>high</source>
-            <translation type="unfinished">high</translation>
+            <translation>高</translation>
         </message>
         <message>
             <source>Summertime</source>
-            <translation type="unfinished">Summer time</translation>
+            <translation>夏令时</translation>
         </message>
         <message>
             <source>Wintertime</source>
-            <translation type="unfinished">Winter time</translation>
+            <translation>冬令时</translation>
         </message>
     </context>
     <context>
         <name>MessageDialog</name>
         <message>
             <source>Yes</source>
-            <translation type="unfinished">Yes</translation>
+            <translation>是</translation>
         </message>
         <message>
             <source>No</source>
-            <translation type="unfinished">No</translation>
+            <translation>否</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>确定</translation>
         </message>
     </context>
     <context>
@@ -792,80 +792,80 @@ to use this measurement.</translation>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
-            <translation type="unfinished">Microphone configuration</translation>
+            <translation>麦克风配置</translation>
         </message>
         <message>
             <source>SensorType</source>
-            <translation type="unfinished">Sensor type</translation>
+            <translation>传感器类型</translation>
         </message>
         <message>
             <source>Gain</source>
-            <translation type="unfinished">Gain</translation>
+            <translation>增益</translation>
         </message>
         <message>
             <source>BatteryState</source>
-            <translation type="unfinished">Battery state</translation>
+            <translation>电池状态</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation type="unfinished">Firmware version</translation>
+            <translation>固件版本</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
-            <translation type="unfinished">Hardware version</translation>
+            <translation>硬件版本</translation>
         </message>
         <message>
             <source>ButtonMode</source>
-            <translation type="unfinished">Muting</translation>
+            <translation>静音</translation>
         </message>
         <message>
             <source>BluetoothName</source>
-            <translation type="unfinished">Bluetooth name</translation>
+            <translation>蓝牙名称</translation>
         </message>
         <message>
             <source>BluetoothId</source>
-            <translation type="unfinished">Bluetooth ID</translation>
+            <translation>蓝牙 ID</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation type="unfinished">Reload</translation>
+            <translation>重新读取</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>主菜单</translation>
         </message>
         <message>
             <source>noSensor</source>
-            <translation type="unfinished">no sensor</translation>
+            <translation>无传感器</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>未知</translation>
         </message>
     </context>
     <context>
         <name>Statusbardata</name>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>警告</translation>
         </message>
         <message>
             <source>TheBatteryIsVeryLowPleaseRecharge</source>
-            <translation type="unfinished">The battery is very low. Please recharge.</translation>
+            <translation>电池电量极低，请充电。</translation>
         </message>
         <message>
             <source>TheSensorCouldNotBeDetected</source>
-            <translation type="unfinished">The sensor could not be detected.</translation>
+            <translation>未检测到传感器。</translation>
         </message>
         <message>
             <source>BatteryVoltageOfQJ5ToLow</source>
-            <translation type="unfinished">Battery voltage of QJ-5 is very low.
-Please recharge.</translation>
+            <translation>QJ-5 电池电压极低。
+请充电。</translation>
         </message>
         <message>
             <source>ProblemWithSensorTypeDetection</source>
-            <translation type="unfinished">Type of sensor could not be detected.
-Please fix sensor or clean contacts.</translation>
+            <translation>无法识别传感器类型。
+请固定传感器或清洁触点。</translation>
         </message>
     </context>
     <context>
@@ -876,1187 +876,1187 @@ Please fix sensor or clean contacts.</translation>
         </message>
         <message>
             <source>SearchBluetoothDevices</source>
-            <translation type="unfinished">Search Bluetooth devices</translation>
+            <translation>搜索蓝牙设备</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>FoundBluetoothDevices</source>
-            <translation type="unfinished">Found Bluetooth devices</translation>
+            <translation>已找到的蓝牙设备</translation>
         </message>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
-            <translation type="unfinished">Enable pairing mode
-and press Search-Button.</translation>
+            <translation>请开启配对模式
+并按搜索键。</translation>
         </message>
         <message>
             <source>Searching</source>
-            <translation type="unfinished">Searching</translation>
+            <translation>正在搜索</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>未知</translation>
         </message>
         <message>
             <source>SelectDeviceForPairing</source>
-            <translation type="unfinished">Select device for pairing.</translation>
+            <translation>请选择要配对的设备。</translation>
         </message>
         <message>
             <source>NoDevicesFoundTryAgain</source>
-            <translation type="unfinished">No devices found.</translation>
+            <translation>未找到设备。</translation>
         </message>
         <message>
             <source>PairingDevice</source>
-            <translation type="unfinished">Pairing device</translation>
+            <translation>正在配对设备</translation>
         </message>
         <message>
             <source>PairingNotSuccessfulPleaseTryAgain</source>
-            <translation type="unfinished">Pairing not successful. Please try again.</translation>
+            <translation>配对失败，请重试。</translation>
         </message>
     </context>
     <context>
         <name>CustomizeDialogs</name>
         <message>
             <source>LevelMeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>声级测量</translation>
         </message>
         <message>
             <source>ShowPeakLevelBar</source>
-            <translation type="unfinished">Show peak level</translation>
+            <translation>显示峰值声级</translation>
         </message>
         <message>
             <source>UseFrequencyColorForLevelBar</source>
-            <translation type="unfinished">Use frequency color for level bar</translation>
+            <translation>声级条使用频率颜色</translation>
         </message>
         <message>
             <source>ShowFrequencySpectrum</source>
-            <translation type="unfinished">Show frequency spectrum</translation>
+            <translation>显示频谱</translation>
         </message>
         <message>
             <source>ShowFrequencyValue</source>
-            <translation type="unfinished">Show frequency value</translation>
+            <translation>显示频率值</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>直方图</translation>
         </message>
         <message>
             <source>ShowFilterParameter</source>
-            <translation type="unfinished">Show filter parameter</translation>
+            <translation>显示滤波器参数</translation>
         </message>
         <message>
             <source>DynamicScaling</source>
-            <translation type="unfinished">Dynamic scaling</translation>
+            <translation>动态缩放</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>长期测量</translation>
         </message>
         <message>
             <source>ShowGrid</source>
-            <translation type="unfinished">Show grid</translation>
+            <translation>显示网格</translation>
         </message>
         <message>
             <source>H2measurement</source>
-            <translation type="unfinished">H2 measurement</translation>
+            <translation>H2 测量</translation>
         </message>
         <message>
             <source>ShowHistogram</source>
-            <translation type="unfinished">Show histogram</translation>
+            <translation>显示直方图</translation>
         </message>
         <message>
             <source>ShowWorkingRange</source>
-            <translation type="unfinished">Show working range</translation>
+            <translation>显示工作范围</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>管道定位</translation>
         </message>
         <message>
             <source>PowerOn</source>
-            <translation type="unfinished">Actions during power on</translation>
+            <translation>开机时的操作</translation>
         </message>
         <message>
             <source>StartWithFavourite</source>
-            <translation type="unfinished">Start with favourite dialog</translation>
+            <translation>开机打开快捷功能</translation>
         </message>
         <message>
             <source>StartWithFilter</source>
-            <translation type="unfinished">Start with enabled filters</translation>
+            <translation>开机启用滤波器</translation>
         </message>
         <message>
             <source>StartWithGps</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>上一页</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>下一页</translation>
         </message>
     </context>
     <context>
         <name>DateTimeAdjust</name>
         <message>
             <source>Day</source>
-            <translation type="unfinished">Day</translation>
+            <translation>日</translation>
         </message>
         <message>
             <source>Month</source>
-            <translation type="unfinished">Month</translation>
+            <translation>月</translation>
         </message>
         <message>
             <source>Year</source>
-            <translation type="unfinished">Year</translation>
+            <translation>年</translation>
         </message>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>Manual</source>
-            <translation type="unfinished">Manual</translation>
+            <translation>手动</translation>
         </message>
         <message>
             <source>Hour</source>
-            <translation type="unfinished">Hour</translation>
+            <translation>时</translation>
         </message>
         <message>
             <source>Minute</source>
-            <translation type="unfinished">Minute</translation>
+            <translation>分</translation>
         </message>
         <message>
             <source>Second</source>
-            <translation type="unfinished">Second</translation>
+            <translation>秒</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>InvalidDate</source>
-            <translation type="unfinished">Invalid date</translation>
+            <translation>日期无效</translation>
         </message>
         <message>
             <source>DateDoesNotExist</source>
-            <translation type="unfinished">This date does not exist. Please correct it.</translation>
+            <translation>该日期不存在，请更正。</translation>
         </message>
     </context>
     <context>
         <name>Displaysettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>Brightness</source>
-            <translation type="unfinished">Brightness</translation>
+            <translation>亮度</translation>
         </message>
         <message>
             <source>high</source>
-            <translation type="unfinished">high</translation>
+            <translation>高</translation>
         </message>
         <message>
             <source>medium</source>
-            <translation type="unfinished">medium</translation>
+            <translation>中</translation>
         </message>
         <message>
             <source>low</source>
-            <translation type="unfinished">low</translation>
+            <translation>低</translation>
         </message>
     </context>
     <context>
         <name>HearingProtection</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>HearingProtection</source>
-            <translation type="unfinished">Hearing protection</translation>
+            <translation>听力保护</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished">Active</translation>
+            <translation>启用</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation type="unfinished">Inactive</translation>
+            <translation>停用</translation>
         </message>
         <message>
             <source>DefaultHeadphoneVolume</source>
-            <translation type="unfinished">Adjust headphone volume</translation>
+            <translation>调整耳机音量</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+            <translation>警告！有声冲击危险。</translation>
         </message>
         <message>
             <source>MaximumVolumeWillBeLimited</source>
-            <translation type="unfinished">Maximum volume will be limited.</translation>
+            <translation>最大音量将受到限制。</translation>
         </message>
     </context>
     <context>
         <name>PowerSaving</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>BacklightOff</source>
-            <translation type="unfinished">Backlight off</translation>
+            <translation>关闭背光</translation>
         </message>
         <message>
             <source>PowerOff</source>
-            <translation type="unfinished">Power off</translation>
+            <translation>关机</translation>
         </message>
         <message>
             <source>never</source>
-            <translation type="unfinished">never</translation>
+            <translation>从不</translation>
         </message>
     </context>
     <context>
         <name>ResetSettings</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>警告</translation>
         </message>
         <message>
             <source>ResetToDeliveryState</source>
-            <translation type="unfinished">Reset to delivery state.
-All settings (e.g. language,
-paired bluetooth devices) will be reseted.
-Stored measurements will not be deleted.</translation>
+            <translation>恢复出厂设置。
+所有设置（如语言、
+已配对的蓝牙设备）将被复位。
+已保存的测量不会被删除。</translation>
         </message>
         <message>
             <source>Reset</source>
-            <translation type="unfinished">Reset</translation>
+            <translation>复位</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>
-            <translation type="unfinished">Do you really want to reset all settings?</translation>
+            <translation>确定要复位所有设置吗？</translation>
         </message>
     </context>
     <context>
         <name>SelectFavouriteButton</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
     </context>
     <context>
         <name>SelectSwitchmode</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>ModeOfMutingButton</source>
-            <translation type="unfinished">Mode of muting button</translation>
+            <translation>静音键模式</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation type="unfinished">Switch</translation>
+            <translation>切换式</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation type="unfinished">Pushbutton</translation>
+            <translation>按住式</translation>
         </message>
     </context>
     <context>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation type="unfinished">Daylight saving time</translation>
+            <translation>夏令时</translation>
         </message>
         <message>
             <source>Summertime</source>
-            <translation type="unfinished">Summer time</translation>
+            <translation>夏令时</translation>
         </message>
         <message>
             <source>Wintertime</source>
-            <translation type="unfinished">Winter time</translation>
+            <translation>冬令时</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>MidwayIslands</source>
-            <translation type="unfinished">Midway Islands</translation>
+            <translation>中途岛</translation>
         </message>
         <message>
             <source>Hawaii</source>
-            <translation type="unfinished">Hawaii</translation>
+            <translation>夏威夷</translation>
         </message>
         <message>
             <source>Alaska</source>
-            <translation type="unfinished">Alaska</translation>
+            <translation>阿拉斯加</translation>
         </message>
         <message>
             <source>Pacific</source>
-            <translation type="unfinished">Pacific</translation>
+            <translation>太平洋时间</translation>
         </message>
         <message>
             <source>Arizona</source>
-            <translation type="unfinished">Arizona</translation>
+            <translation>亚利桑那</translation>
         </message>
         <message>
             <source>Chicago</source>
-            <translation type="unfinished">Chicago</translation>
+            <translation>芝加哥</translation>
         </message>
         <message>
             <source>NewYork</source>
-            <translation type="unfinished">New York</translation>
+            <translation>纽约</translation>
         </message>
         <message>
             <source>Manaus</source>
-            <translation type="unfinished">Manaus</translation>
+            <translation>马瑙斯</translation>
         </message>
         <message>
             <source>Newfoundland</source>
-            <translation type="unfinished">Newfoundland</translation>
+            <translation>纽芬兰</translation>
         </message>
         <message>
             <source>Greenland</source>
-            <translation type="unfinished">Greenland</translation>
+            <translation>格陵兰</translation>
         </message>
         <message>
             <source>MiddleAtlantic</source>
-            <translation type="unfinished">Middle Atlantic</translation>
+            <translation>中大西洋</translation>
         </message>
         <message>
             <source>Azores</source>
-            <translation type="unfinished">Azores</translation>
+            <translation>亚速尔群岛</translation>
         </message>
         <message>
             <source>London</source>
-            <translation type="unfinished">London</translation>
+            <translation>伦敦</translation>
         </message>
         <message>
             <source>Berlin</source>
-            <translation type="unfinished">Berlin</translation>
+            <translation>柏林</translation>
         </message>
         <message>
             <source>Cairo</source>
-            <translation type="unfinished">Cairo</translation>
+            <translation>开罗</translation>
         </message>
         <message>
             <source>Moscow</source>
-            <translation type="unfinished">Moscow</translation>
+            <translation>莫斯科</translation>
         </message>
         <message>
             <source>Teheran</source>
-            <translation type="unfinished">Teheran</translation>
+            <translation>德黑兰</translation>
         </message>
         <message>
             <source>AbuDhabi</source>
-            <translation type="unfinished">Abu Dhabi</translation>
+            <translation>阿布扎比</translation>
         </message>
         <message>
             <source>Kabul</source>
-            <translation type="unfinished">Kabul</translation>
+            <translation>喀布尔</translation>
         </message>
         <message>
             <source>Islamabad</source>
-            <translation type="unfinished">Islamabad</translation>
+            <translation>伊斯兰堡</translation>
         </message>
         <message>
             <source>NewDelhi</source>
-            <translation type="unfinished">New Delhi</translation>
+            <translation>新德里</translation>
         </message>
         <message>
             <source>Katmandu</source>
-            <translation type="unfinished">Katmandu</translation>
+            <translation>加德满都</translation>
         </message>
         <message>
             <source>Nowosibirsk</source>
-            <translation type="unfinished">Nowosibirsk</translation>
+            <translation>新西伯利亚</translation>
         </message>
         <message>
             <source>Yangon</source>
-            <translation type="unfinished">Yangon</translation>
+            <translation>仰光</translation>
         </message>
         <message>
             <source>Bangkok</source>
-            <translation type="unfinished">Bangkok</translation>
+            <translation>曼谷</translation>
         </message>
         <message>
             <source>HongKong</source>
-            <translation type="unfinished">Hong Kong</translation>
+            <translation>香港</translation>
         </message>
         <message>
             <source>Tokio</source>
-            <translation type="unfinished">Tokio</translation>
+            <translation>东京</translation>
         </message>
         <message>
             <source>Darwin</source>
-            <translation type="unfinished">Darwin</translation>
+            <translation>达尔文</translation>
         </message>
         <message>
             <source>Sydney</source>
-            <translation type="unfinished">Sydney</translation>
+            <translation>悉尼</translation>
         </message>
         <message>
             <source>Magadan</source>
-            <translation type="unfinished">Magadan</translation>
+            <translation>马加丹</translation>
         </message>
         <message>
             <source>Fiji</source>
-            <translation type="unfinished">Fiji</translation>
+            <translation>斐济</translation>
         </message>
     </context>
     <context>
         <name>Systeminformation</name>
         <message>
             <source>Systeminformation</source>
-            <translation type="unfinished">System information</translation>
+            <translation>系统信息</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation type="unfinished">Firmware version</translation>
+            <translation>固件版本</translation>
         </message>
         <message>
             <source>Serialnumber</source>
-            <translation type="unfinished">Serialnumber</translation>
+            <translation>序列号</translation>
         </message>
         <message>
             <source>BluetoothIdTx</source>
-            <translation type="unfinished">Bluetooth Id TX</translation>
+            <translation>蓝牙 ID TX</translation>
         </message>
         <message>
             <source>BluetoothIdRx</source>
-            <translation type="unfinished">Bluetooth Id RX</translation>
+            <translation>蓝牙 ID RX</translation>
         </message>
         <message>
             <source>Hardwareversion</source>
-            <translation type="unfinished">Hardware version</translation>
+            <translation>硬件版本</translation>
         </message>
         <message>
             <source>OperatingSystem</source>
-            <translation type="unfinished">Operating system</translation>
+            <translation>操作系统</translation>
         </message>
         <message>
             <source>Battery</source>
-            <translation type="unfinished">Battery</translation>
+            <translation>电池</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>未知</translation>
         </message>
     </context>
     <context>
         <name>BackupDialog</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>请将 TKR 9400 连接到 PC，
+然后按“连接”按钮。</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation type="unfinished">Connect</translation>
+            <translation>连接</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation type="unfinished">Disconnect</translation>
+            <translation>断开</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>警告</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
-            <translation type="unfinished">The data memory could not be mounted.
-Please restart the device.</translation>
+            <translation>无法挂载数据存储器。
+请重启设备。</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>错误</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
-            <translation type="unfinished">The data memory is in use.
-Please try again.</translation>
+            <translation>数据存储器正在使用中。
+请重试。</translation>
         </message>
     </context>
     <context>
         <name>Measurements</name>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>错误</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>警告</translation>
         </message>
         <message>
             <source>NoMoreMeasurementsCanBeStored</source>
-            <translation type="unfinished">Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
+            <translation>测量数量已达上限。
+本次测量将不会保存。
+请删除旧的测量。</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation type="unfinished">Number of measurements near limit.
-Please delete old measurements.</translation>
+            <translation>测量数量接近上限。
+请删除旧的测量。</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeStored</source>
-            <translation type="unfinished">Measurement could not be stored.</translation>
+            <translation>无法保存测量。</translation>
         </message>
     </context>
     <context>
         <name>MeasuringPage</name>
         <message>
             <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-            <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+            <translation>请连接声学传感器
+才能进行此测量。</translation>
         </message>
         <message>
             <source>Note</source>
-            <translation type="unfinished">Remark</translation>
+            <translation>提示</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>警告</translation>
         </message>
         <message>
             <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
-            <translation type="unfinished">No bluetooth connection.
-Please check your QJ-5.</translation>
+            <translation>无蓝牙连接。
+请检查 QJ-5。</translation>
         </message>
     </context>
     <context>
         <name>Filtersettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>麦克风增益</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>耳机音量</translation>
         </message>
         <message>
             <source>AutomaticFilterSetting</source>
-            <translation type="unfinished">Automatic filter setting</translation>
+            <translation>自动滤波器设置</translation>
         </message>
         <message>
             <source>NoFilter</source>
-            <translation type="unfinished">No filter</translation>
+            <translation>无滤波器</translation>
         </message>
     </context>
     <context>
         <name>Headphonesettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+            <translation>警告！有声冲击危险。</translation>
         </message>
         <message>
             <source>WarningHighVolumesCanLeadToHearingDamage</source>
-            <translation type="unfinished">Warning!
-High volumes can lead to hearing damage.</translation>
+            <translation>警告！
+音量过高可能损伤听力。</translation>
         </message>
     </context>
     <context>
         <name>Micsettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
     </context>
     <context>
         <name>Firmwareupdate</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>请将 TKR 9400 连接到 PC，
+然后按“连接”按钮。</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation type="unfinished">Connect</translation>
+            <translation>连接</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation type="unfinished">Disconnect</translation>
+            <translation>断开</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
-            <translation type="unfinished">Update the firmware</translation>
+            <translation>更新固件</translation>
         </message>
         <message>
             <source>CurrentFirmware</source>
-            <translation type="unfinished">Current firmware</translation>
+            <translation>当前固件</translation>
         </message>
         <message>
             <source>NewFirmware</source>
-            <translation type="unfinished">New firmware</translation>
+            <translation>新固件</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>TransmittingFirmware</source>
-            <translation type="unfinished">Transmitting firmware</translation>
+            <translation>正在传输固件</translation>
         </message>
         <message>
             <source>Status</source>
-            <translation type="unfinished">Status</translation>
+            <translation>状态</translation>
         </message>
         <message>
             <source>UpdatingDevice</source>
-            <translation type="unfinished">Updating device</translation>
+            <translation>正在更新设备</translation>
         </message>
         <message>
             <source>PleaseWaitForReboot</source>
-            <translation type="unfinished">Please wait for reboot.</translation>
+            <translation>请等待重启。</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>确定</translation>
         </message>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>请将 TKR 9400 连接到 PC，
+然后按“连接”按钮。</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
-            <translation type="unfinished">The data memory is in use.
-Please try again.</translation>
+            <translation>数据存储器正在使用中。
+请重试。</translation>
         </message>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-            <translation type="unfinished">Please copy the firmware files.
-Press the button Disconnect,
-if all files are copied.</translation>
+            <translation>请复制固件文件。
+所有文件复制完成后，
+请按“断开”按钮。</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
-            <translation type="unfinished">The data memory could not be mounted.
-Please restart the device.</translation>
+            <translation>无法挂载数据存储器。
+请重启设备。</translation>
         </message>
         <message>
             <source>UpdateTKR9400</source>
-            <translation type="unfinished">Update TKR 9400</translation>
+            <translation>更新 TKR 9400</translation>
         </message>
         <message>
             <source>UpdateQJ-5</source>
-            <translation type="unfinished">Update QJ-5</translation>
+            <translation>更新 QJ-5</translation>
         </message>
         <message>
             <source>CouldNotReadFirmwarefile</source>
-            <translation type="unfinished">Could not read firmwarefile.
-Please try again.</translation>
+            <translation>无法读取固件文件。
+请重试。</translation>
         </message>
         <message>
             <source>UpdatingTKR9400</source>
-            <translation type="unfinished">Updating TKR 9400</translation>
+            <translation>正在更新 TKR 9400</translation>
         </message>
         <message>
             <source>CopyingFilesPleaseWait</source>
-            <translation type="unfinished">Copying files, please wait ...</translation>
+            <translation>正在复制文件，请稍候…</translation>
         </message>
         <message>
             <source>CouldNotCopyFirmwarefile</source>
-            <translation type="unfinished">Could not copy the firmware file.
-Please try again.</translation>
+            <translation>无法复制固件文件。
+请重试。</translation>
         </message>
         <message>
             <source>FirmwareupdateQJ-5</source>
-            <translation type="unfinished">Firmwareupdate QJ-5</translation>
+            <translation>QJ-5 固件更新</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessfullyFinished.</source>
-            <translation type="unfinished">Firmwareupdate successfully finished.</translation>
+            <translation>固件更新已成功完成。</translation>
         </message>
         <message>
             <source>FirmwareupdateTKR9400</source>
-            <translation type="unfinished">Firmwareupdate TKR 9400</translation>
+            <translation>TKR 9400 固件更新</translation>
         </message>
         <message>
             <source>AllFilesCopiedPleaseWaitForReboot</source>
-            <translation type="unfinished">All files copied.
-Please wait for reboot ...</translation>
+            <translation>所有文件已复制。
+请等待重启…</translation>
         </message>
         <message>
             <source>FirmwareupdateCancelled</source>
-            <translation type="unfinished">Firmware update cancelled.</translation>
+            <translation>固件更新已取消。</translation>
         </message>
         <message>
             <source>TransmittingFirmwarePleaseWait</source>
-            <translation type="unfinished">Transmitting firmware. Please wait ...</translation>
+            <translation>正在传输固件，请稍候…</translation>
         </message>
         <message>
             <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
-            <translation type="unfinished">Error during firmware update.
-Please try again.</translation>
+            <translation>固件更新出错。
+请重试。</translation>
         </message>
         <message>
             <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
-            <translation type="unfinished">Firmware successful transmitted.
-Don't switch off QJ-5.
-Please wait for restart.</translation>
+            <translation>固件传输成功。
+请勿关闭 QJ-5。
+请等待重启。</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessful</source>
-            <translation type="unfinished">Firmwareupdate successful.</translation>
+            <translation>固件更新成功。</translation>
         </message>
         <message>
             <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-            <translation type="unfinished">Error during update. Please try again.
-No answer received from bluetooth device.</translation>
+            <translation>更新出错，请重试。
+蓝牙设备无应答。</translation>
         </message>
     </context>
     <context>
         <name>TestMenu</name>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>上一页</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>主菜单</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>下一页</translation>
         </message>
     </context>
     <context>
         <name>TestMenuAudioLoopback</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
     </context>
     <context>
         <name>TestMenuFlashUpdate</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
     </context>
     <context>
         <name>TestmenuAudio</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
     </context>
     <context>
         <name>TestmenuBattery</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
         <message>
             <source>Current</source>
-            <translation type="unfinished">Current</translation>
+            <translation>电流</translation>
         </message>
         <message>
             <source>Charging</source>
-            <translation type="unfinished">Charging</translation>
+            <translation>充电中</translation>
         </message>
         <message>
             <source>Capacity</source>
-            <translation type="unfinished">Capacity</translation>
+            <translation>容量</translation>
         </message>
         <message>
             <source>Voltage</source>
-            <translation type="unfinished">Voltage</translation>
+            <translation>电压</translation>
         </message>
         <message>
             <source>Temperature</source>
-            <translation type="unfinished">Temperature</translation>
+            <translation>温度</translation>
         </message>
         <message>
             <source>UART / USB</source>
-            <translation type="unfinished">UART / USB</translation>
+            <translation>UART / USB</translation>
         </message>
         <message>
             <source>UART/USB</source>
-            <translation type="unfinished">UART/USB</translation>
+            <translation>UART/USB</translation>
         </message>
         <message>
             <source>Read</source>
-            <translation type="unfinished">Read</translation>
+            <translation>读取</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation type="unfinished">Autoread</translation>
+            <translation>自动读取</translation>
         </message>
         <message>
             <source>UART</source>
-            <translation type="unfinished">UART</translation>
+            <translation>UART</translation>
         </message>
         <message>
             <source>USB</source>
-            <translation type="unfinished">USB</translation>
+            <translation>USB</translation>
         </message>
         <message>
             <source>not readable</source>
-            <translation type="unfinished">not readable</translation>
+            <translation>无法读取</translation>
         </message>
         <message>
             <source>Discharging</source>
-            <translation type="unfinished">Discharging</translation>
+            <translation>放电中</translation>
         </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
     </context>
     <context>
         <name>TestmenuGps</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
     </context>
     <context>
         <name>TestmenuInitBluetooth</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
     </context>
     <context>
         <name>TestmenuKeyboard</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation type="unfinished">Keytest: Press each button of the device</translation>
+            <translation>按键测试：请逐一按下设备的每个按键</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>未知</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>确定</translation>
         </message>
     </context>
     <context>
         <name>TestmenuLed</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
         <message>
             <source>ON</source>
-            <translation type="unfinished">ON</translation>
+            <translation>开</translation>
         </message>
         <message>
             <source>OFF</source>
-            <translation type="unfinished">OFF</translation>
+            <translation>关</translation>
         </message>
         <message>
             <source>I/O-LED</source>
-            <translation type="unfinished">I/O-LED</translation>
+            <translation>I/O-LED</translation>
         </message>
         <message>
             <source>CHRG-LED</source>
-            <translation type="unfinished">CHRG-LED</translation>
+            <translation>CHRG-LED</translation>
         </message>
         <message>
             <source>DBG-LED</source>
-            <translation type="unfinished">DBG-LED</translation>
+            <translation>DBG-LED</translation>
         </message>
         <message>
             <source>I/O-LED: not available</source>
-            <translation type="unfinished">I/O-LED: not available</translation>
+            <translation>I/O-LED：不可用</translation>
         </message>
     </context>
     <context>
         <name>TestmenuRemoteCtrl</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSdcard</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSelftest</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSensordetection</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
         <message>
             <source>AD-Value</source>
-            <translation type="unfinished">AD-Value</translation>
+            <translation>AD 值</translation>
         </message>
         <message>
             <source>Sensordetection</source>
-            <translation type="unfinished">Sensordetection</translation>
+            <translation>传感器检测</translation>
         </message>
         <message>
             <source>Read</source>
-            <translation type="unfinished">Read</translation>
+            <translation>读取</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation type="unfinished">Autoread</translation>
+            <translation>自动读取</translation>
         </message>
         <message>
             <source>connected</source>
-            <translation type="unfinished">connected</translation>
+            <translation>已连接</translation>
         </message>
         <message>
             <source>No sensor</source>
-            <translation type="unfinished">No sensor</translation>
+            <translation>无传感器</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>未知</translation>
         </message>
     </context>
     <context>
         <name>TestmenuUartUsbSwitch</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
     </context>
     <context>
         <name>TestmenuUsb</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>返回</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>通过</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>失败</translation>
         </message>
     </context>
     <context>
         <name>MeasManagementEdit</name>
         <message>
             <source>ChangeName</source>
-            <translation type="unfinished">Change name</translation>
+            <translation>更改名称</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>确认</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished">Delete</translation>
+            <translation>删除</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>直方图</translation>
         </message>
         <message>
             <source>Levelmeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>声级测量</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>管道定位</translation>
         </message>
         <message>
             <source>H2-Measurement</source>
-            <translation type="unfinished">H2 measurement</translation>
+            <translation>H2 测量</translation>
         </message>
         <message>
             <source>Longtermmeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>长期测量</translation>
         </message>
     </context>
 </TS>
