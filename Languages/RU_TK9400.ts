@@ -984,7 +984,7 @@
         </message>
         <message>
             <source>StartWithFilter</source>
-            <translation>Запуск с включёнными фильтрами</translation>
+            <translation>Запуск с вкл. фильтрами</translation>
         </message>
         <message>
             <source>StartWithGps</source>
@@ -1039,7 +1039,7 @@
         </message>
         <message>
             <source>Second</source>
-            <translation>Секунда</translation>
+            <translation>Сек.</translation>
         </message>
         <message>
             <source>Accept</source>
@@ -1113,11 +1113,11 @@
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation>Внимание! Опасность акустического удара.</translation>
+            <translation>Внимание! Риск акустического удара.</translation>
         </message>
         <message>
             <source>MaximumVolumeWillBeLimited</source>
-            <translation>Максимальная громкость будет ограничена.</translation>
+            <translation>Макс. громкость будет ограничена.</translation>
         </message>
     </context>
     <context>
@@ -1378,7 +1378,7 @@
         </message>
         <message>
             <source>OperatingSystem</source>
-            <translation>Операционная система</translation>
+            <translation>Операц. система</translation>
         </message>
         <message>
             <source>Battery</source>
@@ -1509,7 +1509,7 @@
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation>Внимание! Опасность акустического удара.</translation>
+            <translation>Внимание! Риск акустического удара.</translation>
         </message>
         <message>
             <source>WarningHighVolumesCanLeadToHearingDamage</source>
@@ -1668,7 +1668,7 @@
         </message>
         <message>
             <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-            <translation>Ошибка обновления. Повторите попытку.
+            <translation>Ошибка обновления. Повторите.
 Нет ответа от Bluetooth-устройства.</translation>
         </message>
     </context>
@@ -1780,7 +1780,7 @@
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Автоопрос</translation>
+            <translation>Авто</translation>
         </message>
         <message>
             <source>UART</source>
@@ -1864,7 +1864,7 @@
         </message>
         <message>
             <source>unknown</source>
-            <translation>неизвестно</translation>
+            <translation>неизв.</translation>
         </message>
         <message>
             <source>OK</source>
@@ -1887,11 +1887,11 @@
         </message>
         <message>
             <source>ON</source>
-            <translation>ВКЛ</translation>
+            <translation>ON</translation>
         </message>
         <message>
             <source>OFF</source>
-            <translation>ВЫКЛ</translation>
+            <translation>OFF</translation>
         </message>
         <message>
             <source>I/O-LED</source>
@@ -1967,7 +1967,7 @@
         </message>
         <message>
             <source>Sensordetection</source>
-            <translation>Определение датчика</translation>
+            <translation>Опред. датчика</translation>
         </message>
         <message>
             <source>Read</source>
@@ -1975,7 +1975,7 @@
         </message>
         <message>
             <source>Autoread</source>
-            <translation>Автоопрос</translation>
+            <translation>Авто</translation>
         </message>
         <message>
             <source>connected</source>
