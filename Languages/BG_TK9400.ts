@@ -1699,7 +1699,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
@@ -1714,7 +1714,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
@@ -1729,7 +1729,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
@@ -1744,7 +1744,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
         <message>
             <source>Current</source>
@@ -1811,7 +1811,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
@@ -1826,7 +1826,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
@@ -1841,7 +1841,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
@@ -1856,7 +1856,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
@@ -1883,7 +1883,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
         <message>
             <source>ON</source>
@@ -1929,7 +1929,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
@@ -1944,7 +1944,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
@@ -1959,7 +1959,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
         <message>
             <source>AD-Value</source>
@@ -2002,7 +2002,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
@@ -2017,7 +2017,7 @@ Bluetooth устройството не отговаря.</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation>Брак</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
