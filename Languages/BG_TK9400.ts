@@ -125,11 +125,11 @@
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Сила на слушалките</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation>Запис</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -263,11 +263,11 @@
         </message>
         <message>
             <source>Store</source>
-            <translation>Запис</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Сила на слушалките</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
@@ -302,7 +302,7 @@
         </message>
         <message>
             <source>Store</source>
-            <translation>Запис</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>AnalysisTime</source>
@@ -330,7 +330,7 @@
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Сила на слушалките</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
@@ -470,7 +470,7 @@
         </message>
         <message>
             <source>Store</source>
-            <translation>Запис</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
@@ -482,7 +482,7 @@
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Сила на слушалките</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>Back</source>
@@ -525,11 +525,11 @@
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Сила на слушалките</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation>Запис</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>Back</source>
@@ -556,11 +556,11 @@
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Сила на слушалките</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation>Запис</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>Back</source>
@@ -703,7 +703,7 @@
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Лятно часово време</translation>
+            <translation>Лятно/зимно време</translation>
         </message>
         <message>
             <source>Switch</source>
@@ -1109,7 +1109,7 @@
         </message>
         <message>
             <source>DefaultHeadphoneVolume</source>
-            <translation>Сила на слушалките</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
@@ -1207,7 +1207,7 @@
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Лятно часово време</translation>
+            <translation>Лятно/зимно време</translation>
         </message>
         <message>
             <source>Summertime</source>
@@ -1490,7 +1490,7 @@
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation>Сила на слушалките</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>AutomaticFilterSetting</source>

@@ -683,7 +683,7 @@ připojte snímač H2.</translation>
         </message>
         <message>
             <source>ResetToDeliverystate</source>
-            <translation>Obnovit</translation>
+            <translation>Tovární nastavení</translation>
         </message>
         <message>
             <source>Language</source>
@@ -703,7 +703,7 @@ připojte snímač H2.</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Letní čas</translation>
+            <translation>Letní/zimní čas</translation>
         </message>
         <message>
             <source>Switch</source>
@@ -1207,7 +1207,7 @@ Uložená měření nebudou smazána.</translation>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Letní čas</translation>
+            <translation>Letní/zimní čas</translation>
         </message>
         <message>
             <source>Summertime</source>

@@ -683,7 +683,7 @@ spojite H2 senzor.</translation>
         </message>
         <message>
             <source>ResetToDeliverystate</source>
-            <translation>Vrati</translation>
+            <translation>Tvorničke postavke</translation>
         </message>
         <message>
             <source>Language</source>
@@ -1162,7 +1162,7 @@ Spremljena mjerenja neće se izbrisati.</translation>
         </message>
         <message>
             <source>Reset</source>
-            <translation>Vrati</translation>
+            <translation>Resetiraj</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>

@@ -683,7 +683,7 @@ povežite H2 senzor.</translation>
         </message>
         <message>
             <source>ResetToDeliverystate</source>
-            <translation>Resetuj</translation>
+            <translation>Fabrička podešavanja</translation>
         </message>
         <message>
             <source>Language</source>

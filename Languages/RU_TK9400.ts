@@ -703,7 +703,7 @@
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Летнее время</translation>
+            <translation>Летнее/зимнее время</translation>
         </message>
         <message>
             <source>Switch</source>
@@ -948,7 +948,7 @@
         </message>
         <message>
             <source>DynamicScaling</source>
-            <translation>Автомасштаб</translation>
+            <translation>Динамический масштаб</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
@@ -1207,7 +1207,7 @@
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Летнее время</translation>
+            <translation>Летнее/зимнее время</translation>
         </message>
         <message>
             <source>Summertime</source>

@@ -683,7 +683,7 @@ priključite senzor H2.</translation>
         </message>
         <message>
             <source>ResetToDeliverystate</source>
-            <translation>Ponastavi</translation>
+            <translation>Tovarniške nastavitve</translation>
         </message>
         <message>
             <source>Language</source>
@@ -703,7 +703,7 @@ priključite senzor H2.</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Poletni čas</translation>
+            <translation>Poletni/zimski čas</translation>
         </message>
         <message>
             <source>Switch</source>
@@ -1207,7 +1207,7 @@ Shranjene meritve ne bodo izbrisane.</translation>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Poletni čas</translation>
+            <translation>Poletni/zimski čas</translation>
         </message>
         <message>
             <source>Summertime</source>
