@@ -9,99 +9,99 @@
         </message>
         <message>
             <source>GpsInformation</source>
-            <translation type="unfinished">GPS information</translation>
+            <translation>GPS информация</translation>
         </message>
         <message>
             <source>Time</source>
-            <translation type="unfinished">Time</translation>
+            <translation>Час</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished">Date</translation>
+            <translation>Дата</translation>
         </message>
         <message>
             <source>Latitude</source>
-            <translation type="unfinished">Latitude</translation>
+            <translation>Ширина</translation>
         </message>
         <message>
             <source>Longitude</source>
-            <translation type="unfinished">Longitude</translation>
+            <translation>Дължина</translation>
         </message>
         <message>
             <source>Quality</source>
-            <translation type="unfinished">Quality</translation>
+            <translation>Качество</translation>
         </message>
         <message>
             <source>DistanceMeasurement</source>
-            <translation type="unfinished">Distance measurement</translation>
+            <translation>Измерване на разстояние</translation>
         </message>
         <message>
             <source>ReferencePosition</source>
-            <translation type="unfinished">Reference position</translation>
+            <translation>Референтна позиция</translation>
         </message>
         <message>
             <source>CurrentPosition</source>
-            <translation type="unfinished">Current position</translation>
+            <translation>Текуща позиция</translation>
         </message>
         <message>
             <source>Distance</source>
-            <translation type="unfinished">Distance</translation>
+            <translation>Разстояние</translation>
         </message>
         <message>
             <source>SatelliteInformation</source>
-            <translation type="unfinished">Satellite information</translation>
+            <translation>Информация за сателитите</translation>
         </message>
         <message>
             <source>Satellites</source>
-            <translation type="unfinished">Satellites</translation>
+            <translation>Сателити</translation>
         </message>
         <message>
             <source>Direction</source>
-            <translation type="unfinished">Direction</translation>
+            <translation>Посока</translation>
         </message>
         <message>
             <source>Height</source>
-            <translation type="unfinished">Height</translation>
+            <translation>Височина</translation>
         </message>
         <message>
             <source>Groundspeed</source>
-            <translation type="unfinished">Groundspeed</translation>
+            <translation>Скорост</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Главно меню</translation>
         </message>
         <message>
             <source>SatelliteInfo</source>
-            <translation type="unfinished">Satellite information</translation>
+            <translation>Информация за сателитите</translation>
         </message>
         <message>
             <source>SwitchGpsFormat</source>
-            <translation type="unfinished">Switch coordinate format</translation>
+            <translation>Смяна на формата на координатите</translation>
         </message>
         <message>
             <source>DisplayNmeaData</source>
-            <translation type="unfinished">Show NMEA data</translation>
+            <translation>Показване на NMEA данни</translation>
         </message>
         <message>
             <source>DisplayGpsPosition</source>
-            <translation type="unfinished">Show GPS position</translation>
+            <translation>Показване на GPS позиция</translation>
         </message>
         <message>
             <source>SetReferencePosition</source>
-            <translation type="unfinished">Set reference position</translation>
+            <translation>Задаване на референтна позиция</translation>
         </message>
         <message>
             <source>StartMonitoring</source>
-            <translation type="unfinished">Start monitoring</translation>
+            <translation>Старт на наблюдението</translation>
         </message>
         <message>
             <source>StopMonitoring</source>
-            <translation type="unfinished">Stop monitoring and set the clock</translation>
+            <translation>Стоп на наблюдението и сверяване на часовника</translation>
         </message>
         <message>
             <source>DeleteData</source>
-            <translation type="unfinished">Delete data</translation>
+            <translation>Изтриване на данните</translation>
         </message>
     </context>
     <context>
@@ -112,143 +112,143 @@
         </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
-            <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+            <translation>За това измерване
+свържете сензор H2.</translation>
         </message>
         <message>
             <source>SetReferenceLevel</source>
-            <translation type="unfinished">Set reference level</translation>
+            <translation>Задаване на референтно ниво</translation>
         </message>
         <message>
             <source>Range</source>
-            <translation type="unfinished">Range</translation>
+            <translation>Обхват</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Главно меню</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
     </context>
     <context>
         <name>LanguageSelect</name>
         <message>
             <source>German</source>
-            <translation type="unfinished">German</translation>
+            <translation>Немски</translation>
         </message>
         <message>
             <source>French</source>
-            <translation type="unfinished">French</translation>
+            <translation>Френски</translation>
         </message>
         <message>
             <source>Italian</source>
-            <translation type="unfinished">Italian</translation>
+            <translation>Италиански</translation>
         </message>
         <message>
             <source>Spanish</source>
-            <translation type="unfinished">Spanish</translation>
+            <translation>Испански</translation>
         </message>
         <message>
             <source>Chinese</source>
-            <translation type="unfinished">Chinese</translation>
+            <translation>Китайски</translation>
         </message>
         <message>
             <source>Czech</source>
-            <translation type="unfinished">Czech</translation>
+            <translation>Чешки</translation>
         </message>
         <message>
             <source>Hungarian</source>
-            <translation type="unfinished">Hungarian</translation>
+            <translation>Унгарски</translation>
         </message>
         <message>
             <source>Russian</source>
-            <translation type="unfinished">Russian</translation>
+            <translation>Руски</translation>
         </message>
         <message>
             <source>Slovenian</source>
-            <translation type="unfinished">Slovenian</translation>
+            <translation>Словенски</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation type="unfinished">Japanese</translation>
+            <translation>Японски</translation>
         </message>
         <message>
             <source>Polish</source>
-            <translation type="unfinished">Polish</translation>
+            <translation>Полски</translation>
         </message>
         <message>
             <source>Portuguese</source>
-            <translation type="unfinished">Portuguese</translation>
+            <translation>Португалски</translation>
         </message>
         <message>
             <source>Romanian</source>
-            <translation type="unfinished">Romanian</translation>
+            <translation>Румънски</translation>
         </message>
         <message>
             <source>Slovakian</source>
-            <translation type="unfinished">Slovak</translation>
+            <translation>Словашки</translation>
         </message>
         <message>
             <source>Swedish</source>
-            <translation type="unfinished">Swedish</translation>
+            <translation>Шведски</translation>
         </message>
         <message>
             <source>Suomi</source>
-            <translation type="unfinished">Suomi</translation>
+            <translation>Фински</translation>
         </message>
         <message>
             <source>Danish</source>
-            <translation type="unfinished">Danish</translation>
+            <translation>Датски</translation>
         </message>
         <message>
             <source>Norwegian</source>
-            <translation type="unfinished">Norwegian</translation>
+            <translation>Норвежки</translation>
         </message>
         <message>
             <source>Bulgarian</source>
-            <translation type="unfinished">Bulgarian</translation>
+            <translation>Български</translation>
         </message>
         <message>
             <source>Croatian</source>
-            <translation type="unfinished">Croatian</translation>
+            <translation>Хърватски</translation>
         </message>
         <message>
             <source>Korean</source>
-            <translation type="unfinished">Korean</translation>
+            <translation>Корейски</translation>
         </message>
         <message>
             <source>Serbian</source>
-            <translation type="unfinished">Serbian</translation>
+            <translation>Сръбски</translation>
         </message>
         <message>
             <source>Turkish</source>
-            <translation type="unfinished">Turkish</translation>
+            <translation>Турски</translation>
         </message>
         <message>
             <source>English</source>
-            <translation type="unfinished">English</translation>
+            <translation>Английски</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Предишна страница</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Следваща страница</translation>
         </message>
     </context>
     <context>
@@ -259,39 +259,39 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Настройка на филтъра</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Усилване на микрофона</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Главно меню</translation>
         </message>
         <message>
             <source>PlayRecordedSound</source>
-            <translation type="unfinished">Play recorded sound</translation>
+            <translation>Възпроизвеждане на записа</translation>
         </message>
         <message>
             <source>StopPlaying</source>
-            <translation type="unfinished">Stop playing</translation>
+            <translation>Стоп</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>HeadphoneGain</source>
-            <translation type="unfinished">Headphone gain</translation>
+            <translation>Усилване на слушалките</translation>
         </message>
     </context>
     <context>
@@ -302,78 +302,78 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>AnalysisTime</source>
-            <translation type="unfinished">Analysis time</translation>
+            <translation>Време за анализ</translation>
         </message>
         <message>
             <source>Autoscale</source>
-            <translation type="unfinished">Autoscale</translation>
+            <translation>Автомащаб</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
-            <translation type="unfinished">Additional settings</translation>
+            <translation>Допълнителни настройки</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Главно меню</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Усилване на микрофона</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Настройка на филтъра</translation>
         </message>
         <message>
             <source>10 min</source>
-            <translation type="unfinished">10 min</translation>
+            <translation>10 min</translation>
         </message>
         <message>
             <source>30 min</source>
-            <translation type="unfinished">30 min</translation>
+            <translation>30 min</translation>
         </message>
         <message>
             <source>3 min</source>
-            <translation type="unfinished">3 min</translation>
+            <translation>3 min</translation>
         </message>
     </context>
     <context>
         <name>MainMenu</name>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Хистограма</translation>
         </message>
         <message>
             <source>H2Sensor</source>
-            <translation type="unfinished">H2 Sensor</translation>
+            <translation>Сензор H2</translation>
         </message>
         <message>
             <source>Level</source>
-            <translation type="unfinished">Level</translation>
+            <translation>Ниво</translation>
         </message>
         <message>
             <source>Management</source>
-            <translation type="unfinished">Management</translation>
+            <translation>Управление</translation>
         </message>
         <message>
             <source>Longterm</source>
-            <translation type="unfinished">Long-term</translation>
+            <translation>Дълготрайно</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Трасиране</translation>
         </message>
     </context>
     <context>
@@ -384,23 +384,23 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Measurements</source>
-            <translation type="unfinished">Measurements</translation>
+            <translation>Измервания</translation>
         </message>
         <message>
             <source>QJ-5</source>
-            <translation type="unfinished">QJ-5</translation>
+            <translation>QJ-5</translation>
         </message>
         <message>
             <source>Update</source>
-            <translation type="unfinished">Update</translation>
+            <translation>Обновяване</translation>
         </message>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>Settings</source>
-            <translation type="unfinished">Settings</translation>
+            <translation>Настройки</translation>
         </message>
     </context>
     <context>
@@ -411,35 +411,35 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Mainmenu</translation>
+            <translation>Главно меню</translation>
         </message>
         <message>
             <source>EditMeasurement</source>
-            <translation type="unfinished">Edit measurement</translation>
+            <translation>Редактиране на измерване</translation>
         </message>
         <message>
             <source>FilterMeasurements</source>
-            <translation type="unfinished">Filter measurements</translation>
+            <translation>Филтриране на измервания</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Предишна страница</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Следваща страница</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Грешка</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeRenamed</source>
-            <translation type="unfinished">The measurement could not be renamed.</translation>
+            <translation>Измерването не може да се преименува.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeDeleted</source>
-            <translation type="unfinished">The measurement could not be deleted.</translation>
+            <translation>Измерването не може да се изтрие.</translation>
         </message>
     </context>
     <context>
@@ -450,59 +450,59 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>LIN</source>
-            <translation type="unfinished">LIN</translation>
+            <translation>LIN</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Главно меню</translation>
         </message>
         <message>
             <source>Autoscale</source>
-            <translation type="unfinished">Autoscale</translation>
+            <translation>Автомащаб</translation>
         </message>
         <message>
             <source>DeleteLastLevel</source>
-            <translation type="unfinished">Delete last level</translation>
+            <translation>Изтриване на последното ниво</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
-            <translation type="unfinished">Additional settings</translation>
+            <translation>Допълнителни настройки</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Настройка на филтъра</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Усилване на микрофона</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>PlayAudioData</source>
-            <translation type="unfinished">Play audio data</translation>
+            <translation>Възпроизвеждане на звука</translation>
         </message>
         <message>
             <source>StopPlaying</source>
-            <translation type="unfinished">Stop playing</translation>
+            <translation>Стоп</translation>
         </message>
         <message>
             <source>PlayNextPosition</source>
-            <translation type="unfinished">Play next position</translation>
+            <translation>Следваща точка</translation>
         </message>
         <message>
             <source>LOG</source>
-            <translation type="unfinished">LOG</translation>
+            <translation>LOG</translation>
         </message>
     </context>
     <context>
@@ -513,27 +513,27 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Главно меню</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Настройка на филтъра</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Усилване на микрофона</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
     </context>
     <context>
@@ -544,51 +544,51 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Mainmenu</translation>
+            <translation>Главно меню</translation>
         </message>
         <message>
             <source>SetReferenceLevel</source>
-            <translation type="unfinished">Set reference level</translation>
+            <translation>Задаване на референтно ниво</translation>
         </message>
         <message>
             <source>Range</source>
-            <translation type="unfinished">Range</translation>
+            <translation>Обхват</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Запазване</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>%1 bar</source>
-            <translation type="unfinished">%1 bar</translation>
+            <translation>%1 bar</translation>
         </message>
         <message>
             <source>MAX = %1 bar</source>
-            <translation type="unfinished">MAX = %1 bar</translation>
+            <translation>МАКС = %1 bar</translation>
         </message>
         <message>
             <source>MIN = %1 bar</source>
-            <translation type="unfinished">MIN = %1 bar</translation>
+            <translation>МИН = %1 bar</translation>
         </message>
         <message>
             <source>AVG = %1 bar</source>
-            <translation type="unfinished">AVG = %1 bar</translation>
+            <translation>СР = %1 bar</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation type="unfinished">DEV = %1 bar</translation>
+            <translation>ОТКЛ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
-            <translation type="unfinished">ACT = %1 bar</translation>
+            <translation>ТЕК = %1 bar</translation>
         </message>
     </context>
     <context>
@@ -599,166 +599,166 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Berlin</source>
-            <translation type="unfinished">Berlin</translation>
+            <translation>Берлин</translation>
         </message>
         <message>
             <source>Screenshot</source>
-            <translation type="unfinished">Screenshot</translation>
+            <translation>Снимка на екрана</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Хистограма</translation>
         </message>
         <message>
             <source>LevelMeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Измерване на ниво</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Дълготрайно измерване</translation>
         </message>
         <message>
             <source>H2-Sensor</source>
-            <translation type="unfinished">H2 sensor</translation>
+            <translation>Сензор H2</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Трасиране</translation>
         </message>
         <message>
             <source>never</source>
-            <translation type="unfinished">never</translation>
+            <translation>никога</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Предишна страница</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Главно меню</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Следваща страница</translation>
         </message>
         <message>
             <source>ModeMuteButton</source>
-            <translation type="unfinished">Muting</translation>
+            <translation>Заглушаване</translation>
         </message>
         <message>
             <source>HearingProtection</source>
-            <translation type="unfinished">Hearing protection</translation>
+            <translation>Защита на слуха</translation>
         </message>
         <message>
             <source>Customize</source>
-            <translation type="unfinished">Customize</translation>
+            <translation>Персонализиране</translation>
         </message>
         <message>
             <source>differentValues</source>
-            <translation type="unfinished">different values</translation>
+            <translation>различни стойности</translation>
         </message>
         <message>
             <source>PairedHeadphone</source>
-            <translation type="unfinished">Paired headphone</translation>
+            <translation>Сдвоени слушалки</translation>
         </message>
         <message>
             <source>PairedMicrophone</source>
-            <translation type="unfinished">Paired microphone</translation>
+            <translation>Сдвоен микрофон</translation>
         </message>
         <message>
             <source>Brightness</source>
-            <translation type="unfinished">Brightness</translation>
+            <translation>Яркост</translation>
         </message>
         <message>
             <source>PowerSaving</source>
-            <translation type="unfinished">Power saving</translation>
+            <translation>Енергоспестяване</translation>
         </message>
         <message>
             <source>FavouriteButton</source>
-            <translation type="unfinished">Favourite button</translation>
+            <translation>Бутон за любима функция</translation>
         </message>
         <message>
             <source>Systeminformation</source>
-            <translation type="unfinished">System information</translation>
+            <translation>Системна информация</translation>
         </message>
         <message>
             <source>ResetToDeliverystate</source>
-            <translation type="unfinished">Reset</translation>
+            <translation>Нулиране</translation>
         </message>
         <message>
             <source>Language</source>
-            <translation type="unfinished">Language</translation>
+            <translation>Език</translation>
         </message>
         <message>
             <source>Time</source>
-            <translation type="unfinished">Time</translation>
+            <translation>Час</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished">Date</translation>
+            <translation>Дата</translation>
         </message>
         <message>
             <source>Timezone</source>
-            <translation type="unfinished">Time zone</translation>
+            <translation>Часова зона</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation type="unfinished">Daylight saving time</translation>
+            <translation>Лятно/зимно време</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation type="unfinished">Switch</translation>
+            <translation>Превключвател</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation type="unfinished">Pushbutton</translation>
+            <translation>Бутон</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished">Active</translation>
+            <translation>Вкл.</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation type="unfinished">Inactive</translation>
+            <translation>Изкл.</translation>
         </message>
         <message>
             <source>low</source>
-            <translation type="unfinished">low</translation>
+            <translation>ниска</translation>
         </message>
         <message>
             <source>medium</source>
-            <translation type="unfinished">medium</translation>
+            <translation>средна</translation>
         </message>
         <message>
             <source>high</source>
-            <translation type="unfinished">high</translation>
+            <translation>висока</translation>
         </message>
         <message>
             <source>Summertime</source>
-            <translation type="unfinished">Summer time</translation>
+            <translation>Лятно време</translation>
         </message>
         <message>
             <source>Wintertime</source>
-            <translation type="unfinished">Winter time</translation>
+            <translation>Зимно време</translation>
         </message>
     </context>
     <context>
         <name>MessageDialog</name>
         <message>
             <source>Yes</source>
-            <translation type="unfinished">Yes</translation>
+            <translation>Да</translation>
         </message>
         <message>
             <source>No</source>
-            <translation type="unfinished">No</translation>
+            <translation>Не</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
     </context>
     <context>
@@ -792,80 +792,80 @@ to use this measurement.</translation>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
-            <translation type="unfinished">Microphone configuration</translation>
+            <translation>Конфигурация на микрофона</translation>
         </message>
         <message>
             <source>SensorType</source>
-            <translation type="unfinished">Sensor type</translation>
+            <translation>Тип сензор</translation>
         </message>
         <message>
             <source>Gain</source>
-            <translation type="unfinished">Gain</translation>
+            <translation>Усилване</translation>
         </message>
         <message>
             <source>BatteryState</source>
-            <translation type="unfinished">Battery state</translation>
+            <translation>Батерия</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation type="unfinished">Firmware version</translation>
+            <translation>Фърмуер</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
-            <translation type="unfinished">Hardware version</translation>
+            <translation>Хардуерна версия</translation>
         </message>
         <message>
             <source>ButtonMode</source>
-            <translation type="unfinished">Muting</translation>
+            <translation>Заглушаване</translation>
         </message>
         <message>
             <source>BluetoothName</source>
-            <translation type="unfinished">Bluetooth name</translation>
+            <translation>Bluetooth име</translation>
         </message>
         <message>
             <source>BluetoothId</source>
-            <translation type="unfinished">Bluetooth ID</translation>
+            <translation>Bluetooth ID</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation type="unfinished">Reload</translation>
+            <translation>Обнови</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Главно меню</translation>
         </message>
         <message>
             <source>noSensor</source>
-            <translation type="unfinished">no sensor</translation>
+            <translation>няма сензор</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>неизвестно</translation>
         </message>
     </context>
     <context>
         <name>Statusbardata</name>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Внимание</translation>
         </message>
         <message>
             <source>TheBatteryIsVeryLowPleaseRecharge</source>
-            <translation type="unfinished">The battery is very low. Please recharge.</translation>
+            <translation>Батерията е почти изтощена. Заредете я.</translation>
         </message>
         <message>
             <source>TheSensorCouldNotBeDetected</source>
-            <translation type="unfinished">The sensor could not be detected.</translation>
+            <translation>Сензорът не е открит.</translation>
         </message>
         <message>
             <source>BatteryVoltageOfQJ5ToLow</source>
-            <translation type="unfinished">Battery voltage of QJ-5 is very low.
-Please recharge.</translation>
+            <translation>Батерията на QJ-5 е почти изтощена.
+Заредете я.</translation>
         </message>
         <message>
             <source>ProblemWithSensorTypeDetection</source>
-            <translation type="unfinished">Type of sensor could not be detected.
-Please fix sensor or clean contacts.</translation>
+            <translation>Типът сензор не може да се определи.
+Закрепете сензора или почистете контактите.</translation>
         </message>
     </context>
     <context>
@@ -876,1187 +876,1187 @@ Please fix sensor or clean contacts.</translation>
         </message>
         <message>
             <source>SearchBluetoothDevices</source>
-            <translation type="unfinished">Search Bluetooth devices</translation>
+            <translation>Търсене на Bluetooth устройства</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>FoundBluetoothDevices</source>
-            <translation type="unfinished">Found Bluetooth devices</translation>
+            <translation>Намерени Bluetooth устройства</translation>
         </message>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
-            <translation type="unfinished">Enable pairing mode
-and press Search-Button.</translation>
+            <translation>Включете режим на сдвояване
+и натиснете бутона „Търсене“.</translation>
         </message>
         <message>
             <source>Searching</source>
-            <translation type="unfinished">Searching</translation>
+            <translation>Търсене</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>неизвестно</translation>
         </message>
         <message>
             <source>SelectDeviceForPairing</source>
-            <translation type="unfinished">Select device for pairing.</translation>
+            <translation>Изберете устройство за сдвояване.</translation>
         </message>
         <message>
             <source>NoDevicesFoundTryAgain</source>
-            <translation type="unfinished">No devices found.</translation>
+            <translation>Няма намерени устройства.</translation>
         </message>
         <message>
             <source>PairingDevice</source>
-            <translation type="unfinished">Pairing device</translation>
+            <translation>Сдвояване</translation>
         </message>
         <message>
             <source>PairingNotSuccessfulPleaseTryAgain</source>
-            <translation type="unfinished">Pairing not successful. Please try again.</translation>
+            <translation>Неуспешно сдвояване. Опитайте отново.</translation>
         </message>
     </context>
     <context>
         <name>CustomizeDialogs</name>
         <message>
             <source>LevelMeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Измерване на ниво</translation>
         </message>
         <message>
             <source>ShowPeakLevelBar</source>
-            <translation type="unfinished">Show peak level</translation>
+            <translation>Показване на пиково ниво</translation>
         </message>
         <message>
             <source>UseFrequencyColorForLevelBar</source>
-            <translation type="unfinished">Use frequency color for level bar</translation>
+            <translation>Цвят по честота за нивото</translation>
         </message>
         <message>
             <source>ShowFrequencySpectrum</source>
-            <translation type="unfinished">Show frequency spectrum</translation>
+            <translation>Показване на честотен спектър</translation>
         </message>
         <message>
             <source>ShowFrequencyValue</source>
-            <translation type="unfinished">Show frequency value</translation>
+            <translation>Показване на честотата</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Хистограма</translation>
         </message>
         <message>
             <source>ShowFilterParameter</source>
-            <translation type="unfinished">Show filter parameter</translation>
+            <translation>Показване на филтъра</translation>
         </message>
         <message>
             <source>DynamicScaling</source>
-            <translation type="unfinished">Dynamic scaling</translation>
+            <translation>Динамично мащабиране</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Дълготрайно измерване</translation>
         </message>
         <message>
             <source>ShowGrid</source>
-            <translation type="unfinished">Show grid</translation>
+            <translation>Показване на мрежа</translation>
         </message>
         <message>
             <source>H2measurement</source>
-            <translation type="unfinished">H2 measurement</translation>
+            <translation>Измерване на H2</translation>
         </message>
         <message>
             <source>ShowHistogram</source>
-            <translation type="unfinished">Show histogram</translation>
+            <translation>Показване на хистограма</translation>
         </message>
         <message>
             <source>ShowWorkingRange</source>
-            <translation type="unfinished">Show working range</translation>
+            <translation>Показване на работния обхват</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Трасиране</translation>
         </message>
         <message>
             <source>PowerOn</source>
-            <translation type="unfinished">Actions during power on</translation>
+            <translation>Действия при включване</translation>
         </message>
         <message>
             <source>StartWithFavourite</source>
-            <translation type="unfinished">Start with favourite dialog</translation>
+            <translation>Старт с любимата функция</translation>
         </message>
         <message>
             <source>StartWithFilter</source>
-            <translation type="unfinished">Start with enabled filters</translation>
+            <translation>Старт с включени филтри</translation>
         </message>
         <message>
             <source>StartWithGps</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Предишна страница</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Следваща страница</translation>
         </message>
     </context>
     <context>
         <name>DateTimeAdjust</name>
         <message>
             <source>Day</source>
-            <translation type="unfinished">Day</translation>
+            <translation>Ден</translation>
         </message>
         <message>
             <source>Month</source>
-            <translation type="unfinished">Month</translation>
+            <translation>Месец</translation>
         </message>
         <message>
             <source>Year</source>
-            <translation type="unfinished">Year</translation>
+            <translation>Година</translation>
         </message>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>Manual</source>
-            <translation type="unfinished">Manual</translation>
+            <translation>Ръчно</translation>
         </message>
         <message>
             <source>Hour</source>
-            <translation type="unfinished">Hour</translation>
+            <translation>Час</translation>
         </message>
         <message>
             <source>Minute</source>
-            <translation type="unfinished">Minute</translation>
+            <translation>Минута</translation>
         </message>
         <message>
             <source>Second</source>
-            <translation type="unfinished">Second</translation>
+            <translation>Сек.</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>InvalidDate</source>
-            <translation type="unfinished">Invalid date</translation>
+            <translation>Невалидна дата</translation>
         </message>
         <message>
             <source>DateDoesNotExist</source>
-            <translation type="unfinished">This date does not exist. Please correct it.</translation>
+            <translation>Тази дата не съществува. Коригирайте я.</translation>
         </message>
     </context>
     <context>
         <name>Displaysettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>Brightness</source>
-            <translation type="unfinished">Brightness</translation>
+            <translation>Яркост</translation>
         </message>
         <message>
             <source>high</source>
-            <translation type="unfinished">high</translation>
+            <translation>висока</translation>
         </message>
         <message>
             <source>medium</source>
-            <translation type="unfinished">medium</translation>
+            <translation>средна</translation>
         </message>
         <message>
             <source>low</source>
-            <translation type="unfinished">low</translation>
+            <translation>ниска</translation>
         </message>
     </context>
     <context>
         <name>HearingProtection</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>HearingProtection</source>
-            <translation type="unfinished">Hearing protection</translation>
+            <translation>Защита на слуха</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished">Active</translation>
+            <translation>Вкл.</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation type="unfinished">Inactive</translation>
+            <translation>Изкл.</translation>
         </message>
         <message>
             <source>DefaultHeadphoneVolume</source>
-            <translation type="unfinished">Adjust headphone volume</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+            <translation>Внимание! Риск от акустичен удар.</translation>
         </message>
         <message>
             <source>MaximumVolumeWillBeLimited</source>
-            <translation type="unfinished">Maximum volume will be limited.</translation>
+            <translation>Макс. сила на звука ще се ограничи.</translation>
         </message>
     </context>
     <context>
         <name>PowerSaving</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>BacklightOff</source>
-            <translation type="unfinished">Backlight off</translation>
+            <translation>Подсветка изкл.</translation>
         </message>
         <message>
             <source>PowerOff</source>
-            <translation type="unfinished">Power off</translation>
+            <translation>Изключване</translation>
         </message>
         <message>
             <source>never</source>
-            <translation type="unfinished">never</translation>
+            <translation>никога</translation>
         </message>
     </context>
     <context>
         <name>ResetSettings</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Внимание</translation>
         </message>
         <message>
             <source>ResetToDeliveryState</source>
-            <translation type="unfinished">Reset to delivery state.
-All settings (e.g. language,
-paired bluetooth devices) will be reseted.
-Stored measurements will not be deleted.</translation>
+            <translation>Връщане към фабричните настройки.
+Всички настройки (напр. език,
+сдвоени Bluetooth устройства) ще бъдат нулирани.
+Записаните измервания няма да се изтрият.</translation>
         </message>
         <message>
             <source>Reset</source>
-            <translation type="unfinished">Reset</translation>
+            <translation>Нулиране</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>
-            <translation type="unfinished">Do you really want to reset all settings?</translation>
+            <translation>Наистина ли да се нулират всички настройки?</translation>
         </message>
     </context>
     <context>
         <name>SelectFavouriteButton</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
     </context>
     <context>
         <name>SelectSwitchmode</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>ModeOfMutingButton</source>
-            <translation type="unfinished">Mode of muting button</translation>
+            <translation>Режим на бутона за заглушаване</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation type="unfinished">Switch</translation>
+            <translation>Превключвател</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation type="unfinished">Pushbutton</translation>
+            <translation>Бутон</translation>
         </message>
     </context>
     <context>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation type="unfinished">Daylight saving time</translation>
+            <translation>Лятно/зимно време</translation>
         </message>
         <message>
             <source>Summertime</source>
-            <translation type="unfinished">Summer time</translation>
+            <translation>Лятно време</translation>
         </message>
         <message>
             <source>Wintertime</source>
-            <translation type="unfinished">Winter time</translation>
+            <translation>Зимно време</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>MidwayIslands</source>
-            <translation type="unfinished">Midway Islands</translation>
+            <translation>Острови Мидуей</translation>
         </message>
         <message>
             <source>Hawaii</source>
-            <translation type="unfinished">Hawaii</translation>
+            <translation>Хаваи</translation>
         </message>
         <message>
             <source>Alaska</source>
-            <translation type="unfinished">Alaska</translation>
+            <translation>Аляска</translation>
         </message>
         <message>
             <source>Pacific</source>
-            <translation type="unfinished">Pacific</translation>
+            <translation>Тихоокеанско</translation>
         </message>
         <message>
             <source>Arizona</source>
-            <translation type="unfinished">Arizona</translation>
+            <translation>Аризона</translation>
         </message>
         <message>
             <source>Chicago</source>
-            <translation type="unfinished">Chicago</translation>
+            <translation>Чикаго</translation>
         </message>
         <message>
             <source>NewYork</source>
-            <translation type="unfinished">New York</translation>
+            <translation>Ню Йорк</translation>
         </message>
         <message>
             <source>Manaus</source>
-            <translation type="unfinished">Manaus</translation>
+            <translation>Манаус</translation>
         </message>
         <message>
             <source>Newfoundland</source>
-            <translation type="unfinished">Newfoundland</translation>
+            <translation>Нюфаундленд</translation>
         </message>
         <message>
             <source>Greenland</source>
-            <translation type="unfinished">Greenland</translation>
+            <translation>Гренландия</translation>
         </message>
         <message>
             <source>MiddleAtlantic</source>
-            <translation type="unfinished">Middle Atlantic</translation>
+            <translation>Средноатлантическо</translation>
         </message>
         <message>
             <source>Azores</source>
-            <translation type="unfinished">Azores</translation>
+            <translation>Азорски острови</translation>
         </message>
         <message>
             <source>London</source>
-            <translation type="unfinished">London</translation>
+            <translation>Лондон</translation>
         </message>
         <message>
             <source>Berlin</source>
-            <translation type="unfinished">Berlin</translation>
+            <translation>Берлин</translation>
         </message>
         <message>
             <source>Cairo</source>
-            <translation type="unfinished">Cairo</translation>
+            <translation>Кайро</translation>
         </message>
         <message>
             <source>Moscow</source>
-            <translation type="unfinished">Moscow</translation>
+            <translation>Москва</translation>
         </message>
         <message>
             <source>Teheran</source>
-            <translation type="unfinished">Teheran</translation>
+            <translation>Техеран</translation>
         </message>
         <message>
             <source>AbuDhabi</source>
-            <translation type="unfinished">Abu Dhabi</translation>
+            <translation>Абу Даби</translation>
         </message>
         <message>
             <source>Kabul</source>
-            <translation type="unfinished">Kabul</translation>
+            <translation>Кабул</translation>
         </message>
         <message>
             <source>Islamabad</source>
-            <translation type="unfinished">Islamabad</translation>
+            <translation>Исламабад</translation>
         </message>
         <message>
             <source>NewDelhi</source>
-            <translation type="unfinished">New Delhi</translation>
+            <translation>Ню Делхи</translation>
         </message>
         <message>
             <source>Katmandu</source>
-            <translation type="unfinished">Katmandu</translation>
+            <translation>Катманду</translation>
         </message>
         <message>
             <source>Nowosibirsk</source>
-            <translation type="unfinished">Nowosibirsk</translation>
+            <translation>Новосибирск</translation>
         </message>
         <message>
             <source>Yangon</source>
-            <translation type="unfinished">Yangon</translation>
+            <translation>Янгон</translation>
         </message>
         <message>
             <source>Bangkok</source>
-            <translation type="unfinished">Bangkok</translation>
+            <translation>Банкок</translation>
         </message>
         <message>
             <source>HongKong</source>
-            <translation type="unfinished">Hong Kong</translation>
+            <translation>Хонконг</translation>
         </message>
         <message>
             <source>Tokio</source>
-            <translation type="unfinished">Tokio</translation>
+            <translation>Токио</translation>
         </message>
         <message>
             <source>Darwin</source>
-            <translation type="unfinished">Darwin</translation>
+            <translation>Дарвин</translation>
         </message>
         <message>
             <source>Sydney</source>
-            <translation type="unfinished">Sydney</translation>
+            <translation>Сидни</translation>
         </message>
         <message>
             <source>Magadan</source>
-            <translation type="unfinished">Magadan</translation>
+            <translation>Магадан</translation>
         </message>
         <message>
             <source>Fiji</source>
-            <translation type="unfinished">Fiji</translation>
+            <translation>Фиджи</translation>
         </message>
     </context>
     <context>
         <name>Systeminformation</name>
         <message>
             <source>Systeminformation</source>
-            <translation type="unfinished">System information</translation>
+            <translation>Системна информация</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation type="unfinished">Firmware version</translation>
+            <translation>Версия на фърмуера</translation>
         </message>
         <message>
             <source>Serialnumber</source>
-            <translation type="unfinished">Serialnumber</translation>
+            <translation>Сериен номер</translation>
         </message>
         <message>
             <source>BluetoothIdTx</source>
-            <translation type="unfinished">Bluetooth Id TX</translation>
+            <translation>Bluetooth ID TX</translation>
         </message>
         <message>
             <source>BluetoothIdRx</source>
-            <translation type="unfinished">Bluetooth Id RX</translation>
+            <translation>Bluetooth ID RX</translation>
         </message>
         <message>
             <source>Hardwareversion</source>
-            <translation type="unfinished">Hardware version</translation>
+            <translation>Хардуерна версия</translation>
         </message>
         <message>
             <source>OperatingSystem</source>
-            <translation type="unfinished">Operating system</translation>
+            <translation>Опер. система</translation>
         </message>
         <message>
             <source>Battery</source>
-            <translation type="unfinished">Battery</translation>
+            <translation>Батерия</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>неизвестно</translation>
         </message>
     </context>
     <context>
         <name>BackupDialog</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>Свържете TKR 9400 с PC
+и натиснете бутона „Свързване“.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation type="unfinished">Connect</translation>
+            <translation>Свързване</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation type="unfinished">Disconnect</translation>
+            <translation>Прекъсване</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Внимание</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
-            <translation type="unfinished">The data memory could not be mounted.
-Please restart the device.</translation>
+            <translation>Паметта за данни не може да се монтира.
+Рестартирайте уреда.</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Грешка</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
-            <translation type="unfinished">The data memory is in use.
-Please try again.</translation>
+            <translation>Паметта за данни е заета.
+Опитайте отново.</translation>
         </message>
     </context>
     <context>
         <name>Measurements</name>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Грешка</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Внимание</translation>
         </message>
         <message>
             <source>NoMoreMeasurementsCanBeStored</source>
-            <translation type="unfinished">Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
+            <translation>Достигнат е максималният брой измервания.
+Измерването няма да бъде записано.
+Изтрийте стари измервания.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation type="unfinished">Number of measurements near limit.
-Please delete old measurements.</translation>
+            <translation>Броят измервания е близо до лимита.
+Изтрийте стари измервания.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeStored</source>
-            <translation type="unfinished">Measurement could not be stored.</translation>
+            <translation>Измерването не може да се запише.</translation>
         </message>
     </context>
     <context>
         <name>MeasuringPage</name>
         <message>
             <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-            <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+            <translation>За това измерване
+свържете акустичен сензор.</translation>
         </message>
         <message>
             <source>Note</source>
-            <translation type="unfinished">Remark</translation>
+            <translation>Забележка</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Внимание</translation>
         </message>
         <message>
             <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
-            <translation type="unfinished">No bluetooth connection.
-Please check your QJ-5.</translation>
+            <translation>Няма Bluetooth връзка.
+Проверете QJ-5.</translation>
         </message>
     </context>
     <context>
         <name>Filtersettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Усилване на микрофона</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Сила на звука в слушалките</translation>
         </message>
         <message>
             <source>AutomaticFilterSetting</source>
-            <translation type="unfinished">Automatic filter setting</translation>
+            <translation>Автоматична настройка на филтъра</translation>
         </message>
         <message>
             <source>NoFilter</source>
-            <translation type="unfinished">No filter</translation>
+            <translation>Без филтър</translation>
         </message>
     </context>
     <context>
         <name>Headphonesettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+            <translation>Внимание! Риск от акустичен удар.</translation>
         </message>
         <message>
             <source>WarningHighVolumesCanLeadToHearingDamage</source>
-            <translation type="unfinished">Warning!
-High volumes can lead to hearing damage.</translation>
+            <translation>Внимание!
+Високата сила на звука може да увреди слуха.</translation>
         </message>
     </context>
     <context>
         <name>Micsettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
     </context>
     <context>
         <name>Firmwareupdate</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>Свържете TKR 9400 с PC
+и натиснете бутона „Свързване“.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation type="unfinished">Connect</translation>
+            <translation>Свързване</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation type="unfinished">Disconnect</translation>
+            <translation>Прекъсване</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
-            <translation type="unfinished">Update the firmware</translation>
+            <translation>Обновяване на фърмуера</translation>
         </message>
         <message>
             <source>CurrentFirmware</source>
-            <translation type="unfinished">Current firmware</translation>
+            <translation>Текущ фърмуер</translation>
         </message>
         <message>
             <source>NewFirmware</source>
-            <translation type="unfinished">New firmware</translation>
+            <translation>Нов фърмуер</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>TransmittingFirmware</source>
-            <translation type="unfinished">Transmitting firmware</translation>
+            <translation>Предаване на фърмуер</translation>
         </message>
         <message>
             <source>Status</source>
-            <translation type="unfinished">Status</translation>
+            <translation>Състояние</translation>
         </message>
         <message>
             <source>UpdatingDevice</source>
-            <translation type="unfinished">Updating device</translation>
+            <translation>Обновяване на уреда</translation>
         </message>
         <message>
             <source>PleaseWaitForReboot</source>
-            <translation type="unfinished">Please wait for reboot.</translation>
+            <translation>Изчакайте рестартирането.</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>Свържете TKR 9400 с PC
+и натиснете бутона „Свързване“.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
-            <translation type="unfinished">The data memory is in use.
-Please try again.</translation>
+            <translation>Паметта за данни е заета.
+Опитайте отново.</translation>
         </message>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-            <translation type="unfinished">Please copy the firmware files.
-Press the button Disconnect,
-if all files are copied.</translation>
+            <translation>Копирайте файловете на фърмуера.
+Натиснете „Прекъсване“,
+когато файловете са копирани.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
-            <translation type="unfinished">The data memory could not be mounted.
-Please restart the device.</translation>
+            <translation>Паметта за данни не може да се монтира.
+Рестартирайте уреда.</translation>
         </message>
         <message>
             <source>UpdateTKR9400</source>
-            <translation type="unfinished">Update TKR 9400</translation>
+            <translation>Обновяване на TKR 9400</translation>
         </message>
         <message>
             <source>UpdateQJ-5</source>
-            <translation type="unfinished">Update QJ-5</translation>
+            <translation>Обновяване на QJ-5</translation>
         </message>
         <message>
             <source>CouldNotReadFirmwarefile</source>
-            <translation type="unfinished">Could not read firmwarefile.
-Please try again.</translation>
+            <translation>Файлът на фърмуера не може да се прочете.
+Опитайте отново.</translation>
         </message>
         <message>
             <source>UpdatingTKR9400</source>
-            <translation type="unfinished">Updating TKR 9400</translation>
+            <translation>Обновяване на TKR 9400</translation>
         </message>
         <message>
             <source>CopyingFilesPleaseWait</source>
-            <translation type="unfinished">Copying files, please wait ...</translation>
+            <translation>Копиране на файлове, изчакайте ...</translation>
         </message>
         <message>
             <source>CouldNotCopyFirmwarefile</source>
-            <translation type="unfinished">Could not copy the firmware file.
-Please try again.</translation>
+            <translation>Файлът на фърмуера не може да се копира.
+Опитайте отново.</translation>
         </message>
         <message>
             <source>FirmwareupdateQJ-5</source>
-            <translation type="unfinished">Firmwareupdate QJ-5</translation>
+            <translation>Фърмуер на QJ-5</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessfullyFinished.</source>
-            <translation type="unfinished">Firmwareupdate successfully finished.</translation>
+            <translation>Обновяването на фърмуера завърши успешно.</translation>
         </message>
         <message>
             <source>FirmwareupdateTKR9400</source>
-            <translation type="unfinished">Firmwareupdate TKR 9400</translation>
+            <translation>Фърмуер на TKR 9400</translation>
         </message>
         <message>
             <source>AllFilesCopiedPleaseWaitForReboot</source>
-            <translation type="unfinished">All files copied.
-Please wait for reboot ...</translation>
+            <translation>Всички файлове са копирани.
+Изчакайте рестартирането ...</translation>
         </message>
         <message>
             <source>FirmwareupdateCancelled</source>
-            <translation type="unfinished">Firmware update cancelled.</translation>
+            <translation>Обновяването на фърмуера е прекратено.</translation>
         </message>
         <message>
             <source>TransmittingFirmwarePleaseWait</source>
-            <translation type="unfinished">Transmitting firmware. Please wait ...</translation>
+            <translation>Предаване на фърмуера. Изчакайте ...</translation>
         </message>
         <message>
             <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
-            <translation type="unfinished">Error during firmware update.
-Please try again.</translation>
+            <translation>Грешка при обновяване на фърмуера.
+Опитайте отново.</translation>
         </message>
         <message>
             <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
-            <translation type="unfinished">Firmware successful transmitted.
-Don't switch off QJ-5.
-Please wait for restart.</translation>
+            <translation>Фърмуерът е предаден успешно.
+Не изключвайте QJ-5.
+Изчакайте рестартирането.</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessful</source>
-            <translation type="unfinished">Firmwareupdate successful.</translation>
+            <translation>Фърмуерът е обновен успешно.</translation>
         </message>
         <message>
             <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-            <translation type="unfinished">Error during update. Please try again.
-No answer received from bluetooth device.</translation>
+            <translation>Грешка при обновяване. Опитайте пак.
+Bluetooth устройството не отговаря.</translation>
         </message>
     </context>
     <context>
         <name>TestMenu</name>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Предишна страница</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Главно меню</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Следваща страница</translation>
         </message>
     </context>
     <context>
         <name>TestMenuAudioLoopback</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
         <name>TestMenuFlashUpdate</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
         <name>TestmenuAudio</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
         <name>TestmenuBattery</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
         <message>
             <source>Current</source>
-            <translation type="unfinished">Current</translation>
+            <translation>Ток</translation>
         </message>
         <message>
             <source>Charging</source>
-            <translation type="unfinished">Charging</translation>
+            <translation>Зареждане</translation>
         </message>
         <message>
             <source>Capacity</source>
-            <translation type="unfinished">Capacity</translation>
+            <translation>Капацитет</translation>
         </message>
         <message>
             <source>Voltage</source>
-            <translation type="unfinished">Voltage</translation>
+            <translation>Напрежение</translation>
         </message>
         <message>
             <source>Temperature</source>
-            <translation type="unfinished">Temperature</translation>
+            <translation>Температура</translation>
         </message>
         <message>
             <source>UART / USB</source>
-            <translation type="unfinished">UART / USB</translation>
+            <translation>UART / USB</translation>
         </message>
         <message>
             <source>UART/USB</source>
-            <translation type="unfinished">UART/USB</translation>
+            <translation>UART/USB</translation>
         </message>
         <message>
             <source>Read</source>
-            <translation type="unfinished">Read</translation>
+            <translation>Четене</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation type="unfinished">Autoread</translation>
+            <translation>Авто</translation>
         </message>
         <message>
             <source>UART</source>
-            <translation type="unfinished">UART</translation>
+            <translation>UART</translation>
         </message>
         <message>
             <source>USB</source>
-            <translation type="unfinished">USB</translation>
+            <translation>USB</translation>
         </message>
         <message>
             <source>not readable</source>
-            <translation type="unfinished">not readable</translation>
+            <translation>не се чете</translation>
         </message>
         <message>
             <source>Discharging</source>
-            <translation type="unfinished">Discharging</translation>
+            <translation>Разреждане</translation>
         </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
         <name>TestmenuGps</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
         <name>TestmenuInitBluetooth</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
         <name>TestmenuKeyboard</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation type="unfinished">Keytest: Press each button of the device</translation>
+            <translation>Тест на бутоните: натиснете всеки бутон на уреда</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>неизв.</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
     </context>
     <context>
         <name>TestmenuLed</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
         <message>
             <source>ON</source>
-            <translation type="unfinished">ON</translation>
+            <translation>ON</translation>
         </message>
         <message>
             <source>OFF</source>
-            <translation type="unfinished">OFF</translation>
+            <translation>OFF</translation>
         </message>
         <message>
             <source>I/O-LED</source>
-            <translation type="unfinished">I/O-LED</translation>
+            <translation>I/O-LED</translation>
         </message>
         <message>
             <source>CHRG-LED</source>
-            <translation type="unfinished">CHRG-LED</translation>
+            <translation>CHRG-LED</translation>
         </message>
         <message>
             <source>DBG-LED</source>
-            <translation type="unfinished">DBG-LED</translation>
+            <translation>DBG-LED</translation>
         </message>
         <message>
             <source>I/O-LED: not available</source>
-            <translation type="unfinished">I/O-LED: not available</translation>
+            <translation>I/O-LED: няма</translation>
         </message>
     </context>
     <context>
         <name>TestmenuRemoteCtrl</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSdcard</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSelftest</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSensordetection</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
         <message>
             <source>AD-Value</source>
-            <translation type="unfinished">AD-Value</translation>
+            <translation>АЦП стойност</translation>
         </message>
         <message>
             <source>Sensordetection</source>
-            <translation type="unfinished">Sensordetection</translation>
+            <translation>Откриване на сензор</translation>
         </message>
         <message>
             <source>Read</source>
-            <translation type="unfinished">Read</translation>
+            <translation>Четене</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation type="unfinished">Autoread</translation>
+            <translation>Авто</translation>
         </message>
         <message>
             <source>connected</source>
-            <translation type="unfinished">connected</translation>
+            <translation>свързан</translation>
         </message>
         <message>
             <source>No sensor</source>
-            <translation type="unfinished">No sensor</translation>
+            <translation>Няма сензор</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>неизвестно</translation>
         </message>
     </context>
     <context>
         <name>TestmenuUartUsbSwitch</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
         <name>TestmenuUsb</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Назад</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Годен</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Негоден</translation>
         </message>
     </context>
     <context>
         <name>MeasManagementEdit</name>
         <message>
             <source>ChangeName</source>
-            <translation type="unfinished">Change name</translation>
+            <translation>Смяна на името</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Приеми</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Отказ</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished">Delete</translation>
+            <translation>Изтриване</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Хистограма</translation>
         </message>
         <message>
             <source>Levelmeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Измерване на ниво</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Трасиране</translation>
         </message>
         <message>
             <source>H2-Measurement</source>
-            <translation type="unfinished">H2 measurement</translation>
+            <translation>Измерване на H2</translation>
         </message>
         <message>
             <source>Longtermmeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Дълготрайно измерване</translation>
         </message>
     </context>
 </TS>

@@ -9,99 +9,99 @@
         </message>
         <message>
             <source>GpsInformation</source>
-            <translation type="unfinished">GPS information</translation>
+            <translation>Informace GPS</translation>
         </message>
         <message>
             <source>Time</source>
-            <translation type="unfinished">Time</translation>
+            <translation>Čas</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished">Date</translation>
+            <translation>Datum</translation>
         </message>
         <message>
             <source>Latitude</source>
-            <translation type="unfinished">Latitude</translation>
+            <translation>Zeměp. šířka</translation>
         </message>
         <message>
             <source>Longitude</source>
-            <translation type="unfinished">Longitude</translation>
+            <translation>Zeměp. délka</translation>
         </message>
         <message>
             <source>Quality</source>
-            <translation type="unfinished">Quality</translation>
+            <translation>Kvalita</translation>
         </message>
         <message>
             <source>DistanceMeasurement</source>
-            <translation type="unfinished">Distance measurement</translation>
+            <translation>Měření vzdálenosti</translation>
         </message>
         <message>
             <source>ReferencePosition</source>
-            <translation type="unfinished">Reference position</translation>
+            <translation>Referenční poloha</translation>
         </message>
         <message>
             <source>CurrentPosition</source>
-            <translation type="unfinished">Current position</translation>
+            <translation>Aktuální poloha</translation>
         </message>
         <message>
             <source>Distance</source>
-            <translation type="unfinished">Distance</translation>
+            <translation>Vzdálenost</translation>
         </message>
         <message>
             <source>SatelliteInformation</source>
-            <translation type="unfinished">Satellite information</translation>
+            <translation>Informace o satelitech</translation>
         </message>
         <message>
             <source>Satellites</source>
-            <translation type="unfinished">Satellites</translation>
+            <translation>Satelity</translation>
         </message>
         <message>
             <source>Direction</source>
-            <translation type="unfinished">Direction</translation>
+            <translation>Směr</translation>
         </message>
         <message>
             <source>Height</source>
-            <translation type="unfinished">Height</translation>
+            <translation>Výška</translation>
         </message>
         <message>
             <source>Groundspeed</source>
-            <translation type="unfinished">Groundspeed</translation>
+            <translation>Rychlost</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hlavní menu</translation>
         </message>
         <message>
             <source>SatelliteInfo</source>
-            <translation type="unfinished">Satellite information</translation>
+            <translation>Informace o satelitech</translation>
         </message>
         <message>
             <source>SwitchGpsFormat</source>
-            <translation type="unfinished">Switch coordinate format</translation>
+            <translation>Přepnout formát souřadnic</translation>
         </message>
         <message>
             <source>DisplayNmeaData</source>
-            <translation type="unfinished">Show NMEA data</translation>
+            <translation>Zobrazit data NMEA</translation>
         </message>
         <message>
             <source>DisplayGpsPosition</source>
-            <translation type="unfinished">Show GPS position</translation>
+            <translation>Zobrazit polohu GPS</translation>
         </message>
         <message>
             <source>SetReferencePosition</source>
-            <translation type="unfinished">Set reference position</translation>
+            <translation>Nastavit referenční polohu</translation>
         </message>
         <message>
             <source>StartMonitoring</source>
-            <translation type="unfinished">Start monitoring</translation>
+            <translation>Spustit sledování</translation>
         </message>
         <message>
             <source>StopMonitoring</source>
-            <translation type="unfinished">Stop monitoring and set the clock</translation>
+            <translation>Zastavit sledování a nastavit hodiny</translation>
         </message>
         <message>
             <source>DeleteData</source>
-            <translation type="unfinished">Delete data</translation>
+            <translation>Smazat data</translation>
         </message>
     </context>
     <context>
@@ -112,143 +112,143 @@
         </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
-            <translation type="unfinished">You must connect a H2-Sensor
-to use this measurement.</translation>
+            <translation>Pro toto měření
+připojte snímač H2.</translation>
         </message>
         <message>
             <source>SetReferenceLevel</source>
-            <translation type="unfinished">Set reference level</translation>
+            <translation>Nastavit referenční hladinu</translation>
         </message>
         <message>
             <source>Range</source>
-            <translation type="unfinished">Range</translation>
+            <translation>Rozsah</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Hlasitost sluchátek</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Uložit</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hlavní menu</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
     </context>
     <context>
         <name>LanguageSelect</name>
         <message>
             <source>German</source>
-            <translation type="unfinished">German</translation>
+            <translation>Němčina</translation>
         </message>
         <message>
             <source>French</source>
-            <translation type="unfinished">French</translation>
+            <translation>Francouzština</translation>
         </message>
         <message>
             <source>Italian</source>
-            <translation type="unfinished">Italian</translation>
+            <translation>Italština</translation>
         </message>
         <message>
             <source>Spanish</source>
-            <translation type="unfinished">Spanish</translation>
+            <translation>Španělština</translation>
         </message>
         <message>
             <source>Chinese</source>
-            <translation type="unfinished">Chinese</translation>
+            <translation>Čínština</translation>
         </message>
         <message>
             <source>Czech</source>
-            <translation type="unfinished">Czech</translation>
+            <translation>Čeština</translation>
         </message>
         <message>
             <source>Hungarian</source>
-            <translation type="unfinished">Hungarian</translation>
+            <translation>Maďarština</translation>
         </message>
         <message>
             <source>Russian</source>
-            <translation type="unfinished">Russian</translation>
+            <translation>Ruština</translation>
         </message>
         <message>
             <source>Slovenian</source>
-            <translation type="unfinished">Slovenian</translation>
+            <translation>Slovinština</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation type="unfinished">Japanese</translation>
+            <translation>Japonština</translation>
         </message>
         <message>
             <source>Polish</source>
-            <translation type="unfinished">Polish</translation>
+            <translation>Polština</translation>
         </message>
         <message>
             <source>Portuguese</source>
-            <translation type="unfinished">Portuguese</translation>
+            <translation>Portugalština</translation>
         </message>
         <message>
             <source>Romanian</source>
-            <translation type="unfinished">Romanian</translation>
+            <translation>Rumunština</translation>
         </message>
         <message>
             <source>Slovakian</source>
-            <translation type="unfinished">Slovak</translation>
+            <translation>Slovenština</translation>
         </message>
         <message>
             <source>Swedish</source>
-            <translation type="unfinished">Swedish</translation>
+            <translation>Švédština</translation>
         </message>
         <message>
             <source>Suomi</source>
-            <translation type="unfinished">Suomi</translation>
+            <translation>Finština</translation>
         </message>
         <message>
             <source>Danish</source>
-            <translation type="unfinished">Danish</translation>
+            <translation>Dánština</translation>
         </message>
         <message>
             <source>Norwegian</source>
-            <translation type="unfinished">Norwegian</translation>
+            <translation>Norština</translation>
         </message>
         <message>
             <source>Bulgarian</source>
-            <translation type="unfinished">Bulgarian</translation>
+            <translation>Bulharština</translation>
         </message>
         <message>
             <source>Croatian</source>
-            <translation type="unfinished">Croatian</translation>
+            <translation>Chorvatština</translation>
         </message>
         <message>
             <source>Korean</source>
-            <translation type="unfinished">Korean</translation>
+            <translation>Korejština</translation>
         </message>
         <message>
             <source>Serbian</source>
-            <translation type="unfinished">Serbian</translation>
+            <translation>Srbština</translation>
         </message>
         <message>
             <source>Turkish</source>
-            <translation type="unfinished">Turkish</translation>
+            <translation>Turečtina</translation>
         </message>
         <message>
             <source>English</source>
-            <translation type="unfinished">English</translation>
+            <translation>Angličtina</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Předchozí stránka</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Další stránka</translation>
         </message>
     </context>
     <context>
@@ -259,39 +259,39 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Nastavit filtr</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Uložit</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Hlasitost sluchátek</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Zesílení mikrofonu</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hlavní menu</translation>
         </message>
         <message>
             <source>PlayRecordedSound</source>
-            <translation type="unfinished">Play recorded sound</translation>
+            <translation>Přehrát záznam</translation>
         </message>
         <message>
             <source>StopPlaying</source>
-            <translation type="unfinished">Stop playing</translation>
+            <translation>Zastavit přehrávání</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>HeadphoneGain</source>
-            <translation type="unfinished">Headphone gain</translation>
+            <translation>Zesílení sluchátek</translation>
         </message>
     </context>
     <context>
@@ -302,78 +302,78 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Uložit</translation>
         </message>
         <message>
             <source>AnalysisTime</source>
-            <translation type="unfinished">Analysis time</translation>
+            <translation>Doba analýzy</translation>
         </message>
         <message>
             <source>Autoscale</source>
-            <translation type="unfinished">Autoscale</translation>
+            <translation>Automatické měřítko</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
-            <translation type="unfinished">Additional settings</translation>
+            <translation>Další nastavení</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hlavní menu</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Zesílení mikrofonu</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Hlasitost sluchátek</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Nastavit filtr</translation>
         </message>
         <message>
             <source>10 min</source>
-            <translation type="unfinished">10 min</translation>
+            <translation>10 min</translation>
         </message>
         <message>
             <source>30 min</source>
-            <translation type="unfinished">30 min</translation>
+            <translation>30 min</translation>
         </message>
         <message>
             <source>3 min</source>
-            <translation type="unfinished">3 min</translation>
+            <translation>3 min</translation>
         </message>
     </context>
     <context>
         <name>MainMenu</name>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histogram</translation>
         </message>
         <message>
             <source>H2Sensor</source>
-            <translation type="unfinished">H2 Sensor</translation>
+            <translation>Snímač H2</translation>
         </message>
         <message>
             <source>Level</source>
-            <translation type="unfinished">Level</translation>
+            <translation>Hladina</translation>
         </message>
         <message>
             <source>Management</source>
-            <translation type="unfinished">Management</translation>
+            <translation>Správa</translation>
         </message>
         <message>
             <source>Longterm</source>
-            <translation type="unfinished">Long-term</translation>
+            <translation>Dlouhodobé</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Trasování</translation>
         </message>
     </context>
     <context>
@@ -384,23 +384,23 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Measurements</source>
-            <translation type="unfinished">Measurements</translation>
+            <translation>Měření</translation>
         </message>
         <message>
             <source>QJ-5</source>
-            <translation type="unfinished">QJ-5</translation>
+            <translation>QJ-5</translation>
         </message>
         <message>
             <source>Update</source>
-            <translation type="unfinished">Update</translation>
+            <translation>Aktualizace</translation>
         </message>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>Settings</source>
-            <translation type="unfinished">Settings</translation>
+            <translation>Nastavení</translation>
         </message>
     </context>
     <context>
@@ -411,35 +411,35 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Mainmenu</translation>
+            <translation>Hlavní menu</translation>
         </message>
         <message>
             <source>EditMeasurement</source>
-            <translation type="unfinished">Edit measurement</translation>
+            <translation>Upravit měření</translation>
         </message>
         <message>
             <source>FilterMeasurements</source>
-            <translation type="unfinished">Filter measurements</translation>
+            <translation>Filtrovat měření</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Předchozí stránka</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Další stránka</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Chyba</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeRenamed</source>
-            <translation type="unfinished">The measurement could not be renamed.</translation>
+            <translation>Měření nelze přejmenovat.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeDeleted</source>
-            <translation type="unfinished">The measurement could not be deleted.</translation>
+            <translation>Měření nelze smazat.</translation>
         </message>
     </context>
     <context>
@@ -450,59 +450,59 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>LIN</source>
-            <translation type="unfinished">LIN</translation>
+            <translation>LIN</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hlavní menu</translation>
         </message>
         <message>
             <source>Autoscale</source>
-            <translation type="unfinished">Autoscale</translation>
+            <translation>Automatické měřítko</translation>
         </message>
         <message>
             <source>DeleteLastLevel</source>
-            <translation type="unfinished">Delete last level</translation>
+            <translation>Smazat poslední hladinu</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
-            <translation type="unfinished">Additional settings</translation>
+            <translation>Další nastavení</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Uložit</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Nastavit filtr</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Zesílení mikrofonu</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Hlasitost sluchátek</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>PlayAudioData</source>
-            <translation type="unfinished">Play audio data</translation>
+            <translation>Přehrát zvuk</translation>
         </message>
         <message>
             <source>StopPlaying</source>
-            <translation type="unfinished">Stop playing</translation>
+            <translation>Zastavit přehrávání</translation>
         </message>
         <message>
             <source>PlayNextPosition</source>
-            <translation type="unfinished">Play next position</translation>
+            <translation>Další bod</translation>
         </message>
         <message>
             <source>LOG</source>
-            <translation type="unfinished">LOG</translation>
+            <translation>LOG</translation>
         </message>
     </context>
     <context>
@@ -513,27 +513,27 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hlavní menu</translation>
         </message>
         <message>
             <source>AdjustFilter</source>
-            <translation type="unfinished">Adjust filter</translation>
+            <translation>Nastavit filtr</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Zesílení mikrofonu</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Hlasitost sluchátek</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Uložit</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
     </context>
     <context>
@@ -544,51 +544,51 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Mainmenu</translation>
+            <translation>Hlavní menu</translation>
         </message>
         <message>
             <source>SetReferenceLevel</source>
-            <translation type="unfinished">Set reference level</translation>
+            <translation>Nastavit referenční hladinu</translation>
         </message>
         <message>
             <source>Range</source>
-            <translation type="unfinished">Range</translation>
+            <translation>Rozsah</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Hlasitost sluchátek</translation>
         </message>
         <message>
             <source>Store</source>
-            <translation type="unfinished">Store</translation>
+            <translation>Uložit</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>%1 bar</source>
-            <translation type="unfinished">%1 bar</translation>
+            <translation>%1 bar</translation>
         </message>
         <message>
             <source>MAX = %1 bar</source>
-            <translation type="unfinished">MAX = %1 bar</translation>
+            <translation>MAX = %1 bar</translation>
         </message>
         <message>
             <source>MIN = %1 bar</source>
-            <translation type="unfinished">MIN = %1 bar</translation>
+            <translation>MIN = %1 bar</translation>
         </message>
         <message>
             <source>AVG = %1 bar</source>
-            <translation type="unfinished">AVG = %1 bar</translation>
+            <translation>PRŮM = %1 bar</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation type="unfinished">DEV = %1 bar</translation>
+            <translation>ODCH = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
-            <translation type="unfinished">ACT = %1 bar</translation>
+            <translation>AKT = %1 bar</translation>
         </message>
     </context>
     <context>
@@ -599,166 +599,166 @@ to use this measurement.</translation>
         </message>
         <message>
             <source>Berlin</source>
-            <translation type="unfinished">Berlin</translation>
+            <translation>Berlín</translation>
         </message>
         <message>
             <source>Screenshot</source>
-            <translation type="unfinished">Screenshot</translation>
+            <translation>Snímek obrazovky</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histogram</translation>
         </message>
         <message>
             <source>LevelMeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Měření hladiny</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Dlouhodobé měření</translation>
         </message>
         <message>
             <source>H2-Sensor</source>
-            <translation type="unfinished">H2 sensor</translation>
+            <translation>Snímač H2</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Trasování</translation>
         </message>
         <message>
             <source>never</source>
-            <translation type="unfinished">never</translation>
+            <translation>nikdy</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Předchozí stránka</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hlavní menu</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Další stránka</translation>
         </message>
         <message>
             <source>ModeMuteButton</source>
-            <translation type="unfinished">Muting</translation>
+            <translation>Ztlumení</translation>
         </message>
         <message>
             <source>HearingProtection</source>
-            <translation type="unfinished">Hearing protection</translation>
+            <translation>Ochrana sluchu</translation>
         </message>
         <message>
             <source>Customize</source>
-            <translation type="unfinished">Customize</translation>
+            <translation>Přizpůsobení</translation>
         </message>
         <message>
             <source>differentValues</source>
-            <translation type="unfinished">different values</translation>
+            <translation>různé hodnoty</translation>
         </message>
         <message>
             <source>PairedHeadphone</source>
-            <translation type="unfinished">Paired headphone</translation>
+            <translation>Spárovaná sluchátka</translation>
         </message>
         <message>
             <source>PairedMicrophone</source>
-            <translation type="unfinished">Paired microphone</translation>
+            <translation>Spárovaný mikrofon</translation>
         </message>
         <message>
             <source>Brightness</source>
-            <translation type="unfinished">Brightness</translation>
+            <translation>Jas</translation>
         </message>
         <message>
             <source>PowerSaving</source>
-            <translation type="unfinished">Power saving</translation>
+            <translation>Úspora energie</translation>
         </message>
         <message>
             <source>FavouriteButton</source>
-            <translation type="unfinished">Favourite button</translation>
+            <translation>Oblíbené tlačítko</translation>
         </message>
         <message>
             <source>Systeminformation</source>
-            <translation type="unfinished">System information</translation>
+            <translation>Informace o systému</translation>
         </message>
         <message>
             <source>ResetToDeliverystate</source>
-            <translation type="unfinished">Reset</translation>
+            <translation>Tovární nastavení</translation>
         </message>
         <message>
             <source>Language</source>
-            <translation type="unfinished">Language</translation>
+            <translation>Jazyk</translation>
         </message>
         <message>
             <source>Time</source>
-            <translation type="unfinished">Time</translation>
+            <translation>Čas</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished">Date</translation>
+            <translation>Datum</translation>
         </message>
         <message>
             <source>Timezone</source>
-            <translation type="unfinished">Time zone</translation>
+            <translation>Časové pásmo</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation type="unfinished">Daylight saving time</translation>
+            <translation>Letní/zimní čas</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation type="unfinished">Switch</translation>
+            <translation>Přepínač</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation type="unfinished">Pushbutton</translation>
+            <translation>Tlačítko</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished">Active</translation>
+            <translation>Zapnuto</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation type="unfinished">Inactive</translation>
+            <translation>Vypnuto</translation>
         </message>
         <message>
             <source>low</source>
-            <translation type="unfinished">low</translation>
+            <translation>nízký</translation>
         </message>
         <message>
             <source>medium</source>
-            <translation type="unfinished">medium</translation>
+            <translation>střední</translation>
         </message>
         <message>
             <source>high</source>
-            <translation type="unfinished">high</translation>
+            <translation>vysoký</translation>
         </message>
         <message>
             <source>Summertime</source>
-            <translation type="unfinished">Summer time</translation>
+            <translation>Letní čas</translation>
         </message>
         <message>
             <source>Wintertime</source>
-            <translation type="unfinished">Winter time</translation>
+            <translation>Zimní čas</translation>
         </message>
     </context>
     <context>
         <name>MessageDialog</name>
         <message>
             <source>Yes</source>
-            <translation type="unfinished">Yes</translation>
+            <translation>Ano</translation>
         </message>
         <message>
             <source>No</source>
-            <translation type="unfinished">No</translation>
+            <translation>Ne</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
     </context>
     <context>
@@ -792,80 +792,80 @@ to use this measurement.</translation>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
-            <translation type="unfinished">Microphone configuration</translation>
+            <translation>Konfigurace mikrofonu</translation>
         </message>
         <message>
             <source>SensorType</source>
-            <translation type="unfinished">Sensor type</translation>
+            <translation>Typ snímače</translation>
         </message>
         <message>
             <source>Gain</source>
-            <translation type="unfinished">Gain</translation>
+            <translation>Zesílení</translation>
         </message>
         <message>
             <source>BatteryState</source>
-            <translation type="unfinished">Battery state</translation>
+            <translation>Stav baterie</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation type="unfinished">Firmware version</translation>
+            <translation>Verze firmwaru</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
-            <translation type="unfinished">Hardware version</translation>
+            <translation>Verze hardwaru</translation>
         </message>
         <message>
             <source>ButtonMode</source>
-            <translation type="unfinished">Muting</translation>
+            <translation>Ztlumení</translation>
         </message>
         <message>
             <source>BluetoothName</source>
-            <translation type="unfinished">Bluetooth name</translation>
+            <translation>Název Bluetooth</translation>
         </message>
         <message>
             <source>BluetoothId</source>
-            <translation type="unfinished">Bluetooth ID</translation>
+            <translation>Bluetooth ID</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation type="unfinished">Reload</translation>
+            <translation>Obnovit</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hlavní menu</translation>
         </message>
         <message>
             <source>noSensor</source>
-            <translation type="unfinished">no sensor</translation>
+            <translation>bez snímače</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>neznámé</translation>
         </message>
     </context>
     <context>
         <name>Statusbardata</name>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Varování</translation>
         </message>
         <message>
             <source>TheBatteryIsVeryLowPleaseRecharge</source>
-            <translation type="unfinished">The battery is very low. Please recharge.</translation>
+            <translation>Baterie je téměř vybitá. Nabijte ji.</translation>
         </message>
         <message>
             <source>TheSensorCouldNotBeDetected</source>
-            <translation type="unfinished">The sensor could not be detected.</translation>
+            <translation>Snímač nebyl rozpoznán.</translation>
         </message>
         <message>
             <source>BatteryVoltageOfQJ5ToLow</source>
-            <translation type="unfinished">Battery voltage of QJ-5 is very low.
-Please recharge.</translation>
+            <translation>Baterie QJ-5 je téměř vybitá.
+Nabijte ji.</translation>
         </message>
         <message>
             <source>ProblemWithSensorTypeDetection</source>
-            <translation type="unfinished">Type of sensor could not be detected.
-Please fix sensor or clean contacts.</translation>
+            <translation>Typ snímače nelze rozpoznat.
+Upevněte snímač nebo očistěte kontakty.</translation>
         </message>
     </context>
     <context>
@@ -876,1187 +876,1187 @@ Please fix sensor or clean contacts.</translation>
         </message>
         <message>
             <source>SearchBluetoothDevices</source>
-            <translation type="unfinished">Search Bluetooth devices</translation>
+            <translation>Hledat zařízení Bluetooth</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>FoundBluetoothDevices</source>
-            <translation type="unfinished">Found Bluetooth devices</translation>
+            <translation>Nalezená zařízení Bluetooth</translation>
         </message>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
-            <translation type="unfinished">Enable pairing mode
-and press Search-Button.</translation>
+            <translation>Zapněte režim párování
+a stiskněte tlačítko „Hledat“.</translation>
         </message>
         <message>
             <source>Searching</source>
-            <translation type="unfinished">Searching</translation>
+            <translation>Hledání</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>neznámé</translation>
         </message>
         <message>
             <source>SelectDeviceForPairing</source>
-            <translation type="unfinished">Select device for pairing.</translation>
+            <translation>Vyberte zařízení pro párování.</translation>
         </message>
         <message>
             <source>NoDevicesFoundTryAgain</source>
-            <translation type="unfinished">No devices found.</translation>
+            <translation>Nebylo nalezeno žádné zařízení.</translation>
         </message>
         <message>
             <source>PairingDevice</source>
-            <translation type="unfinished">Pairing device</translation>
+            <translation>Párování zařízení</translation>
         </message>
         <message>
             <source>PairingNotSuccessfulPleaseTryAgain</source>
-            <translation type="unfinished">Pairing not successful. Please try again.</translation>
+            <translation>Párování se nezdařilo. Zkuste to znovu.</translation>
         </message>
     </context>
     <context>
         <name>CustomizeDialogs</name>
         <message>
             <source>LevelMeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Měření hladiny</translation>
         </message>
         <message>
             <source>ShowPeakLevelBar</source>
-            <translation type="unfinished">Show peak level</translation>
+            <translation>Zobrazit špičkovou hladinu</translation>
         </message>
         <message>
             <source>UseFrequencyColorForLevelBar</source>
-            <translation type="unfinished">Use frequency color for level bar</translation>
+            <translation>Barva frekvence pro pruh hladiny</translation>
         </message>
         <message>
             <source>ShowFrequencySpectrum</source>
-            <translation type="unfinished">Show frequency spectrum</translation>
+            <translation>Zobrazit frekvenční spektrum</translation>
         </message>
         <message>
             <source>ShowFrequencyValue</source>
-            <translation type="unfinished">Show frequency value</translation>
+            <translation>Zobrazit frekvenci</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histogram</translation>
         </message>
         <message>
             <source>ShowFilterParameter</source>
-            <translation type="unfinished">Show filter parameter</translation>
+            <translation>Zobrazit parametry filtru</translation>
         </message>
         <message>
             <source>DynamicScaling</source>
-            <translation type="unfinished">Dynamic scaling</translation>
+            <translation>Dynamické měřítko</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Dlouhodobé měření</translation>
         </message>
         <message>
             <source>ShowGrid</source>
-            <translation type="unfinished">Show grid</translation>
+            <translation>Zobrazit mřížku</translation>
         </message>
         <message>
             <source>H2measurement</source>
-            <translation type="unfinished">H2 measurement</translation>
+            <translation>Měření H2</translation>
         </message>
         <message>
             <source>ShowHistogram</source>
-            <translation type="unfinished">Show histogram</translation>
+            <translation>Zobrazit histogram</translation>
         </message>
         <message>
             <source>ShowWorkingRange</source>
-            <translation type="unfinished">Show working range</translation>
+            <translation>Zobrazit pracovní rozsah</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Trasování</translation>
         </message>
         <message>
             <source>PowerOn</source>
-            <translation type="unfinished">Actions during power on</translation>
+            <translation>Akce po zapnutí</translation>
         </message>
         <message>
             <source>StartWithFavourite</source>
-            <translation type="unfinished">Start with favourite dialog</translation>
+            <translation>Spustit oblíbenou funkci</translation>
         </message>
         <message>
             <source>StartWithFilter</source>
-            <translation type="unfinished">Start with enabled filters</translation>
+            <translation>Spustit se zapnutými filtry</translation>
         </message>
         <message>
             <source>StartWithGps</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Předchozí stránka</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Další stránka</translation>
         </message>
     </context>
     <context>
         <name>DateTimeAdjust</name>
         <message>
             <source>Day</source>
-            <translation type="unfinished">Day</translation>
+            <translation>Den</translation>
         </message>
         <message>
             <source>Month</source>
-            <translation type="unfinished">Month</translation>
+            <translation>Měsíc</translation>
         </message>
         <message>
             <source>Year</source>
-            <translation type="unfinished">Year</translation>
+            <translation>Rok</translation>
         </message>
         <message>
             <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
+            <translation>GPS</translation>
         </message>
         <message>
             <source>Manual</source>
-            <translation type="unfinished">Manual</translation>
+            <translation>Ručně</translation>
         </message>
         <message>
             <source>Hour</source>
-            <translation type="unfinished">Hour</translation>
+            <translation>Hodina</translation>
         </message>
         <message>
             <source>Minute</source>
-            <translation type="unfinished">Minute</translation>
+            <translation>Minuta</translation>
         </message>
         <message>
             <source>Second</source>
-            <translation type="unfinished">Second</translation>
+            <translation>Sekunda</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>InvalidDate</source>
-            <translation type="unfinished">Invalid date</translation>
+            <translation>Neplatné datum</translation>
         </message>
         <message>
             <source>DateDoesNotExist</source>
-            <translation type="unfinished">This date does not exist. Please correct it.</translation>
+            <translation>Toto datum neexistuje. Opravte ho.</translation>
         </message>
     </context>
     <context>
         <name>Displaysettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>Brightness</source>
-            <translation type="unfinished">Brightness</translation>
+            <translation>Jas</translation>
         </message>
         <message>
             <source>high</source>
-            <translation type="unfinished">high</translation>
+            <translation>vysoký</translation>
         </message>
         <message>
             <source>medium</source>
-            <translation type="unfinished">medium</translation>
+            <translation>střední</translation>
         </message>
         <message>
             <source>low</source>
-            <translation type="unfinished">low</translation>
+            <translation>nízký</translation>
         </message>
     </context>
     <context>
         <name>HearingProtection</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>HearingProtection</source>
-            <translation type="unfinished">Hearing protection</translation>
+            <translation>Ochrana sluchu</translation>
         </message>
         <message>
             <source>Active</source>
-            <translation type="unfinished">Active</translation>
+            <translation>Zapnuto</translation>
         </message>
         <message>
             <source>Inactive</source>
-            <translation type="unfinished">Inactive</translation>
+            <translation>Vypnuto</translation>
         </message>
         <message>
             <source>DefaultHeadphoneVolume</source>
-            <translation type="unfinished">Adjust headphone volume</translation>
+            <translation>Hlasitost sluchátek</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+            <translation>Varování! Nebezpečí akustického šoku.</translation>
         </message>
         <message>
             <source>MaximumVolumeWillBeLimited</source>
-            <translation type="unfinished">Maximum volume will be limited.</translation>
+            <translation>Maximální hlasitost bude omezena.</translation>
         </message>
     </context>
     <context>
         <name>PowerSaving</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>BacklightOff</source>
-            <translation type="unfinished">Backlight off</translation>
+            <translation>Vypnutí podsvícení</translation>
         </message>
         <message>
             <source>PowerOff</source>
-            <translation type="unfinished">Power off</translation>
+            <translation>Vypnutí</translation>
         </message>
         <message>
             <source>never</source>
-            <translation type="unfinished">never</translation>
+            <translation>nikdy</translation>
         </message>
     </context>
     <context>
         <name>ResetSettings</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Varování</translation>
         </message>
         <message>
             <source>ResetToDeliveryState</source>
-            <translation type="unfinished">Reset to delivery state.
-All settings (e.g. language,
-paired bluetooth devices) will be reseted.
-Stored measurements will not be deleted.</translation>
+            <translation>Obnovení továrního nastavení.
+Všechna nastavení (např. jazyk,
+spárovaná zařízení Bluetooth) budou obnovena.
+Uložená měření nebudou smazána.</translation>
         </message>
         <message>
             <source>Reset</source>
-            <translation type="unfinished">Reset</translation>
+            <translation>Obnovit</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>
-            <translation type="unfinished">Do you really want to reset all settings?</translation>
+            <translation>Opravdu chcete obnovit všechna nastavení?</translation>
         </message>
     </context>
     <context>
         <name>SelectFavouriteButton</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
     </context>
     <context>
         <name>SelectSwitchmode</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>ModeOfMutingButton</source>
-            <translation type="unfinished">Mode of muting button</translation>
+            <translation>Režim tlačítka ztlumení</translation>
         </message>
         <message>
             <source>Switch</source>
-            <translation type="unfinished">Switch</translation>
+            <translation>Přepínač</translation>
         </message>
         <message>
             <source>PushButton</source>
-            <translation type="unfinished">Pushbutton</translation>
+            <translation>Tlačítko</translation>
         </message>
     </context>
     <context>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation type="unfinished">Daylight saving time</translation>
+            <translation>Letní/zimní čas</translation>
         </message>
         <message>
             <source>Summertime</source>
-            <translation type="unfinished">Summer time</translation>
+            <translation>Letní čas</translation>
         </message>
         <message>
             <source>Wintertime</source>
-            <translation type="unfinished">Winter time</translation>
+            <translation>Zimní čas</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>MidwayIslands</source>
-            <translation type="unfinished">Midway Islands</translation>
+            <translation>Midwayské ostrovy</translation>
         </message>
         <message>
             <source>Hawaii</source>
-            <translation type="unfinished">Hawaii</translation>
+            <translation>Havaj</translation>
         </message>
         <message>
             <source>Alaska</source>
-            <translation type="unfinished">Alaska</translation>
+            <translation>Aljaška</translation>
         </message>
         <message>
             <source>Pacific</source>
-            <translation type="unfinished">Pacific</translation>
+            <translation>Pacifik</translation>
         </message>
         <message>
             <source>Arizona</source>
-            <translation type="unfinished">Arizona</translation>
+            <translation>Arizona</translation>
         </message>
         <message>
             <source>Chicago</source>
-            <translation type="unfinished">Chicago</translation>
+            <translation>Chicago</translation>
         </message>
         <message>
             <source>NewYork</source>
-            <translation type="unfinished">New York</translation>
+            <translation>New York</translation>
         </message>
         <message>
             <source>Manaus</source>
-            <translation type="unfinished">Manaus</translation>
+            <translation>Manaus</translation>
         </message>
         <message>
             <source>Newfoundland</source>
-            <translation type="unfinished">Newfoundland</translation>
+            <translation>Newfoundland</translation>
         </message>
         <message>
             <source>Greenland</source>
-            <translation type="unfinished">Greenland</translation>
+            <translation>Grónsko</translation>
         </message>
         <message>
             <source>MiddleAtlantic</source>
-            <translation type="unfinished">Middle Atlantic</translation>
+            <translation>Střední Atlantik</translation>
         </message>
         <message>
             <source>Azores</source>
-            <translation type="unfinished">Azores</translation>
+            <translation>Azory</translation>
         </message>
         <message>
             <source>London</source>
-            <translation type="unfinished">London</translation>
+            <translation>Londýn</translation>
         </message>
         <message>
             <source>Berlin</source>
-            <translation type="unfinished">Berlin</translation>
+            <translation>Berlín</translation>
         </message>
         <message>
             <source>Cairo</source>
-            <translation type="unfinished">Cairo</translation>
+            <translation>Káhira</translation>
         </message>
         <message>
             <source>Moscow</source>
-            <translation type="unfinished">Moscow</translation>
+            <translation>Moskva</translation>
         </message>
         <message>
             <source>Teheran</source>
-            <translation type="unfinished">Teheran</translation>
+            <translation>Teherán</translation>
         </message>
         <message>
             <source>AbuDhabi</source>
-            <translation type="unfinished">Abu Dhabi</translation>
+            <translation>Abú Dhabí</translation>
         </message>
         <message>
             <source>Kabul</source>
-            <translation type="unfinished">Kabul</translation>
+            <translation>Kábul</translation>
         </message>
         <message>
             <source>Islamabad</source>
-            <translation type="unfinished">Islamabad</translation>
+            <translation>Islámábád</translation>
         </message>
         <message>
             <source>NewDelhi</source>
-            <translation type="unfinished">New Delhi</translation>
+            <translation>Nové Dillí</translation>
         </message>
         <message>
             <source>Katmandu</source>
-            <translation type="unfinished">Katmandu</translation>
+            <translation>Káthmándú</translation>
         </message>
         <message>
             <source>Nowosibirsk</source>
-            <translation type="unfinished">Nowosibirsk</translation>
+            <translation>Novosibirsk</translation>
         </message>
         <message>
             <source>Yangon</source>
-            <translation type="unfinished">Yangon</translation>
+            <translation>Rangún</translation>
         </message>
         <message>
             <source>Bangkok</source>
-            <translation type="unfinished">Bangkok</translation>
+            <translation>Bangkok</translation>
         </message>
         <message>
             <source>HongKong</source>
-            <translation type="unfinished">Hong Kong</translation>
+            <translation>Hongkong</translation>
         </message>
         <message>
             <source>Tokio</source>
-            <translation type="unfinished">Tokio</translation>
+            <translation>Tokio</translation>
         </message>
         <message>
             <source>Darwin</source>
-            <translation type="unfinished">Darwin</translation>
+            <translation>Darwin</translation>
         </message>
         <message>
             <source>Sydney</source>
-            <translation type="unfinished">Sydney</translation>
+            <translation>Sydney</translation>
         </message>
         <message>
             <source>Magadan</source>
-            <translation type="unfinished">Magadan</translation>
+            <translation>Magadan</translation>
         </message>
         <message>
             <source>Fiji</source>
-            <translation type="unfinished">Fiji</translation>
+            <translation>Fidži</translation>
         </message>
     </context>
     <context>
         <name>Systeminformation</name>
         <message>
             <source>Systeminformation</source>
-            <translation type="unfinished">System information</translation>
+            <translation>Informace o systému</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation type="unfinished">Firmware version</translation>
+            <translation>Verze firmwaru</translation>
         </message>
         <message>
             <source>Serialnumber</source>
-            <translation type="unfinished">Serialnumber</translation>
+            <translation>Sériové číslo</translation>
         </message>
         <message>
             <source>BluetoothIdTx</source>
-            <translation type="unfinished">Bluetooth Id TX</translation>
+            <translation>Bluetooth ID TX</translation>
         </message>
         <message>
             <source>BluetoothIdRx</source>
-            <translation type="unfinished">Bluetooth Id RX</translation>
+            <translation>Bluetooth ID RX</translation>
         </message>
         <message>
             <source>Hardwareversion</source>
-            <translation type="unfinished">Hardware version</translation>
+            <translation>Verze hardwaru</translation>
         </message>
         <message>
             <source>OperatingSystem</source>
-            <translation type="unfinished">Operating system</translation>
+            <translation>Operační systém</translation>
         </message>
         <message>
             <source>Battery</source>
-            <translation type="unfinished">Battery</translation>
+            <translation>Baterie</translation>
         </message>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>neznámé</translation>
         </message>
     </context>
     <context>
         <name>BackupDialog</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>Připojte TKR 9400 k PC
+a stiskněte tlačítko „Připojit“.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation type="unfinished">Connect</translation>
+            <translation>Připojit</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation type="unfinished">Disconnect</translation>
+            <translation>Odpojit</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Varování</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
-            <translation type="unfinished">The data memory could not be mounted.
-Please restart the device.</translation>
+            <translation>Paměť dat nelze připojit.
+Restartujte přístroj.</translation>
         </message>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Chyba</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
-            <translation type="unfinished">The data memory is in use.
-Please try again.</translation>
+            <translation>Paměť dat se používá.
+Zkuste to znovu.</translation>
         </message>
     </context>
     <context>
         <name>Measurements</name>
         <message>
             <source>Error</source>
-            <translation type="unfinished">Error</translation>
+            <translation>Chyba</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Varování</translation>
         </message>
         <message>
             <source>NoMoreMeasurementsCanBeStored</source>
-            <translation type="unfinished">Maximum number of measurements reached.
-Measurement will not be stored.
-Please delete old measurements.</translation>
+            <translation>Dosažen maximální počet měření.
+Měření nebude uloženo.
+Smažte stará měření.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation type="unfinished">Number of measurements near limit.
-Please delete old measurements.</translation>
+            <translation>Počet měření se blíží limitu.
+Smažte stará měření.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeStored</source>
-            <translation type="unfinished">Measurement could not be stored.</translation>
+            <translation>Měření nelze uložit.</translation>
         </message>
     </context>
     <context>
         <name>MeasuringPage</name>
         <message>
             <source>YouMustConnectAnAcousticalSensorToUseThisMeasurement.</source>
-            <translation type="unfinished">You must connect an acoustical sensor
-to use this measurement.</translation>
+            <translation>Pro toto měření
+připojte akustický snímač.</translation>
         </message>
         <message>
             <source>Note</source>
-            <translation type="unfinished">Remark</translation>
+            <translation>Poznámka</translation>
         </message>
         <message>
             <source>Warning</source>
-            <translation type="unfinished">Warning</translation>
+            <translation>Varování</translation>
         </message>
         <message>
             <source>NoBluetoothConnectionPleaseCheckYourQJ5</source>
-            <translation type="unfinished">No bluetooth connection.
-Please check your QJ-5.</translation>
+            <translation>Žádné spojení Bluetooth.
+Zkontrolujte QJ-5.</translation>
         </message>
     </context>
     <context>
         <name>Filtersettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>MicrophoneGain</source>
-            <translation type="unfinished">Microphone gain</translation>
+            <translation>Zesílení mikrofonu</translation>
         </message>
         <message>
             <source>HeadphoneVolume</source>
-            <translation type="unfinished">Headphone volume</translation>
+            <translation>Hlasitost sluchátek</translation>
         </message>
         <message>
             <source>AutomaticFilterSetting</source>
-            <translation type="unfinished">Automatic filter setting</translation>
+            <translation>Automatické nastavení filtru</translation>
         </message>
         <message>
             <source>NoFilter</source>
-            <translation type="unfinished">No filter</translation>
+            <translation>Bez filtru</translation>
         </message>
     </context>
     <context>
         <name>Headphonesettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation type="unfinished">Warning! Risk of an acoustic shock.</translation>
+            <translation>Varování! Nebezpečí akustického šoku.</translation>
         </message>
         <message>
             <source>WarningHighVolumesCanLeadToHearingDamage</source>
-            <translation type="unfinished">Warning!
-High volumes can lead to hearing damage.</translation>
+            <translation>Varování!
+Vysoká hlasitost může poškodit sluch.</translation>
         </message>
     </context>
     <context>
         <name>Micsettings</name>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
     </context>
     <context>
         <name>Firmwareupdate</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>Připojte TKR 9400 k PC
+a stiskněte tlačítko „Připojit“.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation type="unfinished">Connect</translation>
+            <translation>Připojit</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation type="unfinished">Disconnect</translation>
+            <translation>Odpojit</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
-            <translation type="unfinished">Update the firmware</translation>
+            <translation>Aktualizace firmwaru</translation>
         </message>
         <message>
             <source>CurrentFirmware</source>
-            <translation type="unfinished">Current firmware</translation>
+            <translation>Aktuální firmware</translation>
         </message>
         <message>
             <source>NewFirmware</source>
-            <translation type="unfinished">New firmware</translation>
+            <translation>Nový firmware</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>TransmittingFirmware</source>
-            <translation type="unfinished">Transmitting firmware</translation>
+            <translation>Přenos firmwaru</translation>
         </message>
         <message>
             <source>Status</source>
-            <translation type="unfinished">Status</translation>
+            <translation>Stav</translation>
         </message>
         <message>
             <source>UpdatingDevice</source>
-            <translation type="unfinished">Updating device</translation>
+            <translation>Aktualizace přístroje</translation>
         </message>
         <message>
             <source>PleaseWaitForReboot</source>
-            <translation type="unfinished">Please wait for reboot.</translation>
+            <translation>Počkejte na restart.</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
-            <translation type="unfinished">Connect the TKR 9400 to your PC
-and press the button Connect.</translation>
+            <translation>Připojte TKR 9400 k PC
+a stiskněte tlačítko „Připojit“.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
-            <translation type="unfinished">The data memory is in use.
-Please try again.</translation>
+            <translation>Paměť dat se používá.
+Zkuste to znovu.</translation>
         </message>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-            <translation type="unfinished">Please copy the firmware files.
-Press the button Disconnect,
-if all files are copied.</translation>
+            <translation>Zkopírujte soubory firmwaru.
+Stiskněte tlačítko „Odpojit“,
+až budou všechny soubory zkopírovány.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
-            <translation type="unfinished">The data memory could not be mounted.
-Please restart the device.</translation>
+            <translation>Paměť dat nelze připojit.
+Restartujte přístroj.</translation>
         </message>
         <message>
             <source>UpdateTKR9400</source>
-            <translation type="unfinished">Update TKR 9400</translation>
+            <translation>Aktualizovat TKR 9400</translation>
         </message>
         <message>
             <source>UpdateQJ-5</source>
-            <translation type="unfinished">Update QJ-5</translation>
+            <translation>Aktualizovat QJ-5</translation>
         </message>
         <message>
             <source>CouldNotReadFirmwarefile</source>
-            <translation type="unfinished">Could not read firmwarefile.
-Please try again.</translation>
+            <translation>Soubor firmwaru nelze přečíst.
+Zkuste to znovu.</translation>
         </message>
         <message>
             <source>UpdatingTKR9400</source>
-            <translation type="unfinished">Updating TKR 9400</translation>
+            <translation>Aktualizace TKR 9400</translation>
         </message>
         <message>
             <source>CopyingFilesPleaseWait</source>
-            <translation type="unfinished">Copying files, please wait ...</translation>
+            <translation>Kopírování souborů, čekejte ...</translation>
         </message>
         <message>
             <source>CouldNotCopyFirmwarefile</source>
-            <translation type="unfinished">Could not copy the firmware file.
-Please try again.</translation>
+            <translation>Soubor firmwaru nelze zkopírovat.
+Zkuste to znovu.</translation>
         </message>
         <message>
             <source>FirmwareupdateQJ-5</source>
-            <translation type="unfinished">Firmwareupdate QJ-5</translation>
+            <translation>Aktualizace firmwaru QJ-5</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessfullyFinished.</source>
-            <translation type="unfinished">Firmwareupdate successfully finished.</translation>
+            <translation>Aktualizace firmwaru byla úspěšně dokončena.</translation>
         </message>
         <message>
             <source>FirmwareupdateTKR9400</source>
-            <translation type="unfinished">Firmwareupdate TKR 9400</translation>
+            <translation>Aktualizace firmwaru TKR 9400</translation>
         </message>
         <message>
             <source>AllFilesCopiedPleaseWaitForReboot</source>
-            <translation type="unfinished">All files copied.
-Please wait for reboot ...</translation>
+            <translation>Všechny soubory zkopírovány.
+Počkejte na restart ...</translation>
         </message>
         <message>
             <source>FirmwareupdateCancelled</source>
-            <translation type="unfinished">Firmware update cancelled.</translation>
+            <translation>Aktualizace firmwaru zrušena.</translation>
         </message>
         <message>
             <source>TransmittingFirmwarePleaseWait</source>
-            <translation type="unfinished">Transmitting firmware. Please wait ...</translation>
+            <translation>Přenos firmwaru. Čekejte ...</translation>
         </message>
         <message>
             <source>ErrorDuringFirmwareUpdatePleaseTryAgain</source>
-            <translation type="unfinished">Error during firmware update.
-Please try again.</translation>
+            <translation>Chyba při aktualizaci firmwaru.
+Zkuste to znovu.</translation>
         </message>
         <message>
             <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
-            <translation type="unfinished">Firmware successful transmitted.
-Don't switch off QJ-5.
-Please wait for restart.</translation>
+            <translation>Firmware byl úspěšně přenesen.
+Nevypínejte QJ-5.
+Počkejte na restart.</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessful</source>
-            <translation type="unfinished">Firmwareupdate successful.</translation>
+            <translation>Aktualizace firmwaru úspěšná.</translation>
         </message>
         <message>
             <source>ErrorDuringUpdatePleaseTryAgainNoAnswerReceivedFromBluetoothDevice</source>
-            <translation type="unfinished">Error during update. Please try again.
-No answer received from bluetooth device.</translation>
+            <translation>Chyba při aktualizaci. Zkuste to znovu.
+Zařízení Bluetooth neodpovídá.</translation>
         </message>
     </context>
     <context>
         <name>TestMenu</name>
         <message>
             <source>PreviousPage</source>
-            <translation type="unfinished">Previous page</translation>
+            <translation>Předchozí stránka</translation>
         </message>
         <message>
             <source>Mainmenu</source>
-            <translation type="unfinished">Main menu</translation>
+            <translation>Hlavní menu</translation>
         </message>
         <message>
             <source>NextPage</source>
-            <translation type="unfinished">Next page</translation>
+            <translation>Další stránka</translation>
         </message>
     </context>
     <context>
         <name>TestMenuAudioLoopback</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
     </context>
     <context>
         <name>TestMenuFlashUpdate</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
     </context>
     <context>
         <name>TestmenuAudio</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
     </context>
     <context>
         <name>TestmenuBattery</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
         <message>
             <source>Current</source>
-            <translation type="unfinished">Current</translation>
+            <translation>Proud</translation>
         </message>
         <message>
             <source>Charging</source>
-            <translation type="unfinished">Charging</translation>
+            <translation>Nabíjení</translation>
         </message>
         <message>
             <source>Capacity</source>
-            <translation type="unfinished">Capacity</translation>
+            <translation>Kapacita</translation>
         </message>
         <message>
             <source>Voltage</source>
-            <translation type="unfinished">Voltage</translation>
+            <translation>Napětí</translation>
         </message>
         <message>
             <source>Temperature</source>
-            <translation type="unfinished">Temperature</translation>
+            <translation>Teplota</translation>
         </message>
         <message>
             <source>UART / USB</source>
-            <translation type="unfinished">UART / USB</translation>
+            <translation>UART / USB</translation>
         </message>
         <message>
             <source>UART/USB</source>
-            <translation type="unfinished">UART/USB</translation>
+            <translation>UART/USB</translation>
         </message>
         <message>
             <source>Read</source>
-            <translation type="unfinished">Read</translation>
+            <translation>Číst</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation type="unfinished">Autoread</translation>
+            <translation>Auto</translation>
         </message>
         <message>
             <source>UART</source>
-            <translation type="unfinished">UART</translation>
+            <translation>UART</translation>
         </message>
         <message>
             <source>USB</source>
-            <translation type="unfinished">USB</translation>
+            <translation>USB</translation>
         </message>
         <message>
             <source>not readable</source>
-            <translation type="unfinished">not readable</translation>
+            <translation>nelze číst</translation>
         </message>
         <message>
             <source>Discharging</source>
-            <translation type="unfinished">Discharging</translation>
+            <translation>Vybíjení</translation>
         </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
     </context>
     <context>
         <name>TestmenuGps</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
     </context>
     <context>
         <name>TestmenuInitBluetooth</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
     </context>
     <context>
         <name>TestmenuKeyboard</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
         <message>
             <source>Keytest: Press each button of the device</source>
-            <translation type="unfinished">Keytest: Press each button of the device</translation>
+            <translation>Test tlačítek: stiskněte každé tlačítko</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>neznámé</translation>
         </message>
         <message>
             <source>OK</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
     </context>
     <context>
         <name>TestmenuLed</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
         <message>
             <source>ON</source>
-            <translation type="unfinished">ON</translation>
+            <translation>ON</translation>
         </message>
         <message>
             <source>OFF</source>
-            <translation type="unfinished">OFF</translation>
+            <translation>OFF</translation>
         </message>
         <message>
             <source>I/O-LED</source>
-            <translation type="unfinished">I/O-LED</translation>
+            <translation>I/O-LED</translation>
         </message>
         <message>
             <source>CHRG-LED</source>
-            <translation type="unfinished">CHRG-LED</translation>
+            <translation>CHRG-LED</translation>
         </message>
         <message>
             <source>DBG-LED</source>
-            <translation type="unfinished">DBG-LED</translation>
+            <translation>DBG-LED</translation>
         </message>
         <message>
             <source>I/O-LED: not available</source>
-            <translation type="unfinished">I/O-LED: not available</translation>
+            <translation>I/O-LED: není k dispozici</translation>
         </message>
     </context>
     <context>
         <name>TestmenuRemoteCtrl</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSdcard</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSelftest</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
     </context>
     <context>
         <name>TestmenuSensordetection</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
         <message>
             <source>AD-Value</source>
-            <translation type="unfinished">AD-Value</translation>
+            <translation>Hodnota AD</translation>
         </message>
         <message>
             <source>Sensordetection</source>
-            <translation type="unfinished">Sensordetection</translation>
+            <translation>Detekce snímače</translation>
         </message>
         <message>
             <source>Read</source>
-            <translation type="unfinished">Read</translation>
+            <translation>Číst</translation>
         </message>
         <message>
             <source>Autoread</source>
-            <translation type="unfinished">Autoread</translation>
+            <translation>Auto</translation>
         </message>
         <message>
             <source>connected</source>
-            <translation type="unfinished">connected</translation>
+            <translation>připojen</translation>
         </message>
         <message>
             <source>No sensor</source>
-            <translation type="unfinished">No sensor</translation>
+            <translation>Bez snímače</translation>
         </message>
         <message>
             <source>unknown</source>
-            <translation type="unfinished">unknown</translation>
+            <translation>neznámé</translation>
         </message>
     </context>
     <context>
         <name>TestmenuUartUsbSwitch</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
     </context>
     <context>
         <name>TestmenuUsb</name>
         <message>
             <source>Back</source>
-            <translation type="unfinished">Back</translation>
+            <translation>Zpět</translation>
         </message>
         <message>
             <source>Pass</source>
-            <translation type="unfinished">Pass</translation>
+            <translation>Vyhovuje</translation>
         </message>
         <message>
             <source>Fail</source>
-            <translation type="unfinished">Fail</translation>
+            <translation>Nevyhovuje</translation>
         </message>
     </context>
     <context>
         <name>MeasManagementEdit</name>
         <message>
             <source>ChangeName</source>
-            <translation type="unfinished">Change name</translation>
+            <translation>Změnit název</translation>
         </message>
         <message>
             <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
+            <translation>Potvrdit</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Zrušit</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished">Delete</translation>
+            <translation>Smazat</translation>
         </message>
         <message>
             <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
+            <translation>Histogram</translation>
         </message>
         <message>
             <source>Levelmeasurement</source>
-            <translation type="unfinished">Level measurement</translation>
+            <translation>Měření hladiny</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
+            <translation>Trasování</translation>
         </message>
         <message>
             <source>H2-Measurement</source>
-            <translation type="unfinished">H2 measurement</translation>
+            <translation>Měření H2</translation>
         </message>
         <message>
             <source>Longtermmeasurement</source>
-            <translation type="unfinished">Long-term measurement</translation>
+            <translation>Dlouhodobé měření</translation>
         </message>
     </context>
 </TS>
