@@ -643,7 +643,7 @@ for å bruke denne målingen.</translation>
         </message>
         <message>
             <source>ModeMuteButton</source>
-            <translation>Demping</translation>
+            <translation>Lydløs</translation>
         </message>
         <message>
             <source>HearingProtection</source>
@@ -816,7 +816,7 @@ for å bruke denne målingen.</translation>
         </message>
         <message>
             <source>ButtonMode</source>
-            <translation>Demping</translation>
+            <translation>Lydløs</translation>
         </message>
         <message>
             <source>BluetoothName</source>
@@ -1192,7 +1192,7 @@ Lagrede målinger slettes ikke.</translation>
         </message>
         <message>
             <source>ModeOfMutingButton</source>
-            <translation>Modus for dempeknappen</translation>
+            <translation>Modus for lydløsknappen</translation>
         </message>
         <message>
             <source>Switch</source>
