@@ -1156,8 +1156,8 @@ i naciśnij przycisk Szukaj.</translation>
         <message>
             <source>ResetToDeliveryState</source>
             <translation>Przywracanie ustawień fabrycznych.
-Wszystkie ustawienia (np. język,
-sparowane urządzenia Bluetooth) zostaną zresetowane.
+Wszystkie ustawienia (np. język, sparowane
+urządzenia Bluetooth) zostaną zresetowane.
 Zapisane pomiary nie zostaną usunięte.</translation>
         </message>
         <message>
@@ -1573,7 +1573,7 @@ i naciśnij przycisk Połącz.</translation>
         </message>
         <message>
             <source>PleaseWaitForReboot</source>
-            <translation>Zaczekaj na ponowne uruchomienie.</translation>
+            <translation>Zaczekaj na restart.</translation>
         </message>
         <message>
             <source>OK</source>
@@ -1641,7 +1641,7 @@ Spróbuj ponownie.</translation>
         <message>
             <source>AllFilesCopiedPleaseWaitForReboot</source>
             <translation>Wszystkie pliki skopiowane.
-Zaczekaj na ponowne uruchomienie ...</translation>
+Zaczekaj na restart ...</translation>
         </message>
         <message>
             <source>FirmwareupdateCancelled</source>
@@ -1660,7 +1660,7 @@ Spróbuj ponownie.</translation>
             <source>FirmwareSuccessfulTransmittedPleaseWaitForRestart</source>
             <translation>Firmware przesłany pomyślnie.
 Nie wyłączaj QJ-5.
-Zaczekaj na ponowne uruchomienie.</translation>
+Zaczekaj na restart.</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessful</source>
