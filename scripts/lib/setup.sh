@@ -28,12 +28,15 @@ fi
 # Everything needed to build, test and run on the host. libqt5gui5 (pulled in by
 # qtbase5-dev) carries the xcb, offscreen and vnc platform plugins; the media player
 # plays WAV files through GStreamer's WAV reader (plugins-good) and ALSA output; Xvfb and
-# x11vnc give scripts/run a screen on machines without a display.
+# x11vnc give scripts/run a screen on machines without a display. The device's font
+# covers every script of the catalogues; on the PC scripts/fontconfig/fonts.conf stands
+# Liberation Sans (Arial's widths) in for it, with DejaVu (Latin, Cyrillic) and Noto CJK
+# (Chinese, Japanese, Korean) behind, so texts take their room and none shows as boxes.
 TK9400_PACKAGES=(
     cmake ninja-build g++
     qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins libqt5serialport5-dev
     qtpositioning5-dev qttools5-dev qttools5-dev-tools
-    libasound2-dev fonts-dejavu-core python3
+    libasound2-dev fonts-dejavu-core fonts-liberation2 fonts-noto-cjk python3
     gstreamer1.0-alsa gstreamer1.0-plugins-good
     xvfb x11vnc
 )
@@ -42,6 +45,8 @@ TK9400_PACKAGES=(
 # program, its tests) come from the project's own configuration, which plays into and
 # records from files. Never installed into the system.
 export ALSA_CONFIG_PATH="$TK9400_REPO/scripts/alsa/asound-host.conf"
+# The device's font, as near as a PC has it (see the packages above).
+export FONTCONFIG_FILE="$TK9400_REPO/scripts/fontconfig/fonts.conf"
 # The simulated codec behind the mixer of the card "default" (built in HostTools/alsa).
 export TK9400_CODEC_PLUGIN="${TK9400_CODEC_PLUGIN:-$TK9400_REPO/$TK9400_BUILD_DIR/HostTools/libasound_module_ctl_codecsim.so}"
 

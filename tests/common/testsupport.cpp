@@ -2,18 +2,29 @@
 
 #include "Hardware/platform.h"
 #include "Management/systemsettings.h"
+#include "Tools/iconbutton.h"
+#include "Tools/settingsbutton.h"
 #include "devicetree.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QList>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPair>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
@@ -307,6 +318,8 @@ QString screenshotPath(const QString& name)
 
 void useDeviceFont()
 {
+    // Started by hand, without the project's font configuration: Arial's widths all the same.
+    QFont::insertSubstitution(QStringLiteral("Arial Unicode MS"), QStringLiteral("Liberation Sans"));
     QFont font(QStringLiteral("Arial Unicode MS"));
     font.setPixelSize(20);
     qApp->setFont(font);
@@ -320,6 +333,122 @@ bool useDeviceLook()
     qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
     useDeviceFont();
     return true;
+}
+
+namespace {
+
+QString describe(const QWidget* widget, const QString& text, const QSize& needs, const QSize& has)
+{
+    QString name = widget->objectName();
+    if (name.isEmpty())
+        name = QString::fromLatin1(widget->metaObject()->className());
+    return QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
+        .arg(name, QString(text).replace(QLatin1Char('\n'), QLatin1String("\\n")))
+        .arg(needs.width())
+        .arg(needs.height())
+        .arg(has.width())
+        .arg(has.height());
+}
+
+// The size a text takes in font, laid out in a box width wide when it wraps. Of its last
+// line only the em counts: the room the fonts keep above the capitals and below the
+// descenders may reach past the widget without cutting anything off.
+QSize textSize(const QFont& font, const QString& text, int flags, int width)
+{
+    const QFontMetrics metrics(font);
+    QSize size = (flags & Qt::TextWordWrap)
+                     ? metrics.boundingRect(QRect(0, 0, qMax(1, width), 100000), flags, text).size()
+                     : metrics.size(flags, text);
+    // One line of these glyphs, in whichever fonts draw them.
+    const int line = metrics.size(0, QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))).height();
+    size.setHeight(size.height() - qMax(0, line - QFontInfo(font).pixelSize()));
+    return size;
+}
+
+void checkText(QStringList& out, const QWidget* widget, const QFont& font, const QString& text, const QRect& room,
+               int flags)
+{
+    if (text.isEmpty())
+        return;
+    const QSize needs = textSize(font, text, flags, room.width());
+    if (needs.width() > room.width() || needs.height() > room.height())
+        out << describe(widget, text, needs, room.size());
+}
+
+void checkLabel(QStringList& out, const QLabel* label)
+{
+    if (label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull() || label->movie())
+        return;
+    QString text = label->text();
+    if (Qt::mightBeRichText(text) && label->textFormat() != Qt::PlainText) {
+        QTextDocument document;
+        document.setHtml(text);
+        text = document.toPlainText();
+    }
+    QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    int indent = label->indent();
+    if (indent < 0 && label->frameWidth() > 0)
+        indent = QFontMetrics(label->font()).horizontalAdvance(QLatin1Char('x')) / 2;
+    if (indent > 0) {
+        const Qt::Alignment align = label->alignment();
+        if (align & (Qt::AlignLeft | Qt::AlignRight))
+            room.setWidth(room.width() - indent);
+        else if (align & (Qt::AlignTop | Qt::AlignBottom))
+            room.setHeight(room.height() - indent);
+    }
+    checkText(out, label, label->font(), text, room, label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+}
+
+void checkButton(QStringList& out, QAbstractButton* button)
+{
+    if (auto* settings = qobject_cast<SettingsButton*>(button)) {
+        const QFont widgetFont = settings->font();
+        const QRect line(0, 0, SettingsButton::kTextWidth, SettingsButton::kLineHeight);
+        checkText(out, button, QFont(widgetFont.defaultFamily(), widgetFont.pointSize(), 75), settings->getText1(), line, 0);
+        checkText(out, button, QFont(widgetFont.defaultFamily(), widgetFont.pointSize(), 50), settings->getText2(), line, 0);
+        return;
+    }
+    if (auto* iconButton = qobject_cast<IconButton*>(button)) {
+        const QRect room(0, 0, qMax(0, button->width() - IconButton::kTextLeft), button->height());
+        checkText(out, button, button->font(), iconButton->text(), room, 0);
+        return;
+    }
+    const QString text = button->text();
+    if (text.isEmpty())
+        return;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = text;
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    QStyle::SubElement element = QStyle::SE_PushButtonContents;
+    if (qobject_cast<QCheckBox*>(button))
+        element = QStyle::SE_CheckBoxContents;
+    else if (qobject_cast<QRadioButton*>(button))
+        element = QStyle::SE_RadioButtonContents;
+    QRect room = button->style()->subElementRect(element, &option, button);
+    if (element == QStyle::SE_PushButtonContents && !option.icon.isNull())
+        room.setWidth(room.width() - option.iconSize.width() - 4);
+    checkText(out, button, button->font(), text, room, Qt::TextShowMnemonic);
+}
+
+} // namespace
+
+QStringList textOverflows(QWidget* root)
+{
+    QStringList out;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    const QWidget* window = root->window();
+    for (QWidget* widget : widgets) {
+        if (widget != window && !widget->isVisibleTo(window))
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            checkLabel(out, label);
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            checkButton(out, button);
+    }
+    return out;
 }
 
 bool installEnglish(QTranslator& translator)

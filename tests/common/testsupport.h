@@ -114,6 +114,11 @@ void useDeviceFont();
 // The device's style sheet and font on the whole application, so that grabbed widgets look
 // as they do on the device. False when the style sheet cannot be read.
 bool useDeviceLook();
+// Every text of a label or button below root (root included) that is shown but does not
+// fit its widget in the widget's font: wider or taller than the room the widget leaves
+// for it after margins, indent, icons and style sheet padding (a word-wrapped label by
+// its wrapped height). One line per text: object name, text, the size it needs and has.
+QStringList textOverflows(QWidget* root);
 // Loads the English catalogue into translator and installs it. False when it cannot be loaded.
 bool installEnglish(QTranslator& translator);
 

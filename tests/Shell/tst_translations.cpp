@@ -1,0 +1,391 @@
+// The 24 catalogues on the screens: in every language each label and button text of the
+// screens and dialogs fits its widget (with a picture of the main screens per language
+// in screenshots/<language>/), the Chinese, Japanese and Korean texts have their glyphs,
+// and a language picked on the language page reaches every screen.
+//
+// TK9400_LANGUAGES=DE,FR (catalogue prefixes) restricts the rows to those languages.
+#include "Hardware/bluetooth.h"
+#include "Management/measmanagement.h"
+#include "Management/systemsettings.h"
+#include "Tools/messagedialog.h"
+#include "Tools/settingsbutton.h"
+#include "dialogdriver.h"
+#include "mainmenu.h"
+#include "simulatedpeers.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontInfo>
+#include <QGlyphRun>
+#include <QLabel>
+#include <QPushButton>
+#include <QRawFont>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTextLayout>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <cstdio>
+
+using TestSupport::button;
+using TestSupport::child;
+using TestSupport::DeviceRoot;
+
+namespace {
+
+const QString kMeasurements = QStringLiteral("/media/tk9400/meas");
+const QString kStoredLevel = QStringLiteral("LE_20240315_142530_Hydrant 3");
+
+// The catalogue prefix of each language number.
+QString languageCode(int number)
+{
+    return MainMenu::languageFileName(number).left(2);
+}
+
+int languageNumber(const QString& code)
+{
+    for (int n = 1; n <= 24; ++n) {
+        if (languageCode(n) == code)
+            return n;
+    }
+    return 0;
+}
+
+// One row per language, or per language of TK9400_LANGUAGES.
+void addLanguageRows()
+{
+    QTest::addColumn<int>("language");
+    const QStringList wanted = qEnvironmentVariable("TK9400_LANGUAGES").toUpper().split(',', Qt::SkipEmptyParts);
+    for (int n = 1; n <= 24; ++n) {
+        const QString code = languageCode(n);
+        if (wanted.isEmpty() || wanted.contains(code))
+            QTest::newRow(qPrintable(code)) << n;
+    }
+}
+
+// The instrument in one language, with a stored measurement and paired devices, so that
+// the pages show the values they show in use.
+struct Instrument
+{
+    explicit Instrument(int language)
+    {
+        TestSupport::writeSettings(device, {{"Local-Settings/Language", language},
+                                            {"Bluetooth/Headphone_Name", "Ear Pods"},
+                                            {"Bluetooth/Microphone_Name", "QJ5 1234"}});
+        device.write(kMeasurements + '/' + kStoredLevel + "/info.ini",
+                     "[Measurementinfo]\nMeasurementname=Hydrant 3\n[Levels]\nLevel=43.680\nFrequency=270\n"
+                     "[FFT]\nFFT-Size=3\nFFT-Values=\"20;35;12\"\n[Filter]\nFiltertype=Bandpass\n"
+                     "LowCutOff-Frequency=250\nHighCutOff-Frequency=1000\n");
+        menu.reset(new MainMenu);
+        menu->show();
+    }
+    ~Instrument() { menu.reset(); }
+
+    DeviceRoot device;
+    std::unique_ptr<MainMenu> menu;
+};
+
+// Looks at each form it is given and at every page of its stacked widgets; keeps the
+// texts that do not fit and a picture of the form on request.
+class Sweep
+{
+public:
+    explicit Sweep(const QString& language)
+        : m_language(language)
+    {
+    }
+
+    void check(QWidget* form, const QString& picture = QString())
+    {
+        QApplication::processEvents();
+        const QString name = form->objectName().isEmpty() ? QString::fromLatin1(form->metaObject()->className())
+                                                          : form->objectName();
+        auto keep = [&](const QStringList& found) {
+            for (const QString& f : found) {
+                const QString line = QStringLiteral("%1 %2: %3").arg(m_language, name, f);
+                if (!m_failures.contains(line))
+                    m_failures << line;
+            }
+        };
+        keep(TestSupport::textOverflows(form));
+        for (QStackedWidget* stack : form->findChildren<QStackedWidget*>()) {
+            const int shown = stack->currentIndex();
+            for (int i = 0; i < stack->count(); ++i) {
+                if (i == shown)
+                    continue;
+                stack->setCurrentIndex(i);
+                keep(TestSupport::textOverflows(stack->widget(i)));
+            }
+            stack->setCurrentIndex(shown);
+        }
+        if (!picture.isEmpty())
+            save(form, picture);
+    }
+
+    void save(QWidget* form, const QString& picture)
+    {
+        const QString dir = TestSupport::screenshotPath(m_language);
+        QDir().mkpath(dir);
+        form->grab();
+        if (!form->grab().save(dir + '/' + picture + ".png"))
+            m_failures << QStringLiteral("%1: picture %2 not saved").arg(m_language, picture);
+    }
+
+    QStringList failures() const { return m_failures; }
+
+private:
+    QString m_language;
+    QStringList m_failures;
+};
+
+// Every translation of a catalogue source, as a translator wrote it.
+QStringList catalogueTexts(const QString& code)
+{
+    QFile file(qEnvironmentVariable("TK9400_SOURCE_DIR", QStringLiteral(".")) + "/Languages/" + code + "_TK9400.ts");
+    QStringList texts;
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader xml(&file);
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == QLatin1String("translation"))
+            texts << xml.readElementText();
+    }
+    return texts;
+}
+
+// The characters of text that the fonts drawing it in font lack (they would show as boxes).
+QString missingGlyphs(const QFont& font, const QString& text, QStringList* families)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QString missing;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        if (!families->contains(raw.familyName()))
+            *families << raw.familyName();
+        if (run.glyphIndexes().contains(0))
+            missing += QStringLiteral("[%1 in %2]").arg(text, raw.familyName());
+    }
+    for (const QChar c : text) {
+        if (c.isLetter() && !QFontMetrics(font).inFont(c))
+            missing += c;
+    }
+    return missing;
+}
+
+const char* const kSettingsEntries[] = {
+    "butLanguage",       "butTime",          "butDate",          "butTimezone",         "butDaylightSavingTime",
+    "butSwitchmode",     "butFavouriteButton", "butBrightness",  "butPowerSaving",      "butCustomize",
+    "butHearingProtection", "butSysteminformation", "butReset",  "butPairedHeadphone",  "butPairedMicrophone",
+};
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        QVERIFY(TestSupport::useDeviceLook());
+    }
+    void init()
+    {
+        // Closing the pairing dialog drops the links: no pauses of the device's length.
+        Bluetooth::timing() = TestSupport::quickLinkTiming();
+        TestSupport::clearLoggedMessages();
+    }
+    void cleanup()
+    {
+        Bluetooth::timing() = Bluetooth::Timing();
+        TestSupport::verifyExpectedMessagesSeen();
+    }
+
+    void textsFitTheirWidgets_data() { addLanguageRows(); }
+    void textsFitTheirWidgets()
+    {
+        QFETCH(int, language);
+        Sweep sweep(languageCode(language));
+        DialogDriver driver;
+        QString picture;
+        driver.setInspector([&](QWidget* dialog) {
+            sweep.check(dialog, picture);
+            picture.clear();
+        });
+        Instrument instrument(language);
+        MainMenu* menu = instrument.menu.get();
+        sweep.check(menu, "main");
+
+        // The settings screen, its three pages and every dialog behind its entries.
+        menu->displayWidget(5, 1, 0);
+        Systemsettings* screen = menu->getInstanceSystemsettings();
+        QCOMPARE(menu->currentPage(), screen);
+        sweep.check(screen);
+        for (int page = 1; page <= 3; ++page) {
+            sweep.save(screen, QStringLiteral("settings_page%1").arg(page));
+            button(screen, "butMenuDown")->click();
+        }
+        for (const char* entry : kSettingsEntries) {
+            picture = QStringLiteral("settings_dialog_%1").arg(QString::fromLatin1(entry).mid(3).toLower());
+            child<SettingsButton>(screen, entry)->click();
+            picture.clear();
+        }
+
+        // Management and what it opens.
+        menu->displayWidget(4, 1, 0);
+        QWidget* management = menu->currentPage();
+        sweep.check(management, "management");
+        for (const char* entry : {"butDatatransmission", "butFirmwareupdate"}) {
+            picture = QStringLiteral("management_%1").arg(QString::fromLatin1(entry).mid(3).toLower());
+            button(management, entry)->click();
+            picture.clear();
+        }
+        menu->displayWidget(10, 1, 0);
+        sweep.check(menu->currentPage(), "gpsmonitor");
+
+        // The measurement list, its edit mode and the edit dialog.
+        menu->displayWidget(7, 1, 0);
+        MeasManagement* list = menu->getInstanceMeasManagement();
+        sweep.check(list, "measurements");
+        button(list, "butMenuEdit")->click();
+        sweep.check(list, "measurements_edit");
+        picture = QStringLiteral("measurement_edit_dialog");
+        for (SettingsButton* entry : list->findChildren<SettingsButton*>()) {
+            if (entry->getAdditionalInfo() == kStoredLevel)
+                entry->click();
+        }
+
+        // The measuring pages live and a stored one.
+        picture.clear();
+        for (int widget : {1, 3, 6, 8, 9, 11}) {
+            menu->displayWidget(widget, 1, 0);
+            sweep.check(menu->currentPage(), widget == 1 ? "level_live" : QString());
+        }
+        menu->displayWidget(7, 1, 0);
+        list->openStoredMeasurement(kStoredLevel);
+        sweep.check(menu->currentPage(), "level_stored");
+
+        // The message box in each of its layouts.
+        for (int type = MessageDialog::TypeOk; type <= MessageDialog::TypeYesNoCancel; ++type) {
+            MessageDialog dialog;
+            dialog.setIcon(MessageDialog::IconQuestion);
+            dialog.setHeadline(QCoreApplication::translate("BackupDialog", "Warning"));
+            dialog.setInfotext(QCoreApplication::translate("BackupDialog", "DataMemoryNotMounted"));
+            dialog.setDialogType(type);
+            dialog.show();
+            sweep.check(&dialog, QStringLiteral("message_type%1").arg(type));
+        }
+
+        // All of them, one a line: a failure message would be cut short.
+        for (const QString& failure : sweep.failures())
+            std::fprintf(stdout, "%s\n", failure.toUtf8().constData());
+        QVERIFY2(sweep.failures().isEmpty(),
+                 qPrintable(QStringLiteral("%1 texts do not fit (listed above)").arg(sweep.failures().size())));
+    }
+
+    // The fonts on the screens have the glyphs of every text of the catalogue and of a
+    // sample in the language's script, on a label of a page as it resolves its font.
+    void cjkTextsHaveTheirGlyphs_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("CN") << "CN" << QStringLiteral("测量电平过滤器耳机");
+        QTest::newRow("JP") << "JP" << QStringLiteral("測定レベルのフィルターとヘッドホン");
+        QTest::newRow("KR") << "KR" << QStringLiteral("측정 레벨 필터 헤드폰");
+    }
+    void cjkTextsHaveTheirGlyphs()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, sample);
+        Instrument instrument(languageNumber(code));
+        auto* label = child<QPushButton>(instrument.menu.get(), "butLevelmeasurement");
+        const QStringList texts = QStringList{sample, label->text()} + catalogueTexts(code);
+        QVERIFY(texts.size() > 100);
+        QStringList families;
+        QString missing;
+        for (const QString& text : texts)
+            missing += missingGlyphs(label->font(), text, &families);
+        const QString fonts = QFontInfo(label->font()).family() + " falling back to " + families.join(", ");
+        QVERIFY2(missing.isEmpty(), qPrintable(code + " lacks " + missing + " (" + fonts + ")"));
+        // The script's own font beside the Latin one.
+        QVERIFY2(families.size() > 1, qPrintable(fonts));
+    }
+
+    // Picked on the language page, as a user does from the main page, the language
+    // reaches the open settings screen, the pages built before and the pages built after.
+    void languagePageSwitchesEveryScreen_data()
+    {
+        QTest::addColumn<int>("language");
+        for (const char* code : {"DE", "JP", "RU"})
+            QTest::newRow(code) << languageNumber(QString::fromLatin1(code));
+    }
+    void languagePageSwitchesEveryScreen()
+    {
+        QFETCH(int, language);
+        const QString code = languageCode(language);
+        QStringList presses;
+        if (code == "DE")
+            presses = QStringList{"butGerman"};
+        else if (code == "RU")
+            presses = QStringList{"butMenuDown", "butRussian"};
+        else
+            presses = QStringList{"butMenuDown", "butMenuDown", "butJapanese"};
+        QTranslator expected;
+        QVERIFY(expected.load(":/Languages/" + MainMenu::languageFileName(language)));
+        auto want = [&](const char* context, const char* id) {
+            const QString text = expected.translate(context, id);
+            return text.isEmpty() ? QString::fromLatin1(id) : text;
+        };
+
+        Instrument instrument(1);
+        MainMenu* menu = instrument.menu.get();
+        menu->displayWidget(10, 1, 0); // the GPS monitor, made at the start
+        menu->displayWidget(0, -1, 0);
+        button(menu, "butManagement")->click();
+        QWidget* management = menu->currentPage();
+        button(management, "butSystemsettings")->click();
+        Systemsettings* screen = menu->getInstanceSystemsettings();
+        QCOMPARE(menu->currentPage(), screen);
+        QCOMPARE(child<SettingsButton>(screen, "butLanguage")->getText1(), QString("Language"));
+
+        {
+            DialogDriver driver;
+            driver.pressButtons("LanguageSelect", presses);
+            child<SettingsButton>(screen, "butLanguage")->click();
+            QVERIFY(driver.otherDialogs().isEmpty());
+        }
+        QVERIFY(TestSupport::logged("Load language file from resource \":/Languages/" + code + "_TK9400.qm\""));
+        QCOMPARE(QSettings(instrument.device.hostPath("/home/root/settings.ini"), QSettings::IniFormat)
+                     .value("Local-Settings/Language")
+                     .toInt(),
+                 language);
+
+        // The screen that stays open, then every page on the way back and beyond.
+        QCOMPARE(menu->currentPage(), screen);
+        QCOMPARE(child<SettingsButton>(screen, "butLanguage")->getText1(), want("Systemsettings", "Language"));
+        QCOMPARE(child<SettingsButton>(screen, "butTime")->getText1(), want("Systemsettings", "Time"));
+        button(screen, "butMenuBack")->click();
+        QCOMPARE(menu->currentPage()->objectName(), QString("mainPage"));
+        QCOMPARE(button(menu, "butLevelmeasurement")->text(), want("MainMenu", "Level"));
+        QCOMPARE(button(menu, "butPipelocating")->text(), want("MainMenu", "Pipelocating"));
+        button(menu, "butManagement")->click();
+        QCOMPARE(menu->currentPage(), management);
+        QCOMPARE(button(management, "butMeasurements")->text(), want("Management", "Measurements"));
+        QCOMPARE(button(management, "butSystemsettings")->text(), want("Management", "Settings"));
+        menu->displayWidget(10, 1, 0);
+        QCOMPARE(child<QLabel>(menu->currentPage(), "labelPageNamePosition")->text(), want("GpsMonitor", "GpsInformation"));
+        menu->displayWidget(7, 1, 0);
+        QCOMPARE(button(menu->getInstanceMeasManagement(), "butMenuEdit")->toolTip(),
+                 want("MeasManagement", "EditMeasurement"));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
