@@ -373,7 +373,7 @@ pripojiť snímač H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Hľadanie potrubia</translation>
+            <translation>Hľadanie rúr</translation>
         </message>
     </context>
     <context>
@@ -509,7 +509,7 @@ pripojiť snímač H2.</translation>
         <name>Pipelocating</name>
         <message>
             <source>Pipelocating</source>
-            <translation>Hľadanie potrubia</translation>
+            <translation>Hľadanie rúr</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -623,7 +623,7 @@ pripojiť snímač H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Hľadanie potrubia</translation>
+            <translation>Hľadanie rúr</translation>
         </message>
         <message>
             <source>never</source>
@@ -972,7 +972,7 @@ a stlačte tlačidlo Hľadať.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Hľadanie potrubia</translation>
+            <translation>Hľadanie rúr</translation>
         </message>
         <message>
             <source>PowerOn</source>
@@ -2048,7 +2048,7 @@ Zariadenie Bluetooth neodpovedá.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Hľadanie potrubia</translation>
+            <translation>Hľadanie rúr</translation>
         </message>
         <message>
             <source>H2-Measurement</source>
