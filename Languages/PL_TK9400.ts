@@ -1466,7 +1466,7 @@ podłączyć czujnik akustyczny.</translation>
         </message>
         <message>
             <source>Note</source>
-            <translation>Uwaga</translation>
+            <translation>Informacja</translation>
         </message>
         <message>
             <source>Warning</source>

@@ -1466,7 +1466,7 @@ för att använda denna mätning.</translation>
         </message>
         <message>
             <source>Note</source>
-            <translation>Obs</translation>
+            <translation>Observera</translation>
         </message>
         <message>
             <source>Warning</source>
