@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -23,9 +25,16 @@ struct PlatformState
     QStringList simulatedMounts;
     Platform::TerminateHandler terminate;
     Platform::CommandHook commandHook;
+    Platform::WriteHook writeHook; // guarded by writeHookMutex: writes come from any thread
     bool clockKnown = false;
     qint64 clockOffsetSecs = 0; // simulated device: local device time minus host UTC
 };
+
+QMutex& writeHookMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
 
 PlatformState& state()
 {
@@ -186,6 +195,11 @@ void Platform::journalWrite(const char* absolutePath, const QByteArray& value)
 {
     if (!isSimulated())
         return;
+    {
+        QMutexLocker lock(&writeHookMutex());
+        if (state().writeHook)
+            state().writeHook(absolutePath, value);
+    }
     QFile journal(devicePath(QStringLiteral("/sysfs-writes.log")));
     if (!journal.exists() || !journal.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
@@ -207,6 +221,12 @@ std::optional<int> Platform::recordCommand(const QString& command)
 void Platform::setCommandHook(CommandHook hook)
 {
     state().commandHook = std::move(hook);
+}
+
+void Platform::setWriteHook(WriteHook hook)
+{
+    QMutexLocker lock(&writeHookMutex());
+    state().writeHook = std::move(hook);
 }
 
 void Platform::terminateIfPowerCommand(const QString& command)

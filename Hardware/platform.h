@@ -118,6 +118,12 @@ public:
     using CommandHook = std::function<std::optional<int>(const QString& command)>;
     static void setCommandHook(CommandHook hook);
 
+    // On a simulated device, sees every sysfs write as it happens (the device path and
+    // the value), on the writing thread, whether or not the write journal is kept. The
+    // simulated peers hear their control lines through it. An empty hook removes it.
+    using WriteHook = std::function<void(const char* absolutePath, const QByteArray& value)>;
+    static void setWriteHook(WriteHook hook);
+
 private:
     // Records the command and returns the hook's answer, if any.
     static std::optional<int> recordCommand(const QString& command);

@@ -7,6 +7,9 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSocketNotifier>
@@ -1333,9 +1336,22 @@ void BtModuleSim::chaosTick()
 
 // ---- BtControlLines -------------------------------------------------------------------------
 
+namespace {
+QMutex& controlLinesMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+QList<QPointer<BtControlLines>>& liveControlLines()
+{
+    static QList<QPointer<BtControlLines>> lines;
+    return lines;
+}
+} // namespace
+
 BtControlLines::BtControlLines(const QString& root, QObject* parent)
     : QObject(parent)
-    , m_dtrFile(root + QStringLiteral("/sys/class/gpio/gpio58/value"))
+    , m_dtrFile(QDir::cleanPath(root + QStringLiteral("/sys/class/gpio/gpio58/value")))
     , m_cdFile(root + QStringLiteral("/sys/class/gpio/gpio59/value"))
     , m_timer(new QTimer(this))
 {
@@ -1349,11 +1365,41 @@ void BtControlLines::start()
         m_dtr = dtr.read(1) == "1";
     writeCarrierDetect(false);
     m_timer->start(kPollMs);
+    QMutexLocker lock(&controlLinesMutex());
+    liveControlLines().append(this);
 }
 
 void BtControlLines::attach(BtModuleSim* module)
 {
     m_modules.append(module);
+}
+
+BtControlLines::~BtControlLines()
+{
+    QMutexLocker lock(&controlLinesMutex());
+    liveControlLines().removeAll(this);
+    liveControlLines().removeAll(nullptr);
+}
+
+void BtControlLines::notifyWrite(const QString& hostPath, const QByteArray& value)
+{
+    QMutexLocker lock(&controlLinesMutex());
+    for (const QPointer<BtControlLines>& lines : qAsConst(liveControlLines())) {
+        if (!lines || lines->m_dtrFile != QDir::cleanPath(hostPath))
+            continue;
+        const bool high = !value.startsWith('0');
+        QMetaObject::invokeMethod(lines.data(), [target = lines, high] {
+            if (target)
+                target->dtrWritten(high);
+        }, Qt::QueuedConnection);
+    }
+}
+
+void BtControlLines::dtrWritten(bool high)
+{
+    // Every write arrives from here on: the file would show only the last of a quick pulse.
+    m_timer->stop();
+    applyDtr(high);
 }
 
 void BtControlLines::poll()
@@ -1364,11 +1410,15 @@ void BtControlLines::poll()
     const QByteArray value = file.read(1);
     if (value.isEmpty())
         return; // caught between truncate and write
-    const bool dtr = value != "0";
-    if (dtr == m_dtr)
+    applyDtr(value != "0");
+}
+
+void BtControlLines::applyDtr(bool high)
+{
+    if (high == m_dtr)
         return;
-    m_dtr = dtr;
-    if (!dtr)
+    m_dtr = high;
+    if (!high)
         return;
     for (const QPointer<BtModuleSim>& module : qAsConst(m_modules)) {
         if (module)

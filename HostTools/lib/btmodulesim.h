@@ -334,14 +334,22 @@ public:
     static constexpr int kPollMs = 2;
 
     explicit BtControlLines(const QString& root, QObject* parent = nullptr);
+    ~BtControlLines() override;
 
     void start();
     void attach(BtModuleSim* module);
     void dataModeChanged();
     bool dtr() const { return m_dtr; }
 
+    // A write of the instrument in the same process, as it happens (any thread): the
+    // control lines of the tree that holds hostPath hear it in write order and stop
+    // polling, so no pulse is lost however late their thread runs.
+    static void notifyWrite(const QString& hostPath, const QByteArray& value);
+
 private:
     void poll();
+    void dtrWritten(bool high);
+    void applyDtr(bool high);
     void writeCarrierDetect(bool high);
 
     QString m_dtrFile;

@@ -342,8 +342,10 @@ private slots:
             QVERIFY2(gap >= H2Sensor::kAnswerWaitMs - 100, qPrintable(QString::number(gap)));
         // ...so nothing queued comes out in a burst once the unit answers again.
         QVERIFY(after.size() >= 2);
+        // The unit's clock sees the requests after the pseudo-terminal and a loaded machine,
+        // so one gap may shrink by a scheduling delay; a burst would be a few ms.
         for (qint64 gap : gaps(QList<qint64>() << during.mid(during.size() - 1) << after))
-            QVERIFY2(gap >= H2Sensor::kOpenPollMs - 150, qPrintable(QString::number(gap)));
+            QVERIFY2(gap >= H2Sensor::kOpenPollMs / 3, qPrintable(QString::number(gap)));
         QVERIFY(!page->isMuted());
     }
 

@@ -112,14 +112,21 @@ public:
         };
         keep(TestSupport::textOverflows(form));
         for (QStackedWidget* stack : form->findChildren<QStackedWidget*>()) {
-            const int shown = stack->currentIndex();
+            // A stack on a page of another one is looked at with that page shown.
+            QList<QPair<QStackedWidget*, int>> shown;
+            for (QWidget* w = stack; w != form; w = w->parentWidget()) {
+                if (auto* outer = qobject_cast<QStackedWidget*>(w->parentWidget())) {
+                    shown.append({outer, outer->currentIndex()});
+                    outer->setCurrentWidget(w);
+                }
+            }
+            shown.append({stack, stack->currentIndex()});
             for (int i = 0; i < stack->count(); ++i) {
-                if (i == shown)
-                    continue;
                 stack->setCurrentIndex(i);
                 keep(TestSupport::textOverflows(stack->widget(i)));
             }
-            stack->setCurrentIndex(shown);
+            for (auto it = shown.rbegin(); it != shown.rend(); ++it)
+                it->first->setCurrentIndex(it->second);
         }
         if (!picture.isEmpty())
             save(form, picture);
@@ -214,11 +221,7 @@ private slots:
         QFETCH(int, language);
         Sweep sweep(languageCode(language));
         DialogDriver driver;
-        QString picture;
-        driver.setInspector([&](QWidget* dialog) {
-            sweep.check(dialog, picture);
-            picture.clear();
-        });
+        driver.setInspector([&](QWidget* dialog) { sweep.check(dialog); });
         Instrument instrument(language);
         MainMenu* menu = instrument.menu.get();
         sweep.check(menu, "main");
@@ -233,37 +236,31 @@ private slots:
             button(screen, "butMenuDown")->click();
         }
         for (const char* entry : kSettingsEntries) {
-            picture = QStringLiteral("settings_dialog_%1").arg(QString::fromLatin1(entry).mid(3).toLower());
             child<SettingsButton>(screen, entry)->click();
-            picture.clear();
         }
 
         // Management and what it opens.
         menu->displayWidget(4, 1, 0);
         QWidget* management = menu->currentPage();
-        sweep.check(management, "management");
-        for (const char* entry : {"butDatatransmission", "butFirmwareupdate"}) {
-            picture = QStringLiteral("management_%1").arg(QString::fromLatin1(entry).mid(3).toLower());
+        sweep.check(management);
+        for (const char* entry : {"butDatatransmission", "butFirmwareupdate", "butDeviceConfig"}) {
             button(management, entry)->click();
-            picture.clear();
         }
         menu->displayWidget(10, 1, 0);
-        sweep.check(menu->currentPage(), "gpsmonitor");
+        sweep.check(menu->currentPage());
 
         // The measurement list, its edit mode and the edit dialog.
         menu->displayWidget(7, 1, 0);
         MeasManagement* list = menu->getInstanceMeasManagement();
         sweep.check(list, "measurements");
         button(list, "butMenuEdit")->click();
-        sweep.check(list, "measurements_edit");
-        picture = QStringLiteral("measurement_edit_dialog");
+        sweep.check(list);
         for (SettingsButton* entry : list->findChildren<SettingsButton*>()) {
             if (entry->getAdditionalInfo() == kStoredLevel)
                 entry->click();
         }
 
         // The measuring pages live and a stored one.
-        picture.clear();
         for (int widget : {1, 3, 6, 8, 9, 11}) {
             menu->displayWidget(widget, 1, 0);
             sweep.check(menu->currentPage(), widget == 1 ? "level_live" : QString());
@@ -280,7 +277,7 @@ private slots:
             dialog.setInfotext(QCoreApplication::translate("BackupDialog", "DataMemoryNotMounted"));
             dialog.setDialogType(type);
             dialog.show();
-            sweep.check(&dialog, QStringLiteral("message_type%1").arg(type));
+            sweep.check(&dialog, type == MessageDialog::TypeYesNoCancel ? "message" : QString());
         }
 
         // All of them, one a line: a failure message would be cut short.

@@ -4,6 +4,7 @@
 #include "Management/systemsettings.h"
 #include "Tools/iconbutton.h"
 #include "Tools/settingsbutton.h"
+#include "btmodulesim.h"
 #include "devicetree.h"
 
 #include <QAbstractButton>
@@ -183,6 +184,10 @@ DeviceRoot::DeviceRoot()
     if (!m_dir.isValid() || !DeviceTree::create(m_dir.path(), &error))
         qFatal("cannot create a device tree: %s", qPrintable(error));
     Platform::setRootDirectory(m_dir.path());
+    // Simulated modules in this process hear the control lines as they are written.
+    Platform::setWriteHook([](const char* absolutePath, const QByteArray& value) {
+        BtControlLines::notifyWrite(Platform::devicePath(QString::fromLatin1(absolutePath)), value);
+    });
     // The simulated codec behind the ALSA mixer keeps its state in the same tree.
     qputenv("TK9400_ROOT", QFile::encodeName(m_dir.path()));
     if (qEnvironmentVariableIsEmpty("TK9400_CODEC_PLUGIN"))
@@ -196,6 +201,7 @@ DeviceRoot::~DeviceRoot()
     Platform::setRootDirectory(QString());
     Platform::setTerminateHandler(nullptr);
     Platform::setCommandHook(nullptr);
+    Platform::setWriteHook(nullptr);
 }
 
 QString DeviceRoot::root() const
