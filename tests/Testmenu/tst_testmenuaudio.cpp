@@ -10,6 +10,7 @@
 #include "btmodulesim.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
+#include "stationcommands.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -19,11 +20,11 @@
 #include <cmath>
 #include <memory>
 
+using TestSupport::ask;
 using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kFile = QStringLiteral("/media/ramdisk/production");
 const QString kMicIdFile = QStringLiteral("/home/root/testBtIdMic");
 const QString kHpIdFile = QStringLiteral("/home/root/testBtIdHp");
 const QString kPwm = QStringLiteral("/sys/class/pwm/pwmchip1/pwm0/");
@@ -58,13 +59,6 @@ struct Instrument
     std::unique_ptr<MainMenu> menu;
     bool simStarted = false;
 };
-
-QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
-{
-    device.write(kFile, command + "\n");
-    dialog.channel()->readCommandFile();
-    return device.read(kFile);
-}
 
 QString text(const QWidget& dialog, const char* label)
 {

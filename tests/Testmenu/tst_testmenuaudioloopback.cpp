@@ -11,6 +11,7 @@
 #include "mainmenu.h"
 #include "simulatedpeers.h"
 #include "teststation.h"
+#include "stationcommands.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -24,7 +25,6 @@ using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kFile = QStringLiteral("/media/ramdisk/production");
 const QString kSourceAddress = QStringLiteral("02:00:00:00:4D:03");
 
 // Counts RMS of a tone that the instrument shows at this level.
@@ -66,11 +66,9 @@ QString text(const QWidget& dialog, const char* label)
     return TestSupport::child<QLabel>(dialog, label)->text();
 }
 
-QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
+QByteArray answer(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
 {
-    device.write(kFile, command + "\n");
-    dialog.channel()->readCommandFile();
-    return device.read(kFile).trimmed();
+    return TestSupport::ask(device, dialog, command).trimmed();
 }
 
 // Until the analysis has taken n more blocks.
@@ -145,7 +143,7 @@ private slots:
             QStringList seen = {row.name};
             for (const char* command : {"cmdAudioLoopbackGetLevelResult", "cmdAudioLoopbackGetLevelValue",
                                         "cmdAudioLoopbackGetFrequencyResult", "cmdAudioLoopbackGetFrequencyValue"})
-                seen << QString::fromLatin1(ask(instrument.device, dialog, command));
+                seen << QString::fromLatin1(answer(instrument.device, dialog, command));
             seen << text(dialog, "labelLevel") << text(dialog, "labelFrequency") << text(dialog, "labelStatus");
             QCOMPARE(seen, expected);
         }
@@ -158,10 +156,10 @@ private slots:
         QVERIFY(instrument.simStarted);
         TestMenuAudioLoopback dialog;
         QVERIFY(TestSupport::child<QPushButton>(dialog, "butPass")->isHidden());
-        QCOMPARE(ask(instrument.device, dialog, "cmdAudioLoopbackGetLevelResult"), QByteArray("resAudioLoopbackLevelResult=ERROR"));
-        QCOMPARE(ask(instrument.device, dialog, "cmdAudioLoopbackGetFrequencyValue"),
+        QCOMPARE(answer(instrument.device, dialog, "cmdAudioLoopbackGetLevelResult"), QByteArray("resAudioLoopbackLevelResult=ERROR"));
+        QCOMPARE(answer(instrument.device, dialog, "cmdAudioLoopbackGetFrequencyValue"),
                  QByteArray("resAudioLoopbackFrequencyValue=0 Hz"));
-        QCOMPARE(ask(instrument.device, dialog, "cmdAudioLoopbackFoo"), QByteArray("staUnknownCommand"));
+        QCOMPARE(answer(instrument.device, dialog, "cmdAudioLoopbackFoo"), QByteArray("staUnknownCommand"));
         // Both modules were asked for their own address, the source first.
         QTRY_VERIFY(instrument.menu->getBtSourceInstance()->getBtIdModul() == kSourceAddress);
         QCOMPARE(instrument.source()->commandLines().count("SET BT BDADDR"), 1);
@@ -240,8 +238,8 @@ private slots:
         values->stop();
         const DeviceRoot& device = instrument.device;
         auto answers = [&] {
-            return QStringList({QString::fromLatin1(ask(device, dialog, "cmdAudioLoopbackGetLevelResult")).section('=', 1),
-                                QString::fromLatin1(ask(device, dialog, "cmdAudioLoopbackGetFrequencyResult")).section('=', 1)});
+            return QStringList({QString::fromLatin1(answer(device, dialog, "cmdAudioLoopbackGetLevelResult")).section('=', 1),
+                                QString::fromLatin1(answer(device, dialog, "cmdAudioLoopbackGetFrequencyResult")).section('=', 1)});
         };
         auto readAfterBlocks = [&] {
             const bool analysed = blocksAnalysed(2);
@@ -252,7 +250,7 @@ private slots:
         dialog.updateValues();
         QCOMPARE(answers(), QStringList({"OK", "OK"}));
         QVERIFY2(std::abs(dialog.levelDb() - 82) < 1.0, qPrintable(text(dialog, "labelLevel")));
-        QCOMPARE(ask(device, dialog, "cmdAudioLoopbackGetFrequencyValue"), QByteArray("resAudioLoopbackFrequencyValue=400 Hz"));
+        QCOMPARE(answer(device, dialog, "cmdAudioLoopbackGetFrequencyValue"), QByteArray("resAudioLoopbackFrequencyValue=400 Hz"));
         QCOMPARE(text(dialog, "labelStatus"), QString("Connected in Testmode"));
         TestSupport::useDeviceLook();
         dialog.show();

@@ -2,6 +2,7 @@
 // as answered, a gauge that vanishes, automatic reading and the connector switch.
 #include "Testmenu/testmenubattery.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "stationcommands.h"
 #include "testsupport.h"
 
 #include <QLineEdit>
@@ -10,20 +11,13 @@
 #include <QTimer>
 #include <QtTest>
 
+using TestSupport::ask;
 using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kFile = QStringLiteral("/media/ramdisk/production");
 const QString kGauge = QStringLiteral("/sys/class/power_supply/bq27426-0/");
 const QString kStatus = QStringLiteral("/sys/class/power_supply/bq24190-battery/status");
-
-QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
-{
-    device.write(kFile, command + "\n");
-    dialog.channel()->readCommandFile();
-    return device.read(kFile);
-}
 
 QString field(const QWidget& dialog, const char* name)
 {

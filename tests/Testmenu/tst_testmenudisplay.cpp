@@ -2,23 +2,17 @@
 // the buttons around them, and the pattern timers.
 #include "Testmenu/testmenudisplay.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "stationcommands.h"
 #include "testsupport.h"
 
 #include <QPushButton>
 #include <QtTest>
 
+using TestSupport::ask;
 using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kFile = QStringLiteral("/media/ramdisk/production");
-
-QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
-{
-    device.write(kFile, command + "\n");
-    dialog.channel()->readCommandFile();
-    return device.read(kFile);
-}
 
 // Whether the colour is within one pixel of the point: pens may fall either side.
 bool near(const QImage& image, int x, int y, const QColor& colour)

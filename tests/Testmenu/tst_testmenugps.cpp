@@ -6,6 +6,7 @@
 #include "gpsfeed.h"
 #include "gpssim.h"
 #include "mainmenu.h"
+#include "stationcommands.h"
 #include "testsupport.h"
 
 #include <QLineEdit>
@@ -16,11 +17,11 @@
 
 #include <memory>
 
+using TestSupport::ask;
 using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kFile = QStringLiteral("/media/ramdisk/production");
 
 struct Instrument
 {
@@ -39,13 +40,6 @@ struct Instrument
             && QTest::qWaitFor([this] { return sim.isNavigating(); }, 5000);
     }
 };
-
-QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
-{
-    device.write(kFile, command + "\n");
-    dialog.channel()->readCommandFile();
-    return device.read(kFile);
-}
 
 bool passOffered(const QWidget& dialog)
 {

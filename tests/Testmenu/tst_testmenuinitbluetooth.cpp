@@ -8,6 +8,7 @@
 #include "btmodulesim.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
+#include "stationcommands.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -16,11 +17,11 @@
 
 #include <memory>
 
+using TestSupport::ask;
 using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kFile = QStringLiteral("/media/ramdisk/production");
 
 // The main window with both modules, which know no peer: the links rest in command mode.
 struct Instrument
@@ -50,13 +51,6 @@ struct Instrument
     std::unique_ptr<MainMenu> menu;
     bool simStarted = false;
 };
-
-QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
-{
-    device.write(kFile, command + "\n");
-    dialog.channel()->readCommandFile();
-    return device.read(kFile);
-}
 
 QString text(const QWidget& dialog, const char* label)
 {

@@ -2,26 +2,20 @@
 // each way of leaving writes, in order, and a board without the LED driver.
 #include "Testmenu/testmenuled.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "stationcommands.h"
 #include "testsupport.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
+using TestSupport::ask;
 using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kFile = QStringLiteral("/media/ramdisk/production");
 const QString kBrightness = QStringLiteral("/sys/class/leds/on_led/brightness");
 const QString kDebugLed = QStringLiteral("/sys/class/gpio/gpio115/value");
-
-QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
-{
-    device.write(kFile, command + "\n");
-    dialog.channel()->readCommandFile();
-    return device.read(kFile);
-}
 
 bool passOffered(const QWidget& dialog)
 {

@@ -10,6 +10,7 @@
 #include "gpssim.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
+#include "stationcommands.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -19,11 +20,11 @@
 
 #include <memory>
 
+using TestSupport::ask;
 using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kFile = QStringLiteral("/media/ramdisk/production");
 
 // The main window with both modules (unpaired, so they stay in command mode) and the GPS
 // receiver, which sends quickly once started.
@@ -66,13 +67,6 @@ struct Instrument
 QString state(const TestmenuSelftest& dialog, const char* label)
 {
     return TestSupport::child<QLabel>(dialog, label)->text();
-}
-
-QByteArray ask(const DeviceRoot& device, const TestmenuSelftest& dialog, const QByteArray& command)
-{
-    device.write(kFile, command + "\n");
-    dialog.channel()->readCommandFile();
-    return device.read(kFile);
 }
 
 // Until every delayed verdict has come.

@@ -2,6 +2,7 @@
 // shown and answered, the converter's capture stopped at each reading, missing files.
 #include "Testmenu/testmenuremotectrl.h"
 #include "Testmenu/testmenusensordetection.h"
+#include "stationcommands.h"
 #include "testsupport.h"
 
 #include <QLineEdit>
@@ -9,21 +10,14 @@
 #include <QTimer>
 #include <QtTest>
 
+using TestSupport::ask;
 using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kFile = QStringLiteral("/media/ramdisk/production");
 const QString kRaw = QStringLiteral("/sys/bus/iio/devices/iio:device0/in_voltage2_raw");
 const QString kEnable = QStringLiteral("/sys/bus/iio/devices/iio:device0/buffer/enable");
 const QString kDetect = QStringLiteral("/sys/class/gpio/gpio48/value");
-
-QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
-{
-    device.write(kFile, command + "\n");
-    dialog.channel()->readCommandFile();
-    return device.read(kFile);
-}
 
 QString field(const QWidget& dialog, const char* name)
 {

@@ -4,6 +4,7 @@
 #include "Testmenu/testmenuflashupdate.h"
 #include "Testmenu/testmenuremotectrl.h"
 #include "Testmenu/testmenusdcard.h"
+#include "stationcommands.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -11,20 +12,13 @@
 #include <QTextEdit>
 #include <QtTest>
 
+using TestSupport::ask;
 using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kFile = QStringLiteral("/media/ramdisk/production");
 const QString kParted = QStringLiteral("parted -sm /dev/mmcblk0 print free");
 const QString kListing = QStringLiteral("ls -la /media/boot");
-
-QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
-{
-    device.write(kFile, command + "\n");
-    dialog.channel()->readCommandFile();
-    return device.read(kFile);
-}
 
 QString status(const QDialog& dialog)
 {

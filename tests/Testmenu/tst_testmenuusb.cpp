@@ -4,30 +4,24 @@
 #include "Testmenu/testmenuremotectrl.h"
 #include "Testmenu/testmenuuartusbswitch.h"
 #include "Testmenu/testmenuusb.h"
+#include "stationcommands.h"
 #include "testsupport.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
+using TestSupport::ask;
 using TestSupport::DeviceRoot;
 
 namespace {
 
-const QString kFile = QStringLiteral("/media/ramdisk/production");
 const QString kPin50 = QStringLiteral("/sys/class/gpio/gpio50/value 0");
 const QString kUart = QStringLiteral("/sys/class/gpio/gpio65/value 1");
 const QString kUsb = QStringLiteral("/sys/class/gpio/gpio65/value 0");
 const QStringList kExport = {"umount /media/tk9400",
                              "modprobe g_mass_storage file=/dev/mmcblk0p3 stall=0 removable=y iSerialNumber=1234567890"};
 const QStringList kReturn = {"modprobe g_mass_storage -r", "mount /dev/mmcblk0p3 /media/tk9400"};
-
-QByteArray ask(const DeviceRoot& device, const TestDialog& dialog, const QByteArray& command)
-{
-    device.write(kFile, command + "\n");
-    dialog.channel()->readCommandFile();
-    return device.read(kFile);
-}
 
 bool shown(const QDialog& dialog, const char* name)
 {
