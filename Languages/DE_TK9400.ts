@@ -4,10 +4,6 @@
     <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation>GPS</translation>
-        </message>
-        <message>
             <source>GpsInformation</source>
             <translation>GPS-Informationen</translation>
         </message>
@@ -106,10 +102,6 @@
     </context>
     <context>
         <name>H2Sensor</name>
-        <message>
-            <source>H2Sensor</source>
-            <translation>H2-Sensor</translation>
-        </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>Für diese Messung muss ein
@@ -254,10 +246,6 @@ H2-Sensor angeschlossen sein.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Pegel</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Filter einstellen</translation>
         </message>
@@ -296,10 +284,6 @@ H2-Sensor angeschlossen sein.</translation>
     </context>
     <context>
         <name>Longtermmeasurement</name>
-        <message>
-            <source>Longterm</source>
-            <translation>Langzeit</translation>
-        </message>
         <message>
             <source>Store</source>
             <translation>Speichern</translation>
@@ -379,10 +363,6 @@ H2-Sensor angeschlossen sein.</translation>
     <context>
         <name>Management</name>
         <message>
-            <source>Management</source>
-            <translation>Verwaltung</translation>
-        </message>
-        <message>
             <source>Measurements</source>
             <translation>Messungen</translation>
         </message>
@@ -405,10 +385,6 @@ H2-Sensor angeschlossen sein.</translation>
     </context>
     <context>
         <name>MeasManagement</name>
-        <message>
-            <source>Measurements</source>
-            <translation>Messungen</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Hauptmenü</translation>
@@ -444,10 +420,6 @@ H2-Sensor angeschlossen sein.</translation>
     </context>
     <context>
         <name>Pinpointing</name>
-        <message>
-            <source>Histogram</source>
-            <translation>Histogramm</translation>
-        </message>
         <message>
             <source>LIN</source>
             <translation>LIN</translation>
@@ -508,10 +480,6 @@ H2-Sensor angeschlossen sein.</translation>
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation>Rohrortung</translation>
-        </message>
-        <message>
             <source>Mainmenu</source>
             <translation>Hauptmenü</translation>
         </message>
@@ -538,10 +506,6 @@ H2-Sensor angeschlossen sein.</translation>
     </context>
     <context>
         <name>PressureSensor</name>
-        <message>
-            <source>Pressure</source>
-            <translation>Druck</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Hauptmenü</translation>
@@ -593,10 +557,6 @@ H2-Sensor angeschlossen sein.</translation>
     </context>
     <context>
         <name>Systemsettings</name>
-        <message>
-            <source>Settings</source>
-            <translation>Einstellungen</translation>
-        </message>
         <message>
             <source>Berlin</source>
             <translation>Berlin</translation>
@@ -762,33 +722,6 @@ H2-Sensor angeschlossen sein.</translation>
         </message>
     </context>
     <context>
-        <name>VirtualKeyboard</name>
-        <message>
-            <source>Accept</source>
-            <translation>Übernehmen</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Schließen</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Löschen</translation>
-        </message>
-        <message>
-            <source>Enter</source>
-            <translation>Eingabe</translation>
-        </message>
-        <message>
-            <source>Space</source>
-            <translation>Leerzeichen</translation>
-        </message>
-        <message>
-            <source>Shift</source>
-            <translation>Umschalt</translation>
-        </message>
-    </context>
-    <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
@@ -870,10 +803,6 @@ Sensor befestigen oder Kontakte reinigen.</translation>
     </context>
     <context>
         <name>BluetoothPairing</name>
-        <message>
-            <source>BluetoothPairing</source>
-            <translation>Bluetooth-Kopplung</translation>
-        </message>
         <message>
             <source>SearchBluetoothDevices</source>
             <translation>Bluetooth-Geräte suchen</translation>

@@ -4,10 +4,6 @@
     <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation>GPS</translation>
-        </message>
-        <message>
             <source>GpsInformation</source>
             <translation>Información GPS</translation>
         </message>
@@ -106,10 +102,6 @@
     </context>
     <context>
         <name>H2Sensor</name>
-        <message>
-            <source>H2Sensor</source>
-            <translation>Sensor H2</translation>
-        </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>Para esta medición debe
@@ -254,10 +246,6 @@ conectar un sensor H2.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Nivel</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Ajustar filtro</translation>
         </message>
@@ -296,10 +284,6 @@ conectar un sensor H2.</translation>
     </context>
     <context>
         <name>Longtermmeasurement</name>
-        <message>
-            <source>Longterm</source>
-            <translation>Larga duración</translation>
-        </message>
         <message>
             <source>Store</source>
             <translation>Guardar</translation>
@@ -379,10 +363,6 @@ conectar un sensor H2.</translation>
     <context>
         <name>Management</name>
         <message>
-            <source>Management</source>
-            <translation>Gestión</translation>
-        </message>
-        <message>
             <source>Measurements</source>
             <translation>Mediciones</translation>
         </message>
@@ -405,10 +385,6 @@ conectar un sensor H2.</translation>
     </context>
     <context>
         <name>MeasManagement</name>
-        <message>
-            <source>Measurements</source>
-            <translation>Mediciones</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Menú principal</translation>
@@ -444,10 +420,6 @@ conectar un sensor H2.</translation>
     </context>
     <context>
         <name>Pinpointing</name>
-        <message>
-            <source>Histogram</source>
-            <translation>Histograma</translation>
-        </message>
         <message>
             <source>LIN</source>
             <translation>LIN</translation>
@@ -508,10 +480,6 @@ conectar un sensor H2.</translation>
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation>Trazado de tuberías</translation>
-        </message>
-        <message>
             <source>Mainmenu</source>
             <translation>Menú principal</translation>
         </message>
@@ -538,10 +506,6 @@ conectar un sensor H2.</translation>
     </context>
     <context>
         <name>PressureSensor</name>
-        <message>
-            <source>Pressure</source>
-            <translation>Presión</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Menú principal</translation>
@@ -593,10 +557,6 @@ conectar un sensor H2.</translation>
     </context>
     <context>
         <name>Systemsettings</name>
-        <message>
-            <source>Settings</source>
-            <translation>Ajustes</translation>
-        </message>
         <message>
             <source>Berlin</source>
             <translation>Berlín</translation>
@@ -762,33 +722,6 @@ conectar un sensor H2.</translation>
         </message>
     </context>
     <context>
-        <name>VirtualKeyboard</name>
-        <message>
-            <source>Accept</source>
-            <translation>Aceptar</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Cerrar</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Borrar</translation>
-        </message>
-        <message>
-            <source>Enter</source>
-            <translation>Intro</translation>
-        </message>
-        <message>
-            <source>Space</source>
-            <translation>Espacio</translation>
-        </message>
-        <message>
-            <source>Shift</source>
-            <translation>Mayús</translation>
-        </message>
-    </context>
-    <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
@@ -870,10 +803,6 @@ Fije el sensor o limpie los contactos.</translation>
     </context>
     <context>
         <name>BluetoothPairing</name>
-        <message>
-            <source>BluetoothPairing</source>
-            <translation>Vinculación Bluetooth</translation>
-        </message>
         <message>
             <source>SearchBluetoothDevices</source>
             <translation>Buscar dispositivos Bluetooth</translation>

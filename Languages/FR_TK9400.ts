@@ -4,10 +4,6 @@
     <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation>GPS</translation>
-        </message>
-        <message>
             <source>GpsInformation</source>
             <translation>Informations GPS</translation>
         </message>
@@ -106,10 +102,6 @@
     </context>
     <context>
         <name>H2Sensor</name>
-        <message>
-            <source>H2Sensor</source>
-            <translation>Capteur H2</translation>
-        </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>Cette mesure nécessite
@@ -254,10 +246,6 @@ un capteur H2.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Niveau</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Régler le filtre</translation>
         </message>
@@ -296,10 +284,6 @@ un capteur H2.</translation>
     </context>
     <context>
         <name>Longtermmeasurement</name>
-        <message>
-            <source>Longterm</source>
-            <translation>Longue durée</translation>
-        </message>
         <message>
             <source>Store</source>
             <translation>Enregistrer</translation>
@@ -379,10 +363,6 @@ un capteur H2.</translation>
     <context>
         <name>Management</name>
         <message>
-            <source>Management</source>
-            <translation>Gestion</translation>
-        </message>
-        <message>
             <source>Measurements</source>
             <translation>Mesures</translation>
         </message>
@@ -405,10 +385,6 @@ un capteur H2.</translation>
     </context>
     <context>
         <name>MeasManagement</name>
-        <message>
-            <source>Measurements</source>
-            <translation>Mesures</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Menu principal</translation>
@@ -444,10 +420,6 @@ un capteur H2.</translation>
     </context>
     <context>
         <name>Pinpointing</name>
-        <message>
-            <source>Histogram</source>
-            <translation>Histogramme</translation>
-        </message>
         <message>
             <source>LIN</source>
             <translation>LIN</translation>
@@ -508,10 +480,6 @@ un capteur H2.</translation>
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation>Tracé conduite</translation>
-        </message>
-        <message>
             <source>Mainmenu</source>
             <translation>Menu principal</translation>
         </message>
@@ -538,10 +506,6 @@ un capteur H2.</translation>
     </context>
     <context>
         <name>PressureSensor</name>
-        <message>
-            <source>Pressure</source>
-            <translation>Pression</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Menu principal</translation>
@@ -593,10 +557,6 @@ un capteur H2.</translation>
     </context>
     <context>
         <name>Systemsettings</name>
-        <message>
-            <source>Settings</source>
-            <translation>Réglages</translation>
-        </message>
         <message>
             <source>Berlin</source>
             <translation>Berlin</translation>
@@ -762,33 +722,6 @@ un capteur H2.</translation>
         </message>
     </context>
     <context>
-        <name>VirtualKeyboard</name>
-        <message>
-            <source>Accept</source>
-            <translation>Valider</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Fermer</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Supprimer</translation>
-        </message>
-        <message>
-            <source>Enter</source>
-            <translation>Entrée</translation>
-        </message>
-        <message>
-            <source>Space</source>
-            <translation>Espace</translation>
-        </message>
-        <message>
-            <source>Shift</source>
-            <translation>Maj</translation>
-        </message>
-    </context>
-    <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
@@ -870,10 +803,6 @@ Fixez le capteur ou nettoyez les contacts.</translation>
     </context>
     <context>
         <name>BluetoothPairing</name>
-        <message>
-            <source>BluetoothPairing</source>
-            <translation>Appairage Bluetooth</translation>
-        </message>
         <message>
             <source>SearchBluetoothDevices</source>
             <translation>Rechercher des appareils Bluetooth</translation>

@@ -4,10 +4,6 @@
     <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation>GPS</translation>
-        </message>
-        <message>
             <source>GpsInformation</source>
             <translation>Informazioni GPS</translation>
         </message>
@@ -106,10 +102,6 @@
     </context>
     <context>
         <name>H2Sensor</name>
-        <message>
-            <source>H2Sensor</source>
-            <translation>Sensore H2</translation>
-        </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>Per questa misura occorre
@@ -254,10 +246,6 @@ collegare un sensore H2.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Livello</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Regola filtro</translation>
         </message>
@@ -296,10 +284,6 @@ collegare un sensore H2.</translation>
     </context>
     <context>
         <name>Longtermmeasurement</name>
-        <message>
-            <source>Longterm</source>
-            <translation>Lunga durata</translation>
-        </message>
         <message>
             <source>Store</source>
             <translation>Salva</translation>
@@ -379,10 +363,6 @@ collegare un sensore H2.</translation>
     <context>
         <name>Management</name>
         <message>
-            <source>Management</source>
-            <translation>Gestione</translation>
-        </message>
-        <message>
             <source>Measurements</source>
             <translation>Misure</translation>
         </message>
@@ -405,10 +385,6 @@ collegare un sensore H2.</translation>
     </context>
     <context>
         <name>MeasManagement</name>
-        <message>
-            <source>Measurements</source>
-            <translation>Misure</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Menu principale</translation>
@@ -444,10 +420,6 @@ collegare un sensore H2.</translation>
     </context>
     <context>
         <name>Pinpointing</name>
-        <message>
-            <source>Histogram</source>
-            <translation>Istogramma</translation>
-        </message>
         <message>
             <source>LIN</source>
             <translation>LIN</translation>
@@ -508,10 +480,6 @@ collegare un sensore H2.</translation>
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation>Ricerca tubi</translation>
-        </message>
-        <message>
             <source>Mainmenu</source>
             <translation>Menu principale</translation>
         </message>
@@ -538,10 +506,6 @@ collegare un sensore H2.</translation>
     </context>
     <context>
         <name>PressureSensor</name>
-        <message>
-            <source>Pressure</source>
-            <translation>Pressione</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Menu principale</translation>
@@ -593,10 +557,6 @@ collegare un sensore H2.</translation>
     </context>
     <context>
         <name>Systemsettings</name>
-        <message>
-            <source>Settings</source>
-            <translation>Impostazioni</translation>
-        </message>
         <message>
             <source>Berlin</source>
             <translation>Berlino</translation>
@@ -762,33 +722,6 @@ collegare un sensore H2.</translation>
         </message>
     </context>
     <context>
-        <name>VirtualKeyboard</name>
-        <message>
-            <source>Accept</source>
-            <translation>Conferma</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Chiudi</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Cancella</translation>
-        </message>
-        <message>
-            <source>Enter</source>
-            <translation>Invio</translation>
-        </message>
-        <message>
-            <source>Space</source>
-            <translation>Spazio</translation>
-        </message>
-        <message>
-            <source>Shift</source>
-            <translation>Maiusc</translation>
-        </message>
-    </context>
-    <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
@@ -870,10 +803,6 @@ Fissare il sensore o pulire i contatti.</translation>
     </context>
     <context>
         <name>BluetoothPairing</name>
-        <message>
-            <source>BluetoothPairing</source>
-            <translation>Associazione Bluetooth</translation>
-        </message>
         <message>
             <source>SearchBluetoothDevices</source>
             <translation>Cerca dispositivi Bluetooth</translation>

@@ -4,10 +4,6 @@
     <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation type="unfinished">GPS</translation>
-        </message>
-        <message>
             <source>GpsInformation</source>
             <translation>GPS 情報</translation>
         </message>
@@ -106,10 +102,6 @@
     </context>
     <context>
         <name>H2Sensor</name>
-        <message>
-            <source>H2Sensor</source>
-            <translation type="unfinished">H2 sensor</translation>
-        </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>この測定には H2 センサを
@@ -254,10 +246,6 @@
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation type="unfinished">Level</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>フィルタ調整</translation>
         </message>
@@ -296,10 +284,6 @@
     </context>
     <context>
         <name>Longtermmeasurement</name>
-        <message>
-            <source>Longterm</source>
-            <translation type="unfinished">Long-term</translation>
-        </message>
         <message>
             <source>Store</source>
             <translation>保存</translation>
@@ -379,10 +363,6 @@
     <context>
         <name>Management</name>
         <message>
-            <source>Management</source>
-            <translation type="unfinished">Management</translation>
-        </message>
-        <message>
             <source>Measurements</source>
             <translation>測定データ</translation>
         </message>
@@ -405,10 +385,6 @@
     </context>
     <context>
         <name>MeasManagement</name>
-        <message>
-            <source>Measurements</source>
-            <translation type="unfinished">Measurements</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>メインメニュー</translation>
@@ -444,10 +420,6 @@
     </context>
     <context>
         <name>Pinpointing</name>
-        <message>
-            <source>Histogram</source>
-            <translation type="unfinished">Histogram</translation>
-        </message>
         <message>
             <source>LIN</source>
             <translation>LIN</translation>
@@ -508,10 +480,6 @@
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation type="unfinished">Pipe locating</translation>
-        </message>
-        <message>
             <source>Mainmenu</source>
             <translation>メインメニュー</translation>
         </message>
@@ -538,10 +506,6 @@
     </context>
     <context>
         <name>PressureSensor</name>
-        <message>
-            <source>Pressure</source>
-            <translation type="unfinished">Pressure</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>メインメニュー</translation>
@@ -593,10 +557,6 @@
     </context>
     <context>
         <name>Systemsettings</name>
-        <message>
-            <source>Settings</source>
-            <translation type="unfinished">Settings</translation>
-        </message>
         <message>
             <source>Berlin</source>
             <translation>ベルリン</translation>
@@ -762,33 +722,6 @@
         </message>
     </context>
     <context>
-        <name>VirtualKeyboard</name>
-        <message>
-            <source>Accept</source>
-            <translation type="unfinished">Accept</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation type="unfinished">Close</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation type="unfinished">Delete</translation>
-        </message>
-        <message>
-            <source>Enter</source>
-            <translation type="unfinished">Enter</translation>
-        </message>
-        <message>
-            <source>Space</source>
-            <translation type="unfinished">Space</translation>
-        </message>
-        <message>
-            <source>Shift</source>
-            <translation type="unfinished">Shift</translation>
-        </message>
-    </context>
-    <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
@@ -870,10 +803,6 @@
     </context>
     <context>
         <name>BluetoothPairing</name>
-        <message>
-            <source>BluetoothPairing</source>
-            <translation type="unfinished">Bluetooth pairing</translation>
-        </message>
         <message>
             <source>SearchBluetoothDevices</source>
             <translation>Bluetooth 機器を検索</translation>

@@ -4,10 +4,6 @@
     <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation>GPS</translation>
-        </message>
-        <message>
             <source>GpsInformation</source>
             <translation>Informacje GPS</translation>
         </message>
@@ -106,10 +102,6 @@
     </context>
     <context>
         <name>H2Sensor</name>
-        <message>
-            <source>H2Sensor</source>
-            <translation>Czujnik H2</translation>
-        </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>Do tego pomiaru należy
@@ -254,10 +246,6 @@ podłączyć czujnik H2.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Poziom</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Ustaw filtr</translation>
         </message>
@@ -296,10 +284,6 @@ podłączyć czujnik H2.</translation>
     </context>
     <context>
         <name>Longtermmeasurement</name>
-        <message>
-            <source>Longterm</source>
-            <translation>Długotrwały</translation>
-        </message>
         <message>
             <source>Store</source>
             <translation>Zapisz</translation>
@@ -379,10 +363,6 @@ podłączyć czujnik H2.</translation>
     <context>
         <name>Management</name>
         <message>
-            <source>Management</source>
-            <translation>Zarządzanie</translation>
-        </message>
-        <message>
             <source>Measurements</source>
             <translation>Pomiary</translation>
         </message>
@@ -405,10 +385,6 @@ podłączyć czujnik H2.</translation>
     </context>
     <context>
         <name>MeasManagement</name>
-        <message>
-            <source>Measurements</source>
-            <translation>Pomiary</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Menu główne</translation>
@@ -444,10 +420,6 @@ podłączyć czujnik H2.</translation>
     </context>
     <context>
         <name>Pinpointing</name>
-        <message>
-            <source>Histogram</source>
-            <translation>Histogram</translation>
-        </message>
         <message>
             <source>LIN</source>
             <translation>LIN</translation>
@@ -508,10 +480,6 @@ podłączyć czujnik H2.</translation>
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation>Lokalizacja rur</translation>
-        </message>
-        <message>
             <source>Mainmenu</source>
             <translation>Menu główne</translation>
         </message>
@@ -538,10 +506,6 @@ podłączyć czujnik H2.</translation>
     </context>
     <context>
         <name>PressureSensor</name>
-        <message>
-            <source>Pressure</source>
-            <translation>Ciśnienie</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Menu główne</translation>
@@ -593,10 +557,6 @@ podłączyć czujnik H2.</translation>
     </context>
     <context>
         <name>Systemsettings</name>
-        <message>
-            <source>Settings</source>
-            <translation>Ustawienia</translation>
-        </message>
         <message>
             <source>Berlin</source>
             <translation>Berlin</translation>
@@ -762,33 +722,6 @@ podłączyć czujnik H2.</translation>
         </message>
     </context>
     <context>
-        <name>VirtualKeyboard</name>
-        <message>
-            <source>Accept</source>
-            <translation>Zatwierdź</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Zamknij</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Usuń</translation>
-        </message>
-        <message>
-            <source>Enter</source>
-            <translation>Enter</translation>
-        </message>
-        <message>
-            <source>Space</source>
-            <translation>Spacja</translation>
-        </message>
-        <message>
-            <source>Shift</source>
-            <translation>Shift</translation>
-        </message>
-    </context>
-    <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
@@ -870,10 +803,6 @@ Zamocuj czujnik lub oczyść styki.</translation>
     </context>
     <context>
         <name>BluetoothPairing</name>
-        <message>
-            <source>BluetoothPairing</source>
-            <translation>Parowanie Bluetooth</translation>
-        </message>
         <message>
             <source>SearchBluetoothDevices</source>
             <translation>Szukaj urządzeń Bluetooth</translation>

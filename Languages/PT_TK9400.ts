@@ -4,10 +4,6 @@
     <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation>GPS</translation>
-        </message>
-        <message>
             <source>GpsInformation</source>
             <translation>Informação GPS</translation>
         </message>
@@ -106,10 +102,6 @@
     </context>
     <context>
         <name>H2Sensor</name>
-        <message>
-            <source>H2Sensor</source>
-            <translation>Sensor H2</translation>
-        </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>Para esta medição tem de
@@ -254,10 +246,6 @@ ligar um sensor H2.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Nível</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Ajustar filtro</translation>
         </message>
@@ -296,10 +284,6 @@ ligar um sensor H2.</translation>
     </context>
     <context>
         <name>Longtermmeasurement</name>
-        <message>
-            <source>Longterm</source>
-            <translation>Longa duração</translation>
-        </message>
         <message>
             <source>Store</source>
             <translation>Guardar</translation>
@@ -379,10 +363,6 @@ ligar um sensor H2.</translation>
     <context>
         <name>Management</name>
         <message>
-            <source>Management</source>
-            <translation>Gestão</translation>
-        </message>
-        <message>
             <source>Measurements</source>
             <translation>Medições</translation>
         </message>
@@ -405,10 +385,6 @@ ligar um sensor H2.</translation>
     </context>
     <context>
         <name>MeasManagement</name>
-        <message>
-            <source>Measurements</source>
-            <translation>Medições</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Menu principal</translation>
@@ -444,10 +420,6 @@ ligar um sensor H2.</translation>
     </context>
     <context>
         <name>Pinpointing</name>
-        <message>
-            <source>Histogram</source>
-            <translation>Histograma</translation>
-        </message>
         <message>
             <source>LIN</source>
             <translation>LIN</translation>
@@ -508,10 +480,6 @@ ligar um sensor H2.</translation>
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation>Traçado de tubagens</translation>
-        </message>
-        <message>
             <source>Mainmenu</source>
             <translation>Menu principal</translation>
         </message>
@@ -538,10 +506,6 @@ ligar um sensor H2.</translation>
     </context>
     <context>
         <name>PressureSensor</name>
-        <message>
-            <source>Pressure</source>
-            <translation>Pressão</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Menu principal</translation>
@@ -593,10 +557,6 @@ ligar um sensor H2.</translation>
     </context>
     <context>
         <name>Systemsettings</name>
-        <message>
-            <source>Settings</source>
-            <translation>Definições</translation>
-        </message>
         <message>
             <source>Berlin</source>
             <translation>Berlim</translation>
@@ -762,33 +722,6 @@ ligar um sensor H2.</translation>
         </message>
     </context>
     <context>
-        <name>VirtualKeyboard</name>
-        <message>
-            <source>Accept</source>
-            <translation>Aceitar</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Fechar</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Apagar</translation>
-        </message>
-        <message>
-            <source>Enter</source>
-            <translation>Enter</translation>
-        </message>
-        <message>
-            <source>Space</source>
-            <translation>Espaço</translation>
-        </message>
-        <message>
-            <source>Shift</source>
-            <translation>Shift</translation>
-        </message>
-    </context>
-    <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
@@ -870,10 +803,6 @@ Fixe o sensor ou limpe os contactos.</translation>
     </context>
     <context>
         <name>BluetoothPairing</name>
-        <message>
-            <source>BluetoothPairing</source>
-            <translation>Emparelhamento Bluetooth</translation>
-        </message>
         <message>
             <source>SearchBluetoothDevices</source>
             <translation>Procurar dispositivos Bluetooth</translation>

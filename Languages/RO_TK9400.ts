@@ -4,10 +4,6 @@
     <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation>GPS</translation>
-        </message>
-        <message>
             <source>GpsInformation</source>
             <translation>Informații GPS</translation>
         </message>
@@ -106,10 +102,6 @@
     </context>
     <context>
         <name>H2Sensor</name>
-        <message>
-            <source>H2Sensor</source>
-            <translation>Senzor H2</translation>
-        </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>Pentru această măsurătoare
@@ -254,10 +246,6 @@ conectați un senzor H2.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Nivel</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Reglează filtrul</translation>
         </message>
@@ -296,10 +284,6 @@ conectați un senzor H2.</translation>
     </context>
     <context>
         <name>Longtermmeasurement</name>
-        <message>
-            <source>Longterm</source>
-            <translation>Lungă durată</translation>
-        </message>
         <message>
             <source>Store</source>
             <translation>Salvează</translation>
@@ -379,10 +363,6 @@ conectați un senzor H2.</translation>
     <context>
         <name>Management</name>
         <message>
-            <source>Management</source>
-            <translation>Gestionare</translation>
-        </message>
-        <message>
             <source>Measurements</source>
             <translation>Măsurători</translation>
         </message>
@@ -405,10 +385,6 @@ conectați un senzor H2.</translation>
     </context>
     <context>
         <name>MeasManagement</name>
-        <message>
-            <source>Measurements</source>
-            <translation>Măsurători</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Meniu principal</translation>
@@ -444,10 +420,6 @@ conectați un senzor H2.</translation>
     </context>
     <context>
         <name>Pinpointing</name>
-        <message>
-            <source>Histogram</source>
-            <translation>Histogramă</translation>
-        </message>
         <message>
             <source>LIN</source>
             <translation>LIN</translation>
@@ -508,10 +480,6 @@ conectați un senzor H2.</translation>
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation>Traseu țevi</translation>
-        </message>
-        <message>
             <source>Mainmenu</source>
             <translation>Meniu principal</translation>
         </message>
@@ -538,10 +506,6 @@ conectați un senzor H2.</translation>
     </context>
     <context>
         <name>PressureSensor</name>
-        <message>
-            <source>Pressure</source>
-            <translation>Presiune</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Meniu principal</translation>
@@ -593,10 +557,6 @@ conectați un senzor H2.</translation>
     </context>
     <context>
         <name>Systemsettings</name>
-        <message>
-            <source>Settings</source>
-            <translation>Setări</translation>
-        </message>
         <message>
             <source>Berlin</source>
             <translation>Berlin</translation>
@@ -762,33 +722,6 @@ conectați un senzor H2.</translation>
         </message>
     </context>
     <context>
-        <name>VirtualKeyboard</name>
-        <message>
-            <source>Accept</source>
-            <translation>Acceptă</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Închide</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Șterge</translation>
-        </message>
-        <message>
-            <source>Enter</source>
-            <translation>Enter</translation>
-        </message>
-        <message>
-            <source>Space</source>
-            <translation>Spațiu</translation>
-        </message>
-        <message>
-            <source>Shift</source>
-            <translation>Shift</translation>
-        </message>
-    </context>
-    <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
@@ -870,10 +803,6 @@ Fixați senzorul sau curățați contactele.</translation>
     </context>
     <context>
         <name>BluetoothPairing</name>
-        <message>
-            <source>BluetoothPairing</source>
-            <translation>Asociere Bluetooth</translation>
-        </message>
         <message>
             <source>SearchBluetoothDevices</source>
             <translation>Caută dispozitive Bluetooth</translation>

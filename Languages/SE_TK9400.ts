@@ -4,10 +4,6 @@
     <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation>GPS</translation>
-        </message>
-        <message>
             <source>GpsInformation</source>
             <translation>GPS-information</translation>
         </message>
@@ -106,10 +102,6 @@
     </context>
     <context>
         <name>H2Sensor</name>
-        <message>
-            <source>H2Sensor</source>
-            <translation>H2-sensor</translation>
-        </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>Anslut en H2-sensor
@@ -254,10 +246,6 @@ för att använda denna mätning.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Nivå</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Justera filter</translation>
         </message>
@@ -296,10 +284,6 @@ för att använda denna mätning.</translation>
     </context>
     <context>
         <name>Longtermmeasurement</name>
-        <message>
-            <source>Longterm</source>
-            <translation>Långtid</translation>
-        </message>
         <message>
             <source>Store</source>
             <translation>Spara</translation>
@@ -379,10 +363,6 @@ för att använda denna mätning.</translation>
     <context>
         <name>Management</name>
         <message>
-            <source>Management</source>
-            <translation>Hantering</translation>
-        </message>
-        <message>
             <source>Measurements</source>
             <translation>Mätningar</translation>
         </message>
@@ -405,10 +385,6 @@ för att använda denna mätning.</translation>
     </context>
     <context>
         <name>MeasManagement</name>
-        <message>
-            <source>Measurements</source>
-            <translation>Mätningar</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Huvudmeny</translation>
@@ -444,10 +420,6 @@ för att använda denna mätning.</translation>
     </context>
     <context>
         <name>Pinpointing</name>
-        <message>
-            <source>Histogram</source>
-            <translation>Histogram</translation>
-        </message>
         <message>
             <source>LIN</source>
             <translation>LIN</translation>
@@ -508,10 +480,6 @@ för att använda denna mätning.</translation>
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation>Rörsökning</translation>
-        </message>
-        <message>
             <source>Mainmenu</source>
             <translation>Huvudmeny</translation>
         </message>
@@ -538,10 +506,6 @@ för att använda denna mätning.</translation>
     </context>
     <context>
         <name>PressureSensor</name>
-        <message>
-            <source>Pressure</source>
-            <translation>Tryck</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Huvudmeny</translation>
@@ -593,10 +557,6 @@ för att använda denna mätning.</translation>
     </context>
     <context>
         <name>Systemsettings</name>
-        <message>
-            <source>Settings</source>
-            <translation>Inställningar</translation>
-        </message>
         <message>
             <source>Berlin</source>
             <translation>Berlin</translation>
@@ -762,33 +722,6 @@ för att använda denna mätning.</translation>
         </message>
     </context>
     <context>
-        <name>VirtualKeyboard</name>
-        <message>
-            <source>Accept</source>
-            <translation>Verkställ</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Stäng</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Radera</translation>
-        </message>
-        <message>
-            <source>Enter</source>
-            <translation>Enter</translation>
-        </message>
-        <message>
-            <source>Space</source>
-            <translation>Blanksteg</translation>
-        </message>
-        <message>
-            <source>Shift</source>
-            <translation>Shift</translation>
-        </message>
-    </context>
-    <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
@@ -870,10 +803,6 @@ Fäst sensorn eller rengör kontakterna.</translation>
     </context>
     <context>
         <name>BluetoothPairing</name>
-        <message>
-            <source>BluetoothPairing</source>
-            <translation>Bluetooth-parkoppling</translation>
-        </message>
         <message>
             <source>SearchBluetoothDevices</source>
             <translation>Sök Bluetooth-enheter</translation>

@@ -4,10 +4,6 @@
     <context>
         <name>GpsMonitor</name>
         <message>
-            <source>GPS</source>
-            <translation>GPS</translation>
-        </message>
-        <message>
             <source>GpsInformation</source>
             <translation>Informácie GPS</translation>
         </message>
@@ -106,10 +102,6 @@
     </context>
     <context>
         <name>H2Sensor</name>
-        <message>
-            <source>H2Sensor</source>
-            <translation>Snímač H2</translation>
-        </message>
         <message>
             <source>YouMustConnectAH2-SensorToUseThisMeasurement</source>
             <translation>Na toto meranie musíte
@@ -254,10 +246,6 @@ pripojiť snímač H2.</translation>
     <context>
         <name>Levelmeasurement</name>
         <message>
-            <source>Level</source>
-            <translation>Hladina</translation>
-        </message>
-        <message>
             <source>AdjustFilter</source>
             <translation>Nastaviť filter</translation>
         </message>
@@ -296,10 +284,6 @@ pripojiť snímač H2.</translation>
     </context>
     <context>
         <name>Longtermmeasurement</name>
-        <message>
-            <source>Longterm</source>
-            <translation>Dlhodobé</translation>
-        </message>
         <message>
             <source>Store</source>
             <translation>Uložiť</translation>
@@ -379,10 +363,6 @@ pripojiť snímač H2.</translation>
     <context>
         <name>Management</name>
         <message>
-            <source>Management</source>
-            <translation>Správa</translation>
-        </message>
-        <message>
             <source>Measurements</source>
             <translation>Merania</translation>
         </message>
@@ -405,10 +385,6 @@ pripojiť snímač H2.</translation>
     </context>
     <context>
         <name>MeasManagement</name>
-        <message>
-            <source>Measurements</source>
-            <translation>Merania</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Hlavné menu</translation>
@@ -444,10 +420,6 @@ pripojiť snímač H2.</translation>
     </context>
     <context>
         <name>Pinpointing</name>
-        <message>
-            <source>Histogram</source>
-            <translation>Histogram</translation>
-        </message>
         <message>
             <source>LIN</source>
             <translation>LIN</translation>
@@ -508,10 +480,6 @@ pripojiť snímač H2.</translation>
     <context>
         <name>Pipelocating</name>
         <message>
-            <source>Pipelocating</source>
-            <translation>Hľadanie rúr</translation>
-        </message>
-        <message>
             <source>Mainmenu</source>
             <translation>Hlavné menu</translation>
         </message>
@@ -538,10 +506,6 @@ pripojiť snímač H2.</translation>
     </context>
     <context>
         <name>PressureSensor</name>
-        <message>
-            <source>Pressure</source>
-            <translation>Tlak</translation>
-        </message>
         <message>
             <source>Mainmenu</source>
             <translation>Hlavné menu</translation>
@@ -593,10 +557,6 @@ pripojiť snímač H2.</translation>
     </context>
     <context>
         <name>Systemsettings</name>
-        <message>
-            <source>Settings</source>
-            <translation>Nastavenia</translation>
-        </message>
         <message>
             <source>Berlin</source>
             <translation>Berlín</translation>
@@ -762,33 +722,6 @@ pripojiť snímač H2.</translation>
         </message>
     </context>
     <context>
-        <name>VirtualKeyboard</name>
-        <message>
-            <source>Accept</source>
-            <translation>Potvrdiť</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Zavrieť</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Vymazať</translation>
-        </message>
-        <message>
-            <source>Enter</source>
-            <translation>Enter</translation>
-        </message>
-        <message>
-            <source>Space</source>
-            <translation>Medzera</translation>
-        </message>
-        <message>
-            <source>Shift</source>
-            <translation>Shift</translation>
-        </message>
-    </context>
-    <context>
         <name>Configuration</name>
         <message>
             <source>MicrophoneConfiguration</source>
@@ -870,10 +803,6 @@ Upevnite snímač alebo vyčistite kontakty.</translation>
     </context>
     <context>
         <name>BluetoothPairing</name>
-        <message>
-            <source>BluetoothPairing</source>
-            <translation>Párovanie Bluetooth</translation>
-        </message>
         <message>
             <source>SearchBluetoothDevices</source>
             <translation>Hľadať zariadenia Bluetooth</translation>
