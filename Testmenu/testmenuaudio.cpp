@@ -107,6 +107,10 @@ TestmenuAudio::TestmenuAudio(QWidget* parent)
         menu->muteAudioPath(false, true);
     Audioworker()->startAudioRecording();
     Analoginputworker()->startCapture();
+    // Capture and recording start paused; they run while the path is open, as it is now,
+    // so the headphone call alone already gives readings.
+    if (menu)
+        Audioworker()->pauseAudioRecording(menu->isAudioPathMuted());
     if (m_audioCodec)
         m_audioCodec->setLoopbackEnable(true);
     if (menu)

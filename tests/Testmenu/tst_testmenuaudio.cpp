@@ -2,6 +2,7 @@
 // value of channel 2, the readings and answers of channels 1 and 3 through the analysis,
 // the commands, and the calls to the simulated peers with a link that drops and comes back.
 #include "Audio/analoginputworker.h"
+#include "Audio/audioworker.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuaudio.h"
@@ -235,6 +236,8 @@ private slots:
     {
         Instrument& instrument = *m_instrument;
         TestmenuAudio dialog;
+        // The path is open, so blocks come in before any call is up.
+        QVERIFY(!Analoginputworker()->isPaused() && !Audioworker()->isPaused());
         QCOMPARE(ask(instrument.device, dialog, "cmdAudioGetLevelCh1"), QByteArray("resAudioLevelCh1= 0\n"));
         QCOMPARE(ask(instrument.device, dialog, "cmdAudioGetFrequencyCh1"), QByteArray("resAudioFrequencyCh1=0\n"));
         QCOMPARE(ask(instrument.device, dialog, "cmdAudioGetLevelCh3"), QByteArray("resAudioLevelCh3=-\n"));
