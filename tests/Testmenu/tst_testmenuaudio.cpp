@@ -41,9 +41,7 @@ struct Instrument
         simStarted = sim.start(TestSupport::quickSimOptions(device, false));
         Platform::setTerminateHandler([](int) {});
         menu.reset(new MainMenu);
-        simStarted = simStarted && QTest::qWaitFor([&] {
-            return menu->getBtSinkInstance()->getBtState() == 2 && menu->getBtSourceInstance()->getBtState() == 2;
-        }, 5000);
+        simStarted = simStarted && TestSupport::waitForRestingLinks(*menu);
     }
     void addressFiles(const QByteArray& mic, const QByteArray& hp) const
     {

@@ -47,9 +47,7 @@ struct Instrument
         adc.control(QStringLiteral("ext 400 %1").arg(countsForDb(82)));
         adc.start(20);
         menu.reset(new MainMenu);
-        simStarted = simStarted && QTest::qWaitFor([&] {
-            return menu->getBtSinkInstance()->getBtState() == 2 && menu->getBtSourceInstance()->getBtState() == 2;
-        }, 5000);
+        simStarted = simStarted && TestSupport::waitForRestingLinks(*menu);
     }
     BtModuleSim* sink() const { return sim.sink(); }
     BtModuleSim* source() const { return sim.source(); }

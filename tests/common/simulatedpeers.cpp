@@ -3,6 +3,8 @@
 #include "Hardware/platform.h"
 #include "mainmenu.h"
 
+#include <QtTest>
+
 namespace TestSupport {
 
 QVariantMap pairedPeers()
@@ -32,6 +34,13 @@ BtSimulator::Options quickSimOptions(const DeviceRoot& device, bool paired)
     options.timing.inquiryDelayMs = 5;
     options.timing.pairDelayMs = 5;
     return options;
+}
+
+bool waitForRestingLinks(const MainMenu& menu, int timeoutMs)
+{
+    return QTest::qWaitFor(
+        [&menu] { return menu.getBtSinkInstance()->getBtState() == 2 && menu.getBtSourceInstance()->getBtState() == 2; },
+        timeoutMs);
 }
 
 PairedInstrument::PairedInstrument(const QVariantMap& settings, const QVariantMap& overrides)

@@ -29,6 +29,10 @@ Bluetooth::Timing quickLinkTiming();
 // links come up, searches end and pairings answer well within a test's patience.
 BtSimulator::Options quickSimOptions(const DeviceRoot& device, bool paired);
 
+// Waits until both links of the main window rest in command mode with no call going on,
+// as they do against modules that know no peer. False when they do not within timeoutMs.
+bool waitForRestingLinks(const MainMenu& menu, int timeoutMs = 5000);
+
 // An instrument on a fresh device tree, paired with the simulated unit and headphones: its
 // settings name them (with settings and then overrides over them, as writeSettings()
 // takes them) and the simulated modules know them. A request to power off or reboot is
