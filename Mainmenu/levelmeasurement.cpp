@@ -10,7 +10,6 @@
 #include "Audio/micsettings.h"
 #include "Audio/soundplayer.h"
 #include "Hardware/bluetooth.h"
-#include "Hardware/platform.h"
 #include "Management/systemsettings.h"
 #include "Tools/freqspectrum.h"
 #include "Tools/measurements.h"
@@ -328,8 +327,7 @@ void Levelmeasurement::analyseInfoFile()
 
 void Levelmeasurement::playStoredSound()
 {
-    const QString clip = Platform::devicePath(QStringLiteral("/media/tk9400/meas/") + m_selectedMeasurementDir
-                                              + QStringLiteral("/LE_sound.wav"));
+    const QString clip = Measurements::storedFilePath(m_selectedMeasurementDir, QStringLiteral("LE_sound.wav"));
     MainMenu::getInstanceMainMenu()->muteAudioPath(false, false);
     Analoginputworker()->stopCapture();
     if (!m_player)

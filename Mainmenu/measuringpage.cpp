@@ -5,9 +5,9 @@
 #include "Audio/audioworker.h"
 #include "Audio/soundplayer.h"
 #include "Hardware/bluetooth.h"
-#include "Hardware/platform.h"
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
+#include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
 #include "Tools/tooltipbutton.h"
@@ -120,8 +120,7 @@ void MeasuringPage::reportFavourite()
 
 QString MeasuringPage::storedInfoFile() const
 {
-    return Platform::devicePath(QString::fromLatin1(kMeasurementRoot) + m_selectedMeasurementDir
-                                + QStringLiteral("/info.ini"));
+    return Measurements::storedFilePath(m_selectedMeasurementDir, QStringLiteral("info.ini"));
 }
 
 void MeasuringPage::readStoredFilter(const QSettings& info, int* type, quint32* low, quint32* high)

@@ -157,7 +157,7 @@ protected:
     // Arms the link warning unless the device booted straight into this page as favourite.
     void applyBootedToFavouriteRule();
     void reportFavourite();
-    // "/media/tk9400/meas/" + dir + "/info.ini" as a host path.
+    // The selected measurement's "info.ini" as a host path.
     QString storedInfoFile() const;
     // The listening filter as the pages show it: type 1 band-pass, 2 band-stop; any other
     // type is no filter, 0 to 4000 Hz. readStoredFilter() takes it from the group "Filter"

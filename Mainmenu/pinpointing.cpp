@@ -9,7 +9,6 @@
 #include "Audio/headphonesettings.h"
 #include "Audio/micsettings.h"
 #include "Hardware/gps.h"
-#include "Hardware/platform.h"
 #include "Management/systemsettings.h"
 #include "Tools/measurements.h"
 #include "globals.h"
@@ -25,7 +24,6 @@
 #include <algorithm>
 
 namespace {
-const char* const kMeasurementRoot = "/media/tk9400/meas/";
 const char* const kIcons = ":/Resources/Icons/Mainmenu/Pinpointing/";
 const char* const kBarStyle = "QProgressBar::chunk { background-color: %1; }";
 
@@ -698,9 +696,7 @@ void Pinpointing::readInfoFile()
 
 QString Pinpointing::storedClipPath() const
 {
-    // The directory name as it is: blanks inside it are part of the name.
-    return QString::fromLatin1(kMeasurementRoot) + m_selectedMeasurementDir + QLatin1Char('/') + clipName(m_currentStep)
-        + QStringLiteral(".wav");
+    return Measurements::storedFilePath(m_selectedMeasurementDir, clipName(m_currentStep) + QStringLiteral(".wav"));
 }
 
 void Pinpointing::playStoredSound()
@@ -708,9 +704,8 @@ void Pinpointing::playStoredSound()
     m_audioCodec->setRouting(1);
     MainMenu::getInstanceMainMenu()->muteAudioPath(false, false);
     Analoginputworker()->stopCapture();
-    const QString path = storedClipPath();
-    qDebug() << "Play file" << path;
-    const QString hostPath = Platform::devicePath(path);
+    const QString hostPath = storedClipPath();
+    qDebug() << "Play file" << hostPath;
     if (!QFileInfo(hostPath).isFile()) {
         qDebug() << "Play file: no clip" << hostPath;
         return;

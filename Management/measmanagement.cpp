@@ -19,7 +19,6 @@
 
 namespace {
 
-const char* const kStore = "/media/tk9400/meas/";
 // The property by which the page area's style sheet gives a list button its icon.
 const char* const kIconProperty = "listIcon";
 
@@ -271,7 +270,7 @@ void MeasManagement::editMeasurement(const QString& dirName)
 
 bool MeasManagement::renameMeasurement(const QString& oldName, const QString& newDirName)
 {
-    Platform::setWorkingDirectory(QString::fromLatin1(kStore));
+    Platform::setWorkingDirectory(Measurements::measurementRootDevicePath());
 
     // The dialog keeps prefix, date and time of the old name; only the name after them
     // comes from the keyboard, and it takes the rule of a saved name, so that the result
