@@ -10,10 +10,12 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QThread>
 
 #include <cstdlib>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -317,6 +319,22 @@ bool Platform::readBoundedFile(const QString& path, qint64 maxBytes, QByteArray*
         return false;
     }
     return true;
+}
+
+bool Platform::writeFileDurably(const QString& path, const QByteArray& contents, QString* error)
+{
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush()
+        && ::fsync(file.handle()) == 0 && file.commit();
+    if (!written && error)
+        *error = file.errorString();
+    return written;
+}
+
+bool Platform::isPlainName(const QString& name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+        && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
 }
 
 bool Platform::startDetached(const QString& command)

@@ -57,6 +57,14 @@ public:
     // a FIFO, a link to one, a larger file) is refused with a warning, so a hostile file
     // can neither hang the program nor exhaust its memory.
     static bool readBoundedFile(const QString& path, qint64 maxBytes, QByteArray* contents);
+    // Replaces the file at `path` with `contents` through a new file beside it that reaches
+    // the disk before it is renamed over the old one: a power cut or a failed write never
+    // leaves the file missing or half written. On failure the old file stands and *error
+    // (when given) says why.
+    static bool writeFileDurably(const QString& path, const QByteArray& contents, QString* error = nullptr);
+    // A name from outside (the PC-writable partition, the measurement list) used only as
+    // one path element: not empty, not "." or "..", no "/" and no NUL.
+    static bool isPlainName(const QString& name);
     // Starts the command without waiting; false when it did not start (on a simulated
     // device: its status is "nostart").
     static bool startDetached(const QString& command);

@@ -12,9 +12,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include <unistd.h>
 
 namespace {
 
@@ -46,11 +43,10 @@ bool readSpecialFile(const QString& path, qint64 limit, QByteArray* content)
 // the device without the file or with half of it.
 bool replaceFile(const QString& target, const QByteArray& content)
 {
-    QSaveFile file(Platform::devicePath(target));
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush()
-        && ::fsync(file.handle()) == 0 && file.commit();
+    QString error;
+    const bool written = Platform::writeFileDurably(Platform::devicePath(target), content, &error);
     if (!written)
-        qWarning().noquote() << "Could not write" << target << ":" << file.errorString();
+        qWarning().noquote() << "Could not write" << target << ":" << error;
     return written;
 }
 
@@ -184,15 +180,15 @@ void BackupDialog::applySettingsFile()
 {
     const char* const name = "do_settings.ini";
     QByteArray content;
-    if (!readSpecialFile(specialFilePath(name), kMaxSettingsFileBytes, &content))
+    if (!readSpecialFile(specialFilePath(name), Systemsettings::kMaxSettingsFileBytes, &content))
         return;
     qDebug() << "Updating systemsettings.";
 
     // The device cannot run without a usable settings file: a file that is not one is
     // refused and the old one kept.
     QString refusal;
-    if (content.size() > kMaxSettingsFileBytes)
-        refusal = QStringLiteral("larger than %1 bytes").arg(kMaxSettingsFileBytes);
+    if (content.size() > Systemsettings::kMaxSettingsFileBytes)
+        refusal = QStringLiteral("larger than %1 bytes").arg(Systemsettings::kMaxSettingsFileBytes);
     else if (content.contains('\0'))
         refusal = QStringLiteral("not a text file");
     else if (!Systemsettings::holdsKnownSetting(Platform::devicePath(specialFilePath(name))))

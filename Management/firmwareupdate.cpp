@@ -5,6 +5,7 @@
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
+#include "Management/systemsettings.h"
 #include "Tools/escapekey.h"
 #include "Tools/filecopythread.h"
 #include "mainmenu.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <unistd.h>
@@ -28,26 +28,10 @@ const char* const kStagedSettings = "/home/root/firmware/settings.ini";
 const char* const kRunmodeFile = "/media/ramdisk/runmode";
 const char* const kInstalledVersion = "1.8.0";
 const char* const kNoVersion = "---";
-const qint64 kMaxSettingsBytes = 1024 * 1024;
-
-// A name from the PC-writable partition is used only as one path element below it.
-bool isPlainName(const QString& name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\0'));
-}
 
 QString hostPath(const char* path)
 {
     return Platform::devicePath(QString::fromLatin1(path));
-}
-
-// Writes content to path through a file beside it that reaches the disk first.
-bool writeDurably(const QString& path, const QByteArray& content)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush()
-        && ::fsync(file.handle()) == 0 && file.commit();
 }
 
 } // namespace
@@ -140,7 +124,7 @@ QString Firmwareupdate::stagingPath() const
 
 void Firmwareupdate::removeFirmwareFile()
 {
-    if (!isPlainName(m_newFwFilename))
+    if (!Platform::isPlainName(m_newFwFilename))
         return;
     const bool removed = QFile::remove(Platform::devicePath(firmwarePath()));
     qDebug().noquote() << "File removed" << (removed ? "true" : "false") << m_newFwFilename;
@@ -282,7 +266,7 @@ void Firmwareupdate::doUpdateTKR9400()
 
     const QString source = Platform::devicePath(firmwarePath());
     QFile file(source);
-    const bool opened = isPlainName(m_newFwFilename) && QFileInfo(source).isFile() && file.open(QIODevice::ReadOnly);
+    const bool opened = Platform::isPlainName(m_newFwFilename) && QFileInfo(source).isFile() && file.open(QIODevice::ReadOnly);
     if (!opened || file.size() <= kMinFirmwareBytes) {
         firmwareFileUnusable(opened, true);
         return;
@@ -360,8 +344,8 @@ bool Firmwareupdate::stageSettings()
         return true;
     }
     QByteArray content;
-    if (!Platform::readBoundedFile(hostPath(kPartitionSettings), kMaxSettingsBytes, &content)
-        || !writeDurably(staged, content)) {
+    if (!Platform::readBoundedFile(hostPath(kPartitionSettings), Systemsettings::kMaxSettingsFileBytes, &content)
+        || !Platform::writeFileDurably(staged, content)) {
         qWarning().noquote() << "Could not stage" << kPartitionSettings;
         return false;
     }
@@ -453,7 +437,7 @@ void Firmwareupdate::doUpdateQJ5()
     m_transferState = TransferState::Idle;
     const QString path = Platform::devicePath(firmwarePath());
     QFile file(path);
-    const bool opened = isPlainName(m_newFwFilename) && QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+    const bool opened = Platform::isPlainName(m_newFwFilename) && QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
     const qint64 size = opened ? file.size() : 0;
     if (!opened || size <= kMinFirmwareBytes || size > kMaxQj5FirmwareBytes) {
         // Only a file too short to be an image goes: a large one may be anything the user keeps.

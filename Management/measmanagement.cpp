@@ -55,13 +55,6 @@ bool entryExists(const QString& path)
     return info.exists() || info.isSymLink();
 }
 
-// A plain name of one entry directly in the store: no separator, no "." or "..".
-bool isPlainEntryName(const QString& name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
-}
-
 // Renames one entry (file, directory or link, the link itself) without replacing an
 // existing one.
 bool renameEntry(const QString& from, const QString& to)
@@ -291,7 +284,7 @@ bool MeasManagement::renameMeasurement(const QString& oldName, const QString& ne
     const QString infoFile = newPath + QStringLiteral("/info.ini");
 
     bool renamed = false;
-    if (isPlainEntryName(oldName) && isPlainEntryName(newName) && entryExists(oldPath))
+    if (Platform::isPlainName(oldName) && Platform::isPlainName(newName) && entryExists(oldPath))
         renamed = newName == oldName || renameEntry(oldPath, newPath);
 
     // Only a directory of its own carries the name: a file entry has no information file,
@@ -320,7 +313,7 @@ bool MeasManagement::deleteMeasurement(const QString& name)
     const QString path = storePath() + QLatin1Char('/') + name;
     const QFileInfo entry(path);
     bool removed = false;
-    if (!isPlainEntryName(name) || !entryExists(path)) {
+    if (!Platform::isPlainName(name) || !entryExists(path)) {
         removed = false;
     } else if (entry.isSymLink() || !entry.isDir()) {
         // A link goes as a link (its target stays), a file as a file; either is one step.

@@ -217,6 +217,37 @@ private slots:
         TestSupport::verifyExpectedMessagesSeen();
     }
 
+    void plainNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("plain");
+        QTest::newRow("blanks inside") << "LE_20261209_120000_a b" << true;
+        QTest::newRow("three dots") << "..." << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("dot") << "." << false;
+        QTest::newRow("dot dot") << ".." << false;
+        QTest::newRow("separator") << "../meas" << false;
+        QTest::newRow("NUL") << QString("a") + QChar(0) + "b" << false;
+    }
+
+    void plainNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, plain);
+        QCOMPARE(Platform::isPlainName(name), plain);
+    }
+
+    void writesFilesDurably()
+    {
+        DeviceRoot device;
+        device.write("/home/root/settings.ini", "old");
+        QVERIFY(Platform::writeFileDurably(device.hostPath("/home/root/settings.ini"), "new"));
+        QCOMPARE(device.read("/home/root/settings.ini"), QByteArray("new"));
+        QString error;
+        QVERIFY(!Platform::writeFileDurably(device.hostPath("/no/such/folder/file"), "x", &error));
+        QVERIFY(!error.isEmpty());
+    }
+
     void dateCommandsSetTheSimulatedClock()
     {
         DeviceRoot device;
