@@ -1,7 +1,10 @@
 #include "Testmenu/testdialog.h"
 
 #include "Hardware/gpio.h"
+#include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
+
+#include <QFile>
 
 TestDialog::TestDialog(const QString& openingCommand, QWidget* parent)
     : QDialog(parent)
@@ -13,6 +16,15 @@ TestDialog::TestDialog(const QString& openingCommand, QWidget* parent)
 TestDialog::~TestDialog()
 {
     delete remoteCtrl;
+}
+
+bool TestDialog::readAttribute(const char* absolutePath, QString* text)
+{
+    QFile file(Platform::devicePath(QString::fromLatin1(absolutePath)));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *text = QString::fromLatin1(file.read(kMaxAttributeBytes)).toLower().trimmed();
+    return true;
 }
 
 void TestDialog::startFrame(Connector connector)

@@ -5,10 +5,6 @@
 
 #include <QDebug>
 
-namespace {
-const int kMaxListingBytes = 64 * 1024;
-}
-
 TestmenuSdcard::TestmenuSdcard(QWidget* parent)
     : TestDialog(QStringLiteral("cmdTestSdcard"), parent)
     , ui(new Ui::TestmenuSdcard)
