@@ -75,8 +75,7 @@ BackupDialog::BackupDialog(QWidget* parent)
     ui->mainArea->setCurrentWidget(ui->page);
     ui->subMenu->setCurrentWidget(ui->page_3);
     // The shared connector in its USB position; it stays there after the dialog.
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, 0);
+    Gpio::selectConnector(Gpio::Connector::Usb);
     showExported(false);
 }
 

@@ -172,8 +172,7 @@ void Firmwareupdate::fwVersionReceived(QString version)
 void Firmwareupdate::displayConnectUsbPage()
 {
     ui->mainArea->setCurrentWidget(ui->pageConnect);
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, 0);
+    Gpio::selectConnector(Gpio::Connector::Usb);
     ui->labelConnectMessage->setText(tr("ConnectTheTKR9400ToYourPCAndPressTheButtonConnect"));
     m_connectedWithUsb = false;
     ui->butConnect->show();

@@ -29,10 +29,8 @@ bool TestDialog::readAttribute(const char* absolutePath, QString* text)
 
 void TestDialog::startFrame(Connector connector)
 {
-    if (connector != Connector::Keep) {
-        Gpio::setValue(50, 0);
-        Gpio::setValue(65, connector == Connector::Uart ? 1 : 0);
-    }
+    if (connector != Connector::Keep)
+        Gpio::selectConnector(connector == Connector::Uart ? Gpio::Connector::Uart : Gpio::Connector::Usb);
     remoteCtrl = new TestmenuRemoteCtrl(this);
     connect(remoteCtrl, &TestmenuRemoteCtrl::sendCommand, this, &TestDialog::executeCommand, Qt::UniqueConnection);
 }

@@ -46,8 +46,7 @@ TestmenuBattery::~TestmenuBattery()
 
 void TestmenuBattery::selectConnector(bool uart)
 {
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, uart ? 1 : 0);
+    Gpio::selectConnector(uart ? Gpio::Connector::Uart : Gpio::Connector::Usb);
     m_modeUart = uart;
     ui->labelUartUsb->setText(uart ? tr("UART") : tr("USB"));
 }
