@@ -10,7 +10,6 @@
 #include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
-#include "Tools/tooltipbutton.h"
 #include "Tools/virtualkeyboard.h"
 #include "mainmenu.h"
 
@@ -22,23 +21,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 
-namespace {
-const char* const kMeasurementRoot = "/media/tk9400/meas/";
-
-TooltipButton* barButton(QWidget* bar, const char* name, const char* icon, int y)
-{
-    auto* button = new TooltipButton(bar);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(0, y, 54, 54);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton{background-image: url(:/Resources/Icons/Allgemein/%1_ws_44px.png); background-repeat: no-repeat;"
-        " background-position: center; border: none;}"
-        "QPushButton:pressed{background-image: url(:/Resources/Icons/Allgemein/%1_sw_44px.png);}")
-                              .arg(QString::fromLatin1(icon)));
-    return button;
-}
-} // namespace
+#include <algorithm>
 
 MeasuringPage::MeasuringPage(const Config& config, QWidget* parent)
     : QWidget(parent)
@@ -77,34 +60,6 @@ void MeasuringPage::frameReady()
     }
     if (auto* statusbar = findChild<Statusbar*>(QStringLiteral("widgetStatusbar")))
         statusbar->init(statusbar->width(), statusbar->height());
-}
-
-void MeasuringPage::buildPlaceholderForm(const QString& title)
-{
-    setGeometry(0, 0, 480, 272);
-    auto* label = new QLabel(title, this);
-    label->setObjectName(QStringLiteral("labelTitle"));
-    label->setGeometry(10, 10, 400, 40);
-    auto* bars = new QStackedWidget(this);
-    bars->setObjectName(QStringLiteral("subMenu"));
-    bars->setGeometry(426, 1, 54, 250);
-    auto* live = new QWidget(bars);
-    live->setObjectName(QStringLiteral("subMenu_1"));
-    barButton(live, "butMenuMainmenu", "Home", 108);
-    auto* stored = new QWidget(bars);
-    stored->setObjectName(QStringLiteral("subMenu_2"));
-    barButton(stored, "butMenuStoredBack", "Back", 54);
-    barButton(stored, "butMenuMainmenu_2", "Home", 108);
-    bars->addWidget(live);
-    bars->addWidget(stored);
-    auto* statusbar = new Statusbar(this);
-    statusbar->setObjectName(QStringLiteral("widgetStatusbar"));
-    statusbar->setGeometry(0, 252, 480, 20);
-}
-
-TooltipButton* MeasuringPage::addBarButton(QWidget* bar, const char* name, const char* icon, int y)
-{
-    return barButton(bar, name, icon, y);
 }
 
 void MeasuringPage::showButtonBar(int index)

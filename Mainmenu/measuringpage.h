@@ -11,7 +11,6 @@ class QLabel;
 class QSettings;
 class SoundPlayer;
 class QTimer;
-class TooltipButton;
 
 // The frame that every measuring page but the pressure page runs in: start-up live or as
 // the view of a stored measurement, the listening path, the device's and the sensor
@@ -26,8 +25,7 @@ class TooltipButton;
 // "butMenuStoredStop". Call frameReady() at the end of the page's constructor, once the
 // form is set up: it connects those buttons that are there to the operations of the same
 // name below (they are plain functions, so uic's connection by name leaves them alone).
-// buildPlaceholderForm() makes a bare form of that kind for pages whose own form is not
-// there yet. Create m_player with SoundPlayer::create(this).
+// Create m_player with SoundPlayer::create(this).
 //
 // init(variant) runs, in this order: setTooltips(), the sensor note (live only, when
 // needsSensorNote()), applyDisplaySettings(), resetBeforeLinks(), both links called, the
@@ -149,10 +147,6 @@ protected:
     // ---- pieces for the pages ----------------------------------------------------------
     // Call at the end of the page's constructor, when the form is there.
     void frameReady();
-    // A bare form: title, status line and the two bars with their leaving buttons.
-    void buildPlaceholderForm(const QString& title);
-    // One more 54 x 54 button on a bar of that form, with the icon "Allgemein/<icon>_ws_44px.png".
-    static TooltipButton* addBarButton(QWidget* bar, const char* name, const char* icon, int y);
     void showButtonBar(int index);
     // Arms the link warning unless the device booted straight into this page as favourite.
     void applyBootedToFavouriteRule();
