@@ -94,8 +94,24 @@ void MeasuringPage::readStoredFilter(const QSettings& info, int* type, quint32* 
 
 QString MeasuringPage::filterTypeSymbolStyle(int type)
 {
-    return QStringLiteral("background-image: url(:/Resources/Icons/Mainmenu/Pinpointing/Filtertype_%1_gr_40px.png);")
+    return QStringLiteral("background-image: url(:/Resources/Icons/Mainmenu/Pinpointing/Filtertype_%1_gr_40px.png);"
+                          " background-repeat: no-repeat;")
         .arg(type == 2 ? QStringLiteral("Bandstop") : QStringLiteral("Bandpass"));
+}
+
+QString MeasuringPage::hertz(qint64 frequency)
+{
+    return QStringLiteral("%1 Hz").arg(frequency);
+}
+
+QString MeasuringPage::frequencyChunkStyle(int frequency)
+{
+    const QColor colour = AnalogInputWorker::calcFrequencyColor(quint32(std::max(frequency, 0)), 300, QColor("blue"),
+                                                                QColor("red"), QColor("yellow"), nullptr);
+    return QStringLiteral("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue());
 }
 
 void MeasuringPage::showFilterLabels(QLabel* symbol, QLabel* range, int* type, quint32* low, quint32* high)
@@ -106,7 +122,7 @@ void MeasuringPage::showFilterLabels(QLabel* symbol, QLabel* range, int* type, q
         *high = 4000;
     }
     symbol->setStyleSheet(filterTypeSymbolStyle(*type));
-    range->setText(QStringLiteral("%1 Hz\n%2 Hz").arg(*low).arg(*high));
+    range->setText(hertz(*low) + QLatin1Char('\n') + hertz(*high));
 }
 
 bool MeasuringPage::needsSensorNote() const

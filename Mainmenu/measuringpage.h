@@ -160,6 +160,11 @@ protected:
     static void readStoredFilter(const QSettings& info, int* type, quint32* low, quint32* high);
     static void showFilterLabels(QLabel* symbol, QLabel* range, int* type, quint32* low, quint32* high);
     static QString filterTypeSymbolStyle(int type);
+    // A frequency as the pages show it: "N Hz".
+    static QString hertz(qint64 frequency);
+    // A level bar's chunk in the colour of its frequency: blue at 0 Hz, red at 150 Hz,
+    // yellow from 300 Hz on.
+    static QString frequencyChunkStyle(int frequency);
 
     Bluetooth* m_btSource = nullptr;
     Bluetooth* m_btSink = nullptr;

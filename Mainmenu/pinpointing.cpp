@@ -46,11 +46,6 @@ QString noDecimals(float value)
 {
     return QString::number(double(value), 'f', 0);
 }
-
-QString hertz(int frequency)
-{
-    return QStringLiteral("%1 Hz").arg(frequency);
-}
 } // namespace
 
 namespace PinpointingRules {
@@ -538,13 +533,7 @@ void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, con
         bar->setStyleSheet(QString::fromLatin1(kBarStyle).arg(fallback));
         return;
     }
-    QColor text;
-    const QColor colour = AnalogInputWorker::calcFrequencyColor(quint32(frequency), 300, QColor("blue"),
-                                                                QColor("red"), QColor("yellow"), &text);
-    bar->setStyleSheet(QStringLiteral("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
-                           .arg(colour.red())
-                           .arg(colour.green())
-                           .arg(colour.blue()));
+    bar->setStyleSheet(frequencyChunkStyle(frequency));
 }
 
 void Pinpointing::hideBarsIfInvalid()
