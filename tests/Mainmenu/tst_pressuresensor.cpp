@@ -174,7 +174,8 @@ private slots:
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pressure calibration refused: full scale 25 "));
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pressure calibration refused: full scale 0 "));
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pressure calibration refused: full scale 25 "));
-        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pressure calibration refused: full scale 2147483647 "));
+        TestSupport::expectMessage(QtWarningMsg,
+                                   QRegularExpression("^Pressure calibration refused: full scale 2147483647 "));
         instrument().link()->btEnableReceivePressuredata(true, 25, 500, 500);
         instrument().link()->btEnableReceivePressuredata(true, 0, 409, 3685);
         instrument().link()->btEnableReceivePressuredata(true, 25, 409, 0x1000); // beyond 3 hex digits
@@ -309,7 +310,8 @@ private slots:
         // After Analyse's mute the unit hears only this opening and muting.
         QVERIFY(QTest::qWaitFor(
             [&] {
-                const QStringList lines = instrument().sim.sink()->unitLines().filter(QRegularExpression("^BT_TX R[PS]$"));
+                const QStringList lines =
+                    instrument().sim.sink()->unitLines().filter(QRegularExpression("^BT_TX R[PS]$"));
                 return lines.mid(lines.indexOf("BT_TX RP") + 1) == QStringList({"BT_TX RS", "BT_TX RP"});
             },
             3000));
