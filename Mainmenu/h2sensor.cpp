@@ -29,10 +29,10 @@ const QColor kDataColor(173, 216, 230);
 const char* const kPwmPeriod = "/sys/class/pwm/pwmchip1/pwm0/period";
 const char* const kPwmDutyCycle = "/sys/class/pwm/pwmchip1/pwm0/duty_cycle";
 const char* const kPwmEnable = "/sys/class/pwm/pwmchip1/pwm0/enable";
-// Converter counts per level unit, and the sensor's range: levels 0 to 1000, the page's
-// largest scale.
+// Converter counts per level unit, and the most the unit's 16-bit converter can report.
+// Levels above the page's largest scale (1000) do occur and only cap the automatic range.
 const double kRawPerLevel = 4.096;
-const int kMaxLevel = 1000;
+const double kMaxRaw = 65535;
 const QRect kLiveGraph(5, 150, 416, 101);
 const QRect kStoredGraph(5, 35, 416, 185);
 
@@ -340,7 +340,7 @@ void H2Sensor::btReceivedSensorvalue(QString sensorvalue, QString activeTime)
     const double raw = sensorvalue.trimmed().toDouble(&valid);
     // A garbled or impossible value must not become a level: one below the sensor's range
     // would pull the zero point down for every later reading.
-    if (!valid || !(raw >= 0 && raw < (kMaxLevel + 1) * kRawPerLevel)) {
+    if (!valid || !(raw >= 0 && raw <= kMaxRaw)) {
         qDebug() << "H2: reading dropped, not a value:" << sensorvalue;
         return;
     }

@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(instrument.period(), QByteArray("500000000"));
 
         // A garbled value or one outside the sensor's range is dropped, not read as a level.
-        for (const char* dropped : {"abc", "-4.1", "4200", "1e30", "nan"}) {
+        for (const char* dropped : {"abc", "-4.1", "65536", "1e30", "nan"}) {
             page->btReceivedSensorvalue(dropped, "100");
             QCOMPARE(page->referenceLevel(), 100);
             QCOMPARE(page->level(), 100);
@@ -234,15 +234,15 @@ private slots:
         reading(page, 50);
         QCOMPARE(page->rangeMax(), 467);
 
-        // Growth is capped at the top of the sensor's range.
+        // Growth is capped at 1000 above zero; the floor then gives 100.
         page->on_butMenuMainmenu_clicked();
         instrument.menu->displayWidget(6, 1, 0);
         open(page);
-        reading(page, 850);
-        reading(page, 1000);
-        QCOMPARE(page->referenceLevel(), 850);
-        QCOMPARE(page->rangeMax(), 150);
-        QCOMPARE(text(page, "labelScaleMax"), QString("<> 150"));
+        reading(page, 950);
+        reading(page, 2000);
+        QCOMPARE(page->referenceLevel(), 950);
+        QCOMPARE(page->rangeMax(), 100);
+        QCOMPARE(text(page, "labelScaleMax"), QString("<> 100"));
     }
 
     void rangeButtonCycles_data()
