@@ -548,7 +548,7 @@
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>偏差 = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -741,11 +741,11 @@
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>ファームウェア版</translation>
+            <translation>ファームウェアバージョン</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
-            <translation>ハードウェア版</translation>
+            <translation>ハードウェアバージョン</translation>
         </message>
         <message>
             <source>ButtonMode</source>
@@ -1287,7 +1287,7 @@
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>ファームウェア版</translation>
+            <translation>ファームウェアバージョン</translation>
         </message>
         <message>
             <source>Serialnumber</source>
@@ -1303,7 +1303,7 @@
         </message>
         <message>
             <source>Hardwareversion</source>
-            <translation>ハードウェア版</translation>
+            <translation>ハードウェアバージョン</translation>
         </message>
         <message>
             <source>OperatingSystem</source>
@@ -1486,7 +1486,7 @@ QJ-5 を確認してください。</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation>中止</translation>
+            <translation>キャンセル</translation>
         </message>
         <message>
             <source>TransmittingFirmware</source>
