@@ -741,11 +741,11 @@
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>ファームウェアバージョン</translation>
+            <translation>FWバージョン</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
-            <translation>ハードウェアバージョン</translation>
+            <translation>HWバージョン</translation>
         </message>
         <message>
             <source>ButtonMode</source>
@@ -1287,7 +1287,7 @@
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>ファームウェアバージョン</translation>
+            <translation>FWバージョン</translation>
         </message>
         <message>
             <source>Serialnumber</source>
@@ -1303,7 +1303,7 @@
         </message>
         <message>
             <source>Hardwareversion</source>
-            <translation>ハードウェアバージョン</translation>
+            <translation>HWバージョン</translation>
         </message>
         <message>
             <source>OperatingSystem</source>
@@ -1486,7 +1486,7 @@ QJ-5 を確認してください。</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation>キャンセル</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>TransmittingFirmware</source>
@@ -1520,7 +1520,7 @@ QJ-5 を確認してください。</translation>
         </message>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-            <translation>ファームウェアファイルをコピーしてください。
+            <translation>ファームウェアをコピーしてください。
 すべてのファイルをコピーしたら
 「切断」ボタンを押してください。</translation>
         </message>

@@ -357,7 +357,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Localizar tubos</translation>
+            <translation>Localizar tubo</translation>
         </message>
     </context>
     <context>
