@@ -158,31 +158,30 @@ tk9400_listens_on_loopback_only() {
         END { exit !(found && !exposed) }' /proc/net/tcp /proc/net/tcp6 2>/dev/null
 }
 
-# tk9400_start_display LOGDIR: a virtual X display (Xvfb) of the screen's size on the
-# first free display number from :40. Sets DISPLAY and appends the server's process id to
-# tk9400_display_pids; fails when no server comes up.
+# tk9400_start_display LOGDIR: a virtual X display (Xvfb) of the screen's size on a free
+# display number, which the server chooses itself (-displayfd), so that servers started at
+# once by parallel tests never share one. Sets DISPLAY and appends the server's process id
+# to tk9400_display_pids; fails when no server comes up.
 tk9400_display_pids=()
 tk9400_start_display() {
-    local logs=$1 n i pid
-    for ((n = 40; n < 100; n++)); do
-        [[ -e "/tmp/.X$n-lock" || -e "/tmp/.X11-unix/X$n" ]] && continue
-        Xvfb ":$n" -screen 0 480x272x24 -nolisten tcp >"$logs/Xvfb.log" 2>&1 &
-        pid=$!
-        for ((i = 0; i < 100; i++)); do
-            [[ -S "/tmp/.X11-unix/X$n" ]] && break
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        if [[ -S "/tmp/.X11-unix/X$n" ]] && kill -0 "$pid" 2>/dev/null; then
-            tk9400_display_pids+=("$pid")
-            export DISPLAY=":$n"
-            return 0
-        fi
-        # Taken meanwhile by another server: the next number.
-        tk9400_stop_process "$pid"
+    local logs=$1 i pid n=
+    rm -f "$logs/display"
+    Xvfb -displayfd 3 -screen 0 480x272x24 -nolisten tcp 3>"$logs/display" >"$logs/Xvfb.log" 2>&1 &
+    pid=$!
+    for ((i = 0; i < 100; i++)); do
+        # The number and its line end come when the server listens.
+        read -r n <"$logs/display" 2>/dev/null && [[ -n "$n" ]] && break
+        n=
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
     done
-    echo "Xvfb did not start; see $logs/Xvfb.log" >&2
-    return 1
+    if [[ -z "$n" ]] || ! kill -0 "$pid" 2>/dev/null; then
+        tk9400_stop_process "$pid"
+        echo "Xvfb did not start; see $logs/Xvfb.log" >&2
+        return 1
+    fi
+    tk9400_display_pids+=("$pid")
+    export DISPLAY=":$n"
 }
 
 # tk9400_start_vnc_display PORT LOGDIR: tk9400_start_display, served over VNC on
