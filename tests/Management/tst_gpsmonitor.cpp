@@ -240,6 +240,9 @@ private slots:
             QCOMPARE(instrument.text("leditSatInfoGroundspeed"), QString("--- m/s"));
             QCOMPARE(instrument.text("leditSatInfoHeight"), QString("--- m"));
             instrument.screenshot("nofix");
+            instrument.click("butMenuSatInfo");
+            instrument.screenshot("nofix_satellites");
+            instrument.click("butMenuPositionSatInfo");
             // A reference taken now is 0.0/0.0, which counts as none.
             instrument.click("butMenuSetReference");
             instrument.monitor->updateGpsData();
