@@ -10,6 +10,7 @@
 #include "Management/systemsettings.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
+#include "Tools/storedinfo.h"
 #include "Tools/tooltipbutton.h"
 #include "Tools/virtualkeyboard.h"
 #include "mainmenu.h"
@@ -18,7 +19,6 @@
 #include <QDebug>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -124,7 +124,7 @@ QString MeasuringPage::storedInfoFile() const
                                 + QStringLiteral("/info.ini"));
 }
 
-void MeasuringPage::readStoredFilter(const QSettings& info, int* type, quint32* low, quint32* high)
+void MeasuringPage::readStoredFilter(const StoredInfo& info, int* type, quint32* low, quint32* high)
 {
     const QString text = info.value(QStringLiteral("Filter/Filtertype")).toString();
     if (text == QLatin1String("Bandpass") || text == QLatin1String("Bandstop")) {
@@ -240,7 +240,7 @@ void MeasuringPage::startStoredView()
 
 void MeasuringPage::analyseInfoFile()
 {
-    QSettings info(storedInfoFile(), QSettings::IniFormat);
+    const StoredInfo info(storedInfoFile());
     m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
 }
 

@@ -8,8 +8,8 @@ class AudioCodecSetup;
 class Bluetooth;
 class MeasManagement;
 class QLabel;
-class QSettings;
 class SoundPlayer;
+class StoredInfo;
 class QTimer;
 class TooltipButton;
 
@@ -163,7 +163,7 @@ protected:
     // type is no filter, 0 to 4000 Hz. readStoredFilter() takes it from the group "Filter"
     // of an information file; showFilterLabels() puts it right first and shows the type's
     // symbol (the band-pass one for no filter) and "LOW Hz\nHIGH Hz" in the two labels.
-    static void readStoredFilter(const QSettings& info, int* type, quint32* low, quint32* high);
+    static void readStoredFilter(const StoredInfo& info, int* type, quint32* low, quint32* high);
     static void showFilterLabels(QLabel* symbol, QLabel* range, int* type, quint32* low, quint32* high);
     static QString filterTypeSymbolStyle(int type);
 
