@@ -282,8 +282,8 @@ void Levelmeasurement::showFrequency()
 
 void Levelmeasurement::analyseInfoFile()
 {
-    MeasuringPage::analyseInfoFile();
     const StoredInfo info(storedInfoFile());
+    m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
     m_storedLevel = ShownValue::level(info.value(QStringLiteral("Levels/Level")).toDouble());
     m_significandFrequency = ShownValue::frequency(info.value(QStringLiteral("Levels/Frequency")).toDouble());
 

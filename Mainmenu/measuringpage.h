@@ -141,7 +141,8 @@ protected:
     // The accepted save (on_butMenuSave_clicked() has muted the path and asked for the
     // name): write the clip with AudioWorker::storeAudioData(), which returns once it is
     // complete, fill a value-initialised MeasInfoStructure and call
-    // MeasurementData()->storeMeasurement(type, name, record). The path stays muted.
+    // MeasurementData()->storeMeasurement(type, name, record); when the clip could not be
+    // written, MeasurementData()->refuse() instead. The path stays muted.
     virtual void saveMeasurement(const QString& name) { Q_UNUSED(name) }
     // The page's reading slot: every tick of m_timerLevel.
     virtual void updateReading() {}
