@@ -296,15 +296,11 @@ void Levelmeasurement::analyseInfoFile()
         m_fft[i] = ShownValue::inRange(values.at(i).toDouble(), std::numeric_limits<float>::lowest(),
                                        std::numeric_limits<float>::max());
 
-    const QString type = info.value(QStringLiteral("Filter/Filtertype")).toString();
-    m_storedFilterType = type == QLatin1String("Bandpass") ? 1 : type == QLatin1String("Bandstop") ? 2 : 0;
-    if (m_storedFilterType == 0) {
-        m_storedFilterLowCutOff = 0;
-        m_storedFilterHighCutOff = 4000;
-    } else {
-        m_storedFilterLowCutOff = info.value(QStringLiteral("Filter/LowCutOff-Frequency")).toInt();
-        m_storedFilterHighCutOff = info.value(QStringLiteral("Filter/HighCutOff-Frequency")).toInt();
-    }
+    quint32 low = 0;
+    quint32 high = 0;
+    readStoredFilter(info, &m_storedFilterType, &low, &high);
+    m_storedFilterLowCutOff = int(low);
+    m_storedFilterHighCutOff = int(high);
 
     for (QProgressBar* bar : {static_cast<QProgressBar*>(ui->prgbMinimumLevel),
                               static_cast<QProgressBar*>(ui->prgbCurrentLevel), ui->prgbPeakLevel})
@@ -319,8 +315,7 @@ void Levelmeasurement::analyseInfoFile()
     else
         setChunkStyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
 
-    m_audioCodec->setFilter(quint32(std::max(m_storedFilterLowCutOff, 0)), quint32(std::max(m_storedFilterHighCutOff, 0)),
-                            m_storedFilterType);
+    m_audioCodec->setFilter(quint32(m_storedFilterLowCutOff), quint32(m_storedFilterHighCutOff), m_storedFilterType);
     freqSpectrum->init(freqSpectrum->getRect().width(), freqSpectrum->getRect().height());
     freqSpectrum->drawScale();
     freqSpectrum->drawFft(m_fft, false);

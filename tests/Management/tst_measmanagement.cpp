@@ -401,7 +401,9 @@ private slots:
         QTest::addColumn<QByteArray>("values");
         QTest::addColumn<QString>("obstacle");
         const QByteArray points = "[Levels]\nLevel_1=nan\nFrequency_1=7\nLevel_2=1e30\nFrequency_2=1e30\n"
-                                  "Level_3=-inf\nFrequency_3=-5\nLevel_4=40.5\nFrequency_4=nan\n";
+                                  "Level_3=-inf\nFrequency_3=-5\nLevel_4=40.5\nFrequency_4=nan\n"
+                                  "[Filter]\nFiltertype=Bandpass\nLowCutOff-Frequency=-1\n"
+                                  "HighCutOff-Frequency=4294967295\n";
         const QByteArray series = "[Levels_CSV]\nLevels_Cnt=4\nLevels_Data=\"nan; inf; -1e30; 1e30; \"\n"
                                   "H2-MaxRange=1000\nSelectedTime=0\nMaxVisibleData=180\n";
         QTest::newRow("level") << "LE_20200101_000000_x"
