@@ -331,7 +331,8 @@ void AnalogInputWorker::clearAllData()
 
 float AnalogInputWorker::audioLevelToDb(float level)
 {
-    if (double(level) < 1e-7)
+    // Not "< 1e-7": a level that is not a number would pass on to the display.
+    if (!(double(level) >= 1e-7))
         return 0;
     float value = float(77.0 + 20.0 * std::log10(double(level)));
     value = float(double(value) * 1.8);

@@ -11,16 +11,17 @@
 #include "Tools/longtermdata.h"
 #include "Tools/measurements.h"
 #include "Tools/statusbar.h"
+#include "Tools/storedinfo.h"
 #include "globals.h"
 #include "mainmenu.h"
 
 #include <QDebug>
 #include <QFile>
-#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -271,7 +272,7 @@ void H2Sensor::analyseInfoFile()
 
 void H2Sensor::readInfoFile()
 {
-    QSettings info(storedInfoFile(), QSettings::IniFormat);
+    StoredInfo info(storedInfoFile());
     m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
     info.beginGroup(QStringLiteral("Levels_CSV"));
     QStringList values = info.value(QStringLiteral("Levels_Data")).toString().split(QLatin1Char(';'));
@@ -283,8 +284,10 @@ void H2Sensor::readInfoFile()
     m_h2storedValuesCnt = std::max(0, std::min({claimed, int(values.size()), int(kHistoryValues)}));
     if (m_h2storedValuesCnt != claimed)
         qDebug() << "H2: stored file claims" << claimed << "values, shown" << m_h2storedValuesCnt;
+    // Above the range the graph clips; only values it cannot draw count as missing.
     for (int i = 0; i < m_h2storedValuesCnt; ++i)
-        m_h2storedValues[i] = values.at(i).trimmed().toFloat();
+        m_h2storedValues[i] =
+            ShownValue::inRange(values.at(i).trimmed().toDouble(), 0.0, std::numeric_limits<float>::max());
     m_h2storedReferenceLevel = info.value(QStringLiteral("H2-ReferenceLevel")).toInt();
     m_h2storedRangeMax = info.value(QStringLiteral("H2-MaxRange")).toInt();
     if (m_h2storedRangeMax <= 0) {

@@ -10,11 +10,11 @@
 #include "Management/systemsettings.h"
 #include "Tools/longtermdata.h"
 #include "Tools/measurements.h"
+#include "Tools/storedinfo.h"
 #include "mainmenu.h"
 
 #include <QDebug>
 #include <QKeyEvent>
-#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 
@@ -398,7 +398,7 @@ void Longtermmeasurement::analyseInfoFile()
 
 void Longtermmeasurement::readStoredFile()
 {
-    QSettings info(storedInfoFile(), QSettings::IniFormat);
+    StoredInfo info(storedInfoFile());
     m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
 
     info.beginGroup(QStringLiteral("Levels_CSV"));
@@ -417,7 +417,7 @@ void Longtermmeasurement::readStoredFile()
     if (m_storedDataCnt != claimed)
         qDebug() << "Longterm: stored file claims" << claimed << "values, shown" << m_storedDataCnt;
     for (int i = 0; i < m_storedDataCnt; ++i)
-        m_storedData[i] = values.at(i).trimmed().toFloat();
+        m_storedData[i] = ShownValue::level(values.at(i).trimmed().toDouble());
     m_displayOldData = false;
     info.endGroup();
 

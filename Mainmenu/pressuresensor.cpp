@@ -148,6 +148,7 @@ void PressureSensor::init(int variant)
     QDir().mkdir(Platform::devicePath(QString::fromLatin1(kTempDirectory)));
     QFile::remove(m_fileLowRes->fileName());
     QFile::remove(m_fileHighRes->fileName());
+    m_recordingFailed = false;
     m_dataStringHighRes.clear();
     m_dataStringLowRes.clear();
     m_maxPressure = 0;
@@ -338,14 +339,18 @@ void PressureSensor::pressuredataReceived(int dataCnt, QString pressuredata)
 void PressureSensor::appendToFile(QFile* file, const QString& text)
 {
     // Binary append: the CR LF of the text reaches the disk as it is.
-    if (!file->open(QIODevice::ReadWrite | QIODevice::Append)) {
-        qDebug().noquote() << "Could not open file:" << file->fileName();
-        return;
-    }
     const QByteArray bytes = text.toLatin1();
-    if (file->write(bytes) != bytes.size())
-        qWarning().noquote() << "Could not write file:" << file->fileName();
-    file->close();
+    bool written = file->open(QIODevice::ReadWrite | QIODevice::Append) && file->write(bytes) == bytes.size();
+    if (file->isOpen()) {
+        file->close();
+        written = written && file->error() == QFileDevice::NoError;
+    }
+    if (written)
+        return;
+    // Said once per recording; the save reports it.
+    if (!m_recordingFailed)
+        qWarning().noquote() << "Could not write file:" << file->fileName() << "-" << file->errorString();
+    m_recordingFailed = true;
 }
 
 void PressureSensor::generateDummyData()
@@ -614,6 +619,10 @@ bool PressureSensor::writeSavedMeasurement(const QString& directory, const QStri
             return false;
         }
     }
+    if (m_recordingFailed) {
+        qWarning() << "The pressure recording could not be written completely";
+        return false;
+    }
     const QList<QPair<QFile*, QString>> copies = {{m_fileLowRes, QStringLiteral("/LowResData.txt")},
                                                    {m_fileHighRes, QStringLiteral("/HighResData.txt")}};
     for (const auto& copy : copies) {
@@ -621,7 +630,7 @@ bool PressureSensor::writeSavedMeasurement(const QString& directory, const QStri
         // No packet since the live start: there is nothing to copy.
         if (!QFileInfo::exists(from))
             continue;
-        if (!QFile::copy(from, directory + copy.second)) {
+        if (!Measurements::copyToDisk(from, directory + copy.second)) {
             qWarning() << "Cannot copy" << from << "to" << directory;
             return false;
         }

@@ -131,6 +131,9 @@ private:
 
     QFile* m_fileLowRes = nullptr;
     QFile* m_fileHighRes = nullptr;
+    // A packet since the live start could not be written to the files: a save would
+    // store an incomplete recording.
+    bool m_recordingFailed = false;
     QString m_dataStringHighRes;
     QString m_dataStringLowRes;
 

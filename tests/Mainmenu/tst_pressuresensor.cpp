@@ -459,23 +459,46 @@ private slots:
                  QStringList("info.ini"));
     }
 
+    void failedSaveIsReportedAndLeavesNothing_data()
+    {
+        QTest::addColumn<bool>("recordingFails");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("a file cannot be copied") << false << "^Cannot copy";
+        QTest::newRow("the recording cannot be written") << true << "^The pressure recording could not be written";
+    }
     void failedSaveIsReportedAndLeavesNothing()
     {
+        QFETCH(bool, recordingFails);
+        QFETCH(QString, warning);
         instrument().show();
-        instrument().send(1, 100, 1000);
-        // A directory where the low-resolution file should be cannot be copied.
-        QVERIFY(QFile::remove(PressureSensor::lowResPath()));
-        QVERIFY(QDir().mkdir(PressureSensor::lowResPath()));
+        const QString temp = instrument().device.hostPath(kTemp);
+        if (recordingFails) {
+            // A plain file where the temporary folder should be.
+            QVERIFY(QDir(temp).removeRecursively());
+            QVERIFY(instrument().device.write(kTemp, "in the way"));
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write file: .*pressureHighRes.txt"));
+            instrument().send(100, 100, 1000);
+        } else {
+            instrument().send(1, 100, 1000);
+            // A directory where the low-resolution file should be cannot be copied.
+            QVERIFY(QFile::remove(PressureSensor::lowResPath()));
+            QVERIFY(QDir().mkdir(PressureSensor::lowResPath()));
+        }
         const QStringList before = instrument().measurements();
         DialogDriver driver;
         driver.typeText("broken");
-        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Cannot copy"));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression(warning));
         TestSupport::expectMessage(QtWarningMsg, "Measurement could not be stored");
         instrument().click("butMenuSave");
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().icon, int(MessageDialog::IconError));
         QCOMPARE(instrument().measurements(), before);
-        QVERIFY(QDir(PressureSensor::lowResPath()).removeRecursively());
+        if (recordingFails) {
+            QVERIFY(QFile::remove(temp));
+            QVERIFY(QDir().mkpath(temp));
+        } else {
+            QVERIFY(QDir(PressureSensor::lowResPath()).removeRecursively());
+        }
     }
 };
 
