@@ -47,9 +47,20 @@ void TestDialog::executeCommand(QString line)
 
 void TestDialog::leaveWith(const QString& answer)
 {
+    m_leaving = true;
     leaving();
     remoteCtrl->writeResult(answer);
     close();
+    m_leaving = false;
+}
+
+void TestDialog::reject()
+{
+    // close() ends in reject() too: only a reject from outside is a Back.
+    if (m_leaving)
+        QDialog::reject();
+    else
+        on_butBack_clicked();
 }
 
 void TestDialog::on_butBack_clicked()
