@@ -38,9 +38,10 @@ bool TestmenuLed::setIoLed(const QByteArray& brightness)
     QFile file(Platform::devicePath(QLatin1String(kIoLedBrightness)));
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Truncate)) {
         qDebug().noquote() << "LED test: could not open" << kIoLedBrightness;
-        ui->labelIO_LED->setText(tr("I/O-LED: not available"));
+        ui->labelIO_LED->setText(QStringLiteral("I/O-LED: not available"));
         return false;
     }
+    ui->labelIO_LED->setText(QStringLiteral("I/O-LED"));
     file.write(brightness);
     file.close();
     Platform::journalWrite(kIoLedBrightness, brightness);
@@ -49,14 +50,12 @@ bool TestmenuLed::setIoLed(const QByteArray& brightness)
 
 void TestmenuLed::on_butIO_ON_clicked()
 {
-    if (setIoLed("255"))
-        ui->butPass->show();
+    ui->butPass->setVisible(setIoLed("255"));
 }
 
 void TestmenuLed::on_butIO_OFF_clicked()
 {
-    if (setIoLed("0"))
-        ui->butPass->show();
+    ui->butPass->setVisible(setIoLed("0"));
 }
 
 void TestmenuLed::on_butDBG_ON_clicked()
