@@ -53,7 +53,7 @@ void TestmenuSensordetection::stopBufferedCapture()
 void TestmenuSensordetection::updateValues()
 {
     const bool detected = Gpio::getValue(kDetectionPin);
-    ui->lineEditSensordetection->setText(detected ? tr("connected") : tr("No sensor"));
+    ui->lineEditSensordetection->setText(detected ? QStringLiteral("connected") : QStringLiteral("No sensor"));
     m_sensorDetected = detected ? 1 : 0;
 
     stopBufferedCapture();
@@ -69,7 +69,7 @@ void TestmenuSensordetection::updateValues()
         qDebug().noquote() << "AD-Value" << bytes;
     } else {
         qDebug().noquote() << "Sensor detection test: could not read" << kAdValue;
-        ui->lineEditADValue->setText(tr("unknown"));
+        ui->lineEditADValue->setText(QStringLiteral("unknown"));
     }
     // Nothing may pass on a value that could not be read.
     ui->butPass->setVisible(m_passOffered && readable);
