@@ -50,13 +50,13 @@ void TestDialog::leaveWith(const QString& answer)
     m_leaving = true;
     leaving();
     remoteCtrl->writeResult(answer);
-    close();
+    // Not close(): inside a close from outside it would do nothing.
+    QDialog::reject();
     m_leaving = false;
 }
 
 void TestDialog::reject()
 {
-    // close() ends in reject() too: only a reject from outside is a Back.
     if (m_leaving)
         QDialog::reject();
     else
