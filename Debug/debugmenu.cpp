@@ -10,6 +10,7 @@
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Tools/durablefile.h"
+#include "Tools/textsize.h"
 #include "mainmenu.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,7 @@ DebugMenu::DebugMenu(QWidget* parent)
     , ui(new Ui::DebugMenu)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->butCancel}, 11);
     showPage(1);
 
     Gpio::setValue(65, 0);

@@ -8,6 +8,7 @@
 #include "Hardware/platform.h"
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "Tools/textsize.h"
 #include "mainmenu.h"
 
 #include <QDebug>
@@ -76,6 +77,7 @@ TestmenuAudio::TestmenuAudio(QWidget* parent)
     , ui(new Ui::TestmenuAudio)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->labelStatusSink, ui->labelStatusSource}, 17);
     startFrame();
     MainMenu* menu = mainMenu();
     if (menu) {

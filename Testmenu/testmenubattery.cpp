@@ -4,6 +4,7 @@
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "Tools/textsize.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -42,6 +43,7 @@ TestmenuBattery::TestmenuBattery(QWidget* parent)
     , ui(new Ui::TestmenuBattery)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->lineEditCurrent, ui->lineEditCharging, ui->lineEditCapacity, ui->lineEditVoltage, ui->lineEditTemperature}, 16);
     ui->labelUartUsb->setText(QStringLiteral("UART"));
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &TestmenuBattery::updateValues, Qt::UniqueConnection);

@@ -1,6 +1,7 @@
 #include "Testmenu/testmenukeyboard.h"
 #include "ui_testmenukeyboard.h"
 
+#include "Tools/textsize.h"
 #include "globals.h"
 #include "keyrepeatpairs.h"
 
@@ -19,6 +20,7 @@ TestmenuKeyboard::TestmenuKeyboard(QWidget* parent)
     , ui(new Ui::TestmenuKeyboard)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->butTestIO, ui->butTestFAV, ui->butTestUP, ui->butTestOK, ui->butTestDOWN, ui->butTestMUTE}, 15);
     m_repeats = new KeyRepeatPairs(this);
     connect(m_repeats, &KeyRepeatPairs::released, this, [this](QObject*, int key) { keyReleased(key); });
     for (QPushButton* indicator :

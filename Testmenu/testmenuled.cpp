@@ -4,6 +4,7 @@
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "Tools/textsize.h"
 
 #include <QDebug>
 #include <QFile>
@@ -20,6 +21,7 @@ TestmenuLed::TestmenuLed(QWidget* parent)
     , ui(new Ui::TestmenuLed)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->butIO_ON, ui->butIO_OFF, ui->butCHRG_ON, ui->butCHRG_OFF, ui->butDBG_ON, ui->butDBG_OFF}, 15);
     ui->butCHRG_ON->hide();
     ui->butCHRG_OFF->hide();
     ui->labelCHRG_LED->hide();

@@ -4,6 +4,7 @@
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "Tools/textsize.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -24,6 +25,7 @@ TestmenuSensordetection::TestmenuSensordetection(QWidget* parent)
     , m_bufferEnable(Platform::devicePath(QLatin1String(kBufferEnable)))
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->lineEditADValue, ui->lineEditSensordetection}, 16);
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &TestmenuSensordetection::updateValues, Qt::UniqueConnection);
     startFrame();

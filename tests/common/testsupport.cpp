@@ -450,7 +450,7 @@ void checkButton(QStringList& out, QAbstractButton* button)
 }
 
 // The room QLineEdit leaves its text: the style's contents, the text margins and the
-// fixed margin it keeps on each side (2 pixels across, 1 up and down).
+// 2 pixels it keeps left and right.
 void checkLineEdit(QStringList& out, const QLineEdit* edit)
 {
     QStyleOptionFrame option;
@@ -459,7 +459,7 @@ void checkLineEdit(QStringList& out, const QLineEdit* edit)
     option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
     option.state |= QStyle::State_Sunken;
     QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
-    room = room.marginsRemoved(edit->textMargins()).adjusted(2, 1, -2, -1);
+    room = room.marginsRemoved(edit->textMargins()).adjusted(2, 0, -2, 0);
     checkText(out, edit, edit->font(), edit->text(), room, 0);
 }
 
