@@ -43,7 +43,9 @@ TestmenuBattery::TestmenuBattery(QWidget* parent)
     , ui(new Ui::TestmenuBattery)
 {
     ui->setupUi(this);
-    setTextPixelSize({ui->lineEditCurrent, ui->lineEditCharging, ui->lineEditCapacity, ui->lineEditVoltage, ui->lineEditTemperature}, 16);
+    setTextPixelSize({ui->lineEditCurrent, ui->lineEditCharging, ui->lineEditCapacity, ui->lineEditVoltage,
+                      ui->lineEditTemperature},
+                     16);
     ui->labelUartUsb->setText(QStringLiteral("UART"));
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &TestmenuBattery::updateValues, Qt::UniqueConnection);
@@ -99,7 +101,8 @@ void TestmenuBattery::updateValues()
 
     showValue(ui->lineEditCapacity, capacityRead, QStringLiteral("%1 %").arg(m_battFuelPercent));
     showValue(ui->lineEditCurrent, currentRead, QStringLiteral("%1 A").arg(number(m_current)));
-    showValue(ui->lineEditCharging, chargerRead, m_charging ? QStringLiteral("Charging") : QStringLiteral("Discharging"));
+    showValue(ui->lineEditCharging, chargerRead,
+              m_charging ? QStringLiteral("Charging") : QStringLiteral("Discharging"));
     showValue(ui->lineEditVoltage, voltageRead, QStringLiteral("%1 V").arg(number(m_voltage)));
     showValue(ui->lineEditTemperature, temperatureRead, QStringLiteral("%1 °C").arg(number(m_temperature)));
 

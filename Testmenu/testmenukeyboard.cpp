@@ -20,7 +20,8 @@ TestmenuKeyboard::TestmenuKeyboard(QWidget* parent)
     , ui(new Ui::TestmenuKeyboard)
 {
     ui->setupUi(this);
-    setTextPixelSize({ui->butTestIO, ui->butTestFAV, ui->butTestUP, ui->butTestOK, ui->butTestDOWN, ui->butTestMUTE}, 15);
+    setTextPixelSize({ui->butTestIO, ui->butTestFAV, ui->butTestUP, ui->butTestOK, ui->butTestDOWN, ui->butTestMUTE},
+                     15);
     m_repeats = new KeyRepeatPairs(this);
     connect(m_repeats, &KeyRepeatPairs::released, this, [this](QObject*, int key) { keyReleased(key); });
     for (QPushButton* indicator :

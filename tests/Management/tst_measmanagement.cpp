@@ -20,6 +20,7 @@
 #include <QStackedWidget>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

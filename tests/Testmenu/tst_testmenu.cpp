@@ -226,7 +226,8 @@ private slots:
             QVERIFY(!usb.isVisible());
             QCOMPARE(device.read(kFile), QByteArray("resPassed\n"));
             QCOMPARE(device.commands().count(removal), 1);
-            QCOMPARE(device.writes(), QStringList({"/sys/class/gpio/gpio50/value 0", "/sys/class/gpio/gpio65/value 1"}));
+            QCOMPARE(device.writes(),
+                     QStringList({"/sys/class/gpio/gpio50/value 0", "/sys/class/gpio/gpio65/value 1"}));
             TestSupport::button(usb, "butConnect")->click();
         }
         QCOMPARE(device.commands().count(removal), 2);

@@ -91,8 +91,10 @@ private slots:
         QTest::newRow("timed out") << QByteArray("timeout") << QByteArray();
         QTest::newRow("silent") << QByteArray("0") << QByteArray("");
         QTest::newRow("blank") << QByteArray("0") << QByteArray(" \n\n");
-        QTest::newRow("no partition") << QByteArray("0") << QByteArray("BYT;\n/dev/mmcblk0:1B:sd/mmc:512:512:msdos:X:;\n");
-        QTest::newRow("cut at the bound") << QByteArray("0") << QByteArray("BYT;\n1:1B:2B:1B:fat32::boot;\n").leftJustified(70000, 'x');
+        QTest::newRow("no partition") << QByteArray("0")
+                                      << QByteArray("BYT;\n/dev/mmcblk0:1B:sd/mmc:512:512:msdos:X:;\n");
+        QTest::newRow("cut at the bound")
+            << QByteArray("0") << QByteArray("BYT;\n1:1B:2B:1B:fat32::boot;\n").leftJustified(70000, 'x');
     }
     // After a good listing: each Start shows its own outcome.
     void unreadPartitionTable()
