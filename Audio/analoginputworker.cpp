@@ -71,7 +71,14 @@ void AnalogInputWorker::shutdown()
     if (!m_ainThread.wait(kThreadStopTimeoutMs)) {
         qWarning() << "AnalogInputWorker: ADC thread did not end within" << kThreadStopTimeoutMs << "ms";
         m_ainThread.terminate();
-        m_ainThread.wait();
+        // A read stuck in the driver may not even end on terminate: shutting down must not
+        // hang on it.
+        if (!m_ainThread.wait(kThreadStopTimeoutMs)) {
+            qWarning() << "AnalogInputWorker: ADC thread still running" << kThreadStopTimeoutMs
+                       << "ms after terminate; its reader is left";
+            m_ain = nullptr;
+            return;
+        }
     }
     delete m_ain;
     m_ain = nullptr;

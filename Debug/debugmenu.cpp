@@ -234,12 +234,22 @@ void DebugMenu::on_butCrash_clicked()
 
 void DebugMenu::on_butExit_clicked()
 {
-    QCoreApplication::exit(0);
+    leaveApplication(0);
+}
+
+void DebugMenu::leaveApplication(int exitCode)
+{
+    // The menu is hidden while its own loop still runs, as Cancel does. Ended from outside
+    // only, the loop would return with the menu still shown and modal, and the window
+    // system would go on counting every other window as blocked by it after it has gone:
+    // at a start with "debug" no key or touch would reach the main menu again.
+    close();
+    QCoreApplication::exit(exitCode);
 }
 
 void DebugMenu::on_butTetrix_clicked()
 {
     const bool started = Platform::startDetached(QStringLiteral("/usr/games/tetrix/tetrix"));
     qDebug() << "Tetrix:" << started;
-    QCoreApplication::exit(-2);
+    leaveApplication(-2);
 }

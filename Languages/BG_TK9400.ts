@@ -548,7 +548,7 @@
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ОТКЛ = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Включете режим на сдвояване
-и натиснете бутона „Търсене“.</translation>
+и докоснете бутона „Търсене“.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Свържете TKR 9400 с PC
-и натиснете бутона „Свързване“.</translation>
+и докоснете бутона „Свързване“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Свържете TKR 9400 с PC
-и натиснете бутона „Свързване“.</translation>
+и докоснете бутона „Свързване“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Свържете TKR 9400 с PC
-и натиснете бутона „Свързване“.</translation>
+и докоснете бутона „Свързване“.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Копирайте файловете на фърмуера.
-Натиснете „Прекъсване“,
+Докоснете бутона „Прекъсване“,
 когато файловете са копирани.</translation>
         </message>
         <message>

@@ -548,7 +548,7 @@ připojte snímač H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ODCH = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Upevněte snímač nebo očistěte kontakty.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Zapněte režim párování
-a stiskněte tlačítko „Hledat“.</translation>
+a klepněte na tlačítko „Hledat“.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Uložená měření nebudou smazána.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Připojte TKR 9400 k PC
-a stiskněte tlačítko „Připojit“.</translation>
+a klepněte na tlačítko „Připojit“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Vysoká hlasitost může poškodit sluch.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Připojte TKR 9400 k PC
-a stiskněte tlačítko „Připojit“.</translation>
+a klepněte na tlačítko „Připojit“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ a stiskněte tlačítko „Připojit“.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Připojte TKR 9400 k PC
-a stiskněte tlačítko „Připojit“.</translation>
+a klepněte na tlačítko „Připojit“.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Zkuste to znovu.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Zkopírujte soubory firmwaru.
-Stiskněte tlačítko „Odpojit“,
+Klepněte na tlačítko „Odpojit“,
 až budou všechny soubory zkopírovány.</translation>
         </message>
         <message>

@@ -89,11 +89,11 @@
         </message>
         <message>
             <source>StartMonitoring</source>
-            <translation>Aufzeichnung starten</translation>
+            <translation>Überwachung starten</translation>
         </message>
         <message>
             <source>StopMonitoring</source>
-            <translation>Aufzeichnung beenden und Uhr stellen</translation>
+            <translation>Überwachung beenden und Uhr stellen</translation>
         </message>
         <message>
             <source>DeleteData</source>
@@ -548,7 +548,7 @@ H2-Sensor angeschlossen sein.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ABW = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Sensor befestigen oder Kontakte reinigen.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Kopplungsmodus aktivieren
-und Suchen-Taste drücken.</translation>
+und auf die Schaltfläche „Suchen“ tippen.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Gespeicherte Messungen bleiben erhalten.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>TKR 9400 mit dem PC verbinden
-und Taste Verbinden drücken.</translation>
+und auf „Verbinden“ tippen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1378,7 +1378,7 @@ Bitte alte Messungen löschen.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation>Speicher für Messungen fast voll.
+            <translation>Maximale Anzahl Messungen fast erreicht.
 Bitte alte Messungen löschen.</translation>
         </message>
         <message>
@@ -1458,7 +1458,7 @@ Hohe Lautstärke kann das Gehör schädigen.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>TKR 9400 mit dem PC verbinden
-und Taste Verbinden drücken.</translation>
+und auf „Verbinden“ tippen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ und Taste Verbinden drücken.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>TKR 9400 mit dem PC verbinden
-und Taste Verbinden drücken.</translation>
+und auf „Verbinden“ tippen.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Bitte erneut versuchen.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Bitte die Firmwaredateien kopieren.
-Taste Trennen drücken,
+Auf „Trennen“ tippen,
 wenn alle Dateien kopiert sind.</translation>
         </message>
         <message>

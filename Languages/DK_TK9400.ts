@@ -548,7 +548,7 @@ for at bruge denne måling.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>AFV = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Fastgør sensoren, eller rens kontakterne.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Aktivér parringstilstand
-og tryk på knappen Søg.</translation>
+og tryk på »Søg« på skærmen.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Gemte målinger slettes ikke.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Slut TKR 9400 til din PC
-og tryk på knappen Tilslut.</translation>
+og tryk på »Tilslut« på skærmen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Høj lydstyrke kan give høreskader.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Slut TKR 9400 til din PC
-og tryk på knappen Tilslut.</translation>
+og tryk på »Tilslut« på skærmen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ og tryk på knappen Tilslut.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Slut TKR 9400 til din PC
-og tryk på knappen Tilslut.</translation>
+og tryk på »Tilslut« på skærmen.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Prøv igen.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopiér firmwarefilerne.
-Tryk på knappen Afbryd,
+Tryk på »Afbryd« på skærmen,
 når alle filer er kopieret.</translation>
         </message>
         <message>

@@ -357,7 +357,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado tubos</translation>
+            <translation>Localizar tubo</translation>
         </message>
     </context>
     <context>
@@ -548,7 +548,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>DES = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -583,7 +583,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado de tuberías</translation>
+            <translation>Localización de tuberías</translation>
         </message>
         <message>
             <source>never</source>
@@ -761,7 +761,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Recargar</translation>
+            <translation>Actualizar</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -901,7 +901,7 @@ y pulse el botón Buscar.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado de tuberías</translation>
+            <translation>Localización de tuberías</translation>
         </message>
         <message>
             <source>PowerOn</source>
@@ -1378,7 +1378,7 @@ Borre mediciones antiguas.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation>Memoria de mediciones casi llena.
+            <translation>Número de mediciones cerca del límite.
 Borre mediciones antiguas.</translation>
         </message>
         <message>
@@ -1861,7 +1861,7 @@ El dispositivo Bluetooth no responde.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado de tuberías</translation>
+            <translation>Localización de tuberías</translation>
         </message>
         <message>
             <source>H2-Measurement</source>

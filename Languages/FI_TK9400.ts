@@ -548,7 +548,7 @@ H2-anturi.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>POIKK = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Kiinnitä anturi tai puhdista liittimet.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Kytke paritustila päälle
-ja paina Etsi-painiketta.</translation>
+ja napauta Etsi-painiketta.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Tallennettuja mittauksia ei poisteta.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Liitä TKR 9400 tietokoneeseen (PC)
-ja paina Yhdistä-painiketta.</translation>
+ja napauta Yhdistä-painiketta.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Kova äänenvoimakkuus voi vaurioittaa kuuloa.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Liitä TKR 9400 tietokoneeseen (PC)
-ja paina Yhdistä-painiketta.</translation>
+ja napauta Yhdistä-painiketta.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ ja paina Yhdistä-painiketta.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Liitä TKR 9400 tietokoneeseen (PC)
-ja paina Yhdistä-painiketta.</translation>
+ja napauta Yhdistä-painiketta.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1522,7 +1522,7 @@ Yritä uudelleen.</translation>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopioi laiteohjelmiston tiedostot.
 Kun kaikki on kopioitu,
-paina Katkaise-painiketta.</translation>
+napauta Katkaise-painiketta.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>

@@ -89,15 +89,15 @@
         </message>
         <message>
             <source>StartMonitoring</source>
-            <translation>Démarrer l'enregistrement</translation>
+            <translation>Démarrer la surveillance</translation>
         </message>
         <message>
             <source>StopMonitoring</source>
-            <translation>Arrêter et régler l'horloge</translation>
+            <translation>Arrêter la surveillance et régler l'horloge</translation>
         </message>
         <message>
             <source>DeleteData</source>
-            <translation>Effacer les données</translation>
+            <translation>Supprimer les données</translation>
         </message>
     </context>
     <context>
@@ -434,7 +434,7 @@ un capteur H2.</translation>
         </message>
         <message>
             <source>DeleteLastLevel</source>
-            <translation>Effacer le dernier niveau</translation>
+            <translation>Supprimer le dernier niveau</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
@@ -741,11 +741,11 @@ un capteur H2.</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>Version firmware</translation>
+            <translation>Version du firmware</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
-            <translation>Version matériel</translation>
+            <translation>Version du matériel</translation>
         </message>
         <message>
             <source>ButtonMode</source>
@@ -761,7 +761,7 @@ un capteur H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Recharger</translation>
+            <translation>Actualiser</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -1084,7 +1084,7 @@ et appuyez sur Rechercher.</translation>
         </message>
         <message>
             <source>ResetToDeliveryState</source>
-            <translation>Retour à l'état de livraison.
+            <translation>Retour aux réglages d'usine.
 Tous les réglages (p. ex. langue,
 appareils Bluetooth appairés) seront réinitialisés.
 Les mesures enregistrées sont conservées.</translation>
@@ -1287,7 +1287,7 @@ Les mesures enregistrées sont conservées.</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>Version firmware</translation>
+            <translation>Version du firmware</translation>
         </message>
         <message>
             <source>Serialnumber</source>
@@ -1303,7 +1303,7 @@ Les mesures enregistrées sont conservées.</translation>
         </message>
         <message>
             <source>Hardwareversion</source>
-            <translation>Version matériel</translation>
+            <translation>Version du matériel</translation>
         </message>
         <message>
             <source>OperatingSystem</source>
@@ -1374,12 +1374,12 @@ Veuillez réessayer.</translation>
             <source>NoMoreMeasurementsCanBeStored</source>
             <translation>Nombre maximal de mesures atteint.
 La mesure ne sera pas enregistrée.
-Veuillez effacer d'anciennes mesures.</translation>
+Veuillez supprimer d'anciennes mesures.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation>Mémoire des mesures presque pleine.
-Veuillez effacer d'anciennes mesures.</translation>
+            <translation>Nombre de mesures proche de la limite.
+Veuillez supprimer d'anciennes mesures.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeStored</source>

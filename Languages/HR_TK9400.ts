@@ -548,7 +548,7 @@ spojite H2 senzor.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ODST = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Pričvrstite senzor ili očistite kontakte.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Uključite način uparivanja
-i pritisnite tipku „Traži”.</translation>
+i dodirnite gumb „Traži”.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Spremljena mjerenja neće se izbrisati.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Spojite TKR 9400 s PC-jem
-i pritisnite tipku „Spoji”.</translation>
+i dodirnite gumb „Spoji”.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Velika glasnoća može oštetiti sluh.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Spojite TKR 9400 s PC-jem
-i pritisnite tipku „Spoji”.</translation>
+i dodirnite gumb „Spoji”.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ i pritisnite tipku „Spoji”.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Spojite TKR 9400 s PC-jem
-i pritisnite tipku „Spoji”.</translation>
+i dodirnite gumb „Spoji”.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Pokušajte ponovno.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopirajte datoteke firmvera.
-Pritisnite tipku „Odspoji”
+Dodirnite gumb „Odspoji”
 kad su sve datoteke kopirane.</translation>
         </message>
         <message>

@@ -548,7 +548,7 @@ kell csatlakoztatni.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ELT = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Rögzítse az érzékelőt, vagy tisztítsa meg az érintkezőket.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Kapcsolja be a párosítási módot,
-és nyomja meg a Keresés gombot.</translation>
+és koppintson a Keresés gombra.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ A mentett mérések megmaradnak.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Csatlakoztassa a TKR 9400-at a PC-hez,
-és nyomja meg a Csatlakozás gombot.</translation>
+és koppintson a Csatlakozás gombra.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ A nagy hangerő halláskárosodást okozhat.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Csatlakoztassa a TKR 9400-at a PC-hez,
-és nyomja meg a Csatlakozás gombot.</translation>
+és koppintson a Csatlakozás gombra.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ A nagy hangerő halláskárosodást okozhat.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Csatlakoztassa a TKR 9400-at a PC-hez,
-és nyomja meg a Csatlakozás gombot.</translation>
+és koppintson a Csatlakozás gombra.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,8 +1521,8 @@ Próbálja újra.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Másolja át a firmware-fájlokat.
-Ha minden fájl átkerült, nyomja
-meg a Leválasztás gombot.</translation>
+Ha minden fájl átkerült, koppintson
+a Leválasztás gombra.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>

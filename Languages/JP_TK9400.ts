@@ -548,7 +548,7 @@
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>偏差 = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -741,11 +741,11 @@
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>ファームウェア版</translation>
+            <translation>FWバージョン</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
-            <translation>ハードウェア版</translation>
+            <translation>HWバージョン</translation>
         </message>
         <message>
             <source>ButtonMode</source>
@@ -1287,7 +1287,7 @@
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>ファームウェア版</translation>
+            <translation>FWバージョン</translation>
         </message>
         <message>
             <source>Serialnumber</source>
@@ -1303,7 +1303,7 @@
         </message>
         <message>
             <source>Hardwareversion</source>
-            <translation>ハードウェア版</translation>
+            <translation>HWバージョン</translation>
         </message>
         <message>
             <source>OperatingSystem</source>
@@ -1486,7 +1486,7 @@ QJ-5 を確認してください。</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation>中止</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>TransmittingFirmware</source>
@@ -1520,7 +1520,7 @@ QJ-5 を確認してください。</translation>
         </message>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-            <translation>ファームウェアファイルをコピーしてください。
+            <translation>ファームウェアをコピーしてください。
 すべてのファイルをコピーしたら
 「切断」ボタンを押してください。</translation>
         </message>

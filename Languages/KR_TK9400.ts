@@ -548,7 +548,7 @@ H2 센서를 연결하십시오.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>편차 = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>

@@ -548,7 +548,7 @@ for å bruke denne målingen.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>AVV = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Fest sensoren eller rengjør kontaktene.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Slå på paringsmodus
-og trykk på knappen Søk.</translation>
+og trykk på «Søk» på skjermen.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Lagrede målinger slettes ikke.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Koble TKR 9400 til PC-en
-og trykk på knappen Koble til.</translation>
+og trykk på «Koble til» på skjermen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Høyt volum kan gi hørselsskader.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Koble TKR 9400 til PC-en
-og trykk på knappen Koble til.</translation>
+og trykk på «Koble til» på skjermen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ og trykk på knappen Koble til.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Koble TKR 9400 til PC-en
-og trykk på knappen Koble til.</translation>
+og trykk på «Koble til» på skjermen.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Prøv igjen.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopier fastvarefilene.
-Trykk på knappen Koble fra
+Trykk på «Koble fra» på skjermen
 når alle filene er kopiert.</translation>
         </message>
         <message>

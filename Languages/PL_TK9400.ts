@@ -548,7 +548,7 @@ podłączyć czujnik H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ODCH = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Zamocuj czujnik lub oczyść styki.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Włącz tryb parowania
-i naciśnij przycisk Szukaj.</translation>
+i dotknij przycisku „Szukaj”.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Zapisane pomiary nie zostaną usunięte.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Podłącz TKR 9400 do komputera PC
-i naciśnij przycisk Połącz.</translation>
+i dotknij przycisku „Połącz”.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Duża głośność może uszkodzić słuch.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Podłącz TKR 9400 do komputera PC
-i naciśnij przycisk Połącz.</translation>
+i dotknij przycisku „Połącz”.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ i naciśnij przycisk Połącz.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Podłącz TKR 9400 do komputera PC
-i naciśnij przycisk Połącz.</translation>
+i dotknij przycisku „Połącz”.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1522,7 +1522,7 @@ Spróbuj ponownie.</translation>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Skopiuj pliki firmware.
 Po skopiowaniu wszystkich plików
-naciśnij przycisk Rozłącz.</translation>
+dotknij przycisku „Rozłącz”.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>

@@ -357,7 +357,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traçado tubos</translation>
+            <translation>Localizar tubo</translation>
         </message>
     </context>
     <context>
@@ -548,7 +548,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>DES = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -583,7 +583,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traçado de tubagens</translation>
+            <translation>Localização de tubagens</translation>
         </message>
         <message>
             <source>never</source>
@@ -761,7 +761,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Recarregar</translation>
+            <translation>Atualizar</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -901,7 +901,7 @@ e prima o botão Procurar.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traçado de tubagens</translation>
+            <translation>Localização de tubagens</translation>
         </message>
         <message>
             <source>PowerOn</source>
@@ -1378,7 +1378,7 @@ Apague medições antigas.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation>Memória de medições quase cheia.
+            <translation>Número de medições perto do limite.
 Apague medições antigas.</translation>
         </message>
         <message>
@@ -1861,7 +1861,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Traçado de tubagens</translation>
+            <translation>Localização de tubagens</translation>
         </message>
         <message>
             <source>H2-Measurement</source>

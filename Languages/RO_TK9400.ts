@@ -548,7 +548,7 @@ conectați un senzor H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>DEV = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -761,7 +761,7 @@ conectați un senzor H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Reîncarcă</translation>
+            <translation>Actualizează</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -1378,7 +1378,7 @@ Măsurătoarea nu va fi salvată.
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation>Memoria de măsurători e aproape plină.
+            <translation>Numărul de măsurători e aproape de limită.
 Ștergeți măsurătorile vechi.</translation>
         </message>
         <message>

@@ -548,7 +548,7 @@ povežite H2 senzor.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ODST = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Pričvrstite senzor ili očistite kontakte.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Uključite režim uparivanja
-i pritisnite dugme „Traži“.</translation>
+i dodirnite dugme „Traži“.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Sačuvana merenja neće biti obrisana.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Povežite TKR 9400 sa PC-jem
-i pritisnite dugme „Poveži“.</translation>
+i dodirnite dugme „Poveži“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Velika jačina zvuka može oštetiti sluh.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Povežite TKR 9400 sa PC-jem
-i pritisnite dugme „Poveži“.</translation>
+i dodirnite dugme „Poveži“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ i pritisnite dugme „Poveži“.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Povežite TKR 9400 sa PC-jem
-i pritisnite dugme „Poveži“.</translation>
+i dodirnite dugme „Poveži“.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Pokušajte ponovo.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopirajte datoteke firmvera.
-Pritisnite dugme „Prekini vezu“
+Dodirnite dugme „Prekini vezu“
 kada su sve datoteke kopirane.</translation>
         </message>
         <message>

@@ -548,7 +548,7 @@
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ОТКЛ = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Включите режим сопряжения
-и нажмите кнопку «Поиск».</translation>
+и коснитесь кнопки «Поиск».</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Подключите TKR 9400 к PC
-и нажмите кнопку «Подключить».</translation>
+и коснитесь кнопки «Подключить».</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Подключите TKR 9400 к PC
-и нажмите кнопку «Подключить».</translation>
+и коснитесь кнопки «Подключить».</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Подключите TKR 9400 к PC
-и нажмите кнопку «Подключить».</translation>
+и коснитесь кнопки «Подключить».</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Скопируйте файлы ПО.
-Нажмите кнопку «Отключить»,
+Коснитесь кнопки «Отключить»,
 когда все файлы скопированы.</translation>
         </message>
         <message>

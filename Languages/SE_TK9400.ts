@@ -548,7 +548,7 @@ för att använda denna mätning.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>AVV = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Fäst sensorn eller rengör kontakterna.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Aktivera parkopplingsläget
-och tryck på knappen Sök.</translation>
+och tryck på ”Sök” på skärmen.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Sparade mätningar raderas inte.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Anslut TKR 9400 till din PC
-och tryck på knappen Anslut.</translation>
+och tryck på ”Anslut” på skärmen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Hög volym kan ge hörselskador.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Anslut TKR 9400 till din PC
-och tryck på knappen Anslut.</translation>
+och tryck på ”Anslut” på skärmen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ och tryck på knappen Anslut.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Anslut TKR 9400 till din PC
-och tryck på knappen Anslut.</translation>
+och tryck på ”Anslut” på skärmen.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Försök igen.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopiera firmwarefilerna.
-Tryck på knappen Koppla från
+Tryck på ”Koppla från” på skärmen
 när alla filer är kopierade.</translation>
         </message>
         <message>

@@ -548,7 +548,7 @@ priključite senzor H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ODST = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Pritrdite senzor ali očistite kontakte.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Vklopite način seznanjanja
-in pritisnite gumb »Išči«.</translation>
+in se dotaknite gumba »Išči«.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Shranjene meritve ne bodo izbrisane.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Povežite TKR 9400 z računalnikom PC
-in pritisnite gumb »Poveži«.</translation>
+in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Visoka glasnost lahko poškoduje sluh.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Povežite TKR 9400 z računalnikom PC
-in pritisnite gumb »Poveži«.</translation>
+in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ in pritisnite gumb »Poveži«.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Povežite TKR 9400 z računalnikom PC
-in pritisnite gumb »Poveži«.</translation>
+in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1522,7 +1522,7 @@ Poskusite znova.</translation>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopirajte datoteke programske opreme.
 Ko so vse datoteke kopirane,
-pritisnite gumb »Prekini«.</translation>
+se dotaknite gumba »Prekini«.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>

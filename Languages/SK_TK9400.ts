@@ -548,7 +548,7 @@ pripojiť snímač H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ODCH = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Upevnite snímač alebo vyčistite kontakty.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Zapnite režim párovania
-a stlačte tlačidlo Hľadať.</translation>
+a ťuknite na tlačidlo „Hľadať“.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Uložené merania sa nevymažú.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Pripojte TKR 9400 k PC
-a stlačte tlačidlo Pripojiť.</translation>
+a ťuknite na tlačidlo „Pripojiť“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Vysoká hlasitosť môže poškodiť sluch.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Pripojte TKR 9400 k PC
-a stlačte tlačidlo Pripojiť.</translation>
+a ťuknite na tlačidlo „Pripojiť“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ a stlačte tlačidlo Pripojiť.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Pripojte TKR 9400 k PC
-a stlačte tlačidlo Pripojiť.</translation>
+a ťuknite na tlačidlo „Pripojiť“.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1522,7 +1522,7 @@ Skúste to znova.</translation>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Skopírujte súbory firmvéru.
 Po skopírovaní všetkých súborov
-stlačte tlačidlo Odpojiť.</translation>
+ťuknite na tlačidlo „Odpojiť“.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>

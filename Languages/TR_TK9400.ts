@@ -548,7 +548,7 @@ bağlamanız gerekir.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>SAP = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>

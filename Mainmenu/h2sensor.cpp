@@ -29,8 +29,10 @@ const QColor kDataColor(173, 216, 230);
 const char* const kPwmPeriod = "/sys/class/pwm/pwmchip1/pwm0/period";
 const char* const kPwmDutyCycle = "/sys/class/pwm/pwmchip1/pwm0/duty_cycle";
 const char* const kPwmEnable = "/sys/class/pwm/pwmchip1/pwm0/enable";
-// No sensor reports anything near this; beyond it the level arithmetic would overflow.
-const double kMaxRawMagnitude = 1e7;
+// Converter counts per level unit, and the most the unit's 16-bit converter can report.
+// Levels above the page's largest scale (1000) do occur and only cap the automatic range.
+const double kRawPerLevel = 4.096;
+const double kMaxRaw = 65535;
 const QRect kLiveGraph(5, 150, 416, 101);
 const QRect kStoredGraph(5, 35, 416, 185);
 
@@ -336,14 +338,14 @@ void H2Sensor::btReceivedSensorvalue(QString sensorvalue, QString activeTime)
     m_requestPending = false;
     bool valid = false;
     const double raw = sensorvalue.trimmed().toDouble(&valid);
-    // A garbled value must not become a level of 0: it would pull the zero point down for
-    // every later reading.
-    if (!valid || !std::isfinite(raw) || std::fabs(raw) > kMaxRawMagnitude) {
+    // A garbled or impossible value must not become a level: one below the sensor's range
+    // would pull the zero point down for every later reading.
+    if (!valid || !(raw >= 0 && raw <= kMaxRaw)) {
         qDebug() << "H2: reading dropped, not a value:" << sensorvalue;
         return;
     }
     const int seconds = activeTime.toInt();
-    const int level = int(raw / 4.096);
+    const int level = int(raw / kRawPerLevel);
     m_h2level = level;
 
     if (m_muted) {

@@ -251,9 +251,12 @@ void Longtermmeasurement::on_butMenuTime_clicked()
 {
     if (++m_selectedTime > 2)
         m_selectedTime = 0;
-    applyWindow(m_selectedTime, ui->labelTime, longtermData);
+    // Window, count and picture change together: a save right after stores what the
+    // screen shows, under the window it names.
+    m_maxVisibleData = applyWindow(m_selectedTime, ui->labelTime, longtermData);
     m_dataCnt = 0;
     m_displayOldData = false;
+    drawLive();
 }
 
 void Longtermmeasurement::setScaleIcon(bool scaled)

@@ -277,6 +277,11 @@ void MeasuringPage::pathMuted()
     setDrawingEnabled(false);
 }
 
+bool MeasuringPage::isPathOpen() const
+{
+    return !MainMenu::getInstanceMainMenu()->isAudioPathMuted();
+}
+
 void MeasuringPage::switchActiveMute(bool muted)
 {
     muteAudioPath(muted, false);
@@ -391,10 +396,11 @@ void MeasuringPage::on_butMenuStoredBack_clicked()
 
 void MeasuringPage::on_butMenuSave_clicked()
 {
-    if (m_config.saveMutesPath)
-        muteAudioPath(true, true);
-    else
+    // A second mute would tell the unit again and, on pipe locating, end the point twice.
+    if (!m_config.saveMutesPath)
         Audioworker()->pauseAudioRecording(true);
+    else if (isPathOpen())
+        muteAudioPath(true, true);
     VirtualKeyboard keyboard(this);
     keyboard.setText(QString());
     keyboard.useEnterAsAccept(true);

@@ -60,8 +60,8 @@ public:
         bool backMutesPath = false;
         // Log "Text: ..." / "Text: verworfen" for the save keyboard's result.
         bool logSaveText = true;
-        // Save mutes the path first; false leaves it as it is and pauses the recording
-        // while the keyboard is open instead.
+        // Save mutes the path first when it is open; false leaves it as it is and pauses the
+        // recording while the keyboard is open instead.
         bool saveMutesPath = true;
         // Routing for the stored view's playback; -1 leaves the codec's routing alone.
         int storedRouting = 1;
@@ -133,6 +133,9 @@ protected:
     // wrapper owns it) and call resetRunningValues() and setDrawingEnabled().
     virtual void pathOpened();
     virtual void pathMuted();
+    // Whether the listening path is open as the page sees it; by default the main window's
+    // switch. A page that keeps its own state answers from it.
+    virtual bool isPathOpen() const;
     virtual void resetRunningValues() {}
     virtual void setDrawingEnabled(bool enabled) { Q_UNUSED(enabled) }
     // The stored view's sound.

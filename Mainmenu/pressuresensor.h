@@ -70,6 +70,7 @@ public:
     static QString highResPath();
 
 public slots:
+    // The sensor unit's mute key and the page's own; does nothing in the analyse view.
     void switchActiveMute(bool mute);
     void enableReceivePressuredata(bool enable, int sensor, unsigned short adMin, unsigned short adMax);
     void pressuredataReceived(int dataCnt, QString pressuredata);
@@ -96,6 +97,9 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // The mute switch itself: the path, the page's state and the unit's stream.
+    void switchPath(bool mute);
+    bool isAnalysing() const;
     void nextTimeWindow();
     void toggleZoom(bool analyse);
     void drawLiveWindow();

@@ -119,7 +119,8 @@ void BackupDialog::on_butConnect_clicked()
 void BackupDialog::on_butDisconnect_clicked()
 {
     const bool mounted = takePartitionBack();
-    showExported(false);
+    // A gadget that could not be removed keeps the partition: Disconnect may be tried again.
+    showExported(UsbExport::isExported());
     // Without the partition the special files are not there to read; they wait.
     if (mounted)
         checkForSpecialFiles();

@@ -14,6 +14,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using TestSupport::DeviceRoot;
 using TestSupport::ModalCloser;
 
@@ -75,6 +77,16 @@ private slots:
         TestSupport::expectMessage(QtDebugMsg, "Could not open/read file /media/ramdisk/production");
         channelOf(menu)->readCommandFile();
         QCOMPARE(device.commands(), QStringList("/home/root/hardwaretest.sh dbg"));
+    }
+
+    // A FIFO the station left there would hang the opening menu: it gives way to a file.
+    void fifoGivesWayToTheAnnouncement()
+    {
+        DeviceRoot device;
+        QCOMPARE(mkfifo(QFile::encodeName(device.hostPath(kFile)).constData(), 0644), 0);
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("Not a regular file, replaced by one"));
+        TestMenu menu;
+        QCOMPARE(device.read(kFile), QByteArray("staActiveMenu\n"));
     }
 
     void pagingWrapsBothWays()
