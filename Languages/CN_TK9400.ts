@@ -1675,58 +1675,6 @@
             <source>Fail</source>
             <translation>失败</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>电流</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>充电中</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>容量</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>电压</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>温度</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>读取</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>自动读取</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>无法读取</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>放电中</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@
             <source>Fail</source>
             <translation>失败</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>按键测试：请逐一按下设备的每个按键</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>未知</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>确定</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@
         <message>
             <source>Fail</source>
             <translation>失败</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>开</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>关</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED：不可用</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@
         <message>
             <source>Fail</source>
             <translation>失败</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD 值</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>传感器检测</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>读取</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>自动读取</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>已连接</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>无传感器</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>未知</translation>
         </message>
     </context>
     <context>

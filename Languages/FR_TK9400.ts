@@ -1675,58 +1675,6 @@ Aucune réponse de l'appareil Bluetooth.</translation>
             <source>Fail</source>
             <translation>Échec</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Courant</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Charge</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Capacité</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Tension</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Température</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Lire</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Lire auto</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>illisible</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Décharge</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Aucune réponse de l'appareil Bluetooth.</translation>
             <source>Fail</source>
             <translation>Échec</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test touches : pressez chaque touche</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>inconnu</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Aucune réponse de l'appareil Bluetooth.</translation>
         <message>
             <source>Fail</source>
             <translation>Échec</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>LED I/O</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>LED CHRG</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>LED DBG</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>LED I/O : non disponible</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Aucune réponse de l'appareil Bluetooth.</translation>
         <message>
             <source>Fail</source>
             <translation>Échec</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>Valeur AD</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Détection capteur</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Lire</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Lire auto</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>connecté</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Aucun capteur</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>inconnu</translation>
         </message>
     </context>
     <context>

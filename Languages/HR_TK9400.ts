@@ -1675,58 +1675,6 @@ Bluetooth uređaj ne odgovara.</translation>
             <source>Fail</source>
             <translation>Neispravno</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Struja</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Punjenje</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapacitet</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Napon</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatura</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Očitaj</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Auto</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>nečitljivo</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Pražnjenje</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Bluetooth uređaj ne odgovara.</translation>
             <source>Fail</source>
             <translation>Neispravno</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test tipki: pritisnite svaku tipku uređaja</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>nepoznato</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Bluetooth uređaj ne odgovara.</translation>
         <message>
             <source>Fail</source>
             <translation>Neispravno</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: nije dostupan</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Bluetooth uređaj ne odgovara.</translation>
         <message>
             <source>Fail</source>
             <translation>Neispravno</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD vrijednost</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Detekcija senzora</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Očitaj</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Auto</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>spojen</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Nema senzora</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>nepoznato</translation>
         </message>
     </context>
     <context>

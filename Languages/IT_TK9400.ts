@@ -1675,58 +1675,6 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
             <source>Fail</source>
             <translation>Non superato</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Corrente</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Carica</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Capacità</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Tensione</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatura</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Leggi</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Leggi auto</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>non leggibile</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Scarica</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
             <source>Fail</source>
             <translation>Non superato</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test tasti: premere ogni tasto</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>in attesa</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
         <message>
             <source>Fail</source>
             <translation>Non superato</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>LED I/O</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>LED CHRG</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>LED DBG</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>LED I/O: non disponibile</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
         <message>
             <source>Fail</source>
             <translation>Non superato</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>Valore AD</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Rilevamento sensore</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Leggi</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Leggi auto</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>collegato</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Nessun sensore</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>sconosciuto</translation>
         </message>
     </context>
     <context>

@@ -1675,58 +1675,6 @@ Ingen svar fra Bluetooth-enheten.</translation>
             <source>Fail</source>
             <translation>Ikke bestått</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Strøm</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Lader</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapasitet</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Spenning</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatur</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Les</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autoles</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>ikke lesbar</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Utlader</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Ingen svar fra Bluetooth-enheten.</translation>
             <source>Fail</source>
             <translation>Ikke bestått</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Tastetest: Trykk på hver tast på apparatet</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>ukjent</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Ingen svar fra Bluetooth-enheten.</translation>
         <message>
             <source>Fail</source>
             <translation>Ikke bestått</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>PÅ</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>AV</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: ikke tilgjengelig</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Ingen svar fra Bluetooth-enheten.</translation>
         <message>
             <source>Fail</source>
             <translation>Ikke bestått</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD-verdi</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Sensorgjenkjenning</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Les</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autoles</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>tilkoblet</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Ingen sensor</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>ukjent</translation>
         </message>
     </context>
     <context>

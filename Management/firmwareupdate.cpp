@@ -6,6 +6,7 @@
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
 #include "Management/backupdialog.h"
+#include "Tools/durablefile.h"
 #include "Tools/escapekey.h"
 #include "Tools/filecopythread.h"
 #include "mainmenu.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <unistd.h>
@@ -41,14 +41,6 @@ bool isPlainName(const QString& name)
 QString hostPath(const char* path)
 {
     return Platform::devicePath(QString::fromLatin1(path));
-}
-
-// Writes content to path through a file beside it that reaches the disk first.
-bool writeDurably(const QString& path, const QByteArray& content)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush()
-        && ::fsync(file.handle()) == 0 && file.commit();
 }
 
 } // namespace
@@ -368,7 +360,7 @@ bool Firmwareupdate::stageSettings()
     }
     QByteArray content;
     if (!Platform::readBoundedFile(hostPath(kPartitionSettings), kMaxSettingsBytes, &content)
-        || !writeDurably(staged, content)) {
+        || !writeFileDurably(staged, content)) {
         qWarning().noquote() << "Could not stage" << kPartitionSettings;
         return false;
     }

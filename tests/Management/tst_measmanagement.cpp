@@ -21,8 +21,6 @@
 #include <QtTest>
 
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,10 +76,10 @@ struct Instrument
             QDirIterator it(root(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 const QString path = it.next();
-                setImmutable(path, false);
+                TestSupport::setImmutable(path, false);
                 chmod(QFile::encodeName(path).constData(), 0755);
             }
-            setImmutable(root(), false);
+            TestSupport::setImmutable(root(), false);
             chmod(QFile::encodeName(root()).constData(), 0755);
         }
     }
@@ -156,25 +154,13 @@ struct Instrument
         return menu->getInstanceMeasManagement();
     }
 
-    static bool setImmutable(const QString& path, bool on)
-    {
-        const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
-        if (fd < 0)
-            return false;
-        int flags = 0;
-        bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        close(fd);
-        return done;
-    }
     // Makes removing (or renaming) the path impossible: as root by the immutable flag,
     // otherwise by taking write access from the directory holding it.
     bool pin(const QString& hostPath)
     {
         pinned = true;
         if (geteuid() == 0)
-            return setImmutable(hostPath, true);
+            return TestSupport::setImmutable(hostPath, true);
         return chmod(QFile::encodeName(QFileInfo(hostPath).absolutePath()).constData(), 0555) == 0;
     }
 
