@@ -5,6 +5,7 @@
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
 #include "Management/systemsettings.h"
+#include "Tools/durablefile.h"
 #include "Tools/escapekey.h"
 #include "Tools/messagedialog.h"
 #include "mainmenu.h"
@@ -38,13 +39,12 @@ bool readSpecialFile(const QString& path, qint64 limit, QByteArray* content)
     return true;
 }
 
-// Replaces target with content through a new file beside it that reaches the disk
-// before it is renamed over the old one: a power cut or a failed write never leaves
-// the device without the file or with half of it.
+// Replaces target with content so that a power cut or a failed write never leaves the
+// device without the file or with half of it.
 bool replaceFile(const QString& target, const QByteArray& content)
 {
     QString error;
-    const bool written = Platform::writeFileDurably(Platform::devicePath(target), content, &error);
+    const bool written = writeFileDurably(Platform::devicePath(target), content, &error);
     if (!written)
         qWarning().noquote() << "Could not write" << target << ":" << error;
     return written;
@@ -118,7 +118,8 @@ void BackupDialog::on_butConnect_clicked()
 void BackupDialog::on_butDisconnect_clicked()
 {
     const bool mounted = takePartitionBack();
-    showExported(false);
+    // A gadget that could not be removed keeps the partition: Disconnect may be tried again.
+    showExported(UsbExport::isExported());
     // Without the partition the special files are not there to read; they wait.
     if (mounted)
         checkForSpecialFiles();

@@ -5,7 +5,9 @@
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
+#include "Management/backupdialog.h"
 #include "Management/systemsettings.h"
+#include "Tools/durablefile.h"
 #include "Tools/escapekey.h"
 #include "Tools/filecopythread.h"
 #include "mainmenu.h"
@@ -163,6 +165,9 @@ void Firmwareupdate::on_butUpdateQJ5_clicked()
 
 void Firmwareupdate::fwVersionReceived(QString version)
 {
+    // A late answer to a query of the sensor unit is not the version of the instrument.
+    if (m_updateUnit != 1)
+        return;
     m_currentFwVersion = version;
     ui->lineEditConfirmCurrentFw->setText(version);
 }
@@ -194,10 +199,13 @@ void Firmwareupdate::on_butConnect_clicked()
 
 void Firmwareupdate::on_butDisconnect_clicked()
 {
-    const bool mounted = UsbExport::returnPartition();
-    m_connectedWithUsb = false;
-    ui->butConnect->show();
-    ui->butDisconnect->hide();
+    const bool mounted = BackupDialog::takePartitionBack();
+    // A gadget that could not be removed keeps the partition: Disconnect may be tried again.
+    m_connectedWithUsb = UsbExport::isExported();
+    ui->butConnect->setVisible(!m_connectedWithUsb);
+    ui->butDisconnect->setVisible(m_connectedWithUsb);
+    if (m_connectedWithUsb)
+        return;
     if (!mounted) {
         // Without the partition there is nothing to look for; the export can be tried again.
         ui->labelConnectMessage->setText(tr("DataMemoryNotMounted"));
@@ -344,7 +352,7 @@ bool Firmwareupdate::stageSettings()
     }
     QByteArray content;
     if (!Platform::readBoundedFile(hostPath(kPartitionSettings), Systemsettings::kMaxSettingsFileBytes, &content)
-        || !Platform::writeFileDurably(staged, content)) {
+        || !writeFileDurably(staged, content)) {
         qWarning().noquote() << "Could not stage" << kPartitionSettings;
         return false;
     }
@@ -403,7 +411,7 @@ void Firmwareupdate::on_butCancelUpdate_clicked()
 void Firmwareupdate::on_butMenuCancel_clicked()
 {
     if (m_connectedWithUsb) {
-        UsbExport::returnPartition();
+        BackupDialog::takePartitionBack();
         m_connectedWithUsb = false;
     }
     reject();

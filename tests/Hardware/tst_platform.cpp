@@ -237,17 +237,6 @@ private slots:
         QCOMPARE(Platform::isPlainName(name), plain);
     }
 
-    void writesFilesDurably()
-    {
-        DeviceRoot device;
-        device.write("/home/root/settings.ini", "old");
-        QVERIFY(Platform::writeFileDurably(device.hostPath("/home/root/settings.ini"), "new"));
-        QCOMPARE(device.read("/home/root/settings.ini"), QByteArray("new"));
-        QString error;
-        QVERIFY(!Platform::writeFileDurably(device.hostPath("/no/such/folder/file"), "x", &error));
-        QVERIFY(!error.isEmpty());
-    }
-
     void dateCommandsSetTheSimulatedClock()
     {
         DeviceRoot device;
