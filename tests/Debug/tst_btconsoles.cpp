@@ -25,7 +25,8 @@ struct Instrument : TestSupport::PairedInstrument
         startMainMenu();
         Bluetooth* sink = menu->getBtSinkInstance();
         Bluetooth* source = menu->getBtSourceInstance();
-        up = QTest::qWaitFor([&] { return sink->getBtState() == 6 && sink->getBtMode() == 1; }, 5000);
+        up = QTest::qWaitFor(
+            [&] { return sink->getBtState() == 6 && sink->getBtMode() == 1; }, TestSupport::timeBound(5000));
         sink->clearData();
         source->clearData();
     }

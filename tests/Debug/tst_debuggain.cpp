@@ -51,7 +51,7 @@ bool sinkSettled()
         [sink] {
             return (sink->getBtState() == 6 && sink->getBtMode() == 1) || (sink->getBtState() == 8 && sink->getBtMode() == 0);
         },
-        5000);
+        TestSupport::timeBound(5000));
 }
 
 } // namespace
@@ -68,6 +68,8 @@ private slots:
         g_instrument.reset(new TestSupport::PairedInstrument);
         g_instrument->startMainMenu();
         QVERIFY(sinkSettled());
+        // The status bar sets the headphones' volume once their remote control is up.
+        QTRY_VERIFY(headphones()->transcript().contains("AVRCP PDU 50 50"));
     }
     void cleanupTestCase()
     {

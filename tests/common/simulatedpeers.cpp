@@ -39,8 +39,10 @@ BtSimulator::Options quickSimOptions(const DeviceRoot& device, bool paired)
 bool waitForRestingLinks(const MainMenu& menu, int timeoutMs)
 {
     return QTest::qWaitFor(
-        [&menu] { return menu.getBtSinkInstance()->getBtState() == 2 && menu.getBtSourceInstance()->getBtState() == 2; },
-        timeoutMs);
+        [&menu] {
+            return menu.getBtSinkInstance()->getBtState() == 2 && menu.getBtSourceInstance()->getBtState() == 2;
+        },
+        TestSupport::timeBound(timeoutMs));
 }
 
 PairedInstrument::PairedInstrument(const QVariantMap& settings, const QVariantMap& overrides)
