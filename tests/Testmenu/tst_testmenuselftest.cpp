@@ -92,7 +92,9 @@ private slots:
         TestSupport::installStrictMessageHandler();
         TestmenuRemoteCtrl::pollIntervalMs() = 3600 * 1000;
         TestmenuSelftest::gpsPollMs() = 150;
-        TestmenuSelftest::gpsVerdictMs() = 450;
+        TestmenuSelftest::gpsVerdictMs() = TestSupport::timeBound(450);
+        // Patience for the modules' answers.
+        TestmenuSelftest::btVerdictMs() = TestSupport::timeBound(TestmenuSelftest::kDefaultBtVerdictMs);
         Bluetooth::timing() = TestSupport::quickLinkTiming();
     }
     void cleanup() { TestSupport::verifyExpectedMessagesSeen(); }

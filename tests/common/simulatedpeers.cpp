@@ -56,6 +56,19 @@ PairedInstrument::PairedInstrument(const QVariantMap& settings, const QVariantMa
 
 PairedInstrument::~PairedInstrument() = default;
 
+bool PairedInstrument::waitForLinksUp() const
+{
+    const Bluetooth* sink = menu->getBtSinkInstance();
+    const Bluetooth* source = menu->getBtSourceInstance();
+    return QTest::qWaitFor(
+        [&] {
+            return sink->getBtState() == 6 && sink->getBtMode() == 1 && source->isConnectedAVRCP()
+                && source->getBtExtHeadphoneBatteryState() >= 0
+                && sim.source()->transcript().contains(QStringLiteral("AVRCP PDU 50 50"));
+        },
+        TestSupport::timeBound(5000));
+}
+
 void PairedInstrument::startMainMenu()
 {
     menu.reset(new MainMenu);
