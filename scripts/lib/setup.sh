@@ -118,13 +118,10 @@ tk9400_build() {
 }
 
 # In a sanitizer build: undefined behaviour ends the program like a memory error does,
-# and the objects Qt's platform plugins create at start and never free are not
-# reported as leaks (their stacks need the slow unwinder to be recognised).
+# and the leaks inside Qt that scripts/lsan.supp names are not reported.
 tk9400_sanitizer_env() {
     [[ "${TK9400_SANITIZE:-0}" == 1 ]] || return 0
-    local suppressions="$TK9400_REPO/$TK9400_BUILD_DIR/lsan.supp"
-    printf '%s\n' '# Written by scripts/lib/setup.sh: leaks of Qt itself.' \
-        'leak:QGuiApplicationPrivate::createPlatformIntegration' >"$suppressions"
+    local suppressions="$TK9400_REPO/scripts/lsan.supp"
     export ASAN_OPTIONS="fast_unwind_on_malloc=0:detect_stack_use_after_return=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
     export LSAN_OPTIONS="suppressions=$suppressions:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"

@@ -44,6 +44,16 @@
 
 namespace TestSupport {
 
+int timeFactor()
+{
+    static const int factor = [] {
+        bool ok = false;
+        const int fromEnvironment = qEnvironmentVariableIntValue("TK9400_TEST_TIME_FACTOR", &ok);
+        return ok && fromEnvironment > 0 ? fromEnvironment : TK9400_TEST_TIME_FACTOR;
+    }();
+    return factor;
+}
+
 namespace {
 
 struct Expected
