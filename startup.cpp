@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -21,26 +22,30 @@ void Startup::installLogFormat()
         "%{if-fatal}F%{endif} %{file}:%{line} %{function}: %{message}"));
 }
 
-void Startup::setApplicationFont()
+QFont Startup::applicationFont()
 {
     QFontDatabase::addApplicationFont(Platform::devicePath(QStringLiteral("/usr/lib/fonts/ArialUnicode.ttf")));
     QFontDatabase::addApplicationFont(Platform::devicePath(QStringLiteral("/home/root/fonts/ArialUnicode.ttf")));
 
-    QString family = QStringLiteral("Arial Unicode MS");
+    const QString family = QStringLiteral("Arial Unicode MS");
     if (!QFontDatabase().families().contains(family)) {
-        // Without the device font a free one keeps the screens alike on every host.
-        for (const QString& fallback : {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")}) {
-            if (QFontDatabase().families().contains(fallback)) {
-                family = fallback;
-                break;
-            }
-        }
+        // A PC: Arial's widths first, so texts take the room they take on the device, then
+        // the fonts of the scripts Liberation lacks. The forms and the painted buttons ask
+        // for the device family by name, so it is substituted, not replaced.
+        QFont::insertSubstitutions(family, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                                            QStringLiteral("Noto Sans CJK SC")});
     }
-    QFont font(family, 20);
+    QFont font(family);
     font.setPixelSize(20);
-    font.setWeight(50);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+void Startup::setApplicationFont()
+{
+    const QFont font = applicationFont();
     QApplication::setFont(font);
-    qDebug() << "Font" << font.family();
+    qDebug() << "Font" << font.family() << "drawn in" << QFontInfo(font).family();
 }
 
 void Startup::openServiceMenu(MainMenu& mainMenu, const QStringList& arguments)

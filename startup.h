@@ -1,6 +1,7 @@
 #ifndef STARTUP_H
 #define STARTUP_H
 
+#include <QFont>
 #include <QStringList>
 
 class MainMenu;
@@ -10,7 +11,9 @@ namespace Startup {
 
 // Diagnostics go through one handler with source file, line and function.
 void installLogFormat();
-// The device font, from the board or the data partition; a free font stands in on a host.
+// The device font, from the board or the data partition; on a PC Liberation Sans (Arial's
+// widths) stands in for it. The tests lay their screens out in the same font.
+QFont applicationFont();
 void setApplicationFont();
 // "test" opens the production test menu, otherwise "debug" the debug menu.
 void openServiceMenu(MainMenu& mainMenu, const QStringList& arguments);
