@@ -59,11 +59,14 @@ tk9400_log() {
 }
 
 tk9400_install_packages() {
-    local missing=() pkg
+    local missing=() pkg status
+    local -A installed=()
+    # One query for all of them (one a package costs seconds on a busy machine).
+    while read -r pkg status; do
+        [[ "$status" == installed ]] && installed[$pkg]=1
+    done < <(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${TK9400_PACKAGES[@]}" 2>/dev/null)
     for pkg in "${TK9400_PACKAGES[@]}"; do
-        if [[ "$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null)" != installed ]]; then
-            missing+=("$pkg")
-        fi
+        [[ -n "${installed[$pkg]:-}" ]] || missing+=("$pkg")
     done
     if ((${#missing[@]} == 0)); then
         return 0
@@ -95,8 +98,19 @@ tk9400_configure() {
     if command -v ccache >/dev/null; then
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     fi
+    local args=(-S . -B "$TK9400_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
+        "${TK9400_CMAKE_EXTRA[@]}")
+    # Configured with the same arguments before: the build itself runs CMake again when a
+    # CMakeLists.txt or a globbed directory changed, so a second start skips the seconds
+    # a configure takes.
+    local stamp="$TK9400_BUILD_DIR/configured-with"
+    if [[ -f "$TK9400_BUILD_DIR/build.ninja" && -f "$stamp" && "$(<"$stamp")" == "${args[*]}" ]]; then
+        return 0
+    fi
+    rm -f "$stamp"
     tk9400_log "configuring $TK9400_BUILD_DIR"
-    cmake -S . -B "$TK9400_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "${TK9400_CMAKE_EXTRA[@]}"
+    cmake "${args[@]}"
+    echo "${args[*]}" >"$stamp"
 }
 
 # tk9400_build [TARGET...]: everything, or only the named targets the tree defines (a
