@@ -121,11 +121,9 @@ tk9400_build() {
         cmake --build "$TK9400_BUILD_DIR" -j "$(nproc)"
         return
     fi
-    local defined wanted=() target
-    defined="$(ninja -C "$TK9400_BUILD_DIR" -t targets all 2>/dev/null | cut -d: -f1)"
-    for target in "$@"; do
-        grep -qxF "$target" <<<"$defined" && wanted+=("$target")
-    done
+    local wanted=()
+    mapfile -t wanted < <(ninja -C "$TK9400_BUILD_DIR" -t targets all 2>/dev/null | cut -d: -f1 |
+        grep -xF -f <(printf '%s\n' "$@"))
     tk9400_log "building ${wanted[*]} in $TK9400_BUILD_DIR"
     cmake --build "$TK9400_BUILD_DIR" -j "$(nproc)" --target "${wanted[@]}"
 }
