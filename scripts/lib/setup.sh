@@ -181,16 +181,16 @@ tk9400_start_vnc_display() {
     done
     Xvfb ":$n" -screen 0 480x272x24 -nolisten tcp >"$logs/Xvfb.log" 2>&1 &
     tk9400_display_pids+=($!)
-    for ((i = 0; i < 50; i++)); do
+    for ((i = 0; i < 250; i++)); do
         [[ -S "/tmp/.X11-unix/X$n" ]] && break
-        sleep 0.1
+        sleep 0.02
     done
     [[ -S "/tmp/.X11-unix/X$n" ]] || { echo "Xvfb did not start; see $logs/Xvfb.log" >&2; return 1; }
     x11vnc -display ":$n" -localhost -rfbport "$port" -nopw -forever -shared -quiet >"$logs/x11vnc.log" 2>&1 &
     tk9400_display_pids+=($!)
-    for ((i = 0; i < 50; i++)); do
+    for ((i = 0; i < 250; i++)); do
         tk9400_port_in_use "$port" && break
-        sleep 0.1
+        sleep 0.02
     done
     if ! tk9400_listens_on_loopback_only "$port"; then
         echo "the VNC server on port $port is not bound to the loopback address only; see $logs/x11vnc.log" >&2
