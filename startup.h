@@ -19,7 +19,8 @@ void setApplicationFont();
 void openServiceMenu(MainMenu& mainMenu, const QStringList& arguments);
 
 // With TK9400_REPORT_STARTUP set, prints once the main page has been painted how long
-// after the process start that was (for the start-up benchmark).
+// after the process start that was and the CPU time used until then (for the start-up
+// benchmark).
 void reportStartupTimeWhenShown();
 
 } // namespace Startup
