@@ -104,7 +104,7 @@ tk9400_configure() {
     # CMakeLists.txt or a globbed directory changed, so a second start skips the seconds
     # a configure takes.
     local stamp="$TK9400_BUILD_DIR/configured-with"
-    if [[ -f "$TK9400_BUILD_DIR/build.ninja" && -f "$stamp" && "$(<"$stamp")" == "${args[*]}" ]]; then
+    if [[ -f "$cache" && -f "$TK9400_BUILD_DIR/build.ninja" && -f "$stamp" && "$(<"$stamp")" == "${args[*]}" ]]; then
         return 0
     fi
     rm -f "$stamp"
