@@ -4,14 +4,13 @@
 #include "Tools/favouritebutton.h"
 #include "Tools/statusbar.h"
 #include "globals.h"
+#include "keyrepeatpairs.h"
 #include "mainmenu.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QTimer>
 
 namespace {
 
@@ -41,10 +40,9 @@ bool isFrontKey(int key)
 EventHandler::EventHandler(QObject* parent)
     : QObject(parent)
     , m_favBut(nullptr)
-    , m_releaseTimer(new QTimer(this))
+    , m_repeats(new KeyRepeatPairs(this))
 {
-    m_releaseTimer->setSingleShot(true);
-    connect(m_releaseTimer, &QTimer::timeout, this, &EventHandler::flushPendingRelease);
+    connect(m_repeats, &KeyRepeatPairs::released, this, &EventHandler::handleRelease);
 }
 
 FavouriteButton* EventHandler::favouriteButton()
@@ -129,19 +127,7 @@ bool EventHandler::keyPress(QObject* obj, QKeyEvent* event)
     if (g_hardwareTestActive || !isFrontKey(event->key()))
         return false;
 
-    bool repeat = event->isAutoRepeat();
-    if (m_pendingReleaseKey != 0) {
-        // The window system marks most repeats, but not one it could not see coming: the
-        // press of a repeat carries its release's time.
-        const bool sameInstant = event->timestamp() - m_pendingReleaseTime <= kRepeatPairSameTimeMs;
-        if (event->key() == m_pendingReleaseKey && (repeat || sameInstant)) {
-            m_releaseTimer->stop(); // the release was half of a repeat: the key is still held
-            m_pendingReleaseKey = 0;
-            repeat = true;
-        } else {
-            flushPendingRelease();
-        }
-    }
+    const bool repeat = m_repeats->pressRepeats(event);
     switch (event->key()) {
     case Qt::Key_F1:
         if (repeat) {
@@ -191,40 +177,12 @@ bool EventHandler::keyPress(QObject* obj, QKeyEvent* event)
     }
 }
 
-bool& EventHandler::repeatsArriveInPairs()
-{
-    static bool pairs = QGuiApplication::platformName() == QLatin1String("xcb");
-    return pairs;
-}
-
-void EventHandler::flushPendingRelease()
-{
-    m_releaseTimer->stop();
-    const int key = m_pendingReleaseKey;
-    m_pendingReleaseKey = 0;
-    if (key != 0 && m_pendingReleaseReceiver)
-        handleRelease(m_pendingReleaseReceiver, key);
-}
-
 bool EventHandler::keyRelease(QObject* obj, QKeyEvent* event)
 {
     if (g_hardwareTestActive || !isFrontKey(event->key()))
         return false;
-    // The board repeats a held key as presses only. An X11 window sends each repeat as a
-    // release (unmarked) and a marked press: a release there counts only once no repeat
-    // follows it, so a held key is one hold on every platform.
-    if (event->isAutoRepeat())
-        return true;
-    if (repeatsArriveInPairs()) {
-        if (m_pendingReleaseKey != 0 && m_pendingReleaseKey != event->key())
-            flushPendingRelease();
-        m_pendingReleaseKey = event->key();
-        m_pendingReleaseReceiver = obj;
-        m_pendingReleaseTime = event->timestamp();
-        m_releaseTimer->start(kRepeatPairMs);
-        return true;
-    }
-    handleRelease(obj, event->key());
+    // The release takes effect in handleRelease once it ends the hold.
+    m_repeats->release(obj, event);
     return true;
 }
 

@@ -2,11 +2,10 @@
 #define EVENTHANDLER_H
 
 #include <QObject>
-#include <QPointer>
 
 class AudioCodecSetup;
 class FavouriteButton;
-class QTimer;
+class KeyRepeatPairs;
 class QKeyEvent;
 
 // The application-wide event filter: turns the six front keys (Key_F1..Key_F6) into
@@ -25,11 +24,6 @@ public:
     explicit EventHandler(QObject* parent = nullptr);
 
     bool isShutdownArmed() const { return m_shutdown; }
-    // Whether held keys repeat as release and press pairs (an X11 window); tests set it.
-    static bool& repeatsArriveInPairs();
-    // How long a release waits there for the press that would make it half of a repeat.
-    static const int kRepeatPairMs = 30;
-    static const int kRepeatPairSameTimeMs = 2;
 
 signals:
     void muteKeyPressed();
@@ -42,7 +36,6 @@ private:
     bool keyPress(QObject* obj, QKeyEvent* event);
     bool keyRelease(QObject* obj, QKeyEvent* event);
     void handleRelease(QObject* obj, int key);
-    void flushPendingRelease();
     bool pointerEvent(QEvent* event);
     static void placeOverMainWindow(QObject* obj);
     FavouriteButton* favouriteButton();
@@ -59,10 +52,7 @@ private:
     int m_cntDownKey = 0;
     // A touch that woke the display is swallowed from press to release.
     bool m_swallowPointer = false;
-    QTimer* m_releaseTimer;
-    int m_pendingReleaseKey = 0;
-    ulong m_pendingReleaseTime = 0;
-    QPointer<QObject> m_pendingReleaseReceiver;
+    KeyRepeatPairs* m_repeats;
 };
 
 #endif // EVENTHANDLER_H

@@ -71,7 +71,14 @@ void AnalogInputWorker::shutdown()
     if (!m_ainThread.wait(kThreadStopTimeoutMs)) {
         qWarning() << "AnalogInputWorker: ADC thread did not end within" << kThreadStopTimeoutMs << "ms";
         m_ainThread.terminate();
-        m_ainThread.wait();
+        // A read stuck in the driver may not even end on terminate: shutting down must not
+        // hang on it.
+        if (!m_ainThread.wait(kThreadStopTimeoutMs)) {
+            qWarning() << "AnalogInputWorker: ADC thread still running" << kThreadStopTimeoutMs
+                       << "ms after terminate; its reader is left";
+            m_ain = nullptr;
+            return;
+        }
     }
     delete m_ain;
     m_ain = nullptr;
@@ -324,7 +331,8 @@ void AnalogInputWorker::clearAllData()
 
 float AnalogInputWorker::audioLevelToDb(float level)
 {
-    if (double(level) < 1e-7)
+    // Not "< 1e-7": a level that is not a number would pass on to the display.
+    if (!(double(level) >= 1e-7))
         return 0;
     float value = float(77.0 + 20.0 * std::log10(double(level)));
     value = float(double(value) * 1.8);

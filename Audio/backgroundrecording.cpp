@@ -119,7 +119,7 @@ QString BackgroundRecording::clipDirectory()
 QString BackgroundRecording::clipPath(const QString& name)
 {
     const QString trimmed = name.trimmed();
-    if (trimmed.contains(QLatin1Char('/')) || trimmed.contains(QLatin1String("..")))
+    if (trimmed.isEmpty() || trimmed.contains(QLatin1Char('/')) || trimmed.contains(QLatin1String("..")))
         return QString();
     return clipDirectory() + trimmed + QStringLiteral(".wav");
 }
@@ -233,7 +233,7 @@ bool BackgroundRecording::writeClip(const QString& filename)
     const QString path = clipPath(filename);
     if (path.isEmpty()) {
         qDebug() << "Cannot open file:" << clipDirectory() + filename.trimmed() + QStringLiteral(".wav")
-                 << "(a clip name holds no \"/\" and no \"..\")";
+                 << "(a clip name is not blank and holds no \"/\" and no \"..\")";
         return false;
     }
     const QString directory = clipDirectory();
@@ -249,7 +249,9 @@ bool BackgroundRecording::writeClip(const QString& filename)
         qDebug() << "Cannot open file:" << path;
         return false;
     }
-    const QByteArray data = m_audioQueue.takeOldest(kClipDataBytes);
+    // The sound stays queued until the clip is on disk: a retry after a failed write
+    // (space freed) stores the same sound.
+    const QByteArray data = m_audioQueue.oldest(kClipDataBytes);
     const quint32 fileSize = quint32(kWavHeaderBytes + data.size());
     const auto writeAll = [&file](const QByteArray& bytes) { return file.write(bytes) == bytes.size(); };
     bool written = writeAll(wavHeader(audioFormat)) && writeAll(data) && file.seek(4)
@@ -266,6 +268,7 @@ bool BackgroundRecording::writeClip(const QString& filename)
         QFile::remove(path);
         return false;
     }
+    m_audioQueue.dropOldest(kClipDataBytes);
     qDebug() << "File written:" << path << fileSize;
     return true;
 }

@@ -36,8 +36,8 @@ public:
 
     // The device path of the clips' directory, with its trailing slash.
     static QString clipDirectory();
-    // Where the clip of that name lives, or an empty string for a name that would lead
-    // out of the directory ("/" or "..").
+    // Where the clip of that name lives, or an empty string for a blank name (a hidden
+    // ".wav") and for one that would lead out of the directory ("/" or "..").
     static QString clipPath(const QString& name);
 
     // Bytes read since the last start or resume; readable from any thread.

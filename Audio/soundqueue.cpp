@@ -18,12 +18,29 @@ void SoundQueue::append(const QByteArray& chunk)
 
 QByteArray SoundQueue::takeOldest(qint64 maxBytes)
 {
+    QByteArray taken = oldest(maxBytes);
+    dropOldest(maxBytes);
+    return taken;
+}
+
+QByteArray SoundQueue::oldest(qint64 maxBytes) const
+{
     QByteArray taken;
     taken.reserve(int(qMin(maxBytes, m_bytes)));
-    while (!m_chunks.isEmpty() && taken.size() < maxBytes) {
-        const QByteArray chunk = m_chunks.dequeue();
-        m_bytes -= chunk.size();
+    for (const QByteArray& chunk : m_chunks) {
+        if (taken.size() >= maxBytes)
+            break;
         taken.append(chunk.constData(), int(qMin<qint64>(chunk.size(), maxBytes - taken.size())));
     }
     return taken;
+}
+
+void SoundQueue::dropOldest(qint64 maxBytes)
+{
+    qint64 dropped = 0;
+    while (!m_chunks.isEmpty() && dropped < maxBytes) {
+        const int size = m_chunks.dequeue().size();
+        m_bytes -= size;
+        dropped += size;
+    }
 }

@@ -19,6 +19,10 @@ public:
     // that would pass the limit is cut there (its rest is dropped with it); the later
     // chunks stay queued.
     QByteArray takeOldest(qint64 maxBytes);
+    // The same bytes left in the queue, and their removal: a writer takes them out only
+    // once they are safely written.
+    QByteArray oldest(qint64 maxBytes) const;
+    void dropOldest(qint64 maxBytes);
 
     bool isEmpty() const { return m_chunks.isEmpty(); }
     int chunkCount() const { return m_chunks.size(); }

@@ -11,8 +11,9 @@ class QTextEdit;
 // rich text); what goes to or comes from each module has its own colour.
 namespace BtConsoleLog {
 
-inline const QColor kToSource = Qt::green;
-inline const QColor kToSink = Qt::red;
+// Green, red, black and blue, dark enough to read on the log's white page (4.5:1 or more).
+inline const QColor kToSource = QColor(0x00, 0x80, 0x00);
+inline const QColor kToSink = QColor(0xcc, 0x00, 0x00);
 inline const QColor kFromSink = Qt::black;
 inline const QColor kFromSource = Qt::blue;
 

@@ -4,6 +4,7 @@
 #include "Debug/btconsolelog.h"
 #include "Hardware/bluetooth.h"
 #include "Hardware/gpio.h"
+#include "Tools/textsize.h"
 #include "Tools/virtualkeyboard.h"
 #include "mainmenu.h"
 
@@ -24,6 +25,8 @@ DebugBluetoothCommand::DebugBluetoothCommand(QWidget* parent)
     , ui(new Ui::DebugBluetoothCommand)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->labelCommunicationMode, ui->butCommandMode, ui->butDataMode}, 14);
+    setTextPixelSize({ui->butCancel, ui->butSendSource, ui->butSendSink, ui->butAt, ui->butClear}, 11);
     ui->leditCmd->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[\\x20-\\x7e]{0,%1}").arg(kMaxCommandLength)), ui->leditCmd));
     if (MainMenu* menu = MainMenu::getInstanceMainMenu()) {

@@ -3,6 +3,7 @@
 
 #include "Debug/btconsolelog.h"
 #include "Hardware/bluetooth.h"
+#include "Tools/textsize.h"
 #include "mainmenu.h"
 
 #include <QTimer>
@@ -14,6 +15,8 @@ DebugInitBluetooth::DebugInitBluetooth(QWidget* parent)
     , ui(new Ui::DebugInitBluetooth)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->butInitUart, ui->butInitBtSource, ui->butInitBtSink}, 16);
+    setTextPixelSize({ui->butCancel, ui->butAt, ui->butAt_2, ui->butClear}, 11);
     if (MainMenu* menu = MainMenu::getInstanceMainMenu()) {
         btSource = menu->getBtSourceInstance();
         btSink = menu->getBtSinkInstance();

@@ -9,6 +9,8 @@
 #include "Hardware/bluetooth.h"
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
+#include "Tools/durablefile.h"
+#include "Tools/textsize.h"
 #include "mainmenu.h"
 
 #include <QCoreApplication>
@@ -41,6 +43,7 @@ DebugMenu::DebugMenu(QWidget* parent)
     , ui(new Ui::DebugMenu)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->butCancel}, 11);
     showPage(1);
 
     Gpio::setValue(65, 0);
@@ -191,14 +194,13 @@ void DebugMenu::on_butResetAudio_clicked()
 {
     QFile resource(QStringLiteral(":/Resources/Files/asound.state"));
     if (resource.open(QIODevice::ReadOnly)) {
-        resource.close();
-        // Replaced: the file always exists after start-up, and a copy does not overwrite.
-        const QString target = Platform::devicePath(QString::fromLatin1(kAsoundState));
-        QFile::remove(target);
-        if (!QFile::copy(resource.fileName(), target))
-            qWarning().noquote() << "Could not write" << kAsoundState;
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-        Platform::runCommand(QStringLiteral("alsactl --file /var/lib/alsa/asound.state restore"));
+        // Replaced, not copied over (the file always exists after start-up). A state that
+        // could not be written leaves the old one, and nothing is restored from it.
+        QString error;
+        if (writeFileDurably(Platform::devicePath(QString::fromLatin1(kAsoundState)), resource.readAll(), &error))
+            Platform::runCommand(QStringLiteral("alsactl --file /var/lib/alsa/asound.state restore"));
+        else
+            qWarning().noquote() << "Could not write" << kAsoundState << ":" << error;
     }
     if (AudioCodecSetup* c = codec())
         c->init();
@@ -232,12 +234,22 @@ void DebugMenu::on_butCrash_clicked()
 
 void DebugMenu::on_butExit_clicked()
 {
-    QCoreApplication::exit(0);
+    leaveApplication(0);
+}
+
+void DebugMenu::leaveApplication(int exitCode)
+{
+    // The menu is hidden while its own loop still runs, as Cancel does. Ended from outside
+    // only, the loop would return with the menu still shown and modal, and the window
+    // system would go on counting every other window as blocked by it after it has gone:
+    // at a start with "debug" no key or touch would reach the main menu again.
+    close();
+    QCoreApplication::exit(exitCode);
 }
 
 void DebugMenu::on_butTetrix_clicked()
 {
     const bool started = Platform::startDetached(QStringLiteral("/usr/games/tetrix/tetrix"));
     qDebug() << "Tetrix:" << started;
-    QCoreApplication::exit(-2);
+    leaveApplication(-2);
 }

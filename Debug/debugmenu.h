@@ -61,6 +61,8 @@ private slots:
 
 private:
     void showPage(int page);
+    // Ends the menu and every event loop that runs, with the exit code.
+    void leaveApplication(int exitCode);
     void updateUartTerminalText();
 
     Ui::DebugMenu* ui;

@@ -317,6 +317,7 @@ void Gps::readGpsData()
         return;
 
     m_posInfo = m_nmeaSource->lastKnownPosition(false);
+    m_posInfo.setTimestamp(m_nmeaSource->receiverTime(m_posInfo.timestamp()));
     const QGeoCoordinate coordinate = m_posInfo.coordinate();
     m_latitude = coordinate.latitude();
     m_longitude = coordinate.longitude();

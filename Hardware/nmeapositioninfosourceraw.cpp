@@ -1,5 +1,7 @@
 #include "Hardware/nmeapositioninfosourceraw.h"
 
+#include <QDebug>
+
 namespace {
 
 int hexDigit(char c)
@@ -87,5 +89,62 @@ bool NmeaPositionInfoSourceRaw::parsePosInfoFromNmeaData(const char* data, int s
 {
     if (data && size > 0)
         keepSentence(QByteArray(data, size).trimmed());
-    return QNmeaPositionInfoSource::parsePosInfoFromNmeaData(data, size, posInfo, hasFix);
+    if (!QNmeaPositionInfoSource::parsePosInfoFromNmeaData(data, size, posInfo, hasFix))
+        return false;
+    continueTimeBase(posInfo);
+    return true;
+}
+
+namespace {
+
+const qint64 kDayMs = 24 * 3600 * 1000;
+
+} // namespace
+
+void NmeaPositionInfoSourceRaw::continueTimeBase(QGeoPositionInfo* posInfo)
+{
+    const QDateTime stamp = posInfo->timestamp();
+    const QTime time = stamp.time();
+    if (!time.isValid())
+        return;
+    const bool dated = stamp.date().isValid();
+    // A report with a time alone (GGA) belongs to the day of the last dated one; a time
+    // far below the last is the next day, not a step back.
+    const QDate day = dated ? stamp.date() : m_lastReceiverTime.isValid() ? m_lastReceiverTime.date() : QDate(2000, 1, 1);
+    QDateTime receiver(day, time, Qt::UTC);
+    if (!dated && m_lastReceiverTime.isValid() && receiver.secsTo(m_lastReceiverTime) > 12 * 3600)
+        receiver = receiver.addDays(1);
+
+    qint64 offsetMs = m_timeBases.isEmpty() ? 0 : m_timeBases.last().offsetMs;
+    if (m_lastReceiverTime.isValid() && receiver < m_lastReceiverTime) {
+        const qint64 stepMs = receiver.msecsTo(m_lastReceiverTime);
+        // One second past the last time handed on, so the library takes it as the next.
+        offsetMs += stepMs + 1000;
+        qDebug().noquote() << "GPS time stepped back" << stepMs / 1000.0 << "s; new time base";
+        m_timeBases.append({receiver.addMSecs(offsetMs), offsetMs});
+        if (m_timeBases.size() > kTimeBasesKept)
+            m_timeBases.removeFirst();
+    }
+    m_lastReceiverTime = receiver;
+    if (offsetMs == 0)
+        return;
+    if (dated)
+        posInfo->setTimestamp(receiver.addMSecs(offsetMs));
+    else
+        posInfo->setTimestamp(QDateTime(QDate(), time.addMSecs(int(offsetMs % kDayMs)), Qt::UTC));
+}
+
+QDateTime NmeaPositionInfoSourceRaw::receiverTime(const QDateTime& libraryTime) const
+{
+    if (!libraryTime.date().isValid()) {
+        const qint64 offsetMs = m_timeBases.isEmpty() ? 0 : m_timeBases.last().offsetMs;
+        if (offsetMs == 0)
+            return libraryTime;
+        return QDateTime(QDate(), libraryTime.time().addMSecs(-int(offsetMs % kDayMs)), Qt::UTC);
+    }
+    for (int i = m_timeBases.size() - 1; i >= 0; --i) {
+        if (libraryTime >= m_timeBases.at(i).start)
+            return libraryTime.addMSecs(-m_timeBases.at(i).offsetMs);
+    }
+    return libraryTime;
 }

@@ -12,8 +12,11 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -291,6 +294,39 @@ QString Platform::runCommandOutput(const QString& command, int startTimeoutMs, i
     if (started)
         *started = result.started;
     return QString::fromLocal8Bit(result.output);
+}
+
+bool Platform::isPlainFile(const QString& path)
+{
+    struct stat entry;
+    return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 && S_ISREG(entry.st_mode);
+}
+
+bool Platform::writeRegularFile(const QString& path, const QByteArray& data)
+{
+    const QByteArray local = QFile::encodeName(path);
+    struct stat entry;
+    if (::lstat(local.constData(), &entry) == 0 && !S_ISREG(entry.st_mode)) {
+        if (S_ISDIR(entry.st_mode) || ::unlink(local.constData()) != 0) {
+            qWarning() << "Not a regular file, not written:" << path;
+            return false;
+        }
+        qWarning() << "Not a regular file, replaced by one:" << path;
+    }
+    // O_NOFOLLOW and O_NONBLOCK: an entry swapped in since the check is neither followed
+    // nor waited on; the opened file must still be a regular one.
+    const int fd = ::open(local.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    bool written = ::fstat(fd, &entry) == 0 && S_ISREG(entry.st_mode) && ::ftruncate(fd, 0) == 0;
+    for (qint64 done = 0; written && done < data.size();) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        written = n > 0;
+        done += n;
+    }
+    return ::close(fd) == 0 && written;
 }
 
 bool Platform::readBoundedFile(const QString& path, qint64 maxBytes, QByteArray* contents)

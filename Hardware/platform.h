@@ -57,6 +57,13 @@ public:
     // a FIFO, a link to one, a larger file) is refused with a warning, so a hostile file
     // can neither hang the program nor exhaust its memory.
     static bool readBoundedFile(const QString& path, qint64 maxBytes, QByteArray* contents);
+    // Replaces the contents of the file at `path` (a host path) with `data`. Only a regular
+    // file is written, never through a link and never blocking: a link, FIFO, device or
+    // socket standing there is removed and a regular file made in its place; a directory
+    // is refused. False when nothing was written.
+    static bool writeRegularFile(const QString& path, const QByteArray& data);
+    // Whether a regular file stands at the host path itself (not a link, FIFO or device).
+    static bool isPlainFile(const QString& path);
     // Starts the command without waiting; false when it did not start (on a simulated
     // device: its status is "nostart").
     static bool startDetached(const QString& command);

@@ -39,7 +39,14 @@ UsbExport::ExportResult UsbExport::exportPartition()
 
 bool UsbExport::returnPartition()
 {
-    Platform::runCommand(QString::fromLatin1(kRemoveGadget));
+    const int status = Platform::runCommand(QString::fromLatin1(kRemoveGadget));
+    // While the gadget stands the PC may still write the partition: mounting it now would
+    // give one file system two writers. It stays with the PC until a removal succeeds.
+    if (status != 0 && g_exported) {
+        qWarning().noquote() << QStringLiteral("USB mass-storage gadget not removed, status %1; partition left with the PC")
+                                    .arg(status);
+        return false;
+    }
     Platform::runCommand(QString::fromLatin1(kMount));
     g_exported = false;
     // Judged by the mount table, not by mount's status: mounting a partition that is

@@ -22,7 +22,8 @@ public:
     // partition and loads the USB mass-storage gadget with it.
     static ExportResult exportPartition();
     // Removes the gadget and mounts the partition again, also when nothing was exported.
-    // True when the partition is mounted afterwards.
+    // True when the partition is mounted afterwards. A gadget that cannot be removed after
+    // an export keeps the partition: it is not mounted and stays exported.
     static bool returnPartition();
     // Whether the partition is with the PC now. The PC may be writing meanwhile, so the
     // device counts it as activity.

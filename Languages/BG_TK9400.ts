@@ -548,7 +548,7 @@
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ОТКЛ = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Включете режим на сдвояване
-и натиснете бутона „Търсене“.</translation>
+и докоснете бутона „Търсене“.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Свържете TKR 9400 с PC
-и натиснете бутона „Свързване“.</translation>
+и докоснете бутона „Свързване“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Свържете TKR 9400 с PC
-и натиснете бутона „Свързване“.</translation>
+и докоснете бутона „Свързване“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Свържете TKR 9400 с PC
-и натиснете бутона „Свързване“.</translation>
+и докоснете бутона „Свързване“.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Копирайте файловете на фърмуера.
-Натиснете „Прекъсване“,
+Докоснете бутона „Прекъсване“,
 когато файловете са копирани.</translation>
         </message>
         <message>
@@ -1675,58 +1675,6 @@ Bluetooth устройството не отговаря.</translation>
             <source>Fail</source>
             <translation>Негоден</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Ток</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Зареждане</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Капацитет</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Напрежение</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Температура</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Четене</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Авто</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>не се чете</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Разреждане</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Bluetooth устройството не отговаря.</translation>
             <source>Fail</source>
             <translation>Негоден</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Тест на бутоните: натиснете всеки бутон на уреда</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>неизв.</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Bluetooth устройството не отговаря.</translation>
         <message>
             <source>Fail</source>
             <translation>Негоден</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: няма</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Bluetooth устройството не отговаря.</translation>
         <message>
             <source>Fail</source>
             <translation>Негоден</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>АЦП стойност</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Откриване на сензор</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Четене</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Авто</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>свързан</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Няма сензор</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>неизвестно</translation>
         </message>
     </context>
     <context>

@@ -391,11 +391,11 @@
         </message>
         <message>
             <source>EditMeasurement</source>
-            <translation>编辑测量</translation>
+            <translation>编辑测量记录</translation>
         </message>
         <message>
             <source>FilterMeasurements</source>
-            <translation>筛选测量</translation>
+            <translation>筛选测量记录</translation>
         </message>
         <message>
             <source>PreviousPage</source>
@@ -411,11 +411,11 @@
         </message>
         <message>
             <source>MeasurementCouldNotBeRenamed</source>
-            <translation>无法重命名该测量。</translation>
+            <translation>无法重命名该测量记录。</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeDeleted</source>
-            <translation>无法删除该测量。</translation>
+            <translation>无法删除该测量记录。</translation>
         </message>
     </context>
     <context>
@@ -548,7 +548,7 @@
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>偏差 = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -615,7 +615,7 @@
         </message>
         <message>
             <source>differentValues</source>
-            <translation>不同值</translation>
+            <translation>各项不同</translation>
         </message>
         <message>
             <source>PairedHeadphone</source>
@@ -818,7 +818,7 @@
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>请开启配对模式
-并按搜索键。</translation>
+并按“搜索”按钮。</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1042,7 +1042,7 @@
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation>警告！有声冲击危险。</translation>
+            <translation>警告！存在声冲击风险。</translation>
         </message>
         <message>
             <source>MaximumVolumeWillBeLimited</source>
@@ -1086,16 +1086,16 @@
             <source>ResetToDeliveryState</source>
             <translation>恢复出厂设置。
 所有设置（如语言、
-已配对的蓝牙设备）将被复位。
-已保存的测量不会被删除。</translation>
+已配对的蓝牙设备）将被重置。
+已保存的测量记录不会被删除。</translation>
         </message>
         <message>
             <source>Reset</source>
-            <translation>复位</translation>
+            <translation>重置</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>
-            <translation>确定要复位所有设置吗？</translation>
+            <translation>确定要重置所有设置吗？</translation>
         </message>
     </context>
     <context>
@@ -1372,18 +1372,18 @@
         </message>
         <message>
             <source>NoMoreMeasurementsCanBeStored</source>
-            <translation>测量数量已达上限。
+            <translation>测量记录数量已达上限。
 本次测量将不会保存。
-请删除旧的测量。</translation>
+请删除旧的测量记录。</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation>测量数量接近上限。
-请删除旧的测量。</translation>
+            <translation>测量记录数量接近上限。
+请删除旧的测量记录。</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeStored</source>
-            <translation>无法保存测量。</translation>
+            <translation>无法保存测量记录。</translation>
         </message>
     </context>
     <context>
@@ -1438,7 +1438,7 @@
         </message>
         <message>
             <source>WarningRiskOfAcousticShock</source>
-            <translation>警告！有声冲击危险。</translation>
+            <translation>警告！存在声冲击风险。</translation>
         </message>
         <message>
             <source>WarningHighVolumesCanLeadToHearingDamage</source>
@@ -1675,58 +1675,6 @@
             <source>Fail</source>
             <translation>失败</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>电流</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>充电中</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>容量</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>电压</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>温度</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>读取</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>自动读取</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>无法读取</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>放电中</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@
             <source>Fail</source>
             <translation>失败</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>按键测试：请逐一按下设备的每个按键</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>未知</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>确定</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@
         <message>
             <source>Fail</source>
             <translation>失败</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>开</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>关</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED：不可用</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@
         <message>
             <source>Fail</source>
             <translation>失败</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD 值</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>传感器检测</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>读取</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>自动读取</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>已连接</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>无传感器</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>未知</translation>
         </message>
     </context>
     <context>

@@ -548,7 +548,7 @@ připojte snímač H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ODCH = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Upevněte snímač nebo očistěte kontakty.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Zapněte režim párování
-a stiskněte tlačítko „Hledat“.</translation>
+a klepněte na tlačítko „Hledat“.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Uložená měření nebudou smazána.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Připojte TKR 9400 k PC
-a stiskněte tlačítko „Připojit“.</translation>
+a klepněte na tlačítko „Připojit“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Vysoká hlasitost může poškodit sluch.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Připojte TKR 9400 k PC
-a stiskněte tlačítko „Připojit“.</translation>
+a klepněte na tlačítko „Připojit“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ a stiskněte tlačítko „Připojit“.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Připojte TKR 9400 k PC
-a stiskněte tlačítko „Připojit“.</translation>
+a klepněte na tlačítko „Připojit“.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Zkuste to znovu.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Zkopírujte soubory firmwaru.
-Stiskněte tlačítko „Odpojit“,
+Klepněte na tlačítko „Odpojit“,
 až budou všechny soubory zkopírovány.</translation>
         </message>
         <message>
@@ -1675,58 +1675,6 @@ Zařízení Bluetooth neodpovídá.</translation>
             <source>Fail</source>
             <translation>Nevyhovuje</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Proud</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Nabíjení</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapacita</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Napětí</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Teplota</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Číst</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Auto</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>nelze číst</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Vybíjení</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Zařízení Bluetooth neodpovídá.</translation>
             <source>Fail</source>
             <translation>Nevyhovuje</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test tlačítek: stiskněte každé tlačítko</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>neznámé</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Zařízení Bluetooth neodpovídá.</translation>
         <message>
             <source>Fail</source>
             <translation>Nevyhovuje</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: není k dispozici</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Zařízení Bluetooth neodpovídá.</translation>
         <message>
             <source>Fail</source>
             <translation>Nevyhovuje</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>Hodnota AD</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Detekce snímače</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Číst</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Auto</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>připojen</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Bez snímače</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>neznámé</translation>
         </message>
     </context>
     <context>

@@ -89,11 +89,11 @@
         </message>
         <message>
             <source>StartMonitoring</source>
-            <translation>Aufzeichnung starten</translation>
+            <translation>Überwachung starten</translation>
         </message>
         <message>
             <source>StopMonitoring</source>
-            <translation>Aufzeichnung beenden und Uhr stellen</translation>
+            <translation>Überwachung beenden und Uhr stellen</translation>
         </message>
         <message>
             <source>DeleteData</source>
@@ -548,7 +548,7 @@ H2-Sensor angeschlossen sein.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ABW = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Sensor befestigen oder Kontakte reinigen.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Kopplungsmodus aktivieren
-und Suchen-Taste drücken.</translation>
+und auf die Schaltfläche „Suchen“ tippen.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Gespeicherte Messungen bleiben erhalten.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>TKR 9400 mit dem PC verbinden
-und Taste Verbinden drücken.</translation>
+und auf „Verbinden“ tippen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1378,7 +1378,7 @@ Bitte alte Messungen löschen.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation>Speicher für Messungen fast voll.
+            <translation>Maximale Anzahl Messungen fast erreicht.
 Bitte alte Messungen löschen.</translation>
         </message>
         <message>
@@ -1458,7 +1458,7 @@ Hohe Lautstärke kann das Gehör schädigen.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>TKR 9400 mit dem PC verbinden
-und Taste Verbinden drücken.</translation>
+und auf „Verbinden“ tippen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ und Taste Verbinden drücken.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>TKR 9400 mit dem PC verbinden
-und Taste Verbinden drücken.</translation>
+und auf „Verbinden“ tippen.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Bitte erneut versuchen.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Bitte die Firmwaredateien kopieren.
-Taste Trennen drücken,
+Auf „Trennen“ tippen,
 wenn alle Dateien kopiert sind.</translation>
         </message>
         <message>
@@ -1675,58 +1675,6 @@ Keine Antwort vom Bluetooth-Gerät.</translation>
             <source>Fail</source>
             <translation>Fehlgeschlagen</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Strom</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Laden</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapazität</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Spannung</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatur</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Lesen</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autolesen</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>nicht lesbar</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Entladen</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Keine Antwort vom Bluetooth-Gerät.</translation>
             <source>Fail</source>
             <translation>Fehlgeschlagen</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Tastentest: Jede Taste drücken</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>unbekannt</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Keine Antwort vom Bluetooth-Gerät.</translation>
         <message>
             <source>Fail</source>
             <translation>Fehlgeschlagen</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>EIN</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>AUS</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: nicht vorhanden</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Keine Antwort vom Bluetooth-Gerät.</translation>
         <message>
             <source>Fail</source>
             <translation>Fehlgeschlagen</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD-Wert</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Sensorerkennung</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Lesen</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autolesen</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>angeschlossen</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Kein Sensor</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>unbekannt</translation>
         </message>
     </context>
     <context>

@@ -548,7 +548,7 @@ for at bruge denne måling.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>AFV = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Fastgør sensoren, eller rens kontakterne.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Aktivér parringstilstand
-og tryk på knappen Søg.</translation>
+og tryk på »Søg« på skærmen.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Gemte målinger slettes ikke.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Slut TKR 9400 til din PC
-og tryk på knappen Tilslut.</translation>
+og tryk på »Tilslut« på skærmen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Høj lydstyrke kan give høreskader.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Slut TKR 9400 til din PC
-og tryk på knappen Tilslut.</translation>
+og tryk på »Tilslut« på skærmen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ og tryk på knappen Tilslut.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Slut TKR 9400 til din PC
-og tryk på knappen Tilslut.</translation>
+og tryk på »Tilslut« på skærmen.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Prøv igen.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopiér firmwarefilerne.
-Tryk på knappen Afbryd,
+Tryk på »Afbryd« på skærmen,
 når alle filer er kopieret.</translation>
         </message>
         <message>
@@ -1675,58 +1675,6 @@ Intet svar fra Bluetooth-enheden.</translation>
             <source>Fail</source>
             <translation>Fejlet</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Strøm</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Oplader</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapacitet</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Spænding</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatur</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Læs</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autolæs</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>ikke læsbar</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Aflader</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Intet svar fra Bluetooth-enheden.</translation>
             <source>Fail</source>
             <translation>Fejlet</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Tastetest: Tryk på hver tast på apparatet</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>ukendt</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Intet svar fra Bluetooth-enheden.</translation>
         <message>
             <source>Fail</source>
             <translation>Fejlet</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>TIL</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>FRA</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: ikke tilgængelig</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Intet svar fra Bluetooth-enheden.</translation>
         <message>
             <source>Fail</source>
             <translation>Fejlet</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD-værdi</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Sensorgenkendelse</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Læs</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autolæs</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>tilsluttet</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Ingen sensor</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>ukendt</translation>
         </message>
     </context>
     <context>

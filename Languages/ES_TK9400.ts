@@ -357,7 +357,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado tubos</translation>
+            <translation>Localizar tubo</translation>
         </message>
     </context>
     <context>
@@ -548,7 +548,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>DES = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -583,7 +583,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado de tuberías</translation>
+            <translation>Localización de tuberías</translation>
         </message>
         <message>
             <source>never</source>
@@ -761,7 +761,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Recargar</translation>
+            <translation>Actualizar</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -901,7 +901,7 @@ y pulse el botón Buscar.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado de tuberías</translation>
+            <translation>Localización de tuberías</translation>
         </message>
         <message>
             <source>PowerOn</source>
@@ -1378,7 +1378,7 @@ Borre mediciones antiguas.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation>Memoria de mediciones casi llena.
+            <translation>Número de mediciones cerca del límite.
 Borre mediciones antiguas.</translation>
         </message>
         <message>
@@ -1675,58 +1675,6 @@ El dispositivo Bluetooth no responde.</translation>
             <source>Fail</source>
             <translation>Fallo</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Corriente</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Carga</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Capacidad</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Tensión</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatura</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Leer</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Leer auto</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>no legible</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Descarga</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ El dispositivo Bluetooth no responde.</translation>
             <source>Fail</source>
             <translation>Fallo</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test de teclas: pulse cada tecla</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>pendiente</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ El dispositivo Bluetooth no responde.</translation>
         <message>
             <source>Fail</source>
             <translation>Fallo</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>LED I/O</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>LED CHRG</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>LED DBG</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>LED I/O: no disponible</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ El dispositivo Bluetooth no responde.</translation>
         <message>
             <source>Fail</source>
             <translation>Fallo</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>Valor AD</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Detección de sensor</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Leer</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Leer auto</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>conectado</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Sin sensor</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>desconocido</translation>
         </message>
     </context>
     <context>
@@ -1977,7 +1861,7 @@ El dispositivo Bluetooth no responde.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Trazado de tuberías</translation>
+            <translation>Localización de tuberías</translation>
         </message>
         <message>
             <source>H2-Measurement</source>

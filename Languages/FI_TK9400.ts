@@ -548,7 +548,7 @@ H2-anturi.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>POIKK = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Kiinnitä anturi tai puhdista liittimet.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Kytke paritustila päälle
-ja paina Etsi-painiketta.</translation>
+ja napauta Etsi-painiketta.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Tallennettuja mittauksia ei poisteta.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Liitä TKR 9400 tietokoneeseen (PC)
-ja paina Yhdistä-painiketta.</translation>
+ja napauta Yhdistä-painiketta.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Kova äänenvoimakkuus voi vaurioittaa kuuloa.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Liitä TKR 9400 tietokoneeseen (PC)
-ja paina Yhdistä-painiketta.</translation>
+ja napauta Yhdistä-painiketta.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ ja paina Yhdistä-painiketta.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Liitä TKR 9400 tietokoneeseen (PC)
-ja paina Yhdistä-painiketta.</translation>
+ja napauta Yhdistä-painiketta.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1522,7 +1522,7 @@ Yritä uudelleen.</translation>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopioi laiteohjelmiston tiedostot.
 Kun kaikki on kopioitu,
-paina Katkaise-painiketta.</translation>
+napauta Katkaise-painiketta.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
@@ -1675,58 +1675,6 @@ Bluetooth-laite ei vastannut.</translation>
             <source>Fail</source>
             <translation>Virhe</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Virta</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Latautuu</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapasiteetti</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Jännite</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Lämpötila</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Lue</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autoluku</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>ei luettavissa</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Purkautuu</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Bluetooth-laite ei vastannut.</translation>
             <source>Fail</source>
             <translation>Virhe</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Näppäintesti: paina kaikkia näppäimiä</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>tuntem.</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Bluetooth-laite ei vastannut.</translation>
         <message>
             <source>Fail</source>
             <translation>Virhe</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: ei saatavilla</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Bluetooth-laite ei vastannut.</translation>
         <message>
             <source>Fail</source>
             <translation>Virhe</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD-arvo</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Anturin tunnistus</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Lue</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autoluku</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>kytketty</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Ei anturia</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>tuntematon</translation>
         </message>
     </context>
     <context>

@@ -89,15 +89,15 @@
         </message>
         <message>
             <source>StartMonitoring</source>
-            <translation>Démarrer l'enregistrement</translation>
+            <translation>Démarrer la surveillance</translation>
         </message>
         <message>
             <source>StopMonitoring</source>
-            <translation>Arrêter et régler l'horloge</translation>
+            <translation>Arrêter la surveillance et régler l'horloge</translation>
         </message>
         <message>
             <source>DeleteData</source>
-            <translation>Effacer les données</translation>
+            <translation>Supprimer les données</translation>
         </message>
     </context>
     <context>
@@ -434,7 +434,7 @@ un capteur H2.</translation>
         </message>
         <message>
             <source>DeleteLastLevel</source>
-            <translation>Effacer le dernier niveau</translation>
+            <translation>Supprimer le dernier niveau</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
@@ -741,11 +741,11 @@ un capteur H2.</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>Version firmware</translation>
+            <translation>Version du firmware</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
-            <translation>Version matériel</translation>
+            <translation>Version du matériel</translation>
         </message>
         <message>
             <source>ButtonMode</source>
@@ -761,7 +761,7 @@ un capteur H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Recharger</translation>
+            <translation>Actualiser</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -1084,7 +1084,7 @@ et appuyez sur Rechercher.</translation>
         </message>
         <message>
             <source>ResetToDeliveryState</source>
-            <translation>Retour à l'état de livraison.
+            <translation>Retour aux réglages d'usine.
 Tous les réglages (p. ex. langue,
 appareils Bluetooth appairés) seront réinitialisés.
 Les mesures enregistrées sont conservées.</translation>
@@ -1287,7 +1287,7 @@ Les mesures enregistrées sont conservées.</translation>
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>Version firmware</translation>
+            <translation>Version du firmware</translation>
         </message>
         <message>
             <source>Serialnumber</source>
@@ -1303,7 +1303,7 @@ Les mesures enregistrées sont conservées.</translation>
         </message>
         <message>
             <source>Hardwareversion</source>
-            <translation>Version matériel</translation>
+            <translation>Version du matériel</translation>
         </message>
         <message>
             <source>OperatingSystem</source>
@@ -1374,12 +1374,12 @@ Veuillez réessayer.</translation>
             <source>NoMoreMeasurementsCanBeStored</source>
             <translation>Nombre maximal de mesures atteint.
 La mesure ne sera pas enregistrée.
-Veuillez effacer d'anciennes mesures.</translation>
+Veuillez supprimer d'anciennes mesures.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation>Mémoire des mesures presque pleine.
-Veuillez effacer d'anciennes mesures.</translation>
+            <translation>Nombre de mesures proche de la limite.
+Veuillez supprimer d'anciennes mesures.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeStored</source>
@@ -1675,58 +1675,6 @@ Aucune réponse de l'appareil Bluetooth.</translation>
             <source>Fail</source>
             <translation>Échec</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Courant</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Charge</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Capacité</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Tension</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Température</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Lire</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Lire auto</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>illisible</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Décharge</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Aucune réponse de l'appareil Bluetooth.</translation>
             <source>Fail</source>
             <translation>Échec</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test touches : pressez chaque touche</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>inconnu</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Aucune réponse de l'appareil Bluetooth.</translation>
         <message>
             <source>Fail</source>
             <translation>Échec</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>LED I/O</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>LED CHRG</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>LED DBG</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>LED I/O : non disponible</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Aucune réponse de l'appareil Bluetooth.</translation>
         <message>
             <source>Fail</source>
             <translation>Échec</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>Valeur AD</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Détection capteur</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Lire</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Lire auto</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>connecté</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Aucun capteur</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>inconnu</translation>
         </message>
     </context>
     <context>

@@ -1677,58 +1677,6 @@ Please fix sensor or clean contacts.</translation>
             <source>Fail</source>
             <translation>Fail</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Current</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Charging</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Capacity</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Voltage</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperature</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Read</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autoread</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>not readable</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Discharging</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1789,18 +1737,6 @@ Please fix sensor or clean contacts.</translation>
             <source>Fail</source>
             <translation>Fail</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Keytest: Press each button of the device</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>unknown</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1815,30 +1751,6 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Fail</source>
             <translation>Fail</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: not available</translation>
         </message>
     </context>
     <context>
@@ -1891,34 +1803,6 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Fail</source>
             <translation>Fail</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD-Value</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Sensordetection</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Read</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autoread</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>connected</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>No sensor</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>unknown</translation>
         </message>
     </context>
     <context>

@@ -548,7 +548,7 @@ kell csatlakoztatni.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ELT = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Rögzítse az érzékelőt, vagy tisztítsa meg az érintkezőket.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Kapcsolja be a párosítási módot,
-és nyomja meg a Keresés gombot.</translation>
+és koppintson a Keresés gombra.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ A mentett mérések megmaradnak.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Csatlakoztassa a TKR 9400-at a PC-hez,
-és nyomja meg a Csatlakozás gombot.</translation>
+és koppintson a Csatlakozás gombra.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ A nagy hangerő halláskárosodást okozhat.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Csatlakoztassa a TKR 9400-at a PC-hez,
-és nyomja meg a Csatlakozás gombot.</translation>
+és koppintson a Csatlakozás gombra.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ A nagy hangerő halláskárosodást okozhat.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Csatlakoztassa a TKR 9400-at a PC-hez,
-és nyomja meg a Csatlakozás gombot.</translation>
+és koppintson a Csatlakozás gombra.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,8 +1521,8 @@ Próbálja újra.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Másolja át a firmware-fájlokat.
-Ha minden fájl átkerült, nyomja
-meg a Leválasztás gombot.</translation>
+Ha minden fájl átkerült, koppintson
+a Leválasztás gombra.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
@@ -1675,58 +1675,6 @@ A Bluetooth-eszköz nem válaszolt.</translation>
             <source>Fail</source>
             <translation>Hibás</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Áram</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Töltés</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapacitás</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Feszültség</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Hőmérséklet</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Olvasás</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Auto olv.</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>nem olvasható</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Kisütés</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ A Bluetooth-eszköz nem válaszolt.</translation>
             <source>Fail</source>
             <translation>Hibás</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Gombteszt: minden gombot nyomjon le</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>ismeretlen</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ A Bluetooth-eszköz nem válaszolt.</translation>
         <message>
             <source>Fail</source>
             <translation>Hibás</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>BE</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>KI</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: nem elérhető</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ A Bluetooth-eszköz nem válaszolt.</translation>
         <message>
             <source>Fail</source>
             <translation>Hibás</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD-érték</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Érzékelőfelismerés</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Olvasás</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Auto olv.</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>csatlakoztatva</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Nincs érzékelő</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>ismeretlen</translation>
         </message>
     </context>
     <context>

@@ -97,7 +97,7 @@
         </message>
         <message>
             <source>DeleteData</source>
-            <translation>Cancella dati</translation>
+            <translation>Elimina dati</translation>
         </message>
     </context>
     <context>
@@ -415,7 +415,7 @@ collegare un sensore H2.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeDeleted</source>
-            <translation>Impossibile cancellare la misura.</translation>
+            <translation>Impossibile eliminare la misura.</translation>
         </message>
     </context>
     <context>
@@ -434,7 +434,7 @@ collegare un sensore H2.</translation>
         </message>
         <message>
             <source>DeleteLastLevel</source>
-            <translation>Cancella ultimo livello</translation>
+            <translation>Elimina ultimo livello</translation>
         </message>
         <message>
             <source>AdditionalSettings</source>
@@ -548,7 +548,7 @@ collegare un sensore H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>DEV = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -761,7 +761,7 @@ collegare un sensore H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Ricarica</translation>
+            <translation>Aggiorna</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -818,7 +818,7 @@ Fissare il sensore o pulire i contatti.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Attivare la modalità di associazione
-e premere il tasto Cerca.</translation>
+e premere il pulsante Cerca.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1087,7 +1087,7 @@ e premere il tasto Cerca.</translation>
             <translation>Ripristino delle impostazioni di fabbrica.
 Tutte le impostazioni (p. es. lingua,
 dispositivi Bluetooth associati) saranno ripristinate.
-Le misure salvate non saranno cancellate.</translation>
+Le misure salvate non saranno eliminate.</translation>
         </message>
         <message>
             <source>Reset</source>
@@ -1327,7 +1327,7 @@ Le misure salvate non saranno cancellate.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Collegare il TKR 9400 al PC
-e premere il tasto Connetti.</translation>
+e premere il pulsante Connetti.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1374,12 +1374,12 @@ Riprovare.</translation>
             <source>NoMoreMeasurementsCanBeStored</source>
             <translation>Numero massimo di misure raggiunto.
 La misura non sarà salvata.
-Cancellare le misure vecchie.</translation>
+Eliminare le misure vecchie.</translation>
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation>Memoria misure quasi piena.
-Cancellare le misure vecchie.</translation>
+            <translation>Numero di misure vicino al limite.
+Eliminare le misure vecchie.</translation>
         </message>
         <message>
             <source>MeasurementCouldNotBeStored</source>
@@ -1458,7 +1458,7 @@ Un volume elevato può danneggiare l'udito.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Collegare il TKR 9400 al PC
-e premere il tasto Connetti.</translation>
+e premere il pulsante Connetti.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ e premere il tasto Connetti.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Collegare il TKR 9400 al PC
-e premere il tasto Connetti.</translation>
+e premere il pulsante Connetti.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Riprovare.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Copiare i file del firmware.
-Premere il tasto Disconnetti
+Premere il pulsante Disconnetti
 quando tutti i file sono copiati.</translation>
         </message>
         <message>
@@ -1675,58 +1675,6 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
             <source>Fail</source>
             <translation>Non superato</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Corrente</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Carica</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Capacità</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Tensione</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatura</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Leggi</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Leggi auto</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>non leggibile</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Scarica</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
             <source>Fail</source>
             <translation>Non superato</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test tasti: premere ogni tasto</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>in attesa</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
         <message>
             <source>Fail</source>
             <translation>Non superato</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>LED I/O</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>LED CHRG</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>LED DBG</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>LED I/O: non disponibile</translation>
         </message>
     </context>
     <context>
@@ -1890,34 +1802,6 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
             <source>Fail</source>
             <translation>Non superato</translation>
         </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>Valore AD</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Rilevamento sensore</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Leggi</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Leggi auto</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>collegato</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Nessun sensore</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>sconosciuto</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuUartUsbSwitch</name>
@@ -1965,7 +1849,7 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation>Cancella</translation>
+            <translation>Elimina</translation>
         </message>
         <message>
             <source>Histogram</source>

@@ -548,7 +548,7 @@
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>偏差 = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -741,11 +741,11 @@
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>ファームウェア版</translation>
+            <translation>FWバージョン</translation>
         </message>
         <message>
             <source>HardwareVersion</source>
-            <translation>ハードウェア版</translation>
+            <translation>HWバージョン</translation>
         </message>
         <message>
             <source>ButtonMode</source>
@@ -1287,7 +1287,7 @@
         </message>
         <message>
             <source>Firmwareversion</source>
-            <translation>ファームウェア版</translation>
+            <translation>FWバージョン</translation>
         </message>
         <message>
             <source>Serialnumber</source>
@@ -1303,7 +1303,7 @@
         </message>
         <message>
             <source>Hardwareversion</source>
-            <translation>ハードウェア版</translation>
+            <translation>HWバージョン</translation>
         </message>
         <message>
             <source>OperatingSystem</source>
@@ -1486,7 +1486,7 @@ QJ-5 を確認してください。</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation>中止</translation>
+            <translation>取消</translation>
         </message>
         <message>
             <source>TransmittingFirmware</source>
@@ -1520,7 +1520,7 @@ QJ-5 を確認してください。</translation>
         </message>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
-            <translation>ファームウェアファイルをコピーしてください。
+            <translation>ファームウェアをコピーしてください。
 すべてのファイルをコピーしたら
 「切断」ボタンを押してください。</translation>
         </message>
@@ -1675,58 +1675,6 @@ Bluetooth 機器から応答がありません。</translation>
             <source>Fail</source>
             <translation>不合格</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>電流</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>充電中</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>容量</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>電圧</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>温度</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>読取</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>自動読取</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>読取不可</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>放電中</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Bluetooth 機器から応答がありません。</translation>
             <source>Fail</source>
             <translation>不合格</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>キーテスト：本体の各キーを押してください</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>不明</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Bluetooth 機器から応答がありません。</translation>
         <message>
             <source>Fail</source>
             <translation>不合格</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>オン</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>オフ</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED：なし</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Bluetooth 機器から応答がありません。</translation>
         <message>
             <source>Fail</source>
             <translation>不合格</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD 値</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>センサ検出</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>読取</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>自動読取</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>接続済み</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>センサなし</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>不明</translation>
         </message>
     </context>
     <context>

@@ -548,7 +548,7 @@ H2 센서를 연결하십시오.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>편차 = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -1675,58 +1675,6 @@ Bluetooth 장치에서 응답이 없습니다.</translation>
             <source>Fail</source>
             <translation>실패</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>전류</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>충전 중</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>용량</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>전압</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>온도</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>읽기</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>자동 읽기</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>읽을 수 없음</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>방전 중</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Bluetooth 장치에서 응답이 없습니다.</translation>
             <source>Fail</source>
             <translation>실패</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>키 테스트: 장치의 각 키를 누르십시오</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>알 수 없음</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>확인</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Bluetooth 장치에서 응답이 없습니다.</translation>
         <message>
             <source>Fail</source>
             <translation>실패</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>켜짐</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>꺼짐</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: 없음</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Bluetooth 장치에서 응답이 없습니다.</translation>
         <message>
             <source>Fail</source>
             <translation>실패</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD 값</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>센서 감지</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>읽기</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>자동 읽기</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>연결됨</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>센서 없음</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>알 수 없음</translation>
         </message>
     </context>
     <context>

@@ -548,7 +548,7 @@ for å bruke denne målingen.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>AVV = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Fest sensoren eller rengjør kontaktene.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Slå på paringsmodus
-og trykk på knappen Søk.</translation>
+og trykk på «Søk» på skjermen.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Lagrede målinger slettes ikke.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Koble TKR 9400 til PC-en
-og trykk på knappen Koble til.</translation>
+og trykk på «Koble til» på skjermen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Høyt volum kan gi hørselsskader.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Koble TKR 9400 til PC-en
-og trykk på knappen Koble til.</translation>
+og trykk på «Koble til» på skjermen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ og trykk på knappen Koble til.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Koble TKR 9400 til PC-en
-og trykk på knappen Koble til.</translation>
+og trykk på «Koble til» på skjermen.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Prøv igjen.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopier fastvarefilene.
-Trykk på knappen Koble fra
+Trykk på «Koble fra» på skjermen
 når alle filene er kopiert.</translation>
         </message>
         <message>
@@ -1675,58 +1675,6 @@ Ingen svar fra Bluetooth-enheten.</translation>
             <source>Fail</source>
             <translation>Ikke bestått</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Strøm</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Lader</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapasitet</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Spenning</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatur</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Les</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autoles</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>ikke lesbar</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Utlader</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Ingen svar fra Bluetooth-enheten.</translation>
             <source>Fail</source>
             <translation>Ikke bestått</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Tastetest: Trykk på hver tast på apparatet</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>ukjent</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Ingen svar fra Bluetooth-enheten.</translation>
         <message>
             <source>Fail</source>
             <translation>Ikke bestått</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>PÅ</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>AV</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: ikke tilgjengelig</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Ingen svar fra Bluetooth-enheten.</translation>
         <message>
             <source>Fail</source>
             <translation>Ikke bestått</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD-verdi</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Sensorgjenkjenning</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Les</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autoles</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>tilkoblet</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Ingen sensor</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>ukjent</translation>
         </message>
     </context>
     <context>

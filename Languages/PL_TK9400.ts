@@ -548,7 +548,7 @@ podłączyć czujnik H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ODCH = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Zamocuj czujnik lub oczyść styki.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Włącz tryb parowania
-i naciśnij przycisk Szukaj.</translation>
+i dotknij przycisku „Szukaj”.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Zapisane pomiary nie zostaną usunięte.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Podłącz TKR 9400 do komputera PC
-i naciśnij przycisk Połącz.</translation>
+i dotknij przycisku „Połącz”.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Duża głośność może uszkodzić słuch.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Podłącz TKR 9400 do komputera PC
-i naciśnij przycisk Połącz.</translation>
+i dotknij przycisku „Połącz”.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ i naciśnij przycisk Połącz.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Podłącz TKR 9400 do komputera PC
-i naciśnij przycisk Połącz.</translation>
+i dotknij przycisku „Połącz”.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1522,7 +1522,7 @@ Spróbuj ponownie.</translation>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Skopiuj pliki firmware.
 Po skopiowaniu wszystkich plików
-naciśnij przycisk Rozłącz.</translation>
+dotknij przycisku „Rozłącz”.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
@@ -1675,58 +1675,6 @@ Brak odpowiedzi urządzenia Bluetooth.</translation>
             <source>Fail</source>
             <translation>Niezaliczony</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Prąd</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Ładowanie</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Pojemność</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Napięcie</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatura</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Odczytaj</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Auto odczyt</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>nieczytelne</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Rozładowanie</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Brak odpowiedzi urządzenia Bluetooth.</translation>
             <source>Fail</source>
             <translation>Niezaliczony</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test klawiszy: naciśnij każdy klawisz urządzenia</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>nieznany</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Brak odpowiedzi urządzenia Bluetooth.</translation>
         <message>
             <source>Fail</source>
             <translation>Niezaliczony</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>WŁ</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>WYŁ</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: niedostępna</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Brak odpowiedzi urządzenia Bluetooth.</translation>
         <message>
             <source>Fail</source>
             <translation>Niezaliczony</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>Wartość AD</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Wykrywanie czujnika</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Odczytaj</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Auto odczyt</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>podłączony</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Brak czujnika</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>nieznany</translation>
         </message>
     </context>
     <context>

@@ -548,7 +548,7 @@ conectați un senzor H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>DEV = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -761,7 +761,7 @@ conectați un senzor H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Reîncarcă</translation>
+            <translation>Actualizează</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -1378,7 +1378,7 @@ Măsurătoarea nu va fi salvată.
         </message>
         <message>
             <source>OnlyAfewMeasurementsCanBeStored</source>
-            <translation>Memoria de măsurători e aproape plină.
+            <translation>Numărul de măsurători e aproape de limită.
 Ștergeți măsurătorile vechi.</translation>
         </message>
         <message>
@@ -1675,58 +1675,6 @@ Dispozitivul Bluetooth nu răspunde.</translation>
             <source>Fail</source>
             <translation>Eșuat</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Curent</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Încărcare</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Capacitate</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Tensiune</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatură</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Citește</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Citire auto</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>ilizibil</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Descărcare</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Dispozitivul Bluetooth nu răspunde.</translation>
             <source>Fail</source>
             <translation>Eșuat</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test taste: apăsați fiecare tastă</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>neverificat</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Dispozitivul Bluetooth nu răspunde.</translation>
         <message>
             <source>Fail</source>
             <translation>Eșuat</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>LED I/O</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>LED CHRG</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>LED DBG</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>LED I/O: indisponibil</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Dispozitivul Bluetooth nu răspunde.</translation>
         <message>
             <source>Fail</source>
             <translation>Eșuat</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>Valoare AD</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Detectare senzor</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Citește</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Citire auto</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>conectat</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Niciun senzor</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>necunoscut</translation>
         </message>
     </context>
     <context>

@@ -548,7 +548,7 @@ povežite H2 senzor.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ODST = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Pričvrstite senzor ili očistite kontakte.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Uključite režim uparivanja
-i pritisnite dugme „Traži“.</translation>
+i dodirnite dugme „Traži“.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Sačuvana merenja neće biti obrisana.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Povežite TKR 9400 sa PC-jem
-i pritisnite dugme „Poveži“.</translation>
+i dodirnite dugme „Poveži“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Velika jačina zvuka može oštetiti sluh.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Povežite TKR 9400 sa PC-jem
-i pritisnite dugme „Poveži“.</translation>
+i dodirnite dugme „Poveži“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ i pritisnite dugme „Poveži“.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Povežite TKR 9400 sa PC-jem
-i pritisnite dugme „Poveži“.</translation>
+i dodirnite dugme „Poveži“.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Pokušajte ponovo.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopirajte datoteke firmvera.
-Pritisnite dugme „Prekini vezu“
+Dodirnite dugme „Prekini vezu“
 kada su sve datoteke kopirane.</translation>
         </message>
         <message>
@@ -1675,58 +1675,6 @@ Bluetooth uređaj ne odgovara.</translation>
             <source>Fail</source>
             <translation>Neispravno</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Struja</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Punjenje</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapacitet</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Napon</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatura</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Očitaj</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Auto</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>nečitljivo</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Pražnjenje</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Bluetooth uređaj ne odgovara.</translation>
             <source>Fail</source>
             <translation>Neispravno</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test tastera: pritisnite svaki taster uređaja</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>nepoznato</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Bluetooth uređaj ne odgovara.</translation>
         <message>
             <source>Fail</source>
             <translation>Neispravno</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: nije dostupan</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Bluetooth uređaj ne odgovara.</translation>
         <message>
             <source>Fail</source>
             <translation>Neispravno</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD vrednost</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Detekcija senzora</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Očitaj</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Auto</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>povezan</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Nema senzora</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>nepoznato</translation>
         </message>
     </context>
     <context>

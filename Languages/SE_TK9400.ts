@@ -548,7 +548,7 @@ för att använda denna mätning.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>AVV = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Fäst sensorn eller rengör kontakterna.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Aktivera parkopplingsläget
-och tryck på knappen Sök.</translation>
+och tryck på ”Sök” på skärmen.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Sparade mätningar raderas inte.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Anslut TKR 9400 till din PC
-och tryck på knappen Anslut.</translation>
+och tryck på ”Anslut” på skärmen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Hög volym kan ge hörselskador.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Anslut TKR 9400 till din PC
-och tryck på knappen Anslut.</translation>
+och tryck på ”Anslut” på skärmen.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ och tryck på knappen Anslut.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Anslut TKR 9400 till din PC
-och tryck på knappen Anslut.</translation>
+och tryck på ”Anslut” på skärmen.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Försök igen.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopiera firmwarefilerna.
-Tryck på knappen Koppla från
+Tryck på ”Koppla från” på skärmen
 när alla filer är kopierade.</translation>
         </message>
         <message>
@@ -1675,58 +1675,6 @@ Inget svar från Bluetooth-enheten.</translation>
             <source>Fail</source>
             <translation>Underkänd</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Ström</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Laddar</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapacitet</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Spänning</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatur</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Läs</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autoläs</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>ej läsbar</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Laddar ur</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Inget svar från Bluetooth-enheten.</translation>
             <source>Fail</source>
             <translation>Underkänd</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Knapptest: Tryck på varje knapp på instrumentet</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>okänd</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Inget svar från Bluetooth-enheten.</translation>
         <message>
             <source>Fail</source>
             <translation>Underkänd</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>PÅ</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>AV</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: ej tillgänglig</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Inget svar från Bluetooth-enheten.</translation>
         <message>
             <source>Fail</source>
             <translation>Underkänd</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD-värde</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Sensoridentifiering</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Läs</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autoläs</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>ansluten</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Ingen sensor</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>okänd</translation>
         </message>
     </context>
     <context>

@@ -548,7 +548,7 @@ priključite senzor H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ODST = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Pritrdite senzor ali očistite kontakte.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Vklopite način seznanjanja
-in pritisnite gumb »Išči«.</translation>
+in se dotaknite gumba »Išči«.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Shranjene meritve ne bodo izbrisane.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Povežite TKR 9400 z računalnikom PC
-in pritisnite gumb »Poveži«.</translation>
+in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Visoka glasnost lahko poškoduje sluh.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Povežite TKR 9400 z računalnikom PC
-in pritisnite gumb »Poveži«.</translation>
+in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ in pritisnite gumb »Poveži«.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Povežite TKR 9400 z računalnikom PC
-in pritisnite gumb »Poveži«.</translation>
+in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1522,7 +1522,7 @@ Poskusite znova.</translation>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopirajte datoteke programske opreme.
 Ko so vse datoteke kopirane,
-pritisnite gumb »Prekini«.</translation>
+se dotaknite gumba »Prekini«.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
@@ -1675,58 +1675,6 @@ Naprava Bluetooth se ne odziva.</translation>
             <source>Fail</source>
             <translation>Ne ustreza</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Tok</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Polnjenje</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapaciteta</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Napetost</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Temperatura</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Beri</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Sprotno</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>ni berljivo</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Praznjenje</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Naprava Bluetooth se ne odziva.</translation>
             <source>Fail</source>
             <translation>Ne ustreza</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test tipk: pritisnite vsako tipko naprave</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>neznano</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>V redu</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Naprava Bluetooth se ne odziva.</translation>
         <message>
             <source>Fail</source>
             <translation>Ne ustreza</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: ni na voljo</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Naprava Bluetooth se ne odziva.</translation>
         <message>
             <source>Fail</source>
             <translation>Ne ustreza</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>Vrednost AD</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Zaznavanje senzorja</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Beri</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Sprotno</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>priključen</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Ni senzorja</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>neznano</translation>
         </message>
     </context>
     <context>

@@ -548,7 +548,7 @@ pripojiť snímač H2.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>ODCH = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -818,7 +818,7 @@ Upevnite snímač alebo vyčistite kontakty.</translation>
         <message>
             <source>EnablePairingModeAndPressSearchButton</source>
             <translation>Zapnite režim párovania
-a stlačte tlačidlo Hľadať.</translation>
+a ťuknite na tlačidlo „Hľadať“.</translation>
         </message>
         <message>
             <source>Searching</source>
@@ -1327,7 +1327,7 @@ Uložené merania sa nevymažú.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Pripojte TKR 9400 k PC
-a stlačte tlačidlo Pripojiť.</translation>
+a ťuknite na tlačidlo „Pripojiť“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1458,7 +1458,7 @@ Vysoká hlasitosť môže poškodiť sluch.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Pripojte TKR 9400 k PC
-a stlačte tlačidlo Pripojiť.</translation>
+a ťuknite na tlačidlo „Pripojiť“.</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -1511,7 +1511,7 @@ a stlačte tlačidlo Pripojiť.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Pripojte TKR 9400 k PC
-a stlačte tlačidlo Pripojiť.</translation>
+a ťuknite na tlačidlo „Pripojiť“.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1522,7 +1522,7 @@ Skúste to znova.</translation>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Skopírujte súbory firmvéru.
 Po skopírovaní všetkých súborov
-stlačte tlačidlo Odpojiť.</translation>
+ťuknite na tlačidlo „Odpojiť“.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
@@ -1675,58 +1675,6 @@ Zariadenie Bluetooth neodpovedá.</translation>
             <source>Fail</source>
             <translation>Nevyhovuje</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Prúd</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Nabíjanie</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapacita</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Napätie</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Teplota</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Načítať</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autom. čítanie</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>nečitateľné</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Vybíjanie</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Zariadenie Bluetooth neodpovedá.</translation>
             <source>Fail</source>
             <translation>Nevyhovuje</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Test tlačidiel: stlačte každé tlačidlo prístroja</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>neznámy</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Zariadenie Bluetooth neodpovedá.</translation>
         <message>
             <source>Fail</source>
             <translation>Nevyhovuje</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ZAP</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>VYP</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: nie je k dispozícii</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Zariadenie Bluetooth neodpovedá.</translation>
         <message>
             <source>Fail</source>
             <translation>Nevyhovuje</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>Hodnota AD</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Rozpoznanie snímača</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Načítať</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Autom. čítanie</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>pripojený</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Žiadny snímač</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>neznámy</translation>
         </message>
     </context>
     <context>

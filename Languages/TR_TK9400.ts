@@ -548,7 +548,7 @@ bağlamanız gerekir.</translation>
         </message>
         <message>
             <source>DEV = %1 bar</source>
-            <translation>SAP = %1 bar</translation>
+            <translation>σ = %1 bar</translation>
         </message>
         <message>
             <source>ACT = %1 bar</source>
@@ -1675,58 +1675,6 @@ Bluetooth cihazından yanıt alınamadı.</translation>
             <source>Fail</source>
             <translation>Kaldı</translation>
         </message>
-        <message>
-            <source>Current</source>
-            <translation>Akım</translation>
-        </message>
-        <message>
-            <source>Charging</source>
-            <translation>Şarj oluyor</translation>
-        </message>
-        <message>
-            <source>Capacity</source>
-            <translation>Kapasite</translation>
-        </message>
-        <message>
-            <source>Voltage</source>
-            <translation>Gerilim</translation>
-        </message>
-        <message>
-            <source>Temperature</source>
-            <translation>Sıcaklık</translation>
-        </message>
-        <message>
-            <source>UART / USB</source>
-            <translation>UART / USB</translation>
-        </message>
-        <message>
-            <source>UART/USB</source>
-            <translation>UART/USB</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Oku</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Oto. oku</translation>
-        </message>
-        <message>
-            <source>UART</source>
-            <translation>UART</translation>
-        </message>
-        <message>
-            <source>USB</source>
-            <translation>USB</translation>
-        </message>
-        <message>
-            <source>not readable</source>
-            <translation>okunamıyor</translation>
-        </message>
-        <message>
-            <source>Discharging</source>
-            <translation>Deşarj oluyor</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuDisplay</name>
@@ -1787,18 +1735,6 @@ Bluetooth cihazından yanıt alınamadı.</translation>
             <source>Fail</source>
             <translation>Kaldı</translation>
         </message>
-        <message>
-            <source>Keytest: Press each button of the device</source>
-            <translation>Tuş testi: Cihazın her tuşuna basın</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>bilinmiyor</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Tamam</translation>
-        </message>
     </context>
     <context>
         <name>TestmenuLed</name>
@@ -1813,30 +1749,6 @@ Bluetooth cihazından yanıt alınamadı.</translation>
         <message>
             <source>Fail</source>
             <translation>Kaldı</translation>
-        </message>
-        <message>
-            <source>ON</source>
-            <translation>ON</translation>
-        </message>
-        <message>
-            <source>OFF</source>
-            <translation>OFF</translation>
-        </message>
-        <message>
-            <source>I/O-LED</source>
-            <translation>I/O-LED</translation>
-        </message>
-        <message>
-            <source>CHRG-LED</source>
-            <translation>CHRG-LED</translation>
-        </message>
-        <message>
-            <source>DBG-LED</source>
-            <translation>DBG-LED</translation>
-        </message>
-        <message>
-            <source>I/O-LED: not available</source>
-            <translation>I/O-LED: mevcut değil</translation>
         </message>
     </context>
     <context>
@@ -1889,34 +1801,6 @@ Bluetooth cihazından yanıt alınamadı.</translation>
         <message>
             <source>Fail</source>
             <translation>Kaldı</translation>
-        </message>
-        <message>
-            <source>AD-Value</source>
-            <translation>AD değeri</translation>
-        </message>
-        <message>
-            <source>Sensordetection</source>
-            <translation>Sensör algılama</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Oku</translation>
-        </message>
-        <message>
-            <source>Autoread</source>
-            <translation>Oto. oku</translation>
-        </message>
-        <message>
-            <source>connected</source>
-            <translation>bağlı</translation>
-        </message>
-        <message>
-            <source>No sensor</source>
-            <translation>Sensör yok</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>bilinmiyor</translation>
         </message>
     </context>
     <context>

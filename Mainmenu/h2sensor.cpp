@@ -11,16 +11,17 @@
 #include "Tools/longtermdata.h"
 #include "Tools/measurements.h"
 #include "Tools/statusbar.h"
+#include "Tools/storedinfo.h"
 #include "globals.h"
 #include "mainmenu.h"
 
 #include <QDebug>
 #include <QFile>
-#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -29,8 +30,10 @@ const QColor kDataColor(173, 216, 230);
 const char* const kPwmPeriod = "/sys/class/pwm/pwmchip1/pwm0/period";
 const char* const kPwmDutyCycle = "/sys/class/pwm/pwmchip1/pwm0/duty_cycle";
 const char* const kPwmEnable = "/sys/class/pwm/pwmchip1/pwm0/enable";
-// No sensor reports anything near this; beyond it the level arithmetic would overflow.
-const double kMaxRawMagnitude = 1e7;
+// Converter counts per level unit, and the most the unit's 16-bit converter can report.
+// Levels above the page's largest scale (1000) do occur and only cap the automatic range.
+const double kRawPerLevel = 4.096;
+const double kMaxRaw = 65535;
 const QRect kLiveGraph(5, 150, 416, 101);
 const QRect kStoredGraph(5, 35, 416, 185);
 
@@ -269,7 +272,7 @@ void H2Sensor::analyseInfoFile()
 
 void H2Sensor::readInfoFile()
 {
-    QSettings info(storedInfoFile(), QSettings::IniFormat);
+    StoredInfo info(storedInfoFile());
     m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
     info.beginGroup(QStringLiteral("Levels_CSV"));
     QStringList values = info.value(QStringLiteral("Levels_Data")).toString().split(QLatin1Char(';'));
@@ -281,8 +284,10 @@ void H2Sensor::readInfoFile()
     m_h2storedValuesCnt = std::max(0, std::min({claimed, int(values.size()), int(kHistoryValues)}));
     if (m_h2storedValuesCnt != claimed)
         qDebug() << "H2: stored file claims" << claimed << "values, shown" << m_h2storedValuesCnt;
+    // Above the range the graph clips; only values it cannot draw count as missing.
     for (int i = 0; i < m_h2storedValuesCnt; ++i)
-        m_h2storedValues[i] = values.at(i).trimmed().toFloat();
+        m_h2storedValues[i] =
+            ShownValue::inRange(values.at(i).trimmed().toDouble(), 0.0, std::numeric_limits<float>::max());
     m_h2storedReferenceLevel = info.value(QStringLiteral("H2-ReferenceLevel")).toInt();
     m_h2storedRangeMax = info.value(QStringLiteral("H2-MaxRange")).toInt();
     if (m_h2storedRangeMax <= 0) {
@@ -336,14 +341,14 @@ void H2Sensor::btReceivedSensorvalue(QString sensorvalue, QString activeTime)
     m_requestPending = false;
     bool valid = false;
     const double raw = sensorvalue.trimmed().toDouble(&valid);
-    // A garbled value must not become a level of 0: it would pull the zero point down for
-    // every later reading.
-    if (!valid || !std::isfinite(raw) || std::fabs(raw) > kMaxRawMagnitude) {
+    // A garbled or impossible value must not become a level: one below the sensor's range
+    // would pull the zero point down for every later reading.
+    if (!valid || !(raw >= 0 && raw <= kMaxRaw)) {
         qDebug() << "H2: reading dropped, not a value:" << sensorvalue;
         return;
     }
     const int seconds = activeTime.toInt();
-    const int level = int(raw / 4.096);
+    const int level = int(raw / kRawPerLevel);
     m_h2level = level;
 
     if (m_muted) {

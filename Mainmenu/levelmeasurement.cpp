@@ -14,15 +14,16 @@
 #include "Management/systemsettings.h"
 #include "Tools/freqspectrum.h"
 #include "Tools/measurements.h"
+#include "Tools/storedinfo.h"
 #include "globals.h"
 #include "mainmenu.h"
 
 #include <QFileInfo>
-#include <QSettings>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -218,7 +219,8 @@ void Levelmeasurement::updateLevel()
 
 bool Levelmeasurement::showLevels(float current, float peak, float minimum, float linearPeak)
 {
-    if (current < 0 || peak < 0 || minimum < 0)
+    const auto showable = [](float level) { return ShownValue::isShowable(level, 0.0, ShownValue::kMaxLevelDb); };
+    if (!showable(current) || !showable(peak) || !showable(minimum))
         return false;
     m_peakLevel = peak;
     m_currentLevel = current;
@@ -280,10 +282,10 @@ void Levelmeasurement::showFrequency()
 
 void Levelmeasurement::analyseInfoFile()
 {
-    MeasuringPage::analyseInfoFile();
-    QSettings info(storedInfoFile(), QSettings::IniFormat);
-    m_storedLevel = info.value(QStringLiteral("Levels/Level")).toFloat();
-    m_significandFrequency = info.value(QStringLiteral("Levels/Frequency")).toInt();
+    const StoredInfo info(storedInfoFile());
+    m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
+    m_storedLevel = ShownValue::level(info.value(QStringLiteral("Levels/Level")).toDouble());
+    m_significandFrequency = ShownValue::frequency(info.value(QStringLiteral("Levels/Frequency")).toDouble());
 
     // The size may claim more values than the file holds, or more than the page keeps.
     std::fill(std::begin(m_fft), std::end(m_fft), 0.0f);
@@ -291,17 +293,14 @@ void Levelmeasurement::analyseInfoFile()
     const int count = std::clamp(std::min(info.value(QStringLiteral("FFT/FFT-Size")).toInt(), int(values.size())), 0,
                                  int(std::size(m_fft)));
     for (int i = 0; i < count; ++i)
-        m_fft[i] = values.at(i).toFloat();
+        m_fft[i] = ShownValue::inRange(values.at(i).toDouble(), std::numeric_limits<float>::lowest(),
+                                       std::numeric_limits<float>::max());
 
-    const QString type = info.value(QStringLiteral("Filter/Filtertype")).toString();
-    m_storedFilterType = type == QLatin1String("Bandpass") ? 1 : type == QLatin1String("Bandstop") ? 2 : 0;
-    if (m_storedFilterType == 0) {
-        m_storedFilterLowCutOff = 0;
-        m_storedFilterHighCutOff = 4000;
-    } else {
-        m_storedFilterLowCutOff = info.value(QStringLiteral("Filter/LowCutOff-Frequency")).toInt();
-        m_storedFilterHighCutOff = info.value(QStringLiteral("Filter/HighCutOff-Frequency")).toInt();
-    }
+    quint32 low = 0;
+    quint32 high = 0;
+    readStoredFilter(info, &m_storedFilterType, &low, &high);
+    m_storedFilterLowCutOff = int(low);
+    m_storedFilterHighCutOff = int(high);
 
     for (QProgressBar* bar : {static_cast<QProgressBar*>(ui->prgbMinimumLevel),
                               static_cast<QProgressBar*>(ui->prgbCurrentLevel), ui->prgbPeakLevel})
@@ -316,8 +315,7 @@ void Levelmeasurement::analyseInfoFile()
     else
         setChunkStyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
 
-    m_audioCodec->setFilter(quint32(std::max(m_storedFilterLowCutOff, 0)), quint32(std::max(m_storedFilterHighCutOff, 0)),
-                            m_storedFilterType);
+    m_audioCodec->setFilter(quint32(m_storedFilterLowCutOff), quint32(m_storedFilterHighCutOff), m_storedFilterType);
     freqSpectrum->init(freqSpectrum->getRect().width(), freqSpectrum->getRect().height());
     freqSpectrum->drawScale();
     freqSpectrum->drawFft(m_fft, false);
@@ -353,7 +351,14 @@ void Levelmeasurement::saveMeasurement(const QString& name)
     const QString clip = QString::fromLatin1(kClipName);
     if (QFileInfo::exists(BackgroundRecording::clipPath(clip)))
         Audioworker()->deleteAudioData(clip);
-    Audioworker()->storeAudioData(clip);
+    if (Audioworker()->storeAudioData(clip) != 0) {
+        // A measurement without its sound, or with half of it, is not stored. A write
+        // still running goes on; the next save deletes what it leaves.
+        if (!Audioworker()->storesPending() && QFileInfo::exists(BackgroundRecording::clipPath(clip)))
+            Audioworker()->deleteAudioData(clip);
+        MeasurementData()->refuse();
+        return;
+    }
     MeasInfoStructure info{};
     info.level[0] = m_minimumLevelAbs;
     info.frequency[0] = m_significandFrequency;

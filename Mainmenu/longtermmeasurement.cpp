@@ -10,11 +10,11 @@
 #include "Management/systemsettings.h"
 #include "Tools/longtermdata.h"
 #include "Tools/measurements.h"
+#include "Tools/storedinfo.h"
 #include "mainmenu.h"
 
 #include <QDebug>
 #include <QKeyEvent>
-#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 
@@ -251,9 +251,12 @@ void Longtermmeasurement::on_butMenuTime_clicked()
 {
     if (++m_selectedTime > 2)
         m_selectedTime = 0;
-    applyWindow(m_selectedTime, ui->labelTime, longtermData);
+    // Window, count and picture change together: a save right after stores what the
+    // screen shows, under the window it names.
+    m_maxVisibleData = applyWindow(m_selectedTime, ui->labelTime, longtermData);
     m_dataCnt = 0;
     m_displayOldData = false;
+    drawLive();
 }
 
 void Longtermmeasurement::setScaleIcon(bool scaled)
@@ -395,7 +398,7 @@ void Longtermmeasurement::analyseInfoFile()
 
 void Longtermmeasurement::readStoredFile()
 {
-    QSettings info(storedInfoFile(), QSettings::IniFormat);
+    StoredInfo info(storedInfoFile());
     m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
 
     info.beginGroup(QStringLiteral("Levels_CSV"));
@@ -414,7 +417,7 @@ void Longtermmeasurement::readStoredFile()
     if (m_storedDataCnt != claimed)
         qDebug() << "Longterm: stored file claims" << claimed << "values, shown" << m_storedDataCnt;
     for (int i = 0; i < m_storedDataCnt; ++i)
-        m_storedData[i] = values.at(i).trimmed().toFloat();
+        m_storedData[i] = ShownValue::level(values.at(i).trimmed().toDouble());
     m_displayOldData = false;
     info.endGroup();
 

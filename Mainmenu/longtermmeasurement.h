@@ -62,6 +62,7 @@ protected:
     void startLive() override;
     void analyseInfoFile() override;
     void updateReading() override { updateData(); }
+    bool isPathOpen() const override { return !m_muted; }
     void saveMeasurement(const QString& name) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 

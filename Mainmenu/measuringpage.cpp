@@ -10,6 +10,7 @@
 #include "Management/systemsettings.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
+#include "Tools/storedinfo.h"
 #include "Tools/tooltipbutton.h"
 #include "Tools/virtualkeyboard.h"
 #include "mainmenu.h"
@@ -18,7 +19,6 @@
 #include <QDebug>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -124,13 +124,18 @@ QString MeasuringPage::storedInfoFile() const
                                 + QStringLiteral("/info.ini"));
 }
 
-void MeasuringPage::readStoredFilter(const QSettings& info, int* type, quint32* low, quint32* high)
+void MeasuringPage::readStoredFilter(const StoredInfo& info, int* type, quint32* low, quint32* high)
 {
     const QString text = info.value(QStringLiteral("Filter/Filtertype")).toString();
-    if (text == QLatin1String("Bandpass") || text == QLatin1String("Bandstop")) {
+    const double lowCutOff = info.value(QStringLiteral("Filter/LowCutOff-Frequency")).toDouble();
+    const double highCutOff = info.value(QStringLiteral("Filter/HighCutOff-Frequency")).toDouble();
+    // A corner the displays cannot show leaves the filter missing.
+    const auto showable = [](double f) { return ShownValue::isShowable(f, 0.0, ShownValue::kMaxFrequencyHz); };
+    if ((text == QLatin1String("Bandpass") || text == QLatin1String("Bandstop")) && showable(lowCutOff)
+        && showable(highCutOff)) {
         *type = text == QLatin1String("Bandpass") ? 1 : 2;
-        *low = info.value(QStringLiteral("Filter/LowCutOff-Frequency")).toUInt();
-        *high = info.value(QStringLiteral("Filter/HighCutOff-Frequency")).toUInt();
+        *low = quint32(lowCutOff);
+        *high = quint32(highCutOff);
     } else {
         *type = 0;
         *low = 0;
@@ -240,7 +245,7 @@ void MeasuringPage::startStoredView()
 
 void MeasuringPage::analyseInfoFile()
 {
-    QSettings info(storedInfoFile(), QSettings::IniFormat);
+    const StoredInfo info(storedInfoFile());
     m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
 }
 
@@ -275,6 +280,11 @@ void MeasuringPage::pathMuted()
     if (m_config.readingStart == StartOnOpening)
         m_timerLevel->stop();
     setDrawingEnabled(false);
+}
+
+bool MeasuringPage::isPathOpen() const
+{
+    return !MainMenu::getInstanceMainMenu()->isAudioPathMuted();
 }
 
 void MeasuringPage::switchActiveMute(bool muted)
@@ -391,10 +401,11 @@ void MeasuringPage::on_butMenuStoredBack_clicked()
 
 void MeasuringPage::on_butMenuSave_clicked()
 {
-    if (m_config.saveMutesPath)
-        muteAudioPath(true, true);
-    else
+    // A second mute would tell the unit again and, on pipe locating, end the point twice.
+    if (!m_config.saveMutesPath)
         Audioworker()->pauseAudioRecording(true);
+    else if (isPathOpen())
+        muteAudioPath(true, true);
     VirtualKeyboard keyboard(this);
     keyboard.setText(QString());
     keyboard.useEnterAsAccept(true);

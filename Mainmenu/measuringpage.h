@@ -8,8 +8,8 @@ class AudioCodecSetup;
 class Bluetooth;
 class MeasManagement;
 class QLabel;
-class QSettings;
 class SoundPlayer;
+class StoredInfo;
 class QTimer;
 class TooltipButton;
 
@@ -60,8 +60,8 @@ public:
         bool backMutesPath = false;
         // Log "Text: ..." / "Text: verworfen" for the save keyboard's result.
         bool logSaveText = true;
-        // Save mutes the path first; false leaves it as it is and pauses the recording
-        // while the keyboard is open instead.
+        // Save mutes the path first when it is open; false leaves it as it is and pauses the
+        // recording while the keyboard is open instead.
         bool saveMutesPath = true;
         // Routing for the stored view's playback; -1 leaves the codec's routing alone.
         int storedRouting = 1;
@@ -133,6 +133,9 @@ protected:
     // wrapper owns it) and call resetRunningValues() and setDrawingEnabled().
     virtual void pathOpened();
     virtual void pathMuted();
+    // Whether the listening path is open as the page sees it; by default the main window's
+    // switch. A page that keeps its own state answers from it.
+    virtual bool isPathOpen() const;
     virtual void resetRunningValues() {}
     virtual void setDrawingEnabled(bool enabled) { Q_UNUSED(enabled) }
     // The stored view's sound.
@@ -141,7 +144,8 @@ protected:
     // The accepted save (on_butMenuSave_clicked() has muted the path and asked for the
     // name): write the clip with AudioWorker::storeAudioData(), which returns once it is
     // complete, fill a value-initialised MeasInfoStructure and call
-    // MeasurementData()->storeMeasurement(type, name, record). The path stays muted.
+    // MeasurementData()->storeMeasurement(type, name, record); when the clip could not be
+    // written, MeasurementData()->refuse() instead. The path stays muted.
     virtual void saveMeasurement(const QString& name) { Q_UNUSED(name) }
     // The page's reading slot: every tick of m_timerLevel.
     virtual void updateReading() {}
@@ -163,7 +167,7 @@ protected:
     // type is no filter, 0 to 4000 Hz. readStoredFilter() takes it from the group "Filter"
     // of an information file; showFilterLabels() puts it right first and shows the type's
     // symbol (the band-pass one for no filter) and "LOW Hz\nHIGH Hz" in the two labels.
-    static void readStoredFilter(const QSettings& info, int* type, quint32* low, quint32* high);
+    static void readStoredFilter(const StoredInfo& info, int* type, quint32* low, quint32* high);
     static void showFilterLabels(QLabel* symbol, QLabel* range, int* type, quint32* low, quint32* high);
     static QString filterTypeSymbolStyle(int type);
 

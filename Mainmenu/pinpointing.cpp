@@ -12,6 +12,7 @@
 #include "Hardware/platform.h"
 #include "Management/systemsettings.h"
 #include "Tools/measurements.h"
+#include "Tools/storedinfo.h"
 #include "globals.h"
 #include "mainmenu.h"
 
@@ -20,7 +21,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 
@@ -685,12 +685,13 @@ void Pinpointing::analyseInfoFile()
 
 void Pinpointing::readInfoFile()
 {
-    QSettings info(storedInfoFile(), QSettings::IniFormat);
+    StoredInfo info(storedInfoFile());
     m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
     info.beginGroup(QStringLiteral("Levels"));
     for (int p = 1; p <= kMaxPoint; ++p) {
-        m_storedMinimumLevels[p] = info.value(QStringLiteral("Level_%1").arg(p)).toFloat();
-        m_significandFrequency[p] = info.value(QStringLiteral("Frequency_%1").arg(p)).toInt();
+        m_storedMinimumLevels[p] = ShownValue::level(info.value(QStringLiteral("Level_%1").arg(p)).toDouble());
+        m_significandFrequency[p] =
+            ShownValue::frequency(info.value(QStringLiteral("Frequency_%1").arg(p)).toDouble());
     }
     info.endGroup();
     readStoredFilter(info, &m_storedFilterType, &m_storedFilterLowCutOff, &m_storedFilterHighCutOff);

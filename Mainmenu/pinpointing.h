@@ -106,6 +106,7 @@ protected:
     void stopStoredSound() override;
     void saveMeasurement(const QString& name) override;
     void updateReading() override { updateLevel(); }
+    bool isPathOpen() const override { return !m_muted; }
 
 private:
     static Config frameConfig();

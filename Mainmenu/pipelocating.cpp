@@ -10,10 +10,10 @@
 #include "Management/systemsettings.h"
 #include "Tools/freqspectrum.h"
 #include "Tools/measurements.h"
+#include "Tools/storedinfo.h"
 #include "mainmenu.h"
 #include "ui_pipelocating.h"
 
-#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
@@ -387,11 +387,12 @@ void Pipelocating::analyseInfoFile()
         m_storedLevel[i] = 0;
         m_storedFrequency[i] = 0;
     }
-    QSettings info(storedInfoFile(), QSettings::IniFormat);
+    const StoredInfo info(storedInfoFile());
     m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
     for (int i = 1; i <= kPoints; ++i) {
-        m_storedLevel[i] = info.value(QStringLiteral("Levels/Level_%1").arg(i), 0).toFloat();
-        m_storedFrequency[i] = info.value(QStringLiteral("Levels/Frequency_%1").arg(i), 0).toInt();
+        m_storedLevel[i] = ShownValue::level(info.value(QStringLiteral("Levels/Level_%1").arg(i), 0).toDouble());
+        m_storedFrequency[i] =
+            ShownValue::frequency(info.value(QStringLiteral("Levels/Frequency_%1").arg(i), 0).toDouble());
     }
     readStoredFilter(info, &m_storedFilterType, &m_storedFilterLowCutOff, &m_storedFilterHighCutOff);
     showStoredView();

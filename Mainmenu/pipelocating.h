@@ -64,6 +64,7 @@ protected:
     void analyseInfoFile() override;
     void saveMeasurement(const QString& name) override;
     void updateReading() override { updateData(); }
+    bool isPathOpen() const override { return !m_muted; }
 
 private:
     static Config frameConfig();

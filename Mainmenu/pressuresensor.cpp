@@ -43,6 +43,10 @@ const int kWindowModes = int(sizeof(kWindowSeconds) / sizeof(kWindowSeconds[0]))
 const int kCurrentValues = 100;
 // Text of one sample in a packet: 3 hexadecimal digits and a separator.
 const int kCharsPerSample = 4;
+// The largest converter value those 3 digits carry.
+const int kMaxConverterValue = 0xfff;
+// Far above any pressure in a water main: a larger full scale is a garbled calibration.
+const int kMaxFullScaleBar = 1000;
 const int kAnalyseMode = 2;
 
 QString barText(float value)
@@ -134,8 +138,7 @@ void PressureSensor::init(int variant)
     longtermData->setGeometry(kGraphX, kGraphY, kGraphWidth, kGraphHeight);
     // Minor step 50: short ticks only at 0 and 50 s.
     longtermData->setAxisX(0, 60, 10, 50, true);
-    // Labels every fifth of the full scale (every 5 bar for the usual 25 bar sensor).
-    longtermData->setAxisY(0, m_maxPressureValue, m_maxPressureValue / 5, m_maxPressureValue / 25, true);
+    longtermData->setAxisY(0, m_maxPressureValue, 5, 1, true);
     longtermData->init(kGraphWidth, kGraphHeight, kScaleColour, kDataColour);
 
     // A new recording: nothing of an earlier visit may show up in the analyse view.
@@ -145,6 +148,7 @@ void PressureSensor::init(int variant)
     QDir().mkdir(Platform::devicePath(QString::fromLatin1(kTempDirectory)));
     QFile::remove(m_fileLowRes->fileName());
     QFile::remove(m_fileHighRes->fileName());
+    m_recordingFailed = false;
     m_dataStringHighRes.clear();
     m_dataStringLowRes.clear();
     m_maxPressure = 0;
@@ -180,7 +184,22 @@ void PressureSensor::setFullScaleRange()
 
 // ---- listening path and keys -----------------------------------------------------------
 
+bool PressureSensor::isAnalysing() const
+{
+    return ui->subMenu->currentWidget() == ui->subMenu_2;
+}
+
 void PressureSensor::switchActiveMute(bool mute)
+{
+    // The analyse view pages through a frozen buffer: the mute keys wait for Back.
+    if (isAnalysing()) {
+        qDebug() << "PressureSensor: analyse view, mute key ignored" << mute;
+        return;
+    }
+    switchPath(mute);
+}
+
+void PressureSensor::switchPath(bool mute)
 {
     m_muted = mute;
     MainMenu::getInstanceMainMenu()->muteAudioPath(mute, true);
@@ -236,9 +255,10 @@ void PressureSensor::enableReceivePressuredata(bool enable, int sensor, unsigned
         qDebug() << "Empfang der Druckdaten beendet";
         return;
     }
-    // A zero span would divide by zero, an inverted one turn the scale upside down, and a
-    // full scale of 0 bar leave no Y axis: the last good calibration stays.
-    if (sensor <= 0 || adMax <= adMin) {
+    // A zero span would divide by zero, an inverted one turn the scale upside down, a full
+    // scale of 0 bar leave no Y axis, and converter values the samples cannot carry or an
+    // absurd full scale show garbage: the last good calibration stays.
+    if (sensor <= 0 || sensor > kMaxFullScaleBar || adMax <= adMin || adMax > kMaxConverterValue) {
         qWarning() << "Pressure calibration refused: full scale" << sensor << "bar, converter values" << adMin
                    << "to" << adMax;
         return;
@@ -319,14 +339,18 @@ void PressureSensor::pressuredataReceived(int dataCnt, QString pressuredata)
 void PressureSensor::appendToFile(QFile* file, const QString& text)
 {
     // Binary append: the CR LF of the text reaches the disk as it is.
-    if (!file->open(QIODevice::ReadWrite | QIODevice::Append)) {
-        qDebug().noquote() << "Could not open file:" << file->fileName();
-        return;
-    }
     const QByteArray bytes = text.toLatin1();
-    if (file->write(bytes) != bytes.size())
-        qWarning().noquote() << "Could not write file:" << file->fileName();
-    file->close();
+    bool written = file->open(QIODevice::ReadWrite | QIODevice::Append) && file->write(bytes) == bytes.size();
+    if (file->isOpen()) {
+        file->close();
+        written = written && file->error() == QFileDevice::NoError;
+    }
+    if (written)
+        return;
+    // Said once per recording; the save reports it.
+    if (!m_recordingFailed)
+        qWarning().noquote() << "Could not write file:" << file->fileName() << "-" << file->errorString();
+    m_recordingFailed = true;
 }
 
 void PressureSensor::generateDummyData()
@@ -514,7 +538,7 @@ void PressureSensor::on_butMenuAnalyse_clicked()
 {
     ui->subMenu->setCurrentWidget(ui->subMenu_2);
     // The buffer stands still while it is looked at.
-    switchActiveMute(true);
+    switchPath(true);
     m_XScaleMode = kAnalyseMode;
     m_dataCntScaled = kWindowSeconds[kAnalyseMode] * kSamplesPerSecond;
     m_analyseDataStart = 0;
@@ -595,6 +619,10 @@ bool PressureSensor::writeSavedMeasurement(const QString& directory, const QStri
             return false;
         }
     }
+    if (m_recordingFailed) {
+        qWarning() << "The pressure recording could not be written completely";
+        return false;
+    }
     const QList<QPair<QFile*, QString>> copies = {{m_fileLowRes, QStringLiteral("/LowResData.txt")},
                                                    {m_fileHighRes, QStringLiteral("/HighResData.txt")}};
     for (const auto& copy : copies) {
@@ -602,7 +630,7 @@ bool PressureSensor::writeSavedMeasurement(const QString& directory, const QStri
         // No packet since the live start: there is nothing to copy.
         if (!QFileInfo::exists(from))
             continue;
-        if (!QFile::copy(from, directory + copy.second)) {
+        if (!Measurements::copyToDisk(from, directory + copy.second)) {
             qWarning() << "Cannot copy" << from << "to" << directory;
             return false;
         }

@@ -70,6 +70,7 @@ public:
     static QString highResPath();
 
 public slots:
+    // The sensor unit's mute key and the page's own; does nothing in the analyse view.
     void switchActiveMute(bool mute);
     void enableReceivePressuredata(bool enable, int sensor, unsigned short adMin, unsigned short adMax);
     void pressuredataReceived(int dataCnt, QString pressuredata);
@@ -96,6 +97,9 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // The mute switch itself: the path, the page's state and the unit's stream.
+    void switchPath(bool mute);
+    bool isAnalysing() const;
     void nextTimeWindow();
     void toggleZoom(bool analyse);
     void drawLiveWindow();
@@ -127,6 +131,9 @@ private:
 
     QFile* m_fileLowRes = nullptr;
     QFile* m_fileHighRes = nullptr;
+    // A packet since the live start could not be written to the files: a save would
+    // store an incomplete recording.
+    bool m_recordingFailed = false;
     QString m_dataStringHighRes;
     QString m_dataStringLowRes;
 

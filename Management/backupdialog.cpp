@@ -5,6 +5,7 @@
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
 #include "Management/systemsettings.h"
+#include "Tools/durablefile.h"
 #include "Tools/escapekey.h"
 #include "Tools/messagedialog.h"
 #include "mainmenu.h"
@@ -12,9 +13,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include <unistd.h>
 
 namespace {
 
@@ -41,16 +39,14 @@ bool readSpecialFile(const QString& path, qint64 limit, QByteArray* content)
     return true;
 }
 
-// Replaces target with content through a new file beside it that reaches the disk
-// before it is renamed over the old one: a power cut or a failed write never leaves
-// the device without the file or with half of it.
+// Replaces target with content so that a power cut or a failed write never leaves the
+// device without the file or with half of it.
 bool replaceFile(const QString& target, const QByteArray& content)
 {
-    QSaveFile file(Platform::devicePath(target));
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush()
-        && ::fsync(file.handle()) == 0 && file.commit();
+    QString error;
+    const bool written = writeFileDurably(Platform::devicePath(target), content, &error);
     if (!written)
-        qWarning().noquote() << "Could not write" << target << ":" << file.errorString();
+        qWarning().noquote() << "Could not write" << target << ":" << error;
     return written;
 }
 
@@ -123,7 +119,8 @@ void BackupDialog::on_butConnect_clicked()
 void BackupDialog::on_butDisconnect_clicked()
 {
     const bool mounted = takePartitionBack();
-    showExported(false);
+    // A gadget that could not be removed keeps the partition: Disconnect may be tried again.
+    showExported(UsbExport::isExported());
     // Without the partition the special files are not there to read; they wait.
     if (mounted)
         checkForSpecialFiles();

@@ -28,6 +28,9 @@ public:
     // Applies the special files found on the data partition now. Needs nothing of the
     // dialog's state: the production USB test calls it on a dialog it never shows.
     void checkForSpecialFiles();
+    // The return steps; a partition that is not mounted afterwards (also one the gadget
+    // still holds) is reported to the user. The firmware update takes it back the same way.
+    static bool takePartitionBack();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -41,8 +44,6 @@ private slots:
 private:
     bool isExported() const;
     void showExported(bool exported);
-    // The return steps; a partition that is not mounted afterwards is reported.
-    bool takePartitionBack();
 
     void applyIdentityFile(const char* name, const QString& target, int logBytes, const char* logText);
     void applySettingsFile();

@@ -5,6 +5,8 @@
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
+#include "Management/backupdialog.h"
+#include "Tools/durablefile.h"
 #include "Tools/escapekey.h"
 #include "Tools/filecopythread.h"
 #include "mainmenu.h"
@@ -14,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <unistd.h>
@@ -40,14 +41,6 @@ bool isPlainName(const QString& name)
 QString hostPath(const char* path)
 {
     return Platform::devicePath(QString::fromLatin1(path));
-}
-
-// Writes content to path through a file beside it that reaches the disk first.
-bool writeDurably(const QString& path, const QByteArray& content)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush()
-        && ::fsync(file.handle()) == 0 && file.commit();
 }
 
 } // namespace
@@ -179,6 +172,9 @@ void Firmwareupdate::on_butUpdateQJ5_clicked()
 
 void Firmwareupdate::fwVersionReceived(QString version)
 {
+    // A late answer to a query of the sensor unit is not the version of the instrument.
+    if (m_updateUnit != 1)
+        return;
     m_currentFwVersion = version;
     ui->lineEditConfirmCurrentFw->setText(version);
 }
@@ -211,10 +207,13 @@ void Firmwareupdate::on_butConnect_clicked()
 
 void Firmwareupdate::on_butDisconnect_clicked()
 {
-    const bool mounted = UsbExport::returnPartition();
-    m_connectedWithUsb = false;
-    ui->butConnect->show();
-    ui->butDisconnect->hide();
+    const bool mounted = BackupDialog::takePartitionBack();
+    // A gadget that could not be removed keeps the partition: Disconnect may be tried again.
+    m_connectedWithUsb = UsbExport::isExported();
+    ui->butConnect->setVisible(!m_connectedWithUsb);
+    ui->butDisconnect->setVisible(m_connectedWithUsb);
+    if (m_connectedWithUsb)
+        return;
     if (!mounted) {
         // Without the partition there is nothing to look for; the export can be tried again.
         ui->labelConnectMessage->setText(tr("DataMemoryNotMounted"));
@@ -361,7 +360,7 @@ bool Firmwareupdate::stageSettings()
     }
     QByteArray content;
     if (!Platform::readBoundedFile(hostPath(kPartitionSettings), kMaxSettingsBytes, &content)
-        || !writeDurably(staged, content)) {
+        || !writeFileDurably(staged, content)) {
         qWarning().noquote() << "Could not stage" << kPartitionSettings;
         return false;
     }
@@ -420,7 +419,7 @@ void Firmwareupdate::on_butCancelUpdate_clicked()
 void Firmwareupdate::on_butMenuCancel_clicked()
 {
     if (m_connectedWithUsb) {
-        UsbExport::returnPartition();
+        BackupDialog::takePartitionBack();
         m_connectedWithUsb = false;
     }
     reject();

@@ -122,6 +122,7 @@ void GpsMonitor::updateGpsData()
     const double latitude = gpsModul->getLatitude();
     const double longitude = gpsModul->getLongitude();
     m_gpsDataValid = gpsModul->isGpsDataValid();
+    const QString none = QStringLiteral("---");
 
     if (m_gpsDataValid) {
         const QString latitudeText = convertGpsFormat(latitude, 0, m_gpsFormat);
@@ -131,7 +132,6 @@ void GpsMonitor::updateGpsData()
         ui->leditLongitude->setText(longitudeText);
         ui->leditCurLongitude->setText(longitudeText);
     } else {
-        const QString none = QStringLiteral("---");
         ui->leditLatitude->setText(none);
         ui->leditCurLatitude->setText(none);
         ui->leditLongitude->setText(none);
@@ -158,14 +158,18 @@ void GpsMonitor::updateGpsData()
     sentences.replace(QLatin1Char('\n'), QChar::LineSeparator);
     ui->textGpsRcv->append(sentences);
 
+    // The figures of a fix are the last fix's while there is none: shown as no value, like
+    // the position. The satellites in view are the receiver's and stay.
+    const bool fix = m_gpsDataValid;
     ui->leditSatInfoDirection->setText(
-        QStringLiteral("%1 \u00B0").arg(gpsModul->getGpsCourseOverGround(), 0, 'f', 1));
-    ui->leditSatInfoGroundspeed->setText(
-        QStringLiteral("%1 m/s").arg(gpsModul->getGpsSpeedOverGround() * kMetresPerSecondPerKnot, 0, 'f', 1));
+        QStringLiteral("%1 \u00B0").arg(fix ? QString::number(gpsModul->getGpsCourseOverGround(), 'f', 1) : none));
+    ui->leditSatInfoGroundspeed->setText(QStringLiteral("%1 m/s").arg(
+        fix ? QString::number(gpsModul->getGpsSpeedOverGround() * kMetresPerSecondPerKnot, 'f', 1) : none));
     ui->leditNumSat->setText(QStringLiteral("Used:%1 View:%2")
-                                 .arg(gpsModul->getNumSatellitesUsed())
+                                 .arg(fix ? QString::number(gpsModul->getNumSatellitesUsed()) : none)
                                  .arg(gpsModul->getNumSatellitesInView()));
-    ui->leditSatInfoHeight->setText(QStringLiteral("%1 m").arg(gpsModul->getGpsHeightOverSea(), 0, 'g', 6));
+    ui->leditSatInfoHeight->setText(
+        QStringLiteral("%1 m").arg(fix ? QString::number(gpsModul->getGpsHeightOverSea(), 'g', 6) : none));
     const int quality = gpsModul->getGpsQuality();
     ui->progbarQuality->setValue(quality);
     ui->progbarQualitySatInfo->setValue(quality);

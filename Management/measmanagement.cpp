@@ -7,6 +7,7 @@
 #include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
 #include "Tools/settingsbutton.h"
+#include "Tools/storedinfo.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -291,8 +292,15 @@ bool MeasManagement::renameMeasurement(const QString& oldName, const QString& ne
     const QString newPath = root + QLatin1Char('/') + newName;
     const QString infoFile = newPath + QStringLiteral("/info.ini");
 
+    // The name is rewritten in the information file: one that is a link would be written
+    // where it points, outside the store, and one too large to read is no file of ours.
+    const QString oldInfoFile = oldPath + QStringLiteral("/info.ini");
+    const bool infoFileSafe = !entryExists(oldInfoFile) || StoredInfo::isPlainFile(oldInfoFile, StoredInfo::kMaxBytes);
+    if (!infoFileSafe)
+        qWarning() << "Not renamed: the information file is a link, no regular file or too large:" << oldInfoFile;
+
     bool renamed = false;
-    if (isPlainEntryName(oldName) && isPlainEntryName(newName) && entryExists(oldPath))
+    if (infoFileSafe && isPlainEntryName(oldName) && isPlainEntryName(newName) && entryExists(oldPath))
         renamed = newName == oldName || renameEntry(oldPath, newPath);
 
     // Only a directory of its own carries the name: a file entry has no information file,

@@ -47,9 +47,20 @@ void TestDialog::executeCommand(QString line)
 
 void TestDialog::leaveWith(const QString& answer)
 {
+    m_leaving = true;
     leaving();
     remoteCtrl->writeResult(answer);
-    close();
+    // Not close(): inside a close from outside it would do nothing.
+    QDialog::reject();
+    m_leaving = false;
+}
+
+void TestDialog::reject()
+{
+    if (m_leaving)
+        QDialog::reject();
+    else
+        on_butBack_clicked();
 }
 
 void TestDialog::on_butBack_clicked()

@@ -14,7 +14,8 @@ class TestmenuRemoteCtrl;
 // A dialog builds its form, then calls startFrame(). Its own commands come to
 // executeOwnCommand(); anything neither it nor the frame knows is answered
 // "staUnknownCommand". What a dialog must undo before it is left goes in leaving(),
-// which runs before the answer is written.
+// which runs before the answer is written. Every other way out (Escape, a window
+// closed by the window system) takes the road of Back.
 class TestDialog : public QDialog
 {
     Q_OBJECT
@@ -30,6 +31,7 @@ public:
 
 public slots:
     void executeCommand(QString line);
+    void reject() override;
 
 protected:
     TestDialog(const QString& openingCommand, QWidget* parent);
@@ -55,6 +57,7 @@ private:
     void leaveWith(const QString& answer);
 
     const QString m_openingCommand;
+    bool m_leaving = false;
 };
 
 #endif // TESTDIALOG_H

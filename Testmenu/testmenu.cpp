@@ -45,12 +45,8 @@ TestMenu::TestMenu(QWidget* parent)
 
     showPage(1);
 
-    QFile commandFile(Platform::devicePath(QString::fromLatin1(TestmenuRemoteCtrl::kCommandFile)));
-    if (commandFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        commandFile.write("staActiveMenu\n");
-    else
+    if (!TestmenuRemoteCtrl::writeCommandFile("staActiveMenu\n"))
         qDebug().noquote() << "ERROR: Could not open file:" << TestmenuRemoteCtrl::kCommandFile;
-    commandFile.close();
 
     remoteCtrl = new TestmenuRemoteCtrl(this);
     connect(remoteCtrl, &TestmenuRemoteCtrl::sendCommand, this, &TestMenu::executeCommand, Qt::UniqueConnection);

@@ -8,6 +8,7 @@
 #include "Hardware/platform.h"
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "Tools/textsize.h"
 #include "mainmenu.h"
 
 #include <QDebug>
@@ -76,6 +77,7 @@ TestmenuAudio::TestmenuAudio(QWidget* parent)
     , ui(new Ui::TestmenuAudio)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->labelStatusSink, ui->labelStatusSource}, 17);
     startFrame();
     MainMenu* menu = mainMenu();
     if (menu) {
@@ -165,10 +167,10 @@ void TestmenuAudio::readAddressFiles()
     bool fromFile = false;
     const QString mic = readAddressFile(kMicIdFile, kDefaultMicId, &fromFile);
     if (fromFile)
-        qDebug() << "BT-Id MIC from file:" << mic;
+        qDebug().noquote() << "BT-Id MIC from file:" << mic;
     const QString hp = readAddressFile(kHpIdFile, kDefaultHpId, &fromFile);
     if (fromFile)
-        qDebug() << "BT-Id HP from file:" << hp;
+        qDebug().noquote() << "BT-Id HP from file:" << hp;
 
     // The addresses go into module commands: a line end or a second command must not.
     m_btIdMic = mic.trimmed();
@@ -201,7 +203,7 @@ void TestmenuAudio::on_butStartConnection_clicked()
     m_btSink->disconnectBtDevice();
     m_btSource->disconnectBtDevice();
     readAddressFiles();
-    qDebug() << "Used BT-ID's Mic:" << m_btIdMic << "Hp:" << m_btIdHp;
+    qDebug().noquote() << "Used BT-ID's Mic:" << m_btIdMic << "Hp:" << m_btIdHp;
     showAddresses();
 
     if (m_btIdMicValid) {

@@ -4,6 +4,7 @@
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "Tools/textsize.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -23,6 +24,18 @@ QString number(float value)
     return QString::number(static_cast<double>(value), 'g', 6);
 }
 
+// The attribute's number divided by its unit. Text that is no number, or none the value
+// can hold ("nan", "inf", "1e40"), is no reading: 0, and false.
+bool toReading(const QString& text, float unit, float* value)
+{
+    bool ok = false;
+    *value = text.toFloat(&ok) / unit;
+    if (ok && qIsFinite(*value))
+        return true;
+    *value = 0;
+    return false;
+}
+
 } // namespace
 
 TestmenuBattery::TestmenuBattery(QWidget* parent)
@@ -30,7 +43,10 @@ TestmenuBattery::TestmenuBattery(QWidget* parent)
     , ui(new Ui::TestmenuBattery)
 {
     ui->setupUi(this);
-    ui->labelUartUsb->setText(tr("UART"));
+    setTextPixelSize({ui->lineEditCurrent, ui->lineEditCharging, ui->lineEditCapacity, ui->lineEditVoltage,
+                      ui->lineEditTemperature},
+                     16);
+    ui->labelUartUsb->setText(QStringLiteral("UART"));
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &TestmenuBattery::updateValues, Qt::UniqueConnection);
     startFrame(Connector::Uart);
@@ -50,7 +66,7 @@ void TestmenuBattery::selectConnector(bool uart)
     Gpio::setValue(50, 0);
     Gpio::setValue(65, uart ? 1 : 0);
     m_modeUart = uart;
-    ui->labelUartUsb->setText(uart ? tr("UART") : tr("USB"));
+    ui->labelUartUsb->setText(uart ? QStringLiteral("UART") : QStringLiteral("USB"));
 }
 
 bool TestmenuBattery::readAttribute(const char* absolutePath, QString* text)
@@ -67,7 +83,7 @@ bool TestmenuBattery::readAttribute(const char* absolutePath, QString* text)
 
 void TestmenuBattery::showValue(QLineEdit* field, bool readable, const QString& text)
 {
-    field->setText(readable ? text : tr("not readable"));
+    field->setText(readable ? text : QStringLiteral("not readable"));
 }
 
 void TestmenuBattery::updateValues()
@@ -79,19 +95,14 @@ void TestmenuBattery::updateValues()
     const bool capacityRead = readAttribute(kCapacity, &text);
     if (capacityRead)
         m_battFuelPercent = text.toInt();
-    const bool voltageRead = readAttribute(kVoltage, &text);
-    if (voltageRead)
-        m_voltage = text.toFloat() / 1000000.0f;
-    const bool currentRead = readAttribute(kCurrent, &text);
-    if (currentRead)
-        m_current = text.toFloat() / 1000000.0f;
-    const bool temperatureRead = readAttribute(kTemperature, &text);
-    if (temperatureRead)
-        m_temperature = text.toFloat() / 10.0f;
+    const bool voltageRead = readAttribute(kVoltage, &text) && toReading(text, 1000000.0f, &m_voltage);
+    const bool currentRead = readAttribute(kCurrent, &text) && toReading(text, 1000000.0f, &m_current);
+    const bool temperatureRead = readAttribute(kTemperature, &text) && toReading(text, 10.0f, &m_temperature);
 
     showValue(ui->lineEditCapacity, capacityRead, QStringLiteral("%1 %").arg(m_battFuelPercent));
     showValue(ui->lineEditCurrent, currentRead, QStringLiteral("%1 A").arg(number(m_current)));
-    showValue(ui->lineEditCharging, chargerRead, m_charging ? tr("Charging") : tr("Discharging"));
+    showValue(ui->lineEditCharging, chargerRead,
+              m_charging ? QStringLiteral("Charging") : QStringLiteral("Discharging"));
     showValue(ui->lineEditVoltage, voltageRead, QStringLiteral("%1 V").arg(number(m_voltage)));
     showValue(ui->lineEditTemperature, temperatureRead, QStringLiteral("%1 °C").arg(number(m_temperature)));
 

@@ -53,11 +53,11 @@ void TestMenuFlashUpdate::on_butStart_clicked()
         && !listing.timedOut && listsMarker(listing.output);
     if (generated) {
         ui->labelStatus->setText(QStringLiteral("File for flash update generated."));
-        ui->butPass->show();
     } else {
         qWarning() << "TestmenuFlashUpdate: marker not generated, mounted" << mounted << "touch status" << touchStatus;
         ui->labelStatus->setText(QStringLiteral("Error: file for flash update not generated."));
     }
+    ui->butPass->setVisible(generated);
 }
 
 bool TestMenuFlashUpdate::executeOwnCommand(const QString& line)

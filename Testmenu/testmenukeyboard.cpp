@@ -1,7 +1,9 @@
 #include "Testmenu/testmenukeyboard.h"
 #include "ui_testmenukeyboard.h"
 
+#include "Tools/textsize.h"
 #include "globals.h"
+#include "keyrepeatpairs.h"
 
 #include <QDebug>
 #include <QKeyEvent>
@@ -18,6 +20,10 @@ TestmenuKeyboard::TestmenuKeyboard(QWidget* parent)
     , ui(new Ui::TestmenuKeyboard)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->butTestIO, ui->butTestFAV, ui->butTestUP, ui->butTestOK, ui->butTestDOWN, ui->butTestMUTE},
+                     15);
+    m_repeats = new KeyRepeatPairs(this);
+    connect(m_repeats, &KeyRepeatPairs::released, this, [this](QObject*, int key) { keyReleased(key); });
     for (QPushButton* indicator :
          {ui->butTestIO, ui->butTestFAV, ui->butTestUP, ui->butTestOK, ui->butTestDOWN, ui->butTestMUTE})
         indicator->setEnabled(false);
@@ -38,6 +44,8 @@ TestmenuKeyboard::~TestmenuKeyboard()
 
 void TestmenuKeyboard::keyPressEvent(QKeyEvent* event)
 {
+    // Tells a waiting release whether it was half of a repeat.
+    m_repeats->pressRepeats(event);
     switch (event->key()) {
     case Qt::Key_F1: m_butIO_pressed = true; break;
     case Qt::Key_F2: m_butFAV_pressed = true; break;
@@ -53,7 +61,15 @@ void TestmenuKeyboard::keyPressEvent(QKeyEvent* event)
 
 void TestmenuKeyboard::keyReleaseEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
+    if (event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F6)
+        m_repeats->release(this, event); // a held key stays held through its repeats
+    else
+        QWidget::keyReleaseEvent(event);
+}
+
+void TestmenuKeyboard::keyReleased(int key)
+{
+    switch (key) {
     case Qt::Key_F1:
         m_butIO_released = true;
         qDebug().noquote() << "IO released";
@@ -63,7 +79,7 @@ void TestmenuKeyboard::keyReleaseEvent(QKeyEvent* event)
     case Qt::Key_F4: m_butOK_released = true; break;
     case Qt::Key_F5: m_butDOWN_released = true; break;
     case Qt::Key_F6: m_butMUTE_released = true; break;
-    default: QWidget::keyReleaseEvent(event);
+    default: break;
     }
 }
 
@@ -86,7 +102,7 @@ void TestmenuKeyboard::updateData()
     for (const auto& key : keys) {
         if (key.done) {
             key.indicator->setStyleSheet(kDoneStyle);
-            key.status->setText(tr("OK"));
+            key.status->setText(QStringLiteral("OK"));
         }
         allDone = allDone && key.done;
     }

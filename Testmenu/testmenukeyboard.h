@@ -3,6 +3,7 @@
 
 #include "Testmenu/testdialog.h"
 
+class KeyRepeatPairs;
 class QTimer;
 
 namespace Ui {
@@ -31,7 +32,10 @@ protected:
     void leaving() override;
 
 private:
+    void keyReleased(int key);
+
     Ui::TestmenuKeyboard* ui;
+    KeyRepeatPairs* m_repeats = nullptr;
     QTimer* m_timer = nullptr;
     bool m_butIO_pressed = false;
     bool m_butIO_released = false;

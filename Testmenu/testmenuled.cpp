@@ -4,6 +4,7 @@
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "Tools/textsize.h"
 
 #include <QDebug>
 #include <QFile>
@@ -20,6 +21,7 @@ TestmenuLed::TestmenuLed(QWidget* parent)
     , ui(new Ui::TestmenuLed)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->butIO_ON, ui->butIO_OFF, ui->butCHRG_ON, ui->butCHRG_OFF, ui->butDBG_ON, ui->butDBG_OFF}, 15);
     ui->butCHRG_ON->hide();
     ui->butCHRG_OFF->hide();
     ui->labelCHRG_LED->hide();
@@ -38,9 +40,10 @@ bool TestmenuLed::setIoLed(const QByteArray& brightness)
     QFile file(Platform::devicePath(QLatin1String(kIoLedBrightness)));
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Truncate)) {
         qDebug().noquote() << "LED test: could not open" << kIoLedBrightness;
-        ui->labelIO_LED->setText(tr("I/O-LED: not available"));
+        ui->labelIO_LED->setText(QStringLiteral("I/O-LED: not available"));
         return false;
     }
+    ui->labelIO_LED->setText(QStringLiteral("I/O-LED"));
     file.write(brightness);
     file.close();
     Platform::journalWrite(kIoLedBrightness, brightness);
@@ -49,14 +52,12 @@ bool TestmenuLed::setIoLed(const QByteArray& brightness)
 
 void TestmenuLed::on_butIO_ON_clicked()
 {
-    if (setIoLed("255"))
-        ui->butPass->show();
+    ui->butPass->setVisible(setIoLed("255"));
 }
 
 void TestmenuLed::on_butIO_OFF_clicked()
 {
-    if (setIoLed("0"))
-        ui->butPass->show();
+    ui->butPass->setVisible(setIoLed("0"));
 }
 
 void TestmenuLed::on_butDBG_ON_clicked()

@@ -97,8 +97,9 @@ void TestmenuRemoteCtrl::readCommandFile()
         return;
     m_inPoll = true;
 
-    // A FIFO or device in its place would block the open; only a plain file is read.
-    const bool readable = QFileInfo(m_commandFile.fileName()).isFile()
+    // A FIFO or device in its place would block the open, a link lead elsewhere: only a
+    // regular file is read.
+    const bool readable = Platform::isPlainFile(m_commandFile.fileName())
         && m_commandFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     if (!readable) {
         qDebug().noquote() << "Could not open/read file" << kCommandFile;
@@ -137,14 +138,17 @@ int TestmenuRemoteCtrl::analyseCommand(QString line)
 void TestmenuRemoteCtrl::writeResult(QString text)
 {
     text += QLatin1Char('\n');
-    const QFileInfo info(m_commandFile.fileName());
-    if ((info.exists() && !info.isFile()) || !m_commandFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!writeCommandFile(text.toLatin1())) {
         qDebug().noquote() << "Could not open/write file" << kCommandFile;
         runHardwareTestScript();
-        return;
     }
-    m_commandFile.write(text.toLatin1());
-    m_commandFile.close();
+}
+
+bool TestmenuRemoteCtrl::writeCommandFile(const QByteArray& line)
+{
+    // The station owns the file system of the RAM disk: whatever stands at the name is
+    // neither followed nor waited for.
+    return Platform::writeRegularFile(Platform::devicePath(QString::fromLatin1(kCommandFile)), line);
 }
 
 void TestmenuRemoteCtrl::on_butBack_clicked()

@@ -42,6 +42,8 @@ public:
     // Replaces the file's content by text and a line end. An answer that cannot be
     // written is lost.
     void writeResult(QString text);
+    // Replaces the command file's contents with `line`; the menu announces itself with it too.
+    static bool writeCommandFile(const QByteArray& line);
     // 0 for a command or an instrument line, -1 for a line that is neither.
     int analyseCommand(QString line);
 

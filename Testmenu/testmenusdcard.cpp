@@ -4,10 +4,21 @@
 #include "Hardware/platform.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 
 namespace {
+
 const int kMaxListingBytes = 64 * 1024;
+
+// Whole (not cut at the bound) and naming at least one partition: the tool's machine
+// format gives each a line "<number>:<start>:<end>:...".
+bool isPartitionTable(const QByteArray& output)
+{
+    static const QRegularExpression partitionLine(QStringLiteral("^\\d+:"), QRegularExpression::MultilineOption);
+    return output.size() < kMaxListingBytes && QString::fromLatin1(output).contains(partitionLine);
 }
+
+} // namespace
 
 TestmenuSdcard::TestmenuSdcard(QWidget* parent)
     : TestDialog(QStringLiteral("cmdTestSdcard"), parent)
@@ -29,17 +40,17 @@ void TestmenuSdcard::on_butStart_clicked()
         QStringLiteral("parted -sm /dev/mmcblk0 print free"), kOutputWaitMs, kOutputWaitMs, kMaxListingBytes);
     qDebug() << "TestmenuSdcard:" << result.output;
     // A listing cut short or an error text is no partition table to pass the card on.
-    const bool read = result.started && !result.timedOut && result.exitStatus == 0 && !result.output.isEmpty();
+    const bool read = result.started && !result.timedOut && result.exitStatus == 0 && isPartitionTable(result.output);
     if (read) {
         ui->labelStatus->setText(QStringLiteral("Partition table read."));
         ui->textEdit->setPlainText(QString::fromLatin1(result.output.constData()));
-        ui->butPass->show();
     } else {
         qWarning() << "TestmenuSdcard: partition table could not be read, started" << result.started << "timed out"
                    << result.timedOut << "status" << result.exitStatus;
         ui->labelStatus->setText(QStringLiteral("Error: partition table could not be read."));
         ui->textEdit->clear();
     }
+    ui->butPass->setVisible(read);
 }
 
 bool TestmenuSdcard::executeOwnCommand(const QString& line)

@@ -4,6 +4,7 @@
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "Tools/textsize.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -24,6 +25,7 @@ TestmenuSensordetection::TestmenuSensordetection(QWidget* parent)
     , m_bufferEnable(Platform::devicePath(QLatin1String(kBufferEnable)))
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->lineEditADValue, ui->lineEditSensordetection}, 16);
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &TestmenuSensordetection::updateValues, Qt::UniqueConnection);
     startFrame();
@@ -53,7 +55,7 @@ void TestmenuSensordetection::stopBufferedCapture()
 void TestmenuSensordetection::updateValues()
 {
     const bool detected = Gpio::getValue(kDetectionPin);
-    ui->lineEditSensordetection->setText(detected ? tr("connected") : tr("No sensor"));
+    ui->lineEditSensordetection->setText(detected ? QStringLiteral("connected") : QStringLiteral("No sensor"));
     m_sensorDetected = detected ? 1 : 0;
 
     stopBufferedCapture();
@@ -69,7 +71,7 @@ void TestmenuSensordetection::updateValues()
         qDebug().noquote() << "AD-Value" << bytes;
     } else {
         qDebug().noquote() << "Sensor detection test: could not read" << kAdValue;
-        ui->lineEditADValue->setText(tr("unknown"));
+        ui->lineEditADValue->setText(QStringLiteral("unknown"));
     }
     // Nothing may pass on a value that could not be read.
     ui->butPass->setVisible(m_passOffered && readable);

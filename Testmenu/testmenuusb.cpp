@@ -17,6 +17,7 @@ TestmenuUsb::TestmenuUsb(QWidget* parent)
     , ui(new Ui::TestmenuUsb)
 {
     ui->setupUi(this);
+    m_instructions = ui->label->text();
     writeInfoFile();
     startFrame(Connector::Usb);
     m_connectedWithUsb = false;
@@ -27,6 +28,9 @@ TestmenuUsb::TestmenuUsb(QWidget* parent)
 
 TestmenuUsb::~TestmenuUsb()
 {
+    // However the dialog goes, the device never stays without its partition.
+    if (m_connectedWithUsb && UsbExport::isExported())
+        UsbExport::returnPartition();
     delete ui;
 }
 
@@ -45,6 +49,7 @@ void TestmenuUsb::on_butConnect_clicked()
         return;
     }
     m_connectedWithUsb = true;
+    ui->label->setText(m_instructions);
     ui->butConnect->hide();
     ui->butDisconnect->show();
     ui->butPass->show();
@@ -58,6 +63,7 @@ void TestmenuUsb::on_butDisconnect_clicked()
         return;
     }
     m_connectedWithUsb = false;
+    ui->label->setText(m_instructions);
     ui->butConnect->show();
     ui->butDisconnect->hide();
     ui->butPass->show();

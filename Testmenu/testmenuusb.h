@@ -31,6 +31,8 @@ private:
     void writeInfoFile();
 
     Ui::TestmenuUsb* ui;
+    // The form's text, shown again once a step succeeds after a failed one.
+    QString m_instructions;
     bool m_connectedWithUsb = false;
 };
 

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -69,7 +70,14 @@ quint32 FreqSpectrum::frequencyAtX(double x, int width)
 {
     if (width <= 0)
         return 0;
+    // NaN as well goes to the left edge.
+    x = x > 0 ? std::min(x, double(width - 1)) : 0.0;
     return quint32(std::pow(10.0, x * kLogSpan / width + kLogStart));
+}
+
+QPointF FreqSpectrum::insidePicture(const QPointF& position) const
+{
+    return QPointF(std::clamp(position.x(), 0.0, double(qMax(m_rectWidth - 1, 0))), position.y());
 }
 
 void FreqSpectrum::setPictureSize(int width, int height)
@@ -202,8 +210,9 @@ void FreqSpectrum::drawFft(float* fftData, bool a_useMeanValues)
     float level[kBins];
     float maximum = 0.0f;
     for (int k = 0; k < kBins; ++k) {
-        // Written so that a value that is not a number counts as silence as well.
-        level[k] = !(double(fftData[k]) >= kSilence) ? 0.0f : 20.0f * std::log10(fftData[k]);
+        // A value that is not a finite number counts as silence as well.
+        const double magnitude = fftData[k];
+        level[k] = !(std::isfinite(magnitude) && magnitude >= kSilence) ? 0.0f : 20.0f * std::log10(fftData[k]);
         maximum = qMax(maximum, level[k]);
     }
     float floor = 0.0f;
@@ -313,7 +322,7 @@ void FreqSpectrum::mousePressEvent(QMouseEvent* event)
 
 void FreqSpectrum::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointF position = event->localPos();
+    const QPointF position = insidePicture(event->localPos());
     clearPlotArea();
     update();
     quint32 low = frequencyAtX(start.x(), m_rectWidth);
@@ -332,9 +341,7 @@ void FreqSpectrum::mouseMoveEvent(QMouseEvent* event)
 
 void FreqSpectrum::mouseReleaseEvent(QMouseEvent* event)
 {
-    stop = event->localPos();
-    if (stop.x() >= m_rectWidth)
-        stop.setX(m_rectWidth - 1);
+    stop = insidePicture(event->localPos());
     quint32 low = frequencyAtX(start.x(), m_rectWidth);
     quint32 high = frequencyAtX(stop.x(), m_rectWidth);
     if (high < low) {

@@ -62,7 +62,8 @@ public:
     const float* curve() const { return m_fftDataArrayMean; }
     int peakBin() const { return m_peakBin; }
 
-    // x of a frequency on the curve's axis, and the whole frequency under an x.
+    // x of a frequency on the curve's axis, and the whole frequency under an x (an x off
+    // the picture counts as its nearest edge).
     static double xOfFrequency(double frequency, int width);
     static quint32 frequencyAtX(double x, int width);
 
@@ -77,6 +78,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A finger's position moved onto the picture: a grabbed pointer can report any.
+    QPointF insidePicture(const QPointF& position) const;
     void setPictureSize(int width, int height);
     void drawCurve();
     void drawBand(QPainter& painter);

@@ -14,6 +14,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <unistd.h>
 
 namespace {
 
@@ -310,12 +311,23 @@ bool Measurements::copyClips(int type, const QString& directory, const MeasInfoS
         // A clip that was never recorded is left out; one that is there must arrive.
         if (!QFileInfo::exists(from))
             continue;
-        if (!QFile::copy(from, directory + QLatin1Char('/') + clip)) {
+        if (!copyToDisk(from, directory + QLatin1Char('/') + clip)) {
             qWarning() << "Cannot copy" << from << "to" << directory;
             return false;
         }
     }
     return true;
+}
+
+bool Measurements::copyToDisk(const QString& from, const QString& to)
+{
+    if (!QFile::copy(from, to))
+        return false;
+    QFile copy(to);
+    if (copy.open(QIODevice::ReadOnly) && ::fsync(copy.handle()) == 0)
+        return true;
+    qWarning() << "Cannot flush" << to;
+    return false;
 }
 
 int Measurements::storeInfoFileLevelmeasurement(QString a_filename, QString a_name, MeasInfoStructure a_additionalData)

@@ -94,6 +94,10 @@ public:
     // The group [Measurementinfo] that every "info.ini" begins with: type text, the name
     // trimmed, date and time from the clock now, firmware version.
     static void writeMeasurementInfo(QSettings& ini, const QString& typeText, const QString& name);
+    // Copies a file into a measurement directory and flushes the copy to the disk, so
+    // the directory renamed into place after it never lists a truncated file after a
+    // power cut. A target that exists is not overwritten (false).
+    static bool copyToDisk(const QString& from, const QString& to);
     // "lat, long" in degrees with 6 decimals, as the files hold positions.
     static QString positionText(double latitude, double longitude);
 
@@ -104,12 +108,16 @@ public:
     int storeInfoFileH2Sensor(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
     int storeInfoFileLongtermmeasurement(QString a_filename, QString a_name, MeasInfoStructure a_additionalData);
 
+    // The refusal of a store that cannot be completed: removes the staging directory when
+    // one is given, shows "MeasurementCouldNotBeStored" and returns -1. Also for a page
+    // whose own part of a store (its clip) failed before the store was called.
+    int refuse(const QString& staging = QString());
+
 private:
     int writeInfoFile(int type, const QString& filename, const QString& name, const MeasInfoStructure& data);
     QStringList listMeasurements(bool sortedByTime);
     bool copyClips(int type, const QString& directory, const MeasInfoStructure& data);
     void showLimitDialog(int icon, int count);
-    int refuse(const QString& staging = QString());
     static QString freeStagingEntry();
 
     Gps* m_gpsModul = nullptr;

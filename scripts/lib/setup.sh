@@ -28,7 +28,8 @@ fi
 # Everything needed to build, test and run on the host. libqt5gui5 (pulled in by
 # qtbase5-dev) carries the xcb, offscreen and vnc platform plugins; the media player
 # plays WAV files through GStreamer's WAV reader (plugins-good) and ALSA output; Xvfb and
-# x11vnc give scripts/run a screen on machines without a display. The device's font
+# x11vnc give scripts/run a screen on machines without a display, and xdotool drives the
+# keys and touches of the tests that run under one. The device's font
 # covers every script of the catalogues; on the PC scripts/fontconfig/fonts.conf stands
 # Liberation Sans (Arial's widths) in for it, with DejaVu (Latin, Cyrillic) and Noto CJK
 # (Chinese, Japanese, Korean) behind, so texts take their room and none shows as boxes.
@@ -38,7 +39,7 @@ TK9400_PACKAGES=(
     qtpositioning5-dev qttools5-dev qttools5-dev-tools
     libasound2-dev fonts-dejavu-core fonts-liberation2 fonts-noto-cjk python3
     gstreamer1.0-alsa gstreamer1.0-plugins-good
-    xvfb x11vnc
+    xvfb x11vnc xdotool
 )
 
 # The PC has no sound card: the ALSA devices of everything started from here (the
@@ -169,24 +170,40 @@ tk9400_listens_on_loopback_only() {
         END { exit !(found && !exposed) }' /proc/net/tcp /proc/net/tcp6 2>/dev/null
 }
 
-# tk9400_start_vnc_display PORT LOGDIR: a virtual X display (Xvfb) of the screen's size,
-# served over VNC on 127.0.0.1:PORT only (x11vnc -localhost, no password: nothing but
-# this machine can reach it). Sets DISPLAY and appends the two process ids to
-# tk9400_display_pids; fails when the server is reachable from elsewhere.
+# tk9400_start_display LOGDIR: a virtual X display (Xvfb) of the screen's size on a free
+# display number, which the server chooses itself (-displayfd), so that servers started at
+# once by parallel tests never share one. Sets DISPLAY and appends the server's process id
+# to tk9400_display_pids; fails when no server comes up.
 tk9400_display_pids=()
+tk9400_start_display() {
+    local logs=$1 i pid n=
+    rm -f "$logs/display"
+    Xvfb -displayfd 3 -screen 0 480x272x24 -nolisten tcp 3>"$logs/display" >"$logs/Xvfb.log" 2>&1 &
+    pid=$!
+    for ((i = 0; i < 100; i++)); do
+        # The number and its line end come when the server listens.
+        read -r n <"$logs/display" 2>/dev/null && [[ -n "$n" ]] && break
+        n=
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [[ -z "$n" ]] || ! kill -0 "$pid" 2>/dev/null; then
+        tk9400_stop_process "$pid"
+        echo "Xvfb did not start; see $logs/Xvfb.log" >&2
+        return 1
+    fi
+    tk9400_display_pids+=("$pid")
+    export DISPLAY=":$n"
+}
+
+# tk9400_start_vnc_display PORT LOGDIR: tk9400_start_display, served over VNC on
+# 127.0.0.1:PORT only (x11vnc -localhost, no password: nothing but this machine can reach
+# it). Appends the VNC server's process id to tk9400_display_pids too; fails when the
+# server is reachable from elsewhere.
 tk9400_start_vnc_display() {
-    local port=$1 logs=$2 n i
-    for ((n = 40; n < 100; n++)); do
-        [[ -e "/tmp/.X$n-lock" || -e "/tmp/.X11-unix/X$n" ]] || break
-    done
-    Xvfb ":$n" -screen 0 480x272x24 -nolisten tcp >"$logs/Xvfb.log" 2>&1 &
-    tk9400_display_pids+=($!)
-    for ((i = 0; i < 250; i++)); do
-        [[ -S "/tmp/.X11-unix/X$n" ]] && break
-        sleep 0.02
-    done
-    [[ -S "/tmp/.X11-unix/X$n" ]] || { echo "Xvfb did not start; see $logs/Xvfb.log" >&2; return 1; }
-    x11vnc -display ":$n" -localhost -rfbport "$port" -nopw -forever -shared -quiet >"$logs/x11vnc.log" 2>&1 &
+    local port=$1 logs=$2 i
+    tk9400_start_display "$logs" || return 1
+    x11vnc -display "$DISPLAY" -localhost -rfbport "$port" -nopw -forever -shared -quiet >"$logs/x11vnc.log" 2>&1 &
     tk9400_display_pids+=($!)
     for ((i = 0; i < 250; i++)); do
         tk9400_port_in_use "$port" && break
@@ -196,7 +213,6 @@ tk9400_start_vnc_display() {
         echo "the VNC server on port $port is not bound to the loopback address only; see $logs/x11vnc.log" >&2
         return 1
     fi
-    export DISPLAY=":$n"
 }
 
 # TERM, then KILL when the process has not gone after 5 s.

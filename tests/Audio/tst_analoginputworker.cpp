@@ -35,6 +35,17 @@ QByteArray constantBlock(qint16 first, qint16 second)
     return block;
 }
 
+// Silence but for one swing down by `down` counts and one up by `up` counts.
+QByteArray swingsBlock(qint16 down, qint16 up)
+{
+    QByteArray block(AnalogInput::kBlockBytes, '\0');
+    block[0] = char(down & 0xff);
+    block[1] = char((down >> 8) & 0xff);
+    block[2] = char(up & 0xff);
+    block[3] = char((up >> 8) & 0xff);
+    return block;
+}
+
 float rms(AnalogInputWorker& worker)
 {
     float level = 0, peak = 0;
@@ -68,25 +79,29 @@ private slots:
     {
         QTest::addColumn<QByteArray>("block");
         QTest::addColumn<double>("display");
-        QTest::newRow("100 counts") << toneBlock(100, 134.5) << 42.6;
-        QTest::newRow("463 counts") << toneBlock(463, 134.5) << 66.6;
-        QTest::newRow("3000 counts") << toneBlock(3000, 134.5) << 95.8;
-        QTest::newRow("one count either way: the floor") << constantBlock(1, -1) << 1.04;
+        QTest::addColumn<double>("peakCounts"); // above the block's mean
+        QTest::newRow("100 counts") << toneBlock(100, 134.5) << 42.6 << 100.0;
+        QTest::newRow("463 counts") << toneBlock(463, 134.5) << 66.6 << 463.0;
+        QTest::newRow("3000 counts") << toneBlock(3000, 134.5) << 95.8 << 3000.0;
+        QTest::newRow("one count either way: the floor") << constantBlock(1, -1) << 1.04 << 0.000151 * 32768;
+        // Only the upward swing is the peak: not the larger one down, nor none at all.
+        QTest::newRow("down 3000, up 300") << swingsBlock(-3000, 300) << 47.1 << 300 + 2700 / 1024.0;
     }
     void levelOfOneBlock()
     {
         QFETCH(QByteArray, block);
         QFETCH(double, display);
+        QFETCH(double, peakCounts);
         DeviceRoot device;
         AnalogInputWorker worker;
         worker.analyseBlock(block);
-        QVERIFY(std::abs(AnalogInputWorker::audioLevelToDb(rms(worker)) - display) <= 0.2);
-        if (display < 2) {
-            float level = 0, peak = 0;
-            worker.getAudioLevel(&level, &peak);
+        float level = 0, peak = 0;
+        worker.getAudioLevel(&level, &peak);
+        QVERIFY2(std::abs(AnalogInputWorker::audioLevelToDb(level) - display) <= 0.2,
+                 qPrintable(QString::number(AnalogInputWorker::audioLevelToDb(level))));
+        QVERIFY2(std::abs(peak * 32768 - peakCounts) <= 0.01 * peakCounts, qPrintable(QString::number(peak * 32768)));
+        if (display < 2)
             QCOMPARE(level, 0.000151f);
-            QCOMPARE(peak, 0.000151f);
-        }
     }
 
     void silentBlock()

@@ -122,6 +122,24 @@ private slots:
         QVERIFY(TestSupport::logged("File written:"));
     }
 
+    // A write that fails keeps its sound queued: the retry stores the whole clip.
+    void failedClipKeepsItsSound()
+    {
+        worker().startAudioRecording();
+        worker().pauseAudioRecording(false);
+        QVERIFY(recordedMoreThan(400000));
+        worker().pauseAudioRecording(true);
+        const QString path = m_device->hostPath(kClips + "LE_sound.wav");
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile::remove(path);
+        QVERIFY(QFile::link("/dev/full", path));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write clip: .*LE_sound.wav"));
+        QCOMPARE(worker().storeAudioData("LE_sound"), -1);
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(worker().storeAudioData("LE_sound"), 0);
+        QCOMPARE(clip("LE_sound.wav").size(), 320044);
+    }
+
     // Through the listening path's switch: only the sound since the path was last opened.
     void shortListeningAndMutedPath()
     {
@@ -190,6 +208,8 @@ private slots:
         QTest::newRow("rename to") << "rename to" << "Error renameAudioData false";
         QTest::newRow("rename from") << "rename from" << "Error renameAudioData false";
         QTest::newRow("store in a subdirectory") << "store sub" << "Cannot open file:";
+        QTest::newRow("store under a blank name") << "store blank" << "Cannot open file:";
+        QTest::newRow("rename to a blank name") << "rename to blank" << "Error renameAudioData false";
     }
     void namesLeadingOutOfTheDirectoryAreRefused()
     {
@@ -205,6 +225,10 @@ private slots:
             worker().storeAudioData("../x");
         else if (operation == "store sub")
             worker().storeAudioData("sub/x");
+        else if (operation == "store blank")
+            worker().storeAudioData(" ");
+        else if (operation == "rename to blank")
+            worker().renameAudioData("", "a");
         else if (operation == "delete")
             worker().deleteAudioData(" ../x ");
         else if (operation == "rename to")

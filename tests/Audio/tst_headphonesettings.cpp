@@ -62,6 +62,9 @@ class TestHeadphonesettings : public QObject
         if (warning)
             QCOMPARE(label->text(), QString("Warning!\nHigh volumes can lead to hearing damage."));
         QVERIFY(child<QProgressBar>(dialog, "progBarVol")->styleSheet().contains(warning ? "red" : "yellow"));
+        // The English title is the window's only: never on the screen, in any language.
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            QVERIFY(label->text() != dialog.windowTitle());
     }
 
 private slots:

@@ -72,6 +72,9 @@ private slots:
         m_menu->setMicGainStep(step);
         Micsettings dialog;
         QCOMPARE(child<QLabel>(dialog, "labelMicGain")->text(), text);
+        // The English title is the window's only: never on the screen, in any language.
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            QVERIFY(label->text() != dialog.windowTitle());
         QCOMPARE(dialog.focusWidget(), button(dialog, QString("butGain%1").arg(step)));
 
         // Choosing another step shows its gain at once.

@@ -54,7 +54,11 @@ class TestBtConsoles : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        QVERIFY(TestSupport::useDeviceLook());
+    }
     void init() { Bluetooth::timing() = TestSupport::quickLinkTiming(); }
     void cleanup()
     {
@@ -77,6 +81,7 @@ private slots:
         QCOMPARE(paragraphs(console), QStringList({"OK", "<b>x</b> & y"}));
         const QTextBlock first = log(console)->document()->firstBlock();
         QCOMPARE(first.begin().fragment().charFormat().foreground().color(), QColor(Qt::black));
+        QCOMPARE(TestSupport::lowContrastText(log(console)), QStringList());
         QVERIFY(TestSupport::child<QPushButton>(console, "butKeyboard")->text() != "...");
         QVERIFY(console.grab().toImage().save(TestSupport::screenshotPath("debug_btcommand.png")));
     }
@@ -161,6 +166,8 @@ private slots:
         QVERIFY(sent.contains("SET BT NAME TKR9400_MIC"));
         QVERIFY(sent.contains("CLOSE 3"));
         QVERIFY(sent.indexOf("AT") < sent.indexOf("RESET"));
+        click(console, "butAt"); // green beside the red
+        QCOMPARE(TestSupport::lowContrastText(log(console)), QStringList());
         QVERIFY(console.grab().toImage().save(TestSupport::screenshotPath("debug_btinit.png")));
     }
 };

@@ -64,6 +64,7 @@ private slots:
     void initTestCase()
     {
         TestSupport::installStrictMessageHandler();
+        QVERIFY(TestSupport::useDeviceLook());
         Bluetooth::timing() = TestSupport::quickLinkTiming();
         g_instrument.reset(new TestSupport::PairedInstrument);
         g_instrument->startMainMenu();
@@ -221,6 +222,9 @@ private slots:
         const auto logged = [&dialog] { return lines(dialog, "textEditMessages").join('\n'); };
         QTRY_VERIFY_WITH_TIMEOUT(logged().contains("<b>x</b> & y") && logged().contains("\nH> "), 5000);
         QVERIFY(lines(dialog, "textMicResp").contains("<b>x</b> & y"));
+        // Blue and black, each readable on its log's page.
+        for (const char* log : {"textEditMessages", "textMicResp", "textEditDefaultValues"})
+            QCOMPARE(TestSupport::lowContrastText(TestSupport::child<QTextEdit>(dialog, log)), QStringList());
     }
 
     void pagingAndInfo()

@@ -176,6 +176,17 @@ private slots:
         // Left in playback routing: the capture side muted, the DAC on the playback block.
         QCOMPARE(trace.last(), QString("DAC mode PRB_P3 1"));
         QVERIFY(trace.lastIndexOf("ADCFGA Left Mute 1") > trace.lastIndexOf("ADCFGA Left Mute 0"));
+
+        // A state that cannot be written leaves the old one, and nothing is restored from it.
+        device.write(DebugMenu::kAsoundState, "old state\n");
+        const int restores = device.commands().count("alsactl --file /var/lib/alsa/asound.state restore");
+        const QString directory = device.hostPath("/var/lib/alsa");
+        QVERIFY(TestSupport::lockDirectory(directory, true));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write /var/lib/alsa/asound.state"));
+        click(menu, "butResetAudio");
+        QVERIFY(TestSupport::lockDirectory(directory, false));
+        QCOMPARE(device.read(DebugMenu::kAsoundState), QByteArray("old state\n"));
+        QCOMPARE(device.commands().count("alsactl --file /var/lib/alsa/asound.state restore"), restores);
     }
 
     void sensorUnitCommands()

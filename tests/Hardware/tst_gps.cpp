@@ -270,6 +270,27 @@ private slots:
         }
     }
 
+    // A receiver learning the leap seconds steps back 18 s (a replay that loops steps back
+    // too): its fixes are taken on from there with their own time; an exact repeat of a
+    // time is not taken again.
+    void timeSteppingBackIsTakenOn()
+    {
+        Rig rig;
+        QVERIFY(rig.start());
+        const QDateTime start(QDate(2024, 6, 15), QTime(10, 0, 30), Qt::UTC);
+        QVERIFY(rig.deliver(rig.generated(start)));
+        for (int late : {-18, -17}) {
+            QVERIFY(rig.deliver(rig.generated(start.addSecs(late))));
+            QVERIFY(rig.gps->isGpsDataValid());
+            QCOMPARE(rig.gps->getDateTime(), start.addSecs(late));
+        }
+        const double latitude = rig.gps->getLatitude();
+        QVERIFY(rig.deliver({nmea("GPRMC,100013.00,A,4900.00000,N,01134.56744,E,0.000,90.00,150624,,,A"),
+                             nmea("GPGGA,100013.00,4900.00000,N,01134.56744,E,1,09,0.90,519.0,M,47.6,M,,")}));
+        QCOMPARE(rig.gps->getLatitude(), latitude);
+        QCOMPARE(rig.gps->getDateTime(), start.addSecs(-17));
+    }
+
     // GPS and GLONASS share the five entries: the GLONASS messages, sent last, are read.
     void glonassCycleOverwritesGps()
     {

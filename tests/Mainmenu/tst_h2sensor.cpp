@@ -194,11 +194,13 @@ private slots:
         // Written over the longer start value: no digit of it stays behind.
         QCOMPARE(instrument.period(), QByteArray("500000000"));
 
-        // A garbled value is dropped, not read as 0.
-        page->btReceivedSensorvalue("abc", "100");
-        QCOMPARE(page->referenceLevel(), 100);
-        QCOMPARE(page->level(), 100);
-        QVERIFY(TestSupport::logged("reading dropped"));
+        // A garbled value or one outside the sensor's range is dropped, not read as a level.
+        for (const char* dropped : {"abc", "-4.1", "65536", "1e30", "nan"}) {
+            page->btReceivedSensorvalue(dropped, "100");
+            QCOMPARE(page->referenceLevel(), 100);
+            QCOMPARE(page->level(), 100);
+        }
+        QCOMPARE(TestSupport::loggedMessages().filter("reading dropped").size(), 5);
 
         reading(page, 300);
         QCOMPARE(page->displayLevel(), 200);

@@ -2,6 +2,8 @@
 // page against the simulated converter and recorder, saving, the stored view with its
 // sound through the recording player, the layout by the settings and the service buttons.
 #include "Audio/analoginputworker.h"
+#include "Audio/audioworker.h"
+#include "Audio/backgroundrecording.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/filtersettings.h"
 #include "Hardware/bluetooth.h"
@@ -27,6 +29,8 @@
 #include <QRegularExpression>
 #include <QtEndian>
 #include <QtTest>
+
+#include <cmath>
 
 using TestSupport::button;
 using TestSupport::child;
@@ -200,6 +204,9 @@ private slots:
         QTest::newRow("peak bar off") << false << falling << "41" << "50" << 409 << 500 << -1 << 0;
         QTest::newRow("no minimum yet: the current level")
             << true << Readings({{55.68f, 60, 99, 0.01f}}) << "56" << "56" << 556 << 556 << 600 << 600;
+        QTest::newRow("a level that cannot be shown changes nothing")
+            << true << Readings({{55.68f, 60, 40, 0.01f}, {NAN, 70, 30, 0.1f}, {50, INFINITY, 30, 0.1f}}) << "40"
+            << "56" << 400 << 556 << 600 << 600;
         QTest::newRow("a level below 0 changes nothing")
             << true << Readings({{55.68f, 60, 40, 0.01f}, {-1, 70, 30, 0.1f}, {50, -0.5f, 30, 0.1f}}) << "40"
             << "56" << 400 << 556 << 600 << 600;
@@ -211,7 +218,8 @@ private slots:
         m_shared->setSettings({{"Dialogconfiguration/LevelMeasurement_ShowPeakLevelBar", peakBar}});
         m_shared->showLive();
         for (const QVector<float>& r : readings)
-            QCOMPARE(m_page->showLevels(r[0], r[1], r[2], r[3]), r[0] >= 0 && r[1] >= 0 && r[2] >= 0);
+            QCOMPARE(m_page->showLevels(r[0], r[1], r[2], r[3]),
+                     std::all_of(r.begin(), r.begin() + 3, [](float v) { return v >= 0 && v <= 100; }));
         QTEST(text(m_page, "labelLevel"), "minimumText");
         QTEST(text(m_page, "labelPrgbCurrentLevel"), "currentText");
         QTEST(bar(m_page, "prgbMinimumLevel")->value(), "minimumBar");
@@ -415,6 +423,43 @@ private slots:
         QCOMPARE(clip, instrument.device.read(kTempClip));
         QCOMPARE(qFromLittleEndian<quint32>(clip.constData() + 4), quint32(clip.size() - 8));
         QCOMPARE(qFromLittleEndian<quint32>(clip.constData() + 40), quint32(clip.size() - 44));
+    }
+
+    // Without its whole clip nothing is stored, and the user is told.
+    void clipThatCannotBeWrittenFailsTheSave_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("no folder for it") << "file" << "";
+        QTest::newRow("write not done in time") << "busy" << "^AudioWorker::storeAudioData: the clip";
+    }
+    void clipThatCannotBeWrittenFailsTheSave()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(QString, warning);
+        Instrument instrument;
+        Levelmeasurement* page = instrument.showLive();
+        const QString folder = QFileInfo(instrument.device.hostPath(kTempClip)).absolutePath();
+        if (obstacle == "file") {
+            // A plain file where the temporary folder should be.
+            QDir(folder).removeRecursively();
+            QVERIFY(instrument.device.write(QFileInfo(kTempClip).path(), "in the way"));
+        } else {
+            QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [] {
+                QThread::msleep(AudioWorker::kStoreTimeoutMs + 300);
+            });
+        }
+        const QStringList before = instrument.entries();
+        if (!warning.isEmpty())
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression(warning));
+        TestSupport::expectMessage(QtWarningMsg, "Measurement could not be stored");
+        DialogDriver driver;
+        driver.typeText("no sound");
+        button(page, "butMenuSave")->click();
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages().first().icon, 2);
+        QCOMPARE(instrument.entries(), before);
+        QTRY_VERIFY(!Audioworker()->storesPending());
     }
 
     void storedView_data()

@@ -258,14 +258,17 @@ private slots:
     {
         QTest::addColumn<int>("readings");
         QTest::addColumn<int>("stored");
-        QTest::newRow("before the wrap") << 5 << 5;
-        QTest::newRow("after the wrap") << 200 << 180;
-        QTest::newRow("right after the wrap") << 180 << 180;
+        QTest::addColumn<int>("timePresses");
+        QTest::newRow("before the wrap") << 5 << 5 << 0;
+        QTest::newRow("after the wrap") << 200 << 180 << 0;
+        QTest::newRow("right after the wrap") << 180 << 180 << 0;
+        QTest::newRow("Time empties the window it names") << 200 << 0 << 1;
     }
     void save()
     {
         QFETCH(int, readings);
         QFETCH(int, stored);
+        QFETCH(int, timePresses);
         Instrument instrument;
         Longtermmeasurement* page = instrument.showLive();
         QVERIFY(page);
@@ -274,6 +277,10 @@ private slots:
             reading(page, 30 + (i * 7) % 60);
             const int slot = (page->dataCount() + page->maxVisibleData() - 1) % page->maxVisibleData();
             shown << QString::number(page->recordedData()[slot], 'f', 1);
+        }
+        for (int press = 0; press < timePresses; ++press) {
+            QTest::mouseClick(child<QPushButton>(page, "butMenuTime"), Qt::LeftButton);
+            QCOMPARE(rowsOf(liveGraph(page)->grab().toImage(), 15, kData), QList<int>());
         }
         DialogDriver driver;
         driver.typeText("Nacht");
@@ -285,9 +292,10 @@ private slots:
         QVERIFY2(QRegularExpression("^LT_\\d{8}_\\d{6}_Nacht$").match(dir).hasMatch(), qPrintable(dir));
         QSettings ini(instrument.device.hostPath("/media/tk9400/meas/" + dir + "/info.ini"), QSettings::IniFormat);
         QCOMPARE(ini.value("Levels_CSV/Levels_Cnt").toInt(), stored);
-        QCOMPARE(ini.value("Levels_CSV/Levels_Data").toString(), shown.mid(readings - stored).join("; ") + "; ");
-        QCOMPARE(ini.value("Levels_CSV/SelectedTime").toInt(), 0);
-        QCOMPARE(ini.value("Levels_CSV/MaxVisibleData").toInt(), 180);
+        if (stored > 0)
+            QCOMPARE(ini.value("Levels_CSV/Levels_Data").toString(), shown.mid(readings - stored).join("; ") + "; ");
+        QCOMPARE(ini.value("Levels_CSV/SelectedTime").toInt(), timePresses);
+        QCOMPARE(ini.value("Levels_CSV/MaxVisibleData").toInt(), QList<int>({180, 600, 1800}).at(timePresses));
         QVERIFY(ini.childGroups().contains("Filter"));
         QVERIFY(ini.childGroups().contains("Gains"));
         QVERIFY(ini.contains("GPS-Positions/GPS-Position"));

@@ -349,6 +349,37 @@ private slots:
         QVERIFY(!TestSupport::logged("Text:"));
     }
 
+    // Save mutes an open path; a muted one is neither muted again nor told to the unit
+    // again (pipe locating would end its point a second time).
+    void saveMutesOnlyAnOpenPath_data()
+    {
+        QTest::addColumn<int>("widget");
+        QTest::addColumn<bool>("open");
+        QTest::newRow("level, open") << 1 << true;
+        QTest::newRow("level, muted") << 1 << false;
+        QTest::newRow("pinpointing, muted") << 3 << false;
+        QTest::newRow("pipe locating, open") << 8 << true;
+        QTest::newRow("pipe locating, muted") << 8 << false;
+        QTest::newRow("long-term, muted") << 9 << false;
+    }
+    void saveMutesOnlyAnOpenPath()
+    {
+        QFETCH(int, widget);
+        QFETCH(bool, open);
+        Instrument instrument;
+        QVERIFY(instrument.start());
+        DialogDriver driver;
+        MeasuringPage* page = instrument.show(widget);
+        if (open)
+            page->muteAudioPath(false, false);
+        TestSupport::clearLoggedMessages();
+        driver.cancelKeyboard();
+        page->on_butMenuSave_clicked();
+        QCOMPARE(driver.keyboardsSeen(), 1);
+        QVERIFY(instrument.pathMuted());
+        QCOMPARE(TestSupport::loggedMessages().filter("Audiopath: MUTED").size(), open ? 1 : 0);
+    }
+
     void mainMenuRoadGivesUpTheUnitsKey_data()
     {
         QTest::addColumn<int>("widget");

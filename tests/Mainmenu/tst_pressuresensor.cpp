@@ -173,8 +173,13 @@ private slots:
         instrument().link()->btEnableReceivePressuredata(true, 25, 409, 3685);
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pressure calibration refused: full scale 25 "));
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pressure calibration refused: full scale 0 "));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pressure calibration refused: full scale 25 "));
+        TestSupport::expectMessage(QtWarningMsg,
+                                   QRegularExpression("^Pressure calibration refused: full scale 2147483647 "));
         instrument().link()->btEnableReceivePressuredata(true, 25, 500, 500);
         instrument().link()->btEnableReceivePressuredata(true, 0, 409, 3685);
+        instrument().link()->btEnableReceivePressuredata(true, 25, 409, 0x1000); // beyond 3 hex digits
+        instrument().link()->btEnableReceivePressuredata(true, 2147483647, 0, 1);
         QCOMPARE(page->fullScale(), 25.0f);
         QCOMPARE(int(page->adcAtZero()), 409);
         QCOMPARE(int(page->adcAtFullScale()), 3685);
@@ -287,13 +292,29 @@ private slots:
         QCOMPARE(page->analyseEnd(), 6000);
         QCOMPARE(page->maxX(), 60.0f);
 
-        // Frozen: packets change nothing; Back leaves the path muted.
+        // Frozen: neither mute key opens it and packets change nothing; Back leaves the
+        // path muted, and only then the key opens it.
+        QTest::keyPress(page, Qt::Key_F10);
+        instrument().link()->stateActiveMuteChanged(false);
         instrument().send(1, 100, 90);
+        QTest::keyRelease(page, Qt::Key_F10);
         QCOMPARE(page->dataCount(), 1500);
+        QVERIFY(page->isMuted() && instrument().menu->isAudioPathMuted());
         instrument().click("butMenuAnalyseBack");
         QVERIFY(page->isMuted() && instrument().menu->isAudioPathMuted());
         QCOMPARE(page->maxX(), 60.0f);
         QCOMPARE(instrument().label("labelDeviation"), QString("ACT = 4.00 bar"));
+        QTest::keyPress(page, Qt::Key_F10);
+        QVERIFY(!page->isMuted());
+        QTest::keyRelease(page, Qt::Key_F10);
+        // After Analyse's mute the unit hears only this opening and muting.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const QStringList lines =
+                    instrument().sim.sink()->unitLines().filter(QRegularExpression("^BT_TX R[PS]$"));
+                return lines.mid(lines.indexOf("BT_TX RP") + 1) == QStringList({"BT_TX RS", "BT_TX RP"});
+            },
+            3000));
     }
 
     void busyLineAndTheWayOut()
@@ -438,23 +459,46 @@ private slots:
                  QStringList("info.ini"));
     }
 
+    void failedSaveIsReportedAndLeavesNothing_data()
+    {
+        QTest::addColumn<bool>("recordingFails");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("a file cannot be copied") << false << "^Cannot copy";
+        QTest::newRow("the recording cannot be written") << true << "^The pressure recording could not be written";
+    }
     void failedSaveIsReportedAndLeavesNothing()
     {
+        QFETCH(bool, recordingFails);
+        QFETCH(QString, warning);
         instrument().show();
-        instrument().send(1, 100, 1000);
-        // A directory where the low-resolution file should be cannot be copied.
-        QVERIFY(QFile::remove(PressureSensor::lowResPath()));
-        QVERIFY(QDir().mkdir(PressureSensor::lowResPath()));
+        const QString temp = instrument().device.hostPath(kTemp);
+        if (recordingFails) {
+            // A plain file where the temporary folder should be.
+            QVERIFY(QDir(temp).removeRecursively());
+            QVERIFY(instrument().device.write(kTemp, "in the way"));
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write file: .*pressureHighRes.txt"));
+            instrument().send(100, 100, 1000);
+        } else {
+            instrument().send(1, 100, 1000);
+            // A directory where the low-resolution file should be cannot be copied.
+            QVERIFY(QFile::remove(PressureSensor::lowResPath()));
+            QVERIFY(QDir().mkdir(PressureSensor::lowResPath()));
+        }
         const QStringList before = instrument().measurements();
         DialogDriver driver;
         driver.typeText("broken");
-        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Cannot copy"));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression(warning));
         TestSupport::expectMessage(QtWarningMsg, "Measurement could not be stored");
         instrument().click("butMenuSave");
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().icon, int(MessageDialog::IconError));
         QCOMPARE(instrument().measurements(), before);
-        QVERIFY(QDir(PressureSensor::lowResPath()).removeRecursively());
+        if (recordingFails) {
+            QVERIFY(QFile::remove(temp));
+            QVERIFY(QDir().mkpath(temp));
+        } else {
+            QVERIFY(QDir(PressureSensor::lowResPath()).removeRecursively());
+        }
     }
 };
 

@@ -1,8 +1,10 @@
 // The firmware update wizard on the simulated device tree: which file it offers, the
 // instrument's staging copy and restart, the connect page, and leaving during a copy.
 #include "Hardware/platform.h"
+#include "Hardware/usbexport.h"
 #include "Management/firmwareupdate.h"
 #include "Tools/filecopythread.h"
+#include "dialogdriver.h"
 #include "firmwarewizard.h"
 #include "testsupport.h"
 
@@ -292,6 +294,44 @@ private slots:
         QCOMPARE(wizardText(wizard, "labelConnectMessage"), QString("The data memory is in use.\nPlease try again."));
         QVERIFY(!m_device->commands().join('\n').contains("modprobe g_mass_storage file"));
         QVERIFY(!button(wizard, "butConnect")->isHidden());
+    }
+
+    // A late answer of the sensor unit is not the instrument's version.
+    void lateUnitVersionAfterChoosingTheInstrument()
+    {
+        putFile(*m_device, kFw, QByteArray(2000, 'x'));
+        Firmwareupdate wizard;
+        button(wizard, "butUpdateTK9400")->click();
+        QVERIFY(QMetaObject::invokeMethod(&wizard, "fwVersionReceived", Q_ARG(QString, "1.4.2")));
+        QCOMPARE(wizardText(wizard, "lineEditConfirmCurrentFw"), QString("1.8.0"));
+    }
+
+    // A gadget that cannot be removed keeps the partition with the PC, on Disconnect and
+    // on leaving alike, and the user is told.
+    void failedHandBackIsReported()
+    {
+        Firmwareupdate wizard;
+        wizard.show();
+        button(wizard, "butUpdateTK9400")->click();
+        button(wizard, "butConnect")->click();
+        QDir().mkpath(m_device->hostPath("/command-status"));
+        QFile status(Platform::cannedStatusPath("modprobe g_mass_storage -r"));
+        QVERIFY(status.open(QIODevice::WriteOnly) && status.write("1"));
+        status.close();
+        const QString warning = "USB mass-storage gadget not removed, status 1; partition left with the PC";
+        DialogDriver driver;
+        for (const char* leave : {"butDisconnect", "butMenuCancel"}) {
+            TestSupport::expectMessage(QtWarningMsg, warning);
+            button(wizard, leave)->click();
+            QCOMPARE(driver.messages().size(), 1);
+            QCOMPARE(driver.messages().first().text, QString("The data memory could not be mounted.\nPlease restart the device."));
+            QVERIFY(UsbExport::isExported());
+            QVERIFY(!Platform::isMounted("/media/tk9400"));
+            driver.clear();
+        }
+        QVERIFY(!wizard.isVisible());
+        QVERIFY(status.remove());
+        QVERIFY(UsbExport::returnPartition());
     }
 
 private:

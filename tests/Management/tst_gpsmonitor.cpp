@@ -220,7 +220,7 @@ private slots:
         QTest::addColumn<QString>("latitude");
         QTest::addColumn<QString>("satellites");
         QTest::newRow("NMEA 4.11") << "nmea-4.11.nmea" << "48.137154" << "Used:8 View:8";
-        QTest::newRow("void report at 0/0") << "no-fix.nmea" << "---" << "Used:0 View:6";
+        QTest::newRow("void report at 0/0") << "no-fix.nmea" << "---" << "Used:--- View:6";
     }
 
     void recordedReceivers()
@@ -236,7 +236,13 @@ private slots:
         if (latitude == "---") {
             QCOMPARE(instrument.text("leditLongitude"), latitude);
             QCOMPARE(instrument.text("leditCurLongitude"), latitude);
+            QCOMPARE(instrument.text("leditSatInfoDirection"), QString("--- \u00B0"));
+            QCOMPARE(instrument.text("leditSatInfoGroundspeed"), QString("--- m/s"));
+            QCOMPARE(instrument.text("leditSatInfoHeight"), QString("--- m"));
             instrument.screenshot("nofix");
+            instrument.click("butMenuSatInfo");
+            instrument.screenshot("nofix_satellites");
+            instrument.click("butMenuPositionSatInfo");
             // A reference taken now is 0.0/0.0, which counts as none.
             instrument.click("butMenuSetReference");
             instrument.monitor->updateGpsData();

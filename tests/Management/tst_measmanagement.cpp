@@ -21,8 +21,6 @@
 #include <QtTest>
 
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,10 +76,10 @@ struct Instrument
             QDirIterator it(root(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 const QString path = it.next();
-                setImmutable(path, false);
+                TestSupport::setImmutable(path, false);
                 chmod(QFile::encodeName(path).constData(), 0755);
             }
-            setImmutable(root(), false);
+            TestSupport::setImmutable(root(), false);
             chmod(QFile::encodeName(root()).constData(), 0755);
         }
     }
@@ -156,25 +154,13 @@ struct Instrument
         return menu->getInstanceMeasManagement();
     }
 
-    static bool setImmutable(const QString& path, bool on)
-    {
-        const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
-        if (fd < 0)
-            return false;
-        int flags = 0;
-        bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        close(fd);
-        return done;
-    }
     // Makes removing (or renaming) the path impossible: as root by the immutable flag,
     // otherwise by taking write access from the directory holding it.
     bool pin(const QString& hostPath)
     {
         pinned = true;
         if (geteuid() == 0)
-            return setImmutable(hostPath, true);
+            return TestSupport::setImmutable(hostPath, true);
         return chmod(QFile::encodeName(QFileInfo(hostPath).absolutePath()).constData(), 0555) == 0;
     }
 
@@ -392,6 +378,68 @@ private slots:
         QCOMPARE(list->getSelectedMeasurementDir(), QString());
     }
 
+    // Files from a PC: one too large or not a plain file reads as missing, and values that
+    // are not finite or beyond the displays count as missing. No label shows "nan", "inf"
+    // or a number of many digits.
+    void storedViewsShowUnshowableFilesAsMissing_data()
+    {
+        QTest::addColumn<QString>("dir");
+        QTest::addColumn<QByteArray>("values");
+        QTest::addColumn<QString>("obstacle");
+        const QByteArray points = "[Levels]\nLevel_1=nan\nFrequency_1=7\nLevel_2=1e30\nFrequency_2=1e30\n"
+                                  "Level_3=-inf\nFrequency_3=-5\nLevel_4=40.5\nFrequency_4=nan\n"
+                                  "[Filter]\nFiltertype=Bandpass\nLowCutOff-Frequency=-1\n"
+                                  "HighCutOff-Frequency=4294967295\n";
+        const QByteArray series = "[Levels_CSV]\nLevels_Cnt=4\nLevels_Data=\"nan; inf; -1e30; 1e30; \"\n"
+                                  "H2-MaxRange=1000\nSelectedTime=0\nMaxVisibleData=180\n";
+        QTest::newRow("level") << "LE_20200101_000000_x"
+                               << QByteArray("[Levels]\nLevel=nan\nFrequency=1e30\n[FFT]\nFFT-Size=2\n"
+                                             "FFT-Values=\"inf; nan; \"\n")
+                               << "";
+        QTest::newRow("level: infinite") << "LE_20200101_000000_x" << QByteArray("[Levels]\nLevel=inf\nFrequency=-inf\n")
+                                         << "";
+        QTest::newRow("level: too large") << "LE_20200101_000000_x" << QByteArray() << "large";
+        QTest::newRow("pinpointing") << "PP_20200101_000000_x" << points << "";
+        QTest::newRow("pinpointing: too large") << "PP_20200101_000000_x" << points << "large";
+        QTest::newRow("pipe locating") << "PL_20200101_000000_x" << points << "";
+        QTest::newRow("pipe locating: a link") << "PL_20200101_000000_x" << points << "link";
+        QTest::newRow("long-term") << "LT_20200101_000000_x" << series << "";
+        QTest::newRow("long-term: too large") << "LT_20200101_000000_x" << series << "large";
+        QTest::newRow("H2") << "H2_20200101_000000_x" << series << "";
+        QTest::newRow("H2: too large") << "H2_20200101_000000_x" << series << "large";
+    }
+    void storedViewsShowUnshowableFilesAsMissing()
+    {
+        QFETCH(QString, dir);
+        QFETCH(QByteArray, values);
+        QFETCH(QString, obstacle);
+        Instrument instrument;
+        QByteArray info = "[Measurementinfo]\nMeasurementname=shown\n" + values;
+        const QString file = kRoot + "/" + dir + "/info.ini";
+        if (obstacle == "large")
+            info += "[Padding]\nText=" + QByteArray(100 * 1024, 'x') + "\n";
+        if (obstacle == "link") {
+            instrument.device.write("/outside/info.ini", info);
+            QDir().mkpath(instrument.path(dir));
+            QVERIFY(QFile::link(instrument.device.hostPath("/outside/info.ini"), instrument.device.hostPath(file)));
+        } else {
+            instrument.device.write(file, info);
+        }
+        if (!obstacle.isEmpty())
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Information file not read .*info.ini"));
+        DialogDriver driver;
+        MeasManagement* list = instrument.showList();
+        entryButton(list, dir)->click();
+        auto* page = qobject_cast<MeasuringPage*>(instrument.menu->currentPage());
+        QVERIFY(page && page->isStoredView());
+        const QRegularExpression unshowable("\\b(nan|inf)\\b|\\d{6}", QRegularExpression::CaseInsensitiveOption);
+        for (const QLabel* label : page->findChildren<QLabel*>())
+            QVERIFY2(!unshowable.match(label->text()).hasMatch(), qPrintable(label->objectName() + ": " + label->text()));
+        const QString name = TestSupport::child<QLabel>(page, "labelStoredMeasurement")->text();
+        QCOMPARE(name, obstacle.isEmpty() ? QString("shown") : QString());
+        page->on_butMenuStoredBack_clicked();
+    }
+
     void renamesInsideTheStore_data()
     {
         QTest::addColumn<QString>("dir");
@@ -460,25 +508,34 @@ private slots:
 
     void refusedRenameChangesNothing_data()
     {
-        QTest::addColumn<bool>("nameTaken");
-        QTest::newRow("onto an existing name") << true;
-        QTest::newRow("information file cannot be written: renamed back") << false;
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("onto an existing name") << "taken";
+        QTest::newRow("information file cannot be written: renamed back") << "pinned";
+        QTest::newRow("information file is a link out of the store") << "link";
     }
     void refusedRenameChangesNothing()
     {
-        QFETCH(bool, nameTaken);
+        QFETCH(QString, obstacle);
+        const bool nameTaken = obstacle == "taken";
         Instrument instrument;
         instrument.seed();
-        if (nameTaken)
+        const QString infoFile = instrument.path(kMainStreet) + "/info.ini";
+        if (nameTaken) {
             instrument.make("LE_20200102_030405_Taken", Full);
-        else if (!instrument.pin(instrument.path(kMainStreet) + "/info.ini"))
+        } else if (obstacle == "link") {
+            instrument.device.write("/outside/info.ini", "[Measurementinfo]\nMeasurementname=outside\n");
+            QVERIFY(QFile::remove(infoFile));
+            QVERIFY(QFile::link(instrument.device.hostPath("/outside/info.ini"), infoFile));
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Not renamed: the information file is a link"));
+        } else if (!instrument.pin(infoFile)) {
             QSKIP("cannot make the write fail here");
+        }
         const QMap<QString, QByteArray> before = instrument.tree();
         DialogDriver driver;
         driver.grabMessages(true);
         MeasManagement* list = instrument.showList();
         button(list, "butMenuEdit")->click();
-        if (!nameTaken)
+        if (obstacle == "pinned")
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Cannot write .*/LE_20200102_030405_Taken/info.ini"));
         rename(driver, list, kMainStreet, "Taken");
         QCOMPARE(instrument.tree(), before);

@@ -3,6 +3,7 @@
 #include "Tools/statusbar.h"
 #include "eventhandler.h"
 #include "globals.h"
+#include "keyrepeatpairs.h"
 #include "mainmenu.h"
 #include "testsupport.h"
 
@@ -48,7 +49,7 @@ bool g_repeatAsPairs = false;
 void repeatAsPairs(bool pairs)
 {
     g_repeatAsPairs = pairs;
-    EventHandler::repeatsArriveInPairs() = pairs;
+    KeyRepeatPairs::arriveInPairs() = pairs;
 }
 
 void hold(QObject* target, int k, int repeats)
@@ -65,7 +66,7 @@ void hold(QObject* target, int k, int repeats)
 void settle()
 {
     if (g_repeatAsPairs)
-        QTest::qWait(3 * EventHandler::kRepeatPairMs);
+        QTest::qWait(3 * KeyRepeatPairs::kRepeatPairMs);
 }
 
 void goDark(const DeviceRoot& device)

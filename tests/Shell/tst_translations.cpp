@@ -4,9 +4,30 @@
 // and a language picked on the language page reaches every screen.
 //
 // TK9400_LANGUAGES=DE,FR (catalogue prefixes) restricts the rows to those languages.
+#include "Debug/debugaudiolevelfft.h"
+#include "Debug/debugbluetoothcommand.h"
+#include "Debug/debuggain.h"
+#include "Debug/debuginitbluetooth.h"
+#include "Debug/debugmenu.h"
 #include "Hardware/bluetooth.h"
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
+#include "Testmenu/testmenu.h"
+#include "Testmenu/testmenuaudio.h"
+#include "Testmenu/testmenuaudioloopback.h"
+#include "Testmenu/testmenubattery.h"
+#include "Testmenu/testmenudisplay.h"
+#include "Testmenu/testmenuflashupdate.h"
+#include "Testmenu/testmenugps.h"
+#include "Testmenu/testmenuinitbluetooth.h"
+#include "Testmenu/testmenukeyboard.h"
+#include "Testmenu/testmenuled.h"
+#include "Testmenu/testmenuremotectrl.h"
+#include "Testmenu/testmenusdcard.h"
+#include "Testmenu/testmenuselftest.h"
+#include "Testmenu/testmenusensordetection.h"
+#include "Testmenu/testmenuuartusbswitch.h"
+#include "Testmenu/testmenuusb.h"
 #include "Tools/messagedialog.h"
 #include "Tools/settingsbutton.h"
 #include "dialogdriver.h"
@@ -204,6 +225,15 @@ QString missingGlyphs(const QFont& font, const QString& text, QStringList* famil
     return missing;
 }
 
+// Builds the dialog on the main window, shows it and has the sweep look at it.
+template <typename Dialog>
+void sweepDialog(Sweep& sweep, QWidget* parent)
+{
+    Dialog dialog(parent);
+    dialog.show();
+    sweep.check(&dialog, QString::fromLatin1(dialog.metaObject()->className()).toLower());
+}
+
 const char* const kSettingsEntries[] = {
     "butLanguage",       "butTime",          "butDate",          "butTimezone",         "butDaylightSavingTime",
     "butSwitchmode",     "butFavouriteButton", "butBrightness",  "butPowerSaving",      "butCustomize",
@@ -324,6 +354,43 @@ private slots:
         QCOMPARE(QApplication::font(), Startup::applicationFont());
         for (const QFont& font : {QApplication::font(), QFont(QStringLiteral("Arial Unicode MS"), 12)})
             QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+    }
+
+    // The service menus keep their fixed English in every language: each text fits, also
+    // the longest a test shows (a battery not charging, a refused test address).
+    void serviceDialogsFit()
+    {
+        Sweep sweep(QStringLiteral("service"));
+        Instrument instrument(languageNumber(QStringLiteral("DE")));
+        instrument.device.write("/sys/class/power_supply/bq24190-battery/status", "Discharging\n");
+        instrument.device.write("/home/root/testBtIdMic", "00:07:80:CA:E6:4G");
+        TestmenuRemoteCtrl::pollIntervalMs() = 3600 * 1000;
+        QWidget* parent = instrument.menu.get();
+        sweepDialog<TestMenu>(sweep, parent);
+        sweepDialog<TestmenuBattery>(sweep, parent);
+        sweepDialog<TestmenuKeyboard>(sweep, parent);
+        sweepDialog<TestmenuLed>(sweep, parent);
+        sweepDialog<TestmenuDisplay>(sweep, parent);
+        sweepDialog<TestmenuSensordetection>(sweep, parent);
+        sweepDialog<TestmenuUsb>(sweep, parent);
+        sweepDialog<TestmenuInitBluetooth>(sweep, parent);
+        sweepDialog<TestmenuSelftest>(sweep, parent);
+        sweepDialog<TestmenuGps>(sweep, parent);
+        sweepDialog<TestmenuAudio>(sweep, parent);
+        sweepDialog<TestMenuAudioLoopback>(sweep, parent);
+        sweepDialog<TestmenuUartUsbSwitch>(sweep, parent);
+        sweepDialog<TestmenuSdcard>(sweep, parent);
+        sweepDialog<TestMenuFlashUpdate>(sweep, parent);
+        sweepDialog<DebugMenu>(sweep, parent);
+        sweepDialog<DebugInitBluetooth>(sweep, parent);
+        sweepDialog<DebugBluetoothCommand>(sweep, parent);
+        sweepDialog<DebugAudioLevelFft>(sweep, parent);
+        DebugGain gain(parent);
+        gain.init();
+        gain.show();
+        sweep.check(&gain, QStringLiteral("debuggain"));
+        TestmenuRemoteCtrl::pollIntervalMs() = TestmenuRemoteCtrl::kDefaultPollIntervalMs;
+        QVERIFY2(sweep.report(), qPrintable(QStringLiteral("%1 texts do not fit (listed above)").arg(sweep.count())));
     }
 
     // The fonts on the screens have the glyphs of every text of the catalogue and of a

@@ -14,6 +14,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using TestSupport::DeviceRoot;
 using TestSupport::ModalCloser;
 
@@ -77,6 +79,16 @@ private slots:
         QCOMPARE(device.commands(), QStringList("/home/root/hardwaretest.sh dbg"));
     }
 
+    // A FIFO the station left there would hang the opening menu: it gives way to a file.
+    void fifoGivesWayToTheAnnouncement()
+    {
+        DeviceRoot device;
+        QCOMPARE(mkfifo(QFile::encodeName(device.hostPath(kFile)).constData(), 0644), 0);
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("Not a regular file, replaced by one"));
+        TestMenu menu;
+        QCOMPARE(device.read(kFile), QByteArray("staActiveMenu\n"));
+    }
+
     void pagingWrapsBothWays()
     {
         DeviceRoot device;
@@ -119,7 +131,6 @@ private slots:
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QByteArray>("fileAfter");
-        const QByteArray active = "staActive\n";
         const QByteArray unknown = "staUnknownCommand\n";
         const QList<QPair<const char*, const char*>> opening = {
             {"cmdTestDisplay", "TestmenuDisplay"},
@@ -137,9 +148,10 @@ private slots:
             {"cmdTestSdcard", "TestmenuSdcard"},
             {"cmdFlashUpdate", "TestMenuFlashUpdate"},
         };
-        // The closer rejects the dialog, which leaves without an answer of its own.
+        // The closer rejects the dialog, which leaves as by Back (the USB test's Back passes).
         for (const auto& o : opening)
-            QTest::newRow(o.first) << QByteArray(o.first) + "\n" << QString(o.second) << active;
+            QTest::newRow(o.first) << QByteArray(o.first) + "\n" << QString(o.second)
+                                   << QByteArray(qstrcmp(o.first, "cmdTestUsb") ? "resCanceled\n" : "resPassed\n");
         QTest::newRow("other letter case") << QByteArray("cmdTestbattery\n") << QString() << unknown;
         QTest::newRow("dialog command") << QByteArray("cmdPass\n") << QString() << unknown;
     }
@@ -209,6 +221,29 @@ private slots:
                 QVERIFY(!led.isVisible());
             }
         }
+    }
+
+    // Escape (a key on a PC) leaves as Back does: the USB test takes the partition back,
+    // selects UART and answers. Destroyed while exported, it takes the partition back too.
+    void escapeLeavesAsBack()
+    {
+        DeviceRoot device;
+        const QString removal = QStringLiteral("modprobe g_mass_storage -r");
+        {
+            TestmenuUsb usb;
+            usb.show();
+            TestSupport::button(usb, "butConnect")->click();
+            device.journalWrites();
+            QTest::keyClick(&usb, Qt::Key_Escape);
+            QVERIFY(!usb.isVisible());
+            QCOMPARE(device.read(kFile), QByteArray("resPassed\n"));
+            QCOMPARE(device.commands().count(removal), 1);
+            QCOMPARE(device.writes(),
+                     QStringList({"/sys/class/gpio/gpio50/value 0", "/sys/class/gpio/gpio65/value 1"}));
+            TestSupport::button(usb, "butConnect")->click();
+        }
+        QCOMPARE(device.commands().count(removal), 2);
+        QCOMPARE(device.commands().last(), QString("mount /dev/mmcblk0p3 /media/tk9400"));
     }
 
     // Opened by hand, the dialog alone takes lines: the station's "cmdPass" closes it and

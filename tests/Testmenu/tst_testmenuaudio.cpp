@@ -159,6 +159,8 @@ private slots:
         QCOMPARE(ask(instrument.device, dialog, "cmdAudioStartConnection"), QByteArray("staActive\n"));
         const bool sinkRefused = sinkLabel.startsWith("Invalid");
         const bool sourceRefused = sourceLabel.startsWith("Invalid");
+        if (!sinkRefused) // the address as it is, not quoted
+            QVERIFY(TestSupport::logged("Used BT-ID's Mic: " + sinkLabel.section(' ', 1)));
         BtModuleSim* started = sinkRefused ? instrument.sim.source() : instrument.sim.sink();
         const QString address = (sinkRefused ? sourceLabel : sinkLabel).section(' ', 1);
         // The started module restarts and is asked to pair with the address from the file.

@@ -8,6 +8,7 @@
 #include "Tools/statusbar.h"
 #include "eventhandler.h"
 #include "globals.h"
+#include "keyrepeatpairs.h"
 #include "mainmenu.h"
 #include "testsupport.h"
 
@@ -85,6 +86,7 @@ private slots:
     void cleanup()
     {
         g_hardwareTestActive = false;
+        KeyRepeatPairs::arriveInPairs() = false;
         TestmenuRemoteCtrl::pollIntervalMs() = TestmenuRemoteCtrl::kDefaultPollIntervalMs;
         TestSupport::verifyExpectedMessagesSeen();
     }
@@ -122,6 +124,26 @@ private slots:
         QTest::mouseClick(dialog.findChild<QPushButton*>("butPass"), Qt::LeftButton);
         QCOMPARE(device.read(kFile), QByteArray("resPassed\n"));
         QVERIFY(!g_hardwareTestActive);
+    }
+
+    // An X11 window repeats a held key as release and press pairs: the key stays held.
+    void heldKeyRepeatingInPairsIsNotReleased()
+    {
+        DeviceRoot device;
+        KeyRepeatPairs::arriveInPairs() = true;
+        TestmenuKeyboard dialog;
+        auto* poll = dialog.findChild<QTimer*>();
+        emit poll->timeout({});
+        key(&dialog, QEvent::KeyPress, Qt::Key_F3);
+        for (int i = 0; i < 3; ++i) {
+            key(&dialog, QEvent::KeyRelease, Qt::Key_F3);
+            key(&dialog, QEvent::KeyPress, Qt::Key_F3, true);
+        }
+        QTest::qWait(3 * KeyRepeatPairs::kRepeatPairMs);
+        emit poll->timeout({});
+        QVERIFY(!done(dialog, "UP"));
+        key(&dialog, QEvent::KeyRelease, Qt::Key_F3);
+        QTRY_VERIFY((emit poll->timeout({}), done(dialog, "UP")));
     }
 
     void heldOnOffKeyDoesNotPowerDown()

@@ -73,17 +73,26 @@ private slots:
         QCOMPARE(device.read(kBrightness), QByteArray("255"));
     }
 
+    // Each I/O action shows its own outcome: a driver that goes and comes back.
     void missingLedDriverIsShownAndNotPassed()
     {
         DeviceRoot device;
-        QVERIFY(device.remove(kBrightness));
         TestmenuLed dialog;
+        auto* label = dialog.findChild<QLabel*>("labelIO_LED");
+        QTest::mouseClick(dialog.findChild<QPushButton*>("butIO_ON"), Qt::LeftButton);
+        QVERIFY(passOffered(dialog));
+        QVERIFY(device.remove(kBrightness));
         QTest::mouseClick(dialog.findChild<QPushButton*>("butIO_OFF"), Qt::LeftButton);
-        QCOMPARE(dialog.findChild<QLabel*>("labelIO_LED")->text(), QString("I/O-LED: not available"));
+        QCOMPARE(label->text(), QString("I/O-LED: not available"));
         QVERIFY(TestSupport::logged("LED test: could not open /sys/class/leds/on_led/brightness"));
         QVERIFY(!passOffered(dialog));
         dialog.show();
         QVERIFY(dialog.grab().save(TestSupport::screenshotPath("testmenu-led.png")));
+        device.write(kBrightness, "0");
+        QTest::mouseClick(dialog.findChild<QPushButton*>("butIO_ON"), Qt::LeftButton);
+        QCOMPARE(label->text(), QString("I/O-LED"));
+        QVERIFY(passOffered(dialog));
+        QVERIFY(device.remove(kBrightness));
         QCOMPARE(ask(device, dialog, "cmdExit"), QByteArray("resCanceled\n"));
         QVERIFY(!QFile::exists(device.hostPath(kBrightness)));
     }

@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using TestSupport::DeviceRoot;
 
 namespace {
@@ -93,6 +95,44 @@ private slots:
         Channel channel;
         channel.ctrl.writeResult(QStringLiteral("resPassed"));
         QCOMPARE(device.read(kFile), QByteArray("resPassed\n"));
+    }
+
+    // What stands at the name instead of a regular file is neither followed nor waited
+    // for: a link or FIFO gives way to a regular file, a directory is refused.
+    void answersOnlyIntoARegularFile_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("link to the settings") << "link" << true;
+        QTest::newRow("FIFO without reader") << "fifo" << true;
+        QTest::newRow("directory") << "directory" << false;
+    }
+    void answersOnlyIntoARegularFile()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, written);
+        DeviceRoot device;
+        QVERIFY(device.write("/home/root/settings.ini", "[Local-Settings]\n"));
+        const QByteArray path = QFile::encodeName(device.hostPath(kFile));
+        if (entry == "link")
+            QVERIFY(QFile::link(device.hostPath("/home/root/settings.ini"), path));
+        else if (entry == "fifo")
+            QCOMPARE(mkfifo(path.constData(), 0644), 0);
+        else
+            QVERIFY(QDir().mkpath(path));
+        Channel channel;
+        TestSupport::expectMessage(QtDebugMsg, "Could not open/read file /media/ramdisk/production");
+        channel.ctrl.readCommandFile();
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression(written ? "Not a regular file, replaced by one"
+                                                                             : "Not a regular file, not written"));
+        if (!written)
+            TestSupport::expectMessage(QtDebugMsg, "Could not open/write file /media/ramdisk/production");
+        channel.ctrl.writeResult(QStringLiteral("staActive"));
+        QCOMPARE(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink(), written);
+        if (written)
+            QCOMPARE(device.read(kFile), QByteArray("staActive\n"));
+        QCOMPARE(device.read("/home/root/settings.ini"), QByteArray("[Local-Settings]\n"));
+        QCOMPARE(scriptRuns(device), written ? 1 : 2);
     }
 
     // Without the RAM disk every poll logs and runs the script; a script that hangs is

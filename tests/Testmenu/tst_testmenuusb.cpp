@@ -86,6 +86,7 @@ private slots:
         DeviceRoot device;
         TestmenuUsb dialog;
         TestSupport::button(dialog, "butConnect")->click();
+        QCOMPARE(text(dialog, "label"), QString("Connect the TK9400 to your PC\nand press the button Connect."));
         device.write("/media/tk9400/do_serialNumber", "4711000");
         device.journalWrites();
         QCOMPARE(ask(device, dialog, "cmdPass"), QByteArray("resPassed\n"));
@@ -123,6 +124,7 @@ private slots:
         device.write("/command-status/mount__dev_mmcblk0p3__media_tk9400", "32");
         device.write("/command-status/umount__media_tk9400", "0");
         TestSupport::button(dialog, "butConnect")->click();
+        QCOMPARE(text(dialog, "label"), QString("Connect the TK9400 to your PC\nand press the button Connect."));
         device.write("/media/tk9400/do_serialNumber", "4711000");
         TestSupport::expectMessage(QtWarningMsg, "Data partition not mounted after return");
         TestSupport::button(dialog, "butDisconnect")->click();

@@ -206,6 +206,9 @@ private slots:
         QTest::newRow("flat") << Frame(1024, 2.0f) << -1;
         QTest::newRow("flat below full scale") << Frame(1024, 0.5f) << -1;
         QTest::newRow("not a number") << Frame(1024, std::nanf("")) << -1;
+        Frame infinite = peaks({128});
+        infinite[300] = INFINITY;
+        QTest::newRow("an infinite bin counts as silence") << infinite << 307;
     }
     void curvePeakAndSilence()
     {
@@ -256,6 +259,8 @@ private slots:
         QTest::newRow("drag") << QVector<int>{200, 260, 300, 300} << "255 912 1" << QVector<quint32>{250, 1000, 1};
         QTest::newRow("release right of the widget")
             << QVector<int>{200, 420} << "255 3949 1" << QVector<quint32>{250, 3900, 1};
+        QTest::newRow("moved far outside the widget")
+            << QVector<int>{200, 100000, 420} << "255 3949 1" << QVector<quint32>{250, 3900, 1};
         QTest::newRow("back left of the start")
             << QVector<int>{300, 200, 250, 350} << "255 1725 1" << QVector<quint32>{250, 1600, 1};
     }

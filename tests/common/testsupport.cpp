@@ -17,6 +17,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QList>
 #include <QMutex>
 #include <QMutexLocker>
@@ -26,13 +27,21 @@
 #include <QSettings>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
 #include <QtTest>
 
 #include <cmath>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace TestSupport {
 
@@ -438,6 +447,20 @@ void checkButton(QStringList& out, QAbstractButton* button)
     checkText(out, button, button->font(), text, room, Qt::TextShowMnemonic);
 }
 
+// The room QLineEdit leaves its text: the style's contents, the text margins and the
+// 2 pixels it keeps left and right.
+void checkLineEdit(QStringList& out, const QLineEdit* edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->contentsRect();
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    option.state |= QStyle::State_Sunken;
+    QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    room = room.marginsRemoved(edit->textMargins()).adjusted(2, 0, -2, 0);
+    checkText(out, edit, edit->font(), edit->text(), room, 0);
+}
+
 } // namespace
 
 QStringList textOverflows(QWidget* root)
@@ -453,6 +476,8 @@ QStringList textOverflows(QWidget* root)
             checkLabel(out, label);
         else if (auto* button = qobject_cast<QAbstractButton*>(widget))
             checkButton(out, button);
+        else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            checkLineEdit(out, edit);
     }
     return out;
 }
@@ -488,6 +513,43 @@ QStringList unseenFocus(QWidget* root)
     if (before)
         before->setFocus();
     return unseen;
+}
+
+QStringList lowContrastText(QTextEdit* log)
+{
+    const QImage page = log->viewport()->grab().toImage();
+    const QColor background = page.pixelColor(page.width() - 2, page.height() - 2);
+    QStringList out;
+    for (QTextBlock block = log->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            const QColor colour = format.foreground().style() == Qt::NoBrush ? log->palette().color(QPalette::Text)
+                                                                             : format.foreground().color();
+            if (contrastRatio(colour, background) < 4.5)
+                out << QStringLiteral("\"%1\" %2 on %3").arg(it.fragment().text(), colour.name(), background.name());
+        }
+    }
+    return out;
+}
+
+bool setImmutable(const QString& hostPath, bool on)
+{
+    const int fd = open(QFile::encodeName(hostPath).constData(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    close(fd);
+    return done;
+}
+
+bool lockDirectory(const QString& hostPath, bool locked)
+{
+    if (geteuid() == 0)
+        return setImmutable(hostPath, locked);
+    return chmod(QFile::encodeName(hostPath).constData(), locked ? 0555 : 0755) == 0;
 }
 
 bool installEnglish(QTranslator& translator)

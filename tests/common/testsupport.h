@@ -15,6 +15,7 @@
 
 class QPushButton;
 class QTimer;
+class QTextEdit;
 class QTranslator;
 class QWidget;
 
@@ -114,10 +115,18 @@ void useDeviceFont();
 // The device's style sheet and font on the whole application, so that grabbed widgets look
 // as they do on the device. False when the style sheet cannot be read.
 bool useDeviceLook();
-// Every text of a label or button below root (root included) that is shown but does not
-// fit its widget in the widget's font: wider or taller than the room the widget leaves
-// for it after margins, indent, icons and style sheet padding (a word-wrapped label by
-// its wrapped height). One line per text: object name, text, the size it needs and has.
+// Each run of text in the log whose colour has less than 4.5:1 contrast (as the web's
+// accessibility guidelines reckon it) against the log's page as drawn.
+QStringList lowContrastText(QTextEdit* log);
+// Sets or clears the immutable flag of a file or directory (root only). False when it cannot.
+bool setImmutable(const QString& hostPath, bool on);
+// Makes a directory refuse new entries, as root by the immutable flag, otherwise by taking
+// its write access; or gives them back. False when it cannot.
+bool lockDirectory(const QString& hostPath, bool locked);
+// Every text of a label, button or line edit below root (root included) that is shown but
+// does not fit its widget in the widget's font: wider or taller than the room the widget
+// leaves for it after margins, indent, icons and style sheet padding (a word-wrapped label
+// by its wrapped height). One line per text: object name, text, the size it needs and has.
 QStringList textOverflows(QWidget* root);
 // Every button below root that the keys can reach (tab focus, shown, enabled) whose key
 // focus cannot be told outdoors: the middle of its left edge changes by less than 4.5:1

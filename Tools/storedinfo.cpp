@@ -1,0 +1,69 @@
+#include "Tools/storedinfo.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cmath>
+#include <sys/stat.h>
+
+StoredInfo::StoredInfo(const QString& path)
+{
+    // The partition is not exported while the instrument reads it: the file read is the
+    // file checked.
+    if (isPlainFile(path, kMaxBytes))
+        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    else if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+        qWarning() << "Information file not read (a link, not a regular file or larger than" << kMaxBytes
+                   << "bytes):" << path;
+}
+
+StoredInfo::~StoredInfo() = default;
+
+QVariant StoredInfo::value(const QString& key, const QVariant& defaultValue) const
+{
+    return m_settings ? m_settings->value(key, defaultValue) : defaultValue;
+}
+
+void StoredInfo::beginGroup(const QString& group)
+{
+    if (m_settings)
+        m_settings->beginGroup(group);
+}
+
+void StoredInfo::endGroup()
+{
+    if (m_settings)
+        m_settings->endGroup();
+}
+
+bool StoredInfo::isPlainFile(const QString& path, qint64 maxBytes)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxBytes;
+}
+
+namespace ShownValue {
+
+bool isShowable(double value, double lowest, double highest)
+{
+    return std::isfinite(value) && value >= lowest && value <= highest;
+}
+
+float inRange(double value, double lowest, double highest)
+{
+    return isShowable(value, lowest, highest) ? float(value) : 0.0f;
+}
+
+float level(double value)
+{
+    return inRange(value, 0.0, kMaxLevelDb);
+}
+
+int frequency(double value)
+{
+    return isShowable(value, 0.0, kMaxFrequencyHz) ? int(value) : 0;
+}
+
+} // namespace ShownValue

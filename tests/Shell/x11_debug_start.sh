@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# The start with "debug" under a real X display: the debug menu opens over the main menu,
+# Down twice and Exit (pointer clicks, as a touch) end only the menu, and afterwards a key
+# press of on/off still reaches the program. An offscreen run cannot show this: there no
+# window system decides which window may receive input.
+#
+#     x11_debug_start.sh PROGRAM MAKE_DEVICE_TREE
+#
+# Exits 77 (skipped) only when no X server can be started here.
+set -uo pipefail
+program=$1
+make_tree=$2
+# shellcheck source=../../scripts/lib/setup.sh
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../../scripts/lib/setup.sh"
+
+work=$(mktemp -d)
+app_pid=
+cleanup() {
+    [[ -n "$app_pid" ]] && tk9400_stop_process "$app_pid"
+    local pid
+    for pid in "${tk9400_display_pids[@]}"; do
+        tk9400_stop_process "$pid"
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "--- program log (last lines)" >&2
+    tail -n 40 "$work/program.log" >&2
+    exit 1
+}
+
+# Waits up to $1 seconds for the command after it to succeed.
+wait_for() {
+    local seconds=$1 i
+    shift
+    for ((i = 0; i < seconds * 10; i++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+if ! command -v Xvfb >/dev/null || ! tk9400_start_display "$work"; then
+    echo "SKIP: no X server can be started" >&2
+    exit 77
+fi
+command -v xdotool >/dev/null || fail "xdotool is missing (it is in TK9400_PACKAGES)"
+
+export TK9400_ROOT="$work/device"
+"$make_tree" "$TK9400_ROOT" >/dev/null || fail "no device tree"
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+"$program" debug >"$work/program.log" 2>&1 &
+app_pid=$!
+
+menu_window() { xdotool search --onlyvisible --name '^Dialog$' 2>/dev/null | head -n 1; }
+menu_shown() { [[ -n "$(menu_window)" ]]; }
+menu_gone() { [[ -z "$(menu_window)" ]]; }
+alive() { kill -0 "$app_pid" 2>/dev/null; }
+logged() { grep -q "$1" "$work/program.log"; }
+
+wait_for 60 menu_shown || fail "the debug menu did not open"
+window=$(menu_window)
+# Geometry of the menu's form: Down at the foot of the right-hand column, Exit the fourth
+# row of the page.
+for _ in 1 2; do
+    xdotool mousemove --window "$window" 453 244 click 1
+    sleep 0.3
+done
+xdotool mousemove --window "$window" 212 189 click 1
+wait_for 20 menu_gone || fail "Exit on page 3 did not close the debug menu"
+alive || fail "Exit at a start with \"debug\" ended the program"
+
+# The on/off key, pressed briefly: its release is logged by the key filter.
+xdotool key F1
+wait_for 20 logged "Eventhandler IO-Key released" || fail "no key reaches the program after Exit"
+alive || fail "the program ended after the key"
+echo "PASS"
