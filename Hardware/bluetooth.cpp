@@ -527,7 +527,7 @@ void Bluetooth::sendNextQueuedLine()
 void Bluetooth::setBtExtMicGain(int gain)
 {
     m_btExtMicGain = qBound(0, gain, 255); // one byte on the wire
-    sendData(QStringLiteral("BT_TX G ") + QStringLiteral("%1").arg(gain, 2, 16, QLatin1Char('0')));
+    sendData(QStringLiteral("BT_TX G ") + QStringLiteral("%1").arg(m_btExtMicGain, 2, 16, QLatin1Char('0')));
 }
 
 void Bluetooth::setBtDacGain(int gain)

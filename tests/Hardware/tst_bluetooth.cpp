@@ -577,6 +577,9 @@ private slots:
         link.setBtExtMicGain(21);
         QCOMPARE(link.getBtExtMicGain(), 21);
         QVERIFY(TestSupport::logged("BT send \"/dev/ttyO2\" \"BT_TX G 15\""));
+        link.setBtExtMicGain(300); // one byte on the wire, as stored
+        QCOMPARE(link.getBtExtMicGain(), 255);
+        QVERIFY(TestSupport::logged("BT send \"/dev/ttyO2\" \"BT_TX G ff\""));
         QTest::qWait(30);
         QCOMPARE(rig.commands(), QStringList("LIST")); // nothing reached the module
     }

@@ -319,6 +319,14 @@ private slots:
         instrument.unit()->dropPeerLinks(50);
         QTRY_VERIFY(!menu.getBtSinkInstance()->isConnectedRFCOMM());
         QTRY_VERIFY_WITH_TIMEOUT(instrument.micLines().count("BT_TX I 15 MUTE PUSHBUT") == 2, 5000);
+
+        // The unit reads the gain as one byte: a larger one is sent and kept as 255.
+        instrument.unit()->clearTranscript();
+        menu.initQj5(300, 1, 0);
+        QTRY_COMPARE(instrument.micLines(), QStringList("BT_TX I ff MUTE PUSHBUT"));
+        int gain = 0;
+        menu.getMicInitParameter(&gain, nullptr, nullptr);
+        QCOMPARE(gain, 255);
     }
 
     void wiredSensorGainTable()

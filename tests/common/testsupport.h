@@ -137,6 +137,12 @@ bool lockDirectory(const QString& hostPath, bool locked);
 // leaves for it after margins, indent, icons and style sheet padding (a word-wrapped label
 // by its wrapped height). One line per text: object name, text, the size it needs and has.
 QStringList textOverflows(QWidget* root);
+// Every button below root that the keys can reach (tab focus, shown, enabled) whose key
+// focus cannot be told outdoors: the middle of its left edge changes by less than 4.5:1
+// when it takes the focus. One line per button: object name and the two colours.
+QStringList unseenFocus(QWidget* root);
+// The contrast ratio of two colours (1 to 21) by their relative luminance.
+double contrastRatio(const QColor& a, const QColor& b);
 // Loads the English catalogue into translator and installs it. False when it cannot be loaded.
 bool installEnglish(QTranslator& translator);
 
