@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDialog>
 #include <QKeyEvent>
 
 namespace {
@@ -66,9 +67,27 @@ bool EventHandler::eventFilter(QObject* obj, QEvent* event)
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
         return pointerEvent(event);
+    case QEvent::Show:
+        placeOverMainWindow(obj);
+        return false;
     default:
         return QObject::eventFilter(obj, event);
     }
+}
+
+void EventHandler::placeOverMainWindow(QObject* obj)
+{
+    // On the device the main window fills the screen and every dialog stands over it. A
+    // PC's window system may put the main window anywhere, and Qt places a dialog over its
+    // parent as if that had a frame of 10 x 40 pixels, or anywhere when it has none: each
+    // dialog is centred over the main window, whatever its parent.
+    auto* dialog = qobject_cast<QDialog*>(obj);
+    const MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
+    if (!dialog || !dialog->isWindow() || !mainMenu || !mainMenu->isVisible())
+        return;
+    const QPoint inside((mainMenu->width() - dialog->width()) / 2, (mainMenu->height() - dialog->height()) / 2);
+    const QPoint frame = dialog->geometry().topLeft() - dialog->pos();
+    dialog->move(mainMenu->geometry().topLeft() + inside - frame);
 }
 
 bool EventHandler::pointerEvent(QEvent* event)

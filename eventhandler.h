@@ -11,7 +11,7 @@ class QKeyEvent;
 // The application-wide event filter: turns the six front keys (Key_F1..Key_F6) into
 // the keys the pages understand, powers down on a long press of the on/off key, stores
 // the favourite on a long press of the favourite key, switches to the serial console on
-// F3+F5, and wakes the display from power saving.
+// F3+F5, wakes the display from power saving, and places every dialog over the main window.
 class EventHandler : public QObject
 {
     Q_OBJECT
@@ -37,6 +37,7 @@ private:
     bool keyRelease(QObject* obj, QKeyEvent* event);
     void handleRelease(QObject* obj, int key);
     bool pointerEvent(QEvent* event);
+    static void placeOverMainWindow(QObject* obj);
     FavouriteButton* favouriteButton();
 
     FavouriteButton* m_favBut;

@@ -301,8 +301,8 @@ void Bluetooth::updateState()
             delay = t.fastTickMs;
         } else {
             qDebug() << "Bluetooth: no data channel on" << m_portName << "- tearing down and calling again";
+            m_btState = 1; // the tear-down goes to the module, whatever carrier detect says
             tearDownDataChannel();
-            m_btState = 1;
             delay = t.retryDelayMs;
         }
         break;
@@ -427,9 +427,9 @@ void Bluetooth::sendData(QString data)
     }
 
     if (!data.startsWith(QLatin1String("BT_TX"))) {
-        if (m_btMode == 1)
+        if (moduleTakesData())
             switchBtMode(0);
-        if (m_btMode != 0) {
+        if (moduleTakesData()) {
             m_commandOutputBuffer += data + QLatin1Char('\n');
             return;
         }
@@ -464,6 +464,19 @@ void Bluetooth::sendData(QString data)
         return;
     }
     writeUnitLine(data);
+}
+
+bool Bluetooth::moduleTakesData() const
+{
+    if (m_btMode == 1)
+        return true;
+    // The module enters data mode by itself when the data channel connects, and after
+    // "SELECT", before the state machine has seen carrier detect: a module command written
+    // then would go to the sensor unit. The lines are shared, so only the link that waits
+    // for its data channel reads carrier detect as its own.
+    if (m_btState >= 5 && m_btState <= 7)
+        return true;
+    return m_btState == 4 && Gpio::getValue(kGpioCarrierDetect);
 }
 
 void Bluetooth::writeUnitLine(const QString& line)
@@ -514,7 +527,7 @@ void Bluetooth::sendNextQueuedLine()
 void Bluetooth::setBtExtMicGain(int gain)
 {
     m_btExtMicGain = qBound(0, gain, 255); // one byte on the wire
-    sendData(QStringLiteral("BT_TX G ") + QStringLiteral("%1").arg(gain, 2, 16, QLatin1Char('0')));
+    sendData(QStringLiteral("BT_TX G ") + QStringLiteral("%1").arg(m_btExtMicGain, 2, 16, QLatin1Char('0')));
 }
 
 void Bluetooth::setBtDacGain(int gain)
@@ -587,6 +600,8 @@ void Bluetooth::disconnectBtDevice()
     const bool mayBeInDataMode = m_btMode == 1 || (m_btState >= 4 && m_btState <= 8);
     if (mayBeInDataMode && Gpio::getValue(kGpioCarrierDetect))
         returnToCommandModeNow();
+    // Idle and in command mode from here: the commands below go out at once.
+    m_btState = -1;
     m_btMode = 0;
     m_switchToCommandMode = m_switchToDataMode = false;
 
@@ -599,10 +614,7 @@ void Bluetooth::disconnectBtDevice()
     sendData(QString::fromLatin1(kAutoCallOff));
 
     dropAllLinks();
-    m_btState = -1;
     m_callBtDeviceRfcomm = false;
-    m_switchToDataMode = m_switchToCommandMode = false;
-    m_btMode = 0;
     qDebug() << "Autocall disabled";
 }
 

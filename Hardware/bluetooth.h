@@ -142,6 +142,8 @@ private:
     void resetLinkFields();
     void rereadStoredSettings();
     QString acceptPeerAddress(const QString& address) const;
+    // Whether the module is in data mode or may have entered it: module commands wait.
+    bool moduleTakesData() const;
     void addToTransmitBuffer(QString data);
     void sendNextQueuedLine();
     void writeUnitLine(const QString& line);

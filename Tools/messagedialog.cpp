@@ -2,7 +2,6 @@
 #include "ui_messagedialog.h"
 
 #include "Tools/escapekey.h"
-#include "mainmenu.h"
 
 #include <QFont>
 #include <QTimer>
@@ -22,19 +21,6 @@ MessageDialog::MessageDialog(QWidget* parent)
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &MessageDialog::autoCloseDialog, Qt::UniqueConnection);
     ui->labelHeadline->setFont(QFont(QStringLiteral("Arial Unicode MS"), 25, 75));
-}
-
-void MessageDialog::showEvent(QShowEvent* event)
-{
-    // Alerts of the status data and the links have no parent, and a window system would
-    // put them anywhere: they stand centred over the main window, as on the device.
-    const MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
-    if (isWindow() && !parentWidget() && mainMenu) {
-        const QPoint inside((mainMenu->width() - width()) / 2, (mainMenu->height() - height()) / 2);
-        const QPoint frame = geometry().topLeft() - pos();
-        move(mainMenu->geometry().topLeft() + inside - frame);
-    }
-    QDialog::showEvent(event);
 }
 
 MessageDialog::~MessageDialog()

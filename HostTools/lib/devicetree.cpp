@@ -34,8 +34,9 @@ const Attribute kAttributes[] = {
     {"/sys/bus/iio/devices/iio:device0/scan_elements/in_voltage0_en", "0"},
     {"/sys/bus/iio/devices/iio:device0/in_voltage1_raw", "0\n"},
     {"/sys/bus/iio/devices/iio:device0/in_voltage2_raw", "2048\n"},
-    {"/sys/bus/iio/devices/iio:device0/in_voltage4_raw", "0\n"},
-    {"/sys/bus/iio/devices/iio:device0/in_voltage5_raw", "0\n"},
+    // The hardware-version inputs of a first-series board (1001..1399 on both).
+    {"/sys/bus/iio/devices/iio:device0/in_voltage4_raw", "1200\n"},
+    {"/sys/bus/iio/devices/iio:device0/in_voltage5_raw", "1200\n"},
     {"/sys/bus/i2c/devices/1-0018/registers", ""},
     {"/home/root/bspinfo", "host simulation\n"},
     {"/home/root/serialNumber", "0000000\n"},

@@ -60,11 +60,14 @@ tk9400_log() {
 }
 
 tk9400_install_packages() {
-    local missing=() pkg
+    local missing=() pkg status
+    local -A installed=()
+    # One query for all of them (one a package costs seconds on a busy machine).
+    while read -r pkg status; do
+        [[ "$status" == installed ]] && installed[$pkg]=1
+    done < <(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${TK9400_PACKAGES[@]}" 2>/dev/null)
     for pkg in "${TK9400_PACKAGES[@]}"; do
-        if [[ "$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null)" != installed ]]; then
-            missing+=("$pkg")
-        fi
+        [[ -n "${installed[$pkg]:-}" ]] || missing+=("$pkg")
     done
     if ((${#missing[@]} == 0)); then
         return 0
@@ -96,8 +99,19 @@ tk9400_configure() {
     if command -v ccache >/dev/null; then
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     fi
+    local args=(-S . -B "$TK9400_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
+        "${TK9400_CMAKE_EXTRA[@]}")
+    # Configured with the same arguments before: the build itself runs CMake again when a
+    # CMakeLists.txt or a globbed directory changed, so a second start skips the seconds
+    # a configure takes.
+    local stamp="$TK9400_BUILD_DIR/configured-with"
+    if [[ -f "$cache" && -f "$TK9400_BUILD_DIR/build.ninja" && -f "$stamp" && "$(<"$stamp")" == "${args[*]}" ]]; then
+        return 0
+    fi
+    rm -f "$stamp"
     tk9400_log "configuring $TK9400_BUILD_DIR"
-    cmake -S . -B "$TK9400_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "${TK9400_CMAKE_EXTRA[@]}"
+    cmake "${args[@]}"
+    echo "${args[*]}" >"$stamp"
 }
 
 # tk9400_build [TARGET...]: everything, or only the named targets the tree defines (a
@@ -108,23 +122,18 @@ tk9400_build() {
         cmake --build "$TK9400_BUILD_DIR" -j "$(nproc)"
         return
     fi
-    local defined wanted=() target
-    defined="$(ninja -C "$TK9400_BUILD_DIR" -t targets all 2>/dev/null | cut -d: -f1)"
-    for target in "$@"; do
-        grep -qxF "$target" <<<"$defined" && wanted+=("$target")
-    done
+    local wanted=()
+    mapfile -t wanted < <(ninja -C "$TK9400_BUILD_DIR" -t targets all 2>/dev/null | cut -d: -f1 |
+        grep -xF -f <(printf '%s\n' "$@"))
     tk9400_log "building ${wanted[*]} in $TK9400_BUILD_DIR"
     cmake --build "$TK9400_BUILD_DIR" -j "$(nproc)" --target "${wanted[@]}"
 }
 
 # In a sanitizer build: undefined behaviour ends the program like a memory error does,
-# and the objects Qt's platform plugins create at start and never free are not
-# reported as leaks (their stacks need the slow unwinder to be recognised).
+# and the leaks inside Qt that scripts/lsan.supp names are not reported.
 tk9400_sanitizer_env() {
     [[ "${TK9400_SANITIZE:-0}" == 1 ]] || return 0
-    local suppressions="$TK9400_REPO/$TK9400_BUILD_DIR/lsan.supp"
-    printf '%s\n' '# Written by scripts/lib/setup.sh: leaks of Qt itself.' \
-        'leak:QGuiApplicationPrivate::createPlatformIntegration' >"$suppressions"
+    local suppressions="$TK9400_REPO/scripts/lsan.supp"
     export ASAN_OPTIONS="fast_unwind_on_malloc=0:detect_stack_use_after_return=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
     export LSAN_OPTIONS="suppressions=$suppressions:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
@@ -193,9 +202,9 @@ tk9400_start_vnc_display() {
     tk9400_start_display "$logs" || return 1
     x11vnc -display "$DISPLAY" -localhost -rfbport "$port" -nopw -forever -shared -quiet >"$logs/x11vnc.log" 2>&1 &
     tk9400_display_pids+=($!)
-    for ((i = 0; i < 50; i++)); do
+    for ((i = 0; i < 250; i++)); do
         tk9400_port_in_use "$port" && break
-        sleep 0.1
+        sleep 0.02
     done
     if ! tk9400_listens_on_loopback_only "$port"; then
         echo "the VNC server on port $port is not bound to the loopback address only; see $logs/x11vnc.log" >&2

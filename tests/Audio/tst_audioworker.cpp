@@ -63,7 +63,8 @@ void syncAudioThread()
 bool recordedMoreThan(qint64 bytes)
 {
     syncAudioThread(); // the last start or resume has been handled
-    return QTest::qWaitFor([bytes] { return worker().recordedBytesSinceResume() > bytes; }, kPatience);
+    return QTest::qWaitFor(
+        [bytes] { return worker().recordedBytesSinceResume() > bytes; }, TestSupport::timeBound(kPatience));
 }
 
 } // namespace

@@ -34,13 +34,14 @@ struct Instrument : TestSupport::PairedInstrument
     BtModuleSim* phones() const { return sim.source(); }
     bool linked() const
     {
-        return QTest::qWaitFor([this] { return link()->isConnectedAVRCP(); }, 5000);
+        return QTest::qWaitFor([this] { return link()->isConnectedAVRCP(); }, TestSupport::timeBound(5000));
     }
     // Turns the headphones' own wheel to a step and waits until the link has it.
     bool turnWheel(int step) const
     {
         phones()->headphoneVolumeChanged(percentOfStep(step));
-        return QTest::qWaitFor([this, step] { return link()->getBtExtHeadphoneGain() == step; }, 2000);
+        return QTest::qWaitFor(
+            [this, step] { return link()->getBtExtHeadphoneGain() == step; }, TestSupport::timeBound(2000));
     }
 };
 

@@ -23,11 +23,9 @@ struct Instrument : TestSupport::PairedInstrument
     Instrument()
     {
         startMainMenu();
-        Bluetooth* sink = menu->getBtSinkInstance();
-        Bluetooth* source = menu->getBtSourceInstance();
-        up = QTest::qWaitFor([&] { return sink->getBtState() == 6 && sink->getBtMode() == 1; }, 5000);
-        sink->clearData();
-        source->clearData();
+        up = waitForLinksUp();
+        menu->getBtSinkInstance()->clearData();
+        menu->getBtSourceInstance()->clearData();
     }
     bool up = false;
 };

@@ -51,7 +51,7 @@ bool sinkSettled()
         [sink] {
             return (sink->getBtState() == 6 && sink->getBtMode() == 1) || (sink->getBtState() == 8 && sink->getBtMode() == 0);
         },
-        5000);
+        TestSupport::timeBound(5000));
 }
 
 } // namespace
@@ -68,7 +68,7 @@ private slots:
         Bluetooth::timing() = TestSupport::quickLinkTiming();
         g_instrument.reset(new TestSupport::PairedInstrument);
         g_instrument->startMainMenu();
-        QVERIFY(sinkSettled());
+        QVERIFY(g_instrument->waitForLinksUp());
     }
     void cleanupTestCase()
     {

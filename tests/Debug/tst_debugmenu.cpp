@@ -194,7 +194,8 @@ private slots:
         TestSupport::PairedInstrument instrument;
         instrument.startMainMenu();
         Bluetooth* sink = instrument.menu->getBtSinkInstance();
-        QVERIFY(QTest::qWaitFor([&] { return sink->getBtState() == 6 && sink->getBtMode() == 1; }, 5000));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return sink->getBtState() == 6 && sink->getBtMode() == 1; }, TestSupport::timeBound(5000)));
         BtModuleSim* unit = instrument.sim.sink();
         const auto count = [unit](const char* line) { return unit->unitLines().count(QString::fromLatin1(line)); };
 
@@ -241,7 +242,7 @@ private slots:
             QTimer::singleShot(0, [&] { click(menu, button.constData()); });
             menuResult = menu.exec();
         });
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QTimer::singleShot(TestSupport::timeBound(5000), [] { QCoreApplication::exit(99); });
         QCOMPARE(QCoreApplication::exec(), exitCode);
         QCOMPARE(menuResult, QDialog::Rejected);
         if (!logLine.isEmpty())

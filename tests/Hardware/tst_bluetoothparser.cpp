@@ -65,7 +65,7 @@ bool waitForRead(QSerialPort* port, const int& reads, int before)
 {
     QElapsedTimer timer;
     timer.start();
-    while (reads == before && timer.elapsed() < 3000) {
+    while (reads == before && timer.elapsed() < TestSupport::timeBound(3000)) {
         QEventLoop loop;
         QTimer::singleShot(100, &loop, &QEventLoop::quit);
         QObject::connect(port, &QSerialPort::readyRead, &loop, &QEventLoop::quit);

@@ -273,7 +273,7 @@ private slots:
             QElapsedTimer wait;
             wait.start();
             while (source->getNmeaVtgString() != QString::fromLatin1(vtg)) {
-                QVERIFY2(wait.elapsed() < 5000, qPrintable(run));
+                QVERIFY2(wait.elapsed() < TestSupport::timeBound(5000), qPrintable(run));
                 QCoreApplication::processEvents();
                 QThread::usleep(50);
             }

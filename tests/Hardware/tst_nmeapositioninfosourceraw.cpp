@@ -32,7 +32,7 @@ bool spinUntil(Predicate done, int timeoutMs = 5000)
     QElapsedTimer timer;
     timer.start();
     while (!done()) {
-        if (timer.elapsed() > timeoutMs)
+        if (timer.elapsed() > TestSupport::timeBound(timeoutMs))
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         QThread::usleep(50);

@@ -43,10 +43,11 @@ struct Instrument : TestSupport::PairedInstrument
     {
         sim.sink()->setUnitSensorType(3);
         startMainMenu();
-        if (!QTest::qWaitFor([this] { return menu->getBtSinkInstance()->isConnectedRFCOMM(); }, 8000))
+        if (!QTest::qWaitFor(
+                [this] { return menu->getBtSinkInstance()->isConnectedRFCOMM(); }, TestSupport::timeBound(8000)))
             return nullptr;
         sim.sink()->unitRestarted();
-        if (!QTest::qWaitFor([] { return StatusbarData()->sensorType() == 3; }, 3000))
+        if (!QTest::qWaitFor([] { return StatusbarData()->sensorType() == 3; }, TestSupport::timeBound(3000)))
             return nullptr;
         menu->displayWidget(6, 1, 0);
         auto* page = qobject_cast<H2Sensor*>(menu->currentPage());

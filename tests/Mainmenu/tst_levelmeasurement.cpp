@@ -85,7 +85,8 @@ struct Instrument : TestSupport::PairedInstrument
     }
     bool linkUp()
     {
-        return QTest::qWaitFor([this] { return menu->getBtSinkInstance()->isConnectedRFCOMM(); }, 8000);
+        return QTest::qWaitFor(
+            [this] { return menu->getBtSinkInstance()->isConnectedRFCOMM(); }, TestSupport::timeBound(8000));
     }
     QStringList entries() const
     {
@@ -343,7 +344,8 @@ private slots:
         AdcSimulator adc(signal);
         adc.setRoot(instrument.device.root());
         adc.start(20);
-        QVERIFY(QTest::qWaitFor([&] { return instrument.menu->getGpsInstance()->getLatitude() != 0.0; }, 8000));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return instrument.menu->getGpsInstance()->getLatitude() != 0.0; }, TestSupport::timeBound(8000)));
 
         Levelmeasurement* page = instrument.showLive();
         QVERIFY(instrument.menu->isAudioPathMuted());
@@ -555,7 +557,8 @@ private slots:
         DialogDriver driver;
         driver.grabMessages(true); // the box covers the whole screen
         instrument.sim.sink()->dropPeerLinks(-1);
-        QVERIFY(QTest::qWaitFor([&] { return !instrument.menu->getBtSinkInstance()->isConnectedRFCOMM(); }, 8000));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return !instrument.menu->getBtSinkInstance()->isConnectedRFCOMM(); }, TestSupport::timeBound(8000)));
         page->checkBtConnection();
         QCOMPARE(driver.messages().size(), 1);
         QVERIFY(driver.messages().first().image.save(TestSupport::screenshotPath("levelmeasurement-link-warning.png")));

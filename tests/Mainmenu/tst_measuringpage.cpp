@@ -35,7 +35,8 @@ struct Instrument : TestSupport::PairedInstrument
     }
     bool linkUp(bool up)
     {
-        return QTest::qWaitFor([this, up] { return menu->getBtSinkInstance()->isConnectedRFCOMM() == up; }, 8000);
+        return QTest::qWaitFor(
+            [this, up] { return menu->getBtSinkInstance()->isConnectedRFCOMM() == up; }, TestSupport::timeBound(8000));
     }
     void unitGoes() { unit()->dropPeerLinks(-1); }
     void unitComes() { unit()->setPeerPresent(true); }
@@ -43,7 +44,7 @@ struct Instrument : TestSupport::PairedInstrument
     {
         unit()->setUnitSensorType(type);
         unit()->unitRestarted();
-        return QTest::qWaitFor([type] { return StatusbarData()->sensorType() == type; }, 3000);
+        return QTest::qWaitFor([type] { return StatusbarData()->sensorType() == type; }, TestSupport::timeBound(3000));
     }
 
     // Shows the page live, with the link check driven by the test alone.
@@ -66,7 +67,7 @@ struct Instrument : TestSupport::PairedInstrument
                 const int sent = TestSupport::loggedMessages().filter("BT send").filter(port).filter("SET CONTROL").size();
                 return phones()->commandLines().filter("SET CONTROL").size() >= sent;
             },
-            5000);
+            TestSupport::timeBound(5000));
         // A comparison after this shows what is missing.
         Q_UNUSED(caughtUp)
     }

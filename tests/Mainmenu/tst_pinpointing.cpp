@@ -80,7 +80,8 @@ struct Survey
     }
     bool gpsAt(double latitude) const
     {
-        return QTest::qWaitFor([&] { return qAbs(menu->getGpsInstance()->getLatitude() - latitude) < 1e-6; }, 8000);
+        return QTest::qWaitFor([&] { return qAbs(menu->getGpsInstance()->getLatitude() - latitude) < 1e-6; },
+            TestSupport::timeBound(8000));
     }
     // Opens the path with the mute key held and lets the recorder take some sound, without
     // a reading yet; mute() lets the key go.
@@ -91,7 +92,8 @@ struct Survey
         // The resume has reached the recorder: the count is the new opening's.
         QMetaObject::invokeMethod(
             Audioworker()->backgroundRecording(), [] {}, Qt::BlockingQueuedConnection);
-        return QTest::qWaitFor([] { return Audioworker()->recordedBytesSinceResume() > 6400; }, kPatience);
+        return QTest::qWaitFor(
+            [] { return Audioworker()->recordedBytesSinceResume() > 6400; }, TestSupport::timeBound(kPatience));
     }
     void mute() { QTest::keyRelease(page, Qt::Key_F10); }
     // One reading of a tone of that many counts and frequency from the ADC signal source.

@@ -80,7 +80,8 @@ struct Instrument : TestSupport::PairedInstrument
     BtModuleSim* unit() const { return sim.sink(); }
     bool linkUp()
     {
-        return QTest::qWaitFor([this] { return menu->getBtSinkInstance()->isConnectedRFCOMM(); }, 8000);
+        return QTest::qWaitFor(
+            [this] { return menu->getBtSinkInstance()->isConnectedRFCOMM(); }, TestSupport::timeBound(8000));
     }
 
     // The page live, its timers driven by the test alone.
@@ -105,7 +106,7 @@ struct Instrument : TestSupport::PairedInstrument
                 return std::abs(gps->getLatitude() - place.latitude) < 1e-6
                     && std::abs(gps->getLongitude() - place.longitude) < 1e-6;
             },
-            8000);
+            TestSupport::timeBound(8000));
     }
     // One reading of the page with a tone of that level and frequency.
     void reading(Pipelocating* page, double display, double hz)

@@ -75,7 +75,8 @@ struct Instrument : TestSupport::PairedInstrument
     }
     bool unitGot(const QString& line, int times)
     {
-        return QTest::qWaitFor([&] { return sim.sink()->unitLines().count(line) == times; }, 3000);
+        return QTest::qWaitFor(
+            [&] { return sim.sink()->unitLines().count(line) == times; }, TestSupport::timeBound(3000));
     }
     void screenshot(const QString& name) const { QVERIFY(page->grab().save(TestSupport::screenshotPath(name))); }
 
@@ -103,7 +104,8 @@ private slots:
         Bluetooth::timing() = TestSupport::quickLinkTiming();
         g_instrument.reset(new Instrument);
         instrument().startMainMenu();
-        QVERIFY(QTest::qWaitFor([] { return g_instrument->link()->isConnectedRFCOMM(); }, 8000));
+        QVERIFY(
+            QTest::qWaitFor([] { return g_instrument->link()->isConnectedRFCOMM(); }, TestSupport::timeBound(8000)));
     }
     void cleanupTestCase()
     {

@@ -91,7 +91,7 @@ struct Instrument : TestSupport::PairedInstrument
                 return sink->getBtState() == 6 && sink->getBtMode() == 1
                     && menu->getBtSourceInstance()->isConnectedAVRCP();
             },
-            5000);
+            TestSupport::timeBound(5000));
     }
     BtModuleSim* module(bool sensorUnit) const { return sensorUnit ? sim.sink() : sim.source(); }
 };
@@ -137,7 +137,7 @@ QList<QPair<QString, QString>> offered(QWidget* dialog)
 bool search(QWidget* dialog)
 {
     button(dialog, "butSearch")->click();
-    return QTest::qWaitFor([dialog] { return searchEnded(dialog); }, 5000);
+    return QTest::qWaitFor([dialog] { return searchEnded(dialog); }, TestSupport::timeBound(5000));
 }
 
 } // namespace
@@ -606,7 +606,8 @@ private slots:
                 }
                 deviceButton(dialog, index)->click();
                 if (refused) {
-                    QVERIFY(QTest::qWaitFor([dialog] { return pairingWaitEnded(dialog); }, 5000));
+                    QVERIFY(
+                        QTest::qWaitFor([dialog] { return pairingWaitEnded(dialog); }, TestSupport::timeBound(5000)));
                     button(dialog, "butCancel")->click();
                 }
             });

@@ -32,8 +32,10 @@ struct Instrument : TestSupport::PairedInstrument
     bool linkUp() const
     {
         Bluetooth* sink = menu->getBtSinkInstance();
-        return QTest::qWaitFor([&] { return sink->getBtState() == 6 && sink->getBtMode() == 1; }, 5000)
-            && QTest::qWaitFor([&] { return unit()->unitMicGain() == 15 && !unit()->unitLines().isEmpty(); }, 5000);
+        return QTest::qWaitFor(
+                   [&] { return sink->getBtState() == 6 && sink->getBtMode() == 1; }, TestSupport::timeBound(5000))
+            && QTest::qWaitFor([&] { return unit()->unitMicGain() == 15 && !unit()->unitLines().isEmpty(); },
+                TestSupport::timeBound(5000));
     }
     BtModuleSim* unit() const { return sim.sink(); }
     int configRequests() const { return unit()->unitLines().count("BT_TX P"); }

@@ -45,7 +45,8 @@ struct Instrument : TestSupport::PairedInstrument
     bool linkUp() const
     {
         Bluetooth* sink = menu->getBtSinkInstance();
-        return QTest::qWaitFor([&] { return sink->isConnectedRFCOMM() && sink->getBtMode() == 1; }, 5000);
+        return QTest::qWaitFor(
+            [&] { return sink->isConnectedRFCOMM() && sink->getBtMode() == 1; }, TestSupport::timeBound(5000));
     }
     BtModuleSim* unit() const { return sim.sink(); }
     QStringList firmwareLines() const { return unit()->unitLines().filter(QRegularExpression("^BT_TX F[HDS]")); }
@@ -66,7 +67,7 @@ void start(Firmwareupdate& wizard)
 
 bool finished(const Firmwareupdate& wizard)
 {
-    return QTest::qWaitFor([&] { return wizardPage(wizard) == "pageFinal"; }, 10000);
+    return QTest::qWaitFor([&] { return wizardPage(wizard) == "pageFinal"; }, TestSupport::timeBound(10000));
 }
 
 } // namespace
@@ -148,7 +149,7 @@ private slots:
         QVERIFY(instrument.device.write(kPath, image));
         Firmwareupdate wizard(instrument.menu.get());
         start(wizard);
-        QVERIFY(QTest::qWaitFor([&] { return wizardPage(wizard) == "pageFinal"; }, 60000));
+        QVERIFY(QTest::qWaitFor([&] { return wizardPage(wizard) == "pageFinal"; }, TestSupport::timeBound(60000)));
         const QStringList lines = instrument.firmwareLines();
         QVERIFY(lines[1000].startsWith("BT_TX FD 999 064 "));
         QCOMPARE(lines[1001], QString("BT_TX FD 1000 001 ") + image.right(1).toHex());

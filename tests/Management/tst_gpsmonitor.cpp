@@ -48,7 +48,8 @@ struct Instrument
         menu.reset(new MainMenu);
         monitor = menu->findChild<GpsMonitor*>();
         gps = menu->getGpsInstance();
-        return monitor && feed.attach(&sim, gps) && QTest::qWaitFor([this] { return sim.isNavigating(); }, 5000);
+        return monitor && feed.attach(&sim, gps)
+            && QTest::qWaitFor([this] { return sim.isNavigating(); }, TestSupport::timeBound(5000));
     }
 
     // The receiver's next cycle, read by the Gps, then one update of the monitor.

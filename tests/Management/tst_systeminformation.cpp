@@ -1,8 +1,9 @@
 #include "Management/SettingsAdjust/systeminformation.h"
 #include "Tools/virtualkeyboard.h"
 #include "globals.h"
-#include "ptypeer.h"
 #include "mainmenu.h"
+#include "ptypeer.h"
+#include "simulatedpeers.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -181,6 +182,7 @@ private slots:
         QCOMPARE(QStringList({text(dialog, "editOperatingSystem"), text(dialog, "editSerialnumber"),
                               text(dialog, "editBattery")}),
                  shown);
+        QCOMPARE(text(dialog, "editHardwareversion"), QString("V 1")); // the simulated board's inputs
         // Without links the addresses stay unknown until the first poll.
         QCOMPARE(text(dialog, "editBluetoothIdRx"), QString("unknown"));
         QCOMPARE(text(dialog, "editBluetoothIdTx"), QString("unknown"));
@@ -188,8 +190,7 @@ private slots:
 
     // Both modules are asked for their own address; each answer shows up at the next poll,
     // a module that has not answered yet shows an empty field, and the poll stops once
-    // both are known. The module ends are fed by hand: the module simulator does not
-    // answer the address query yet.
+    // both are known. The module ends are fed by hand, so the answers come one at a time.
     void moduleAddresses()
     {
         DeviceRoot device;
@@ -221,6 +222,21 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(text(dialog, "editBluetoothIdTx"), QString("00:07:80:5a:22:02"), 3000);
         QVERIFY(!poll->isActive());
         QVERIFY(TestSupport::logged("BT-ID Sink 00:07:80:5a:11:01"));
+    }
+
+    // The simulated modules answer the query with their own addresses.
+    void moduleAddressesFromTheSimulator()
+    {
+        DeviceRoot device;
+        BtSimulatorThread sim;
+        QVERIFY(sim.start(TestSupport::quickSimOptions(device, false)));
+        MainMenu menu;
+        Systeminformation dialog(&menu);
+        dialog.init();
+        QTRY_COMPARE_WITH_TIMEOUT(text(dialog, "editBluetoothIdRx"), sim.sink()->address(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(text(dialog, "editBluetoothIdTx"), sim.source()->address(), 5000);
+        QVERIFY(!sim.sink()->address().isEmpty() && sim.sink()->address() != sim.source()->address());
+        QTRY_VERIFY(!dialog.findChild<QTimer*>()->isActive());
     }
 
     void debugUnlock()

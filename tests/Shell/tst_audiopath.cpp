@@ -37,7 +37,7 @@ struct Instrument : TestSupport::PairedInstrument
                 return sink->getBtState() == 6 && sink->getBtMode() == 1 && !unit()->unitLines().isEmpty()
                     && phones()->commandLines().contains("@3 +CHLD=0");
             },
-            5000);
+            TestSupport::timeBound(5000));
     }
 
     BtModuleSim* unit() const { return sim.sink(); }
@@ -189,14 +189,15 @@ private slots:
         MainMenu& menu = *instrument.menu;
         auto pageOwnsTheKey = [&] {
             instrument.unit()->pressMuteKey();
-            const bool opened = QTest::qWaitFor([&] { return !menu.isAudioPathMuted(); }, 1000);
+            const bool opened = QTest::qWaitFor([&] { return !menu.isAudioPathMuted(); }, TestSupport::timeBound(1000));
             instrument.unit()->releaseMuteKey();
-            return opened && QTest::qWaitFor([&] { return menu.isAudioPathMuted(); }, 1000);
+            return opened && QTest::qWaitFor([&] { return menu.isAudioPathMuted(); }, TestSupport::timeBound(1000));
         };
         auto mainPageOwnsTheKey = [&] {
             instrument.unit()->clearTranscript();
             instrument.unit()->pressMuteKey();
-            const bool told = QTest::qWaitFor([&] { return instrument.micLines().contains("BT_TX I 0f MUTE PUSHBUT"); }, 2000);
+            const bool told = QTest::qWaitFor([&] { return instrument.micLines().contains("BT_TX I 0f MUTE PUSHBUT"); },
+                TestSupport::timeBound(2000));
             instrument.unit()->releaseMuteKey();
             return told && menu.isAudioPathMuted();
         };
@@ -318,6 +319,14 @@ private slots:
         instrument.unit()->dropPeerLinks(50);
         QTRY_VERIFY(!menu.getBtSinkInstance()->isConnectedRFCOMM());
         QTRY_VERIFY_WITH_TIMEOUT(instrument.micLines().count("BT_TX I 15 MUTE PUSHBUT") == 2, 5000);
+
+        // The unit reads the gain as one byte: a larger one is sent and kept as 255.
+        instrument.unit()->clearTranscript();
+        menu.initQj5(300, 1, 0);
+        QTRY_COMPARE(instrument.micLines(), QStringList("BT_TX I ff MUTE PUSHBUT"));
+        int gain = 0;
+        menu.getMicInitParameter(&gain, nullptr, nullptr);
+        QCOMPARE(gain, 255);
     }
 
     void wiredSensorGainTable()

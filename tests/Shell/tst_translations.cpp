@@ -33,6 +33,7 @@
 #include "dialogdriver.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
+#include "startup.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -110,12 +111,15 @@ struct Instrument
 };
 
 // Looks at each form it is given and at every page of its stacked widgets; keeps the
-// texts that do not fit and a picture of the form on request.
+// texts that do not fit (or the buttons whose focus cannot be seen) and a picture of the
+// form on request.
 class Sweep
 {
 public:
-    explicit Sweep(const QString& language)
+    enum Check { Texts, Focus };
+    explicit Sweep(const QString& language, Check what = Texts)
         : m_language(language)
+        , m_what(what)
     {
     }
 
@@ -131,7 +135,7 @@ public:
                     m_failures << line;
             }
         };
-        keep(TestSupport::textOverflows(form));
+        keep(findings(form));
         for (QStackedWidget* stack : form->findChildren<QStackedWidget*>()) {
             // A stack on a page of another one is looked at with that page shown.
             QList<QPair<QStackedWidget*, int>> shown;
@@ -144,7 +148,7 @@ public:
             shown.append({stack, stack->currentIndex()});
             for (int i = 0; i < stack->count(); ++i) {
                 stack->setCurrentIndex(i);
-                keep(TestSupport::textOverflows(stack->widget(i)));
+                keep(findings(stack->widget(i)));
             }
             for (auto it = shown.rbegin(); it != shown.rend(); ++it)
                 it->first->setCurrentIndex(it->second);
@@ -155,6 +159,8 @@ public:
 
     void save(QWidget* form, const QString& picture)
     {
+        if (m_what != Texts)
+            return;
         const QString dir = TestSupport::screenshotPath(m_language);
         QDir().mkpath(dir);
         form->grab();
@@ -162,10 +168,23 @@ public:
             m_failures << QStringLiteral("%1: picture %2 not saved").arg(m_language, picture);
     }
 
-    QStringList failures() const { return m_failures; }
+    // All of them, one a line (a failure message would be cut short); true when none.
+    bool report() const
+    {
+        for (const QString& failure : m_failures)
+            std::fprintf(stdout, "%s\n", failure.toUtf8().constData());
+        return m_failures.isEmpty();
+    }
+    int count() const { return m_failures.size(); }
 
 private:
+    QStringList findings(QWidget* widget) const
+    {
+        return m_what == Focus ? TestSupport::unseenFocus(widget) : TestSupport::textOverflows(widget);
+    }
+
     QString m_language;
+    Check m_what;
     QStringList m_failures;
 };
 
@@ -221,6 +240,72 @@ const char* const kSettingsEntries[] = {
     "butHearingProtection", "butSysteminformation", "butReset",  "butPairedHeadphone",  "butPairedMicrophone",
 };
 
+// Opens the instrument in language and hands each screen and dialog to sweep: the main
+// page, the settings screen with the dialogs behind its entries, Management and what it
+// opens, the measurement list with its edit mode, the measuring pages and the message box.
+void walkScreens(int language, Sweep& sweep)
+{
+    DialogDriver driver;
+    driver.setInspector([&](QWidget* dialog) { sweep.check(dialog); });
+    Instrument instrument(language);
+    MainMenu* menu = instrument.menu.get();
+    sweep.check(menu, "main");
+
+    // The settings screen, its three pages and every dialog behind its entries.
+    menu->displayWidget(5, 1, 0);
+    Systemsettings* screen = menu->getInstanceSystemsettings();
+    QCOMPARE(menu->currentPage(), screen);
+    sweep.check(screen);
+    for (int page = 1; page <= 3; ++page) {
+        sweep.save(screen, QStringLiteral("settings_page%1").arg(page));
+        button(screen, "butMenuDown")->click();
+    }
+    for (const char* entry : kSettingsEntries) {
+        child<SettingsButton>(screen, entry)->click();
+    }
+
+    // Management and what it opens.
+    menu->displayWidget(4, 1, 0);
+    QWidget* management = menu->currentPage();
+    sweep.check(management);
+    for (const char* entry : {"butDatatransmission", "butFirmwareupdate", "butDeviceConfig"}) {
+        button(management, entry)->click();
+    }
+    menu->displayWidget(10, 1, 0);
+    sweep.check(menu->currentPage());
+
+    // The measurement list, its edit mode and the edit dialog.
+    menu->displayWidget(7, 1, 0);
+    MeasManagement* list = menu->getInstanceMeasManagement();
+    sweep.check(list, "measurements");
+    button(list, "butMenuEdit")->click();
+    sweep.check(list);
+    for (SettingsButton* entry : list->findChildren<SettingsButton*>()) {
+        if (entry->getAdditionalInfo() == kStoredLevel)
+            entry->click();
+    }
+
+    // The measuring pages live and a stored one.
+    for (int widget : {1, 3, 6, 8, 9, 11}) {
+        menu->displayWidget(widget, 1, 0);
+        sweep.check(menu->currentPage(), widget == 1 ? "level_live" : QString());
+    }
+    menu->displayWidget(7, 1, 0);
+    list->openStoredMeasurement(kStoredLevel);
+    sweep.check(menu->currentPage(), "level_stored");
+
+    // The message box in each of its layouts.
+    for (int type = MessageDialog::TypeOk; type <= MessageDialog::TypeYesNoCancel; ++type) {
+        MessageDialog dialog;
+        dialog.setIcon(MessageDialog::IconQuestion);
+        dialog.setHeadline(QCoreApplication::translate("BackupDialog", "Warning"));
+        dialog.setInfotext(QCoreApplication::translate("BackupDialog", "DataMemoryNotMounted"));
+        dialog.setDialogType(type);
+        dialog.show();
+        sweep.check(&dialog, type == MessageDialog::TypeYesNoCancel ? "message" : QString());
+    }
+}
+
 } // namespace
 
 class TestTranslations : public QObject
@@ -250,71 +335,25 @@ private slots:
     {
         QFETCH(int, language);
         Sweep sweep(languageCode(language));
-        DialogDriver driver;
-        driver.setInspector([&](QWidget* dialog) { sweep.check(dialog); });
-        Instrument instrument(language);
-        MainMenu* menu = instrument.menu.get();
-        sweep.check(menu, "main");
+        walkScreens(language, sweep);
+        QVERIFY2(sweep.report(), qPrintable(QStringLiteral("%1 texts do not fit (listed above)").arg(sweep.count())));
+    }
 
-        // The settings screen, its three pages and every dialog behind its entries.
-        menu->displayWidget(5, 1, 0);
-        Systemsettings* screen = menu->getInstanceSystemsettings();
-        QCOMPARE(menu->currentPage(), screen);
-        sweep.check(screen);
-        for (int page = 1; page <= 3; ++page) {
-            sweep.save(screen, QStringLiteral("settings_page%1").arg(page));
-            button(screen, "butMenuDown")->click();
-        }
-        for (const char* entry : kSettingsEntries) {
-            child<SettingsButton>(screen, entry)->click();
-        }
+    // The key focus can be seen on every button the keys reach, on every screen and dialog.
+    void focusIsSeenEverywhere()
+    {
+        Sweep sweep(languageCode(1), Sweep::Focus);
+        walkScreens(1, sweep);
+        QVERIFY2(sweep.report(), qPrintable(QStringLiteral("%1 buttons show no focus (listed above)").arg(sweep.count())));
+    }
 
-        // Management and what it opens.
-        menu->displayWidget(4, 1, 0);
-        QWidget* management = menu->currentPage();
-        sweep.check(management);
-        for (const char* entry : {"butDatatransmission", "butFirmwareupdate", "butDeviceConfig"}) {
-            button(management, entry)->click();
-        }
-        menu->displayWidget(10, 1, 0);
-        sweep.check(menu->currentPage());
-
-        // The measurement list, its edit mode and the edit dialog.
-        menu->displayWidget(7, 1, 0);
-        MeasManagement* list = menu->getInstanceMeasManagement();
-        sweep.check(list, "measurements");
-        button(list, "butMenuEdit")->click();
-        sweep.check(list);
-        for (SettingsButton* entry : list->findChildren<SettingsButton*>()) {
-            if (entry->getAdditionalInfo() == kStoredLevel)
-                entry->click();
-        }
-
-        // The measuring pages live and a stored one.
-        for (int widget : {1, 3, 6, 8, 9, 11}) {
-            menu->displayWidget(widget, 1, 0);
-            sweep.check(menu->currentPage(), widget == 1 ? "level_live" : QString());
-        }
-        menu->displayWidget(7, 1, 0);
-        list->openStoredMeasurement(kStoredLevel);
-        sweep.check(menu->currentPage(), "level_stored");
-
-        // The message box in each of its layouts.
-        for (int type = MessageDialog::TypeOk; type <= MessageDialog::TypeYesNoCancel; ++type) {
-            MessageDialog dialog;
-            dialog.setIcon(MessageDialog::IconQuestion);
-            dialog.setHeadline(QCoreApplication::translate("BackupDialog", "Warning"));
-            dialog.setInfotext(QCoreApplication::translate("BackupDialog", "DataMemoryNotMounted"));
-            dialog.setDialogType(type);
-            dialog.show();
-            sweep.check(&dialog, type == MessageDialog::TypeYesNoCancel ? "message" : QString());
-        }
-
-        // All of them, one a line: a failure message would be cut short.
-        for (const QString& failure : sweep.failures())
-            std::fprintf(stdout, "%s\n", failure.toUtf8().constData());
-        QVERIFY2(sweep.failures().isEmpty(),
-                 qPrintable(QStringLiteral("%1 texts do not fit (listed above)").arg(sweep.failures().size())));
+    // The fit checks measure in the font the program draws in: on a PC Liberation Sans,
+    // Arial's widths, whether the application or a form asks for the device family.
+    void screensUseTheProgramsFont()
+    {
+        QCOMPARE(QApplication::font(), Startup::applicationFont());
+        for (const QFont& font : {QApplication::font(), QFont(QStringLiteral("Arial Unicode MS"), 12)})
+            QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
     }
 
     // The service menus keep their fixed English in every language: each text fits, also
@@ -351,10 +390,7 @@ private slots:
         gain.show();
         sweep.check(&gain, QStringLiteral("debuggain"));
         TestmenuRemoteCtrl::pollIntervalMs() = TestmenuRemoteCtrl::kDefaultPollIntervalMs;
-        for (const QString& failure : sweep.failures())
-            std::fprintf(stdout, "%s\n", failure.toUtf8().constData());
-        QVERIFY2(sweep.failures().isEmpty(),
-                 qPrintable(QStringLiteral("%1 texts do not fit (listed above)").arg(sweep.failures().size())));
+        QVERIFY2(sweep.report(), qPrintable(QStringLiteral("%1 texts do not fit (listed above)").arg(sweep.count())));
     }
 
     // The fonts on the screens have the glyphs of every text of the catalogue and of a

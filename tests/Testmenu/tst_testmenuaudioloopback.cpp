@@ -73,14 +73,16 @@ QByteArray answer(const DeviceRoot& device, const TestDialog& dialog, const QByt
 bool blocksAnalysed(int n)
 {
     const quint64 start = Analoginputworker()->blocksAnalysed();
-    return QTest::qWaitFor([&] { return Analoginputworker()->blocksAnalysed() >= start + quint64(n); }, 5000);
+    return QTest::qWaitFor(
+        [&] { return Analoginputworker()->blocksAnalysed() >= start + quint64(n); }, TestSupport::timeBound(5000));
 }
 
 // BT Loop until the sink's audio channel to the source module is up.
 bool connectLoop(TestMenuAudioLoopback& dialog)
 {
     dialog.on_butEnableBtLoop_clicked();
-    return QTest::qWaitFor([&] { return text(dialog, "labelStatus") == "Connected in Testmode"; }, 10000);
+    return QTest::qWaitFor(
+        [&] { return text(dialog, "labelStatus") == "Connected in Testmode"; }, TestSupport::timeBound(10000));
 }
 
 } // namespace

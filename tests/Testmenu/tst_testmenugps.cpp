@@ -37,7 +37,7 @@ struct Instrument
         TestSupport::writeSettings(device);
         menu.reset(new MainMenu);
         return feed.attach(&sim, menu->getGpsInstance())
-            && QTest::qWaitFor([this] { return sim.isNavigating(); }, 5000);
+            && QTest::qWaitFor([this] { return sim.isNavigating(); }, TestSupport::timeBound(5000));
     }
 };
 

@@ -49,7 +49,7 @@ struct Instrument
                 return menu->getBtSinkInstance()->getBtState() == 2
                     && (!source || menu->getBtSourceInstance()->getBtState() == 2);
             },
-            5000);
+            TestSupport::timeBound(5000));
     }
     void startGps()
     {
@@ -77,7 +77,7 @@ bool decided(const TestmenuSelftest& dialog)
             return state(dialog, "labelStateBtIn") != "wait ..." && state(dialog, "labelStateBtOut") != "wait ..."
                 && state(dialog, "labelStateGps") != "wait ...";
         },
-        5000);
+        TestSupport::timeBound(5000));
 }
 
 } // namespace
@@ -92,7 +92,9 @@ private slots:
         TestSupport::installStrictMessageHandler();
         TestmenuRemoteCtrl::pollIntervalMs() = 3600 * 1000;
         TestmenuSelftest::gpsPollMs() = 150;
-        TestmenuSelftest::gpsVerdictMs() = 450;
+        TestmenuSelftest::gpsVerdictMs() = TestSupport::timeBound(450);
+        // Patience for the modules' answers.
+        TestmenuSelftest::btVerdictMs() = TestSupport::timeBound(TestmenuSelftest::kDefaultBtVerdictMs);
         Bluetooth::timing() = TestSupport::quickLinkTiming();
     }
     void cleanup() { TestSupport::verifyExpectedMessagesSeen(); }

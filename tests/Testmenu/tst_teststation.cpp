@@ -36,10 +36,14 @@ struct Instrument
         Platform::setTerminateHandler([](int) {});
         menu.reset(new MainMenu);
         // The modules have their set-up and the receiver sends before the station starts.
-        simStarted = simStarted && QTest::qWaitFor([&] {
-            return menu->getBtSinkInstance()->getBtState() == 2 && menu->getBtSourceInstance()->getBtState() == 2
-                && menu->getGpsInstance()->getNmeaString().contains("RMC");
-        }, 5000);
+        simStarted = simStarted
+            && QTest::qWaitFor(
+                [&] {
+                    return menu->getBtSinkInstance()->getBtState() == 2
+                        && menu->getBtSourceInstance()->getBtState() == 2
+                        && menu->getGpsInstance()->getNmeaString().contains("RMC");
+                },
+                TestSupport::timeBound(5000));
     }
 
     // Runs the test menu as "tk9400 test" does while the station works through the steps;
@@ -252,9 +256,9 @@ private slots:
         QCOMPARE(station.finish(), int(TestStation::Done));
         // Whatever the flood left open takes the "cmdExit"; then all is as usual.
         QCOMPARE(station.station().answers().mid(1), QStringList({"staActive", "resPassed", "staActive"}));
-        QVERIFY2(latest <= 20 + TestmenuRemoteCtrl::kDefaultPollIntervalMs, qPrintable(QString::number(latest)));
+        QVERIFY2(latest <= TestSupport::timeBound(20 + TestmenuRemoteCtrl::kDefaultPollIntervalMs), qPrintable(QString::number(latest)));
         const QString lastFlooded = floodStation.station().transcript().filter("] > ").last();
-        QVERIFY2(lastFlooded.section(" ms]", 0, 0).mid(1).toInt() < 4000, qPrintable(lastFlooded));
+        QVERIFY2(lastFlooded.section(" ms]", 0, 0).mid(1).toInt() < TestSupport::timeBound(4000), qPrintable(lastFlooded));
     }
 };
 

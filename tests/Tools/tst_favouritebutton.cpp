@@ -1,6 +1,7 @@
 #include "Management/systemsettings.h"
 #include "Tools/favouritebutton.h"
 #include "Tools/messagedialog.h"
+#include "eventhandler.h"
 #include "mainmenu.h"
 #include "testsupport.h"
 
@@ -115,16 +116,28 @@ private slots:
         QCOMPARE(restarted.lastScreenshotFile(), device.hostPath("/media/tk9400/screenshots/pic_1000.png"));
     }
 
-    // A main window away from the screen's corner, as on a PC: an alert raised without a
-    // parent stands over it, and the screenshot shows it at its place in the 480 x 272 picture.
+    // A main window away from the screen's corner and without a frame, as on a PC's bare X
+    // server: a dialog stands over it with or without a parent (Qt alone puts a parented one
+    // 10 x 40 px up and left of it), and the screenshot shows it whole at its place.
+    void dialogOverAMovedMainWindow_data()
+    {
+        QTest::addColumn<bool>("parented");
+        QTest::newRow("alert without parent") << false;
+        QTest::newRow("dialog of the main window") << true;
+    }
     void dialogOverAMovedMainWindow()
     {
+        QFETCH(bool, parented);
         DeviceRoot device;
+        EventHandler handler;
+        qApp->installEventFilter(&handler);
         MainMenu menu;
+        menu.setWindowFlag(Qt::FramelessWindowHint);
         menu.move(200, 150);
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
-        MessageDialog dialog;
+        MessageDialog dialog(parented ? &menu : nullptr);
+        dialog.setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog); // as the settings dialogs
         dialog.setStyleSheet("QDialog { background: rgb(0, 200, 0); }");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));

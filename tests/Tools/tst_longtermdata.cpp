@@ -256,7 +256,7 @@ private slots:
         graph.widget.init(0, -1, kScale, kData);
         graph.widget.refresh();
         graph.widget.drawData(data.data(), 180, 180, true);
-        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < TestSupport::timeBound(3000), qPrintable(QString::number(clock.elapsed())));
     }
 
     void screenshots()

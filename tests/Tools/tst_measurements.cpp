@@ -42,7 +42,8 @@ struct Store
     ~Store() { menu.reset(); }
     bool hasFix() const
     {
-        return QTest::qWaitFor([this] { return menu->getGpsInstance()->getLatitude() != 0.0; }, 8000);
+        return QTest::qWaitFor(
+            [this] { return menu->getGpsInstance()->getLatitude() != 0.0; }, TestSupport::timeBound(8000));
     }
 
     QString root() const { return device.hostPath(kRoot); }

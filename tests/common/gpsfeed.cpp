@@ -88,7 +88,7 @@ bool GpsFeed::send(const QList<QByteArray>& sentences, Feed feed)
         GpsNmea::sentence("GPVTG," + QByteArray::number(++m_barriers) + ".00,T,,M,0.000,N,0.000,K,A");
     m_sim->writeRaw(vtg + "\r\n");
     return QTest::qWaitFor([&] { return m_source->getNmeaVtgString() == QString::fromLatin1(vtg); },
-                           kReadTimeoutMs);
+        TestSupport::timeBound(kReadTimeoutMs));
 }
 
 bool GpsFeed::deliver(const QList<QByteArray>& sentences, Feed feed)
@@ -113,7 +113,8 @@ bool GpsFeed::emitCycle()
 void GpsFeed::settle(const QList<QByteArray>& sentences, const QGeoPositionInfo& before)
 {
     if (carriesPosition(sentences))
-        (void)QTest::qWaitFor([&] { return m_source->lastKnownPosition(false) != before; }, kPositionTimeoutMs);
+        (void)QTest::qWaitFor(
+            [&] { return m_source->lastKnownPosition(false) != before; }, TestSupport::timeBound(kPositionTimeoutMs));
     m_gps->updatePosition();
 }
 

@@ -39,8 +39,10 @@ BtSimulator::Options quickSimOptions(const DeviceRoot& device, bool paired)
 bool waitForRestingLinks(const MainMenu& menu, int timeoutMs)
 {
     return QTest::qWaitFor(
-        [&menu] { return menu.getBtSinkInstance()->getBtState() == 2 && menu.getBtSourceInstance()->getBtState() == 2; },
-        timeoutMs);
+        [&menu] {
+            return menu.getBtSinkInstance()->getBtState() == 2 && menu.getBtSourceInstance()->getBtState() == 2;
+        },
+        TestSupport::timeBound(timeoutMs));
 }
 
 PairedInstrument::PairedInstrument(const QVariantMap& settings, const QVariantMap& overrides)
@@ -53,6 +55,19 @@ PairedInstrument::PairedInstrument(const QVariantMap& settings, const QVariantMa
 }
 
 PairedInstrument::~PairedInstrument() = default;
+
+bool PairedInstrument::waitForLinksUp() const
+{
+    const Bluetooth* sink = menu->getBtSinkInstance();
+    const Bluetooth* source = menu->getBtSourceInstance();
+    return QTest::qWaitFor(
+        [&] {
+            return sink->getBtState() == 6 && sink->getBtMode() == 1 && source->isConnectedAVRCP()
+                && source->getBtExtHeadphoneBatteryState() >= 0
+                && sim.source()->transcript().contains(QStringLiteral("AVRCP PDU 50 50"));
+        },
+        TestSupport::timeBound(5000));
+}
 
 void PairedInstrument::startMainMenu()
 {

@@ -46,6 +46,10 @@ struct PairedInstrument
 
     // The main window, which brings both links up.
     void startMainMenu();
+    // Whether both links came all the way up: the sensor unit's in data mode, the
+    // headphones' with remote control, battery report and the start volume the status bar
+    // sets. Events of a link still coming up would reach a test's dialog.
+    bool waitForLinksUp() const;
 
     DeviceRoot device;
     BtSimulatorThread sim; // outlives the main window, whose links use it

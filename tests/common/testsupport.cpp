@@ -6,6 +6,7 @@
 #include "Tools/settingsbutton.h"
 #include "btcontrollines.h"
 #include "devicetree.h"
+#include "startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -43,6 +44,16 @@
 #include <unistd.h>
 
 namespace TestSupport {
+
+int timeFactor()
+{
+    static const int factor = [] {
+        bool ok = false;
+        const int fromEnvironment = qEnvironmentVariableIntValue("TK9400_TEST_TIME_FACTOR", &ok);
+        return ok && fromEnvironment > 0 ? fromEnvironment : TK9400_TEST_TIME_FACTOR;
+    }();
+    return factor;
+}
 
 namespace {
 
@@ -335,11 +346,8 @@ QString screenshotPath(const QString& name)
 
 void useDeviceFont()
 {
-    // Started by hand, without the project's font configuration: Arial's widths all the same.
-    QFont::insertSubstitution(QStringLiteral("Arial Unicode MS"), QStringLiteral("Liberation Sans"));
-    QFont font(QStringLiteral("Arial Unicode MS"));
-    font.setPixelSize(20);
-    qApp->setFont(font);
+    // The program's own choice, so the fit checks measure what the PC shows.
+    Startup::setApplicationFont();
 }
 
 bool useDeviceLook()
@@ -484,22 +492,38 @@ QStringList textOverflows(QWidget* root)
     return out;
 }
 
-namespace {
-
-double luminance(const QColor& colour)
+double contrastRatio(const QColor& a, const QColor& b)
 {
-    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF()) + 0.05;
+    };
+    const double x = luminance(a);
+    const double y = luminance(b);
+    return qMax(x, y) / qMin(x, y);
 }
 
-double contrast(const QColor& a, const QColor& b)
+QStringList unseenFocus(QWidget* root)
 {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+    QStringList unseen;
+    QWidget* const before = QApplication::focusWidget();
+    QApplication::setActiveWindow(root->window());
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        if (!button->isVisible() || !button->isEnabled() || !(button->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+        const QPoint edge(1, button->height() / 2);
+        const QColor plain = button->grab().toImage().pixelColor(edge);
+        button->setFocus(Qt::TabFocusReason);
+        const QColor focused = button->grab().toImage().pixelColor(edge);
+        if (!button->hasFocus() || contrastRatio(focused, plain) < 4.5)
+            unseen << QStringLiteral("%1 %2 on %3").arg(button->objectName(), focused.name(), plain.name());
+    }
+    if (before)
+        before->setFocus();
+    return unseen;
 }
-
-} // namespace
 
 QStringList lowContrastText(QTextEdit* log)
 {
@@ -511,7 +535,7 @@ QStringList lowContrastText(QTextEdit* log)
             const QTextCharFormat format = it.fragment().charFormat();
             const QColor colour = format.foreground().style() == Qt::NoBrush ? log->palette().color(QPalette::Text)
                                                                              : format.foreground().color();
-            if (contrast(colour, background) < 4.5)
+            if (contrastRatio(colour, background) < 4.5)
                 out << QStringLiteral("\"%1\" %2 on %3").arg(it.fragment().text(), colour.name(), background.name());
         }
     }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QVariantMap>
 #include <functional>
 
@@ -21,6 +22,14 @@ class QWidget;
 
 // Helpers shared by the tests.
 namespace TestSupport {
+
+// Every time bound of the tests (the patience for something to happen, a ceiling on how
+// long something may take) is multiplied by this one factor: 1 in the plain build, more
+// in the sanitizer build, whose programs run several times slower. TK9400_TEST_TIME_FACTOR
+// in the environment overrides it for a slow machine. Waits that only let something
+// settle and lower bounds do not scale.
+int timeFactor();
+inline int timeBound(int ms) { return ms * timeFactor(); }
 
 // Installs a handler in front of QtTest's: a warning or critical message logged by the
 // project's own code (it carries file and line) fails the running test unless it was
@@ -128,9 +137,26 @@ bool lockDirectory(const QString& hostPath, bool locked);
 // leaves for it after margins, indent, icons and style sheet padding (a word-wrapped label
 // by its wrapped height). One line per text: object name, text, the size it needs and has.
 QStringList textOverflows(QWidget* root);
+// Every button below root that the keys can reach (tab focus, shown, enabled) whose key
+// focus cannot be told outdoors: the middle of its left edge changes by less than 4.5:1
+// when it takes the focus. One line per button: object name and the two colours.
+QStringList unseenFocus(QWidget* root);
+// The contrast ratio of two colours (1 to 21) by their relative luminance.
+double contrastRatio(const QColor& a, const QColor& b);
 // Loads the English catalogue into translator and installs it. False when it cannot be loaded.
 bool installEnglish(QTranslator& translator);
 
 } // namespace TestSupport
+
+// The QTRY_ macros of QtTest (with or without an explicit timeout) wait up to the bound
+// scaled by the factor above.
+#undef QTRY_IMPL
+#define QTRY_IMPL(expr, timeout)                                                                                       \
+    const int qt_test_timeoutValue = TestSupport::timeBound(timeout);                                                  \
+    const int qt_test_step = qt_test_timeoutValue < 350 ? qt_test_timeoutValue / 7 + 1 : 50;                           \
+    {                                                                                                                  \
+        QTRY_LOOP_IMPL((expr), qt_test_timeoutValue, qt_test_step);                                                    \
+    }                                                                                                                  \
+    QTRY_TIMEOUT_DEBUG_IMPL((expr), qt_test_timeoutValue, qt_test_step)
 
 #endif // TESTSUPPORT_H
