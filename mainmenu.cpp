@@ -276,8 +276,7 @@ void MainMenu::runDebugMenu()
 void MainMenu::showWidget(int widget)
 {
     if (widget == 100) {
-        Gpio::setValue(50, 0);
-        Gpio::setValue(65, 1);
+        Gpio::selectConnector(Gpio::Connector::Uart);
         runTestMenu();
     } else if (widget == 101) {
         runDebugMenu();
@@ -320,8 +319,7 @@ void MainMenu::keyReleaseEvent(QKeyEvent* event)
         qDebug() << "Key: SwitchOff";
         beforePowerDown();
     } else if (event->key() == Qt::Key_F13) {
-        Gpio::setValue(50, 0);
-        Gpio::setValue(65, 1);
+        Gpio::selectConnector(Gpio::Connector::Uart);
         qDebug() << "Switching to Uart-Mode";
         displayPopup(3);
     } else {

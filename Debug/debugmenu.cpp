@@ -102,8 +102,7 @@ void DebugMenu::updateUartTerminalText()
 void DebugMenu::on_butUartTerminal_clicked()
 {
     m_uartTerminal = !m_uartTerminal;
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, m_uartTerminal ? 1 : 0);
+    Gpio::selectConnector(m_uartTerminal ? Gpio::Connector::Uart : Gpio::Connector::Usb);
     updateUartTerminalText();
 }
 

@@ -21,6 +21,12 @@ void Gpio::setDirection(unsigned int pin, int direction)
     DriverHelper::writeFile(pinFile(pin, "direction").constData(), direction == DIRECTION_IN ? "in" : "out");
 }
 
+void Gpio::selectConnector(Connector connector)
+{
+    setValue(50, 0);
+    setValue(65, connector == Connector::Uart ? 1 : 0);
+}
+
 void Gpio::setValue(unsigned int pin, int value)
 {
     DriverHelper::writeFile(pinFile(pin, "value").constData(), value != 0 ? "1" : "0");

@@ -11,6 +11,10 @@ public:
     static void setValue(unsigned int pin, int value);
     // False when the line reads "0" or its value file cannot be read.
     static bool getValue(unsigned int pin);
+    // The shared connector's position: GPIO 50 low, then GPIO 65 high for the UART console
+    // or low for USB.
+    enum class Connector { Usb, Uart };
+    static void selectConnector(Connector connector);
     // Sets every line up once at start.
     static void init();
 

@@ -355,6 +355,12 @@ bool Platform::readBoundedFile(const QString& path, qint64 maxBytes, QByteArray*
     return true;
 }
 
+bool Platform::isPlainName(const QString& name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+        && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+
 bool Platform::startDetached(const QString& command)
 {
     if (isSimulated())

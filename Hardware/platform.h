@@ -57,6 +57,9 @@ public:
     // a FIFO, a link to one, a larger file) is refused with a warning, so a hostile file
     // can neither hang the program nor exhaust its memory.
     static bool readBoundedFile(const QString& path, qint64 maxBytes, QByteArray* contents);
+    // A name from outside (the PC-writable partition, the measurement list) used only as
+    // one path element: not empty, not "." or "..", no "/" and no NUL.
+    static bool isPlainName(const QString& name);
     // Replaces the contents of the file at `path` (a host path) with `data`. Only a regular
     // file is written, never through a link and never blocking: a link, FIFO, device or
     // socket standing there is removed and a regular file made in its place; a directory

@@ -10,7 +10,6 @@
 #include "Audio/micsettings.h"
 #include "Audio/soundplayer.h"
 #include "Hardware/bluetooth.h"
-#include "Hardware/platform.h"
 #include "Management/systemsettings.h"
 #include "Tools/freqspectrum.h"
 #include "Tools/measurements.h"
@@ -31,8 +30,6 @@ const char* const kClipName = "LE_sound";
 // Bins of the spectrum a level measurement keeps, and the rate they were taken at.
 const int kSavedFftSize = 512;
 const int kSavedSampleRate = 16000;
-// Frequency colours of the bars: blue at 0 Hz, red at half, yellow from the maximum on.
-const quint32 kColourMaxFrequency = 300;
 
 Systemsettings* settings()
 {
@@ -47,17 +44,6 @@ int barValue(float level)
 QString wholeNumber(float level)
 {
     return QStringLiteral("%1").arg(double(level), 0, 'f', 0);
-}
-
-QString frequencyText(int frequency)
-{
-    return QStringLiteral("%2 Hz").arg(frequency);
-}
-
-QColor frequencyColour(int frequency)
-{
-    return AnalogInputWorker::calcFrequencyColor(quint32(std::max(frequency, 0)), kColourMaxFrequency,
-                                                 QColor("blue"), QColor("red"), QColor("yellow"), nullptr);
 }
 
 void setMarkers(ProgressBarMinMaxMarker* bar, int maxMarker)
@@ -155,7 +141,7 @@ void Levelmeasurement::resetDisplays()
     ui->labelPrgbCurrentLevel->setText(QStringLiteral("0"));
     ui->labelLevel->setText(QStringLiteral("0"));
     m_significandFrequency = 0;
-    ui->labelFrequency->setText(QStringLiteral("%1 Hz").arg(0));
+    ui->labelFrequency->setText(hertz(0));
 }
 
 void Levelmeasurement::startLive()
@@ -184,14 +170,6 @@ void Levelmeasurement::setChunkStyle(QWidget* bar, const QString& style)
     // Setting a style sheet polishes the bar anew even when nothing changed.
     if (bar->styleSheet() != style)
         bar->setStyleSheet(style);
-}
-
-void Levelmeasurement::setChunkColour(QWidget* bar, const QColor& colour)
-{
-    setChunkStyle(bar, QStringLiteral("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
-                           .arg(colour.red())
-                           .arg(colour.green())
-                           .arg(colour.blue()));
 }
 
 QString Levelmeasurement::peakChunkStyle(float linearPeak)
@@ -270,10 +248,10 @@ void Levelmeasurement::showFrequency()
     AnalogInputWorker* analysis = Analoginputworker();
     m_significandFrequency = int(analysis->getSignificandFrequency());
     m_significandFrequencyAtMin = int(analysis->getSignificandFrequencyAtMin());
-    ui->labelFrequency->setText(frequencyText(m_significandFrequencyAtMin));
+    ui->labelFrequency->setText(hertz(m_significandFrequencyAtMin));
     if (settings()->isUseFrequColorForBarEnabled()) {
-        setChunkColour(ui->prgbMinimumLevel, frequencyColour(m_significandFrequencyAtMin));
-        setChunkColour(ui->prgbCurrentLevel, frequencyColour(m_significandFrequency));
+        setChunkStyle(ui->prgbMinimumLevel, frequencyChunkStyle(m_significandFrequencyAtMin));
+        setChunkStyle(ui->prgbCurrentLevel, frequencyChunkStyle(m_significandFrequency));
     } else {
         setChunkStyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
         setChunkStyle(ui->prgbCurrentLevel, QStringLiteral("QProgressBar::chunk {background-color: orange;}"));
@@ -309,9 +287,9 @@ void Levelmeasurement::analyseInfoFile()
     ui->labelLevel->setText(wholeNumber(m_storedLevel));
     ui->prgbCurrentLevel->hide();
     ui->labelPrgbCurrentLevel->hide();
-    ui->labelFrequency->setText(frequencyText(m_significandFrequency));
+    ui->labelFrequency->setText(hertz(m_significandFrequency));
     if (settings()->isUseFrequColorForBarEnabled())
-        setChunkColour(ui->prgbMinimumLevel, frequencyColour(m_significandFrequency));
+        setChunkStyle(ui->prgbMinimumLevel, frequencyChunkStyle(m_significandFrequency));
     else
         setChunkStyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
 
@@ -326,8 +304,7 @@ void Levelmeasurement::analyseInfoFile()
 
 void Levelmeasurement::playStoredSound()
 {
-    const QString clip = Platform::devicePath(QStringLiteral("/media/tk9400/meas/") + m_selectedMeasurementDir
-                                              + QStringLiteral("/LE_sound.wav"));
+    const QString clip = Measurements::storedFilePath(m_selectedMeasurementDir, QStringLiteral("LE_sound.wav"));
     MainMenu::getInstanceMainMenu()->muteAudioPath(false, false);
     Analoginputworker()->stopCapture();
     if (!m_player)

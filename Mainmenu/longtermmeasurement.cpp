@@ -24,17 +24,6 @@ const QColor kScaleColor(213, 211, 18);
 const QColor kDataColor(255, 255, 100);
 const char* const kIconFolder = ":/Resources/Icons/Mainmenu/Pinpointing/";
 
-QString filterSymbolStyle(int filterType)
-{
-    return QStringLiteral("background-image: url(%1Filtertype_%2_gr_40px.png); background-repeat: no-repeat;")
-        .arg(QLatin1String(kIconFolder), filterType == 2 ? QStringLiteral("Bandstop") : QStringLiteral("Bandpass"));
-}
-
-QString hertz(quint32 frequency)
-{
-    return QStringLiteral("%1 Hz").arg(frequency);
-}
-
 // The window a stored file's value count may claim: only one of the three.
 bool isWindowSize(int values)
 {
@@ -170,14 +159,8 @@ void Longtermmeasurement::startLive()
 
 void Longtermmeasurement::showLiveFilter()
 {
-    if (m_storedFilterType != 1 && m_storedFilterType != 2) {
-        m_storedFilterType = 0;
-        m_storedFilterLowCutOff = 0;
-        m_storedFilterHighCutOff = 4000;
-    }
-    ui->labelFiltersymbol->setStyleSheet(filterSymbolStyle(m_storedFilterType));
-    ui->labelFilterrange->setText(
-        QStringLiteral("%1\n%2").arg(hertz(m_storedFilterLowCutOff), hertz(m_storedFilterHighCutOff)));
+    showFilterLabels(ui->labelFiltersymbol, ui->labelFilterrange, &m_storedFilterType, &m_storedFilterLowCutOff,
+                     &m_storedFilterHighCutOff);
 }
 
 void Longtermmeasurement::muteAudioPath(bool a_mute, bool a_sendToMic)
@@ -217,14 +200,8 @@ void Longtermmeasurement::updateData()
     ui->prgbMinimumLevel->setValue(int(levelVal));
     ui->labelLevel->setText(QStringLiteral("%1").arg(double(levelVal), 0, 'f', 0));
     ui->labelFrequency->setText(hertz(frequency));
-    QColor textColor;
-    const QColor colour = AnalogInputWorker::calcFrequencyColor(frequency, 300, QColor("blue"), QColor("red"),
-                                                                QColor("yellow"), &textColor);
     if (MainMenu::getInstanceMainMenu()->getInstanceSystemsettings()->isLTUseFrequColorForBarEnabled())
-        ui->prgbMinimumLevel->setStyleSheet(QStringLiteral("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
-                                                .arg(colour.red())
-                                                .arg(colour.green())
-                                                .arg(colour.blue()));
+        ui->prgbMinimumLevel->setStyleSheet(frequencyChunkStyle(int(frequency)));
     else
         ui->prgbMinimumLevel->setStyleSheet(QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
 
@@ -388,7 +365,7 @@ void Longtermmeasurement::analyseInfoFile()
         readStoredFile();
 
     applyWindow(m_selectedTime, ui->labelTimeStored, storedLongtermData);
-    ui->labelFiltersymbolStored->setStyleSheet(filterSymbolStyle(m_storedFilterType));
+    ui->labelFiltersymbolStored->setStyleSheet(filterTypeSymbolStyle(m_storedFilterType));
     ui->labelFilterLowCutOff->setText(hertz(m_storedFilterLowCutOff));
     ui->labelFilterHighCutOff->setText(hertz(m_storedFilterHighCutOff));
     storedLongtermData->init(ui->levelDataStored->width(), ui->levelDataStored->height(), kScaleColor, kDataColor);

@@ -5,13 +5,12 @@
 #include "Audio/audioworker.h"
 #include "Audio/soundplayer.h"
 #include "Hardware/bluetooth.h"
-#include "Hardware/platform.h"
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
+#include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
 #include "Tools/storedinfo.h"
-#include "Tools/tooltipbutton.h"
 #include "Tools/virtualkeyboard.h"
 #include "mainmenu.h"
 
@@ -22,23 +21,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 
-namespace {
-const char* const kMeasurementRoot = "/media/tk9400/meas/";
-
-TooltipButton* barButton(QWidget* bar, const char* name, const char* icon, int y)
-{
-    auto* button = new TooltipButton(bar);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(0, y, 54, 54);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton{background-image: url(:/Resources/Icons/Allgemein/%1_ws_44px.png); background-repeat: no-repeat;"
-        " background-position: center; border: none;}"
-        "QPushButton:pressed{background-image: url(:/Resources/Icons/Allgemein/%1_sw_44px.png);}")
-                              .arg(QString::fromLatin1(icon)));
-    return button;
-}
-} // namespace
+#include <algorithm>
 
 MeasuringPage::MeasuringPage(const Config& config, QWidget* parent)
     : QWidget(parent)
@@ -79,34 +62,6 @@ void MeasuringPage::frameReady()
         statusbar->init(statusbar->width(), statusbar->height());
 }
 
-void MeasuringPage::buildPlaceholderForm(const QString& title)
-{
-    setGeometry(0, 0, 480, 272);
-    auto* label = new QLabel(title, this);
-    label->setObjectName(QStringLiteral("labelTitle"));
-    label->setGeometry(10, 10, 400, 40);
-    auto* bars = new QStackedWidget(this);
-    bars->setObjectName(QStringLiteral("subMenu"));
-    bars->setGeometry(426, 1, 54, 250);
-    auto* live = new QWidget(bars);
-    live->setObjectName(QStringLiteral("subMenu_1"));
-    barButton(live, "butMenuMainmenu", "Home", 108);
-    auto* stored = new QWidget(bars);
-    stored->setObjectName(QStringLiteral("subMenu_2"));
-    barButton(stored, "butMenuStoredBack", "Back", 54);
-    barButton(stored, "butMenuMainmenu_2", "Home", 108);
-    bars->addWidget(live);
-    bars->addWidget(stored);
-    auto* statusbar = new Statusbar(this);
-    statusbar->setObjectName(QStringLiteral("widgetStatusbar"));
-    statusbar->setGeometry(0, 252, 480, 20);
-}
-
-TooltipButton* MeasuringPage::addBarButton(QWidget* bar, const char* name, const char* icon, int y)
-{
-    return barButton(bar, name, icon, y);
-}
-
 void MeasuringPage::showButtonBar(int index)
 {
     if (auto* bars = findChild<QStackedWidget*>(QStringLiteral("subMenu")))
@@ -120,8 +75,7 @@ void MeasuringPage::reportFavourite()
 
 QString MeasuringPage::storedInfoFile() const
 {
-    return Platform::devicePath(QString::fromLatin1(kMeasurementRoot) + m_selectedMeasurementDir
-                                + QStringLiteral("/info.ini"));
+    return Measurements::storedFilePath(m_selectedMeasurementDir, QStringLiteral("info.ini"));
 }
 
 void MeasuringPage::readStoredFilter(const StoredInfo& info, int* type, quint32* low, quint32* high)
@@ -145,8 +99,24 @@ void MeasuringPage::readStoredFilter(const StoredInfo& info, int* type, quint32*
 
 QString MeasuringPage::filterTypeSymbolStyle(int type)
 {
-    return QStringLiteral("background-image: url(:/Resources/Icons/Mainmenu/Pinpointing/Filtertype_%1_gr_40px.png);")
+    return QStringLiteral("background-image: url(:/Resources/Icons/Mainmenu/Pinpointing/Filtertype_%1_gr_40px.png);"
+                          " background-repeat: no-repeat;")
         .arg(type == 2 ? QStringLiteral("Bandstop") : QStringLiteral("Bandpass"));
+}
+
+QString MeasuringPage::hertz(qint64 frequency)
+{
+    return QStringLiteral("%1 Hz").arg(frequency);
+}
+
+QString MeasuringPage::frequencyChunkStyle(int frequency)
+{
+    const QColor colour = AnalogInputWorker::calcFrequencyColor(quint32(std::max(frequency, 0)), 300, QColor("blue"),
+                                                                QColor("red"), QColor("yellow"), nullptr);
+    return QStringLiteral("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue());
 }
 
 void MeasuringPage::showFilterLabels(QLabel* symbol, QLabel* range, int* type, quint32* low, quint32* high)
@@ -157,7 +127,7 @@ void MeasuringPage::showFilterLabels(QLabel* symbol, QLabel* range, int* type, q
         *high = 4000;
     }
     symbol->setStyleSheet(filterTypeSymbolStyle(*type));
-    range->setText(QStringLiteral("%1 Hz\n%2 Hz").arg(*low).arg(*high));
+    range->setText(hertz(*low) + QLatin1Char('\n') + hertz(*high));
 }
 
 bool MeasuringPage::needsSensorNote() const

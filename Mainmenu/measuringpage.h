@@ -11,7 +11,6 @@ class QLabel;
 class SoundPlayer;
 class StoredInfo;
 class QTimer;
-class TooltipButton;
 
 // The frame that every measuring page but the pressure page runs in: start-up live or as
 // the view of a stored measurement, the listening path, the device's and the sensor
@@ -26,8 +25,7 @@ class TooltipButton;
 // "butMenuStoredStop". Call frameReady() at the end of the page's constructor, once the
 // form is set up: it connects those buttons that are there to the operations of the same
 // name below (they are plain functions, so uic's connection by name leaves them alone).
-// buildPlaceholderForm() makes a bare form of that kind for pages whose own form is not
-// there yet. Create m_player with SoundPlayer::create(this).
+// Create m_player with SoundPlayer::create(this).
 //
 // init(variant) runs, in this order: setTooltips(), the sensor note (live only, when
 // needsSensorNote()), applyDisplaySettings(), resetBeforeLinks(), both links called, the
@@ -153,15 +151,11 @@ protected:
     // ---- pieces for the pages ----------------------------------------------------------
     // Call at the end of the page's constructor, when the form is there.
     void frameReady();
-    // A bare form: title, status line and the two bars with their leaving buttons.
-    void buildPlaceholderForm(const QString& title);
-    // One more 54 x 54 button on a bar of that form, with the icon "Allgemein/<icon>_ws_44px.png".
-    static TooltipButton* addBarButton(QWidget* bar, const char* name, const char* icon, int y);
     void showButtonBar(int index);
     // Arms the link warning unless the device booted straight into this page as favourite.
     void applyBootedToFavouriteRule();
     void reportFavourite();
-    // "/media/tk9400/meas/" + dir + "/info.ini" as a host path.
+    // The selected measurement's "info.ini" as a host path.
     QString storedInfoFile() const;
     // The listening filter as the pages show it: type 1 band-pass, 2 band-stop; any other
     // type is no filter, 0 to 4000 Hz. readStoredFilter() takes it from the group "Filter"
@@ -170,6 +164,11 @@ protected:
     static void readStoredFilter(const StoredInfo& info, int* type, quint32* low, quint32* high);
     static void showFilterLabels(QLabel* symbol, QLabel* range, int* type, quint32* low, quint32* high);
     static QString filterTypeSymbolStyle(int type);
+    // A frequency as the pages show it: "N Hz".
+    static QString hertz(qint64 frequency);
+    // A level bar's chunk in the colour of its frequency: blue at 0 Hz, red at 150 Hz,
+    // yellow from 300 Hz on.
+    static QString frequencyChunkStyle(int frequency);
 
     Bluetooth* m_btSource = nullptr;
     Bluetooth* m_btSink = nullptr;

@@ -9,7 +9,6 @@
 #include "Audio/headphonesettings.h"
 #include "Audio/micsettings.h"
 #include "Hardware/gps.h"
-#include "Hardware/platform.h"
 #include "Management/systemsettings.h"
 #include "Tools/measurements.h"
 #include "Tools/storedinfo.h"
@@ -25,7 +24,6 @@
 #include <algorithm>
 
 namespace {
-const char* const kMeasurementRoot = "/media/tk9400/meas/";
 const char* const kIcons = ":/Resources/Icons/Mainmenu/Pinpointing/";
 const char* const kBarStyle = "QProgressBar::chunk { background-color: %1; }";
 
@@ -47,11 +45,6 @@ QString boolText(bool value)
 QString noDecimals(float value)
 {
     return QString::number(double(value), 'f', 0);
-}
-
-QString hertz(int frequency)
-{
-    return QStringLiteral("%1 Hz").arg(frequency);
 }
 } // namespace
 
@@ -540,13 +533,7 @@ void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, con
         bar->setStyleSheet(QString::fromLatin1(kBarStyle).arg(fallback));
         return;
     }
-    QColor text;
-    const QColor colour = AnalogInputWorker::calcFrequencyColor(quint32(frequency), 300, QColor("blue"),
-                                                                QColor("red"), QColor("yellow"), &text);
-    bar->setStyleSheet(QStringLiteral("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
-                           .arg(colour.red())
-                           .arg(colour.green())
-                           .arg(colour.blue()));
+    bar->setStyleSheet(frequencyChunkStyle(frequency));
 }
 
 void Pinpointing::hideBarsIfInvalid()
@@ -699,9 +686,7 @@ void Pinpointing::readInfoFile()
 
 QString Pinpointing::storedClipPath() const
 {
-    // The directory name as it is: blanks inside it are part of the name.
-    return QString::fromLatin1(kMeasurementRoot) + m_selectedMeasurementDir + QLatin1Char('/') + clipName(m_currentStep)
-        + QStringLiteral(".wav");
+    return Measurements::storedFilePath(m_selectedMeasurementDir, clipName(m_currentStep) + QStringLiteral(".wav"));
 }
 
 void Pinpointing::playStoredSound()
@@ -709,9 +694,8 @@ void Pinpointing::playStoredSound()
     m_audioCodec->setRouting(1);
     MainMenu::getInstanceMainMenu()->muteAudioPath(false, false);
     Analoginputworker()->stopCapture();
-    const QString path = storedClipPath();
-    qDebug() << "Play file" << path;
-    const QString hostPath = Platform::devicePath(path);
+    const QString hostPath = storedClipPath();
+    qDebug() << "Play file" << hostPath;
     if (!QFileInfo(hostPath).isFile()) {
         qDebug() << "Play file: no clip" << hostPath;
         return;

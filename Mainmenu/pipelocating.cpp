@@ -28,11 +28,6 @@ QString wholeNumber(double value)
     return QString::number(value, 'f', 0);
 }
 
-QString hertz(quint32 frequency)
-{
-    return QStringLiteral("%1 Hz").arg(frequency);
-}
-
 // QProgressBar ignores a value outside its range and would keep showing the last one.
 void setBarValue(QProgressBar* bar, int value)
 {
@@ -361,13 +356,7 @@ void Pipelocating::setProgressBarFrequColor(QProgressBar* a_bar, int a_frequValu
 {
     if (MainMenu::getInstanceMainMenu()->getInstanceSystemsettings()->isPLUseFrequColorForBarEnabled()
         && a_frequValue >= 1) {
-        QColor text;
-        const QColor colour = AnalogInputWorker::calcFrequencyColor(quint32(a_frequValue), 300, QColor("blue"),
-                                                                    QColor("red"), QColor("yellow"), &text);
-        a_bar->setStyleSheet(QStringLiteral("QProgressBar::chunk {background-color: rgb(%1, %2, %3);}")
-                                 .arg(colour.red())
-                                 .arg(colour.green())
-                                 .arg(colour.blue()));
+        a_bar->setStyleSheet(frequencyChunkStyle(a_frequValue));
     } else {
         a_bar->setStyleSheet(QString::fromLatin1(kDefaultBarStyle));
     }

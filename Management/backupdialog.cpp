@@ -75,8 +75,7 @@ BackupDialog::BackupDialog(QWidget* parent)
     ui->mainArea->setCurrentWidget(ui->page);
     ui->subMenu->setCurrentWidget(ui->page_3);
     // The shared connector in its USB position; it stays there after the dialog.
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, 0);
+    Gpio::selectConnector(Gpio::Connector::Usb);
     showExported(false);
 }
 
@@ -181,15 +180,15 @@ void BackupDialog::applySettingsFile()
 {
     const char* const name = "do_settings.ini";
     QByteArray content;
-    if (!readSpecialFile(specialFilePath(name), kMaxSettingsFileBytes, &content))
+    if (!readSpecialFile(specialFilePath(name), Systemsettings::kMaxSettingsFileBytes, &content))
         return;
     qDebug() << "Updating systemsettings.";
 
     // The device cannot run without a usable settings file: a file that is not one is
     // refused and the old one kept.
     QString refusal;
-    if (content.size() > kMaxSettingsFileBytes)
-        refusal = QStringLiteral("larger than %1 bytes").arg(kMaxSettingsFileBytes);
+    if (content.size() > Systemsettings::kMaxSettingsFileBytes)
+        refusal = QStringLiteral("larger than %1 bytes").arg(Systemsettings::kMaxSettingsFileBytes);
     else if (content.contains('\0'))
         refusal = QStringLiteral("not a text file");
     else if (!Systemsettings::holdsKnownSetting(Platform::devicePath(specialFilePath(name))))

@@ -20,7 +20,6 @@ public:
     static const int kScriptTimeoutMs = 10 * 60 * 1000;
     // Larger special files are refused: none of them is anywhere near this big.
     static const qint64 kMaxIdentityFileBytes = 4096;
-    static const qint64 kMaxSettingsFileBytes = 64 * 1024;
 
     explicit BackupDialog(QWidget* parent = nullptr);
     ~BackupDialog() override;

@@ -6,6 +6,7 @@
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
 #include "Management/backupdialog.h"
+#include "Management/systemsettings.h"
 #include "Tools/durablefile.h"
 #include "Tools/escapekey.h"
 #include "Tools/filecopythread.h"
@@ -29,14 +30,6 @@ const char* const kStagedSettings = "/home/root/firmware/settings.ini";
 const char* const kRunmodeFile = "/media/ramdisk/runmode";
 const char* const kInstalledVersion = "1.8.0";
 const char* const kNoVersion = "---";
-const qint64 kMaxSettingsBytes = 1024 * 1024;
-
-// A name from the PC-writable partition is used only as one path element below it.
-bool isPlainName(const QString& name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\0'));
-}
 
 QString hostPath(const char* path)
 {
@@ -133,7 +126,7 @@ QString Firmwareupdate::stagingPath() const
 
 void Firmwareupdate::removeFirmwareFile()
 {
-    if (!isPlainName(m_newFwFilename))
+    if (!Platform::isPlainName(m_newFwFilename))
         return;
     const bool removed = QFile::remove(Platform::devicePath(firmwarePath()));
     qDebug().noquote() << "File removed" << (removed ? "true" : "false") << m_newFwFilename;
@@ -184,8 +177,7 @@ void Firmwareupdate::fwVersionReceived(QString version)
 void Firmwareupdate::displayConnectUsbPage()
 {
     ui->mainArea->setCurrentWidget(ui->pageConnect);
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, 0);
+    Gpio::selectConnector(Gpio::Connector::Usb);
     ui->labelConnectMessage->setText(tr("ConnectTheTKR9400ToYourPCAndPressTheButtonConnect"));
     m_connectedWithUsb = false;
     ui->butConnect->show();
@@ -281,7 +273,7 @@ void Firmwareupdate::doUpdateTKR9400()
 
     const QString source = Platform::devicePath(firmwarePath());
     QFile file(source);
-    const bool opened = isPlainName(m_newFwFilename) && QFileInfo(source).isFile() && file.open(QIODevice::ReadOnly);
+    const bool opened = Platform::isPlainName(m_newFwFilename) && QFileInfo(source).isFile() && file.open(QIODevice::ReadOnly);
     if (!opened || file.size() <= kMinFirmwareBytes) {
         firmwareFileUnusable(opened, true);
         return;
@@ -359,7 +351,7 @@ bool Firmwareupdate::stageSettings()
         return true;
     }
     QByteArray content;
-    if (!Platform::readBoundedFile(hostPath(kPartitionSettings), kMaxSettingsBytes, &content)
+    if (!Platform::readBoundedFile(hostPath(kPartitionSettings), Systemsettings::kMaxSettingsFileBytes, &content)
         || !writeFileDurably(staged, content)) {
         qWarning().noquote() << "Could not stage" << kPartitionSettings;
         return false;
@@ -452,7 +444,7 @@ void Firmwareupdate::doUpdateQJ5()
     m_transferState = TransferState::Idle;
     const QString path = Platform::devicePath(firmwarePath());
     QFile file(path);
-    const bool opened = isPlainName(m_newFwFilename) && QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+    const bool opened = Platform::isPlainName(m_newFwFilename) && QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
     const qint64 size = opened ? file.size() : 0;
     if (!opened || size <= kMinFirmwareBytes || size > kMaxQj5FirmwareBytes) {
         // Only a file too short to be an image goes: a large one may be anything the user keeps.

@@ -20,7 +20,6 @@
 
 namespace {
 
-const char* const kStore = "/media/tk9400/meas/";
 // The property by which the page area's style sheet gives a list button its icon.
 const char* const kIconProperty = "listIcon";
 
@@ -55,13 +54,6 @@ bool entryExists(const QString& path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
-}
-
-// A plain name of one entry directly in the store: no separator, no "." or "..".
-bool isPlainEntryName(const QString& name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
 }
 
 // Renames one entry (file, directory or link, the link itself) without replacing an
@@ -272,7 +264,7 @@ void MeasManagement::editMeasurement(const QString& dirName)
 
 bool MeasManagement::renameMeasurement(const QString& oldName, const QString& newDirName)
 {
-    Platform::setWorkingDirectory(QString::fromLatin1(kStore));
+    Platform::setWorkingDirectory(Measurements::measurementRootDevicePath());
 
     // The dialog keeps prefix, date and time of the old name; only the name after them
     // comes from the keyboard, and it takes the rule of a saved name, so that the result
@@ -300,7 +292,7 @@ bool MeasManagement::renameMeasurement(const QString& oldName, const QString& ne
         qWarning() << "Not renamed: the information file is a link, no regular file or too large:" << oldInfoFile;
 
     bool renamed = false;
-    if (infoFileSafe && isPlainEntryName(oldName) && isPlainEntryName(newName) && entryExists(oldPath))
+    if (infoFileSafe && Platform::isPlainName(oldName) && Platform::isPlainName(newName) && entryExists(oldPath))
         renamed = newName == oldName || renameEntry(oldPath, newPath);
 
     // Only a directory of its own carries the name: a file entry has no information file,
@@ -329,7 +321,7 @@ bool MeasManagement::deleteMeasurement(const QString& name)
     const QString path = storePath() + QLatin1Char('/') + name;
     const QFileInfo entry(path);
     bool removed = false;
-    if (!isPlainEntryName(name) || !entryExists(path)) {
+    if (!Platform::isPlainName(name) || !entryExists(path)) {
         removed = false;
     } else if (entry.isSymLink() || !entry.isDir()) {
         // A link goes as a link (its target stays), a file as a file; either is one step.

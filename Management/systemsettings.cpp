@@ -72,9 +72,6 @@ QByteArray iniValue(const QString& text)
     return quote ? '"' + out + '"' : out;
 }
 
-// Largest settings file read: far above the few kilobytes the store writes.
-const qint64 kMaxSettingsFileBytes = 64 * 1024;
-
 // Reads "group/key" values of an INI file in the form the framework writes them
 // (quoted strings with \\, \" and \xNNNN escapes). The file is read anew on every
 // call: the framework's settings class keeps a per-process cache that can miss a
@@ -83,7 +80,7 @@ QHash<QString, QString> readIni(const QString& path)
 {
     QHash<QString, QString> values;
     QByteArray contents;
-    if (!Platform::readBoundedFile(path, kMaxSettingsFileBytes, &contents))
+    if (!Platform::readBoundedFile(path, Systemsettings::kMaxSettingsFileBytes, &contents))
         return values;
     QString group;
     const QList<QByteArray> lines = contents.split('\n');

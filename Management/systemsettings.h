@@ -25,6 +25,9 @@ public:
     ~Systemsettings() override;
 
     static QString settingsFilePath();
+    // Largest settings file read or taken from outside: far above the few kilobytes the
+    // store writes.
+    static constexpr qint64 kMaxSettingsFileBytes = 64 * 1024;
 
     // Screen
     static constexpr int kPages = 3;

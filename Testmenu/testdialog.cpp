@@ -1,7 +1,10 @@
 #include "Testmenu/testdialog.h"
 
 #include "Hardware/gpio.h"
+#include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
+
+#include <QFile>
 
 TestDialog::TestDialog(const QString& openingCommand, QWidget* parent)
     : QDialog(parent)
@@ -15,12 +18,19 @@ TestDialog::~TestDialog()
     delete remoteCtrl;
 }
 
+bool TestDialog::readAttribute(const char* absolutePath, QString* text)
+{
+    QFile file(Platform::devicePath(QString::fromLatin1(absolutePath)));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *text = QString::fromLatin1(file.read(kMaxAttributeBytes)).toLower().trimmed();
+    return true;
+}
+
 void TestDialog::startFrame(Connector connector)
 {
-    if (connector != Connector::Keep) {
-        Gpio::setValue(50, 0);
-        Gpio::setValue(65, connector == Connector::Uart ? 1 : 0);
-    }
+    if (connector != Connector::Keep)
+        Gpio::selectConnector(connector == Connector::Uart ? Gpio::Connector::Uart : Gpio::Connector::Usb);
     remoteCtrl = new TestmenuRemoteCtrl(this);
     connect(remoteCtrl, &TestmenuRemoteCtrl::sendCommand, this, &TestDialog::executeCommand, Qt::UniqueConnection);
 }

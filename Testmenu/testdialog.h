@@ -24,7 +24,15 @@ public:
     // Keep: the dialog sets the pins itself.
     enum class Connector { Uart, Usb, Keep };
 
+    // Bounds of what a test reads: a command's listing, a sysfs attribute.
+    static constexpr int kMaxListingBytes = 64 * 1024;
+    static constexpr qint64 kMaxAttributeBytes = 32;
+
     ~TestDialog() override;
+
+    // The attribute's first kMaxAttributeBytes, lower case and trimmed; false when it
+    // cannot be opened.
+    static bool readAttribute(const char* absolutePath, QString* text);
 
     QString openingCommand() const { return m_openingCommand; }
     TestmenuRemoteCtrl* channel() const { return remoteCtrl; }

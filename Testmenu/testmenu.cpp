@@ -40,8 +40,7 @@ TestMenu::TestMenu(QWidget* parent)
     setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
     ui->setupUi(this);
 
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, 1);
+    Gpio::selectConnector(Gpio::Connector::Uart);
 
     showPage(1);
 

@@ -38,8 +38,7 @@ TestMenuAudioLoopback::TestMenuAudioLoopback(QWidget* parent)
     , ui(new Ui::TestMenuAudioLoopback)
 {
     ui->setupUi(this);
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, 1);
+    Gpio::selectConnector(Gpio::Connector::Uart);
     // Without the main window (a menu on its own) there are no links and no codec: the
     // dialog offers its frame only.
     if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu()) {

@@ -16,7 +16,6 @@ const char* const kCapacity = "/sys/class/power_supply/bq27426-0/capacity";
 const char* const kVoltage = "/sys/class/power_supply/bq27426-0/voltage_now";
 const char* const kCurrent = "/sys/class/power_supply/bq27426-0/current_now";
 const char* const kTemperature = "/sys/class/power_supply/bq27426-0/temp";
-constexpr qint64 kMaxAttributeBytes = 32;
 
 // Six significant digits, the form the station's protocol expects for every value.
 QString number(float value)
@@ -63,22 +62,17 @@ TestmenuBattery::~TestmenuBattery()
 
 void TestmenuBattery::selectConnector(bool uart)
 {
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, uart ? 1 : 0);
+    Gpio::selectConnector(uart ? Gpio::Connector::Uart : Gpio::Connector::Usb);
     m_modeUart = uart;
     ui->labelUartUsb->setText(uart ? QStringLiteral("UART") : QStringLiteral("USB"));
 }
 
 bool TestmenuBattery::readAttribute(const char* absolutePath, QString* text)
 {
-    m_fileFuelgauge.setFileName(Platform::devicePath(QString::fromLatin1(absolutePath)));
-    if (!m_fileFuelgauge.open(QIODevice::ReadOnly)) {
-        qDebug().noquote() << "Battery test: could not read" << absolutePath;
-        return false;
-    }
-    *text = QString::fromLatin1(m_fileFuelgauge.read(kMaxAttributeBytes)).toLower().trimmed();
-    m_fileFuelgauge.close();
-    return true;
+    if (TestDialog::readAttribute(absolutePath, text))
+        return true;
+    qDebug().noquote() << "Battery test: could not read" << absolutePath;
+    return false;
 }
 
 void TestmenuBattery::showValue(QLineEdit* field, bool readable, const QString& text)

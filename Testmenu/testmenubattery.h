@@ -3,7 +3,6 @@
 
 #include "Testmenu/testdialog.h"
 
-#include <QFile>
 
 class QLineEdit;
 class QTimer;
@@ -45,7 +44,6 @@ private:
 
     Ui::TestmenuBattery* ui;
     QTimer* m_timer = nullptr;
-    QFile m_fileFuelgauge;
     int m_battFuelPercent = 0;
     bool m_charging = false;
     float m_voltage = 0;

@@ -6,7 +6,6 @@
 #include <QDebug>
 
 namespace {
-const int kMaxListingBytes = 64 * 1024;
 const char* const kBootMount = "/media/boot";
 const char* const kMarker = ".do_update";
 } // namespace

@@ -8,14 +8,12 @@
 
 namespace {
 
-const int kMaxListingBytes = 64 * 1024;
-
 // Whole (not cut at the bound) and naming at least one partition: the tool's machine
 // format gives each a line "<number>:<start>:<end>:...".
 bool isPartitionTable(const QByteArray& output)
 {
     static const QRegularExpression partitionLine(QStringLiteral("^\\d+:"), QRegularExpression::MultilineOption);
-    return output.size() < kMaxListingBytes && QString::fromLatin1(output).contains(partitionLine);
+    return output.size() < TestDialog::kMaxListingBytes && QString::fromLatin1(output).contains(partitionLine);
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "Testmenu/testmenuremotectrl.h"
 #include "mainmenu.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QTimer>
 
@@ -17,7 +16,6 @@ const char* const kChargerName = "/sys/class/power_supply/bq24190-battery/device
 const char* const kChargerStatus = "/sys/class/power_supply/bq24190-battery/status";
 const char* const kGaugeName = "/sys/class/power_supply/bq27426-0/device/name";
 const char* const kGaugeVoltage = "/sys/class/power_supply/bq27426-0/voltage_now";
-constexpr qint64 kMaxAttributeBytes = 32;
 constexpr long kMinVoltageMicrovolts = 2000000;
 constexpr long kMaxVoltageMicrovolts = 4800000;
 
@@ -25,16 +23,6 @@ const QString kOk = QStringLiteral("OK");
 const QString kError = QStringLiteral("ERROR");
 const QString kWait = QStringLiteral("wait ...");
 const QString kRunning = QStringLiteral("...");
-
-// The attribute's first bytes, lower case and trimmed; false when it cannot be opened.
-bool readAttribute(const char* absolutePath, QString* text)
-{
-    QFile file(Platform::devicePath(QString::fromLatin1(absolutePath)));
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *text = QString::fromLatin1(file.read(kMaxAttributeBytes)).toLower().trimmed();
-    return true;
-}
 
 bool isQualifyingSentence(const QString& sentence)
 {

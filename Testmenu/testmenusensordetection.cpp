@@ -14,7 +14,6 @@ namespace {
 const char* const kAdValue = "/sys/bus/iio/devices/iio:device0/in_voltage2_raw";
 const char* const kBufferEnable = "/sys/bus/iio/devices/iio:device0/buffer/enable";
 constexpr unsigned int kDetectionPin = 48;
-constexpr qint64 kMaxAttributeBytes = 32;
 
 } // namespace
 

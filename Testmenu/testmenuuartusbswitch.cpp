@@ -24,16 +24,14 @@ TestmenuUartUsbSwitch::~TestmenuUartUsbSwitch()
 void TestmenuUartUsbSwitch::on_butUart_clicked()
 {
     m_selectedMode = 1;
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, 1);
+    Gpio::selectConnector(Gpio::Connector::Uart);
     ui->labelState->setText(QStringLiteral("Selected mode: UART"));
 }
 
 void TestmenuUartUsbSwitch::on_butUsb_clicked()
 {
     m_selectedMode = 0;
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, 0);
+    Gpio::selectConnector(Gpio::Connector::Usb);
     ui->labelState->setText(QStringLiteral("Selected mode: USB"));
 }
 

@@ -79,8 +79,7 @@ void TestmenuUsb::leaving()
         ui->butConnect->show();
         ui->butDisconnect->hide();
     }
-    Gpio::setValue(50, 0);
-    Gpio::setValue(65, 1);
+    Gpio::selectConnector(Gpio::Connector::Uart);
 }
 
 bool TestmenuUsb::executeOwnCommand(const QString& line)

@@ -77,9 +77,19 @@ Measurements* MeasurementData()
     return &store;
 }
 
+QString Measurements::measurementRootDevicePath()
+{
+    return QString::fromLatin1(kRoot);
+}
+
 QString Measurements::measurementRoot()
 {
-    return Platform::devicePath(QString::fromLatin1(kRoot));
+    return Platform::devicePath(measurementRootDevicePath());
+}
+
+QString Measurements::storedFilePath(const QString& directory, const QString& fileName)
+{
+    return Platform::devicePath(measurementRootDevicePath() + directory + QLatin1Char('/') + fileName);
 }
 
 QString Measurements::stagingDirectory()

@@ -76,7 +76,11 @@ public:
     // by "_", and cut to kMaxNameBytes of UTF-8. Used wherever a measurement name becomes
     // part of a directory name.
     static QString cleanMeasurementName(const QString& name);
-    static QString measurementRoot();   // the root's host path
+    static QString measurementRootDevicePath(); // "/media/tk9400/meas/"
+    static QString measurementRoot();           // the root's host path
+    // Host path of a file in a saved measurement's directory (the directory name as it is:
+    // blanks inside it are part of the name).
+    static QString storedFilePath(const QString& directory, const QString& fileName);
     static QString stagingDirectory();  // host path of the staging entry in the root
 
     static QString convertFilterTypeToText(int a_filterType);

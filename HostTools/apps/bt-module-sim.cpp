@@ -12,7 +12,7 @@
 //
 // Control lines ("mute", "unmute", "press", "release", "drop", "pairing", ... ; "help"
 // lists them) are read from standard input and from the FIFO DIR/bt-sim-control.
-#include "btmodulesim.h"
+#include "btsimulator.h"
 #include "simcontrol.h"
 
 #include <QCommandLineParser>

@@ -1,17 +1,14 @@
 #include "btmodulesim.h"
 
+#include "btcontrollines.h"
 #include "ptypeer.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPointer>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -26,12 +23,8 @@ namespace {
 
 const char* const kSinkAddress = "02:00:00:00:4D:02";
 const char* const kSourceAddress = "02:00:00:00:4D:03";
-const char* const kUnitClass = "280404";
-const char* const kHeadphoneClass = "240404";
-const char* const kUnitName = "QJ5-0001";
-const char* const kHeadphoneName = "SIM Headphones";
-const char* const kTestMicrophoneName = "TEST-MIC";
-const char* const kTestHeadphoneName = "TEST-HP";
+const char* const kUnitClass = SensorUnitSim::kDeviceClass;
+const char* const kHeadphoneClass = HeadphoneSim::kDeviceClass;
 
 // Class-of-device bits (upper 16 of 24) a module's peer needs: audio service, capturing
 // (the sensor unit sends its sound) or rendering (the headphones play it), major class
@@ -42,19 +35,6 @@ const unsigned kSourcePeerBits = 0x2404;
 const int kMaxPendingInput = 64 * 1024;
 const int kHeldOutputLimit = 64 * 1024;
 const int kAudioStreamPsm = 0x19;
-
-// Headphone volume steps as the headphones report them, in percent.
-const int kVolumeStepPercent[16] = {0, 6, 12, 18, 25, 31, 37, 44, 50, 56, 62, 69, 75, 81, 88, 94};
-
-int volumeStep(int percent)
-{
-    int best = 0;
-    for (int step = 0; step < 16; ++step) {
-        if (kVolumeStepPercent[step] <= percent)
-            best = step;
-    }
-    return best;
-}
 
 } // namespace
 
@@ -68,7 +48,6 @@ BtModuleSim::BtModuleSim(Role role, BtControlLines* lines, QObject* parent)
     , m_peerAddress(QString::fromLatin1(role == Role::Sink ? kDefaultUnitAddress : kDefaultHeadphoneAddress))
 {
     m_clock.start();
-    m_h2.powerOn(0);
     factorySettings(role);
 }
 
@@ -136,6 +115,7 @@ void BtModuleSim::setTiming(const Timing& timing)
 {
     post([this, timing] {
         m_timing = timing;
+        m_unit.setRestartDelay(timing.unitRestartDelayMs);
         restartAutoCall();
     });
 }
@@ -196,12 +176,12 @@ void BtModuleSim::setSettingsOf(Role role)
 
 void BtModuleSim::setUnitSilent(bool silent)
 {
-    post([this, silent] { m_unitSilent = silent; });
+    post([this, silent] { m_unit.setSilent(silent); });
 }
 
 void BtModuleSim::setUnitReplyDelay(int ms)
 {
-    post([this, ms] { m_unitReplyDelayMs = qMax(0, ms); });
+    post([this, ms] { m_unit.setReplyDelay(ms); });
 }
 
 void BtModuleSim::writeRaw(const QByteArray& bytes)
@@ -285,9 +265,7 @@ void BtModuleSim::setPairingAnswer(PairingAnswer answer)
 void BtModuleSim::setTestDevice(bool present, const QString& addressFile, const QString& builtIn)
 {
     post([this, present, addressFile, builtIn] {
-        m_testDevicePresent = present;
-        m_testDeviceFile = addressFile;
-        m_testDeviceBuiltIn = builtIn;
+        m_testDevice.set(present, addressFile, builtIn);
         emit linksChanged();
     });
 }
@@ -295,31 +273,13 @@ void BtModuleSim::setTestDevice(bool present, const QString& addressFile, const 
 void BtModuleSim::setTestSensorValue(const QString& value, const QString& activeTime)
 {
     post([this, value, activeTime] {
-        m_testSensorValue = value;
-        m_testSensorTime = activeTime;
+        m_testDevice.setSensorValue(value, activeTime);
     });
 }
 
 void BtModuleSim::setOtherModule(BtModuleSim* other)
 {
     m_other = other;
-}
-
-// Read at every use, so that the station's files may change while the simulator runs.
-QString BtModuleSim::testDeviceAddress() const
-{
-    if (m_testDeviceFile.isEmpty())
-        return QString();
-    QFile file(m_testDeviceFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return m_testDeviceBuiltIn;
-    return QString::fromUtf8(file.read(64)).section(QLatin1Char('\n'), 0, 0).trimmed();
-}
-
-bool BtModuleSim::isTestDevice(const QString& address) const
-{
-    const QString test = testDeviceAddress();
-    return !test.isEmpty() && address.compare(test, Qt::CaseInsensitive) == 0;
 }
 
 bool BtModuleSim::isOtherModule(const QString& address) const
@@ -332,7 +292,7 @@ QString BtModuleSim::peerKind(const QString& address) const
     const bool sink = m_role == Role::Sink;
     if (isOtherModule(address))
         return QLatin1String(sink ? "source-module" : "sink-module");
-    if (isTestDevice(address))
+    if (m_testDevice.isAt(address))
         return QLatin1String(sink ? "test-microphone" : "test-headphone");
     return QLatin1String(sink ? "unit" : "headphones");
 }
@@ -345,8 +305,8 @@ bool BtModuleSim::peerReachable(const QString& address) const
         return false;
     if (isOtherModule(address))
         return m_role == Role::Sink && m_other->m_testMode;
-    if (isTestDevice(address))
-        return m_testDevicePresent;
+    if (m_testDevice.isAt(address))
+        return m_testDevice.isPresent();
     return true;
 }
 
@@ -467,22 +427,22 @@ QStringList BtModuleSim::pairedDevices() const
 
 QString BtModuleSim::unitMuteState() const
 {
-    return ask<QString>([this] { return m_unitMuteState; });
+    return ask<QString>([this] { return m_unit.muteState(); });
 }
 
 QString BtModuleSim::unitButtonMode() const
 {
-    return ask<QString>([this] { return m_unitButtonMode; });
+    return ask<QString>([this] { return m_unit.buttonMode(); });
 }
 
 int BtModuleSim::unitMicGain() const
 {
-    return ask<int>([this] { return m_unitMicGain; });
+    return ask<int>([this] { return m_unit.micGain(); });
 }
 
 int BtModuleSim::headphoneVolume() const
 {
-    return ask<int>([this] { return m_headphoneVolume; });
+    return ask<int>([this] { return m_headphones.volume(); });
 }
 
 // ---- output ---------------------------------------------------------------------------
@@ -504,7 +464,7 @@ void BtModuleSim::emitLine(const QString& line)
     writeLine(line);
 }
 
-void BtModuleSim::emitUnitLine(const QString& line)
+void BtModuleSim::sendToInstrument(const QString& line)
 {
     if (!m_dataMode) {
         if (m_heldUnitOutput.size() < kHeldOutputLimit)
@@ -521,6 +481,11 @@ void BtModuleSim::later(int ms, std::function<void()> f)
         if (generation == m_generation)
             f();
     });
+}
+
+void BtModuleSim::afterwards(int ms, std::function<void()> f)
+{
+    QTimer::singleShot(qMax(0, ms), this, f);
 }
 
 // ---- modes -----------------------------------------------------------------------------
@@ -598,7 +563,7 @@ void BtModuleSim::handleLine(const QString& line)
     const bool data = m_dataMode;
     record(data, line);
     if (data)
-        handleUnitLine(line);
+        m_unit.receive(line, m_role == Role::Sink && m_testDevice.isAt(m_peerAddress) ? &m_testDevice : nullptr);
     else
         handleCommand(line);
 }
@@ -945,18 +910,18 @@ QList<BtModuleSim::InquiryDevice> BtModuleSim::inquiryDevices() const
     InquiryDevice unit;
     unit.address = QString::fromLatin1(kDefaultUnitAddress);
     unit.deviceClass = QString::fromLatin1(kUnitClass);
-    unit.name = QString::fromLatin1(kUnitName);
+    unit.name = QString::fromLatin1(SensorUnitSim::kName);
     InquiryDevice phones;
     phones.address = QString::fromLatin1(kDefaultHeadphoneAddress);
     phones.deviceClass = QString::fromLatin1(kHeadphoneClass);
-    phones.name = QString::fromLatin1(kHeadphoneName);
+    phones.name = QString::fromLatin1(HeadphoneSim::kName);
     QList<InquiryDevice> others = {unit, phones};
-    const QString testAddress = testDeviceAddress();
-    if (m_testDevicePresent && !testAddress.isEmpty()) {
+    const QString testAddress = m_testDevice.address();
+    if (m_testDevice.isPresent() && !testAddress.isEmpty()) {
         InquiryDevice test;
         test.address = testAddress;
         test.deviceClass = QString::fromLatin1(m_role == Role::Sink ? kUnitClass : kHeadphoneClass);
-        test.name = QString::fromLatin1(m_role == Role::Sink ? kTestMicrophoneName : kTestHeadphoneName);
+        test.name = QString::fromLatin1(m_role == Role::Sink ? TestDeviceSim::kMicrophoneName : TestDeviceSim::kHeadphoneName);
         others.append(test);
     }
     if (m_role == Role::Sink && m_other && m_other->m_testMode) {
@@ -1073,23 +1038,8 @@ void BtModuleSim::handleAvrcp(const QStringList& tokens)
 {
     if (m_role != Role::Source || !hasLink(QStringLiteral("AVRCP")))
         return;
-    const QString what = tokens.value(1);
-    if (what == QLatin1String("PDU") && tokens.value(2) == QLatin1String("50")) {
-        bool ok = false;
-        const int percent = tokens.value(3).toInt(&ok);
-        if (ok)
-            m_headphoneVolume = qBound(0, percent, 100);
-        return;
-    }
-    int step = volumeStep(m_headphoneVolume);
-    if (what == QLatin1String("UP"))
-        step = qMin(step + 1, 15);
-    else if (what == QLatin1String("DN"))
-        step = qMax(step - 1, 0);
-    else
-        return;
-    m_headphoneVolume = kVolumeStepPercent[step];
-    headphoneVolumeChanged(m_headphoneVolume);
+    if (m_headphones.remoteControl(tokens))
+        headphoneVolumeChanged(m_headphones.volume());
 }
 
 void BtModuleSim::handleHfpCommand(const QStringList& tokens)
@@ -1099,20 +1049,20 @@ void BtModuleSim::handleHfpCommand(const QStringList& tokens)
     if (!ok || m_links.value(id).profile != QLatin1String("HFP-AG"))
         return;
     // The headset answers the hold query with its accessory report, battery level included.
-    emitLine(QStringLiteral("HFP-AG %1 UNKNOWN 0 AT+IPHONEACCEV=2,1,%2,2,0").arg(id).arg(m_headphoneBatteryLevel));
+    emitLine(QStringLiteral("HFP-AG %1 UNKNOWN 0 ").arg(id) + m_headphones.accessoryReport());
 }
 
 // ---- the headphones --------------------------------------------------------------------
 
 void BtModuleSim::setHeadphoneBatteryLevel(int level)
 {
-    post([this, level] { m_headphoneBatteryLevel = level; });
+    post([this, level] { m_headphones.setBatteryLevel(level); });
 }
 
 void BtModuleSim::headphoneVolumeChanged(int percent)
 {
     post([this, percent] {
-        m_headphoneVolume = percent;
+        m_headphones.setVolume(percent);
         for (const Link& link : m_links) {
             if (link.profile == QLatin1String("AVRCP")) {
                 emitLine(QStringLiteral("AVRCP %1 NOTIFY CHANGED VOLUME_CHANGED %2").arg(link.id).arg(percent));
@@ -1124,303 +1074,79 @@ void BtModuleSim::headphoneVolumeChanged(int percent)
 
 // ---- the sensor unit ---------------------------------------------------------------------
 
-void BtModuleSim::handleUnitLine(const QString& line)
-{
-    const QString trimmed = line.trimmed();
-    if (!trimmed.startsWith(QLatin1String("BT_TX")) || m_unitSilent)
-        return;
-    const QStringList replies = unitReplies(trimmed);
-    if (m_unitReplyDelayMs <= 0) {
-        for (const QString& reply : replies)
-            emitUnitLine(reply);
-        return;
-    }
-    later(m_unitReplyDelayMs, [this, replies] {
-        for (const QString& reply : replies)
-            emitUnitLine(reply);
-    });
-}
-
-QStringList BtModuleSim::unitReplies(const QString& line)
-{
-    const QStringList t = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const QString command = t.value(1);
-    const QString ok = QStringLiteral("BT_RX OK");
-    if (command == QLatin1String("B"))
-        return {QStringLiteral("BT_RX BATT_VOLTAGE %1").arg(m_unitBatteryMv)};
-    if (command == QLatin1String("T"))
-        return {QStringLiteral("BT_RX SENSOR %1").arg(m_unitSensorType)};
-    if (command == QLatin1String("S") && m_role == Role::Sink && isTestDevice(m_peerAddress))
-        return {QStringLiteral("BT_RX SENSVAL %1 %2").arg(m_testSensorValue, m_testSensorTime)};
-    if (command == QLatin1String("S")) {
-        const H2SensorSim::Reading reading = m_h2.read(m_clock.elapsed());
-        if (!reading.answered)
-            return {};
-        return {QStringLiteral("BT_RX SENSVAL %1 %2").arg(reading.value).arg(reading.activeTime)};
-    }
-    if (command == QLatin1String("I")) {
-        bool valid = false;
-        const int gain = t.value(2).toInt(&valid, 16);
-        const QString mute = t.value(3);
-        const QString button = t.value(4);
-        if (!valid || (mute != QLatin1String("MUTE") && mute != QLatin1String("ACTIVE"))
-            || (button != QLatin1String("SWITCH") && button != QLatin1String("PUSHBUT")))
-            return {QStringLiteral("BT_RX ERROR I")};
-        m_unitMicGain = gain;
-        m_unitMuteState = mute;
-        m_unitButtonMode = button;
-        return {ok};
-    }
-    if (command == QLatin1String("G")) {
-        bool valid = false;
-        const int gain = t.value(2).toInt(&valid, 16);
-        if (!valid)
-            return {QStringLiteral("BT_RX ERROR G")};
-        m_unitMicGain = gain;
-        return {ok};
-    }
-    if (command == QLatin1String("P")) {
-        if (!m_unitConfigDump.isEmpty())
-            return m_unitConfigDump;
-        return {QStringLiteral("BT_RX SENSOR %1").arg(m_unitSensorType),
-                QStringLiteral("BT_RX MIC-GAIN %1").arg(m_unitMicGain, 2, 16, QLatin1Char('0')).toUpper(),
-                QStringLiteral("BT_RX BATT_VOLTAGE %1").arg(m_unitBatteryMv),
-                QStringLiteral("BT_RX FW-VERSION ") + m_unitFirmware,
-                QStringLiteral("BT_RX HW-VERSION ") + m_unitHardware,
-                QStringLiteral("BT_RX BUTTON ") + (m_unitButtonMode == QLatin1String("SWITCH") ? QStringLiteral("SWITCH")
-                                                                                              : QStringLiteral("PUSHBUT")),
-                QStringLiteral("BT_RX MUTE_STATE ") + m_unitMuteState,
-                QStringLiteral("!$!")};
-    }
-    if (command == QLatin1String("O") || command == QLatin1String("RP") || command == QLatin1String("RS"))
-        return {ok};
-    if (command == QLatin1String("X"))
-        return {QStringLiteral("BT_RX X 1")};
-    if (command == QLatin1String("FH") || command == QLatin1String("FD") || command == QLatin1String("FS"))
-        return firmwareReplies(t);
-    return {QStringLiteral("BT_RX ERROR ") + command};
-}
-
-// ---- the sensor unit's firmware receiver ---------------------------------------------
-
 void BtModuleSim::setFirmwareFault(FirmwareFault fault, int packet, int ms)
 {
-    post([this, fault, packet, ms] {
-        m_fwFault = fault;
-        m_fwFaultPacket = packet;
-        m_fwFaultMs = ms;
-    });
+    post([this, fault, packet, ms] { m_unit.setFirmwareFault(fault, packet, ms); });
 }
 
 QByteArray BtModuleSim::firmwareImage() const
 {
-    return ask<QByteArray>([this] { return m_fwImage.left(int(m_fwReceived)); });
+    return ask<QByteArray>([this] { return m_unit.firmwareImage(); });
 }
 
 QString BtModuleSim::unitFirmwareVersion() const
 {
-    return ask<QString>([this] { return m_unitFirmware; });
-}
-
-// A fault fires once, at the line it names.
-bool BtModuleSim::firmwareFaultAt(FirmwareFault fault, int packet)
-{
-    if (m_fwFault != fault || packet != m_fwFaultPacket)
-        return false;
-    m_fwFault = FirmwareFault::None;
-    return true;
-}
-
-QStringList BtModuleSim::firmwareReplies(const QStringList& t)
-{
-    const QString command = t.value(1);
-    bool silent = false;
-    QString reply;
-    if (command == QLatin1String("FH")) {
-        silent = firmwareFaultAt(FirmwareFault::SilentAtHeader, 0);
-        reply = firmwareHeader(t);
-    } else if (command == QLatin1String("FD")) {
-        reply = firmwareData(t, &silent);
-    } else {
-        reply = firmwareStart(&silent);
-    }
-    if (silent)
-        return {};
-    return {reply};
-}
-
-QString BtModuleSim::firmwareHeader(const QStringList& t)
-{
-    static const QRegularExpression version(QStringLiteral("^\\d+(\\.\\d+)*$"));
-    bool sized = false;
-    const qint64 size = t.value(2).toLongLong(&sized);
-    if (t.size() != 4 || !sized || size <= 0 || size > 64 * 1024 * 1024 || !version.match(t.value(3)).hasMatch())
-        return QStringLiteral("BT_RX FH ERR");
-    m_fwSize = size;
-    m_fwReceived = 0;
-    m_fwExpectedPacket = 0;
-    m_fwImage = QByteArray(int(size), '\0');
-    m_fwNewVersion = t.value(3);
-    return QStringLiteral("BT_RX FH OK");
-}
-
-QString BtModuleSim::firmwareData(const QStringList& t, bool* silent)
-{
-    static const QRegularExpression number(QStringLiteral("^\\d{3,}$"));
-    static const QRegularExpression length(QStringLiteral("^\\d{3}$"));
-    static const QRegularExpression hex(QStringLiteral("^[0-9a-f]*$"));
-    const QString received = t.value(2);
-    const QString refused = QStringLiteral("BT_RX FD %1 ERR").arg(received);
-    const int packet = number.match(received).hasMatch() ? received.toInt() : -1;
-    const int bytes = length.match(t.value(3)).hasMatch() ? t.value(3).toInt() : -1;
-    const QString data = t.value(4);
-
-    if (firmwareFaultAt(FirmwareFault::SilentAtPacket, packet)) {
-        *silent = true;
-        return QString();
-    }
-    if (firmwareFaultAt(FirmwareFault::DropAtPacket, packet)) {
-        *silent = true;
-        dropPeerLinks(m_fwFaultMs > 0 ? m_fwFaultMs : m_timing.unitRestartDelayMs);
-        return QString();
-    }
-    if (firmwareFaultAt(FirmwareFault::NakAtPacket, packet))
-        return refused;
-    if (m_fwSize < 0 || t.size() != 5 || packet != m_fwExpectedPacket || bytes < 1 || bytes > 64
-        || data.size() != 2 * bytes || !hex.match(data).hasMatch() || qint64(packet) * 64 + bytes > m_fwSize)
-        return refused;
-    const QByteArray decoded = QByteArray::fromHex(data.toLatin1());
-    const qint64 offset = qint64(packet) * 64;
-    m_fwImage.replace(int(offset), decoded.size(), decoded);
-    m_fwReceived = qMax(m_fwReceived, offset + decoded.size());
-    ++m_fwExpectedPacket;
-
-    const QString ok = QStringLiteral("BT_RX FD %1 OK").arg(received);
-    if (firmwareFaultAt(FirmwareFault::DuplicateAck, packet))
-        emitUnitLine(ok);
-    if (firmwareFaultAt(FirmwareFault::LateAck, packet)) {
-        *silent = true;
-        later(m_fwFaultMs, [this, ok] { emitUnitLine(ok); });
-    }
-    return ok;
-}
-
-QString BtModuleSim::firmwareStart(bool* silent)
-{
-    if (firmwareFaultAt(FirmwareFault::SilentAtStart, 0)) {
-        *silent = true;
-        return QString();
-    }
-    if (m_fwSize <= 0 || m_fwReceived != m_fwSize || qint64(m_fwExpectedPacket) * 64 < m_fwSize)
-        return QStringLiteral("BT_RX FS ERR");
-    // The answer goes out first, then the unit restarts into the new image.
-    QTimer::singleShot(0, this, [this] { firmwareRestart(); });
-    return QStringLiteral("BT_RX FS OK");
-}
-
-void BtModuleSim::firmwareRestart()
-{
-    m_unitFirmware = m_fwNewVersion;
-    m_fwSize = -1;
-    const bool noRdy = firmwareFaultAt(FirmwareFault::RestartWithoutRdy, 0);
-    const int outage = firmwareFaultAt(FirmwareFault::RestartLinkDown, 0) ? m_fwFaultMs : m_timing.unitRestartDelayMs;
-    dropPeerLinks(outage);
-    if (noRdy)
-        return;
-    QTimer::singleShot(qMax(0, outage), this, [this] { firmwareReadyWhenLinked(1500); });
-}
-
-// Ready once the instrument has its data channel back (polled, for at most tries x 20 ms).
-void BtModuleSim::firmwareReadyWhenLinked(int tries)
-{
-    if (m_dataLink >= 0 && m_dataMode) {
-        emitUnitLine(QStringLiteral("BT_RX RDY %1 %2").arg(m_unitBatteryMv).arg(m_unitSensorType));
-        return;
-    }
-    if (tries > 0)
-        QTimer::singleShot(20, this, [this, tries] { firmwareReadyWhenLinked(tries - 1); });
-}
-
-void BtModuleSim::sendUnitMuteState()
-{
-    emitUnitLine(QStringLiteral("BT_RX MUTE_STATE ") + m_unitMuteState);
+    return ask<QString>([this] { return m_unit.firmwareVersion(); });
 }
 
 void BtModuleSim::pressMuteKey()
 {
-    post([this] {
-        if (m_unitButtonMode == QLatin1String("SWITCH"))
-            m_unitMuteState = m_unitMuteState == QLatin1String("MUTE") ? QStringLiteral("ACTIVE") : QStringLiteral("MUTE");
-        else
-            m_unitMuteState = QStringLiteral("ACTIVE");
-        sendUnitMuteState();
-    });
+    post([this] { m_unit.pressMuteKey(); });
 }
 
 void BtModuleSim::releaseMuteKey()
 {
-    post([this] {
-        if (m_unitButtonMode == QLatin1String("SWITCH"))
-            return;
-        m_unitMuteState = QStringLiteral("MUTE");
-        sendUnitMuteState();
-    });
+    post([this] { m_unit.releaseMuteKey(); });
 }
 
 void BtModuleSim::setUnitMuted(bool muted)
 {
-    post([this, muted] {
-        m_unitMuteState = muted ? QStringLiteral("MUTE") : QStringLiteral("ACTIVE");
-        sendUnitMuteState();
-    });
+    post([this, muted] { m_unit.setMuted(muted); });
 }
 
 void BtModuleSim::sendUnitLine(const QString& line)
 {
-    post([this, line] { emitUnitLine(line); });
+    post([this, line] { m_unit.sendLine(line); });
 }
 
 void BtModuleSim::setUnitBattery(int millivolts)
 {
-    post([this, millivolts] { m_unitBatteryMv = millivolts; });
+    post([this, millivolts] { m_unit.setBattery(millivolts); });
 }
 
 void BtModuleSim::setUnitSensorType(int type)
 {
-    post([this, type] { m_unitSensorType = type; });
+    post([this, type] { m_unit.setSensorType(type); });
 }
 
 void BtModuleSim::setUnitVersions(const QString& firmware, const QString& hardware)
 {
-    post([this, firmware, hardware] {
-        m_unitFirmware = firmware;
-        m_unitHardware = hardware;
-    });
+    post([this, firmware, hardware] { m_unit.setVersions(firmware, hardware); });
 }
 
 void BtModuleSim::setUnitConfigDump(const QStringList& lines)
 {
-    post([this, lines] { m_unitConfigDump = lines; });
+    post([this, lines] { m_unit.setConfigDump(lines); });
 }
 
 void BtModuleSim::setH2Raw(double raw)
 {
-    post([this, raw] { m_h2.setRaw(raw, m_clock.elapsed()); });
+    post([this, raw] { m_unit.h2().setRaw(raw, clockMs()); });
 }
 
 void BtModuleSim::setH2Leak(double raw, double seconds)
 {
-    post([this, raw, seconds] { m_h2.setLeak(raw, seconds, m_clock.elapsed()); });
+    post([this, raw, seconds] { m_unit.h2().setLeak(raw, seconds, clockMs()); });
 }
 
 void BtModuleSim::setH2Noise(double amplitude)
 {
-    post([this, amplitude] { m_h2.setNoise(amplitude); });
+    post([this, amplitude] { m_unit.h2().setNoise(amplitude); });
 }
 
 void BtModuleSim::setH2Script(const QStringList& values)
 {
-    post([this, values] { m_h2.setScript(values); });
+    post([this, values] { m_unit.h2().setScript(values); });
 }
 
 bool BtModuleSim::loadH2Script(const QString& path, QString* error)
@@ -1434,15 +1160,12 @@ bool BtModuleSim::loadH2Script(const QString& path, QString* error)
 
 void BtModuleSim::setH2ActiveTime(int seconds)
 {
-    post([this, seconds] { m_h2.setActiveTime(seconds, m_clock.elapsed()); });
+    post([this, seconds] { m_unit.h2().setActiveTime(seconds, clockMs()); });
 }
 
 void BtModuleSim::unitRestarted()
 {
-    post([this] {
-        m_h2.powerOn(m_clock.elapsed());
-        emitUnitLine(QStringLiteral("BT_RX RDY %1 %2").arg(m_unitBatteryMv).arg(m_unitSensorType));
-    });
+    post([this] { m_unit.restarted(); });
 }
 
 // ---- chaos ---------------------------------------------------------------------------------
@@ -1500,532 +1223,4 @@ void BtModuleSim::chaosTick()
         break;
     }
     m_pty->write(out);
-}
-
-// ---- BtControlLines -------------------------------------------------------------------------
-
-namespace {
-QMutex& controlLinesMutex()
-{
-    static QMutex mutex;
-    return mutex;
-}
-QList<QPointer<BtControlLines>>& liveControlLines()
-{
-    static QList<QPointer<BtControlLines>> lines;
-    return lines;
-}
-} // namespace
-
-BtControlLines::BtControlLines(const QString& root, QObject* parent)
-    : QObject(parent)
-    , m_dtrFile(QDir::cleanPath(root + QStringLiteral("/sys/class/gpio/gpio58/value")))
-    , m_cdFile(root + QStringLiteral("/sys/class/gpio/gpio59/value"))
-    , m_timer(new QTimer(this))
-{
-    connect(m_timer, &QTimer::timeout, this, &BtControlLines::poll);
-}
-
-void BtControlLines::start()
-{
-    QFile dtr(m_dtrFile);
-    if (dtr.open(QIODevice::ReadOnly))
-        m_dtr = dtr.read(1) == "1";
-    writeCarrierDetect(false);
-    m_timer->start(kPollMs);
-    QMutexLocker lock(&controlLinesMutex());
-    liveControlLines().append(this);
-}
-
-void BtControlLines::attach(BtModuleSim* module)
-{
-    m_modules.append(module);
-}
-
-BtControlLines::~BtControlLines()
-{
-    QMutexLocker lock(&controlLinesMutex());
-    liveControlLines().removeAll(this);
-    liveControlLines().removeAll(nullptr);
-}
-
-void BtControlLines::notifyWrite(const QString& hostPath, const QByteArray& value)
-{
-    QMutexLocker lock(&controlLinesMutex());
-    for (const QPointer<BtControlLines>& lines : qAsConst(liveControlLines())) {
-        if (!lines || lines->m_dtrFile != QDir::cleanPath(hostPath))
-            continue;
-        const bool high = !value.startsWith('0');
-        QMetaObject::invokeMethod(lines.data(), [target = lines, high] {
-            if (target)
-                target->dtrWritten(high);
-        }, Qt::QueuedConnection);
-    }
-}
-
-void BtControlLines::dtrWritten(bool high)
-{
-    // Every write arrives from here on: the file would show only the last of a quick pulse.
-    m_timer->stop();
-    applyDtr(high);
-}
-
-void BtControlLines::poll()
-{
-    QFile file(m_dtrFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray value = file.read(1);
-    if (value.isEmpty())
-        return; // caught between truncate and write
-    applyDtr(value != "0");
-}
-
-void BtControlLines::applyDtr(bool high)
-{
-    if (high == m_dtr)
-        return;
-    m_dtr = high;
-    if (!high)
-        return;
-    for (const QPointer<BtModuleSim>& module : qAsConst(m_modules)) {
-        if (module)
-            module->onDtrRaised();
-    }
-}
-
-void BtControlLines::dataModeChanged()
-{
-    bool any = false;
-    for (const QPointer<BtModuleSim>& module : qAsConst(m_modules))
-        any = any || (module && module->thread() == thread() && module->isDataMode());
-    writeCarrierDetect(any);
-}
-
-void BtControlLines::writeCarrierDetect(bool high)
-{
-    if (m_cd == int(high))
-        return;
-    m_cd = int(high);
-    // Replaced whole, so the instrument never reads a half-written file.
-    QDir().mkpath(QFileInfo(m_cdFile).absolutePath());
-    QSaveFile file(m_cdFile);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(high ? "1" : "0");
-        file.commit();
-    }
-}
-
-// ---- BtSimulator ------------------------------------------------------------------------------
-
-BtSimulator::BtSimulator(QObject* parent)
-    : QObject(parent)
-{
-}
-
-BtSimulator::~BtSimulator()
-{
-    if (m_sink)
-        m_sink->disconnect(this);
-    if (m_source)
-        m_source->disconnect(this);
-    if (m_sink && m_source) {
-        m_sink->setOtherModule(nullptr);
-        m_source->setOtherModule(nullptr);
-    }
-    delete m_sink;
-    delete m_source;
-    delete m_lines;
-    if (!m_root.isEmpty())
-        QFile::remove(m_root + QLatin1Char('/') + QLatin1String(kLinksFile));
-}
-
-template <typename F> void BtSimulator::onOwnThread(F&& f)
-{
-    if (QThread::currentThread() == thread())
-        f();
-    else
-        QMetaObject::invokeMethod(this, std::forward<F>(f), Qt::QueuedConnection);
-}
-
-void BtSimulator::writeLinks()
-{
-    if (m_root.isEmpty())
-        return;
-    QString text = QStringLiteral("# module id profile peer kind\n");
-    for (BtModuleSim* module : {m_sink, m_source}) {
-        if (!module)
-            continue;
-        const QString name = QLatin1String(module->role() == BtModuleSim::Role::Sink ? "sink" : "source");
-        for (const BtModuleSim::Link& link : module->currentLinks())
-            text += QStringLiteral("%1 %2 %3 %4 %5\n").arg(name).arg(link.id).arg(link.profile, link.peer, module->peerKind(link.peer));
-    }
-    if (m_source && m_source->inTestMode())
-        text += QStringLiteral("source testmode\n");
-    if (!m_loopAudio)
-        text += QStringLiteral("loopaudio off\n");
-    // Renamed over the old file: a reader sees the links before or after a change.
-    QSaveFile file(m_root + QLatin1Char('/') + QLatin1String(kLinksFile));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(text.toLatin1());
-        file.commit();
-    }
-}
-
-void BtSimulator::setTestDevices(bool present)
-{
-    onOwnThread([this, present] {
-        if (m_sink)
-            m_sink->setTestDevice(present, m_root + QStringLiteral("/home/root/testBtIdMic"),
-                                  QString::fromLatin1(BtModuleSim::kTestMicrophoneAddress));
-        if (m_source)
-            m_source->setTestDevice(present, m_root + QStringLiteral("/home/root/testBtIdHp"),
-                                    QString::fromLatin1(BtModuleSim::kTestHeadphoneAddress));
-    });
-}
-
-void BtSimulator::setLoopAudio(bool audio)
-{
-    onOwnThread([this, audio] {
-        m_loopAudio = audio;
-        writeLinks();
-    });
-}
-
-bool BtSimulator::start(const Options& options, QString* error)
-{
-    m_root = options.root;
-    m_lines = new BtControlLines(options.root, this);
-    auto make = [&](BtModuleSim::Role role, const char* port, const QString& peer) -> BtModuleSim* {
-        auto* module = new BtModuleSim(role, m_lines, this);
-        module->setTiming(options.timing);
-        module->setPeerAddress(peer);
-        // Unpaired peers are in range too, so that a pairing finds them.
-        module->setPeerPresent(true);
-        module->setPaired(options.paired);
-        if (!module->open(options.root + QStringLiteral("/dev/") + QLatin1String(port), error)) {
-            delete module;
-            return nullptr;
-        }
-        return module;
-    };
-    if (options.sink && !(m_sink = make(BtModuleSim::Role::Sink, "ttyO2", options.unitAddress)))
-        return false;
-    if (options.source && !(m_source = make(BtModuleSim::Role::Source, "ttyO3", options.headphoneAddress)))
-        return false;
-    if (m_sink && m_source) {
-        m_sink->setOtherModule(m_source);
-        m_source->setOtherModule(m_sink);
-    }
-    for (BtModuleSim* module : {m_sink, m_source}) {
-        if (module)
-            connect(module, &BtModuleSim::linksChanged, this, &BtSimulator::writeLinks);
-    }
-    setTestDevices(options.testDevices);
-    writeLinks();
-    m_lines->start();
-    return true;
-}
-
-QString BtSimulator::controlHelp()
-{
-    return QStringLiteral(
-        "(M: \"sink\" or \"source\", one module; without it both)\n"
-        "mute | unmute            sensor unit reports its key muted / open\n"
-        "press | release          press / release the sensor unit's mute key\n"
-        "alert N                  sensor unit alert N (0 no sensor, 1 battery low, 2 sensor type)\n"
-        "battery MV | sensor N    sensor unit battery in mV / sensor type for later answers (3: H2 sensor)\n"
-        "h2 RAW                   H2 sensor reads RAW from now on (what \"BT_TX S\" is answered with)\n"
-        "h2 leak RAW SECONDS      H2 reading rises towards RAW with a time constant of SECONDS\n"
-        "h2 noise N               H2 readings vary by up to +-N (0: none)\n"
-        "h2 script FILE           answer with FILE's values, one a line (\"silence\": none), then as before\n"
-        "heat SECONDS             H2 sensor's heating time is SECONDS now and counts up\n"
-        "rdy                      sensor unit reports a restart\n"
-        "drop [MS] [M]            peers out of range for MS ms (default 3000); M: sink or source only\n"
-        "unit on|off              sensor unit in range or not\n"
-        "headphones on|off        headphones in range or not\n"
-        "hpvol PCT | hpbattery L  headphone volume change / battery level 0..9\n"
-        "silent on|off            sensor unit does not answer\n"
-        "delay MS                 sensor unit answers MS ms late (0: at once)\n"
-        "pairing ok|fail|none [M] modules pair suitable devices / refuse every pairing / never answer\n"
-        "banner on|off [M]        a restart writes its banner (\"WRAP THOR\" ... \"READY.\") / writes none\n"
-        "setup take|ignore [M]    set-up lines (\"SET <key> <value>\") stored / ignored, settings kept\n"
-        "settings sink|source M   module M's settings become a sink's / a source's factory set-up\n"
-        "echo on|off | lf on|off  modules echo commands / end lines by a lone LF\n"
-        "chaos on|off             garbage, bursts and broken lines on both ports\n"
-        "raw sink|source TEXT     write TEXT (\\r, \\n, \\0 understood) to a port\n"
-        "fw silent header|start|K sensor unit's firmware receiver: no answer once (to FH, FS or packet K)\n"
-        "fw nak K | fw dup K      packet K refused once / acknowledged twice\n"
-        "fw late K MS             packet K acknowledged MS ms late\n"
-        "fw drop K [MS]           link dropped at packet K (for MS ms)\n"
-        "fw nordy | fw down MS    the next restart sends no RDY / keeps the link down MS ms\n"
-        "fw normal                no firmware misbehaviour\n"
-        "testdevices on|off       the test station's microphone (behind the sink) and headphone (behind the\n"
-        "                         source) in range, at the addresses of home/root/testBtIdMic and testBtIdHp\n"
-        "                         (without the files 00:07:80:CA:E6:45 and 00:07:80:32:86:D3)\n"
-        "sensval V [T]            the test microphone answers \"BT_TX S\" with \"BT_RX SENSVAL V T\"\n"
-        "loopaudio on|off         the loop between the modules (source in test mode) carries sound / silence\n");
-}
-
-// "fw ..." control lines of the sensor unit's firmware receiver.
-bool BtSimulator::firmwareControl(BtModuleSim* unit, const QStringList& t)
-{
-    using Fault = BtModuleSim::FirmwareFault;
-    const QString how = t.value(1).toLower();
-    bool numbered = false;
-    const int packet = t.value(2).toInt(&numbered);
-    const int ms = t.value(3).toInt();
-    if (how == QLatin1String("silent") && t.value(2) == QLatin1String("header"))
-        unit->setFirmwareFault(Fault::SilentAtHeader);
-    else if (how == QLatin1String("silent") && t.value(2) == QLatin1String("start"))
-        unit->setFirmwareFault(Fault::SilentAtStart);
-    else if (how == QLatin1String("silent") && numbered)
-        unit->setFirmwareFault(Fault::SilentAtPacket, packet);
-    else if (how == QLatin1String("nak") && numbered)
-        unit->setFirmwareFault(Fault::NakAtPacket, packet);
-    else if (how == QLatin1String("dup") && numbered)
-        unit->setFirmwareFault(Fault::DuplicateAck, packet);
-    else if (how == QLatin1String("late") && numbered && ms > 0)
-        unit->setFirmwareFault(Fault::LateAck, packet, ms);
-    else if (how == QLatin1String("drop") && numbered)
-        unit->setFirmwareFault(Fault::DropAtPacket, packet, ms);
-    else if (how == QLatin1String("nordy"))
-        unit->setFirmwareFault(Fault::RestartWithoutRdy);
-    else if (how == QLatin1String("down") && t.value(2).toInt() > 0)
-        unit->setFirmwareFault(Fault::RestartLinkDown, 0, t.value(2).toInt());
-    else if (how == QLatin1String("normal"))
-        unit->setFirmwareFault(Fault::None);
-    else
-        return false;
-    return true;
-}
-
-QString BtSimulator::h2Control(BtModuleSim* unit, const QStringList& t)
-{
-    const QString how = t.value(1).toLower();
-    bool ok = true;
-    auto number = [&ok](const QString& text) {
-        bool valid = false;
-        const double value = text.toDouble(&valid);
-        ok = ok && valid;
-        return value;
-    };
-    if (how == QLatin1String("leak") && t.size() > 3) {
-        const double raw = number(t.value(2));
-        const double seconds = number(t.value(3));
-        if (ok)
-            unit->setH2Leak(raw, seconds);
-    } else if (how == QLatin1String("noise") && t.size() > 2) {
-        const double amplitude = number(t.value(2));
-        if (ok)
-            unit->setH2Noise(amplitude);
-    } else if (how == QLatin1String("script") && t.size() > 2) {
-        QString error;
-        if (!unit->loadH2Script(t.mid(2).join(QLatin1Char(' ')), &error))
-            return error;
-    } else {
-        const double raw = number(t.value(1));
-        if (ok && t.size() == 2)
-            unit->setH2Raw(raw);
-        else
-            ok = false;
-    }
-    return ok ? QStringLiteral("ok") : QString();
-}
-
-QString BtSimulator::control(const QString& line)
-{
-    const QStringList t = line.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const QString what = t.value(0).toLower();
-    const bool on = t.value(1) != QLatin1String("off");
-    BtModuleSim* unit = m_sink;
-    BtModuleSim* phones = m_source;
-    // A last word "sink" or "source" picks one module for the lines that take it.
-    const QString last = t.size() > 1 ? t.last().toLower() : QString();
-    const bool onlySink = last == QLatin1String("sink");
-    const bool onlySource = last == QLatin1String("source");
-    auto both = [&](const std::function<void(BtModuleSim*)>& f) {
-        if (unit && !onlySource)
-            f(unit);
-        if (phones && !onlySink)
-            f(phones);
-    };
-    if ((what == QLatin1String("mute") || what == QLatin1String("unmute")) && unit) {
-        unit->setUnitMuted(what == QLatin1String("mute"));
-    } else if (what == QLatin1String("press") && unit) {
-        unit->pressMuteKey();
-    } else if (what == QLatin1String("release") && unit) {
-        unit->releaseMuteKey();
-    } else if (what == QLatin1String("alert") && unit && !t.value(1).isEmpty()) {
-        unit->sendUnitLine(QStringLiteral("BT_RX ALERT ") + t.value(1));
-    } else if (what == QLatin1String("battery") && unit) {
-        unit->setUnitBattery(t.value(1).toInt());
-    } else if (what == QLatin1String("sensor") && unit) {
-        unit->setUnitSensorType(t.value(1).toInt());
-    } else if (what == QLatin1String("h2") && unit && t.size() > 1) {
-        return h2Control(unit, t);
-    } else if (what == QLatin1String("heat") && unit && t.size() > 1) {
-        bool ok = false;
-        const int seconds = t.value(1).toInt(&ok);
-        if (!ok)
-            return QString();
-        unit->setH2ActiveTime(seconds);
-    } else if (what == QLatin1String("rdy") && unit) {
-        unit->unitRestarted();
-    } else if (what == QLatin1String("drop")) {
-        bool numbered = false;
-        const int given = t.value(1).toInt(&numbered);
-        const int ms = numbered ? given : 3000;
-        both([ms](BtModuleSim* m) { m->dropPeerLinks(ms); });
-    } else if (what == QLatin1String("unit") && unit) {
-        unit->setPeerPresent(on);
-    } else if (what == QLatin1String("headphones") && phones) {
-        phones->setPeerPresent(on);
-    } else if (what == QLatin1String("hpvol") && phones) {
-        phones->headphoneVolumeChanged(t.value(1).toInt());
-    } else if (what == QLatin1String("hpbattery") && phones) {
-        phones->setHeadphoneBatteryLevel(t.value(1).toInt());
-    } else if (what == QLatin1String("silent") && unit) {
-        unit->setUnitSilent(on);
-    } else if (what == QLatin1String("delay") && unit && !t.value(1).isEmpty()) {
-        unit->setUnitReplyDelay(t.value(1).toInt());
-    } else if (what == QLatin1String("pairing") && !t.value(1).isEmpty()) {
-        const QString how = t.value(1).toLower();
-        BtModuleSim::PairingAnswer answer = BtModuleSim::PairingAnswer::ByDevice;
-        if (how == QLatin1String("fail"))
-            answer = BtModuleSim::PairingAnswer::Fail;
-        else if (how == QLatin1String("none"))
-            answer = BtModuleSim::PairingAnswer::None;
-        else if (how != QLatin1String("ok"))
-            return QString();
-        both([answer](BtModuleSim* m) { m->setPairingAnswer(answer); });
-    } else if (what == QLatin1String("banner") && t.size() > 1) {
-        both([on](BtModuleSim* m) { m->setRestartBanner(on); });
-    } else if (what == QLatin1String("setup") && (t.value(1) == QLatin1String("take") || t.value(1) == QLatin1String("ignore"))) {
-        const bool ignore = t.value(1) == QLatin1String("ignore");
-        both([ignore](BtModuleSim* m) { m->setIgnoreSetupLines(ignore); });
-    } else if (what == QLatin1String("settings") && t.size() == 3
-               && (t.value(1) == QLatin1String("sink") || t.value(1) == QLatin1String("source"))) {
-        const BtModuleSim::Role role = t.value(1) == QLatin1String("sink") ? BtModuleSim::Role::Sink
-                                                                            : BtModuleSim::Role::Source;
-        both([role](BtModuleSim* m) { m->setSettingsOf(role); });
-    } else if (what == QLatin1String("testdevices") && t.size() == 2) {
-        setTestDevices(on);
-    } else if (what == QLatin1String("sensval") && unit && (t.size() == 2 || t.size() == 3)) {
-        unit->setTestSensorValue(t.value(1), t.size() == 3 ? t.value(2) : QStringLiteral("0"));
-    } else if (what == QLatin1String("loopaudio") && t.size() == 2) {
-        setLoopAudio(on);
-    } else if (what == QLatin1String("echo")) {
-        both([on](BtModuleSim* m) { m->setEchoCommands(on); });
-    } else if (what == QLatin1String("lf")) {
-        both([on](BtModuleSim* m) { m->setLineEnd(on ? QByteArray("\n") : QByteArray("\r\n")); });
-    } else if (what == QLatin1String("chaos")) {
-        both([on](BtModuleSim* m) {
-            if (on)
-                m->startChaos(200, 12345);
-            else
-                m->stopChaos();
-        });
-    } else if (what == QLatin1String("raw") && t.size() > 2) {
-        BtModuleSim* target = t.value(1) == QLatin1String("source") ? phones : unit;
-        if (!target)
-            return QString();
-        QString text = line.trimmed().section(QLatin1Char(' '), 2);
-        text.replace(QLatin1String("\\r"), QLatin1String("\r")).replace(QLatin1String("\\n"), QLatin1String("\n"));
-        QByteArray bytes = text.toLatin1();
-        bytes.replace("\\0", QByteArray(1, '\0'));
-        target->writeRaw(bytes);
-    } else if (what == QLatin1String("fw") && unit) {
-        return firmwareControl(unit, t) ? QStringLiteral("ok") : QString();
-    } else if (what == QLatin1String("help")) {
-        return controlHelp();
-    } else {
-        return QString();
-    }
-    return QStringLiteral("ok");
-}
-
-bool BtSimulator::fillSettingsAddresses(const QString& root, const QString& unitAddress, const QString& headphoneAddress)
-{
-    const QString path = root + QStringLiteral("/home/root/settings.ini");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    QList<QByteArray> lines = file.readAll().split('\n');
-    file.close();
-    const QList<QPair<QByteArray, QByteArray>> wanted = {
-        {"Microphone_ID", unitAddress.toLatin1()},
-        {"Microphone_Name", kUnitName},
-        {"Headphone_ID", headphoneAddress.toLatin1()},
-        {"Headphone_Name", kHeadphoneName},
-    };
-    bool inBluetooth = false;
-    bool changed = false;
-    for (QByteArray& line : lines) {
-        const QByteArray trimmed = line.trimmed();
-        if (trimmed.startsWith('[')) {
-            inBluetooth = trimmed == "[Bluetooth]";
-            continue;
-        }
-        if (!inBluetooth)
-            continue;
-        for (const auto& w : wanted) {
-            const QByteArray key = w.first + '=';
-            if (trimmed.startsWith(key) && trimmed.mid(key.size()).replace('"', "").trimmed().isEmpty()) {
-                line = key + w.second;
-                changed = true;
-            }
-        }
-    }
-    if (!changed)
-        return false;
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(lines.join('\n'));
-    return out.commit();
-}
-
-// ---- BtSimulatorThread ----------------------------------------------------------------------
-
-BtSimulatorThread::BtSimulatorThread()
-{
-    m_thread.setObjectName(QStringLiteral("bt-module-sim"));
-}
-
-BtSimulatorThread::~BtSimulatorThread()
-{
-    if (m_sim) {
-        BtSimulator* sim = m_sim;
-        m_sim = nullptr;
-        QMetaObject::invokeMethod(
-            sim, [sim] { delete sim; }, Qt::BlockingQueuedConnection);
-    }
-    m_thread.quit();
-    m_thread.wait();
-}
-
-bool BtSimulatorThread::start(const BtSimulator::Options& options, QString* error)
-{
-    m_thread.start();
-    m_sim = new BtSimulator;
-    m_sim->moveToThread(&m_thread);
-    bool ok = false;
-    QString message;
-    BtSimulator* sim = m_sim;
-    QMetaObject::invokeMethod(
-        sim, [sim, &options, &ok, &message] { ok = sim->start(options, &message); }, Qt::BlockingQueuedConnection);
-    if (error)
-        *error = message;
-    return ok;
-}
-
-BtModuleSim* BtSimulatorThread::sink() const
-{
-    return m_sim ? m_sim->sink() : nullptr;
-}
-
-BtModuleSim* BtSimulatorThread::source() const
-{
-    return m_sim ? m_sim->source() : nullptr;
 }

@@ -1,7 +1,10 @@
 #ifndef BTMODULESIM_H
 #define BTMODULESIM_H
 
-#include "h2sensorsim.h"
+#include "btpeerchannel.h"
+#include "headphonesim.h"
+#include "sensorunitsim.h"
+#include "testdevicesim.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -20,8 +23,9 @@ class QTimer;
 class BtControlLines;
 
 // One simulated Bluetooth module on a pseudo-terminal, with its peer behind it: the
-// sensor unit behind the sink module ("/dev/ttyO2"), the headphones behind the source
-// module ("/dev/ttyO3").
+// sensor unit (SensorUnitSim) behind the sink module ("/dev/ttyO2"), the headphones
+// (HeadphoneSim) behind the source module ("/dev/ttyO3"), the test station's device
+// (TestDeviceSim) behind either.
 //
 // In command mode it answers the module command set with the events the instrument
 // parses; in data mode every line goes through the data channel to the sensor unit,
@@ -34,7 +38,7 @@ class BtControlLines;
 // setters may be called from any thread (they are queued to the simulator's thread and
 // run in call order); the queries wait for an answer from that thread; the transcript
 // is read directly.
-class BtModuleSim : public QObject
+class BtModuleSim : public QObject, private BtPeerChannel
 {
     Q_OBJECT
 public:
@@ -123,7 +127,7 @@ public:
     void setUnitReplyDelay(int ms);
     // The peer goes out of range: every link to it drops; it comes back after outageMs
     // (never when negative).
-    void dropPeerLinks(int outageMs);
+    void dropPeerLinks(int outageMs) override;
     // Inquiry: the devices reported, in this order, instead of the peer followed by the
     // rest of the neighbourhood (the default, restored by resetInquiryDevices).
     void setInquiryDevices(const QList<InquiryDevice>& devices);
@@ -176,23 +180,8 @@ public:
     // instead of its configuration; an empty list restores the configuration dump.
     void setUnitConfigDump(const QStringList& lines);
 
-    // --- the sensor unit's firmware receiver (sink) ---------------------------------
-    // "BT_TX FH <size> <version>" starts an image, each "BT_TX FD" is checked against
-    // the packet expected and stored at its place, "BT_TX FS" on a complete image
-    // restarts the unit (data channel down and up, then "BT_RX RDY") with the new version.
-    // Misbehaviours, each once at the line named (packet number or the header/start line):
-    enum class FirmwareFault {
-        None,
-        SilentAtHeader, // no answer to "FH"
-        SilentAtPacket, // no answer to packet k
-        SilentAtStart,  // no answer to "FS"
-        NakAtPacket,    // packet k refused
-        DuplicateAck,   // packet k acknowledged twice
-        LateAck,        // packet k acknowledged ms late
-        DropAtPacket,   // the link drops at packet k (for ms, default the restart delay), no answer
-        RestartWithoutRdy, // the restart brings the link back but sends no "RDY"
-        RestartLinkDown    // the restart keeps the link down for ms
-    };
+    // --- the sensor unit's firmware receiver (sink; see SensorUnitSim) --------------
+    using FirmwareFault = SensorUnitSim::FirmwareFault;
     void setFirmwareFault(FirmwareFault fault, int packet = 0, int ms = 0);
     // The image as received so far (the whole image after a good "FS").
     QByteArray firmwareImage() const;
@@ -224,7 +213,7 @@ public:
     // When each received data line equal to `line` came (e.g. "BT_TX S"), in ms of clockMs().
     QList<qint64> unitLineTimes(const QString& line) const;
     // The simulator's steady clock: ms since it was made.
-    qint64 clockMs() const { return m_clock.elapsed(); }
+    qint64 clockMs() const override { return m_clock.elapsed(); }
     // Also appends every line received to this file, after the port name and "C " or "D "
     // (command or data mode).
     void setTranscriptFile(const QString& path);
@@ -266,18 +255,14 @@ private:
     void handlePair(const QStringList& tokens);
     void handleAvrcp(const QStringList& tokens);
     void handleHfpCommand(const QStringList& tokens);
-    void handleUnitLine(const QString& line);
-    QStringList unitReplies(const QString& line);
-    QStringList firmwareReplies(const QStringList& tokens);
-    QString firmwareHeader(const QStringList& tokens);
-    QString firmwareData(const QStringList& tokens, bool* silent);
-    QString firmwareStart(bool* silent);
-    void firmwareRestart();
-    void firmwareReadyWhenLinked(int tries);
-    bool firmwareFaultAt(FirmwareFault fault, int packet);
+
+    // What the peers see of the module (BtPeerChannel).
+    void sendToInstrument(const QString& line) override;
+    void later(int ms, std::function<void()> f) override;
+    void afterwards(int ms, std::function<void()> f) override;
+    bool dataChannelOpen() const override { return m_dataLink >= 0 && m_dataMode; }
 
     void emitLine(const QString& line);
-    void emitUnitLine(const QString& line);
     void writeLine(const QString& line);
     void enterDataMode(int linkId);
     void leaveDataMode();
@@ -285,8 +270,6 @@ private:
     int freeLinkId() const;
     int addLink(const QString& profile, const QString& peer);
     void closeLink(int id, bool report, bool tellOther = true);
-    QString testDeviceAddress() const;
-    bool isTestDevice(const QString& address) const;
     bool isOtherModule(const QString& address) const;
     bool peerReachable(const QString& address) const;
     void acceptLoopAudio(const QString& from);
@@ -297,9 +280,7 @@ private:
     void reboot();
     void factorySettings(Role role);
     void dumpSettings();
-    void sendUnitMuteState();
     void chaosTick();
-    void later(int ms, std::function<void()> f);
     void record(bool data, const QString& line);
 
     const Role m_role;
@@ -331,159 +312,20 @@ private:
     bool m_inquiryScripted = false;
     QList<InquiryDevice> m_inquiryDevices;
     PairingAnswer m_pairingAnswer = PairingAnswer::ByDevice;
-    bool m_testDevicePresent = false;
-    QString m_testDeviceFile;
-    QString m_testDeviceBuiltIn;
-    QString m_testSensorValue = QStringLiteral("2048");
-    QString m_testSensorTime = QStringLiteral("0");
+    TestDeviceSim m_testDevice;
     BtModuleSim* m_other = nullptr;
     bool m_testMode = false;
     quint32 m_chaosState = 1;
 
-    // The sensor unit.
-    bool m_unitSilent = false;
-    int m_unitReplyDelayMs = 0;
-    int m_unitMicGain = 15;
-    QString m_unitMuteState = QStringLiteral("MUTE");
-    QString m_unitButtonMode = QStringLiteral("PUSHBUT");
-    int m_unitBatteryMv = 3950;
-    int m_unitSensorType = 1;
-    QString m_unitFirmware = QStringLiteral("1.4.2");
-    QString m_unitHardware = QStringLiteral("2.0");
-    QStringList m_unitConfigDump;
-    // The firmware receiver.
-    QByteArray m_fwImage;
-    qint64 m_fwSize = -1; // -1: no header accepted
-    qint64 m_fwReceived = 0;
-    int m_fwExpectedPacket = 0;
-    QString m_fwNewVersion;
-    FirmwareFault m_fwFault = FirmwareFault::None;
-    int m_fwFaultPacket = 0;
-    int m_fwFaultMs = 0;
-    H2SensorSim m_h2;
-
-    // The headphones.
-    int m_headphoneBatteryLevel = 5;
-    int m_headphoneVolume = 50;
+    // The peers behind the module: only the sink's unit and the source's headphones are
+    // ever reached.
+    SensorUnitSim m_unit{this};
+    HeadphoneSim m_headphones;
 
     QElapsedTimer m_clock;
     mutable QMutex m_transcriptMutex;
     QList<Entry> m_transcript;
     QString m_transcriptFile;
-};
-
-// The DTR and carrier-detect lines that both modules share (GPIO 58 and 59 in the
-// simulated tree): watches the DTR value file the instrument writes and writes carrier
-// detect high while any module is in data mode.
-class BtControlLines : public QObject
-{
-    Q_OBJECT
-public:
-    static constexpr int kPollMs = 2;
-
-    explicit BtControlLines(const QString& root, QObject* parent = nullptr);
-    ~BtControlLines() override;
-
-    void start();
-    void attach(BtModuleSim* module);
-    void dataModeChanged();
-    bool dtr() const { return m_dtr; }
-
-    // A write of the instrument in the same process, as it happens (any thread): the
-    // control lines of the tree that holds hostPath hear it in write order and stop
-    // polling, so no pulse is lost however late their thread runs.
-    static void notifyWrite(const QString& hostPath, const QByteArray& value);
-
-private:
-    void poll();
-    void dtrWritten(bool high);
-    void applyDtr(bool high);
-    void writeCarrierDetect(bool high);
-
-    QString m_dtrFile;
-    QString m_cdFile;
-    QTimer* m_timer;
-    QList<QPointer<BtModuleSim>> m_modules;
-    bool m_dtr = false;
-    int m_cd = -1;
-};
-
-// Both modules with their shared control lines, as the executable and the tests use them.
-class BtSimulator : public QObject
-{
-    Q_OBJECT
-public:
-    struct Options
-    {
-        QString root;
-        bool sink = true;   // "/dev/ttyO2", sensor unit behind it
-        bool source = true; // "/dev/ttyO3", headphones behind it
-        bool paired = false; // the modules know unit and headphones, so the links come up
-        bool testDevices = false; // the test station's microphone and headphone in range
-        QString unitAddress = QString::fromLatin1(BtModuleSim::kDefaultUnitAddress);
-        QString headphoneAddress = QString::fromLatin1(BtModuleSim::kDefaultHeadphoneAddress);
-        BtModuleSim::Timing timing;
-    };
-
-    explicit BtSimulator(QObject* parent = nullptr);
-    ~BtSimulator() override;
-
-    // Simulator thread only.
-    bool start(const Options& options, QString* error = nullptr);
-    BtModuleSim* sink() const { return m_sink; }
-    BtModuleSim* source() const { return m_source; }
-
-    // One control line from the run script ("mute", "unmute", "press", "release", ...);
-    // returns an answer for the operator, empty when the line was not understood.
-    QString control(const QString& line);
-    static QString controlHelp();
-
-    // "ROOT/bt-links", replaced whole at every change: one line per link of each module,
-    // "MODULE ID PROFILE PEER KIND" (MODULE "sink" or "source", KIND as peerKind() says),
-    // then "source testmode" while the source holds the test-mode set-up and "loopaudio
-    // off" while the loop carries silence.
-    static constexpr const char* kLinksFile = "bt-links";
-    // The station's test devices in range (as "testdevices on|off").
-    void setTestDevices(bool present);
-    // The loop between the two modules carries sound (as "loopaudio on|off").
-    void setLoopAudio(bool audio);
-
-    // Puts the two peer addresses into the instrument's settings file when it exists and
-    // holds none yet, as after a pairing. Returns true when the file was changed.
-    static bool fillSettingsAddresses(const QString& root, const QString& unitAddress, const QString& headphoneAddress);
-
-private:
-    static bool firmwareControl(BtModuleSim* unit, const QStringList& tokens);
-    static QString h2Control(BtModuleSim* unit, const QStringList& tokens);
-
-    template <typename F> void onOwnThread(F&& f);
-    void writeLinks();
-
-    BtControlLines* m_lines = nullptr;
-    BtModuleSim* m_sink = nullptr;
-    BtModuleSim* m_source = nullptr;
-    QString m_root;
-    bool m_loopAudio = true;
-};
-
-// A simulator on a thread of its own, as a separate device is: the instrument's blocking
-// waits for carrier detect see it answer. For tests; destroy it after the links that use it.
-class BtSimulatorThread
-{
-public:
-    BtSimulatorThread();
-    ~BtSimulatorThread();
-    BtSimulatorThread(const BtSimulatorThread&) = delete;
-    BtSimulatorThread& operator=(const BtSimulatorThread&) = delete;
-
-    bool start(const BtSimulator::Options& options, QString* error = nullptr);
-    BtSimulator* simulator() const { return m_sim; }
-    BtModuleSim* sink() const;
-    BtModuleSim* source() const;
-
-private:
-    QThread m_thread;
-    BtSimulator* m_sim = nullptr;
 };
 
 template <typename F> void BtModuleSim::post(F&& f)

@@ -3,7 +3,7 @@
 // control, disconnecting.
 #include "Hardware/bluetooth.h"
 #include "Hardware/platform.h"
-#include "btmodulesim.h"
+#include "btsimulator.h"
 #include "globals.h"
 #include "simulatedpeers.h"
 #include "testsupport.h"

@@ -1,7 +1,7 @@
 // The receive path of a Bluetooth link: bytes from a real pseudo-terminal, split into
 // lines, parsed into state and signals; and a peer that misbehaves for seconds.
 #include "Hardware/bluetooth.h"
-#include "btmodulesim.h"
+#include "btsimulator.h"
 #include "ptypeer.h"
 #include "testsupport.h"
 

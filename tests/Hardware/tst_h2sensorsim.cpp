@@ -1,6 +1,6 @@
 // The simulated sensor unit's H2 sensor: script and generator answers, heating time, and
 // the control lines that drive it from the run script.
-#include "btmodulesim.h"
+#include "btsimulator.h"
 #include "h2sensorsim.h"
 #include "testsupport.h"
 

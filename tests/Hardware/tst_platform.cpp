@@ -217,6 +217,26 @@ private slots:
         TestSupport::verifyExpectedMessagesSeen();
     }
 
+    void plainNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("plain");
+        QTest::newRow("blanks inside") << "LE_20261209_120000_a b" << true;
+        QTest::newRow("three dots") << "..." << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("dot") << "." << false;
+        QTest::newRow("dot dot") << ".." << false;
+        QTest::newRow("separator") << "../meas" << false;
+        QTest::newRow("NUL") << QString("a") + QChar(0) + "b" << false;
+    }
+
+    void plainNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, plain);
+        QCOMPARE(Platform::isPlainName(name), plain);
+    }
+
     void dateCommandsSetTheSimulatedClock()
     {
         DeviceRoot device;

@@ -6,7 +6,7 @@
 #include "Hardware/platform.h"
 #include "Management/systemsettings.h"
 #include "Tools/settingsbutton.h"
-#include "btmodulesim.h"
+#include "btsimulator.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
 #include "testsupport.h"

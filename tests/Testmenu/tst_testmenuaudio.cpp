@@ -8,7 +8,7 @@
 #include "Testmenu/testmenuaudio.h"
 #include "Testmenu/testmenuremotectrl.h"
 #include "adcsim.h"
-#include "btmodulesim.h"
+#include "btsimulator.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
 #include "stationcommands.h"

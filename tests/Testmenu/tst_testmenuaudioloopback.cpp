@@ -6,7 +6,7 @@
 #include "Testmenu/testmenuaudioloopback.h"
 #include "Testmenu/testmenuremotectrl.h"
 #include "adcsim.h"
-#include "btmodulesim.h"
+#include "btsimulator.h"
 #include "codecmixer.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"

@@ -5,7 +5,7 @@
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuinitbluetooth.h"
 #include "Testmenu/testmenuremotectrl.h"
-#include "btmodulesim.h"
+#include "btsimulator.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
 #include "stationcommands.h"

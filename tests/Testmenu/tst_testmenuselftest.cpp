@@ -6,7 +6,7 @@
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
 #include "Testmenu/testmenuselftest.h"
-#include "btmodulesim.h"
+#include "btsimulator.h"
 #include "gpssim.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"

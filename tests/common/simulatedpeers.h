@@ -2,7 +2,7 @@
 #define SIMULATEDPEERS_H
 
 #include "Hardware/bluetooth.h"
-#include "btmodulesim.h"
+#include "btsimulator.h"
 #include "testsupport.h"
 
 #include <QString>

@@ -4,7 +4,7 @@
 #include "Management/systemsettings.h"
 #include "Tools/iconbutton.h"
 #include "Tools/settingsbutton.h"
-#include "btmodulesim.h"
+#include "btcontrollines.h"
 #include "devicetree.h"
 #include "startup.h"
 
