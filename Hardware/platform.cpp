@@ -296,10 +296,11 @@ QString Platform::runCommandOutput(const QString& command, int startTimeoutMs, i
     return QString::fromLocal8Bit(result.output);
 }
 
-bool Platform::isPlainFile(const QString& path)
+bool Platform::isPlainFile(const QString& path, qint64 maxBytes)
 {
     struct stat entry;
-    return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 && S_ISREG(entry.st_mode);
+    return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 && S_ISREG(entry.st_mode)
+        && (maxBytes < 0 || entry.st_size <= maxBytes);
 }
 
 bool Platform::writeRegularFile(const QString& path, const QByteArray& data)

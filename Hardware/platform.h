@@ -65,8 +65,9 @@ public:
     // socket standing there is removed and a regular file made in its place; a directory
     // is refused. False when nothing was written.
     static bool writeRegularFile(const QString& path, const QByteArray& data);
-    // Whether a regular file stands at the host path itself (not a link, FIFO or device).
-    static bool isPlainFile(const QString& path);
+    // Whether a regular file stands at the host path itself (not a link, FIFO or device),
+    // of at most maxBytes when that is not negative.
+    static bool isPlainFile(const QString& path, qint64 maxBytes = -1);
     // Starts the command without waiting; false when it did not start (on a simulated
     // device: its status is "nostart").
     static bool startDetached(const QString& command);

@@ -287,7 +287,7 @@ bool MeasManagement::renameMeasurement(const QString& oldName, const QString& ne
     // The name is rewritten in the information file: one that is a link would be written
     // where it points, outside the store, and one too large to read is no file of ours.
     const QString oldInfoFile = oldPath + QStringLiteral("/info.ini");
-    const bool infoFileSafe = !entryExists(oldInfoFile) || StoredInfo::isPlainFile(oldInfoFile, StoredInfo::kMaxBytes);
+    const bool infoFileSafe = !entryExists(oldInfoFile) || Platform::isPlainFile(oldInfoFile, StoredInfo::kMaxBytes);
     if (!infoFileSafe)
         qWarning() << "Not renamed: the information file is a link, no regular file or too large:" << oldInfoFile;
 

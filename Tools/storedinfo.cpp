@@ -1,18 +1,19 @@
 #include "Tools/storedinfo.h"
 
+#include "Hardware/platform.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
 #include <cmath>
-#include <sys/stat.h>
 
 StoredInfo::StoredInfo(const QString& path)
 {
     // The partition is not exported while the instrument reads it: the file read is the
     // file checked.
-    if (isPlainFile(path, kMaxBytes))
+    if (Platform::isPlainFile(path, kMaxBytes))
         m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
     else if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
         qWarning() << "Information file not read (a link, not a regular file or larger than" << kMaxBytes
@@ -36,12 +37,6 @@ void StoredInfo::endGroup()
 {
     if (m_settings)
         m_settings->endGroup();
-}
-
-bool StoredInfo::isPlainFile(const QString& path, qint64 maxBytes)
-{
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxBytes;
 }
 
 namespace ShownValue {

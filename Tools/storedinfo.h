@@ -29,9 +29,6 @@ public:
     void beginGroup(const QString& group);
     void endGroup();
 
-    // Whether the entry is a regular file of at most maxBytes, and no link.
-    static bool isPlainFile(const QString& path, qint64 maxBytes);
-
 private:
     std::unique_ptr<QSettings> m_settings;
 };
