@@ -26,16 +26,25 @@ struct Instrument : TestSupport::PairedInstrument
         : PairedInstrument({{"Bluetooth/Microphone_Name", "QJ5 1234"}})
     {
         startMainMenu();
+        // The status bar asks the unit only when told to below: a late reply to its
+        // periodic question would otherwise land in a dialog's answer.
+        StatusbarData()->stopTimers();
     }
 
-    // Up, and the unit told its gain by the instrument.
+    // Up, the unit told its gain by the instrument, and the status bar's questions (sensor
+    // type, battery) answered.
     bool linkUp() const
     {
         Bluetooth* sink = menu->getBtSinkInstance();
+        if (!QTest::qWaitFor([&] { return sink->getBtState() == 6 && sink->getBtMode() == 1; },
+                TestSupport::timeBound(5000))
+            || !QTest::qWaitFor([&] { return unit()->unitMicGain() == 15 && !unit()->unitLines().isEmpty(); },
+                TestSupport::timeBound(5000)))
+            return false;
+        StatusbarData()->update();
         return QTest::qWaitFor(
-                   [&] { return sink->getBtState() == 6 && sink->getBtMode() == 1; }, TestSupport::timeBound(5000))
-            && QTest::qWaitFor([&] { return unit()->unitMicGain() == 15 && !unit()->unitLines().isEmpty(); },
-                TestSupport::timeBound(5000));
+            [] { return StatusbarData()->micSensorConnected() && StatusbarData()->batteryMicrophone() >= 0; },
+            TestSupport::timeBound(5000));
     }
     BtModuleSim* unit() const { return sim.sink(); }
     int configRequests() const { return unit()->unitLines().count("BT_TX P"); }
