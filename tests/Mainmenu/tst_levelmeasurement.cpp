@@ -27,10 +27,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QtEndian>
 #include <QtTest>
 
+#include <atomic>
 #include <cmath>
+#include <memory>
 
 using TestSupport::button;
 using TestSupport::child;
@@ -439,7 +442,9 @@ private slots:
     {
         QFETCH(QString, obstacle);
         QFETCH(QString, warning);
+        const auto busy = std::make_shared<std::atomic<bool>>(true);
         Instrument instrument;
+        const auto release = qScopeGuard([busy] { busy->store(false); }); // before the instrument ends
         Levelmeasurement* page = instrument.showLive();
         const QString folder = QFileInfo(instrument.device.hostPath(kTempClip)).absolutePath();
         if (obstacle == "file") {
@@ -447,8 +452,11 @@ private slots:
             QDir(folder).removeRecursively();
             QVERIFY(instrument.device.write(QFileInfo(kTempClip).path(), "in the way"));
         } else {
-            QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [] {
-                QThread::msleep(AudioWorker::kStoreTimeoutMs + 300);
+            // The recording thread stays busy until the page has given up on the clip, however
+            // long the save takes to get there.
+            QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [busy] {
+                while (busy->load())
+                    QThread::msleep(5);
             });
         }
         const QStringList before = instrument.entries();
@@ -461,6 +469,7 @@ private slots:
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().icon, 2);
         QCOMPARE(instrument.entries(), before);
+        busy->store(false);
         QTRY_VERIFY(!Audioworker()->storesPending());
     }
 
