@@ -36,6 +36,13 @@ QString hostPath(const char* path)
     return Platform::devicePath(QString::fromLatin1(path));
 }
 
+// Opens the chosen firmware file for reading: its name is one plain path element and a
+// regular file stands there.
+bool openFirmwareFile(const QString& name, QFile* file)
+{
+    return Platform::isPlainName(name) && QFileInfo(file->fileName()).isFile() && file->open(QIODevice::ReadOnly);
+}
+
 } // namespace
 
 Firmwareupdate::Timing& Firmwareupdate::timing()
@@ -273,7 +280,7 @@ void Firmwareupdate::doUpdateTKR9400()
 
     const QString source = Platform::devicePath(firmwarePath());
     QFile file(source);
-    const bool opened = Platform::isPlainName(m_newFwFilename) && QFileInfo(source).isFile() && file.open(QIODevice::ReadOnly);
+    const bool opened = openFirmwareFile(m_newFwFilename, &file);
     if (!opened || file.size() <= kMinFirmwareBytes) {
         firmwareFileUnusable(opened, true);
         return;
@@ -444,7 +451,7 @@ void Firmwareupdate::doUpdateQJ5()
     m_transferState = TransferState::Idle;
     const QString path = Platform::devicePath(firmwarePath());
     QFile file(path);
-    const bool opened = Platform::isPlainName(m_newFwFilename) && QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+    const bool opened = openFirmwareFile(m_newFwFilename, &file);
     const qint64 size = opened ? file.size() : 0;
     if (!opened || size <= kMinFirmwareBytes || size > kMaxQj5FirmwareBytes) {
         // Only a file too short to be an image goes: a large one may be anything the user keeps.

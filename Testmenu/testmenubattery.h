@@ -3,7 +3,6 @@
 
 #include "Testmenu/testdialog.h"
 
-
 class QLineEdit;
 class QTimer;
 
