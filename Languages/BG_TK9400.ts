@@ -1335,7 +1335,7 @@
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Прекъсване</translation>
+            <translation>Разкачване</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1466,7 +1466,7 @@
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Прекъсване</translation>
+            <translation>Разкачване</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
@@ -1521,7 +1521,7 @@
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Копирайте файловете на фърмуера.
-Докоснете бутона „Прекъсване“,
+Докоснете бутона „Разкачване“,
 когато файловете са копирани.</translation>
         </message>
         <message>

@@ -1327,15 +1327,15 @@ As medições guardadas não serão apagadas.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Ligue o TKR 9400 ao PC
-e prima o botão Ligar.</translation>
+e prima o botão Conectar.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation>Ligar</translation>
+            <translation>Conectar</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Desligar</translation>
+            <translation>Desconectar</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1458,15 +1458,15 @@ Volumes elevados podem danificar a audição.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Ligue o TKR 9400 ao PC
-e prima o botão Ligar.</translation>
+e prima o botão Conectar.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation>Ligar</translation>
+            <translation>Conectar</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Desligar</translation>
+            <translation>Desconectar</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
@@ -1511,7 +1511,7 @@ e prima o botão Ligar.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Ligue o TKR 9400 ao PC
-e prima o botão Ligar.</translation>
+e prima o botão Conectar.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Tente novamente.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Copie os ficheiros de firmware.
-Prima o botão Desligar
+Prima o botão Desconectar
 quando todos estiverem copiados.</translation>
         </message>
         <message>

@@ -1335,7 +1335,7 @@ in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Prekini</translation>
+            <translation>Odklopi</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1466,7 +1466,7 @@ in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Prekini</translation>
+            <translation>Odklopi</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
@@ -1522,7 +1522,7 @@ Poskusite znova.</translation>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopirajte datoteke programske opreme.
 Ko so vse datoteke kopirane,
-se dotaknite gumba »Prekini«.</translation>
+se dotaknite gumba »Odklopi«.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
