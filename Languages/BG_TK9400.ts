@@ -761,7 +761,7 @@
         </message>
         <message>
             <source>Reload</source>
-            <translation>Обнови</translation>
+            <translation>Прочети отново</translation>
         </message>
         <message>
             <source>Mainmenu</source>

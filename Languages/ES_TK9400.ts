@@ -761,7 +761,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Actualizar</translation>
+            <translation>Volver a leer</translation>
         </message>
         <message>
             <source>Mainmenu</source>

@@ -761,7 +761,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Atualizar</translation>
+            <translation>Ler novamente</translation>
         </message>
         <message>
             <source>Mainmenu</source>

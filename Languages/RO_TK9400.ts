@@ -761,7 +761,7 @@ conectați un senzor H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Actualizează</translation>
+            <translation>Recitește</translation>
         </message>
         <message>
             <source>Mainmenu</source>

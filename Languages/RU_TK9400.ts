@@ -761,7 +761,7 @@
         </message>
         <message>
             <source>Reload</source>
-            <translation>Обновить</translation>
+            <translation>Перечитать</translation>
         </message>
         <message>
             <source>Mainmenu</source>
