@@ -663,7 +663,7 @@ H2-anturi.</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Kesäaika</translation>
+            <translation>Kesä-/talviaika</translation>
         </message>
         <message>
             <source>Switch</source>
@@ -1136,7 +1136,7 @@ Tallennettuja mittauksia ei poisteta.</translation>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Kesäaika</translation>
+            <translation>Kesä-/talviaika</translation>
         </message>
         <message>
             <source>Summertime</source>

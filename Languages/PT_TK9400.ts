@@ -583,7 +583,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Localização de tubagens</translation>
+            <translation>Localização de tubos</translation>
         </message>
         <message>
             <source>never</source>
@@ -663,7 +663,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Hora de verão</translation>
+            <translation>Hora de verão/inverno</translation>
         </message>
         <message>
             <source>Switch</source>
@@ -901,7 +901,7 @@ e prima o botão Procurar.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Localização de tubagens</translation>
+            <translation>Localização de tubos</translation>
         </message>
         <message>
             <source>PowerOn</source>
@@ -1136,7 +1136,7 @@ As medições guardadas não serão apagadas.</translation>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Hora de verão</translation>
+            <translation>Hora de verão/inverno</translation>
         </message>
         <message>
             <source>Summertime</source>
@@ -1861,7 +1861,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Localização de tubagens</translation>
+            <translation>Localização de tubos</translation>
         </message>
         <message>
             <source>H2-Measurement</source>
