@@ -761,7 +761,7 @@
         </message>
         <message>
             <source>Reload</source>
-            <translation>Обнови</translation>
+            <translation>Прочети отново</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -1087,7 +1087,7 @@
             <translation>Връщане към фабричните настройки.
 Всички настройки (напр. език,
 сдвоени Bluetooth устройства) ще бъдат нулирани.
-Записаните измервания няма да се изтрият.</translation>
+Запазените измервания няма да се изтрият.</translation>
         </message>
         <message>
             <source>Reset</source>
@@ -1326,7 +1326,7 @@
         <name>BackupDialog</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation>Свържете TKR 9400 с PC
+            <translation>Свържете TKR 9400 с компютър
 и докоснете бутона „Свързване“.</translation>
         </message>
         <message>
@@ -1335,7 +1335,7 @@
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Прекъсване</translation>
+            <translation>Разкачване</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1373,7 +1373,7 @@
         <message>
             <source>NoMoreMeasurementsCanBeStored</source>
             <translation>Достигнат е максималният брой измервания.
-Измерването няма да бъде записано.
+Измерването няма да бъде запазено.
 Изтрийте стари измервания.</translation>
         </message>
         <message>
@@ -1383,7 +1383,7 @@
         </message>
         <message>
             <source>MeasurementCouldNotBeStored</source>
-            <translation>Измерването не може да се запише.</translation>
+            <translation>Измерването не може да се запази.</translation>
         </message>
     </context>
     <context>
@@ -1457,7 +1457,7 @@
         <name>Firmwareupdate</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation>Свържете TKR 9400 с PC
+            <translation>Свържете TKR 9400 с компютър
 и докоснете бутона „Свързване“.</translation>
         </message>
         <message>
@@ -1466,7 +1466,7 @@
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Прекъсване</translation>
+            <translation>Разкачване</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
@@ -1510,7 +1510,7 @@
         </message>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
-            <translation>Свържете TKR 9400 с PC
+            <translation>Свържете TKR 9400 с компютър
 и докоснете бутона „Свързване“.</translation>
         </message>
         <message>
@@ -1521,7 +1521,7 @@
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Копирайте файловете на фърмуера.
-Докоснете бутона „Прекъсване“,
+Докоснете бутона „Разкачване“,
 когато файловете са копирани.</translation>
         </message>
         <message>
@@ -1557,7 +1557,7 @@
         </message>
         <message>
             <source>FirmwareupdateQJ-5</source>
-            <translation>Фърмуер на QJ-5</translation>
+            <translation>Обновяване на QJ-5</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessfullyFinished.</source>
@@ -1565,7 +1565,7 @@
         </message>
         <message>
             <source>FirmwareupdateTKR9400</source>
-            <translation>Фърмуер на TKR 9400</translation>
+            <translation>Обновяване на TKR 9400</translation>
         </message>
         <message>
             <source>AllFilesCopiedPleaseWaitForReboot</source>

@@ -1086,16 +1086,16 @@ a klepněte na tlačítko „Hledat“.</translation>
             <source>ResetToDeliveryState</source>
             <translation>Obnovení továrního nastavení.
 Všechna nastavení (např. jazyk,
-spárovaná zařízení Bluetooth) budou obnovena.
+spárovaná zařízení Bluetooth) budou resetována.
 Uložená měření nebudou smazána.</translation>
         </message>
         <message>
             <source>Reset</source>
-            <translation>Obnovit</translation>
+            <translation>Resetovat</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>
-            <translation>Opravdu chcete obnovit všechna nastavení?</translation>
+            <translation>Opravdu chcete obnovit tovární nastavení?</translation>
         </message>
     </context>
     <context>

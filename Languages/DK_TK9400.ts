@@ -1335,7 +1335,7 @@ og tryk på »Tilslut« på skærmen.</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Afbryd</translation>
+            <translation>Frakobl</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1466,7 +1466,7 @@ og tryk på »Tilslut« på skærmen.</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Afbryd</translation>
+            <translation>Frakobl</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
@@ -1521,7 +1521,7 @@ Prøv igen.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopiér firmwarefilerne.
-Tryk på »Afbryd« på skærmen,
+Tryk på »Frakobl« på skærmen,
 når alle filer er kopieret.</translation>
         </message>
         <message>

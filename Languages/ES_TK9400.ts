@@ -583,7 +583,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Localización de tuberías</translation>
+            <translation>Localización de tubos</translation>
         </message>
         <message>
             <source>never</source>
@@ -761,7 +761,7 @@ conectar un sensor H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Actualizar</translation>
+            <translation>Volver a leer</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -901,7 +901,7 @@ y pulse el botón Buscar.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Localización de tuberías</translation>
+            <translation>Localización de tubos</translation>
         </message>
         <message>
             <source>PowerOn</source>
@@ -1861,7 +1861,7 @@ El dispositivo Bluetooth no responde.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Localización de tuberías</translation>
+            <translation>Localización de tubos</translation>
         </message>
         <message>
             <source>H2-Measurement</source>

@@ -663,7 +663,7 @@ H2-anturi.</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Kesäaika</translation>
+            <translation>Kesä-/talviaika</translation>
         </message>
         <message>
             <source>Switch</source>
@@ -1086,7 +1086,7 @@ ja napauta Etsi-painiketta.</translation>
             <source>ResetToDeliveryState</source>
             <translation>Palautus tehdasasetuksiin.
 Kaikki asetukset (esim. kieli,
-paritetut Bluetooth-laitteet) palautetaan.
+paritetut Bluetooth-laitteet) nollataan.
 Tallennettuja mittauksia ei poisteta.</translation>
         </message>
         <message>
@@ -1095,7 +1095,7 @@ Tallennettuja mittauksia ei poisteta.</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>
-            <translation>Palautetaanko kaikki asetukset?</translation>
+            <translation>Palautetaanko tehdasasetukset?</translation>
         </message>
     </context>
     <context>
@@ -1136,7 +1136,7 @@ Tallennettuja mittauksia ei poisteta.</translation>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Kesäaika</translation>
+            <translation>Kesä-/talviaika</translation>
         </message>
         <message>
             <source>Summertime</source>
@@ -1372,7 +1372,7 @@ Yritä uudelleen.</translation>
         </message>
         <message>
             <source>NoMoreMeasurementsCanBeStored</source>
-            <translation>Mittausten enimmäismäärä on täynnä.
+            <translation>Mittausten enimmäismäärä saavutettu.
 Mittausta ei tallenneta.
 Poista vanhoja mittauksia.</translation>
         </message>

@@ -1086,7 +1086,7 @@ i dodirnite gumb „Traži”.</translation>
             <source>ResetToDeliveryState</source>
             <translation>Vraćanje na tvorničke postavke.
 Sve postavke (npr. jezik,
-upareni Bluetooth uređaji) bit će vraćene.
+upareni Bluetooth uređaji) bit će resetirane.
 Spremljena mjerenja neće se izbrisati.</translation>
         </message>
         <message>
@@ -1095,7 +1095,7 @@ Spremljena mjerenja neće se izbrisati.</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>
-            <translation>Želite li zaista vratiti sve postavke?</translation>
+            <translation>Želite li zaista resetirati sve postavke?</translation>
         </message>
     </context>
     <context>

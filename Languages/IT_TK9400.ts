@@ -761,7 +761,7 @@ collegare un sensore H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Aggiorna</translation>
+            <translation>Rileggi</translation>
         </message>
         <message>
             <source>Mainmenu</source>

@@ -1486,7 +1486,7 @@ QJ-5 を確認してください。</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation>取消</translation>
+            <translation>中止</translation>
         </message>
         <message>
             <source>TransmittingFirmware</source>

@@ -353,7 +353,7 @@ H2 센서를 연결하십시오.</translation>
         </message>
         <message>
             <source>Longterm</source>
-            <translation>장기</translation>
+            <translation>장기 측정</translation>
         </message>
         <message>
             <source>Pipelocating</source>
@@ -663,7 +663,7 @@ H2 센서를 연결하십시오.</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>서머타임</translation>
+            <translation>서머타임/표준시</translation>
         </message>
         <message>
             <source>Switch</source>
@@ -1136,7 +1136,7 @@ H2 센서를 연결하십시오.</translation>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>서머타임</translation>
+            <translation>서머타임/표준시</translation>
         </message>
         <message>
             <source>Summertime</source>

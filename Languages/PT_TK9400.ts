@@ -583,7 +583,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Localização de tubagens</translation>
+            <translation>Localização de tubos</translation>
         </message>
         <message>
             <source>never</source>
@@ -663,7 +663,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Hora de verão</translation>
+            <translation>Hora de verão/inverno</translation>
         </message>
         <message>
             <source>Switch</source>
@@ -761,7 +761,7 @@ ligar um sensor H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Atualizar</translation>
+            <translation>Ler novamente</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -901,7 +901,7 @@ e prima o botão Procurar.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Localização de tubagens</translation>
+            <translation>Localização de tubos</translation>
         </message>
         <message>
             <source>PowerOn</source>
@@ -1136,7 +1136,7 @@ As medições guardadas não serão apagadas.</translation>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Hora de verão</translation>
+            <translation>Hora de verão/inverno</translation>
         </message>
         <message>
             <source>Summertime</source>
@@ -1327,15 +1327,15 @@ As medições guardadas não serão apagadas.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Ligue o TKR 9400 ao PC
-e prima o botão Ligar.</translation>
+e prima o botão Conectar.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation>Ligar</translation>
+            <translation>Conectar</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Desligar</translation>
+            <translation>Desconectar</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1458,15 +1458,15 @@ Volumes elevados podem danificar a audição.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
             <translation>Ligue o TKR 9400 ao PC
-e prima o botão Ligar.</translation>
+e prima o botão Conectar.</translation>
         </message>
         <message>
             <source>Connect</source>
-            <translation>Ligar</translation>
+            <translation>Conectar</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Desligar</translation>
+            <translation>Desconectar</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
@@ -1511,7 +1511,7 @@ e prima o botão Ligar.</translation>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
             <translation>Ligue o TKR 9400 ao PC
-e prima o botão Ligar.</translation>
+e prima o botão Conectar.</translation>
         </message>
         <message>
             <source>DataTransferNotPossible</source>
@@ -1521,7 +1521,7 @@ Tente novamente.</translation>
         <message>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Copie os ficheiros de firmware.
-Prima o botão Desligar
+Prima o botão Desconectar
 quando todos estiverem copiados.</translation>
         </message>
         <message>
@@ -1861,7 +1861,7 @@ O dispositivo Bluetooth não responde.</translation>
         </message>
         <message>
             <source>Pipelocating</source>
-            <translation>Localização de tubagens</translation>
+            <translation>Localização de tubos</translation>
         </message>
         <message>
             <source>H2-Measurement</source>

@@ -663,7 +663,7 @@ conectați un senzor H2.</translation>
         </message>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Ora de vară</translation>
+            <translation>Ora de vară/iarnă</translation>
         </message>
         <message>
             <source>Switch</source>
@@ -761,7 +761,7 @@ conectați un senzor H2.</translation>
         </message>
         <message>
             <source>Reload</source>
-            <translation>Actualizează</translation>
+            <translation>Recitește</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -1136,7 +1136,7 @@ Măsurătorile salvate nu vor fi șterse.</translation>
         <name>SelectTimezone</name>
         <message>
             <source>DaylightSavingTime</source>
-            <translation>Ora de vară</translation>
+            <translation>Ora de vară/iarnă</translation>
         </message>
         <message>
             <source>Summertime</source>
@@ -1561,7 +1561,7 @@ Reporniți aparatul.</translation>
         </message>
         <message>
             <source>FirmwareupdateSuccessfullyFinished.</source>
-            <translation>Actualizarea firmware-ului s-a încheiat.</translation>
+            <translation>Actualizarea firmware-ului a reușit.</translation>
         </message>
         <message>
             <source>FirmwareupdateTKR9400</source>

@@ -761,7 +761,7 @@
         </message>
         <message>
             <source>Reload</source>
-            <translation>Обновить</translation>
+            <translation>Перечитать</translation>
         </message>
         <message>
             <source>Mainmenu</source>
@@ -1326,7 +1326,7 @@
         <name>BackupDialog</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation>Подключите TKR 9400 к PC
+            <translation>Подключите TKR 9400 к ПК
 и коснитесь кнопки «Подключить».</translation>
         </message>
         <message>
@@ -1457,7 +1457,7 @@
         <name>Firmwareupdate</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation>Подключите TKR 9400 к PC
+            <translation>Подключите TKR 9400 к ПК
 и коснитесь кнопки «Подключить».</translation>
         </message>
         <message>
@@ -1510,7 +1510,7 @@
         </message>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
-            <translation>Подключите TKR 9400 к PC
+            <translation>Подключите TKR 9400 к ПК
 и коснитесь кнопки «Подключить».</translation>
         </message>
         <message>

@@ -571,7 +571,7 @@ priključite senzor H2.</translation>
         </message>
         <message>
             <source>LevelMeasurement</source>
-            <translation>Merjenje ravni</translation>
+            <translation>Meritev ravni</translation>
         </message>
         <message>
             <source>LongtermMeasurement</source>
@@ -849,7 +849,7 @@ in se dotaknite gumba »Išči«.</translation>
         <name>CustomizeDialogs</name>
         <message>
             <source>LevelMeasurement</source>
-            <translation>Merjenje ravni</translation>
+            <translation>Meritev ravni</translation>
         </message>
         <message>
             <source>ShowPeakLevelBar</source>
@@ -1326,7 +1326,7 @@ Shranjene meritve ne bodo izbrisane.</translation>
         <name>BackupDialog</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation>Povežite TKR 9400 z računalnikom PC
+            <translation>Povežite TKR 9400 z računalnikom
 in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
@@ -1335,7 +1335,7 @@ in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Prekini</translation>
+            <translation>Odklopi</translation>
         </message>
         <message>
             <source>Cancel</source>
@@ -1457,7 +1457,7 @@ Visoka glasnost lahko poškoduje sluh.</translation>
         <name>Firmwareupdate</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
-            <translation>Povežite TKR 9400 z računalnikom PC
+            <translation>Povežite TKR 9400 z računalnikom
 in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
@@ -1466,7 +1466,7 @@ in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
             <source>Disconnect</source>
-            <translation>Prekini</translation>
+            <translation>Odklopi</translation>
         </message>
         <message>
             <source>UpdateDevice</source>
@@ -1510,7 +1510,7 @@ in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
             <source>ConnectTheTKR9400ToYourPCAndPressTheButtonConnect</source>
-            <translation>Povežite TKR 9400 z računalnikom PC
+            <translation>Povežite TKR 9400 z računalnikom
 in se dotaknite gumba »Poveži«.</translation>
         </message>
         <message>
@@ -1522,7 +1522,7 @@ Poskusite znova.</translation>
             <source>PleaseCopyTheFirmwarefilesPressTheButtonDisconnectIfAllFilesAreCopied</source>
             <translation>Kopirajte datoteke programske opreme.
 Ko so vse datoteke kopirane,
-se dotaknite gumba »Prekini«.</translation>
+se dotaknite gumba »Odklopi«.</translation>
         </message>
         <message>
             <source>DataMemoryNotMounted</source>
@@ -1857,7 +1857,7 @@ Naprava Bluetooth se ne odziva.</translation>
         </message>
         <message>
             <source>Levelmeasurement</source>
-            <translation>Merjenje ravni</translation>
+            <translation>Meritev ravni</translation>
         </message>
         <message>
             <source>Pipelocating</source>

@@ -1086,7 +1086,7 @@ a ťuknite na tlačidlo „Hľadať“.</translation>
             <source>ResetToDeliveryState</source>
             <translation>Obnovenie výrobných nastavení.
 Všetky nastavenia (napr. jazyk,
-spárované zariadenia Bluetooth) sa obnovia.
+spárované zariadenia Bluetooth) sa resetujú.
 Uložené merania sa nevymažú.</translation>
         </message>
         <message>
@@ -1095,7 +1095,7 @@ Uložené merania sa nevymažú.</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>
-            <translation>Naozaj chcete obnoviť všetky nastavenia?</translation>
+            <translation>Naozaj chcete resetovať všetky nastavenia?</translation>
         </message>
     </context>
     <context>

@@ -913,7 +913,7 @@ ve Ara düğmesine basın.</translation>
         </message>
         <message>
             <source>StartWithFilter</source>
-            <translation>Filtreler açık başlat</translation>
+            <translation>Filtreler açıkken başlat</translation>
         </message>
         <message>
             <source>StartWithGps</source>
