@@ -1091,7 +1091,7 @@ Tallennettuja mittauksia ei poisteta.</translation>
         </message>
         <message>
             <source>Reset</source>
-            <translation>Palauta</translation>
+            <translation>Nollaa</translation>
         </message>
         <message>
             <source>DoYouReallyWantToResetAllSettings</source>
