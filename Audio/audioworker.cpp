@@ -108,7 +108,7 @@ int AudioWorker::storeAudioData(QString filename)
     // Without a running audio thread nobody would write the clip.
     if (!m_backgroundRecording || !m_audioWorkerThread.isRunning() || QThread::currentThread() == &m_audioWorkerThread)
         return 0;
-    if (!m_backgroundRecording->waitForStores(request, kStoreTimeoutMs)) {
+    if (!m_backgroundRecording->waitForStoreOrGiveUp(request, kStoreTimeoutMs)) {
         qWarning() << "AudioWorker::storeAudioData: the clip" << filename << "is not complete after" << kStoreTimeoutMs
                    << "ms";
         return -1;

@@ -30,7 +30,8 @@ public:
     int stopAudioPlayback();
     // Returns once the clip is complete on disk (or could not be written), so that the
     // caller may copy it at once: 0, or -1 when the clip could not be written or was not
-    // complete in time.
+    // complete in time. A write not done in time still makes its clip later, but leaves
+    // its sound queued for the next store.
     int storeAudioData(QString filename);
     // A store requested earlier has not finished yet in the audio thread (it timed out).
     bool storesPending() const;

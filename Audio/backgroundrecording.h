@@ -44,10 +44,14 @@ public:
     qint64 recordedBytes() const { return m_recordedBytes.load(); }
     // The queue as it stands; only in the audio thread.
     const SoundQueue& audioQueue() const { return m_audioQueue; }
-    // Waits until count stores have finished since construction (written or given up).
+    // Waits until count stores have finished since construction (written or failed).
     bool waitForStores(quint64 count, int timeoutMs);
-    // Whether store number `request` (counted from 1 since construction) finished without
-    // its clip; meaningful once waitForStores() has seen it finish.
+    // Waits for store number `request` (counted from 1 since construction); when it has
+    // not finished in time, its caller gives it up in the same step: the write still
+    // makes its clip, but leaves the sound queued, so that a retry stores it again.
+    bool waitForStoreOrGiveUp(quint64 request, int timeoutMs);
+    // Whether store number `request` finished without its clip; meaningful once
+    // waitForStores() has seen it finish.
     bool storeFailed(quint64 request);
 
 public slots:
@@ -89,6 +93,7 @@ private:
     QMutex m_storeMutex;
     quint64 m_finishedStores = 0;
     quint64 m_lastFailedStore = 0;
+    quint64 m_lastGivenUpStore = 0;
     QWaitCondition m_storeFinished;
 };
 

@@ -330,7 +330,8 @@ void Levelmeasurement::saveMeasurement(const QString& name)
         Audioworker()->deleteAudioData(clip);
     if (Audioworker()->storeAudioData(clip) != 0) {
         // A measurement without its sound, or with half of it, is not stored. A write
-        // still running goes on; the next save deletes what it leaves.
+        // still running goes on but keeps its sound queued: the next save deletes the
+        // clip it leaves and writes that sound again.
         if (!Audioworker()->storesPending() && QFileInfo::exists(BackgroundRecording::clipPath(clip)))
             Audioworker()->deleteAudioData(clip);
         MeasurementData()->refuse();
