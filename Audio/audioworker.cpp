@@ -91,12 +91,16 @@ int AudioWorker::pauseAudioRecording(bool pause)
 
 int AudioWorker::startAudioPlayback(QString filename)
 {
+    if (m_backgroundRecording)
+        m_backgroundRecording->notePlaybackRequest();
     emit startBackgroundPlayback(filename);
     return 0;
 }
 
 int AudioWorker::stopAudioPlayback()
 {
+    if (m_backgroundRecording)
+        m_backgroundRecording->notePlaybackStop();
     emit stopBackgroundPlayback();
     return 0;
 }

@@ -293,6 +293,10 @@ bool BackgroundRecording::writeClip(const QString& filename)
 
 void BackgroundRecording::startAudioPlayback(QString filename)
 {
+    if (++m_playbacksHandled <= m_playbacksStopped.load()) {
+        qDebug() << "Playback stopped before it started:" << filename;
+        return;
+    }
     // The output lets go of the file it plays before another one takes its place.
     m_audioOutput->stop();
     m_playbackFile.close();

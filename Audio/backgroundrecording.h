@@ -53,6 +53,10 @@ public:
     // Whether store number `request` finished without its clip; meaningful once
     // waitForStores() has seen it finish.
     bool storeFailed(quint64 request);
+    // Called on the GUI thread as a playback is asked for and as playback is stopped: a
+    // playback stopped before the audio thread came to it never opens its file.
+    void notePlaybackRequest() { ++m_playbackRequests; }
+    void notePlaybackStop() { m_playbacksStopped = m_playbackRequests.load(); }
 
 public slots:
     void init();
@@ -89,6 +93,10 @@ private:
     // 64 bits: a path left open for a day reads more than 2^31 bytes.
     std::atomic<qint64> m_recordedBytes{0};
     bool m_pauseRecording = true;
+
+    std::atomic<quint64> m_playbackRequests{0};
+    std::atomic<quint64> m_playbacksStopped{0};
+    quint64 m_playbacksHandled = 0; // audio thread only
 
     QMutex m_storeMutex;
     quint64 m_finishedStores = 0;
