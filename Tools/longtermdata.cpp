@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -64,10 +65,13 @@ QFont fittedFont(QFont font, const QStringList& texts, int width, double height)
     return font;
 }
 
-// The labels in order, without one whose box would overlap the label kept before it or
-// the last one: both ends of the range keep their numbers.
-QVector<LongtermData::ScaleLabel> withoutOverlaps(const QVector<LongtermData::ScaleLabel>& labels)
+// The labels in order, without one outside the picture or whose box would overlap the
+// label kept before it or the last one: both ends of the range keep their numbers.
+QVector<LongtermData::ScaleLabel> withoutOverlaps(QVector<LongtermData::ScaleLabel> labels)
 {
+    labels.erase(std::remove_if(labels.begin(), labels.end(),
+                                [](const LongtermData::ScaleLabel& label) { return label.box.isEmpty(); }),
+                 labels.end());
     QVector<LongtermData::ScaleLabel> kept;
     for (int i = 0; i < labels.size(); ++i) {
         const bool last = i == labels.size() - 1;
