@@ -266,11 +266,10 @@ private slots:
         graph.init(size.width(), size.height(), kScale, kData);
         QStringList overflows;
         for (const QVector<float>& x : xAxes) {
+            graph.setAxisX(x[0], x[1], x[2], x[3], true);
             for (const QVector<float>& y : yAxes) {
-                graph.setAxisX(x[0], x[1], x[2], x[3], true);
                 graph.setAxisY(y[0], y[1], y[2], y[3], true);
-                graph.refresh();
-                QCOMPARE(graph.scaleLabels().size() >= 4, true);
+                QVERIFY(graph.scaleLabels().size() >= 4);
                 for (const QString& overflow : TestSupport::textOverflows(&graph))
                     overflows << QStringLiteral("x 0..%1, y %2..%3: %4").arg(x[1]).arg(y[0]).arg(y[1]).arg(overflow);
             }
