@@ -1,6 +1,7 @@
 #include "Audio/analoginputworker.h"
 
 #include "Audio/fft.h"
+#include "Audio/threadend.h"
 #include "Hardware/analoginput.h"
 
 #include <QCoreApplication>
@@ -44,10 +45,10 @@ AnalogInputWorker::AnalogInputWorker(QObject* parent)
     // The reader is deleted once by shutdown(), after its thread has ended; a deleteLater()
     // on the thread's end as well would delete it twice.
     m_ain = new AnalogInput;
-    m_ain->moveToThread(&m_ainThread);
+    m_ain->moveToThread(m_ainThread);
     connect(this, &AnalogInputWorker::updateAinData, m_ain, &AnalogInput::updateBuffer);
     connect(m_ain, &AnalogInput::bufferUpdated, this, &AnalogInputWorker::calculateData);
-    m_ainThread.start(QThread::InheritPriority);
+    m_ainThread->start(QThread::InheritPriority);
 
     // The one worker is a static that outlives the application object: the thread must be
     // gone before then.
@@ -59,6 +60,8 @@ AnalogInputWorker::~AnalogInputWorker()
 {
     qDebug() << "AnalogInputWorker Destruktor";
     shutdown();
+    if (!m_ainThread->isRunning())
+        delete m_ainThread;
 }
 
 void AnalogInputWorker::shutdown()
@@ -67,21 +70,18 @@ void AnalogInputWorker::shutdown()
         return;
     m_shutDown = true;
     m_timerUpdate->stop();
-    m_ainThread.quit();
-    if (!m_ainThread.wait(kThreadStopTimeoutMs)) {
-        qWarning() << "AnalogInputWorker: ADC thread did not end within" << kThreadStopTimeoutMs << "ms";
-        m_ainThread.terminate();
-        // A read stuck in the driver may not even end on terminate: shutting down must not
-        // hang on it.
-        if (!m_ainThread.wait(kThreadStopTimeoutMs)) {
-            qWarning() << "AnalogInputWorker: ADC thread still running" << kThreadStopTimeoutMs
-                       << "ms after terminate; its reader is left";
-            m_ain = nullptr;
-            return;
-        }
+    m_ainThread->quit();
+    // A reader cut off by terminate may hold its lock: it is left untouched, like one
+    // still running, and never deleted.
+    if (endThread(m_ainThread, kThreadStopTimeoutMs, "AnalogInputWorker: the ADC thread") == ThreadEnd::Ended) {
+        delete m_ain;
+        m_ain = nullptr;
     }
-    delete m_ain;
-    m_ain = nullptr;
+}
+
+AnalogInput* AnalogInputWorker::liveReader() const
+{
+    return m_shutDown ? nullptr : m_ain;
 }
 
 void AnalogInputWorker::clearHistory()
@@ -97,9 +97,9 @@ void AnalogInputWorker::startCapture()
 {
     clearHistory();
     std::fill(m_fft_mean, m_fft_mean + kSpectrumBins, 0.0f);
-    if (m_ain) {
-        m_ain->initContinousMode();
-        m_ain->startCapture();
+    if (AnalogInput* reader = liveReader()) {
+        reader->initContinousMode();
+        reader->startCapture();
     }
     // A restart starts paused; a read still under way may not hold up the next request.
     m_timerUpdate->stop();
@@ -111,8 +111,8 @@ void AnalogInputWorker::startCapture()
 void AnalogInputWorker::stopCapture()
 {
     m_timerUpdate->stop();
-    if (m_ain)
-        m_ain->stopCapture();
+    if (AnalogInput* reader = liveReader())
+        reader->stopCapture();
     m_pauseCapture = true;
     m_captureStarted = false;
 }
@@ -144,10 +144,11 @@ void AnalogInputWorker::updateData()
 
 void AnalogInputWorker::calculateData()
 {
-    if (!m_ain)
+    AnalogInput* reader = liveReader();
+    if (!reader)
         return;
     m_requestPending = false;
-    analyseBlock(m_ain->getBuffer());
+    analyseBlock(reader->getBuffer());
 }
 
 void AnalogInputWorker::analyseBlock(const QByteArray& block)

@@ -53,6 +53,7 @@ public:
                                      QColor a_color3, QColor* a_textColor);
 
     // Ends the ADC thread and deletes the reader, once; runs when the application quits.
+    // A thread that will not end is left running with its reader.
     void shutdown();
 
     // Analyses one block as calculateData() does with the reader's block.
@@ -67,7 +68,7 @@ public:
     // tell whether a block came in since it last looked.
     quint64 blocksAnalysed() const { return m_blocksAnalysed; }
     AnalogInput* analogInput() const { return m_ain; }
-    QThread* adcThread() { return &m_ainThread; }
+    QThread* adcThread() { return m_ainThread; }
 
 signals:
     void updateAinData();
@@ -77,6 +78,8 @@ public slots:
     void updateData();
 
 private:
+    // The reader while it may be used: none after shutdown().
+    AnalogInput* liveReader() const;
     void clearHistory();
     void calculateLevel();
     void calculateFft();
@@ -85,7 +88,8 @@ private:
     AnalogInput* m_ain = nullptr;
     QTimer* m_timerUpdate = nullptr;
     QByteArray m_analyseAudioData;
-    QThread m_ainThread;
+    // On the heap: a thread that cannot be stopped is left, and never destroyed.
+    QThread* m_ainThread = new QThread;
     float m_rawAudioData[1024];
     float m_rmsLevel;
     float m_rmsLevel_hist[kHistoryLength];

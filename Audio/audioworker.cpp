@@ -2,6 +2,7 @@
 
 #include "Audio/analoginputworker.h"
 #include "Audio/backgroundrecording.h"
+#include "Audio/threadend.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -12,8 +13,8 @@ AudioWorker::AudioWorker(QObject* parent)
     , m_backgroundRecording(new BackgroundRecording)
 {
     BackgroundRecording* recorder = m_backgroundRecording;
-    recorder->moveToThread(&m_audioWorkerThread);
-    connect(&m_audioWorkerThread, &QThread::finished, recorder, &QObject::deleteLater);
+    recorder->moveToThread(m_audioWorkerThread);
+    connect(m_audioWorkerThread, &QThread::finished, recorder, &QObject::deleteLater);
     connect(this, &AudioWorker::startBackgroundRecording, recorder, &BackgroundRecording::startAudioRecording,
             Qt::UniqueConnection);
     connect(this, &AudioWorker::stopBackgroundRecording, recorder, &BackgroundRecording::stopAudioRecording,
@@ -27,8 +28,8 @@ AudioWorker::AudioWorker(QObject* parent)
             Qt::UniqueConnection);
     connect(this, &AudioWorker::stopBackgroundPlayback, recorder, &BackgroundRecording::stopAudioPlayback,
             Qt::UniqueConnection);
-    m_audioWorkerThread.setObjectName(QStringLiteral("AudioWorkerThread"));
-    m_audioWorkerThread.start(QThread::TimeCriticalPriority);
+    m_audioWorkerThread->setObjectName(QStringLiteral("AudioWorkerThread"));
+    m_audioWorkerThread->start(QThread::TimeCriticalPriority);
     emit initBackgroundRecording();
 
     // The worker is a static that outlives the application object: the audio thread ends
@@ -42,6 +43,8 @@ AudioWorker::AudioWorker(QObject* parent)
 AudioWorker::~AudioWorker()
 {
     shutdown();
+    if (!m_audioWorkerThread->isRunning())
+        delete m_audioWorkerThread;
 }
 
 void AudioWorker::shutdown()
@@ -49,14 +52,11 @@ void AudioWorker::shutdown()
     if (m_shutDown)
         return;
     m_shutDown = true;
-    if (m_audioWorkerThread.isRunning() && m_backgroundRecording) {
+    if (m_audioWorkerThread->isRunning() && m_backgroundRecording) {
         QMetaObject::invokeMethod(m_backgroundRecording, &BackgroundRecording::release, Qt::QueuedConnection);
-        if (!m_audioWorkerThread.wait(kShutdownTimeoutMs)) {
-            qWarning() << "AudioWorker: the audio thread did not end within" << kShutdownTimeoutMs << "ms; ending it";
-            m_audioWorkerThread.terminate();
-            m_audioWorkerThread.wait(kShutdownTimeoutMs);
-            return; // the recorder was cut off mid-way: leave it
-        }
+        // A recorder cut off mid-way, or still running, is left.
+        if (endThread(m_audioWorkerThread, kShutdownTimeoutMs, "AudioWorker: the audio thread") != ThreadEnd::Ended)
+            return;
     }
     // The thread's end deleted the recorder; it is still here only when the thread never ran.
     delete m_backgroundRecording;
@@ -91,12 +91,16 @@ int AudioWorker::pauseAudioRecording(bool pause)
 
 int AudioWorker::startAudioPlayback(QString filename)
 {
+    if (m_backgroundRecording)
+        m_backgroundRecording->notePlaybackRequest();
     emit startBackgroundPlayback(filename);
     return 0;
 }
 
 int AudioWorker::stopAudioPlayback()
 {
+    if (m_backgroundRecording)
+        m_backgroundRecording->notePlaybackStop();
     emit stopBackgroundPlayback();
     return 0;
 }
@@ -106,9 +110,10 @@ int AudioWorker::storeAudioData(QString filename)
     emit storeRecordedAudioData(filename);
     const quint64 request = ++m_storeRequests;
     // Without a running audio thread nobody would write the clip.
-    if (!m_backgroundRecording || !m_audioWorkerThread.isRunning() || QThread::currentThread() == &m_audioWorkerThread)
+    if (m_shutDown || !m_backgroundRecording || !m_audioWorkerThread->isRunning()
+        || QThread::currentThread() == m_audioWorkerThread)
         return 0;
-    if (!m_backgroundRecording->waitForStores(request, kStoreTimeoutMs)) {
+    if (!m_backgroundRecording->waitForStoreOrGiveUp(request, kStoreTimeoutMs)) {
         qWarning() << "AudioWorker::storeAudioData: the clip" << filename << "is not complete after" << kStoreTimeoutMs
                    << "ms";
         return -1;
@@ -118,7 +123,7 @@ int AudioWorker::storeAudioData(QString filename)
 
 bool AudioWorker::storesPending() const
 {
-    return m_backgroundRecording && m_audioWorkerThread.isRunning()
+    return !m_shutDown && m_backgroundRecording && m_audioWorkerThread->isRunning()
         && !m_backgroundRecording->waitForStores(m_storeRequests, 0);
 }
 

@@ -30,7 +30,8 @@ public:
     int stopAudioPlayback();
     // Returns once the clip is complete on disk (or could not be written), so that the
     // caller may copy it at once: 0, or -1 when the clip could not be written or was not
-    // complete in time.
+    // complete in time. A write not done in time still makes its clip later, but leaves
+    // its sound queued for the next store.
     int storeAudioData(QString filename);
     // A store requested earlier has not finished yet in the audio thread (it timed out).
     bool storesPending() const;
@@ -41,12 +42,13 @@ public:
     bool isPaused() const { return m_paused; }
     qint64 recordedBytesSinceResume() const;
 
-    const QThread* audioThread() const { return &m_audioWorkerThread; }
+    const QThread* audioThread() const { return m_audioWorkerThread; }
     BackgroundRecording* backgroundRecording() const;
 
 public slots:
     // Stops input and output in the audio thread, ends the thread within a bound and
-    // deletes the recorder once. Runs when the application quits; later calls do nothing.
+    // deletes the recorder once (a thread that will not end is left running with it).
+    // Runs when the application quits; later calls do nothing.
     void shutdown();
 
 signals:
@@ -60,7 +62,8 @@ signals:
     void calculateAudioData();
 
 private:
-    QThread m_audioWorkerThread;
+    // On the heap: a thread that cannot be stopped is left, and never destroyed.
+    QThread* m_audioWorkerThread = new QThread;
     QPointer<BackgroundRecording> m_backgroundRecording;
     bool m_paused = true;
     bool m_shutDown = false;

@@ -12,6 +12,8 @@
 #include <QThread>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace {
 
 const char* const kClipDirectory = "/home/root/meas/wav_temp/";
@@ -135,6 +137,19 @@ bool BackgroundRecording::waitForStores(quint64 count, int timeoutMs)
     return true;
 }
 
+bool BackgroundRecording::waitForStoreOrGiveUp(quint64 request, int timeoutMs)
+{
+    QMutexLocker lock(&m_storeMutex);
+    const QDeadlineTimer deadline(timeoutMs);
+    while (m_finishedStores < request) {
+        if (!m_storeFinished.wait(&m_storeMutex, deadline) && m_finishedStores < request) {
+            m_lastGivenUpStore = std::max(m_lastGivenUpStore, request);
+            return false;
+        }
+    }
+    return true;
+}
+
 bool BackgroundRecording::storeFailed(quint64 request)
 {
     QMutexLocker lock(&m_storeMutex);
@@ -222,9 +237,13 @@ void BackgroundRecording::storeAudioData(QString filename)
 {
     const bool written = writeClip(filename);
     QMutexLocker lock(&m_storeMutex);
-    ++m_finishedStores;
+    const quint64 request = ++m_finishedStores;
+    // The sound leaves the queue only for a caller that took the clip; one that gave up
+    // refused its save, and the retry must find the same sound.
+    if (written && request > m_lastGivenUpStore)
+        m_audioQueue.dropOldest(kClipDataBytes);
     if (!written)
-        m_lastFailedStore = m_finishedStores;
+        m_lastFailedStore = request;
     m_storeFinished.wakeAll();
 }
 
@@ -249,8 +268,8 @@ bool BackgroundRecording::writeClip(const QString& filename)
         qDebug() << "Cannot open file:" << path;
         return false;
     }
-    // The sound stays queued until the clip is on disk: a retry after a failed write
-    // (space freed) stores the same sound.
+    // The sound stays queued until the clip is on disk (and its caller still waits for
+    // it): a retry after a failed write (space freed) stores the same sound.
     const QByteArray data = m_audioQueue.oldest(kClipDataBytes);
     const quint32 fileSize = quint32(kWavHeaderBytes + data.size());
     const auto writeAll = [&file](const QByteArray& bytes) { return file.write(bytes) == bytes.size(); };
@@ -268,13 +287,16 @@ bool BackgroundRecording::writeClip(const QString& filename)
         QFile::remove(path);
         return false;
     }
-    m_audioQueue.dropOldest(kClipDataBytes);
     qDebug() << "File written:" << path << fileSize;
     return true;
 }
 
 void BackgroundRecording::startAudioPlayback(QString filename)
 {
+    if (++m_playbacksHandled <= m_playbacksStopped.load()) {
+        qDebug() << "Playback stopped before it started:" << filename;
+        return;
+    }
     // The output lets go of the file it plays before another one takes its place.
     m_audioOutput->stop();
     m_playbackFile.close();

@@ -44,11 +44,19 @@ public:
     qint64 recordedBytes() const { return m_recordedBytes.load(); }
     // The queue as it stands; only in the audio thread.
     const SoundQueue& audioQueue() const { return m_audioQueue; }
-    // Waits until count stores have finished since construction (written or given up).
+    // Waits until count stores have finished since construction (written or failed).
     bool waitForStores(quint64 count, int timeoutMs);
-    // Whether store number `request` (counted from 1 since construction) finished without
-    // its clip; meaningful once waitForStores() has seen it finish.
+    // Waits for store number `request` (counted from 1 since construction); when it has
+    // not finished in time, its caller gives it up in the same step: the write still
+    // makes its clip, but leaves the sound queued, so that a retry stores it again.
+    bool waitForStoreOrGiveUp(quint64 request, int timeoutMs);
+    // Whether store number `request` finished without its clip; meaningful once
+    // waitForStores() has seen it finish.
     bool storeFailed(quint64 request);
+    // Called on the GUI thread as a playback is asked for and as playback is stopped: a
+    // playback stopped before the audio thread came to it never opens its file.
+    void notePlaybackRequest() { ++m_playbackRequests; }
+    void notePlaybackStop() { m_playbacksStopped = m_playbackRequests.load(); }
 
 public slots:
     void init();
@@ -86,9 +94,14 @@ private:
     std::atomic<qint64> m_recordedBytes{0};
     bool m_pauseRecording = true;
 
+    std::atomic<quint64> m_playbackRequests{0};
+    std::atomic<quint64> m_playbacksStopped{0};
+    quint64 m_playbacksHandled = 0; // audio thread only
+
     QMutex m_storeMutex;
     quint64 m_finishedStores = 0;
     quint64 m_lastFailedStore = 0;
+    quint64 m_lastGivenUpStore = 0;
     QWaitCondition m_storeFinished;
 };
 

@@ -34,6 +34,10 @@ const char* const kPwmEnable = "/sys/class/pwm/pwmchip1/pwm0/enable";
 // Levels above the page's largest scale (1000) do occur and only cap the automatic range.
 const double kRawPerLevel = 4.096;
 const double kMaxRaw = 65535;
+// The fixed scales; the automatic one lies between 100 and the largest.
+const int kFixedRanges[] = {50, 100, 200, 500, 1000};
+const int kSmallestRange = kFixedRanges[0];
+const int kLargestRange = kFixedRanges[std::size(kFixedRanges) - 1];
 const QRect kLiveGraph(5, 150, 416, 101);
 const QRect kStoredGraph(5, 35, 416, 185);
 
@@ -253,7 +257,7 @@ void H2Sensor::analyseInfoFile()
     std::fill(std::begin(m_h2storedValues), std::end(m_h2storedValues), 0.0f);
     m_h2storedValuesCnt = 0;
     m_h2storedReferenceLevel = 0;
-    m_h2storedRangeMax = 1000;
+    m_h2storedRangeMax = kLargestRange;
     m_storedMeasurementName.clear();
     readInfoFile();
 
@@ -280,7 +284,7 @@ void H2Sensor::readInfoFile()
         values.removeLast();
     // The file is trusted for nothing: the count never runs past the values there or the
     // graph's window, and a missing range draws on the full scale.
-    const int claimed = info.value(QStringLiteral("Levels_Cnt")).toInt();
+    const int claimed = info.intValue(QStringLiteral("Levels_Cnt"));
     m_h2storedValuesCnt = std::max(0, std::min({claimed, int(values.size()), int(kHistoryValues)}));
     if (m_h2storedValuesCnt != claimed)
         qDebug() << "H2: stored file claims" << claimed << "values, shown" << m_h2storedValuesCnt;
@@ -288,11 +292,13 @@ void H2Sensor::readInfoFile()
     for (int i = 0; i < m_h2storedValuesCnt; ++i)
         m_h2storedValues[i] =
             ShownValue::inRange(values.at(i).trimmed().toDouble(), 0.0, std::numeric_limits<float>::max());
-    m_h2storedReferenceLevel = info.value(QStringLiteral("H2-ReferenceLevel")).toInt();
-    m_h2storedRangeMax = info.value(QStringLiteral("H2-MaxRange")).toInt();
-    if (m_h2storedRangeMax <= 0) {
-        qDebug() << "H2: stored file has no usable range:" << m_h2storedRangeMax << "- shown on 0..1000";
-        m_h2storedRangeMax = 1000;
+    m_h2storedReferenceLevel = info.intValue(QStringLiteral("H2-ReferenceLevel"));
+    // Only a range the page itself sets is shown: the scale's labels are made for those.
+    m_h2storedRangeMax = info.intValue(QStringLiteral("H2-MaxRange"));
+    if (m_h2storedRangeMax < kSmallestRange || m_h2storedRangeMax > kLargestRange) {
+        qDebug().noquote() << "H2: stored file has no usable range:" << info.value(QStringLiteral("H2-MaxRange")).toString()
+                           << QStringLiteral("- shown on 0..%1").arg(kLargestRange);
+        m_h2storedRangeMax = kLargestRange;
     }
     info.endGroup();
 }
@@ -395,7 +401,7 @@ void H2Sensor::autoRange(int level)
         d = 0;
     }
     if (level > m_h2referenceLevel + m_rangeMax)
-        m_rangeMax = int(std::min(d * 1.1, double(1000 - m_h2referenceLevel)));
+        m_rangeMax = int(std::min(d * 1.1, double(kLargestRange - m_h2referenceLevel)));
     if (0.15 * m_rangeMax > d)
         m_rangeMax = int(m_rangeMax * 0.85);
     if (m_rangeMax < 100)
@@ -460,9 +466,8 @@ bool H2Sensor::writePwm(QFile* file, const char* absolutePath, const QByteArray&
 void H2Sensor::updateScaleMaxValue(int mode)
 {
     m_scaleMode = mode;
-    static const int fixedRanges[] = {50, 100, 200, 500, 1000};
-    if (mode >= 0 && mode <= 4) {
-        m_rangeMax = fixedRanges[mode];
+    if (mode >= 0 && mode < int(std::size(kFixedRanges))) {
+        m_rangeMax = kFixedRanges[mode];
         ui->labelScaleMax->setText(QString::number(m_rangeMax));
         m_dynamicScaling = false;
     } else if (mode == 5 && settings()->isH2DynamicScalingEnabled()) {

@@ -268,7 +268,7 @@ void Levelmeasurement::analyseInfoFile()
     // The size may claim more values than the file holds, or more than the page keeps.
     std::fill(std::begin(m_fft), std::end(m_fft), 0.0f);
     const QStringList values = info.value(QStringLiteral("FFT/FFT-Values")).toString().split(QLatin1Char(';'));
-    const int count = std::clamp(std::min(info.value(QStringLiteral("FFT/FFT-Size")).toInt(), int(values.size())), 0,
+    const int count = std::clamp(std::min(info.intValue(QStringLiteral("FFT/FFT-Size")), int(values.size())), 0,
                                  int(std::size(m_fft)));
     for (int i = 0; i < count; ++i)
         m_fft[i] = ShownValue::inRange(values.at(i).toDouble(), std::numeric_limits<float>::lowest(),
@@ -330,7 +330,8 @@ void Levelmeasurement::saveMeasurement(const QString& name)
         Audioworker()->deleteAudioData(clip);
     if (Audioworker()->storeAudioData(clip) != 0) {
         // A measurement without its sound, or with half of it, is not stored. A write
-        // still running goes on; the next save deletes what it leaves.
+        // still running goes on but keeps its sound queued: the next save deletes the
+        // clip it leaves and writes that sound again.
         if (!Audioworker()->storesPending() && QFileInfo::exists(BackgroundRecording::clipPath(clip)))
             Audioworker()->deleteAudioData(clip);
         MeasurementData()->refuse();

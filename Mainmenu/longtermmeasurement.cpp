@@ -379,17 +379,17 @@ void Longtermmeasurement::readStoredFile()
     m_storedMeasurementName = info.value(QStringLiteral("Measurementinfo/Measurementname")).toString();
 
     info.beginGroup(QStringLiteral("Levels_CSV"));
-    m_selectedTime = info.value(QStringLiteral("SelectedTime")).toInt();
+    m_selectedTime = info.intValue(QStringLiteral("SelectedTime"));
     if (m_selectedTime < 0 || m_selectedTime > 2)
         m_selectedTime = 0;
     // The file is trusted for nothing: the count never runs past the values there, the
     // ring or the window, and the window is one of the three.
-    const int window = info.value(QStringLiteral("MaxVisibleData")).toInt();
+    const int window = info.intValue(QStringLiteral("MaxVisibleData"));
     m_maxVisibleData = isWindowSize(window) ? window : (m_selectedTime == 2 ? 1800 : m_selectedTime == 1 ? 600 : 180);
     QStringList values = info.value(QStringLiteral("Levels_Data")).toString().split(QLatin1Char(';'));
     if (!values.isEmpty() && values.last().trimmed().isEmpty())
         values.removeLast();
-    const int claimed = info.value(QStringLiteral("Levels_Cnt")).toInt();
+    const int claimed = info.intValue(QStringLiteral("Levels_Cnt"));
     m_storedDataCnt = std::max(0, std::min({claimed, int(values.size()), int(kRingSize), m_maxVisibleData}));
     if (m_storedDataCnt != claimed)
         qDebug() << "Longterm: stored file claims" << claimed << "values, shown" << m_storedDataCnt;

@@ -2,8 +2,11 @@
 
 #include <QBrush>
 #include <QDebug>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -21,6 +24,67 @@ QPen solidPen(const QColor& color, int width)
 QString numberText(float value)
 {
     return QStringLiteral("%1").arg(value, 0, 'g', -1, QLatin1Char(' '));
+}
+
+bool drawableAxis(float min, float max, float mainStep, float minorStep)
+{
+    return max != min && mainStep > 0 && minorStep > 0;
+}
+
+// Labels start in the scale's own font and become smaller, down to this size, until they
+// fit between the ticks.
+const int kSmallestLabelPointSize = 7;
+// The X labels lie below the long ticks, which reach 5 rows down.
+const int kXLabelTop = 6;
+const int kFirstXLabelWidth = 30;
+const int kXLabelWidth = 34;
+
+QFont scaleFont(int pointSize, int weight)
+{
+    QFont font;
+    font.setPointSize(pointSize);
+    font.setWeight(weight);
+    return font;
+}
+
+// The font made smaller until the widest text fits `width` and a line fits `height`.
+QFont fittedFont(QFont font, const QStringList& texts, int width, double height)
+{
+    const auto fits = [&texts, width, height](const QFont& f) {
+        if (QFontInfo(f).pixelSize() > height)
+            return false;
+        const QFontMetrics metrics(f);
+        for (const QString& text : texts) {
+            if (metrics.horizontalAdvance(text) > width)
+                return false;
+        }
+        return true;
+    };
+    while (font.pointSize() > kSmallestLabelPointSize && !fits(font))
+        font.setPointSize(font.pointSize() - 1);
+    return font;
+}
+
+// The labels in order, without one outside the picture or whose box would overlap the
+// label kept before it or the last one: both ends of the range keep their numbers.
+QVector<LongtermData::ScaleLabel> withoutOverlaps(QVector<LongtermData::ScaleLabel> labels)
+{
+    labels.erase(std::remove_if(labels.begin(), labels.end(),
+                                [](const LongtermData::ScaleLabel& label) { return label.box.isEmpty(); }),
+                 labels.end());
+    QVector<LongtermData::ScaleLabel> kept;
+    for (int i = 0; i < labels.size(); ++i) {
+        const bool last = i == labels.size() - 1;
+        if (!last && labels.at(i).box.intersects(labels.last().box))
+            continue;
+        if (!kept.isEmpty() && kept.last().box.intersects(labels.at(i).box)) {
+            if (!last)
+                continue;
+            kept.removeLast();
+        }
+        kept << labels.at(i);
+    }
+    return kept;
 }
 
 // A scale whose steps are far below a pixel would otherwise loop for millions of steps
@@ -228,7 +292,7 @@ void LongtermData::paintXScale()
     const float max = m_xAxis_max;
     const float mainStep = m_xAxis_mainStep;
     const float minorStep = m_xAxis_minorStep;
-    if (max == min || mainStep <= 0 || minorStep <= 0) {
+    if (!drawableAxis(min, max, mainStep, minorStep)) {
         qDebug() << "Error: drawXScale" << min << max << mainStep << minorStep << m_xAxis_visible;
         return;
     }
@@ -256,26 +320,66 @@ void LongtermData::paintXScale()
         m_painter.drawLine(x, T, x, T + 5);
     }
 
-    QFont font = m_painter.font();
-    if (max < 1000) {
-        font.setPointSize(12);
-        font.setWeight(75);
-    } else {
-        font.setPointSize(9);
-        font.setWeight(50);
-    }
-    m_painter.setFont(font);
-    m_painter.setPen(solidPen(m_scaleColor, 1));
+    paintLabels(xScaleLabels());
+}
 
-    m_painter.drawText(QRect(L, T + 5, 30, 15), Qt::AlignLeft | Qt::AlignVCenter, numberText(min));
+QVector<LongtermData::ScaleLabel> LongtermData::xScaleLabels() const
+{
+    const float min = m_xAxis_min;
+    const float max = m_xAxis_max;
+    const float mainStep = m_xAxis_mainStep;
+    if (image.isNull() || !drawableAxis(min, max, mainStep, m_xAxis_minorStep))
+        return {};
+    const int L = m_rectXScale.left();
+    const int T = m_rectXScale.top();
+    const int w = m_rectXScale.width();
+    const float range = max - min;
+    const int limit = stepLimit(w);
+
+    // The first number starts at the scale's left end; the others are centred on their
+    // ticks, the last at the offset where the loop stops.
+    QVector<int> ticks{L};
+    QStringList texts{numberText(min)};
     float v = mainStep;
-    n = 0;
-    for (; v <= range - mainStep && n < limit; v += mainStep, ++n) {
-        const int x = pixel(L + w * v / range);
-        m_painter.drawText(QRect(x - 17, T + 5, 34, 15), Qt::AlignCenter, numberText(min + v));
+    for (int n = 0; v <= range - mainStep && n < limit; v += mainStep, ++n) {
+        ticks << pixel(L + w * v / range);
+        texts << numberText(min + v);
     }
-    const int x = pixel(L + w * v / range);
-    m_painter.drawText(QRect(x - 17, T + 5, 34, 15), Qt::AlignCenter, numberText(max));
+    ticks << pixel(L + w * v / range);
+    texts << numberText(max);
+
+    const int top = T + kXLabelTop;
+    const QFont font = fittedFont(max < 1000 ? scaleFont(12, 75) : scaleFont(9, 50), texts, kFirstXLabelWidth,
+                                  m_rectXScale.bottom() - top + 1);
+    const int height = QFontInfo(font).pixelSize();
+    const QRect picture = image.rect();
+    QVector<ScaleLabel> labels;
+    for (int i = 0; i < ticks.size(); ++i) {
+        const QRect box = i == 0 ? QRect(L, top, kFirstXLabelWidth, height)
+                                 : QRect(ticks.at(i) - kXLabelWidth / 2, top, kXLabelWidth, height);
+        labels << ScaleLabel{texts.at(i), font, box & picture,
+                             i == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter)};
+    }
+    return withoutOverlaps(labels);
+}
+
+void LongtermData::paintLabels(const QVector<ScaleLabel>& labels)
+{
+    m_painter.setPen(solidPen(m_scaleColor, 1));
+    for (const ScaleLabel& label : labels) {
+        m_painter.setFont(label.font);
+        m_painter.drawText(label.box, label.flags, label.text);
+    }
+}
+
+QVector<LongtermData::ScaleLabel> LongtermData::scaleLabels() const
+{
+    QVector<ScaleLabel> labels;
+    if (m_xAxis_visible)
+        labels += xScaleLabels();
+    if (m_yAxis_visible)
+        labels += yScaleLabels();
+    return labels;
 }
 
 void LongtermData::paintYScale()
@@ -284,7 +388,7 @@ void LongtermData::paintYScale()
     const float max = m_yAxis_max;
     const float mainStep = m_yAxis_mainStep;
     const float minorStep = m_yAxis_minorStep;
-    if (max == min || mainStep <= 0 || minorStep <= 0) {
+    if (!drawableAxis(min, max, mainStep, minorStep)) {
         qDebug() << "Error: drawYScale" << min << max << mainStep << minorStep << m_yAxis_visible;
         return;
     }
@@ -294,11 +398,13 @@ void LongtermData::paintYScale()
     const int L = m_rectYScale.left();
     const int T = m_rectYScale.top();
     const int R = m_rectYScale.right();
-    const int B = m_rectYScale.bottom();
     const int h = m_rectYScale.height();
     const float range = max - min;
     const int limit = stepLimit(h);
-    m_painter.fillRect(QRect(QPoint(L, T), QPoint(R, B + 11)), m_scaleBackgroundColor);
+    // The whole column left of the data area and the X scale: the bottom number hangs
+    // below the data area, and one of a larger font may have been drawn there before.
+    m_painter.fillRect(QRect(QPoint(L, T), QPoint(R, image.height() - 1)), m_scaleBackgroundColor);
+    const QVector<ScaleLabel> labels = yScaleLabels();
 
     m_painter.setPen(solidPen(m_scaleColor, 1));
     int n = 0;
@@ -312,45 +418,70 @@ void LongtermData::paintYScale()
         const int y = pixel(T + h * (v - min) / range);
         m_painter.drawLine(R - 1, y, R + 1, y);
     }
+    paintLabels(labels);
+}
 
-    QFont font = m_painter.font();
-    int shift = 0;
+QVector<LongtermData::ScaleLabel> LongtermData::yScaleLabels() const
+{
+    const float min = m_yAxis_min;
+    const float max = m_yAxis_max;
+    const float mainStep = m_yAxis_mainStep;
+    if (image.isNull() || !drawableAxis(min, max, mainStep, m_yAxis_minorStep))
+        return {};
+    const int L = m_rectYScale.left();
+    const int T = m_rectYScale.top();
+    const int R = m_rectYScale.right();
+    const int h = m_rectYScale.height();
+    const float range = max - min;
+    const int limit = stepLimit(h);
+
+    QFont font = max >= 1000 ? scaleFont(9, 50) : scaleFont(11, 75);
     int decimals = 0;
-    if (max >= 1000) {
-        font.setPointSize(9);
-        font.setWeight(50);
-        shift = 2;
-    } else {
-        font.setPointSize(11);
-        font.setWeight(75);
-    }
     if (mainStep - std::trunc(mainStep) > 0) {
         if (max >= 10 && max < 100)
             decimals = 1;
         else if (max < 10)
             decimals = 2;
-        if (decimals > 0) {
-            font.setPointSize(9);
-            font.setWeight(50);
-            shift = 2;
-        }
+        if (decimals > 0)
+            font = scaleFont(9, 50);
     }
-    m_painter.setFont(font);
-    m_painter.setPen(solidPen(m_scaleColor, 1));
-
-    auto label = [&](int top, float value) {
-        m_painter.drawText(QRect(QPoint(L, top), QPoint(R - 2, top + 14)), Qt::AlignRight | Qt::AlignVCenter,
-                           QStringLiteral("%1").arg(value, 0, 'f', decimals, QLatin1Char(' ')));
+    const auto text = [decimals](float value) {
+        return QStringLiteral("%1").arg(value, 0, 'f', decimals, QLatin1Char(' '));
     };
-    label(int(T - 2 - shift), max);
+
+    // From the top down: max at the top, min at the bottom. Each number hangs from its
+    // tick, so the top one starts at the picture's top.
+    QVector<int> ticks{T};
+    QStringList texts{text(max)};
     const double steps = double(range) / double(mainStep) + 0.5;
-    const int labels = steps < limit ? int(steps) : limit;
+    const int count = steps < limit ? int(steps) : limit;
     float offset = 0;
-    for (int k = 1; k < labels; ++k) {
+    for (int k = 1; k < count; ++k) {
         offset += mainStep;
-        label(pixel(T + h * offset / range - 4 - shift), max - offset);
+        ticks << pixel(T + h * offset / range);
+        texts << text(max - offset);
     }
-    label(int(T + h - 6 - shift), min);
+    ticks << T + h;
+    texts << text(min);
+
+    // Right of the numbers a column stays free before the main ticks, which reach two
+    // pixels left of the strip's last column.
+    const int width = R - 3 - L;
+    const double spacing = double(h) * double(mainStep) / double(range);
+    font = fittedFont(font, texts, width, spacing);
+    const int height = QFontInfo(font).pixelSize();
+    // Ticks closer than a line of the smallest font: every few of them is numbered.
+    int every = 1;
+    if (spacing > 0 && height > spacing)
+        every = int(std::min(std::ceil(height / spacing), double(limit)));
+    const QRect picture = image.rect();
+    QVector<ScaleLabel> labels;
+    for (int i = 0; i < ticks.size(); ++i) {
+        if (i % every == 0 || i == ticks.size() - 1)
+            labels << ScaleLabel{texts.at(i), font, QRect(L, ticks.at(i), width, height) & picture,
+                                 int(Qt::AlignRight | Qt::AlignVCenter)};
+    }
+    return withoutOverlaps(labels);
 }
 
 void LongtermData::paintHGrid(float a_min, float a_max, float a_step)

@@ -2,10 +2,12 @@
 #define LONGTERMDATA_H
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
 #include <QRect>
+#include <QVector>
 #include <QWidget>
 
 // Line graph of one series of values with an X scale, a Y scale and optional grid lines
@@ -21,6 +23,16 @@ class LongtermData : public QWidget
     Q_OBJECT
 public:
     static const int kMaxPoints = 10000;
+
+    // One number of a scale: its text, the font and the box it is drawn in (clear of the
+    // ticks and the other labels, and inside the picture).
+    struct ScaleLabel
+    {
+        QString text;
+        QFont font;
+        QRect box;
+        int flags = 0;
+    };
 
     explicit LongtermData(QWidget* parent = nullptr);
     ~LongtermData() override;
@@ -41,6 +53,9 @@ public:
     void setBackgroundColorData(QColor a_color);
     void setColorScale(QColor a_color);
     void setColorData(QColor a_color);
+
+    // The labels of the scales that refresh() draws, as it draws them.
+    QVector<ScaleLabel> scaleLabels() const;
 
     // Clears the picture to background, scales and grids; the data line is gone.
     void refresh();
@@ -64,6 +79,9 @@ private:
     void paintBackground();
     void paintXScale();
     void paintYScale();
+    QVector<ScaleLabel> xScaleLabels() const;
+    QVector<ScaleLabel> yScaleLabels() const;
+    void paintLabels(const QVector<ScaleLabel>& labels);
     void paintHGrid(float a_min, float a_max, float a_step);
     void paintVGrid(float a_min, float a_max, float a_step);
     void rebuildLayer();

@@ -27,6 +27,13 @@ QVariant StoredInfo::value(const QString& key, const QVariant& defaultValue) con
     return m_settings ? m_settings->value(key, defaultValue) : defaultValue;
 }
 
+int StoredInfo::intValue(const QString& key, int missing) const
+{
+    bool ok = false;
+    const int number = value(key).toString().trimmed().toInt(&ok);
+    return ok ? number : missing;
+}
+
 void StoredInfo::beginGroup(const QString& group)
 {
     if (m_settings)

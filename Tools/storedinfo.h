@@ -26,6 +26,9 @@ public:
 
     bool isReadable() const { return m_settings != nullptr; }
     QVariant value(const QString& key, const QVariant& defaultValue = QVariant()) const;
+    // A whole number that an int holds, or `missing` (also for one that does not parse:
+    // the variant's own conversion would wrap "99999999999" into range).
+    int intValue(const QString& key, int missing = 0) const;
     void beginGroup(const QString& group);
     void endGroup();
 

@@ -4,12 +4,41 @@
 #include "testsupport.h"
 
 #include <QPointer>
+#include <QProcess>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <cmath>
+#include <pthread.h>
 
 using TestSupport::DeviceRoot;
+
+namespace {
+
+// Set in the environment of the child that ends with a stuck reader.
+const char* const kStuckReaderChild = "TK9400_TEST_STUCK_ADC_READER";
+
+// The program's end while a block read never returns, as a read stuck in the driver:
+// no cancellation point is reached, so not even terminate ends the thread. Runs in a
+// child process, as the end is that of the process.
+int endWithAStuckReader(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    DeviceRoot device;
+    AnalogInputWorker* worker = Analoginputworker();
+    static QSemaphore* const stuck = new QSemaphore;
+    QMetaObject::invokeMethod(worker->analogInput(), [] {
+        pthread_setcancelstate(PTHREAD_CANCEL_DISABLE, nullptr);
+        stuck->release();
+        stuck->acquire(2); // never
+    });
+    stuck->acquire();
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    return app.exec();
+}
+
+} // namespace
 
 // The analysis against the simulated converter through the device tree, with the reads
 // in the real ADC thread.
@@ -72,7 +101,38 @@ private slots:
         delete worker;
         QVERIFY(!TestSupport::logged(QStringLiteral("warning:")));
     }
+
+    void theEndWithAReaderThatNeverReturns()
+    {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kStuckReaderChild, QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), QStringList());
+        const int bound = 2 * AnalogInputWorker::kThreadStopTimeoutMs + 10000;
+        QVERIFY(child.waitForFinished(TestSupport::timeBound(bound)));
+        const QString log = QString::fromLocal8Bit(child.readAllStandardError());
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(child.exitCode() == 0, qPrintable(log));
+        const QString stop = QString::number(AnalogInputWorker::kThreadStopTimeoutMs);
+        QVERIFY2(log.contains("AnalogInputWorker: the ADC thread did not end within " + stop + " ms; terminating it"),
+                 qPrintable(log));
+        QVERIFY2(log.contains("AnalogInputWorker: the ADC thread still runs " + stop
+                              + " ms after it was terminated; it is left running, with everything it uses, until the "
+                                "program ends"),
+                 qPrintable(log));
+        QVERIFY2(!log.contains("QThread: Destroyed while thread is still running"), qPrintable(log));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestAdcCapture)
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(kStuckReaderChild))
+        return endWithAStuckReader(argc, argv);
+    QCoreApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestAdcCapture test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_adccapture.moc"

@@ -6,6 +6,7 @@
 #include "mainmenu.h"
 #include "testsupport.h"
 
+#include <QSemaphore>
 #include <QtTest>
 #include <atomic>
 #include <memory>
@@ -294,6 +295,19 @@ private slots:
         worker().stopAudioPlayback();
         syncAudioThread();
         QCOMPARE(TestSupport::loggedMessages(), QStringList());
+
+        // Stopped before the audio thread came to it, a playback opens nothing; the next
+        // one does.
+        QSemaphore busy;
+        QMetaObject::invokeMethod(worker().backgroundRecording(), [&busy] { busy.acquire(); });
+        worker().startAudioPlayback(missing);
+        worker().stopAudioPlayback();
+        busy.release();
+        syncAudioThread();
+        QVERIFY(TestSupport::logged("Playback stopped before it started:"));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Cannot open file for playback: .*LE_sound.wav"));
+        worker().startAudioPlayback(missing);
+        syncAudioThread();
     }
 
     void stoppingALongPlayback()

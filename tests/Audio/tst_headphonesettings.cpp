@@ -1,6 +1,7 @@
 // The headphone volume dialog over the headphone link to the simulated headphones.
 #include "Audio/headphonesettings.h"
 #include "Hardware/bluetooth.h"
+#include "Tools/statusbar.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
 #include "testsupport.h"
@@ -32,9 +33,16 @@ struct Instrument : TestSupport::PairedInstrument
     }
     Bluetooth* link() const { return menu->getBtSourceInstance(); }
     BtModuleSim* phones() const { return sim.source(); }
+    // Linked, with the volume the instrument gives each new connection set and answered:
+    // a wheel turned before the status tick sets it would be turned back.
     bool linked() const
     {
-        return QTest::qWaitFor([this] { return link()->isConnectedAVRCP(); }, TestSupport::timeBound(5000));
+        if (!QTest::qWaitFor([this] { return link()->isConnectedAVRCP() && link()->isConnectedA2DP(); },
+                             TestSupport::timeBound(5000)))
+            return false;
+        StatusbarData()->stateHeadphone(); // what the next tick would do, if it has not yet
+        return QTest::qWaitFor([this] { return phones()->commandLines().contains("AVRCP PDU 50 50"); },
+                               TestSupport::timeBound(5000));
     }
     // Turns the headphones' own wheel to a step and waits until the link has it.
     bool turnWheel(int step) const

@@ -407,6 +407,8 @@ private slots:
                                << 3 << 500;
         QTest::newRow("no range, count beyond the values")
             << QByteArray("Levels_Cnt=5000\nLevels_Data=\"500.0; 500.0; 500.0; \"\n") << 3 << 1000;
+        QTest::newRow("range no page sets")
+            << QByteArray("Levels_Cnt=3\nH2-MaxRange=2147483647\nLevels_Data=\"500.0; 500.0; 500.0; \"\n") << 3 << 1000;
         QByteArray many = "Levels_Cnt=400\nH2-MaxRange=-3\nLevels_Data=\"";
         for (int i = 0; i < 400; ++i)
             many += "500.0; ";

@@ -31,6 +31,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <memory>
@@ -430,7 +431,8 @@ private slots:
         QCOMPARE(qFromLittleEndian<quint32>(clip.constData() + 40), quint32(clip.size() - 44));
     }
 
-    // Without its whole clip nothing is stored, and the user is told.
+    // Without its whole clip nothing is stored, and the user is told; once the obstacle
+    // is gone, the retry stores the sound the refused save would have stored.
     void clipThatCannotBeWrittenFailsTheSave_data()
     {
         QTest::addColumn<QString>("obstacle");
@@ -446,6 +448,10 @@ private slots:
         Instrument instrument;
         const auto release = qScopeGuard([busy] { busy->store(false); }); // before the instrument ends
         Levelmeasurement* page = instrument.showLive();
+        QTest::keyPress(page, Qt::Key_F10);
+        QVERIFY(QTest::qWaitFor([] { return Audioworker()->recordedBytesSinceResume() > 32000; },
+                                TestSupport::timeBound(8000)));
+        QTest::keyRelease(page, Qt::Key_F10);
         const QString folder = QFileInfo(instrument.device.hostPath(kTempClip)).absolutePath();
         if (obstacle == "file") {
             // A plain file where the temporary folder should be.
@@ -464,13 +470,24 @@ private slots:
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression(warning));
         TestSupport::expectMessage(QtWarningMsg, "Measurement could not be stored");
         DialogDriver driver;
-        driver.typeText("no sound");
+        driver.typeText("first");
         button(page, "butMenuSave")->click();
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().icon, 2);
         QCOMPARE(instrument.entries(), before);
+
         busy->store(false);
         QTRY_VERIFY(!Audioworker()->storesPending());
+        if (obstacle == "file")
+            QVERIFY(QFile::remove(folder));
+        driver.typeText("second");
+        button(page, "butMenuSave")->click();
+        QCOMPARE(driver.messages().size(), 1);
+        const QStringList stored = instrument.entries();
+        QCOMPARE(stored.size(), before.size() + 1);
+        const qint64 recorded = Audioworker()->recordedBytesSinceResume();
+        QCOMPARE(instrument.device.read(kRoot + "/" + stored.last() + "/LE_sound.wav").size(),
+                 44 + std::min<qint64>(recorded, BackgroundRecording::kClipDataBytes));
     }
 
     void storedView_data()

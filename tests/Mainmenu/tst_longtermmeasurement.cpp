@@ -324,6 +324,9 @@ private slots:
         QTest::newRow("count and window beyond the file")
             << QByteArray("Levels_Cnt=5000\nLevels_Data=\"40.0; 60.5; 70.0; \"\nMaxVisibleData=20000\n") << QByteArray()
             << 3 << 180 << "3 min" << 0 << 4000;
+        QTest::newRow("count and time beyond an int")
+            << QByteArray("Levels_Cnt=99999999999\nSelectedTime=4294967297\nLevels_Data=\"40.0; 60.5; 70.0; \"\n")
+            << QByteArray() << 0 << 180 << "3 min" << 0 << 4000;
         QByteArray many = "Levels_Cnt=300\nSelectedTime=7\nMaxVisibleData=-4\nLevels_Data=\"";
         for (int i = 0; i < 300; ++i)
             many += "50.0; ";

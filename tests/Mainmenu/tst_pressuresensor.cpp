@@ -316,7 +316,7 @@ private slots:
                     instrument().sim.sink()->unitLines().filter(QRegularExpression("^BT_TX R[PS]$"));
                 return lines.mid(lines.indexOf("BT_TX RP") + 1) == QStringList({"BT_TX RS", "BT_TX RP"});
             },
-            3000));
+            TestSupport::timeBound(3000)));
     }
 
     void busyLineAndTheWayOut()

@@ -3,7 +3,9 @@
 
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -157,8 +159,7 @@ private slots:
         QCOMPARE(countPixels(graph.shot(), strip, Qt::black), strip.width() * strip.height());
     }
 
-    // Each label against the text drawn by hand with the expected font in the expected box;
-    // only rows and columns that no tick reaches are compared.
+    // Each label against the text drawn by hand with the expected font in the expected box.
     void labels_data()
     {
         QTest::addColumn<bool>("xAxis");
@@ -172,21 +173,25 @@ private slots:
         const int left = Qt::AlignLeft | Qt::AlignVCenter;
         const int right = Qt::AlignRight | Qt::AlignVCenter;
         const QVector<float> x3{0, 3, 0.5f, 0.1f};
-        QTest::newRow("x first") << true << x3 << "0" << QRect(30, 81, 30, 15) << left << 12 << true;
-        QTest::newRow("x middle") << true << x3 << "1.5" << QRect(198, 81, 34, 15) << centre << 12 << true;
-        QTest::newRow("x last") << true << x3 << "3" << QRect(383, 81, 34, 15) << centre << 12 << true;
-        QTest::newRow("x 1800") << true << QVector<float>{0, 1800, 300, 100} << "900" << QRect(198, 81, 34, 15)
+        QTest::newRow("x first") << true << x3 << "0" << QRect(30, 82, 30, 16) << left << 12 << true;
+        QTest::newRow("x middle") << true << x3 << "1.5" << QRect(198, 82, 34, 16) << centre << 12 << true;
+        QTest::newRow("x last, inside the picture") << true << x3 << "3" << QRect(383, 82, 33, 16) << centre << 12
+                                                    << true;
+        QTest::newRow("x 1800") << true << QVector<float>{0, 1800, 300, 100} << "900" << QRect(198, 82, 34, 12)
                                 << centre << 9 << false;
         const QVector<float> y100{0, 100, 20, 10};
-        QTest::newRow("y top") << false << y100 << "100" << QRect(0, -2, 28, 15) << right << 11 << true;
-        QTest::newRow("y 60") << false << y100 << "60" << QRect(0, 26, 28, 15) << right << 11 << true;
-        QTest::newRow("y bottom") << false << y100 << "0" << QRect(0, 70, 28, 15) << right << 11 << true;
+        QTest::newRow("y top") << false << y100 << "100" << QRect(0, 0, 26, 15) << right << 11 << true;
+        QTest::newRow("y 60") << false << y100 << "60" << QRect(0, 30, 26, 15) << right << 11 << true;
+        QTest::newRow("y bottom") << false << y100 << "0" << QRect(0, 76, 26, 15) << right << 11 << true;
         QTest::newRow("y two decimals") << false << QVector<float>{0, 5, 2.5f, 0.5f} << "2.50"
-                                        << QRect(0, 32, 28, 15) << right << 9 << false;
+                                        << QRect(0, 38, 26, 12) << right << 9 << false;
+        // Ticks 7.6 rows apart: the smallest font, every second tick numbered.
+        QTest::newRow("y ticks closer than a line") << false << QVector<float>{0, 5, 0.5f, 0.1f} << "3.00"
+                                                    << QRect(0, 30, 26, 9) << right << 7 << false;
         QTest::newRow("y one decimal") << false << QVector<float>{0, 50, 12.5f, 2.5f} << "12.5"
-                                       << QRect(0, 51, 28, 15) << right << 9 << false;
-        QTest::newRow("y thousands") << false << QVector<float>{0, 2000, 1000, 500} << "2000"
-                                     << QRect(0, -4, 28, 15) << right << 9 << false;
+                                       << QRect(0, 57, 26, 12) << right << 9 << false;
+        QTest::newRow("y thousands, smaller to fit") << false << QVector<float>{0, 2000, 1000, 500} << "2000"
+                                                     << QRect(0, 0, 26, 11) << right << 8 << false;
     }
     void labels()
     {
@@ -197,6 +202,8 @@ private slots:
         QFETCH(int, align);
         QFETCH(int, pointSize);
         QFETCH(bool, bold);
+        TestSupport::useDeviceFont(); // the fonts that fit depend on the family
+        const auto restoreFont = qScopeGuard([] { qApp->setFont(QFont()); });
         Graph graph;
         if (xAxis)
             graph.widget.setAxisX(axis[0], axis[1], axis[2], axis[3], true);
@@ -214,10 +221,60 @@ private slots:
         painter.setPen(kScale);
         painter.drawText(box, align, text);
         painter.end();
-        const QRect compared = (xAxis ? box.adjusted(0, 2, 0, 0) : box.adjusted(0, 2, 0, -2).intersected(QRect(0, 0, 27, 101)))
-                                   .intersected(expected.rect());
-                QVERIFY(countPixels(expected, compared, Qt::black) < compared.width() * compared.height() - 10);
-        QCOMPARE(graph.shot().copy(compared), expected.copy(compared));
+        // The whole box: no tick reaches into it.
+        QVERIFY(countPixels(expected, box, Qt::black) < box.width() * box.height() - 10);
+        QCOMPARE(graph.shot().copy(box), expected.copy(box));
+    }
+
+    // Every number the pages' graphs paint is whole in the program's font, at every range
+    // the pages set: the fit check covers the graph's scales.
+    void scaleLabelsFitAtThePagesRanges_data()
+    {
+        using Axes = QVector<QVector<float>>;
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<Axes>("xAxes");
+        QTest::addColumn<Axes>("yAxes");
+        // Long-term: the three windows, the full scale and every scale the Scale button
+        // makes (multiples of 5, steps of 10 below a span of 60).
+        Axes longTermY{{0, 100, 20, 10}};
+        for (int min = 0; min < 100; min += 5) {
+            for (int max = min + 5; max <= 100; max += 5)
+                longTermY << (max - min < 60 ? QVector<float>{float(min), float(max), 10, 5}
+                                             : QVector<float>{float(min), float(max), 20, 10});
+        }
+        QTest::newRow("long-term") << QSize(416, 101) << Axes{{0, 3, 0.5f, 0.1f}, {0, 10, 2, 1}, {0, 30, 5, 1}}
+                                   << longTermY;
+        // H2: the fixed scales, every automatic one and every stored range, live and stored.
+        Axes h2Y{{0, 1000, 250, 125}};
+        for (int range = 50; range <= 1000; ++range)
+            h2Y << QVector<float>{0, float(range), float(std::max(1, range / 5)), float(std::max(1, range / 10))};
+        QTest::newRow("H2 live") << QSize(416, 101) << Axes{{0, 150, 30, 10}} << h2Y;
+        QTest::newRow("H2 stored") << QSize(416, 185) << Axes{{0, 150, 30, 10}} << h2Y;
+        QTest::newRow("pressure") << QSize(420, 195) << Axes{{0, 150, 30, 10}, {0, 60, 12, 6}}
+                                  << Axes{{0, 25, 5, 1}};
+    }
+    void scaleLabelsFitAtThePagesRanges()
+    {
+        using Axes = QVector<QVector<float>>;
+        QFETCH(QSize, size);
+        QFETCH(Axes, xAxes);
+        QFETCH(Axes, yAxes);
+        TestSupport::useDeviceFont();
+        const auto restoreFont = qScopeGuard([] { qApp->setFont(QFont()); });
+        LongtermData graph;
+        graph.resize(size);
+        graph.init(size.width(), size.height(), kScale, kData);
+        QStringList overflows;
+        for (const QVector<float>& x : xAxes) {
+            graph.setAxisX(x[0], x[1], x[2], x[3], true);
+            for (const QVector<float>& y : yAxes) {
+                graph.setAxisY(y[0], y[1], y[2], y[3], true);
+                QVERIFY(graph.scaleLabels().size() >= 4);
+                for (const QString& overflow : TestSupport::textOverflows(&graph))
+                    overflows << QStringLiteral("x 0..%1, y %2..%3: %4").arg(x[1]).arg(y[0]).arg(y[1]).arg(overflow);
+            }
+        }
+        QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join('\n')));
     }
 
     // Inputs a caller may get wrong end in a bounded time without touching memory beyond

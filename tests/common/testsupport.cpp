@@ -3,6 +3,7 @@
 #include "Hardware/platform.h"
 #include "Management/systemsettings.h"
 #include "Tools/iconbutton.h"
+#include "Tools/longtermdata.h"
 #include "Tools/settingsbutton.h"
 #include "btcontrollines.h"
 #include "devicetree.h"
@@ -471,6 +472,13 @@ void checkLineEdit(QStringList& out, const QLineEdit* edit)
     checkText(out, edit, edit->font(), edit->text(), room, 0);
 }
 
+// The numbers a graph paints on its scales, each in its box where the widget shows it.
+void checkGraph(QStringList& out, const LongtermData* graph)
+{
+    for (const LongtermData::ScaleLabel& label : graph->scaleLabels())
+        checkText(out, graph, label.font, label.text, label.box & graph->rect(), 0);
+}
+
 } // namespace
 
 QStringList textOverflows(QWidget* root)
@@ -488,6 +496,8 @@ QStringList textOverflows(QWidget* root)
             checkButton(out, button);
         else if (auto* edit = qobject_cast<QLineEdit*>(widget))
             checkLineEdit(out, edit);
+        else if (auto* graph = qobject_cast<LongtermData*>(widget))
+            checkGraph(out, graph);
     }
     return out;
 }
