@@ -495,9 +495,10 @@ QString TestmenuAudio::frequencyAnswer(int channel) const
     return QStringLiteral("resAudioFrequencyCh%1=%2").arg(channel).arg(value);
 }
 
-void TestmenuAudio::leaving()
+bool TestmenuAudio::leaving()
 {
     Audioworker()->stopAudioRecording();
+    return true;
 }
 
 bool TestmenuAudio::executeOwnCommand(const QString& line)

@@ -220,9 +220,10 @@ bool TestMenuAudioLoopback::executeOwnCommand(const QString& line)
     return true;
 }
 
-void TestMenuAudioLoopback::leaving()
+bool TestMenuAudioLoopback::leaving()
 {
     stopTimers();
     if (m_audioCodec)
         Audioworker()->stopAudioRecording();
+    return true;
 }

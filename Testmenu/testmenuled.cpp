@@ -72,10 +72,11 @@ void TestmenuLed::on_butDBG_OFF_clicked()
     ui->butPass->show();
 }
 
-void TestmenuLed::leaving()
+bool TestmenuLed::leaving()
 {
     setIoLed("255");
     Gpio::setValue(kDebugLedPin, 0);
+    return true;
 }
 
 bool TestmenuLed::executeOwnCommand(const QString& line)
