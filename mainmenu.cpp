@@ -6,9 +6,11 @@
 #include "Debug/debugmenu.h"
 #include "Hardware/batterystate.h"
 #include "Hardware/bluetooth.h"
+#include "Hardware/devicepaths.h"
 #include "Hardware/gpio.h"
 #include "Hardware/gps.h"
 #include "Hardware/platform.h"
+#include "Hardware/usbexport.h"
 #include "Mainmenu/h2sensor.h"
 #include "Mainmenu/levelmeasurement.h"
 #include "Mainmenu/longtermmeasurement.h"
@@ -39,9 +41,7 @@
 MainMenu* MainMenu::m_instanceMainMenu = nullptr;
 
 namespace {
-const char* const kDataPartition = "/media/tk9400";
 const char* const kMixerState = "/var/lib/alsa/asound.state";
-const char* const kSystemInfoFile = "/media/tk9400/systemInfo.txt";
 const int kSystemMonitorIntervalMs = 60000;
 const int kPowerDownDelayMs = 3000;
 } // namespace
@@ -62,13 +62,13 @@ MainMenu::MainMenu(QWidget* parent)
     m_micParameterMute = 1;
     m_micParameterButton = 1;
 
-    const QString dataPartition = Platform::devicePath(QString::fromLatin1(kDataPartition));
+    const QString dataPartition = Platform::devicePath(QString::fromLatin1(DevicePaths::kDataPartition));
     if (!QDir(dataPartition).exists())
         QDir().mkpath(dataPartition);
 
     qDebug() << "Filesystemcheck and mount";
-    Platform::runCommand(QStringLiteral("fsck -Mya /dev/mmcblk0p3"));
-    Platform::runCommand(QStringLiteral("mount /dev/mmcblk0p3 /media/tk9400"));
+    Platform::runCommand(QStringLiteral("fsck -Mya %1").arg(QLatin1String(DevicePaths::kDataPartitionDevice)));
+    Platform::runCommand(UsbExport::mountCommand());
 
     Gpio::init();
     qDebug() << "=== INIT MICROPHONE ===";
@@ -430,7 +430,7 @@ bool translatesAKnownId(const QByteArray& qm)
 
 void MainMenu::loadLanguageFile(const QString& a_filename)
 {
-    const QString onDataPartition = Platform::devicePath(QStringLiteral("/media/tk9400/") + a_filename);
+    const QString onDataPartition = Platform::devicePath(DevicePaths::onDataPartition(a_filename));
     if (QFileInfo::exists(onDataPartition)) {
         QByteArray data;
         QTranslator candidate;
@@ -794,7 +794,7 @@ void MainMenu::writeSystemInfo(const QString& infoText)
 {
     // While the data partition is away (exported over USB) the log would land in the
     // bare mount point and vanish under the next mount.
-    if (!Platform::isMounted(QString::fromLatin1(kDataPartition)))
+    if (!UsbExport::isPartitionMounted())
         return;
 
     BatteryState battery;
@@ -808,7 +808,7 @@ void MainMenu::writeSystemInfo(const QString& infoText)
     const int micBattery = status->batteryMicrophone();
     const int micVoltage = status->batteryVoltageMic();
 
-    QFile file(Platform::devicePath(QString::fromLatin1(kSystemInfoFile)));
+    QFile file(Platform::devicePath(DevicePaths::onDataPartition(QStringLiteral("systemInfo.txt"))));
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
         qDebug() << "Could not open file:" << file.fileName();
         return;
@@ -860,7 +860,7 @@ void MainMenu::powerDown()
 {
     Platform::setWorkingDirectory(QStringLiteral("/home/root"));
     qDebug() << "Good bye!";
-    Platform::runCommand(QStringLiteral("umount /media/tk9400"));
+    Platform::runCommand(UsbExport::unmountCommand());
     Platform::runCommand(QStringLiteral("poweroff"));
 }
 

@@ -1,6 +1,7 @@
 #include "Audio/backgroundrecording.h"
 
 #include "Audio/audioiodevice.h"
+#include "Hardware/devicepaths.h"
 #include "Hardware/platform.h"
 
 #include <QAudioInput>
@@ -16,7 +17,6 @@
 
 namespace {
 
-const char* const kClipDirectory = "/home/root/meas/wav_temp/";
 // Bytes waiting at the input beyond this are logged: the audio thread falls behind.
 constexpr qint64 kBacklogBytes = 4096;
 
@@ -115,7 +115,7 @@ BackgroundRecording::BackgroundRecording()
 
 QString BackgroundRecording::clipDirectory()
 {
-    return Platform::devicePath(QString::fromLatin1(kClipDirectory));
+    return Platform::devicePath(QString::fromLatin1(DevicePaths::kClipDirectory)) + QLatin1Char('/');
 }
 
 QString BackgroundRecording::clipPath(const QString& name)

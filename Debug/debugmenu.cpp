@@ -7,6 +7,7 @@
 #include "Debug/debuggain.h"
 #include "Debug/debuginitbluetooth.h"
 #include "Hardware/bluetooth.h"
+#include "Hardware/devicepaths.h"
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Tools/durablefile.h"
@@ -19,7 +20,6 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-const char* const DebugMenu::kFwTestFile = "/media/tk9400/FW_QJ5_V1-22-33.qj5";
 const char* const DebugMenu::kAsoundState = "/var/lib/alsa/asound.state";
 
 namespace {
@@ -147,12 +147,17 @@ void DebugMenu::on_butFwTestString_clicked()
 {
     const QByteArray block = firmwareTestBlock();
     // Truncated: stale bytes of a longer old file would be sent by the firmware transfer.
-    QFile file(Platform::devicePath(QString::fromLatin1(kFwTestFile)));
+    QFile file(Platform::devicePath(fwTestFile()));
     if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate))
         return;
     file.write(block);
     file.close();
-    qDebug() << "Testfile written" << kFwTestFile << block.mid(48, 7);
+    qDebug() << "Testfile written" << fwTestFile() << block.mid(48, 7);
+}
+
+QString DebugMenu::fwTestFile()
+{
+    return DevicePaths::onDataPartition(QStringLiteral("FW_QJ5_V1-22-33.qj5"));
 }
 
 QString DebugMenu::filesystemReport(const QString& listing)

@@ -22,7 +22,8 @@ public:
     static constexpr int kPages = 3;
     static constexpr int kStressIntervalMs = 517;
     static constexpr int kFwTestFileBytes = 1041;
-    static const char* const kFwTestFile;
+    // The sensor-unit firmware test file on the data partition (a device path).
+    static QString fwTestFile();
     static const char* const kAsoundState;
 
     explicit DebugMenu(QWidget* parent = nullptr);

@@ -1,5 +1,6 @@
 #include "Hardware/bluetooth.h"
 
+#include "Hardware/devicepaths.h"
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
@@ -20,7 +21,11 @@
 
 namespace {
 
-const char* const kTraceFile = "/media/tk9400/btInfo.txt";
+QString traceFile()
+{
+    return DevicePaths::onDataPartition(QStringLiteral("btInfo.txt"));
+}
+
 const char* const kAutoCallOn = "SET CONTROL AUTOCALL 19 500 A2DP";
 const char* const kAutoCallOff = "SET CONTROL AUTOCALL";
 constexpr unsigned int kGpioDtr = 58;
@@ -149,7 +154,7 @@ void Bluetooth::resetLinkFields()
 void Bluetooth::initBluetooth(QString portName, QString btId)
 {
     if (g_debugFeatures == 1)
-        QFile::remove(Platform::devicePath(QString::fromLatin1(kTraceFile)));
+        QFile::remove(Platform::devicePath(traceFile()));
 
     m_portName = portName;
     if (uartPort->isOpen())
@@ -971,7 +976,7 @@ void Bluetooth::writeBluetoothCmdsDbg(QString text)
         if (const Systemsettings* store = mainMenu->getInstanceSystemsettings())
             timeFormat = store->getFormatStringTime();
     }
-    const QString path = QString::fromLatin1(kTraceFile);
+    const QString path = traceFile();
     QFile file(Platform::devicePath(path));
     if (file.size() >= kMaxTraceBytes)
         file.remove();

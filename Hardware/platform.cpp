@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <limits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,11 +52,30 @@ PlatformState& state()
     return s;
 }
 
-// QFileInfo::isFile() also holds for devices; a FIFO or /dev/zero must not be read.
-bool isRegularFile(const QString& path)
+// Opens the host path for reading without following a link and without blocking, and
+// keeps the descriptor only when the opened file is a regular one; -1 otherwise.
+int openForReading(const QString& path, qint64 maxBytes, Platform::ReadStatus* status, qint64* size)
 {
-    struct stat st;
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    const int fd
+        = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            *status = Platform::ReadStatus::Missing;
+        else
+            // ELOOP: a link; ENXIO: a socket, or a device without its driver.
+            *status = errno == ELOOP || errno == ENXIO ? Platform::ReadStatus::NotRegular
+                                                       : Platform::ReadStatus::Failed;
+        return -1;
+    }
+    struct stat entry;
+    if (::fstat(fd, &entry) != 0 || !S_ISREG(entry.st_mode)) {
+        *status = Platform::ReadStatus::NotRegular;
+        ::close(fd);
+        return -1;
+    }
+    *size = entry.st_size;
+    *status = maxBytes >= 0 && entry.st_size > maxBytes ? Platform::ReadStatus::TooLarge : Platform::ReadStatus::Read;
+    return fd;
 }
 
 void defaultTerminate(int code)
@@ -308,18 +328,19 @@ bool Platform::writeRegularFile(const QString& path, const QByteArray& data)
     const QByteArray local = QFile::encodeName(path);
     struct stat entry;
     if (::lstat(local.constData(), &entry) == 0 && !S_ISREG(entry.st_mode)) {
-        if (S_ISDIR(entry.st_mode) || ::unlink(local.constData()) != 0) {
+        if (S_ISDIR(entry.st_mode)) {
             qWarning() << "Not a regular file, not written:" << path;
             return false;
         }
         qWarning() << "Not a regular file, replaced by one:" << path;
     }
-    // O_NOFOLLOW and O_NONBLOCK: an entry swapped in since the check is neither followed
-    // nor waited on; the opened file must still be a regular one.
-    const int fd = ::open(local.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    // mkostemp creates a new file (O_EXCL): nothing placed beside the name is followed.
+    const QFileInfo info(path);
+    QByteArray temporary = QFile::encodeName(info.path() + QStringLiteral("/.") + info.fileName()) + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool written = ::fstat(fd, &entry) == 0 && S_ISREG(entry.st_mode) && ::ftruncate(fd, 0) == 0;
+    bool written = ::fchmod(fd, 0644) == 0;
     for (qint64 done = 0; written && done < data.size();) {
         const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
         if (n < 0 && errno == EINTR)
@@ -327,33 +348,90 @@ bool Platform::writeRegularFile(const QString& path, const QByteArray& data)
         written = n > 0;
         done += n;
     }
-    return ::close(fd) == 0 && written;
+    written = ::close(fd) == 0 && written && ::rename(temporary.constData(), local.constData()) == 0;
+    if (!written)
+        ::unlink(temporary.constData());
+    return written;
+}
+
+Platform::ReadStatus Platform::readRegularFile(const QString& path, qint64 maxBytes, QByteArray* contents)
+{
+    contents->clear();
+    ReadStatus status = ReadStatus::Failed;
+    qint64 size = 0;
+    const int fd = openForReading(path, maxBytes, &status, &size);
+    if (fd < 0)
+        return status;
+    // One byte past the bound tells a larger file; one that grew since it was measured is
+    // read on up to that byte.
+    const qint64 wanted = qMin(size, maxBytes) + 1;
+    contents->resize(int(qMin<qint64>(wanted, std::numeric_limits<int>::max())));
+    qint64 done = 0;
+    while (done < contents->size()) {
+        const ssize_t n = ::read(fd, contents->data() + done, size_t(contents->size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            status = ReadStatus::Failed;
+        if (n <= 0)
+            break;
+        done += n;
+        if (done == contents->size() && done <= maxBytes)
+            contents->resize(int(qMin<qint64>(maxBytes + 1, qint64(contents->size()) * 2)));
+    }
+    ::close(fd);
+    if (status == ReadStatus::Failed) {
+        contents->clear();
+        return status;
+    }
+    // Judged by what was read: the file may have changed since it was measured.
+    if (done > maxBytes) {
+        contents->resize(int(maxBytes));
+        return ReadStatus::TooLarge;
+    }
+    contents->resize(int(done));
+    return ReadStatus::Read;
+}
+
+bool Platform::readRegularFileStart(const QString& path, qint64 maxBytes, QByteArray* contents)
+{
+    const ReadStatus status = readRegularFile(path, maxBytes, contents);
+    return status == ReadStatus::Read || status == ReadStatus::TooLarge;
+}
+
+Platform::ReadStatus Platform::openRegularFile(const QString& path, qint64 maxBytes, QFile* file)
+{
+    ReadStatus status = ReadStatus::Failed;
+    qint64 size = 0;
+    const int fd = openForReading(path, maxBytes, &status, &size);
+    if (fd < 0)
+        return status;
+    if (status != ReadStatus::Read || !file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return status == ReadStatus::Read ? ReadStatus::Failed : status;
+    }
+    // Blocking reads from here: a regular file never waits, and QFile expects them.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return status;
 }
 
 bool Platform::readBoundedFile(const QString& path, qint64 maxBytes, QByteArray* contents)
 {
-    contents->clear();
-    if (!QFileInfo::exists(path))
-        return false;
-    if (!isRegularFile(path)) {
+    switch (readRegularFile(path, maxBytes, contents)) {
+    case ReadStatus::Read:
+        return true;
+    case ReadStatus::NotRegular:
         qWarning() << "Not a regular file, not read:" << path;
-        return false;
-    }
-    if (QFileInfo(path).size() > maxBytes) {
+        break;
+    case ReadStatus::TooLarge:
         qWarning() << "File larger than" << maxBytes << "bytes, not read:" << path;
-        return false;
+        break;
+    case ReadStatus::Missing:
+    case ReadStatus::Failed:
+        break;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    // The size may have changed since it was checked: read no more than the bound.
-    *contents = file.read(maxBytes + 1);
-    if (contents->size() > maxBytes) {
-        qWarning() << "File larger than" << maxBytes << "bytes, not read:" << path;
-        contents->clear();
-        return false;
-    }
-    return true;
+    contents->clear();
+    return false;
 }
 
 bool Platform::isPlainName(const QString& name)
@@ -379,10 +457,8 @@ Platform::CommandResult Platform::runCommandResult(const QString& command, int s
         result.timedOut = status == RunTimedOut;
         result.exitStatus = result.started && !result.timedOut ? status : -1;
         // As from a real command: the first bytes up to the bound, nothing from a device or FIFO.
-        const QString canned = cannedOutputPath(command);
-        QFile file(canned);
-        if (result.started && isRegularFile(canned) && file.open(QIODevice::ReadOnly))
-            result.output = file.read(maxOutputBytes);
+        if (result.started)
+            readRegularFileStart(cannedOutputPath(command), maxOutputBytes, &result.output);
         return result;
     }
     QProcess process;

@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+class QFile;
+
 // The one seam between the instrument and its Linux board.
 //
 // Every absolute device path ("/sys/...", "/dev/...", "/media/tk9400", "/home/root", ...)
@@ -53,6 +55,22 @@ public:
         MaxCommandOutputBytes = 1024 * 1024
     };
 
+    // What reading a file that comes from outside the program found.
+    enum class ReadStatus { Read, Missing, NotRegular, TooLarge, Failed };
+    // Reads the regular file at the host path `path`, at most `maxBytes` of it. The file is
+    // opened without following a link and without blocking, and the opened file is then
+    // asked what it is: the entry judged is the entry read, so nothing renamed over the name
+    // after a look at it can be read or waited on. A link, FIFO, device, socket or directory
+    // gives NotRegular and nothing; a larger file gives TooLarge with its first `maxBytes`
+    // in `contents`, for a reader that wants only the beginning.
+    static ReadStatus readRegularFile(const QString& path, qint64 maxBytes, QByteArray* contents);
+    // The first `maxBytes` of the regular file at the host path, whatever its size, read as
+    // readRegularFile() does; false when there is no regular file to read.
+    static bool readRegularFileStart(const QString& path, qint64 maxBytes, QByteArray* contents);
+    // Opens the regular file at the host path for reading into `file` as readRegularFile()
+    // judges it, for a reader that takes it piece by piece; maxBytes < 0: any size. `file`
+    // is open only when Read is returned.
+    static ReadStatus openRegularFile(const QString& path, qint64 maxBytes, QFile* file);
     // Reads a regular file of at most `maxBytes` into `contents`. Anything else (a device,
     // a FIFO, a link to one, a larger file) is refused with a warning, so a hostile file
     // can neither hang the program nor exhaust its memory.
@@ -60,10 +78,11 @@ public:
     // A name from outside (the PC-writable partition, the measurement list) used only as
     // one path element: not empty, not "." or "..", no "/" and no NUL.
     static bool isPlainName(const QString& name);
-    // Replaces the contents of the file at `path` (a host path) with `data`. Only a regular
-    // file is written, never through a link and never blocking: a link, FIFO, device or
-    // socket standing there is removed and a regular file made in its place; a directory
-    // is refused. False when nothing was written.
+    // Replaces the file at `path` (a host path) by a regular file holding `data`. The data
+    // go to a new file beside it that then takes the name in one step: whatever stood there
+    // (a link, a FIFO, a device, a second name of another file) is replaced, never written
+    // through or waited on, and a reader finds the old contents or the new, never half. A
+    // directory is refused. False when nothing was written.
     static bool writeRegularFile(const QString& path, const QByteArray& data);
     // Whether a regular file stands at the host path itself (not a link, FIFO or device),
     // of at most maxBytes when that is not negative.

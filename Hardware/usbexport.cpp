@@ -1,36 +1,38 @@
 #include "Hardware/usbexport.h"
 
+#include "Hardware/devicepaths.h"
 #include "Hardware/platform.h"
 
 #include <QDebug>
-
-const char* const UsbExport::kDataPartition = "/media/tk9400";
 
 namespace {
 
 bool g_exported = false;
 
-const char* const kUnmount = "umount /media/tk9400";
-const char* const kLoadGadget = "modprobe g_mass_storage file=/dev/mmcblk0p3 stall=0 removable=y iSerialNumber=1234567890";
 const char* const kRemoveGadget = "modprobe g_mass_storage -r";
-const char* const kMount = "mount /dev/mmcblk0p3 /media/tk9400";
+
+QString loadGadgetCommand()
+{
+    return QStringLiteral("modprobe g_mass_storage file=%1 stall=0 removable=y iSerialNumber=1234567890")
+        .arg(QLatin1String(DevicePaths::kDataPartitionDevice));
+}
 
 } // namespace
 
 UsbExport::ExportResult UsbExport::exportPartition()
 {
     Platform::setWorkingDirectory(QStringLiteral("/home/root"));
-    Platform::runCommand(QString::fromLatin1(kUnmount));
+    Platform::runCommand(unmountCommand());
     // Two writers on one file system destroy it: the PC gets the partition only once the
     // device has let go of it.
     if (isPartitionMounted()) {
         qWarning() << "Data partition still mounted after umount; not exported";
         return PartitionInUse;
     }
-    const int status = Platform::runCommand(QString::fromLatin1(kLoadGadget));
+    const int status = Platform::runCommand(loadGadgetCommand());
     if (status != 0) {
         qWarning() << "USB mass-storage gadget did not load, status" << status;
-        Platform::runCommand(QString::fromLatin1(kMount));
+        Platform::runCommand(mountCommand());
         return GadgetFailed;
     }
     g_exported = true;
@@ -47,7 +49,7 @@ bool UsbExport::returnPartition()
                                     .arg(status);
         return false;
     }
-    Platform::runCommand(QString::fromLatin1(kMount));
+    Platform::runCommand(mountCommand());
     g_exported = false;
     // Judged by the mount table, not by mount's status: mounting a partition that is
     // still mounted fails and leaves it usable.
@@ -64,5 +66,16 @@ bool UsbExport::isExported()
 
 bool UsbExport::isPartitionMounted()
 {
-    return Platform::isMounted(QString::fromLatin1(kDataPartition));
+    return Platform::isMounted(QString::fromLatin1(DevicePaths::kDataPartition));
+}
+
+QString UsbExport::mountCommand()
+{
+    return QStringLiteral("mount %1 %2").arg(QLatin1String(DevicePaths::kDataPartitionDevice),
+                                             QLatin1String(DevicePaths::kDataPartition));
+}
+
+QString UsbExport::unmountCommand()
+{
+    return QStringLiteral("umount %1").arg(QLatin1String(DevicePaths::kDataPartition));
 }

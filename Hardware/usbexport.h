@@ -1,6 +1,8 @@
 #ifndef USBEXPORT_H
 #define USBEXPORT_H
 
+#include <QString>
+
 // Hands the data partition to a PC as a USB mass-storage drive and takes it back. The
 // data-transfer dialog, the firmware update and the production USB test share it, so the
 // partition is never given away while the device still has it mounted.
@@ -16,7 +18,10 @@ public:
         GadgetFailed
     };
 
-    static const char* const kDataPartition; // "/media/tk9400"
+    // The commands that mount the data partition and unmount it; the start and the
+    // power-down use them too.
+    static QString mountCommand();
+    static QString unmountCommand();
 
     // Changes the working directory to "/home/root" (off the partition), unmounts the
     // partition and loads the USB mass-storage gadget with it.

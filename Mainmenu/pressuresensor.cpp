@@ -4,6 +4,7 @@
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
 #include "Hardware/bluetooth.h"
+#include "Hardware/devicepaths.h"
 #include "Hardware/gpio.h"
 #include "Hardware/gps.h"
 #include "Hardware/platform.h"
@@ -29,7 +30,12 @@
 
 namespace {
 
-const char* const kTempDirectory = "/media/tk9400/temp/";
+// The series are kept on the data partition while they are recorded.
+QString tempDirectory()
+{
+    return Platform::devicePath(DevicePaths::onDataPartition(QStringLiteral("temp/")));
+}
+
 const QColor kScaleColour(128, 155, 255);
 const QColor kDataColour(173, 216, 230);
 const int kGraphX = 5;
@@ -81,7 +87,7 @@ PressureSensor::PressureSensor(QWidget* parent)
 
     ui->mainArea->setCurrentWidget(ui->mainPage);
     qDebug() << "Allocate Files";
-    QDir().mkdir(Platform::devicePath(QString::fromLatin1(kTempDirectory)));
+    QDir().mkdir(tempDirectory());
     m_fileLowRes = new QFile(lowResPath());
     m_fileHighRes = new QFile(highResPath());
 }
@@ -97,12 +103,12 @@ PressureSensor::~PressureSensor()
 
 QString PressureSensor::lowResPath()
 {
-    return Platform::devicePath(QString::fromLatin1(kTempDirectory) + QStringLiteral("pressureLowRes.txt"));
+    return tempDirectory() + QStringLiteral("pressureLowRes.txt");
 }
 
 QString PressureSensor::highResPath()
 {
-    return Platform::devicePath(QString::fromLatin1(kTempDirectory) + QStringLiteral("pressureHighRes.txt"));
+    return tempDirectory() + QStringLiteral("pressureHighRes.txt");
 }
 
 void PressureSensor::init(int variant)
@@ -145,7 +151,7 @@ void PressureSensor::init(int variant)
     m_dataCnt = 0;
     std::fill(std::begin(m_pressureValues), std::end(m_pressureValues), 0.0f);
     // Made again in case the data partition was not there when the page was built.
-    QDir().mkdir(Platform::devicePath(QString::fromLatin1(kTempDirectory)));
+    QDir().mkdir(tempDirectory());
     QFile::remove(m_fileLowRes->fileName());
     QFile::remove(m_fileHighRes->fileName());
     m_recordingFailed = false;

@@ -1,6 +1,7 @@
 #include "Management/backupdialog.h"
 #include "ui_backupdialog.h"
 
+#include "Hardware/devicepaths.h"
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
@@ -12,31 +13,22 @@
 
 #include <QDebug>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
 const char* const kHome = "/home/root";
 const char* const kSettingsFile = "/home/root/settings.ini";
-const char* const kScript = "/media/tk9400/do_universalScript.sh";
 
 QString specialFilePath(const char* name)
 {
-    return QStringLiteral("/media/tk9400/") + QLatin1String(name);
+    return DevicePaths::onDataPartition(QLatin1String(name));
 }
 
 // Reads a special file the PC left, at most limit + 1 bytes (enough to see it is too
 // large). False when there is none to read: no file, or something that is not a file.
 bool readSpecialFile(const QString& path, qint64 limit, QByteArray* content)
 {
-    const QString hostPath = Platform::devicePath(path);
-    if (!QFileInfo(hostPath).isFile())
-        return false;
-    QFile file(hostPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *content = file.read(limit + 1);
-    return true;
+    return Platform::readRegularFileStart(Platform::devicePath(path), limit + 1, content);
 }
 
 // Replaces target with content so that a power cut or a failed write never leaves the
@@ -191,7 +183,7 @@ void BackupDialog::applySettingsFile()
         refusal = QStringLiteral("larger than %1 bytes").arg(Systemsettings::kMaxSettingsFileBytes);
     else if (content.contains('\0'))
         refusal = QStringLiteral("not a text file");
-    else if (!Systemsettings::holdsKnownSetting(Platform::devicePath(specialFilePath(name))))
+    else if (!Systemsettings::holdsKnownSetting(content))
         refusal = QStringLiteral("no known setting");
     else if (!replaceFile(QString::fromLatin1(kSettingsFile), content))
         refusal = QStringLiteral("settings file not written");
@@ -214,11 +206,12 @@ void BackupDialog::runUniversalScript()
     const char* const name = "do_universalScript.sh";
     QByteArray content;
     // Only the script's fixed path is run; its content and name never reach a command line.
-    if (!readSpecialFile(QString::fromLatin1(kScript), 0, &content))
+    const QString script = specialFilePath(name);
+    if (!readSpecialFile(script, 0, &content))
         return;
     qDebug() << "Executing universal script ...";
     Platform::setWorkingDirectory(QString::fromLatin1(kHome));
-    const int status = Platform::runProgram(QString::fromLatin1(kScript), {}, kScriptTimeoutMs);
+    const int status = Platform::runProgram(script, {}, kScriptTimeoutMs);
     switch (status) {
     case Platform::RunNotStarted:
         keepSpecialFile(name, QStringLiteral("could not be started"));

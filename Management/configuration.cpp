@@ -5,6 +5,7 @@
 #include "Management/systemsettings.h"
 #include "Tools/escapekey.h"
 #include "Tools/statusbar.h"
+#include "Tools/textsize.h"
 #include "mainmenu.h"
 
 #include <QDebug>
@@ -38,6 +39,10 @@ Configuration::Configuration(QWidget* parent)
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::Dialog);
     ui->setupUi(this);
+    // The fields are a pixel too low for the descenders in the form's size.
+    setTextPixelSize({ui->editSensorType, ui->editGain, ui->editBatteryState, ui->editFirmwareVersion,
+                      ui->editHardwareVersion, ui->editButtonMode, ui->editBtName, ui->editBtId},
+                     16);
     ui->mainArea->setCurrentWidget(ui->settings_1);
     ui->subMenu->setCurrentWidget(ui->page);
     // A focused button must not click itself on Return or Enter.

@@ -2,6 +2,7 @@
 #include "ui_firmwareupdate.h"
 
 #include "Hardware/bluetooth.h"
+#include "Hardware/devicepaths.h"
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
@@ -23,9 +24,7 @@
 
 namespace {
 
-const char* const kDataPartition = "/media/tk9400";
 const char* const kStagingDir = "/home/root/firmware";
-const char* const kPartitionSettings = "/media/tk9400/settings.ini";
 const char* const kStagedSettings = "/home/root/firmware/settings.ini";
 const char* const kRunmodeFile = "/media/ramdisk/runmode";
 const char* const kInstalledVersion = "1.8.0";
@@ -40,7 +39,8 @@ QString hostPath(const char* path)
 // regular file stands there.
 bool openFirmwareFile(const QString& name, QFile* file)
 {
-    return Platform::isPlainName(name) && QFileInfo(file->fileName()).isFile() && file->open(QIODevice::ReadOnly);
+    return Platform::isPlainName(name)
+        && Platform::openRegularFile(file->fileName(), -1, file) == Platform::ReadStatus::Read;
 }
 
 } // namespace
@@ -123,7 +123,7 @@ QString Firmwareupdate::getFwVersionFromFilename(QString filename)
 
 QString Firmwareupdate::firmwarePath() const
 {
-    return QStringLiteral("%1/%2").arg(QLatin1String(kDataPartition), m_newFwFilename);
+    return DevicePaths::onDataPartition(m_newFwFilename);
 }
 
 QString Firmwareupdate::stagingPath() const
@@ -144,7 +144,8 @@ void Firmwareupdate::removeFirmwareFile()
 void Firmwareupdate::chooseUnit(int unit, const char* filter, const char* logPrefix)
 {
     m_updateUnit = unit;
-    const int count = getFwFilename(&m_newFwFilename, QLatin1String(kDataPartition), QLatin1String(filter));
+    const int count
+        = getFwFilename(&m_newFwFilename, QLatin1String(DevicePaths::kDataPartition), QLatin1String(filter));
     m_newFwVersion = getFwVersionFromFilename(m_newFwFilename);
     qDebug().noquote() << logPrefix << m_newFwFilename << m_newFwVersion;
     if (count > 0 && !m_newFwVersion.isEmpty())
@@ -350,17 +351,19 @@ void Firmwareupdate::copyFinished()
 bool Firmwareupdate::stageSettings()
 {
     const QString staged = hostPath(kStagedSettings);
-    if (!QFileInfo(hostPath(kPartitionSettings)).isFile()) {
+    const QString partitionSettings = DevicePaths::onDataPartition(QStringLiteral("settings.ini"));
+    QByteArray content;
+    const Platform::ReadStatus status = Platform::readRegularFile(Platform::devicePath(partitionSettings),
+                                                                  Systemsettings::kMaxSettingsFileBytes, &content);
+    if (status == Platform::ReadStatus::Missing || status == Platform::ReadStatus::NotRegular) {
         if (QFileInfo::exists(staged) && !QFile::remove(staged)) {
             qWarning().noquote() << "Could not remove the old" << kStagedSettings;
             return false;
         }
         return true;
     }
-    QByteArray content;
-    if (!Platform::readBoundedFile(hostPath(kPartitionSettings), Systemsettings::kMaxSettingsFileBytes, &content)
-        || !writeFileDurably(staged, content)) {
-        qWarning().noquote() << "Could not stage" << kPartitionSettings;
+    if (status != Platform::ReadStatus::Read || !writeFileDurably(staged, content)) {
+        qWarning().noquote() << "Could not stage" << partitionSettings;
         return false;
     }
     return true;

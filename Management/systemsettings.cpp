@@ -17,6 +17,7 @@
 #include "Management/bluetoothpairing.h"
 #include "Management/languageselect.h"
 #include "Tools/escapekey.h"
+#include "Tools/inifile.h"
 #include "Tools/settingsbutton.h"
 #include "globals.h"
 #include "mainmenu.h"
@@ -35,100 +36,14 @@ namespace {
 
 const char* const kSettingsFile = "/home/root/settings.ini";
 
-bool isHexDigit(ushort u)
-{
-    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
-}
-
-// Text of a value as the framework's INI format writes it, so QSettings reads it back:
-// a character outside ASCII becomes \xNNNN, and hex digits right after such an escape are
-// escaped too, since a reader takes every hex digit that follows as part of it.
-QByteArray iniValue(const QString& text)
-{
-    bool quote = false;
-    bool escapeNextIfDigit = false;
-    QByteArray out;
-    for (const QChar c : text) {
-        const ushort u = c.unicode();
-        if (u == ';' || u == ',' || u == '=')
-            quote = true;
-        if (escapeNextIfDigit && isHexDigit(u)) {
-            out += "\\x" + QByteArray::number(u, 16);
-            continue;
-        }
-        escapeNextIfDigit = false;
-        if (u == '"' || u == '\\') {
-            out += '\\';
-            out += char(u);
-        } else if (u >= 0x7f || u < 0x20) {
-            out += "\\x" + QByteArray::number(u, 16);
-            escapeNextIfDigit = true;
-        } else {
-            out += char(u);
-        }
-    }
-    if (!out.isEmpty() && (out.front() == ' ' || out.back() == ' '))
-        quote = true;
-    return quote ? '"' + out + '"' : out;
-}
-
-// Reads "group/key" values of an INI file in the form the framework writes them
-// (quoted strings with \\, \" and \xNNNN escapes). The file is read anew on every
-// call: the framework's settings class keeps a per-process cache that can miss a
-// file replaced within the same instant.
+// The file is read anew on every call: the framework's settings class keeps a per-process
+// cache that can miss a file replaced within the same instant.
 QHash<QString, QString> readIni(const QString& path)
 {
-    QHash<QString, QString> values;
     QByteArray contents;
     if (!Platform::readBoundedFile(path, Systemsettings::kMaxSettingsFileBytes, &contents))
-        return values;
-    QString group;
-    const QList<QByteArray> lines = contents.split('\n');
-    for (const QByteArray& raw : lines) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
-            continue;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            group = line.mid(1, line.size() - 2).trimmed();
-            continue;
-        }
-        const int eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0)
-            continue;
-        const QString key = line.left(eq).trimmed();
-        const QString text = line.mid(eq + 1).trimmed();
-        QString value;
-        bool quoted = false;
-        for (int i = 0; i < text.size(); ++i) {
-            const QChar c = text.at(i);
-            if (c == QLatin1Char('"')) {
-                quoted = !quoted;
-            } else if (c == QLatin1Char('\\') && i + 1 < text.size()) {
-                const QChar next = text.at(++i);
-                if (next == QLatin1Char('x')) {
-                    // As the framework reads it: every hex digit that follows belongs to the escape.
-                    uint code = 0;
-                    while (i + 1 < text.size() && isHexDigit(text.at(i + 1).unicode()))
-                        code = (code << 4) + uint(QString(text.at(++i)).toUInt(nullptr, 16));
-                    value.append(QChar(ushort(code)));
-                } else if (next == QLatin1Char('n')) {
-                    value.append(QLatin1Char('\n'));
-                } else if (next == QLatin1Char('r')) {
-                    value.append(QLatin1Char('\r'));
-                } else if (next == QLatin1Char('t')) {
-                    value.append(QLatin1Char('\t'));
-                } else {
-                    value.append(next);
-                }
-            } else if (!quoted && (c == QLatin1Char(';') || c == QLatin1Char(','))) {
-                break; // a comment, or a list the store never writes
-            } else {
-                value.append(c);
-            }
-        }
-        values.insert(group + QLatin1Char('/') + key, value);
-    }
-    return values;
+        return {};
+    return IniFile::parse(contents);
 }
 
 } // namespace
@@ -323,9 +238,9 @@ bool Systemsettings::correctOutOfRangeValues()
     return corrected;
 }
 
-bool Systemsettings::holdsKnownSetting(const QString& path)
+bool Systemsettings::holdsKnownSetting(const QByteArray& contents)
 {
-    const QHash<QString, QString> file = readIni(path);
+    const QHash<QString, QString> file = IniFile::parse(contents);
     for (const SettingsField& f : fields()) {
         if (file.contains(QString::fromLatin1(f.group) + QLatin1Char('/') + QString::fromLatin1(f.key)))
             return true;
@@ -350,7 +265,7 @@ void Systemsettings::storeSystemsettings()
         switch (f.kind) {
         case SettingsField::Text:
         case SettingsField::TrimmedText:
-            ini += iniValue((this->*f.text).trimmed());
+            ini += IniFile::escapedValue((this->*f.text).trimmed());
             break;
         case SettingsField::Number:
             ini += QByteArray::number(this->*f.number);

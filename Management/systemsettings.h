@@ -46,8 +46,8 @@ public:
     int setFavouriteButton(int favouriteNum);
     void clearBtHeadphone();
     void clearBtMicrophone();
-    // Whether the INI file at that host path sets at least one group/key of the store.
-    static bool holdsKnownSetting(const QString& path);
+    // Whether the text of an INI file sets at least one group/key of the store.
+    static bool holdsKnownSetting(const QByteArray& contents);
 
     // Plain getters
     int getSelectedLanguageNum() const { return m_selectedLanguageNum; }

@@ -14,7 +14,8 @@ class TestmenuRemoteCtrl;
 // A dialog builds its form, then calls startFrame(). Its own commands come to
 // executeOwnCommand(); anything neither it nor the frame knows is answered
 // "staUnknownCommand". What a dialog must undo before it is left goes in leaving(),
-// which runs before the answer is written. Every other way out (Escape, a window
+// which runs before the answer is written; what cannot be undone fails the test, so the
+// station then gets "resFailed" whichever way the dialog was left. Every other way out (Escape, a window
 // closed by the window system) takes the road of Back.
 class TestDialog : public QDialog
 {
@@ -48,7 +49,8 @@ protected:
     void startFrame(Connector connector = Connector::Uart);
     // True when the line was one of the dialog's own commands (answered by then).
     virtual bool executeOwnCommand(const QString& line);
-    virtual void leaving() {}
+    // False when something the test changed could not be put back.
+    virtual bool leaving() { return true; }
     // What Back answers the station.
     virtual QString backAnswer() const { return QStringLiteral("resCanceled"); }
     // Sees every command line before it is handled.

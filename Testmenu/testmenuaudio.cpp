@@ -13,7 +13,6 @@
 
 #include <QDebug>
 #include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 
 #include <cmath>
@@ -35,14 +34,10 @@ constexpr float kMaxSensorValue = 1e9f;
 QString readAddressFile(const char* absolutePath, const char* builtIn, bool* fromFile)
 {
     *fromFile = false;
-    const QString path = Platform::devicePath(QString::fromLatin1(absolutePath));
-    // Not a regular file (a FIFO would block the open): as if it were not there.
-    if (!QFileInfo(path).isFile())
+    // Not a regular file (a link, or a FIFO that would block the open): as if it were not there.
+    QByteArray bytes;
+    if (!Platform::readRegularFileStart(Platform::devicePath(QString::fromLatin1(absolutePath)), kAddressBytes, &bytes))
         return QString::fromLatin1(builtIn);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString::fromLatin1(builtIn);
-    QByteArray bytes = file.read(kAddressBytes);
     const int nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes.truncate(nul);
@@ -500,9 +495,10 @@ QString TestmenuAudio::frequencyAnswer(int channel) const
     return QStringLiteral("resAudioFrequencyCh%1=%2").arg(channel).arg(value);
 }
 
-void TestmenuAudio::leaving()
+bool TestmenuAudio::leaving()
 {
     Audioworker()->stopAudioRecording();
+    return true;
 }
 
 bool TestmenuAudio::executeOwnCommand(const QString& line)

@@ -58,7 +58,7 @@ public slots:
 
 protected:
     bool executeOwnCommand(const QString& line) override;
-    void leaving() override;
+    bool leaving() override;
 
 private slots:
     void on_butSelCh_1_clicked();

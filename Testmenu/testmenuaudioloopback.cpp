@@ -7,6 +7,7 @@
 #include "Hardware/bluetooth.h"
 #include "Hardware/gpio.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "Tools/textsize.h"
 #include "mainmenu.h"
 
 #include <QDebug>
@@ -38,6 +39,7 @@ TestMenuAudioLoopback::TestMenuAudioLoopback(QWidget* parent)
     , ui(new Ui::TestMenuAudioLoopback)
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->labelStatus, ui->labelLevel, ui->labelFrequency}, 17);
     Gpio::selectConnector(Gpio::Connector::Uart);
     // Without the main window (a menu on its own) there are no links and no codec: the
     // dialog offers its frame only.
@@ -220,9 +222,10 @@ bool TestMenuAudioLoopback::executeOwnCommand(const QString& line)
     return true;
 }
 
-void TestMenuAudioLoopback::leaving()
+bool TestMenuAudioLoopback::leaving()
 {
     stopTimers();
     if (m_audioCodec)
         Audioworker()->stopAudioRecording();
+    return true;
 }

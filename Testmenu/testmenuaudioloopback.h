@@ -65,7 +65,7 @@ public slots:
 
 protected:
     bool executeOwnCommand(const QString& line) override;
-    void leaving() override;
+    bool leaving() override;
 
 private:
     void openChain(MainMenu* mainMenu);

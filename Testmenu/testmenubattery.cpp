@@ -124,10 +124,11 @@ void TestmenuBattery::on_butUartUsb_clicked()
     selectConnector(!m_modeUart);
 }
 
-void TestmenuBattery::leaving()
+bool TestmenuBattery::leaving()
 {
     m_timer->stop();
     selectConnector(true);
+    return true;
 }
 
 void TestmenuBattery::commandArriving(const QString& line)

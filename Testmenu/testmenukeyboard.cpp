@@ -110,8 +110,9 @@ void TestmenuKeyboard::updateData()
         ui->butPass->show();
 }
 
-void TestmenuKeyboard::leaving()
+bool TestmenuKeyboard::leaving()
 {
     m_timer->stop();
     g_hardwareTestActive = false;
+    return true;
 }

@@ -29,7 +29,7 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void leaving() override;
+    bool leaving() override;
 
 private:
     void keyReleased(int key);

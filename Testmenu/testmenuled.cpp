@@ -37,15 +37,18 @@ TestmenuLed::~TestmenuLed()
 bool TestmenuLed::setIoLed(const QByteArray& brightness)
 {
     // ExistingOnly: without the LED driver the attribute must stay missing, not be created.
+    // Unbuffered: the driver's answer to the write is the write's result, not the close's.
     QFile file(Platform::devicePath(QLatin1String(kIoLedBrightness)));
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Truncate)) {
-        qDebug().noquote() << "LED test: could not open" << kIoLedBrightness;
+    const bool opened = file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Truncate
+                                  | QIODevice::Unbuffered);
+    const bool written = opened && file.write(brightness) == brightness.size();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        qDebug().noquote() << (opened ? "LED test: could not write" : "LED test: could not open") << kIoLedBrightness;
         ui->labelIO_LED->setText(QStringLiteral("I/O-LED: not available"));
         return false;
     }
     ui->labelIO_LED->setText(QStringLiteral("I/O-LED"));
-    file.write(brightness);
-    file.close();
     Platform::journalWrite(kIoLedBrightness, brightness);
     return true;
 }
@@ -72,10 +75,11 @@ void TestmenuLed::on_butDBG_OFF_clicked()
     ui->butPass->show();
 }
 
-void TestmenuLed::leaving()
+bool TestmenuLed::leaving()
 {
     setIoLed("255");
     Gpio::setValue(kDebugLedPin, 0);
+    return true;
 }
 
 bool TestmenuLed::executeOwnCommand(const QString& line)

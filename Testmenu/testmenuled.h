@@ -20,7 +20,7 @@ public:
 
 protected:
     bool executeOwnCommand(const QString& line) override;
-    void leaving() override;
+    bool leaving() override;
 
 private slots:
     void on_butIO_ON_clicked();

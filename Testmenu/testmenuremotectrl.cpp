@@ -4,7 +4,6 @@
 #include "Hardware/platform.h"
 
 #include <QDebug>
-#include <QFileInfo>
 #include <QList>
 #include <QTimer>
 
@@ -46,7 +45,6 @@ TestmenuRemoteCtrl::TestmenuRemoteCtrl(QWidget* parent)
     : QDialog(parent)
     , ui(new Ui::TestmenuRemoteCtrl)
     , m_timer(new QTimer(this))
-    , m_commandFile(Platform::devicePath(QString::fromLatin1(kCommandFile)))
 {
     ui->setupUi(this);
     channels().append(this);
@@ -97,19 +95,18 @@ void TestmenuRemoteCtrl::readCommandFile()
         return;
     m_inPoll = true;
 
-    // A FIFO or device in its place would block the open, a link lead elsewhere: only a
-    // regular file is read.
-    const bool readable = Platform::isPlainFile(m_commandFile.fileName())
-        && m_commandFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    if (!readable) {
+    // The station owns the RAM disk: whatever stands at the name is opened without being
+    // followed or waited on, and read only when it is a regular file.
+    QByteArray raw;
+    if (!Platform::readRegularFileStart(commandFilePath(), kMaxLineBytes, &raw)) {
         qDebug().noquote() << "Could not open/read file" << kCommandFile;
         runHardwareTestScript();
         m_inPoll = false;
         return;
     }
-    // readLine() keeps room for a terminating NUL within its limit.
-    QByteArray raw = m_commandFile.readLine(kMaxLineBytes + 1);
-    m_commandFile.close();
+    const int end = raw.indexOf('\n');
+    if (end >= 0)
+        raw.truncate(end + 1);
     if (g_scriptBlocked) {
         g_scriptBlocked = false;
         qDebug().noquote() << "Command file readable again;" << kScriptCommand << "may run again";
@@ -147,8 +144,13 @@ void TestmenuRemoteCtrl::writeResult(QString text)
 bool TestmenuRemoteCtrl::writeCommandFile(const QByteArray& line)
 {
     // The station owns the file system of the RAM disk: whatever stands at the name is
-    // neither followed nor waited for.
-    return Platform::writeRegularFile(Platform::devicePath(QString::fromLatin1(kCommandFile)), line);
+    // replaced, neither followed nor waited for, and the station never reads half an answer.
+    return Platform::writeRegularFile(commandFilePath(), line);
+}
+
+QString TestmenuRemoteCtrl::commandFilePath()
+{
+    return Platform::devicePath(QString::fromLatin1(kCommandFile));
 }
 
 void TestmenuRemoteCtrl::on_butBack_clicked()

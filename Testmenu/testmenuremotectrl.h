@@ -2,7 +2,6 @@
 #define TESTMENUREMOTECTRL_H
 
 #include <QDialog>
-#include <QFile>
 #include <QString>
 
 class QTimer;
@@ -66,10 +65,10 @@ private slots:
 
 private:
     void runHardwareTestScript();
+    static QString commandFilePath();
 
     Ui::TestmenuRemoteCtrl* ui;
     QTimer* m_timer;
-    QFile m_commandFile;
     bool m_inPoll = false;
 };
 

@@ -9,11 +9,13 @@
 namespace {
 
 // Whole (not cut at the bound) and naming at least one partition: the tool's machine
-// format gives each a line "<number>:<start>:<end>:...".
+// format gives each a row "<number>:<start>:<end>:<size>:<file system>:<name>:<flags>;"
+// and numbers the free space too, as "<number>:<start>:<end>:<size>:free;".
 bool isPartitionTable(const QByteArray& output)
 {
-    static const QRegularExpression partitionLine(QStringLiteral("^\\d+:"), QRegularExpression::MultilineOption);
-    return output.size() < TestDialog::kMaxListingBytes && QString::fromLatin1(output).contains(partitionLine);
+    static const QRegularExpression partitionRow(QStringLiteral("^\\d+:(?!.*:free;\\s*$)"),
+                                                 QRegularExpression::MultilineOption);
+    return output.size() < TestDialog::kMaxListingBytes && QString::fromLatin1(output).contains(partitionRow);
 }
 
 } // namespace

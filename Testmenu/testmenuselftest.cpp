@@ -5,6 +5,7 @@
 #include "Hardware/gps.h"
 #include "Hardware/platform.h"
 #include "Testmenu/testmenuremotectrl.h"
+#include "Tools/textsize.h"
 #include "mainmenu.h"
 
 #include <QLabel>
@@ -73,6 +74,7 @@ TestmenuSelftest::TestmenuSelftest(QWidget* parent)
     , m_verdictGps(singleShotTimer(this))
 {
     ui->setupUi(this);
+    setTextPixelSize({ui->label_7}, 17);
     // Frame's order: the connector first, the channel last.
     startFrame();
     if (MainMenu* mainMenu = MainMenu::getInstanceMainMenu()) {

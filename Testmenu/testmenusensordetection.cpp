@@ -94,9 +94,10 @@ void TestmenuSensordetection::on_butAutoread_clicked()
     updateValues();
 }
 
-void TestmenuSensordetection::leaving()
+bool TestmenuSensordetection::leaving()
 {
     m_timer->stop();
+    return true;
 }
 
 bool TestmenuSensordetection::executeOwnCommand(const QString& line)

@@ -29,7 +29,7 @@ public slots:
 
 protected:
     bool executeOwnCommand(const QString& line) override;
-    void leaving() override;
+    bool leaving() override;
 
 private slots:
     void on_butRead_clicked();

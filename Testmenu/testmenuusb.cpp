@@ -1,6 +1,7 @@
 #include "Testmenu/testmenuusb.h"
 #include "ui_testmenuusb.h"
 
+#include "Hardware/devicepaths.h"
 #include "Hardware/gpio.h"
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
@@ -37,15 +38,17 @@ TestmenuUsb::~TestmenuUsb()
 void TestmenuUsb::writeInfoFile()
 {
     // Truncated, or a longer file from before keeps its tail after the sentence.
-    QFile file(Platform::devicePath(QStringLiteral("/media/tk9400/info.txt")));
+    QFile file(Platform::devicePath(DevicePaths::onDataPartition(QStringLiteral("info.txt"))));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(kInfoSentence);
 }
 
 void TestmenuUsb::on_butConnect_clicked()
 {
+    // Each step offers Pass from its own outcome, not from an earlier round's.
     if (UsbExport::exportPartition() != UsbExport::Exported) {
         ui->label->setText(QStringLiteral("Export failed."));
+        ui->butPass->hide();
         return;
     }
     m_connectedWithUsb = true;
@@ -60,6 +63,7 @@ void TestmenuUsb::on_butDisconnect_clicked()
     // Special files are only read from a partition the device has mounted again.
     if (!UsbExport::returnPartition()) {
         ui->label->setText(QStringLiteral("Return failed."));
+        ui->butPass->hide();
         return;
     }
     m_connectedWithUsb = false;
@@ -71,15 +75,20 @@ void TestmenuUsb::on_butDisconnect_clicked()
     backup.checkForSpecialFiles();
 }
 
-void TestmenuUsb::leaving()
+bool TestmenuUsb::leaving()
 {
+    bool returned = true;
     if (m_connectedWithUsb) {
-        UsbExport::returnPartition();
-        m_connectedWithUsb = false;
-        ui->butConnect->show();
-        ui->butDisconnect->hide();
+        // A partition the PC still holds fails the test; the destructor tries again.
+        returned = UsbExport::returnPartition();
+        if (returned) {
+            m_connectedWithUsb = false;
+            ui->butConnect->show();
+            ui->butDisconnect->hide();
+        }
     }
     Gpio::selectConnector(Gpio::Connector::Uart);
+    return returned;
 }
 
 bool TestmenuUsb::executeOwnCommand(const QString& line)

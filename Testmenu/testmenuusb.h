@@ -24,7 +24,7 @@ private slots:
 
 protected:
     bool executeOwnCommand(const QString& line) override;
-    void leaving() override;
+    bool leaving() override;
     QString backAnswer() const override { return QStringLiteral("resPassed"); }
 
 private:

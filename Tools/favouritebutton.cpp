@@ -1,5 +1,6 @@
 #include "Tools/favouritebutton.h"
 
+#include "Hardware/devicepaths.h"
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
 #include "Management/systemsettings.h"
@@ -15,7 +16,6 @@
 #include <QTimer>
 
 namespace {
-const char* const kScreenshotDir = "/media/tk9400/screenshots/";
 
 bool isMeasuringPage(int widget)
 {
@@ -129,7 +129,7 @@ int FavouriteButton::generateScreenshot()
         painter.drawPixmap(at, window->grab(QRect(0, 0, 480, 272)));
     }
 
-    const QString directory = Platform::devicePath(QString::fromLatin1(kScreenshotDir));
+    const QString directory = Platform::devicePath(DevicePaths::onDataPartition(QStringLiteral("screenshots/")));
     QDir().mkpath(directory);
     m_screenshotCnt = nextScreenshotNumber(directory);
     const QString file = directory + QStringLiteral("pic_%1.png").arg(m_screenshotCnt, 3, 10, QLatin1Char('0'));

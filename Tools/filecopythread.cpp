@@ -1,5 +1,7 @@
 #include "Tools/filecopythread.h"
 
+#include "Hardware/platform.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +25,8 @@ FileCopyThread::PartHook& partHook()
 bool sameContents(const QString& source, const QString& copy, QByteArray* bufferA, QByteArray* bufferB)
 {
     QFile a(source), b(copy);
-    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size())
+    if (Platform::openRegularFile(source, -1, &a) != Platform::ReadStatus::Read || !b.open(QIODevice::ReadOnly)
+        || a.size() != b.size())
         return false;
     for (;;) {
         const qint64 gotA = a.read(bufferA->data(), bufferA->size());
@@ -63,21 +66,20 @@ bool FileCopyThread::copyFile(QString source, QString target)
 
 bool FileCopyThread::copy(const QString& source, const QString& target)
 {
-    const QFileInfo info(source);
-    if (!info.isFile()) {
+    // The source comes from the partition a PC writes: the file measured is the file read.
+    QFile in(source);
+    const Platform::ReadStatus opened = Platform::openRegularFile(source, -1, &in);
+    if (opened != Platform::ReadStatus::Read) {
         FileSize.store(0);
-        qWarning().noquote() << "Copy source missing or not a file:" << source;
+        if (opened == Platform::ReadStatus::Failed)
+            qWarning().noquote() << "Could not open copy source" << source;
+        else
+            qWarning().noquote() << "Copy source missing or not a file:" << source;
         return false;
     }
-    const qint64 size = info.size();
+    const qint64 size = in.size();
     FileSize.store(size);
     qDebug().noquote() << (size > FilecopyPartsize ? "Copy file part by part" : "Copy file in one step");
-
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        qWarning().noquote() << "Could not open copy source" << source << ":" << in.errorString();
-        return false;
-    }
     const QString part = partPath(target);
     QFile out(part);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

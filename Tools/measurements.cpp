@@ -1,6 +1,7 @@
 #include "Tools/measurements.h"
 
 #include "Hardware/bluetooth.h"
+#include "Hardware/devicepaths.h"
 #include "Hardware/gps.h"
 #include "Hardware/platform.h"
 #include "Tools/messagedialog.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-const char* const kRoot = "/media/tk9400/meas/";
-const char* const kClipDirectory = "/home/root/meas/wav_temp";
 // Starts with a dot: matches none of the type prefixes and stays out of sight.
 const char* const kStagingName = ".storing";
 // A same-named measurement within the same second gets the next free second; this many
@@ -79,7 +78,7 @@ Measurements* MeasurementData()
 
 QString Measurements::measurementRootDevicePath()
 {
-    return QString::fromLatin1(kRoot);
+    return DevicePaths::onDataPartition(QStringLiteral("meas/"));
 }
 
 QString Measurements::measurementRoot()
@@ -315,7 +314,7 @@ bool Measurements::copyClips(int type, const QString& directory, const MeasInfoS
                 clips << QStringLiteral("PP_Sound_%1.wav").arg(p);
         }
     }
-    const QString source = Platform::devicePath(QString::fromLatin1(kClipDirectory));
+    const QString source = Platform::devicePath(QString::fromLatin1(DevicePaths::kClipDirectory));
     for (const QString& clip : clips) {
         const QString from = source + QLatin1Char('/') + clip;
         // A clip that was never recorded is left out; one that is there must arrive.

@@ -1,30 +1,32 @@
 #include "Tools/storedinfo.h"
 
 #include "Hardware/platform.h"
+#include "Tools/inifile.h"
 
 #include <QDebug>
-#include <QFile>
-#include <QFileInfo>
-#include <QSettings>
 
 #include <cmath>
 
 StoredInfo::StoredInfo(const QString& path)
 {
-    // The partition is not exported while the instrument reads it: the file read is the
-    // file checked.
-    if (Platform::isPlainFile(path, kMaxBytes))
-        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    else if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+    QByteArray contents;
+    const Platform::ReadStatus status = Platform::readRegularFile(path, kMaxBytes, &contents);
+    if (status == Platform::ReadStatus::Read) {
+        m_values = IniFile::parse(contents);
+        m_readable = true;
+    } else if (status != Platform::ReadStatus::Missing) {
         qWarning() << "Information file not read (a link, not a regular file or larger than" << kMaxBytes
                    << "bytes):" << path;
+    }
 }
 
 StoredInfo::~StoredInfo() = default;
 
 QVariant StoredInfo::value(const QString& key, const QVariant& defaultValue) const
 {
-    return m_settings ? m_settings->value(key, defaultValue) : defaultValue;
+    const QString name = m_group.isEmpty() ? key : m_group + QLatin1Char('/') + key;
+    const auto found = m_values.constFind(name);
+    return found == m_values.constEnd() ? defaultValue : QVariant(*found);
 }
 
 int StoredInfo::intValue(const QString& key, int missing) const
@@ -36,14 +38,12 @@ int StoredInfo::intValue(const QString& key, int missing) const
 
 void StoredInfo::beginGroup(const QString& group)
 {
-    if (m_settings)
-        m_settings->beginGroup(group);
+    m_group = group;
 }
 
 void StoredInfo::endGroup()
 {
-    if (m_settings)
-        m_settings->endGroup();
+    m_group.clear();
 }
 
 namespace ShownValue {

@@ -1,12 +1,9 @@
 #ifndef STOREDINFO_H
 #define STOREDINFO_H
 
+#include <QHash>
 #include <QString>
 #include <QVariant>
-
-#include <memory>
-
-class QSettings;
 
 // The information file "info.ini" of a stored measurement as the stored views read it.
 // PCs write to the data partition too (it is exported over USB): only a regular file, not
@@ -24,7 +21,7 @@ public:
     StoredInfo(const StoredInfo&) = delete;
     StoredInfo& operator=(const StoredInfo&) = delete;
 
-    bool isReadable() const { return m_settings != nullptr; }
+    bool isReadable() const { return m_readable; }
     QVariant value(const QString& key, const QVariant& defaultValue = QVariant()) const;
     // A whole number that an int holds, or `missing` (also for one that does not parse:
     // the variant's own conversion would wrap "99999999999" into range).
@@ -33,7 +30,9 @@ public:
     void endGroup();
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    bool m_readable = false;
+    QHash<QString, QString> m_values; // "group/key"
+    QString m_group;
 };
 
 // Levels and frequencies as the pages show them, from stored files and from the analysis.

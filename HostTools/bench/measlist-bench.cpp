@@ -6,6 +6,7 @@
 //
 //     measlist-bench [REDISPLAYS]     later displays to take the median of (default 20)
 #include "Hardware/platform.h"
+#include "Tools/measurements.h"
 #include "devicetree.h"
 #include "globals.h"
 #include "mainmenu.h"
@@ -30,7 +31,7 @@ const char* const kTypes[] = {"LE", "PP", "PL", "H2", "LT"};
 // entries that are none: other prefixes, no prefix, the staging entry's kind of name.
 bool fillStore(const QString& root)
 {
-    const QString store = root + QStringLiteral("/media/tk9400/meas/");
+    const QString store = root + Measurements::measurementRootDevicePath();
     if (!QDir().mkpath(store))
         return false;
     const QDateTime start(QDate(2024, 3, 1), QTime(8, 0));

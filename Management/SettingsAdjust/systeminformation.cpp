@@ -4,6 +4,7 @@
 #include "Hardware/bluetooth.h"
 #include "Hardware/platform.h"
 #include "Management/systemsettings.h"
+#include "Tools/textsize.h"
 #include "Tools/virtualkeyboard.h"
 #include "globals.h"
 #include "mainmenu.h"
@@ -63,6 +64,10 @@ Systeminformation::Systeminformation(QWidget* parent)
     , m_hardwareVersion(QStringLiteral("V 0"))
 {
     ui->setupUi(this);
+    // The fields are a pixel too low for the descenders in the form's size.
+    setTextPixelSize({ui->editFirmwareversion, ui->editSerialnumber, ui->editBluetoothIdTx, ui->editBluetoothIdRx,
+                      ui->editHardwareversion, ui->editOperatingSystem, ui->editBattery},
+                     14);
     connect(m_timer, &QTimer::timeout, this, &Systeminformation::updateInfo);
 }
 

@@ -107,10 +107,10 @@ private slots:
     void firmwareTestFileReplacesALongerOne()
     {
         DeviceRoot device;
-        device.write(DebugMenu::kFwTestFile, QByteArray(2000, 'x'));
+        device.write(DebugMenu::fwTestFile(), QByteArray(2000, 'x'));
         DebugMenu menu;
         click(menu, "butFwTestString");
-        const QByteArray written = device.read(DebugMenu::kFwTestFile);
+        const QByteArray written = device.read(DebugMenu::fwTestFile());
         QCOMPARE(written.size(), 1041);
         QCOMPARE(written, DebugMenu::firmwareTestBlock());
         QCOMPARE(written.at(255), char(0xFF));

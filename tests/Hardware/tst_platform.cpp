@@ -217,6 +217,47 @@ private slots:
         TestSupport::verifyExpectedMessagesSeen();
     }
 
+    // What stands at the name is judged as it is opened: only a regular file is read, a
+    // FIFO without a writer is refused at once instead of waited on.
+    void readsOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("within the bound") << "file" << int(Platform::ReadStatus::Read) << QByteArray("0123456789");
+        QTest::newRow("larger: its beginning")
+            << "large" << int(Platform::ReadStatus::TooLarge) << QByteArray("0123456789");
+        QTest::newRow("missing") << "missing" << int(Platform::ReadStatus::Missing) << QByteArray();
+        QTest::newRow("link to a file") << "link" << int(Platform::ReadStatus::NotRegular) << QByteArray();
+        QTest::newRow("link to a device") << "device" << int(Platform::ReadStatus::NotRegular) << QByteArray();
+        QTest::newRow("FIFO") << "fifo" << int(Platform::ReadStatus::NotRegular) << QByteArray();
+        QTest::newRow("directory") << "directory" << int(Platform::ReadStatus::NotRegular) << QByteArray();
+    }
+    void readsOnlyRegularFiles()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, status);
+        QFETCH(QByteArray, contents);
+        DeviceRoot device;
+        const QString path = device.hostPath("/entry");
+        QVERIFY(device.write("/file", "0123456789"));
+        if (entry == "file")
+            QVERIFY(device.write("/entry", "0123456789"));
+        else if (entry == "large")
+            QVERIFY(device.write("/entry", "0123456789abc"));
+        else if (entry == "link")
+            QVERIFY(QFile::link(device.hostPath("/file"), path));
+        else if (entry == "device")
+            QVERIFY(QFile::link("/dev/zero", path));
+        else if (entry == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (entry == "directory")
+            QVERIFY(QDir().mkpath(path));
+        QByteArray read("left from before");
+        QCOMPARE(int(Platform::readRegularFile(path, 10, &read)), status);
+        QCOMPARE(read, contents);
+    }
+
     void plainNames_data()
     {
         QTest::addColumn<QString>("name");

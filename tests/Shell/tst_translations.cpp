@@ -41,6 +41,7 @@
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRawFont>
 #include <QSettings>
@@ -396,6 +397,27 @@ private slots:
         sweep.check(&gain, QStringLiteral("debuggain"));
         TestmenuRemoteCtrl::pollIntervalMs() = TestmenuRemoteCtrl::kDefaultPollIntervalMs;
         QVERIFY2(sweep.report(), qPrintable(QStringLiteral("%1 texts do not fit (listed above)").arg(sweep.count())));
+    }
+
+    // The check sees the cut it is there for: the battery test's state in the screen's
+    // 20 px, whose descenders its field cuts off, and not in the size the dialog gives it.
+    void fitCheckSeesCutDescenders()
+    {
+        DeviceRoot device;
+        device.write("/sys/class/power_supply/bq24190-battery/status", "Discharging\n");
+        TestmenuRemoteCtrl::pollIntervalMs() = 3600 * 1000;
+        TestmenuBattery dialog;
+        dialog.show();
+        auto* field = child<QLineEdit>(&dialog, "lineEditCharging");
+        QCOMPARE(field->text(), QString("Discharging"));
+        QCOMPARE(TestSupport::textOverflows(field), QStringList());
+        QFont screen = field->font();
+        screen.setPixelSize(20);
+        field->setFont(screen);
+        const QStringList cut = TestSupport::textOverflows(field);
+        TestmenuRemoteCtrl::pollIntervalMs() = TestmenuRemoteCtrl::kDefaultPollIntervalMs;
+        QCOMPARE(cut.size(), 1);
+        QVERIFY2(cut.first().startsWith("lineEditCharging \"Discharging\" needs "), qPrintable(cut.first()));
     }
 
     // The fonts on the screens have the glyphs of every text of the catalogue and of a

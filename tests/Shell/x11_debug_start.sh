@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The start with "debug" under a real X display: the debug menu opens over the main menu,
-# Down twice and Exit (pointer clicks, as a touch) end only the menu, and afterwards a key
-# press of on/off still reaches the program. An offscreen run cannot show this: there no
+# Down twice and Exit (pointer clicks, as a touch) end only the menu, afterwards a key
+# press of on/off still reaches the program, and holding on/off switches it off (exit
+# status 90 on a simulated device, with no sanitizer report in its log). An offscreen run cannot show this: there no
 # window system decides which window may receive input.
 #
 #     x11_debug_start.sh PROGRAM MAKE_DEVICE_TREE
@@ -78,4 +79,19 @@ alive || fail "Exit at a start with \"debug\" ended the program"
 xdotool key F1
 wait_for 20 logged "Eventhandler IO-Key released" || fail "no key reaches the program after Exit"
 alive || fail "the program ended after the key"
+
+# Switched off as on the instrument: the on/off key held until it repeats past the
+# power-down count, then released. A simulated device ends with 90 at "poweroff", through
+# the program's own exit, so the sanitizers' leak check runs on the way out.
+xdotool keydown F1
+wait_for 20 logged "Power down" || fail "holding the on/off key did not arm the power-down"
+xdotool keyup F1
+wait_for 30 eval '! alive' || fail "the program did not switch off"
+wait "$app_pid"
+status=$?
+app_pid=
+[[ $status -eq 90 ]] || fail "switching off ended the program with status $status, not 90"
+if grep -qE "ERROR: (Address|Leak)Sanitizer|runtime error:" "$work/program.log"; then
+    fail "a sanitizer reported an error"
+fi
 echo "PASS"

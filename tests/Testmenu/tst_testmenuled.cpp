@@ -73,7 +73,8 @@ private slots:
         QCOMPARE(device.read(kBrightness), QByteArray("255"));
     }
 
-    // Each I/O action shows its own outcome: a driver that goes and comes back.
+    // Each I/O action shows its own outcome: a driver that goes and comes back, one that
+    // refuses the value.
     void missingLedDriverIsShownAndNotPassed()
     {
         DeviceRoot device;
@@ -92,6 +93,13 @@ private slots:
         QTest::mouseClick(dialog.findChild<QPushButton*>("butIO_ON"), Qt::LeftButton);
         QCOMPARE(label->text(), QString("I/O-LED"));
         QVERIFY(passOffered(dialog));
+        // A driver that refuses the value.
+        QVERIFY(device.remove(kBrightness));
+        QVERIFY(QFile::link("/dev/full", device.hostPath(kBrightness)));
+        QTest::mouseClick(dialog.findChild<QPushButton*>("butIO_OFF"), Qt::LeftButton);
+        QCOMPARE(label->text(), QString("I/O-LED: not available"));
+        QVERIFY(TestSupport::logged("LED test: could not write /sys/class/leds/on_led/brightness"));
+        QVERIFY(!passOffered(dialog));
         QVERIFY(device.remove(kBrightness));
         QCOMPARE(ask(device, dialog, "cmdExit"), QByteArray("resCanceled\n"));
         QVERIFY(!QFile::exists(device.hostPath(kBrightness)));

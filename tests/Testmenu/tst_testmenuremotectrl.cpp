@@ -7,7 +7,11 @@
 
 #include <QtTest>
 
+#include <atomic>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using TestSupport::DeviceRoot;
 
@@ -98,7 +102,8 @@ private slots:
     }
 
     // What stands at the name instead of a regular file is neither followed nor waited
-    // for: a link or FIFO gives way to a regular file, a directory is refused.
+    // for: a link or FIFO gives way to a regular file, a directory is refused; a second
+    // name of another file is read like the file it is, but never written through.
     void answersOnlyIntoARegularFile_data()
     {
         QTest::addColumn<QString>("entry");
@@ -106,6 +111,7 @@ private slots:
         QTest::newRow("link to the settings") << "link" << true;
         QTest::newRow("FIFO without reader") << "fifo" << true;
         QTest::newRow("directory") << "directory" << false;
+        QTest::newRow("second name of the settings") << "hard link" << true;
     }
     void answersOnlyIntoARegularFile()
     {
@@ -114,17 +120,23 @@ private slots:
         DeviceRoot device;
         QVERIFY(device.write("/home/root/settings.ini", "[Local-Settings]\n"));
         const QByteArray path = QFile::encodeName(device.hostPath(kFile));
+        const QByteArray settings = QFile::encodeName(device.hostPath("/home/root/settings.ini"));
         if (entry == "link")
-            QVERIFY(QFile::link(device.hostPath("/home/root/settings.ini"), path));
+            QVERIFY(QFile::link(settings, path));
         else if (entry == "fifo")
             QCOMPARE(mkfifo(path.constData(), 0644), 0);
+        else if (entry == "hard link")
+            QCOMPARE(::link(settings.constData(), path.constData()), 0);
         else
             QVERIFY(QDir().mkpath(path));
+        const bool regular = entry == "hard link";
         Channel channel;
-        TestSupport::expectMessage(QtDebugMsg, "Could not open/read file /media/ramdisk/production");
+        if (!regular)
+            TestSupport::expectMessage(QtDebugMsg, "Could not open/read file /media/ramdisk/production");
         channel.ctrl.readCommandFile();
-        TestSupport::expectMessage(QtWarningMsg, QRegularExpression(written ? "Not a regular file, replaced by one"
-                                                                             : "Not a regular file, not written"));
+        if (!regular)
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression(written ? "Not a regular file, replaced by one"
+                                                                                 : "Not a regular file, not written"));
         if (!written)
             TestSupport::expectMessage(QtDebugMsg, "Could not open/write file /media/ramdisk/production");
         channel.ctrl.writeResult(QStringLiteral("staActive"));
@@ -132,7 +144,61 @@ private slots:
         if (written)
             QCOMPARE(device.read(kFile), QByteArray("staActive\n"));
         QCOMPARE(device.read("/home/root/settings.ini"), QByteArray("[Local-Settings]\n"));
-        QCOMPARE(scriptRuns(device), written ? 1 : 2);
+        QCOMPARE(scriptRuns(device), (regular ? 0 : 1) + (written ? 0 : 1));
+    }
+
+    // A station renames a FIFO and a plain file over the command file in turn while the
+    // channel polls: whatever a poll finds at the name, it never waits on a FIFO. Each
+    // FIFO keeps a second name, so that a poll stuck on one is found and let go.
+    void fifoSwappedInNeverBlocksAPoll()
+    {
+        DeviceRoot device;
+        const QString side = device.hostPath("/station");
+        QVERIFY(QDir().mkpath(side));
+        QVERIFY(device.write(kFile, "resPassed\n"));
+        const QByteArray target = QFile::encodeName(device.hostPath(kFile));
+        std::atomic<bool> swapping{true};
+        std::atomic<bool> pollsEnded{false};
+        int fifos = 0;
+        int stuckPolls = 0;
+        std::thread station([&] {
+            const QByteArray plain = QFile::encodeName(side + "/plain");
+            QElapsedTimer clock;
+            clock.start();
+            for (; clock.elapsed() < 1000; ++fifos) {
+                const QByteArray fifo = QFile::encodeName(side + QStringLiteral("/fifo%1").arg(fifos));
+                const QByteArray moving = fifo + ".moving";
+                QFile file(QString::fromLocal8Bit(plain));
+                if (::mkfifo(fifo.constData(), 0600) != 0 || ::link(fifo.constData(), moving.constData()) != 0
+                    || ::rename(moving.constData(), target.constData()) != 0 || !file.open(QIODevice::WriteOnly)
+                    || file.write("resPassed\n") != 10 || !file.flush()
+                    || ::rename(plain.constData(), target.constData()) != 0)
+                    break;
+            }
+            swapping = false;
+            QElapsedTimer wait;
+            wait.start();
+            while (!pollsEnded && wait.elapsed() < TestSupport::timeBound(2000))
+                QThread::msleep(10);
+            for (int i = 0; i < fifos; ++i) {
+                const QByteArray fifo = QFile::encodeName(side + QStringLiteral("/fifo%1").arg(i));
+                const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    ++stuckPolls;
+                    ::close(fd);
+                }
+            }
+        });
+        Channel channel;
+        int polls = 0;
+        for (; swapping; ++polls)
+            channel.ctrl.readCommandFile();
+        pollsEnded = true;
+        station.join();
+        QCOMPARE(stuckPolls, 0);
+        QVERIFY2(fifos > 20 && polls > 20, qPrintable(QStringLiteral("%1 swaps, %2 polls").arg(fifos).arg(polls)));
+        QCOMPARE(device.read(kFile), QByteArray("resPassed\n"));
+        QVERIFY(channel.received.isEmpty());
     }
 
     // Without the RAM disk every poll logs and runs the script; a script that hangs is

@@ -93,6 +93,9 @@ private slots:
         QTest::newRow("blank") << QByteArray("0") << QByteArray(" \n\n");
         QTest::newRow("no partition") << QByteArray("0")
                                       << QByteArray("BYT;\n/dev/mmcblk0:1B:sd/mmc:512:512:msdos:X:;\n");
+        QTest::newRow("free space only")
+            << QByteArray("0") << QByteArray("BYT;\n/dev/mmcblk0:7948206080B:sd/mmc:512:512:unknown:SD SC08G:;\n"
+                                             "1:32256B:7948206079B:7948173824B:free;\n");
         QTest::newRow("cut at the bound")
             << QByteArray("0") << QByteArray("BYT;\n1:1B:2B:1B:fat32::boot;\n").leftJustified(70000, 'x');
     }

@@ -133,6 +133,39 @@ private slots:
         QVERIFY(QFile::exists(device.hostPath("/media/tk9400/do_serialNumber")));
     }
 
+    // Pass follows each step's own outcome; a partition the PC still holds fails the test
+    // whichever way it ends, and the hand-back is tried again when the dialog goes.
+    void failedHandBackFailsTheTest()
+    {
+        DeviceRoot device;
+        const QString notRemoved = "USB mass-storage gadget not removed, status 1; partition left with the PC";
+        {
+            TestmenuUsb dialog;
+            ask(device, dialog, "cmdUsbConnect");
+            ask(device, dialog, "cmdUsbDisconnect");
+            QVERIFY(shown(dialog, "butPass"));
+            device.write("/command-status/umount__media_tk9400", "1");
+            TestSupport::expectMessage(QtWarningMsg, "Data partition still mounted after umount; not exported");
+            ask(device, dialog, "cmdUsbConnect");
+            QCOMPARE(text(dialog, "label"), QString("Export failed."));
+            QVERIFY(!shown(dialog, "butPass"));
+
+            QVERIFY(device.remove("/command-status/umount__media_tk9400"));
+            ask(device, dialog, "cmdUsbConnect");
+            QVERIFY(shown(dialog, "butPass"));
+            device.write("/command-status/modprobe_g_mass_storage_-r", "1");
+            TestSupport::expectMessage(QtWarningMsg, notRemoved);
+            ask(device, dialog, "cmdUsbDisconnect");
+            QCOMPARE(text(dialog, "label"), QString("Return failed."));
+            QVERIFY(!shown(dialog, "butPass") && shown(dialog, "butDisconnect"));
+            TestSupport::expectMessage(QtWarningMsg, notRemoved);
+            QCOMPARE(ask(device, dialog, "cmdPass"), QByteArray("resFailed\n"));
+            QVERIFY(device.remove("/command-status/modprobe_g_mass_storage_-r"));
+        }
+        QCOMPARE(device.commands().mid(device.commands().size() - 5),
+                 QStringList({kExport.last(), kReturn.first(), kReturn.first(), kReturn.first(), kReturn.last()}));
+    }
+
     void uartUsbSwitch()
     {
         DeviceRoot device;

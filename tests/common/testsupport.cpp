@@ -376,18 +376,32 @@ QString describe(const QWidget* widget, const QString& text, const QSize& needs,
         .arg(has.height());
 }
 
-// The size a text takes in font, laid out in a box width wide when it wraps. Of its last
-// line only the em counts: the room the fonts keep above the capitals and below the
-// descenders may reach past the widget without cutting anything off.
+// The size a text needs in font, laid out in a box width wide when it wraps, for the room
+// to show all of its glyphs. The lines stand in boxes of the font's height, placed in the
+// room by the vertical alignment in flags (centred without one); the room the font keeps
+// above and below the glyphs may reach past the widget, the glyphs may not: a box that
+// reaches below the room cuts off the descenders of "g", "p" or a bracket. The extra
+// height of fallback fonts (those of Chinese, Japanese and Korean keep much more room
+// above and below their glyphs) does not count.
 QSize textSize(const QFont& font, const QString& text, int flags, int width)
 {
     const QFontMetrics metrics(font);
     QSize size = (flags & Qt::TextWordWrap)
                      ? metrics.boundingRect(QRect(0, 0, qMax(1, width), 100000), flags, text).size()
                      : metrics.size(flags, text);
-    // One line of these glyphs, in whichever fonts draw them.
-    const int line = metrics.size(0, QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))).height();
-    size.setHeight(size.height() - qMax(0, line - QFontInfo(font).pixelSize()));
+    // One line of these glyphs, in whichever fonts draw them, and how far they reach.
+    const QString oneLine = QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const int line = metrics.size(0, oneLine).height();
+    const int box = size.height() - qMax(0, line - metrics.height());
+    const QRect ink = metrics.tightBoundingRect(oneLine);
+    const int roomAbove = qMax(0, metrics.ascent() + ink.top());
+    const int roomBelow = qMax(0, metrics.descent() - (ink.bottom() + 1));
+    if (flags & Qt::AlignTop)
+        size.setHeight(box - roomBelow);
+    else if (flags & Qt::AlignBottom)
+        size.setHeight(box - roomAbove);
+    else
+        size.setHeight(box - 2 * qMin(roomAbove, roomBelow));
     return size;
 }
 
@@ -422,7 +436,8 @@ void checkLabel(QStringList& out, const QLabel* label)
         else if (align & (Qt::AlignTop | Qt::AlignBottom))
             room.setHeight(room.height() - indent);
     }
-    checkText(out, label, label->font(), text, room, label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const int vertical = int(label->alignment() & Qt::AlignVertical_Mask);
+    checkText(out, label, label->font(), text, room, vertical | (label->wordWrap() ? int(Qt::TextWordWrap) : 0));
 }
 
 void checkButton(QStringList& out, QAbstractButton* button)
@@ -455,11 +470,18 @@ void checkButton(QStringList& out, QAbstractButton* button)
     QRect room = button->style()->subElementRect(element, &option, button);
     if (element == QStyle::SE_PushButtonContents && !option.icon.isNull())
         room.setWidth(room.width() - option.iconSize.width() - 4);
-    checkText(out, button, button->font(), text, room, Qt::TextShowMnemonic);
+    // A style sheet may set the text at the foot of the button, under its picture.
+    static const QRegularExpression textAlign(QStringLiteral("text-align:\\s*(top|bottom)"));
+    const QRegularExpressionMatch align = textAlign.match(button->styleSheet());
+    int vertical = 0;
+    if (align.hasMatch())
+        vertical = align.captured(1) == QLatin1String("top") ? Qt::AlignTop : Qt::AlignBottom;
+    checkText(out, button, button->font(), text, room, Qt::TextShowMnemonic | vertical);
 }
 
 // The room QLineEdit leaves its text: the style's contents, the text margins and the
-// 2 pixels it keeps left and right.
+// 2 pixels it keeps left and right. A line taller than the room starts at its top (the
+// edit rounds its centring that way), so the descenders are what it cuts.
 void checkLineEdit(QStringList& out, const QLineEdit* edit)
 {
     QStyleOptionFrame option;
@@ -469,7 +491,7 @@ void checkLineEdit(QStringList& out, const QLineEdit* edit)
     option.state |= QStyle::State_Sunken;
     QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
     room = room.marginsRemoved(edit->textMargins()).adjusted(2, 0, -2, 0);
-    checkText(out, edit, edit->font(), edit->text(), room, 0);
+    checkText(out, edit, edit->font(), edit->text(), room, Qt::AlignTop);
 }
 
 // The numbers a graph paints on its scales, each in its box where the widget shows it.
