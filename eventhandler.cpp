@@ -7,7 +7,7 @@
 #include "keyrepeatpairs.h"
 #include "mainmenu.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDebug>
 #include <QDialog>
 #include <QKeyEvent>
@@ -69,6 +69,12 @@ bool EventHandler::eventFilter(QObject* obj, QEvent* event)
         return pointerEvent(event);
     case QEvent::Show:
         placeOverMainWindow(obj);
+        if (!event->spontaneous() && obj == MainMenu::getInstanceMainMenu())
+            activateIfNoneIs(MainMenu::getInstanceMainMenu());
+        return false;
+    case QEvent::Hide:
+        if (!event->spontaneous())
+            activateWindowBelow(obj);
         return false;
     default:
         return QObject::eventFilter(obj, event);
@@ -88,6 +94,27 @@ void EventHandler::placeOverMainWindow(QObject* obj)
     const QPoint inside((mainMenu->width() - dialog->width()) / 2, (mainMenu->height() - dialog->height()) / 2);
     const QPoint frame = dialog->geometry().topLeft() - dialog->pos();
     dialog->move(mainMenu->geometry().topLeft() + inside - frame);
+}
+
+void EventHandler::activateIfNoneIs(QWidget* window)
+{
+    // A window system with a window manager makes a new window active, and the window under
+    // a closed dialog; the bare X display of a PC (Xvfb under VNC) has none, so nothing
+    // would be active: the keys would still move the focus, but no focus ring would show it.
+    if (!QApplication::activeWindow())
+        window->activateWindow();
+}
+
+void EventHandler::activateWindowBelow(QObject* obj)
+{
+    // The window the user returns to: the modal dialog still open under the one that goes,
+    // else the main window.
+    auto* dialog = qobject_cast<QDialog*>(obj);
+    MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
+    if (!dialog || !dialog->isWindow() || !mainMenu || !mainMenu->isVisible())
+        return;
+    QWidget* below = QApplication::activeModalWidget();
+    activateIfNoneIs(below && below != dialog ? below : mainMenu);
 }
 
 bool EventHandler::pointerEvent(QEvent* event)

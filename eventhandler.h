@@ -11,7 +11,8 @@ class QKeyEvent;
 // The application-wide event filter: turns the six front keys (Key_F1..Key_F6) into
 // the keys the pages understand, powers down on a long press of the on/off key, stores
 // the favourite on a long press of the favourite key, switches to the serial console on
-// F3+F5, wakes the display from power saving, and places every dialog over the main window.
+// F3+F5, wakes the display from power saving, places every dialog over the main window and
+// keeps a window active: the main window once shown, the window below a closed dialog.
 class EventHandler : public QObject
 {
     Q_OBJECT
@@ -38,6 +39,8 @@ private:
     void handleRelease(QObject* obj, int key);
     bool pointerEvent(QEvent* event);
     static void placeOverMainWindow(QObject* obj);
+    static void activateWindowBelow(QObject* obj);
+    static void activateIfNoneIs(QWidget* window);
     FavouriteButton* favouriteButton();
 
     FavouriteButton* m_favBut;

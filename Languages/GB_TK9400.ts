@@ -947,6 +947,45 @@ High volumes can lead to hearing damage.</translation>
         </message>
     </context>
     <context>
+        <name>MeasManagementEdit</name>
+        <message>
+            <source>ChangeName</source>
+            <translation>Change name</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation>Accept</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Histogram</source>
+            <translation>Histogram</translation>
+        </message>
+        <message>
+            <source>Levelmeasurement</source>
+            <translation>Level measurement</translation>
+        </message>
+        <message>
+            <source>Pipelocating</source>
+            <translation>Pipe locating</translation>
+        </message>
+        <message>
+            <source>H2-Measurement</source>
+            <translation>H2 measurement</translation>
+        </message>
+        <message>
+            <source>Longtermmeasurement</source>
+            <translation>Long-term measurement</translation>
+        </message>
+    </context>
+    <context>
         <name>Measurements</name>
         <message>
             <source>Error</source>
@@ -1833,45 +1872,6 @@ Please fix sensor or clean contacts.</translation>
         <message>
             <source>Fail</source>
             <translation>Fail</translation>
-        </message>
-    </context>
-    <context>
-        <name>MeasManagementEdit</name>
-        <message>
-            <source>ChangeName</source>
-            <translation>Change name</translation>
-        </message>
-        <message>
-            <source>Accept</source>
-            <translation>Accept</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Delete</source>
-            <translation>Delete</translation>
-        </message>
-        <message>
-            <source>Histogram</source>
-            <translation>Histogram</translation>
-        </message>
-        <message>
-            <source>Levelmeasurement</source>
-            <translation>Level measurement</translation>
-        </message>
-        <message>
-            <source>Pipelocating</source>
-            <translation>Pipe locating</translation>
-        </message>
-        <message>
-            <source>H2-Measurement</source>
-            <translation>H2 measurement</translation>
-        </message>
-        <message>
-            <source>Longtermmeasurement</source>
-            <translation>Long-term measurement</translation>
         </message>
     </context>
 </TS>

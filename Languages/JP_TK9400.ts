@@ -1085,8 +1085,8 @@
         <message>
             <source>ResetToDeliveryState</source>
             <translation>工場出荷時の状態に戻します。
-すべての設定（言語、
-ペアリング済み Bluetooth 機器など）がリセットされます。
+すべての設定（言語、ペアリング済み
+Bluetooth 機器など）がリセットされます。
 保存済みの測定は削除されません。</translation>
         </message>
         <message>

@@ -1,5 +1,6 @@
 #include "Tools/tooltipbutton.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QToolTip>
@@ -28,4 +29,23 @@ void TooltipButton::displayTooltip()
     // Left of the finger, level with the button's top: the finger does not cover the tip.
     const QPoint at = mapToGlobal(QPoint(m_point.x() - kTooltipOffsetX, 0));
     QToolTip::showText(at, toolTip(), this);
+    keepTooltipInside(window()->geometry());
+}
+
+void TooltipButton::keepTooltipInside(const QRect& room)
+{
+    // QToolTip keeps the tip on the screen. On the instrument the window is the screen; a
+    // PC's screen is larger than the window, so a tip near its right or bottom edge would
+    // stand beside it.
+    for (QWidget* tip : QApplication::topLevelWidgets()) {
+        if (!tip->inherits("QTipLabel") || !tip->isVisible())
+            continue;
+        QRect placed = tip->geometry();
+        placed.moveRight(qMin(placed.right(), room.right()));
+        placed.moveBottom(qMin(placed.bottom(), room.bottom()));
+        placed.moveLeft(qMax(placed.left(), room.left()));
+        placed.moveTop(qMax(placed.top(), room.top()));
+        const QPoint frame = tip->geometry().topLeft() - tip->pos();
+        tip->move(placed.topLeft() - frame);
+    }
 }

@@ -2,6 +2,7 @@
 #define TOOLTIPBUTTON_H
 
 #include <QPoint>
+#include <QRect>
 #include <QPushButton>
 
 class QTimer;
@@ -25,6 +26,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    static void keepTooltipInside(const QRect& room);
+
     QPoint m_point;
     // A child of the button, so a button deleted while held calls nothing.
     QTimer* m_holdTimer;

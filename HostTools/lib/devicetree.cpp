@@ -38,7 +38,8 @@ const Attribute kAttributes[] = {
     {"/sys/bus/iio/devices/iio:device0/in_voltage4_raw", "1200\n"},
     {"/sys/bus/iio/devices/iio:device0/in_voltage5_raw", "1200\n"},
     {"/sys/bus/i2c/devices/1-0018/registers", ""},
-    {"/home/root/bspinfo", "host simulation\n"},
+    // The board-support version line of a real board, so the system information shows one.
+    {"/home/root/bspinfo", "BSP V1.0.0 host simulation\n"},
     {"/home/root/serialNumber", "0000000\n"},
     {"/home/root/productionDate", "01.01.2026\n"},
     {"/command-output/df_-Th",

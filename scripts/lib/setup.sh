@@ -174,7 +174,9 @@ tk9400_listens_on_loopback_only() {
 tk9400_display_pids=()
 tk9400_start_display() {
     local logs=$1 i pid n=
-    rm -f "$logs/display"
+    # Made empty before the server starts: the shell that starts it in the background opens
+    # the file only when it runs, which may be after the first read below.
+    : >"$logs/display"
     Xvfb -displayfd 3 -screen 0 480x272x24 -nolisten tcp 3>"$logs/display" >"$logs/Xvfb.log" 2>&1 &
     pid=$!
     for ((i = 0; i < 100; i++)); do

@@ -233,6 +233,25 @@ private slots:
         QCOMPARE(currentFilter(), accept ? Filter({160, 3900, 1}) : Filter({0, 4000, 0}));
     }
 
+    // The down key walks the buttons row by row: the two steppers of each edge, left to
+    // right, then the column at the right edge, top to bottom, and round again.
+    void downKeyWalksRowByRow()
+    {
+        Filtersettings dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const QStringList order = {"butLowCutOffDown", "butLowCutOffUp", "butHighCutOffDown", "butHighCutOffUp",
+                                   "butClose",         "butMicrophone",  "butHeadphone",      "butAutoFilter",
+                                   "butNoFilter"};
+        button(dialog, order.first())->setFocus();
+        QStringList walked;
+        for (int i = 0; i <= order.size(); ++i) {
+            walked << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        }
+        QCOMPARE(walked, order + QStringList{order.first()});
+    }
+
     void muteKey_data()
     {
         QTest::addColumn<QString>("mode");

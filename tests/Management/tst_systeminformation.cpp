@@ -315,8 +315,7 @@ private slots:
 
     void screenshot()
     {
-        DeviceRoot device;
-        device.write("/home/root/bspinfo", "BSP V2.3.1\n");
+        DeviceRoot device; // the simulated board's own version files
         device.write("/home/root/serialNumber", "TK94-001234\n");
         setAdc(device, "1200\n", "1200\n");
         QVERIFY(TestSupport::useDeviceLook());
@@ -328,6 +327,7 @@ private slots:
             dialog.init();
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QCOMPARE(text(dialog, "editOperatingSystem"), QString("V 1.0.0"));
             const QImage image = dialog.grab().toImage();
             QCOMPARE(image.size(), QSize(480, 272));
             QVERIFY(image.save(screenshotPath(QStringLiteral("systeminformation.png"))));

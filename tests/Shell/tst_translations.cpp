@@ -93,11 +93,13 @@ void addLanguageRows()
 // the pages show the values they show in use.
 struct Instrument
 {
-    explicit Instrument(int language)
+    explicit Instrument(int language, const QVariantMap& settings = {})
     {
-        TestSupport::writeSettings(device, {{"Local-Settings/Language", language},
-                                            {"Bluetooth/Headphone_Name", "Ear Pods"},
-                                            {"Bluetooth/Microphone_Name", "QJ5 1234"}});
+        TestSupport::writeSettings(device,
+                                   {{"Local-Settings/Language", language},
+                                    {"Bluetooth/Headphone_Name", "Ear Pods"},
+                                    {"Bluetooth/Microphone_Name", "QJ5 1234"}},
+                                   settings);
         device.write(kMeasurements + '/' + kStoredLevel + "/info.ini",
                      "[Measurementinfo]\nMeasurementname=Hydrant 3\n[Levels]\nLevel=43.680\nFrequency=270\n"
                      "[FFT]\nFFT-Size=3\nFFT-Values=\"20;35;12\"\n[Filter]\nFiltertype=Bandpass\n"
@@ -354,20 +356,24 @@ private slots:
     }
 
     // The fit checks measure in the font the program draws in: on a PC Liberation Sans,
-    // Arial's widths, whether the application or a form asks for the device family.
+    // Arial's widths, whether the application or a form asks for the device family or a
+    // settings entry for the default family.
     void screensUseTheProgramsFont()
     {
         QCOMPARE(QApplication::font(), Startup::applicationFont());
-        for (const QFont& font : {QApplication::font(), QFont(QStringLiteral("Arial Unicode MS"), 12)})
+        const QFont device(QStringLiteral("Arial Unicode MS"), 12);
+        for (const QFont& font : {QApplication::font(), device, QFont(device.defaultFamily(), 12, QFont::Bold)})
             QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
     }
 
     // The service menus keep their fixed English in every language: each text fits, also
-    // the longest a test shows (a battery not charging, a refused test address).
+    // the longest a test shows (a battery not charging, a refused test address), and the
+    // main page's buttons that open them with the debug features on.
     void serviceDialogsFit()
     {
         Sweep sweep(QStringLiteral("service"));
-        Instrument instrument(languageNumber(QStringLiteral("DE")));
+        Instrument instrument(languageNumber(QStringLiteral("DE")), {{"Debug/Debugfeatures", 1}});
+        sweep.check(instrument.menu.get(), QStringLiteral("main"));
         instrument.device.write("/sys/class/power_supply/bq24190-battery/status", "Discharging\n");
         instrument.device.write("/home/root/testBtIdMic", "00:07:80:CA:E6:4G");
         TestmenuRemoteCtrl::pollIntervalMs() = 3600 * 1000;

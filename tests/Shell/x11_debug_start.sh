@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The start with "debug" under a real X display: the debug menu opens over the main menu,
-# Down twice and Exit (pointer clicks, as a touch) end only the menu, afterwards a key
-# press of on/off still reaches the program, and holding on/off switches it off (exit
-# status 90 on a simulated device, with no sanitizer report in its log). An offscreen run cannot show this: there no
-# window system decides which window may receive input.
+# Down twice and Exit (pointer clicks, as a touch) end only the menu, the main window is
+# the active window again (with no window manager nothing else would make it so, and
+# without it no focus ring shows), afterwards a key press of on/off still reaches the
+# program, and holding on/off switches it off (exit status 90 on a simulated device, with
+# no sanitizer report in its log). An offscreen run cannot show this: there no window
+# system decides which window may receive input.
 #
 #     x11_debug_start.sh PROGRAM MAKE_DEVICE_TREE
 #
@@ -58,6 +60,9 @@ mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 app_pid=$!
 
 menu_window() { xdotool search --onlyvisible --name '^Dialog$' 2>/dev/null | head -n 1; }
+main_window() { xdotool search --onlyvisible --name '^TK9400$' 2>/dev/null | head -n 1; }
+# The X input focus, where the program's key events come from.
+main_active() { [[ -n "$(main_window)" && "$(xdotool getwindowfocus -f 2>/dev/null)" == "$(main_window)" ]]; }
 menu_shown() { [[ -n "$(menu_window)" ]]; }
 menu_gone() { [[ -z "$(menu_window)" ]]; }
 alive() { kill -0 "$app_pid" 2>/dev/null; }
@@ -74,6 +79,7 @@ done
 xdotool mousemove --window "$window" 212 189 click 1
 wait_for 20 menu_gone || fail "Exit on page 3 did not close the debug menu"
 alive || fail "Exit at a start with \"debug\" ended the program"
+wait_for 10 main_active || fail "the main window is not active after the debug menu closed (focus on $(xdotool getwindowfocus -f 2>&1))"
 
 # The on/off key, pressed briefly: its release is logged by the key filter.
 xdotool key F1

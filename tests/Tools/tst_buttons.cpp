@@ -213,6 +213,42 @@ private slots:
         QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, QPoint(40, 50));
     }
 
+    // A tip that would stand past the window's right or bottom edge is moved inside it,
+    // whatever room the screen has beyond the window.
+    void tooltipStaysInsideTheWindow_data()
+    {
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("right edge") << QRect(426, 60, 54, 54);
+        QTest::newRow("bottom right corner") << QRect(426, 244, 54, 28);
+    }
+    void tooltipStaysInsideTheWindow()
+    {
+        QFETCH(QRect, geometry);
+        QWidget window;
+        window.setGeometry(0, 0, 480, 272);
+        TooltipButton button(&window);
+        button.setGeometry(geometry);
+        button.setToolTip(QStringLiteral("Filter einstellen und speichern"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QTest::mousePress(&button, Qt::LeftButton, Qt::NoModifier, QPoint(40, 10));
+        button.displayTooltip();
+        QWidget* tip = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->inherits("QTipLabel") && w->isVisible())
+                tip = w;
+        }
+        QVERIFY(tip);
+        QVERIFY2(window.geometry().contains(tip->geometry()),
+                 qPrintable(QStringLiteral("tip at x %1..%2, y %3..%4")
+                                .arg(tip->x())
+                                .arg(tip->geometry().right())
+                                .arg(tip->y())
+                                .arg(tip->geometry().bottom())));
+        QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, QPoint(40, 10));
+    }
+
     void shortTapShowsNoTooltip()
     {
         QWidget window;
