@@ -5,6 +5,7 @@
 #include "Debug/debugbluetoothcommand.h"
 #include "Debug/debuginitbluetooth.h"
 #include "Hardware/bluetooth.h"
+#include "Tools/statusbar.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
 #include "testsupport.h"
@@ -68,6 +69,11 @@ private slots:
     {
         Instrument instrument;
         QVERIFY(instrument.up);
+        // The status bar's polls to the unit would be answered into the middle of the line
+        // under test: stop them and let an answer already on its way arrive first.
+        StatusbarData()->stopTimers();
+        QTest::qWait(TestSupport::timeBound(300));
+        instrument.menu->getBtSinkInstance()->clearData();
         DebugBluetoothCommand console(instrument.menu.get());
         instrument.sim.sink()->writeRaw("OK");
         QTest::qWait(150);
