@@ -9,6 +9,18 @@ bool isHexDigit(ushort u)
     return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
 }
 
+// The framework marks typed values with a leading "@" ("@ByteArray(...)", "@Variant(...)")
+// and so doubles the "@" of a text that begins with one; a text holding a NUL comes as
+// "@String(...)".
+QString unmarkedText(const QString& value)
+{
+    if (value.startsWith(QLatin1String("@@")))
+        return value.mid(1);
+    if (value.startsWith(QLatin1String("@String(")) && value.endsWith(QLatin1Char(')')))
+        return value.mid(8, value.size() - 9);
+    return value;
+}
+
 } // namespace
 
 QHash<QString, QString> IniFile::parse(const QByteArray& contents)
@@ -58,7 +70,7 @@ QHash<QString, QString> IniFile::parse(const QByteArray& contents)
                 value.append(c);
             }
         }
-        values.insert(group + QLatin1Char('/') + key, value);
+        values.insert(group + QLatin1Char('/') + key, unmarkedText(value));
     }
     return values;
 }
@@ -68,6 +80,8 @@ QByteArray IniFile::escapedValue(const QString& text)
     bool quote = false;
     bool escapeNextIfDigit = false;
     QByteArray out;
+    if (text.startsWith(QLatin1Char('@')))
+        out += '@';
     for (const QChar c : text) {
         const ushort u = c.unicode();
         if (u == ';' || u == ',' || u == '=')

@@ -159,6 +159,12 @@ private slots:
         QTest::newRow("cyrillic") << QString::fromUtf8("Москва3 Ёлкаf Жb");
         QTest::newRow("cjk") << QString::fromUtf8("東京9 北京Ab 大阪 e");
         QTest::newRow("digits after a quote") << QString::fromUtf8("ü\"1 x;y");
+        // The framework doubles a leading "@": its typed values begin with one.
+        QTest::newRow("leading @") << QString("@Hydrant");
+        QTest::newRow("leading @@") << QString("@@x");
+        QTest::newRow("@ as a variant") << QString("@Variant(1)");
+        QTest::newRow("@ as bytes") << QString("@ByteArray(x)");
+        QTest::newRow("inner @") << QString("a@b");
     }
     void textRoundTripsWithTheFramework()
     {
