@@ -327,7 +327,9 @@ bool Platform::writeRegularFile(const QString& path, const QByteArray& data)
 {
     const QByteArray local = QFile::encodeName(path);
     struct stat entry;
-    if (::lstat(local.constData(), &entry) == 0 && !S_ISREG(entry.st_mode)) {
+    const bool exists = ::lstat(local.constData(), &entry) == 0;
+    const bool replacesFile = exists && S_ISREG(entry.st_mode);
+    if (exists && !replacesFile) {
         if (S_ISDIR(entry.st_mode)) {
             qWarning() << "Not a regular file, not written:" << path;
             return false;
@@ -340,7 +342,13 @@ bool Platform::writeRegularFile(const QString& path, const QByteArray& data)
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool written = ::fchmod(fd, 0644) == 0;
+    // The file replaced keeps its access: whoever wrote it (another user, a group) can
+    // write it again. Only its permission bits are taken, and its owner where this process
+    // may give it away; the group alone when that is all it may set.
+    bool written = ::fchmod(fd, replacesFile ? (entry.st_mode & 0777) : 0644) == 0;
+    if (replacesFile && ::fchown(fd, entry.st_uid, entry.st_gid) != 0
+        && ::fchown(fd, uid_t(-1), entry.st_gid) != 0)
+        qDebug() << "Written with the replaced file's mode, not its owner:" << path;
     for (qint64 done = 0; written && done < data.size();) {
         const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
         if (n < 0 && errno == EINTR)

@@ -92,13 +92,37 @@ private slots:
         QCOMPARE(channel.received.first().size(), TestmenuRemoteCtrl::kMaxLineBytes);
     }
 
+    // The answer takes the place of the station's file with the file's access, so that a
+    // station writing as another user can write the next command.
+    void answersReplaceTheFile_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("otherOwner");
+        QTest::newRow("as written here") << 0644 << false;
+        QTest::newRow("open to all") << 0666 << false;
+        QTest::newRow("another user's") << 0660 << true;
+    }
     void answersReplaceTheFile()
     {
+        QFETCH(int, mode);
+        QFETCH(bool, otherOwner);
         DeviceRoot device;
         QVERIFY(device.write(kFile, QByteArray("cmdX\n") + QByteArray(5000, 'y')));
+        const QByteArray path = QFile::encodeName(device.hostPath(kFile));
+        QCOMPARE(::chmod(path.constData(), mode_t(mode)), 0);
+        // A user and group that are not this process's: only root may hand the file over.
+        const uid_t owner = otherOwner ? 65534 : ::getuid();
+        const gid_t group = otherOwner ? 65534 : ::getgid();
+        if (otherOwner && ::chown(path.constData(), owner, group) != 0)
+            QSKIP("only root gives a file to another user");
         Channel channel;
         channel.ctrl.writeResult(QStringLiteral("resPassed"));
         QCOMPARE(device.read(kFile), QByteArray("resPassed\n"));
+        struct stat after;
+        QCOMPARE(::stat(path.constData(), &after), 0);
+        QCOMPARE(int(after.st_mode & 07777), mode);
+        QCOMPARE(after.st_uid, owner);
+        QCOMPARE(after.st_gid, group);
     }
 
     // What stands at the name instead of a regular file is neither followed nor waited
