@@ -1,6 +1,7 @@
 #include "Hardware/platform.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QDir>
 #include <QMutex>
@@ -289,12 +290,17 @@ int Platform::runProgram(const QString& program, const QStringList& arguments, i
         const QString line = (QStringList(program) + arguments).join(QLatin1Char(' '));
         return simulatedStatus(line, recordCommand(line));
     }
+    // One bound for the start and the run: a program that is slow to start (a busy
+    // machine) is as late as one that runs too long, and only one that cannot be started
+    // at all is reported as not started.
+    const QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(program, arguments);
-    if (!process.waitForStarted(timeoutMs))
+    const bool started = process.waitForStarted(int(deadline.remainingTime()));
+    if (!started && process.state() == QProcess::NotRunning)
         return RunNotStarted;
-    if (!process.waitForFinished(timeoutMs)) {
+    if (!started || !process.waitForFinished(int(deadline.remainingTime()))) {
         process.kill();
         process.waitForFinished(kKillWaitMs);
         return RunTimedOut;

@@ -38,8 +38,9 @@ public:
     // Runs the command and waits for it; the exit status is returned but callers may ignore it.
     static int runCommand(const QString& command);
     // Runs the program with its arguments, no shell between them, in the working directory,
-    // and waits at most timeoutMs (negative: for ever); a program still running then is
-    // killed. Returns its exit status or a RunStatus. Recorded like a command on a
+    // and waits at most timeoutMs (negative: for ever) for its start and its end together;
+    // a program still running (or still starting) then is killed and has timed out.
+    // Returns its exit status or a RunStatus. Recorded like a command on a
     // simulated device: the program and its arguments, blank-separated.
     static int runProgram(const QString& program, const QStringList& arguments, int timeoutMs);
     // Runs the command and returns what it wrote to standard output, at most `maxBytes`
