@@ -35,15 +35,21 @@ fail() {
     exit 1
 }
 
-# Waits up to $1 seconds for the command after it to succeed.
+# Waits up to $1 seconds of the clock (each check may itself take long on a busy
+# machine) for the command after it to succeed; gives up at once when the program has
+# ended meanwhile, so that its own message, not a timeout, tells why.
 wait_for() {
-    local seconds=$1 i
+    local deadline=$((SECONDS + $1))
     shift
-    for ((i = 0; i < seconds * 10; i++)); do
+    while true; do
         "$@" && return 0
+        if [[ -n "$app_pid" ]] && ! alive; then
+            echo "the program ended while waiting for: $*" >&2
+            return 1
+        fi
+        ((SECONDS < deadline)) || return 1
         sleep 0.1
     done
-    return 1
 }
 
 if ! command -v Xvfb >/dev/null || ! tk9400_start_display "$work"; then
