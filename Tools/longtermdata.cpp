@@ -47,21 +47,20 @@ QFont scaleFont(int pointSize, int weight)
     return font;
 }
 
-bool fitsWidth(const QFont& font, const QStringList& texts, int width)
-{
-    const QFontMetrics metrics(font);
-    for (const QString& text : texts) {
-        if (metrics.horizontalAdvance(text) > width)
-            return false;
-    }
-    return true;
-}
-
 // The font made smaller until the widest text fits `width` and a line fits `height`.
 QFont fittedFont(QFont font, const QStringList& texts, int width, double height)
 {
-    while (font.pointSize() > kSmallestLabelPointSize
-           && (QFontInfo(font).pixelSize() > height || !fitsWidth(font, texts, width)))
+    const auto fits = [&texts, width, height](const QFont& f) {
+        if (QFontInfo(f).pixelSize() > height)
+            return false;
+        const QFontMetrics metrics(f);
+        for (const QString& text : texts) {
+            if (metrics.horizontalAdvance(text) > width)
+                return false;
+        }
+        return true;
+    };
+    while (font.pointSize() > kSmallestLabelPointSize && !fits(font))
         font.setPointSize(font.pointSize() - 1);
     return font;
 }

@@ -91,7 +91,8 @@ QStringList misplacedYNumbers(LongtermData& graph, float min, float max)
         const auto tick = std::min_element(ticks.begin(), ticks.end(), [at](const auto& a, const auto& b) {
             return std::abs(middle(a) - at) < std::abs(middle(b) - at);
         });
-        if (tick == ticks.end() || std::abs(middle(*tick) - at) > 1.5 || std::abs(middle(glyphs.at(i)) - middle(*tick)) > 1)
+        if (tick == ticks.end() || std::abs(middle(*tick) - at) > 1.5
+            || std::abs(middle(glyphs.at(i)) - middle(*tick)) > 1)
             misplaced << QStringLiteral("%1 painted in rows %2-%3, its tick at %4")
                              .arg(numbers.at(i).text)
                              .arg(glyphs.at(i).first)

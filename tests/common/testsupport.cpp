@@ -433,7 +433,8 @@ bool paints(const QWidget* widget)
         return widget->autoFillBackground();
     if (auto* label = qobject_cast<const QLabel*>(widget)) {
         return !label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull() || label->movie()
-               || !label->styleSheet().isEmpty() || label->autoFillBackground() || label->frameShape() != QFrame::NoFrame;
+               || !label->styleSheet().isEmpty() || label->autoFillBackground()
+               || label->frameShape() != QFrame::NoFrame;
     }
     return true;
 }
@@ -546,13 +547,11 @@ bool buttonText(QAbstractButton* button, PlacedText* placed)
     option.icon = button->icon();
     option.iconSize = button->iconSize();
     QStyle::SubElement element = QStyle::SE_PushButtonContents;
-    int horizontal = Qt::AlignHCenter;
     if (qobject_cast<QCheckBox*>(button))
         element = QStyle::SE_CheckBoxContents;
     else if (qobject_cast<QRadioButton*>(button))
         element = QStyle::SE_RadioButtonContents;
-    if (element != QStyle::SE_PushButtonContents)
-        horizontal = Qt::AlignLeft;
+    const int horizontal = element == QStyle::SE_PushButtonContents ? Qt::AlignHCenter : Qt::AlignLeft;
     QRect room = button->style()->subElementRect(element, &option, button);
     if (element == QStyle::SE_PushButtonContents && !option.icon.isNull())
         room.setWidth(room.width() - option.iconSize.width() - 4);
