@@ -65,6 +65,30 @@ QFont fittedFont(QFont font, const QStringList& texts, int width, double height)
     return font;
 }
 
+// The rows the glyphs of these texts take when a line is centred on a row: the line less
+// the room the font keeps above and below them, the smaller of the two on each side (the
+// numbers have no descenders, so their box is not much taller than a digit).
+int glyphRows(const QFont& font, const QStringList& texts)
+{
+    const QFontMetrics metrics(font);
+    QRect ink;
+    for (const QString& text : texts)
+        ink |= metrics.tightBoundingRect(text);
+    const int above = qMax(0, metrics.ascent() + ink.top());
+    const int below = qMax(0, metrics.descent() - (ink.bottom() + 1));
+    return metrics.height() - 2 * qMin(above, below);
+}
+
+// True when each box leaves a free row before the next, so no two numbers touch.
+bool apart(const QVector<LongtermData::ScaleLabel>& labels)
+{
+    for (int i = 1; i < labels.size(); ++i) {
+        if (labels.at(i - 1).box.adjusted(0, 0, 0, 1).intersects(labels.at(i).box))
+            return false;
+    }
+    return true;
+}
+
 // The labels in order, without one outside the picture or whose box would overlap the
 // label kept before it or the last one: both ends of the range keep their numbers.
 QVector<LongtermData::ScaleLabel> withoutOverlaps(QVector<LongtermData::ScaleLabel> labels)
@@ -449,8 +473,7 @@ QVector<LongtermData::ScaleLabel> LongtermData::yScaleLabels() const
         return QStringLiteral("%1").arg(value, 0, 'f', decimals, QLatin1Char(' '));
     };
 
-    // From the top down: max at the top, min at the bottom. Each number hangs from its
-    // tick, so the top one starts at the picture's top.
+    // From the top down: max at the top, min at the bottom.
     QVector<int> ticks{T};
     QStringList texts{text(max)};
     const double steps = double(range) / double(mainStep) + 0.5;
@@ -467,20 +490,36 @@ QVector<LongtermData::ScaleLabel> LongtermData::yScaleLabels() const
     // Right of the numbers a column stays free before the main ticks, which reach two
     // pixels left of the strip's last column.
     const int width = R - 3 - L;
-    const double spacing = double(h) * double(mainStep) / double(range);
-    font = fittedFont(font, texts, width, spacing);
-    const int height = QFontInfo(font).pixelSize();
-    // Ticks closer than a line of the smallest font: every few of them is numbered.
-    int every = 1;
-    if (spacing > 0 && height > spacing)
-        every = int(std::min(std::ceil(height / spacing), double(limit)));
     const QRect picture = image.rect();
-    QVector<ScaleLabel> labels;
-    for (int i = 0; i < ticks.size(); ++i) {
-        if (i % every == 0 || i == ticks.size() - 1)
-            labels << ScaleLabel{texts.at(i), font, QRect(L, ticks.at(i), width, height) & picture,
+    // Each number centred on its own tick; only the first and the last are moved inward,
+    // as far as the picture's edges need (the top one always is: its tick is row 0).
+    const auto place = [&](const QFont& f, int every) {
+        const int rows = glyphRows(f, texts);
+        QVector<ScaleLabel> labels;
+        for (int i = 0; i < ticks.size(); ++i) {
+            if (i % every != 0 && i != ticks.size() - 1)
+                continue;
+            const int top = qBound(picture.top(), ticks.at(i) - rows / 2, picture.bottom() + 1 - rows);
+            labels << ScaleLabel{texts.at(i), f, QRect(L, top, width, rows) & picture,
                                  int(Qt::AlignRight | Qt::AlignVCenter)};
+        }
+        return labels;
+    };
+    // The font made smaller until the numbers stand apart, the top one moved down beside
+    // the second; ticks closer than that even in the smallest font: every few of them is
+    // numbered. The last number is kept in any case, at the cost of the one before it
+    // when a range of no whole number of steps brings them closer than the others.
+    const auto apartButLast = [](const QVector<ScaleLabel>& labels) { return apart(labels.mid(0, labels.size() - 1)); };
+    font = fittedFont(font, texts, width, picture.height());
+    QVector<ScaleLabel> labels = place(font, 1);
+    while (!apartButLast(labels) && font.pointSize() > kSmallestLabelPointSize) {
+        font.setPointSize(font.pointSize() - 1);
+        labels = place(font, 1);
     }
+    for (int every = 2; every < ticks.size() && !apartButLast(labels); ++every)
+        labels = place(font, every);
+    if (labels.size() > 2 && !apart(labels.mid(labels.size() - 2)))
+        labels.remove(labels.size() - 2);
     return withoutOverlaps(labels);
 }
 

@@ -196,6 +196,11 @@ private slots:
         QPushButton* preemphasis = button(dialog, "butPreemphase");
         QVERIFY(hum->isVisibleTo(&dialog) && preemphasis->isVisibleTo(&dialog));
         QCOMPARE(hum->text(), QString("50 Hz = Off"));
+        // Every text whole, the debug buttons' among them.
+        dialog.show();
+        const QStringList cut = TestSupport::textOverflows(&dialog);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        QVERIFY(dialog.grab().save(TestSupport::screenshotPath("filtersettings-debug.png")));
         m_device->journalWrites();
         hum->click();
         QCOMPARE(hum->text(), QString("50 Hz = 1"));

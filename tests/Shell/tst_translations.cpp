@@ -344,6 +344,11 @@ private slots:
         QFETCH(int, language);
         Sweep sweep(languageCode(language));
         walkScreens(language, sweep);
+        {
+            // The service menus' buttons beside the tiles, which keep their texts whole.
+            Instrument service(language, {{"Debug/Debugfeatures", 1}});
+            sweep.check(service.menu.get(), QStringLiteral("main_service"));
+        }
         QVERIFY2(sweep.report(), qPrintable(QStringLiteral("%1 texts do not fit (listed above)").arg(sweep.count())));
     }
 

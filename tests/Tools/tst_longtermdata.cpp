@@ -44,6 +44,63 @@ int countPixels(const QImage& image, const QRect& area, const QColor& colour)
     return n;
 }
 
+// The row where the painted rows of [first, last] have their middle, in pixel edges.
+double middle(const QPair<int, int>& rows)
+{
+    return (rows.first + rows.second + 1) / 2.0;
+}
+
+// The runs of rows, top first, in which the columns [left, right] hold anything but black.
+QList<QPair<int, int>> paintedRows(const QImage& image, int left, int right)
+{
+    QList<QPair<int, int>> runs;
+    for (int y = 0; y < image.height(); ++y) {
+        bool painted = false;
+        for (int x = left; x <= right && !painted; ++x)
+            painted = image.pixelColor(x, y) != Qt::black;
+        if (!painted)
+            continue;
+        if (!runs.isEmpty() && runs.last().second == y - 1)
+            runs.last().second = y;
+        else
+            runs << qMakePair(y, y);
+    }
+    return runs;
+}
+
+// Each number of the Y scale between the first and the last whose painted glyphs do not
+// stand centred on the tick of its value, as measured in the picture: the glyphs left of
+// the ticks, the ticks in the scale's last columns.
+QStringList misplacedYNumbers(LongtermData& graph, float min, float max)
+{
+    const QImage image = graph.grab().toImage();
+    const int height = graph.height() - 25; // the Y scale's, down to the last tick
+    QVector<LongtermData::ScaleLabel> numbers;
+    for (const LongtermData::ScaleLabel& label : graph.scaleLabels()) {
+        if (label.box.right() < 29)
+            numbers << label;
+    }
+    const QList<QPair<int, int>> glyphs = paintedRows(image, 0, 26);
+    if (glyphs.size() != numbers.size())
+        return {QStringLiteral("%1 numbers painted as %2 runs of rows").arg(numbers.size()).arg(glyphs.size())};
+    const QList<QPair<int, int>> ticks = paintedRows(image, 28, 28);
+    QStringList misplaced;
+    for (int i = 1; i + 1 < numbers.size(); ++i) {
+        const double value = numbers.at(i).text.toDouble();
+        const double at = height * (max - value) / (max - min);
+        const auto tick = std::min_element(ticks.begin(), ticks.end(), [at](const auto& a, const auto& b) {
+            return std::abs(middle(a) - at) < std::abs(middle(b) - at);
+        });
+        if (tick == ticks.end() || std::abs(middle(*tick) - at) > 1.5
+            || std::abs(middle(glyphs.at(i)) - middle(*tick)) > 1)
+            misplaced << QStringLiteral("%1 painted in rows %2-%3, its tick at %4")
+                             .arg(numbers.at(i).text)
+                             .arg(glyphs.at(i).first)
+                             .arg(glyphs.at(i).second)
+                             .arg(tick == ticks.end() ? -1 : middle(*tick));
+    }
+    return misplaced;
+}
 
 } // namespace
 
@@ -180,18 +237,25 @@ private slots:
         QTest::newRow("x 1800") << true << QVector<float>{0, 1800, 300, 100} << "900" << QRect(198, 82, 34, 12)
                                 << centre << 9 << false;
         const QVector<float> y100{0, 100, 20, 10};
-        QTest::newRow("y top") << false << y100 << "100" << QRect(0, 0, 26, 15) << right << 11 << true;
-        QTest::newRow("y 60") << false << y100 << "60" << QRect(0, 30, 26, 15) << right << 11 << true;
-        QTest::newRow("y bottom") << false << y100 << "0" << QRect(0, 76, 26, 15) << right << 11 << true;
+        // Each number centred on its tick in a box of its glyphs' height, in 10 pt rather
+        // than the scale's 11 so that the top one, moved down into the picture, keeps clear
+        // of the second.
+        QTest::newRow("y top") << false << y100 << "100" << QRect(0, 0, 26, 9) << right << 10 << true;
+        QTest::newRow("y 60") << false << y100 << "60" << QRect(0, 26, 26, 9) << right << 10 << true;
+        QTest::newRow("y bottom") << false << y100 << "0" << QRect(0, 72, 26, 9) << right << 10 << true;
         QTest::newRow("y two decimals") << false << QVector<float>{0, 5, 2.5f, 0.5f} << "2.50"
-                                        << QRect(0, 38, 26, 12) << right << 9 << false;
+                                        << QRect(0, 33, 26, 10) << right << 9 << false;
         // Ticks 7.6 rows apart: the smallest font, every second tick numbered.
         QTest::newRow("y ticks closer than a line") << false << QVector<float>{0, 5, 0.5f, 0.1f} << "3.00"
-                                                    << QRect(0, 30, 26, 9) << right << 7 << false;
+                                                    << QRect(0, 27, 26, 7) << right << 7 << false;
         QTest::newRow("y one decimal") << false << QVector<float>{0, 50, 12.5f, 2.5f} << "12.5"
-                                       << QRect(0, 57, 26, 12) << right << 9 << false;
+                                       << QRect(0, 52, 26, 10) << right << 9 << false;
         QTest::newRow("y thousands, smaller to fit") << false << QVector<float>{0, 2000, 1000, 500} << "2000"
-                                                     << QRect(0, 0, 26, 11) << right << 8 << false;
+                                                     << QRect(0, 0, 26, 9) << right << 8 << false;
+        // 4.5 steps: the 5 would stand too close to the 0 below it and is left out, the
+        // others keep the font of whole steps.
+        QTest::newRow("y no whole number of steps") << false << QVector<float>{0, 45, 10, 5} << "15"
+                                                    << QRect(0, 45, 26, 10) << right << 11 << true;
     }
     void labels()
     {
@@ -265,6 +329,7 @@ private slots:
         graph.resize(size);
         graph.init(size.width(), size.height(), kScale, kData);
         QStringList overflows;
+        QStringList misplaced;
         for (const QVector<float>& x : xAxes) {
             graph.setAxisX(x[0], x[1], x[2], x[3], true);
             for (const QVector<float>& y : yAxes) {
@@ -272,9 +337,14 @@ private slots:
                 QVERIFY(graph.scaleLabels().size() >= 4);
                 for (const QString& overflow : TestSupport::textOverflows(&graph))
                     overflows << QStringLiteral("x 0..%1, y %2..%3: %4").arg(x[1]).arg(y[0]).arg(y[1]).arg(overflow);
+                if (x == xAxes.first()) {
+                    for (const QString& number : misplacedYNumbers(graph, y[0], y[1]))
+                        misplaced << QStringLiteral("y %1..%2: %3").arg(y[0]).arg(y[1]).arg(number);
+                }
             }
         }
         QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join('\n')));
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.mid(0, 20).join('\n')));
     }
 
     // Inputs a caller may get wrong end in a bounded time without touching memory beyond

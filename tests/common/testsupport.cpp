@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -415,10 +416,103 @@ void checkText(QStringList& out, const QWidget* widget, const QFont& font, const
         out << describe(widget, text, needs, room.size());
 }
 
-void checkLabel(QStringList& out, const QLabel* label)
+// One text as a widget paints it: in that font, in that room, placed there by flags.
+struct PlacedText
+{
+    QString text;
+    QFont font;
+    QRect room;
+    int flags = 0;
+};
+
+// Whether a widget paints anything over what lies below it: not a bare container or an
+// empty label.
+bool paints(const QWidget* widget)
+{
+    if (widget->metaObject() == &QWidget::staticMetaObject || qobject_cast<const QStackedWidget*>(widget))
+        return widget->autoFillBackground();
+    if (auto* label = qobject_cast<const QLabel*>(widget)) {
+        return !label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull() || label->movie()
+               || !label->styleSheet().isEmpty() || label->autoFillBackground()
+               || label->frameShape() != QFrame::NoFrame;
+    }
+    return true;
+}
+
+// Whether over is painted after under: a child of it, or on a branch of their common
+// parent that comes after under's branch.
+bool paintedAfter(const QWidget* over, const QWidget* under)
+{
+    if (under->isAncestorOf(over))
+        return true;
+    if (over->isAncestorOf(under))
+        return false;
+    const QWidget* branch = over;
+    while (branch->parentWidget() && !branch->parentWidget()->isAncestorOf(under))
+        branch = branch->parentWidget();
+    const QWidget* common = branch->parentWidget();
+    if (!common)
+        return false;
+    const QWidget* underBranch = under;
+    while (underBranch->parentWidget() != common)
+        underBranch = underBranch->parentWidget();
+    const QObjectList& children = common->children();
+    return children.indexOf(const_cast<QWidget*>(branch)) > children.indexOf(const_cast<QWidget*>(underBranch));
+}
+
+// Where a widget shows in its window: its rectangle within those of its parents.
+QRect shownArea(const QWidget* widget)
+{
+    const QWidget* window = widget->window();
+    QRect area(widget->mapTo(window, QPoint(0, 0)), widget->size());
+    for (const QWidget* parent = widget->parentWidget(); parent && parent != window; parent = parent->parentWidget())
+        area &= QRect(parent->mapTo(window, QPoint(0, 0)), parent->size());
+    return area;
+}
+
+// The text's glyphs where the widget paints them, and every shown widget of the window
+// painted over a part of them.
+void checkCovered(QStringList& out, const QWidget* widget, const PlacedText& placed)
+{
+    const int flags = placed.flags & ~int(Qt::AlignHorizontal_Mask);
+    const QSize needs = textSize(placed.font, placed.text, flags, placed.room.width()).boundedTo(placed.room.size());
+    Qt::Alignment align = Qt::Alignment(placed.flags) & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask);
+    if (!(align & Qt::AlignHorizontal_Mask))
+        align |= Qt::AlignLeft;
+    if (!(align & Qt::AlignVertical_Mask))
+        align |= Qt::AlignVCenter;
+    const QWidget* window = widget->window();
+    const QRect glyphs = QStyle::alignedRect(Qt::LeftToRight, align, needs, placed.room)
+                             .translated(widget->mapTo(window, QPoint(0, 0)))
+                         & shownArea(widget);
+    if (glyphs.isEmpty())
+        return;
+    for (const QWidget* other : window->findChildren<QWidget*>()) {
+        if (other == widget || !other->isVisibleTo(window) || !paints(other) || !paintedAfter(other, widget))
+            continue;
+        const QRect covered = shownArea(other) & glyphs;
+        if (!covered.isEmpty()) {
+            out << QStringLiteral("%1 \"%2\" covered by %3 in %4x%5 of its %6x%7")
+                       .arg(widget->objectName(), placed.text, other->objectName())
+                       .arg(covered.width())
+                       .arg(covered.height())
+                       .arg(glyphs.width())
+                       .arg(glyphs.height());
+        }
+    }
+}
+
+void checkPlaced(QStringList& out, const QWidget* widget, const PlacedText& placed)
+{
+    checkText(out, widget, placed.font, placed.text, placed.room, placed.flags & ~int(Qt::AlignHorizontal_Mask));
+    checkCovered(out, widget, placed);
+}
+
+// The text of a label, or none when it shows a picture or a movie.
+bool labelText(const QLabel* label, PlacedText* placed)
 {
     if (label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull() || label->movie())
-        return;
+        return false;
     QString text = label->text();
     if (Qt::mightBeRichText(text) && label->textFormat() != Qt::PlainText) {
         QTextDocument document;
@@ -429,15 +523,46 @@ void checkLabel(QStringList& out, const QLabel* label)
     int indent = label->indent();
     if (indent < 0 && label->frameWidth() > 0)
         indent = QFontMetrics(label->font()).horizontalAdvance(QLatin1Char('x')) / 2;
+    const Qt::Alignment align = label->alignment();
     if (indent > 0) {
-        const Qt::Alignment align = label->alignment();
         if (align & (Qt::AlignLeft | Qt::AlignRight))
             room.setWidth(room.width() - indent);
         else if (align & (Qt::AlignTop | Qt::AlignBottom))
             room.setHeight(room.height() - indent);
     }
-    const int vertical = int(label->alignment() & Qt::AlignVertical_Mask);
-    checkText(out, label, label->font(), text, room, vertical | (label->wordWrap() ? int(Qt::TextWordWrap) : 0));
+    *placed = PlacedText{text, label->font(), room, int(align) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0)};
+    return true;
+}
+
+// The text of a push button, check box or radio button as the style lays it out (the
+// buttons that paint their own texts are not asked).
+bool buttonText(QAbstractButton* button, PlacedText* placed)
+{
+    const QString text = button->text();
+    if (text.isEmpty())
+        return false;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = text;
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    QStyle::SubElement element = QStyle::SE_PushButtonContents;
+    if (qobject_cast<QCheckBox*>(button))
+        element = QStyle::SE_CheckBoxContents;
+    else if (qobject_cast<QRadioButton*>(button))
+        element = QStyle::SE_RadioButtonContents;
+    const int horizontal = element == QStyle::SE_PushButtonContents ? Qt::AlignHCenter : Qt::AlignLeft;
+    QRect room = button->style()->subElementRect(element, &option, button);
+    if (element == QStyle::SE_PushButtonContents && !option.icon.isNull())
+        room.setWidth(room.width() - option.iconSize.width() - 4);
+    // A style sheet may set the text at the foot of the button, under its picture.
+    static const QRegularExpression textAlign(QStringLiteral("text-align:\\s*(top|bottom)"));
+    const QRegularExpressionMatch align = textAlign.match(button->styleSheet());
+    int vertical = 0;
+    if (align.hasMatch())
+        vertical = align.captured(1) == QLatin1String("top") ? Qt::AlignTop : Qt::AlignBottom;
+    *placed = PlacedText{text, button->font(), room, Qt::TextShowMnemonic | horizontal | vertical};
+    return true;
 }
 
 void checkButton(QStringList& out, QAbstractButton* button)
@@ -454,29 +579,9 @@ void checkButton(QStringList& out, QAbstractButton* button)
         checkText(out, button, button->font(), iconButton->text(), room, 0);
         return;
     }
-    const QString text = button->text();
-    if (text.isEmpty())
-        return;
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = text;
-    option.icon = button->icon();
-    option.iconSize = button->iconSize();
-    QStyle::SubElement element = QStyle::SE_PushButtonContents;
-    if (qobject_cast<QCheckBox*>(button))
-        element = QStyle::SE_CheckBoxContents;
-    else if (qobject_cast<QRadioButton*>(button))
-        element = QStyle::SE_RadioButtonContents;
-    QRect room = button->style()->subElementRect(element, &option, button);
-    if (element == QStyle::SE_PushButtonContents && !option.icon.isNull())
-        room.setWidth(room.width() - option.iconSize.width() - 4);
-    // A style sheet may set the text at the foot of the button, under its picture.
-    static const QRegularExpression textAlign(QStringLiteral("text-align:\\s*(top|bottom)"));
-    const QRegularExpressionMatch align = textAlign.match(button->styleSheet());
-    int vertical = 0;
-    if (align.hasMatch())
-        vertical = align.captured(1) == QLatin1String("top") ? Qt::AlignTop : Qt::AlignBottom;
-    checkText(out, button, button->font(), text, room, Qt::TextShowMnemonic | vertical);
+    PlacedText placed;
+    if (buttonText(button, &placed))
+        checkPlaced(out, button, placed);
 }
 
 // The room QLineEdit leaves its text: the style's contents, the text margins and the
@@ -512,8 +617,11 @@ QStringList textOverflows(QWidget* root)
     for (QWidget* widget : widgets) {
         if (widget != window && !widget->isVisibleTo(window))
             continue;
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            checkLabel(out, label);
+        PlacedText placed;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (labelText(label, &placed))
+                checkPlaced(out, label, placed);
+        }
         else if (auto* button = qobject_cast<QAbstractButton*>(widget))
             checkButton(out, button);
         else if (auto* edit = qobject_cast<QLineEdit*>(widget))

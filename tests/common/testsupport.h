@@ -135,8 +135,10 @@ bool lockDirectory(const QString& hostPath, bool locked);
 // Every text of a label, button or line edit below root (root included) that is shown but
 // does not fit its widget in the widget's font: wider or taller than the room the widget
 // leaves for it after margins, indent, icons and style sheet padding (a word-wrapped label
-// by its wrapped height), and every number a graph paints on its scales that does not fit
-// its box. One line per text: object name, text, the size it needs and has.
+// by its wrapped height), every number a graph paints on its scales that does not fit
+// its box, and every text of a label or button whose glyphs a shown widget painted after
+// it covers in part (a later sibling of it or of one of its parents). One line per text:
+// object name, text, the size it needs and has, or the widget that covers it.
 QStringList textOverflows(QWidget* root);
 // Every button below root that the keys can reach (tab focus, shown, enabled) whose key
 // focus cannot be told outdoors: the middle of its left edge changes by less than 4.5:1
