@@ -13,8 +13,9 @@ AudioWorker::AudioWorker(QObject* parent)
     , m_backgroundRecording(new BackgroundRecording)
 {
     BackgroundRecording* recorder = m_backgroundRecording;
+    // The recorder goes with the thread's own end (release()), never with its finished():
+    // a thread that is terminated emits that too, mid-way through whatever the recorder did.
     recorder->moveToThread(m_audioWorkerThread);
-    connect(m_audioWorkerThread, &QThread::finished, recorder, &QObject::deleteLater);
     connect(this, &AudioWorker::startBackgroundRecording, recorder, &BackgroundRecording::startAudioRecording,
             Qt::UniqueConnection);
     connect(this, &AudioWorker::stopBackgroundRecording, recorder, &BackgroundRecording::stopAudioRecording,
@@ -58,7 +59,8 @@ void AudioWorker::shutdown()
         if (endThread(m_audioWorkerThread, kShutdownTimeoutMs, "AudioWorker: the audio thread") != ThreadEnd::Ended)
             return;
     }
-    // The thread's end deleted the recorder; it is still here only when the thread never ran.
+    // release() had the thread delete the recorder as it ended; it is still here only when
+    // the thread never ran.
     delete m_backgroundRecording;
 }
 

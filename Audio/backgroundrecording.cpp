@@ -338,6 +338,9 @@ void BackgroundRecording::release()
     if (m_audioInput)
         stopDevices();
     m_playbackFile.close();
+    // Deleted in its own thread as that ends. A thread cut off before it came here leaves
+    // the recorder alone, half-way as it may be.
+    deleteLater();
     thread()->quit();
 }
 

@@ -66,8 +66,8 @@ public slots:
     void storeAudioData(QString filename);
     void startAudioPlayback(QString filename);
     void stopAudioPlayback();
-    // Stops input and output and ends the audio thread's event loop: the last request
-    // of the program.
+    // Stops input and output and ends the audio thread's event loop, which deletes the
+    // recorder: the last request of the program.
     void release();
 
 private slots:

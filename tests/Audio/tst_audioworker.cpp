@@ -6,10 +6,12 @@
 #include "mainmenu.h"
 #include "testsupport.h"
 
+#include <QProcess>
 #include <QSemaphore>
 #include <QtTest>
 #include <atomic>
 #include <memory>
+#include <unistd.h>
 
 using TestSupport::DeviceRoot;
 
@@ -66,6 +68,34 @@ bool recordedMoreThan(qint64 bytes)
     syncAudioThread(); // the last start or resume has been handled
     return QTest::qWaitFor(
         [bytes] { return worker().recordedBytesSinceResume() > bytes; }, TestSupport::timeBound(kPatience));
+}
+
+// Set in the environment of the child whose audio thread is busy at the program's end.
+const char* const kBusyAudioThreadChild = "TK9400_TEST_BUSY_AUDIO_THREAD";
+
+// The program's end while the audio thread waits at a cancellation point for ever (as
+// in a slow write): terminate cuts it off there. Runs in a child process, as the end is
+// that of the process.
+int endWithABusyAudioThread(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    DeviceRoot device;
+    Audioworker()->startAudioRecording();
+    Audioworker()->pauseAudioRecording(false);
+    static QSemaphore* const busy = new QSemaphore;
+    QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [] {
+        busy->release();
+        for (;;)
+            ::pause();
+    });
+    busy->acquire();
+    const QPointer<BackgroundRecording> recorder = Audioworker()->backgroundRecording();
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    const int status = app.exec();
+    // Whatever is still posted to it could only be delivered to a deleted object.
+    QCoreApplication::sendPostedEvents();
+    fprintf(stderr, "%s\n", recorder ? "the recorder is left" : "the recorder was deleted");
+    return status;
 }
 
 } // namespace
@@ -353,6 +383,29 @@ private slots:
         QVERIFY(!TestSupport::logged("File written:"));
     }
 
+    // A thread cut off mid-way leaves its recorder as it was: neither deleted nor called.
+    void theEndWithABusyAudioThread()
+    {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kBusyAudioThreadChild, QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), QStringList());
+        const int bound = 2 * AudioWorker::kShutdownTimeoutMs + 10000;
+        QVERIFY(child.waitForFinished(TestSupport::timeBound(bound)));
+        const QString log = QString::fromLocal8Bit(child.readAllStandardError());
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(child.exitCode() == 0, qPrintable(log));
+        QVERIFY2(log.contains(QString("AudioWorker: the audio thread did not end within %1 ms; terminating it")
+                                  .arg(AudioWorker::kShutdownTimeoutMs)),
+                 qPrintable(log));
+        QVERIFY2(!log.contains("still runs"), qPrintable(log));
+        QVERIFY2(log.contains("the recorder is left"), qPrintable(log));
+        // Cut off mid-way through its event loop, the thread leaves that loop's own state
+        // for Qt and GLib to complain of as they take it down; nothing of ours may be run.
+        QVERIFY2(!log.contains("runtime error") && !log.contains("QThread: Destroyed"), qPrintable(log));
+    }
+
     // Last: the program's end, after which the worker only refuses quietly.
     void shutdownEndsTheThreadAndDeletesTheRecorderOnce()
     {
@@ -374,5 +427,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAudioWorker)
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(kBusyAudioThreadChild))
+        return endWithABusyAudioThread(argc, argv);
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestAudioWorker test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_audioworker.moc"
