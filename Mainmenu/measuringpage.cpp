@@ -147,8 +147,15 @@ void MeasuringPage::init(int variant)
         reportFavourite();
     setTooltips();
 
-    if (variant != 1 && needsSensorNote())
+    if (variant != 1 && needsSensorNote()) {
         MessageDialog::showOk(MessageDialog::IconInformation, tr("Note"), sensorNoteText());
+        // The on/off key on the note shows the main page: this page no longer shows, and
+        // must not start behind it (its timers, the recording, the unit's mute key).
+        if (menu->currentPage() != this) {
+            qDebug() << "Page left during the sensor note:" << metaObject()->className();
+            return;
+        }
+    }
 
     applyDisplaySettings();
     resetBeforeLinks();
@@ -309,6 +316,18 @@ void MeasuringPage::keyReleaseEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyReleaseEvent(event);
+}
+
+void MeasuringPage::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // What the page's own way out does but the change of page and the path, which the page
+    // shown now sets up for itself.
+    if (m_storedMeasurement && m_player)
+        endStoredSound();
+    m_timerLevel->stop();
+    m_timerCheckBtConnection->stop();
+    disconnectMuteKey();
 }
 
 void MeasuringPage::disconnectMuteKey()

@@ -185,6 +185,9 @@ protected:
     // F10 (the device's mute key) by the switch mode; the release of Escape (on/off key) leaves.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // Another page shown in this one's place without its own way out (the on/off key on a
+    // dialog of the page closes only the dialog): nothing of this page runs on behind it.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void startStoredView();

@@ -1,6 +1,7 @@
 // The measuring page frame in the main window, against the simulated Bluetooth modules,
 // sensor unit and headphones: mute keys, the link warning, the sensor note, the stored
 // view and the ways out.
+#include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Hardware/bluetooth.h"
 #include "Mainmenu/h2sensor.h"
@@ -15,6 +16,7 @@
 #include "simulatedpeers.h"
 #include "testsupport.h"
 
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -261,6 +263,55 @@ private slots:
         instrument.menu->getInstanceMeasManagement()->openStoredMeasurement(widget == 1 ? "LE_20240101_120000_x"
                                                                                         : "H2_20240101_120000_x");
         QCOMPARE(driver.messages().size(), 0);
+    }
+
+    // The on/off key on a dialog of the page (the sensor note before the start, a settings
+    // dialog while it runs) closes the dialog and shows the main page: nothing of the page
+    // runs on behind it.
+    void leftFromADialogOfThePage_data()
+    {
+        QTest::addColumn<int>("widget");
+        QTest::addColumn<int>("sensor");
+        QTest::addColumn<QString>("button"); // opens the dialog on the live page; none: the note
+        QTest::newRow("level, the note") << 1 << 3 << "";
+        QTest::newRow("H2, the note") << 6 << 1 << "";
+        QTest::newRow("level, headphone settings") << 1 << 1 << "butMenuHeadphone";
+        QTest::newRow("H2, headphone settings") << 6 << 3 << "butMenuHeadphone";
+    }
+    void leftFromADialogOfThePage()
+    {
+        QFETCH(int, widget);
+        QFETCH(int, sensor);
+        QFETCH(QString, button);
+        Instrument instrument;
+        QVERIFY(instrument.start());
+        QVERIFY(instrument.sensorType(sensor));
+        DialogDriver driver;
+        // As the key filter does on the key's release: Escape to the dialog, then the main page.
+        const auto onOffKey = [&instrument](QWidget*) { instrument.menu->displayFavouriteDialog(0); };
+        if (button.isEmpty())
+            driver.setInspector(onOffKey);
+        instrument.menu->displayWidget(widget, 1, 0);
+        auto* page = instrument.menu->findChild<MeasuringPage*>();
+        QVERIFY(page);
+        if (button.isEmpty()) {
+            QCOMPARE(driver.messages().size(), 1);
+        } else {
+            QCOMPARE(instrument.menu->currentPage(), page);
+            QVERIFY(page->linkCheckTimer()->isActive());
+            driver.setInspector(onOffKey);
+            TestSupport::button(page, button)->click();
+            QCOMPARE(driver.otherDialogs().size(), 1);
+        }
+        QCOMPARE(instrument.menu->getCurrentWidget(), 0);
+        QVERIFY(!page->readingTimer()->isActive());
+        QVERIFY(!page->linkCheckTimer()->isActive());
+        QVERIFY(!Analoginputworker()->isCaptureStarted());
+        QVERIFY(instrument.pathMuted());
+        // The unit's mute key reaches the main page alone: the path stays muted.
+        emit instrument.menu->getBtSinkInstance()->stateActiveMuteChanged(false);
+        QVERIFY(instrument.pathMuted());
+        QVERIFY(!page->readingTimer()->isActive());
     }
 
     void storedViewAndItsWayBack_data()
