@@ -389,6 +389,10 @@ private slots:
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(kBusyAudioThreadChild, QStringLiteral("1"));
+        // The sanitizer build: what GLib held for the event it was dispatching when the thread
+        // was cut off is never freed, as nothing finishes that dispatch (the recorder left
+        // stays reachable).
+        environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":detect_leaks=0");
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), QStringList());
         const int bound = 2 * AudioWorker::kShutdownTimeoutMs + 10000;
