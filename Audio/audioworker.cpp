@@ -125,8 +125,13 @@ int AudioWorker::storeAudioData(QString filename)
 
 bool AudioWorker::storesPending() const
 {
-    return !m_shutDown && m_backgroundRecording && m_audioWorkerThread->isRunning()
-        && !m_backgroundRecording->waitForStores(m_storeRequests, 0);
+    return !waitForStores(0);
+}
+
+bool AudioWorker::waitForStores(int timeoutMs) const
+{
+    return m_shutDown || !m_backgroundRecording || !m_audioWorkerThread->isRunning()
+        || m_backgroundRecording->waitForStores(m_storeRequests, timeoutMs);
 }
 
 int AudioWorker::deleteAudioData(QString filename)

@@ -35,6 +35,9 @@ public:
     int storeAudioData(QString filename);
     // A store requested earlier has not finished yet in the audio thread (it timed out).
     bool storesPending() const;
+    // Waits until every store requested so far has finished (written or failed); false
+    // when one is still running after timeoutMs.
+    bool waitForStores(int timeoutMs) const;
     int deleteAudioData(QString filename);
     int renameAudioData(QString newFilename, QString oldFilename);
 

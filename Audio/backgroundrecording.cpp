@@ -171,7 +171,7 @@ void BackgroundRecording::init()
 
 void BackgroundRecording::startAudioRecording()
 {
-    m_audioQueue.clear();
+    clearQueue();
     qDebug() << "BackgroundRecording::startAudioRecording" << QThread::currentThreadId();
 
     m_audioOutputIODevice = m_audioOutput->start();
@@ -206,9 +206,21 @@ void BackgroundRecording::pauseAudioRecording(bool pause)
         m_pauseRecording = true;
         return;
     }
-    m_audioQueue.clear();
+    // Each opening starts a new recording, but sound kept for a refused store's retry stays
+    // until this opening brings its own: one made while the audio thread was busy recorded
+    // nothing, and the retry must still find what the first try would have stored.
+    m_replaceOnNewSound = !m_keptFor.isEmpty();
+    if (!m_replaceOnNewSound)
+        clearQueue();
     m_recordedBytes = 0;
     m_pauseRecording = false;
+}
+
+void BackgroundRecording::clearQueue()
+{
+    m_audioQueue.clear();
+    m_keptFor.clear();
+    m_replaceOnNewSound = false;
 }
 
 void BackgroundRecording::readMore()
@@ -229,19 +241,30 @@ void BackgroundRecording::readMore()
     const qint64 read = m_input->read(m_buffer.data(), kMaxReadBytes);
     if (read <= 0)
         return;
+    if (m_replaceOnNewSound)
+        clearQueue();
     m_recordedBytes += read;
     m_audioQueue.append(QByteArray(m_buffer.constData(), int(read)));
 }
 
 void BackgroundRecording::storeAudioData(QString filename)
 {
+    const QString name = filename.trimmed();
+    // Sound kept across an opening belongs to the clip it was kept for; any other clip
+    // gets what was recorded since the path was opened: nothing yet.
+    if (m_replaceOnNewSound && name != m_keptFor)
+        clearQueue();
     const bool written = writeClip(filename);
     QMutexLocker lock(&m_storeMutex);
     const quint64 request = ++m_finishedStores;
     // The sound leaves the queue only for a caller that took the clip; one that gave up
     // refused its save, and the retry must find the same sound.
-    if (written && request > m_lastGivenUpStore)
+    if (written && request > m_lastGivenUpStore) {
         m_audioQueue.dropOldest(kClipDataBytes);
+        m_keptFor.clear();
+    } else {
+        m_keptFor = name;
+    }
     if (!written)
         m_lastFailedStore = request;
     m_storeFinished.wakeAll();

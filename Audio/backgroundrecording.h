@@ -78,6 +78,8 @@ private slots:
 private:
     bool writeClip(const QString& filename);
     void stopDevices();
+    // Empties the queue, and nothing is kept for a retry any more.
+    void clearQueue();
 
     AudioIODevice* m_audioInputIODevice = nullptr;
     QIODevice* m_input = nullptr;
@@ -93,6 +95,10 @@ private:
     // 64 bits: a path left open for a day reads more than 2^31 bytes.
     std::atomic<qint64> m_recordedBytes{0};
     bool m_pauseRecording = true;
+    // The queued sound is kept for the retry of this clip: its write failed, or its caller
+    // gave up on it. A resume then leaves it until the new opening records sound of its own.
+    QString m_keptFor;
+    bool m_replaceOnNewSound = false;
 
     std::atomic<quint64> m_playbackRequests{0};
     std::atomic<quint64> m_playbacksStopped{0};

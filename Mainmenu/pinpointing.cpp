@@ -229,6 +229,7 @@ void Pinpointing::clearPoint(int point)
     m_storedGpsPosLat[point] = 0;
     m_storedGpsPosLong[point] = 0;
     m_significandFrequency[point] = 0;
+    m_clipState[point] = ClipOnDisk;
 }
 
 void Pinpointing::removeTemporaryClips()
@@ -366,12 +367,16 @@ void Pinpointing::muteAudioPath(bool a_mute, bool a_sendToMic)
 void Pinpointing::fixCurrentPoint()
 {
     const QString name = clipName(m_currentStep);
-    if (Audioworker()->storeAudioData(name) != 0 && !Audioworker()->storesPending()) {
+    ClipState state = ClipOnDisk;
+    if (Audioworker()->storeAudioData(name) != 0) {
+        // A late write goes on and makes its clip; the save waits for it.
+        state = Audioworker()->storesPending() ? ClipLate : ClipLost;
         // What a failed write left behind must not be saved as this point's sound.
         const QString path = BackgroundRecording::clipPath(name);
-        if (QFile::exists(path) && QFile::remove(path))
+        if (state == ClipLost && QFile::exists(path) && QFile::remove(path))
             qDebug() << "Removed the incomplete clip" << path;
     }
+    m_clipState[m_currentStep] = state;
     qDebug() << "Store WAV-File" << name << m_currentStep;
     showLevelAndFrequency(m_storedMinimumLevels[m_currentStep], m_significandFrequency[m_currentStep]);
 }
@@ -407,6 +412,7 @@ void Pinpointing::shiftAllMeasurementsLeft()
         m_storedGpsPosLat[p] = m_storedGpsPosLat[p + 1];
         m_storedGpsPosLong[p] = m_storedGpsPosLong[p + 1];
         m_significandFrequency[p] = m_significandFrequency[p + 1];
+        m_clipState[p] = m_clipState[p + 1];
     }
     clearPoint(kMaxPoint);
     Audioworker()->deleteAudioData(clipName(1));
@@ -626,7 +632,42 @@ void Pinpointing::saveMeasurement(const QString& name)
         info.posLong[p] = m_storedGpsPosLong[p];
     }
     m_audioCodec->getFilter(&info.filterLowCutOff, &info.filterHighCutOff, &info.filterType);
+    // A point without its whole sound is not stored: the save is refused and every point
+    // stays for the retry.
+    if (!clipsComplete(info)) {
+        MeasurementData()->refuse();
+        return;
+    }
     MeasurementData()->storeMeasurement(Measurements::Pinpointing, name, info);
+}
+
+bool Pinpointing::clipsComplete(const MeasInfoStructure& info)
+{
+    QList<int> withClip;
+    bool late = false;
+    for (int p = 1; p <= kMaxPoint; ++p) {
+        if (Measurements::isPointWithClip(info, p)) {
+            withClip << p;
+            late = late || m_clipState[p] == ClipLate;
+        }
+    }
+    // The store copies what lies in the folder, and a clip being written lies there half
+    // done: only once every write has finished does a clip there mean a whole one (a
+    // failed write removes what it began).
+    if (late && !Audioworker()->waitForStores(AudioWorker::kStoreTimeoutMs)) {
+        qWarning() << "Pinpointing: not saved, a clip is still being written";
+        return false;
+    }
+    QList<int> lost;
+    for (int p : withClip) {
+        if (m_clipState[p] == ClipLate)
+            m_clipState[p] = QFileInfo(BackgroundRecording::clipPath(clipName(p))).isFile() ? ClipOnDisk : ClipLost;
+        if (m_clipState[p] == ClipLost)
+            lost << p;
+    }
+    if (!lost.isEmpty())
+        qWarning() << "Pinpointing: not saved, no clip for the points" << lost;
+    return lost.isEmpty();
 }
 
 // ---- stored view -----------------------------------------------------------------------

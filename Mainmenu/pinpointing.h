@@ -11,6 +11,7 @@ class Pinpointing;
 class Gps;
 class QLabel;
 class QProgressBar;
+struct MeasInfoStructure;
 
 // The rules of the bar display, as functions of the point values (index 1 to 10 of arrays
 // of kPoints entries), so that the page and its tests share them.
@@ -109,6 +110,10 @@ protected:
     bool isPathOpen() const override { return !m_muted; }
 
 private:
+    // What became of a point's clip as the point was fixed: on disk, still being written
+    // when the wait ran out, or lost (its write failed).
+    enum ClipState { ClipOnDisk = 0, ClipLate, ClipLost };
+
     static Config frameConfig();
     QProgressBar* bar(int point) const;
     QLabel* levelLabel(int point) const;
@@ -116,6 +121,9 @@ private:
     void fixCurrentPoint();
     void startNextPoint();
     void clearPoint(int point);
+    // Whether every point that the save would store with a clip has its whole clip on
+    // disk; waits a bounded time for clips still being written.
+    bool clipsComplete(const MeasInfoStructure& info);
     void showFilter();
     void showLevelAndFrequency(float level, int frequency);
     void readInfoFile();
@@ -134,6 +142,7 @@ private:
     double m_storedGpsPosLat[PinpointingRules::kPoints] = {};
     double m_storedGpsPosLong[PinpointingRules::kPoints] = {};
     int m_significandFrequency[PinpointingRules::kPoints] = {};
+    ClipState m_clipState[PinpointingRules::kPoints] = {};
     int m_significandFrequencyCurrent = 0;
     int m_leakPos = -1;
     float m_leakLevel = 0;

@@ -310,7 +310,7 @@ bool Measurements::copyClips(int type, const QString& directory, const MeasInfoS
         clips << QStringLiteral("LE_sound.wav");
     } else if (type == Pinpointing) {
         for (int p = 1; p <= 10; ++p) {
-            if (data.level[p] > 0 && data.frequency[p] > 0)
+            if (isPointWithClip(data, p))
                 clips << QStringLiteral("PP_Sound_%1.wav").arg(p);
         }
     }
@@ -326,6 +326,11 @@ bool Measurements::copyClips(int type, const QString& directory, const MeasInfoS
         }
     }
     return true;
+}
+
+bool Measurements::isPointWithClip(const MeasInfoStructure& data, int point)
+{
+    return data.level[point] > 0 && data.frequency[point] > 0;
 }
 
 bool Measurements::copyToDisk(const QString& from, const QString& to)

@@ -85,6 +85,10 @@ public:
 
     static QString convertFilterTypeToText(int a_filterType);
 
+    // Whether a pinpointing save copies the clip of that point (1 to 10): its level and
+    // its frequency are both above 0.
+    static bool isPointWithClip(const MeasInfoStructure& data, int point);
+
     // The staged save on its own, for every kind of measurement directory: creates
     // root + a_prefix + "yyyyMMdd_hhmmss_" + a_name (cleaned by cleanMeasurementName()),
     // with the time of a_time or, when that name exists, the next free second. a_fill

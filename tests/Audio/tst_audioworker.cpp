@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QSemaphore>
 #include <QtTest>
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <unistd.h>
@@ -154,13 +155,30 @@ private slots:
         QVERIFY(TestSupport::logged("File written:"));
     }
 
-    // A write that fails keeps its sound queued: the retry stores the whole clip.
+    // A write that fails keeps its sound queued: the retry stores the whole clip, also
+    // after an opening that recorded nothing (the audio thread was busy), until an opening
+    // records new sound; another clip never gets it.
+    void failedClipKeepsItsSound_data()
+    {
+        QTest::addColumn<int>("recordBytes");
+        QTest::addColumn<QString>("between");
+        QTest::addColumn<QString>("retry");
+        QTest::newRow("retried at once") << 400000 << "" << "LE_sound";
+        QTest::newRow("opening that recorded nothing") << 40000 << "nothing" << "LE_sound";
+        QTest::newRow("another clip after that opening") << 40000 << "nothing" << "PP_Sound_1";
+        QTest::newRow("opening with new sound") << 40000 << "sound" << "LE_sound";
+    }
     void failedClipKeepsItsSound()
     {
+        QFETCH(int, recordBytes);
+        QFETCH(QString, between);
+        QFETCH(QString, retry);
         worker().startAudioRecording();
         worker().pauseAudioRecording(false);
-        QVERIFY(recordedMoreThan(400000));
+        QVERIFY(recordedMoreThan(recordBytes));
         worker().pauseAudioRecording(true);
+        syncAudioThread();
+        const qint64 kept = std::min<qint64>(worker().recordedBytesSinceResume(), BackgroundRecording::kClipDataBytes);
         const QString path = m_device->hostPath(kClips + "LE_sound.wav");
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile::remove(path);
@@ -168,8 +186,30 @@ private slots:
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write clip: .*LE_sound.wav"));
         QCOMPARE(worker().storeAudioData("LE_sound"), -1);
         QVERIFY(!QFileInfo(path).isSymLink());
-        QCOMPARE(worker().storeAudioData("LE_sound"), 0);
-        QCOMPARE(clip("LE_sound.wav").size(), 320044);
+
+        qint64 expected = kept;
+        if (between == "nothing") {
+            // Opened and muted again while the thread is held: no read comes in between.
+            QSemaphore busy;
+            QMetaObject::invokeMethod(worker().backgroundRecording(), [&busy] { busy.acquire(); });
+            worker().pauseAudioRecording(false);
+            worker().pauseAudioRecording(true);
+            busy.release();
+            syncAudioThread();
+            QCOMPARE(worker().recordedBytesSinceResume(), qint64(0));
+            if (retry != "LE_sound")
+                expected = 0;
+        } else if (between == "sound") {
+            worker().pauseAudioRecording(false);
+            QVERIFY(recordedMoreThan(16000));
+            worker().pauseAudioRecording(true);
+            syncAudioThread();
+            expected = worker().recordedBytesSinceResume();
+        }
+        QCOMPARE(worker().storeAudioData(retry), 0);
+        const QByteArray file = clip(retry + ".wav");
+        QCOMPARE(qint64(file.size()), 44 + expected);
+        QVERIFY(isOneSliceOfThePattern(file.mid(44)));
     }
 
     // Through the listening path's switch: only the sound since the path was last opened.

@@ -432,13 +432,16 @@ private slots:
     }
 
     // Without its whole clip nothing is stored, and the user is told; once the obstacle
-    // is gone, the retry stores the sound the refused save would have stored.
+    // is gone, the retry stores the sound the refused save would have stored, also when
+    // the path was opened and muted again while the write was held up.
     void clipThatCannotBeWrittenFailsTheSave_data()
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QString>("warning");
         QTest::newRow("no folder for it") << "file" << "";
         QTest::newRow("write not done in time") << "busy" << "^AudioWorker::storeAudioData: the clip";
+        QTest::newRow("write not done in time, path reopened meanwhile")
+            << "busy, reopened" << "^AudioWorker::storeAudioData: the clip";
     }
     void clipThatCannotBeWrittenFailsTheSave()
     {
@@ -452,6 +455,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([] { return Audioworker()->recordedBytesSinceResume() > 32000; },
                                 TestSupport::timeBound(8000)));
         QTest::keyRelease(page, Qt::Key_F10);
+        QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [] {}, Qt::BlockingQueuedConnection);
+        const qint64 recorded = Audioworker()->recordedBytesSinceResume();
         const QString folder = QFileInfo(instrument.device.hostPath(kTempClip)).absolutePath();
         if (obstacle == "file") {
             // A plain file where the temporary folder should be.
@@ -475,6 +480,10 @@ private slots:
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().icon, 2);
         QCOMPARE(instrument.entries(), before);
+        if (obstacle == "busy, reopened") {
+            QTest::keyPress(page, Qt::Key_F10);
+            QTest::keyRelease(page, Qt::Key_F10);
+        }
 
         busy->store(false);
         QTRY_VERIFY(!Audioworker()->storesPending());
@@ -485,7 +494,6 @@ private slots:
         QCOMPARE(driver.messages().size(), 1);
         const QStringList stored = instrument.entries();
         QCOMPARE(stored.size(), before.size() + 1);
-        const qint64 recorded = Audioworker()->recordedBytesSinceResume();
         QCOMPARE(instrument.device.read(kRoot + "/" + stored.last() + "/LE_sound.wav").size(),
                  44 + std::min<qint64>(recorded, BackgroundRecording::kClipDataBytes));
     }

@@ -19,9 +19,12 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QtTest>
+#include <algorithm>
+#include <atomic>
 #include <memory>
 
 using namespace PinpointingRules;
@@ -328,27 +331,77 @@ private slots:
         QVERIFY(info.contains("Filter/Filtertype"));
     }
 
-    void staleAndFailedClips()
+    // A point is never saved without its whole clip: the clip of an earlier survey is not
+    // taken for it, and a clip that failed or is still being written refuses the save with
+    // the message, every point kept. A late clip is saved once it is there; a lost one
+    // only goes with its point.
+    void staleFailedAndLateClips_data()
     {
+        QTest::addColumn<bool>("late");
+        QTest::newRow("write failed") << false;
+        QTest::newRow("write not done in time") << true;
+    }
+    void staleFailedAndLateClips()
+    {
+        QFETCH(bool, late);
+        const auto busy = std::make_shared<std::atomic<bool>>(true);
         Survey survey({{"Dialogconfiguration/Pinpointing_DynamicScaling", false}});
+        const auto release = qScopeGuard([busy] { busy->store(false); }); // before the survey ends
         QVERIFY(survey.device.write(kClips + "PP_Sound_3.wav", "an earlier survey"));
         QVERIFY(survey.start());
         QVERIFY(!QFile::exists(survey.clipFile(3)));
         for (int p = 1; p <= 3; ++p) {
             QVERIFY(survey.open());
             survey.reading(400 + 100 * p, 500);
-            if (p == 3) {
+            if (p == 3 && late) {
+                // The recording thread stays busy past the wait at the mute and the save.
+                QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [busy] {
+                    while (busy->load())
+                        QThread::msleep(5);
+                });
+                TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^AudioWorker::storeAudioData: the clip"));
+            } else if (p == 3) {
                 QVERIFY(QFile::link("/dev/full", survey.clipFile(3)));
                 TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write clip: .*PP_Sound_3.wav"));
             }
             survey.mute();
         }
-        QVERIFY(!QFileInfo(survey.clipFile(3)).exists() && !QFileInfo(survey.clipFile(3)).isSymLink());
+        if (!late)
+            QVERIFY(!QFileInfo(survey.clipFile(3)).exists() && !QFileInfo(survey.clipFile(3)).isSymLink());
         QCOMPARE(survey.page->scaleMode(), 0);
-        survey.shot("pinpointing-scale-fixed.png");
-        QVERIFY(survey.save("stale"));
-        const QString dir = survey.device.hostPath(kMeas + survey.stored().first());
-        QCOMPARE(QDir(dir).entryList({"PP_Sound_*"}), QStringList({"PP_Sound_1.wav", "PP_Sound_2.wav"}));
+        if (!late)
+            survey.shot("pinpointing-scale-fixed.png");
+
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pinpointing: not saved, "));
+        TestSupport::expectMessage(QtWarningMsg, "Measurement could not be stored");
+        DialogDriver driver;
+        driver.typeText("stale");
+        survey.page->on_butMenuSave_clicked();
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages().first().icon, 2);
+        QCOMPARE(survey.stored(), QStringList());
+        QCOMPARE(survey.page->currentStep(), 3);
+
+        QStringList clips({"PP_Sound_1.wav", "PP_Sound_2.wav"});
+        if (late) {
+            busy->store(false);
+            QTRY_VERIFY(!Audioworker()->storesPending());
+            clips << "PP_Sound_3.wav";
+        } else {
+            TestSupport::button(survey.page, "butMenuDeleteLast")->click();
+        }
+        driver.typeText("stale");
+        survey.page->on_butMenuSave_clicked();
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(survey.stored().size(), 1);
+        const QString dir = kMeas + survey.stored().first();
+        QCOMPARE(QDir(survey.device.hostPath(dir)).entryList({"PP_Sound_*"}), clips);
+        if (late) {
+            const QByteArray clip = survey.device.read(dir + "/PP_Sound_3.wav");
+            QCOMPARE(qint64(clip.size()),
+                     44 + std::min<qint64>(Audioworker()->recordedBytesSinceResume(), BackgroundRecording::kClipDataBytes));
+            QCOMPARE(sha(clip), sha(survey.clip(3)));
+        }
     }
 
     void deleteLastAndFilterDialog()
