@@ -476,6 +476,15 @@
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>已保存，但没有
+测量点 %1 的声音。</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -476,6 +476,15 @@ připojte snímač H2.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Varování</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Uloženo bez zvuku
+bodu %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -476,6 +476,15 @@ H2-Sensor angeschlossen sein.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warnung</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Gespeichert ohne den Ton
+von Punkt %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

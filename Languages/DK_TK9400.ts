@@ -476,6 +476,15 @@ for at bruge denne måling.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Advarsel</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Gemt uden lyden
+fra punkt %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -476,6 +476,15 @@ conectar un sensor H2.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Advertencia</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Guardado sin el sonido
+del punto %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -476,6 +476,15 @@ H2-anturi.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Varoitus</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Tallennettu ilman
+pisteen %1 ääntä.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -476,6 +476,15 @@ un capteur H2.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Avertissement</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Enregistré sans le son
+du point %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -1118,6 +1118,15 @@ Please check your QJ-5.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Stored without the sound
+of point %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

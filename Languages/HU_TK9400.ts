@@ -476,6 +476,15 @@ kell csatlakoztatni.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Figyelmeztetés</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Mentve a(z) %1. pont
+hangja nélkül.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -476,6 +476,15 @@ collegare un sensore H2.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Avviso</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Salvato senza il suono
+del punto %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

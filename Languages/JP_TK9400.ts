@@ -476,6 +476,15 @@
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>保存しましたが、
+測定点 %1 の音声はありません。</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -476,6 +476,15 @@ H2 센서를 연결하십시오.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>경고</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>저장되었지만
+측정점 %1의 소리는 없습니다.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

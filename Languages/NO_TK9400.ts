@@ -476,6 +476,15 @@ for å bruke denne målingen.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Advarsel</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Lagret uten lyden
+fra punkt %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

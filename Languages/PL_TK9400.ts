@@ -476,6 +476,15 @@ podłączyć czujnik H2.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Ostrzeżenie</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Zapisano bez dźwięku
+punktu %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -476,6 +476,15 @@ ligar um sensor H2.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Aviso</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Guardado sem o som
+do ponto %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

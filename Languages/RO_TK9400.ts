@@ -476,6 +476,15 @@ conectați un senzor H2.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Avertisment</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Salvat fără sunetul
+punctului %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

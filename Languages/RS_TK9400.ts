@@ -476,6 +476,15 @@ povežite H2 senzor.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Upozorenje</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Sačuvano bez zvuka
+tačke %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -476,6 +476,15 @@
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Внимание</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Сохранено без звука
+точки %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -476,6 +476,15 @@ för att använda denna mätning.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Varning</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Sparad utan ljudet
+från punkt %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

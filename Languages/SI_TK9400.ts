@@ -476,6 +476,15 @@ priključite senzor H2.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Opozorilo</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Shranjeno brez zvoka
+točke %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

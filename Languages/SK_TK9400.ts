@@ -476,6 +476,15 @@ pripojiť snímač H2.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Upozornenie</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>Uložené bez zvuku
+bodu %1.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

@@ -476,6 +476,15 @@ bağlamanız gerekir.</translation>
             <source>LOG</source>
             <translation>LOG</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Uyarı</translation>
+        </message>
+        <message>
+            <source>StoredWithoutTheSoundOfPoint</source>
+            <translation>%1 noktasının sesi
+olmadan kaydedildi.</translation>
+        </message>
     </context>
     <context>
         <name>Pipelocating</name>

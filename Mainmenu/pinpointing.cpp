@@ -11,6 +11,7 @@
 #include "Hardware/gps.h"
 #include "Management/systemsettings.h"
 #include "Tools/measurements.h"
+#include "Tools/messagedialog.h"
 #include "Tools/storedinfo.h"
 #include "globals.h"
 #include "mainmenu.h"
@@ -632,16 +633,24 @@ void Pinpointing::saveMeasurement(const QString& name)
         info.posLong[p] = m_storedGpsPosLong[p];
     }
     m_audioCodec->getFilter(&info.filterLowCutOff, &info.filterHighCutOff, &info.filterType);
-    // A point without its whole sound is not stored: the save is refused and every point
-    // stays for the retry.
-    if (!clipsComplete(info)) {
+    // A clip still being written is not saved half done: the save is refused and every
+    // point stays for the retry. A clip whose write failed never comes: the survey is
+    // stored without it, and the user told which point has no sound.
+    QList<int> lost;
+    if (!clipWritesDone(info, &lost)) {
         MeasurementData()->refuse();
         return;
     }
-    MeasurementData()->storeMeasurement(Measurements::Pinpointing, name, info);
+    if (MeasurementData()->storeMeasurement(Measurements::Pinpointing, name, info) != 0 || lost.isEmpty())
+        return;
+    QStringList points;
+    for (int p : lost)
+        points << QString::number(p);
+    MessageDialog::showOk(MessageDialog::IconWarning, tr("Warning"),
+                          tr("StoredWithoutTheSoundOfPoint").arg(points.join(QStringLiteral(", "))));
 }
 
-bool Pinpointing::clipsComplete(const MeasInfoStructure& info)
+bool Pinpointing::clipWritesDone(const MeasInfoStructure& info, QList<int>* lost)
 {
     QList<int> withClip;
     bool late = false;
@@ -658,16 +667,15 @@ bool Pinpointing::clipsComplete(const MeasInfoStructure& info)
         qWarning() << "Pinpointing: not saved, a clip is still being written";
         return false;
     }
-    QList<int> lost;
     for (int p : withClip) {
         if (m_clipState[p] == ClipLate)
             m_clipState[p] = QFileInfo(BackgroundRecording::clipPath(clipName(p))).isFile() ? ClipOnDisk : ClipLost;
         if (m_clipState[p] == ClipLost)
-            lost << p;
+            *lost << p;
     }
-    if (!lost.isEmpty())
-        qWarning() << "Pinpointing: not saved, no clip for the points" << lost;
-    return lost.isEmpty();
+    if (!lost->isEmpty())
+        qWarning() << "Pinpointing: no clip for the points" << *lost;
+    return true;
 }
 
 // ---- stored view -----------------------------------------------------------------------

@@ -3,6 +3,7 @@
 
 #include "Mainmenu/measuringpage.h"
 
+#include <QList>
 #include <QString>
 
 namespace Ui {
@@ -121,9 +122,9 @@ private:
     void fixCurrentPoint();
     void startNextPoint();
     void clearPoint(int point);
-    // Whether every point that the save would store with a clip has its whole clip on
-    // disk; waits a bounded time for clips still being written.
-    bool clipsComplete(const MeasInfoStructure& info);
+    // Whether no clip that the save would copy is still being written (waits a bounded
+    // time for them); lost receives the points whose clip will never come.
+    bool clipWritesDone(const MeasInfoStructure& info, QList<int>* lost);
     void showFilter();
     void showLevelAndFrequency(float level, int frequency);
     void readInfoFile();

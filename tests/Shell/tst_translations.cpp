@@ -312,6 +312,14 @@ void walkScreens(int language, Sweep& sweep)
         dialog.show();
         sweep.check(&dialog, type == MessageDialog::TypeYesNoCancel ? "message" : QString());
     }
+    // A survey stored without the sound of some points names them all.
+    MessageDialog lost;
+    lost.setIcon(MessageDialog::IconWarning);
+    lost.setHeadline(QCoreApplication::translate("Pinpointing", "Warning"));
+    lost.setInfotext(QCoreApplication::translate("Pinpointing", "StoredWithoutTheSoundOfPoint").arg("3, 7, 10"));
+    lost.setDialogType(MessageDialog::TypeOk);
+    lost.show();
+    sweep.check(&lost, "message_sound_lost");
 }
 
 } // namespace
