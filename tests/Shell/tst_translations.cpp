@@ -387,6 +387,14 @@ private slots:
         Sweep sweep(QStringLiteral("service"));
         Instrument instrument(languageNumber(QStringLiteral("DE")), {{"Debug/Debugfeatures", 1}});
         sweep.check(instrument.menu.get(), QStringLiteral("main"));
+        // The measuring pages with their debug-only elements, each left before the next.
+        DialogDriver driver;
+        for (int widget : {1, 3, 6, 8, 9}) {
+            instrument.menu->displayWidget(widget, 1, 0);
+            QWidget* page = instrument.menu->currentPage();
+            sweep.check(page, QStringLiteral("page%1").arg(widget));
+            TestSupport::tapEscape(page);
+        }
         instrument.device.write("/sys/class/power_supply/bq24190-battery/status", "Discharging\n");
         instrument.device.write("/home/root/testBtIdMic", "00:07:80:CA:E6:4G");
         TestmenuRemoteCtrl::pollIntervalMs() = 3600 * 1000;
