@@ -49,9 +49,10 @@ public:
     BackgroundRecording* backgroundRecording() const;
 
 public slots:
-    // Stops input and output in the audio thread, ends the thread within a bound and
-    // deletes the recorder once (a thread that will not end is left running with it).
-    // Runs when the application quits; later calls do nothing.
+    // Stops input and output in the audio thread and ends the thread within a bound; the
+    // recorder is deleted once with a thread that ended by itself, and left untouched with
+    // one that was terminated or will not end. Runs when the application quits; later
+    // calls do nothing.
     void shutdown();
 
 signals:
