@@ -361,7 +361,8 @@ void BackgroundRecording::release()
     if (m_audioInput)
         stopDevices();
     m_playbackFile.close();
-    // Deleted in its own thread as that ends. A thread cut off before it came here leaves
+    // Deleted in its own thread as that ends (the audio input's destructor runs the pending
+    // events of the thread it is deleted in). A thread cut off before it came here leaves
     // the recorder alone, half-way as it may be.
     deleteLater();
     thread()->quit();
