@@ -4,7 +4,6 @@
 #include "testsupport.h"
 
 #include <QPointer>
-#include <QProcess>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QtTest>
@@ -104,16 +103,10 @@ private slots:
 
     void theEndWithAReaderThatNeverReturns()
     {
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(kStuckReaderChild, QStringLiteral("1"));
-        child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(), QStringList());
-        const int bound = 2 * AnalogInputWorker::kThreadStopTimeoutMs + 10000;
-        QVERIFY(child.waitForFinished(TestSupport::timeBound(bound)));
-        const QString log = QString::fromLocal8Bit(child.readAllStandardError());
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(child.exitCode() == 0, qPrintable(log));
+        bool endedWell = false;
+        const QString log =
+            TestSupport::runAsChild(kStuckReaderChild, 2 * AnalogInputWorker::kThreadStopTimeoutMs + 10000, &endedWell);
+        QVERIFY2(endedWell, qPrintable(log));
         const QString stop = QString::number(AnalogInputWorker::kThreadStopTimeoutMs);
         QVERIFY2(log.contains("AnalogInputWorker: the ADC thread did not end within " + stop + " ms; terminating it"),
                  qPrintable(log));

@@ -6,7 +6,6 @@
 #include "mainmenu.h"
 #include "testsupport.h"
 
-#include <QProcess>
 #include <QSemaphore>
 #include <QtTest>
 #include <algorithm>
@@ -426,16 +425,10 @@ private slots:
     // A thread cut off mid-way leaves its recorder as it was: neither deleted nor called.
     void theEndWithABusyAudioThread()
     {
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(kBusyAudioThreadChild, QStringLiteral("1"));
-        child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(), QStringList());
-        const int bound = 2 * AudioWorker::kShutdownTimeoutMs + 10000;
-        QVERIFY(child.waitForFinished(TestSupport::timeBound(bound)));
-        const QString log = QString::fromLocal8Bit(child.readAllStandardError());
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(child.exitCode() == 0, qPrintable(log));
+        bool endedWell = false;
+        const QString log =
+            TestSupport::runAsChild(kBusyAudioThreadChild, 2 * AudioWorker::kShutdownTimeoutMs + 10000, &endedWell);
+        QVERIFY2(endedWell, qPrintable(log));
         QVERIFY2(log.contains(QString("AudioWorker: the audio thread did not end within %1 ms; terminating it")
                                   .arg(AudioWorker::kShutdownTimeoutMs)),
                  qPrintable(log));

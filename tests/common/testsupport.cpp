@@ -23,6 +23,7 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPair>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -337,6 +338,22 @@ QList<int> rowsOf(const QImage& image, int x, const QColor& colour)
         if (image.pixelColor(x, y) == colour)
             rows << y;
     return rows;
+}
+
+QString runAsChild(const char* variable, int timeoutMs, bool* endedWell)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(variable), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
+    const bool finished = child.waitForFinished(timeBound(timeoutMs));
+    if (!finished) {
+        child.kill();
+        child.waitForFinished();
+    }
+    *endedWell = finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+    return QString::fromLocal8Bit(child.readAllStandardError());
 }
 
 QString screenshotPath(const QString& name)

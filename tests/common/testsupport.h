@@ -114,6 +114,12 @@ QPushButton* button(const QObject& parent, const QString& name);
 void tapEscape(QWidget* target);
 void holdEscape(QWidget* target, const std::function<void()>& whilePressed);
 
+// Runs this test program once more, with variable set to 1 in its environment (its main
+// then plays the part of such a child, the end of a process being under test), for at
+// most timeoutMs (scaled by the factor above). Returns what it wrote to its standard error;
+// endedWell tells whether it ended by itself with status 0.
+QString runAsChild(const char* variable, int timeoutMs, bool* endedWell);
+
 // Where a screenshot for a look by eye goes: "screenshots" in the build tree, or in the
 // working directory when the test runs outside ctest.
 QString screenshotPath(const QString& name);
