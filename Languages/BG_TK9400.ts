@@ -281,6 +281,10 @@
             <source>HeadphoneGain</source>
             <translation>Усилване на слушалките</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Записано без звук.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@
             <source>HeadphoneGain</source>
             <translation>耳机增益</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>已保存，但没有声音。</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ připojte snímač H2.</translation>
             <source>HeadphoneGain</source>
             <translation>Zesílení sluchátek</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Uloženo bez zvuku.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ H2-Sensor angeschlossen sein.</translation>
             <source>HeadphoneGain</source>
             <translation>Kopfhörerverstärkung</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Ohne Ton gespeichert.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ for at bruge denne måling.</translation>
             <source>HeadphoneGain</source>
             <translation>Forstærkning i hovedtelefoner</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Gemt uden lyd.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ conectar un sensor H2.</translation>
             <source>HeadphoneGain</source>
             <translation>Ganancia de auriculares</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Guardado sin sonido.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

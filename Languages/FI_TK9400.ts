@@ -281,6 +281,10 @@ H2-anturi.</translation>
             <source>HeadphoneGain</source>
             <translation>Kuulokevahvistus</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Tallennettu ilman ääntä.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ un capteur H2.</translation>
             <source>HeadphoneGain</source>
             <translation>Gain du casque</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Enregistré sans son.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

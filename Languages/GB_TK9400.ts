@@ -809,6 +809,10 @@ High volumes can lead to hearing damage.</translation>
             <source>HeadphoneGain</source>
             <translation>Headphone gain</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Stored without sound.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ kell csatlakoztatni.</translation>
             <source>HeadphoneGain</source>
             <translation>Fejhallgató-erősítés</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Mentve hang nélkül.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

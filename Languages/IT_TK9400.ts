@@ -281,6 +281,10 @@ collegare un sensore H2.</translation>
             <source>HeadphoneGain</source>
             <translation>Guadagno cuffie</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Salvato senza suono.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@
             <source>HeadphoneGain</source>
             <translation>ヘッドホンゲイン</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>保存しましたが、音声はありません。</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ H2 센서를 연결하십시오.</translation>
             <source>HeadphoneGain</source>
             <translation>헤드폰 게인</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>저장되었지만 소리는 없습니다.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

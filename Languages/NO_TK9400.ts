@@ -281,6 +281,10 @@ for å bruke denne målingen.</translation>
             <source>HeadphoneGain</source>
             <translation>Forsterkning i hodetelefoner</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Lagret uten lyd.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ podłączyć czujnik H2.</translation>
             <source>HeadphoneGain</source>
             <translation>Wzmocnienie słuchawek</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Zapisano bez dźwięku.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ ligar um sensor H2.</translation>
             <source>HeadphoneGain</source>
             <translation>Ganho dos auscultadores</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Guardado sem som.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ conectați un senzor H2.</translation>
             <source>HeadphoneGain</source>
             <translation>Amplificare căști</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Salvat fără sunet.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

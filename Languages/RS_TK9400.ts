@@ -281,6 +281,10 @@ povežite H2 senzor.</translation>
             <source>HeadphoneGain</source>
             <translation>Pojačanje slušalica</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Sačuvano bez zvuka.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@
             <source>HeadphoneGain</source>
             <translation>Усиление наушников</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Сохранено без звука.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

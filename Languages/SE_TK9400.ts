@@ -281,6 +281,10 @@ för att använda denna mätning.</translation>
             <source>HeadphoneGain</source>
             <translation>Förstärkning i hörlurar</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Sparad utan ljud.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

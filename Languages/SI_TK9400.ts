@@ -281,6 +281,10 @@ priključite senzor H2.</translation>
             <source>HeadphoneGain</source>
             <translation>Ojačanje slušalk</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Shranjeno brez zvoka.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ pripojiť snímač H2.</translation>
             <source>HeadphoneGain</source>
             <translation>Zosilnenie slúchadiel</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Uložené bez zvuku.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

@@ -281,6 +281,10 @@ bağlamanız gerekir.</translation>
             <source>HeadphoneGain</source>
             <translation>Kulaklık kazancı</translation>
         </message>
+        <message>
+            <source>StoredWithoutSound</source>
+            <translation>Ses olmadan kaydedildi.</translation>
+        </message>
     </context>
     <context>
         <name>Longtermmeasurement</name>

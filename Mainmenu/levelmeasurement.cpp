@@ -13,10 +13,12 @@
 #include "Management/systemsettings.h"
 #include "Tools/freqspectrum.h"
 #include "Tools/measurements.h"
+#include "Tools/messagedialog.h"
 #include "Tools/storedinfo.h"
 #include "globals.h"
 #include "mainmenu.h"
 
+#include <QDebug>
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
@@ -147,11 +149,18 @@ void Levelmeasurement::resetDisplays()
 void Levelmeasurement::startLive()
 {
     MeasuringPage::startLive();
+    m_clipOfShownResult = false;
     freqSpectrum->init(freqSpectrum->getRect().width(), freqSpectrum->getRect().height());
     freqSpectrum->clear();
     freqSpectrum->drawScale();
     freqSpectrum->setEnabled(false);
     freqSpectrum->update();
+}
+
+void Levelmeasurement::pathOpened()
+{
+    MeasuringPage::pathOpened();
+    m_clipOfShownResult = false;
 }
 
 void Levelmeasurement::resetRunningValues()
@@ -323,20 +332,31 @@ void Levelmeasurement::stopStoredSound()
 
 void Levelmeasurement::saveMeasurement(const QString& name)
 {
-    // The store copies whatever clip lies there: one left by an earlier save must not pass
-    // for this one's when the recorder cannot write it.
     const QString clip = QString::fromLatin1(kClipName);
-    if (QFileInfo::exists(BackgroundRecording::clipPath(clip)))
-        Audioworker()->deleteAudioData(clip);
-    if (Audioworker()->storeAudioData(clip) != 0) {
-        // A measurement without its sound, or with half of it, is not stored. A write
-        // still running goes on but keeps its sound queued: the next save deletes the
-        // clip it leaves and writes that sound again.
-        if (!Audioworker()->storesPending() && QFileInfo::exists(BackgroundRecording::clipPath(clip)))
+    const QString path = BackgroundRecording::clipPath(clip);
+    // The recorder hands its sound out once: asked again for the same result, after a
+    // refused store or a save, it gives only what was left. The clip it wrote for the
+    // result shown is that result's sound until the path is opened again.
+    if (!m_clipOfShownResult) {
+        // The store copies whatever clip lies there: one left by an earlier save must not
+        // pass for this one's when the recorder cannot write it.
+        if (QFileInfo::exists(path))
             Audioworker()->deleteAudioData(clip);
-        MeasurementData()->refuse();
-        return;
+        if (Audioworker()->storeAudioData(clip) != 0) {
+            // A measurement without its sound, or with half of it, is not stored. A write
+            // still running goes on but keeps its sound queued: the next save deletes the
+            // clip it leaves and writes that sound again.
+            if (!Audioworker()->storesPending() && QFileInfo::exists(path))
+                Audioworker()->deleteAudioData(clip);
+            MeasurementData()->refuse();
+            return;
+        }
+        m_clipOfShownResult = true;
     }
+    // A header alone, or no clip at all: nothing was recorded since the path was last
+    // opened, or it never was.
+    const bool withSound = QFileInfo(path).size() > BackgroundRecording::kWavHeaderBytes;
+
     MeasInfoStructure info{};
     info.level[0] = m_minimumLevelAbs;
     info.frequency[0] = m_significandFrequency;
@@ -350,7 +370,10 @@ void Levelmeasurement::saveMeasurement(const QString& name)
     info.filterType = type;
     info.filterHighCutOff = high;
     info.filterLowCutOff = low;
-    MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, name, info);
+    if (MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, name, info) != 0 || withSound)
+        return;
+    qWarning() << "Levelmeasurement: stored without sound";
+    MessageDialog::showOk(MessageDialog::IconWarning, MeasuringPage::tr("Warning"), tr("StoredWithoutSound"));
 }
 
 void Levelmeasurement::on_butMenuFilter_clicked()

@@ -54,6 +54,7 @@ protected:
     void resetDisplays() override;
     void startLive() override;
     void analyseInfoFile() override;
+    void pathOpened() override;
     void resetRunningValues() override;
     void setDrawingEnabled(bool enabled) override;
     void playStoredSound() override;
@@ -83,6 +84,9 @@ private:
     int m_storedFilterType = 0;
     int m_storedFilterLowCutOff = 0;
     int m_storedFilterHighCutOff = 4000;
+    // The clip in the temporary folder is the whole sound of the result shown: written for
+    // it by a save, it stays its sound until the path is opened or the page starts again.
+    bool m_clipOfShownResult = false;
 };
 
 #endif // LEVELMEASUREMENT_H

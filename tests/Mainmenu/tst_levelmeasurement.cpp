@@ -13,6 +13,7 @@
 #include "Management/measmanagement.h"
 #include "Management/systemsettings.h"
 #include "Tools/freqspectrum.h"
+#include "Tools/measurements.h"
 #include "Tools/progressbarminmaxmarker.h"
 #include "adcsim.h"
 #include "codecmixer.h"
@@ -431,55 +432,81 @@ private slots:
         QCOMPARE(qFromLittleEndian<quint32>(clip.constData() + 40), quint32(clip.size() - 44));
     }
 
-    // Without its whole clip nothing is stored, and the user is told; once the obstacle
-    // is gone, the retry stores the sound the refused save would have stored, also when
-    // the path was opened and muted again while the write was held up.
-    void clipThatCannotBeWrittenFailsTheSave_data()
+    // Every save of the result shown stores its whole sound, until the path is opened
+    // again. Without its whole clip nothing is stored, and the user is told; once the
+    // obstacle is gone, the retry stores the sound the refused save would have stored,
+    // also when the path was opened and muted again while the write was held up. So does
+    // a save after one the store refused, or a second save. A result without sound is
+    // stored, and the user told.
+    void everySaveOfTheResultStoresItsWholeSound_data()
     {
         QTest::addColumn<QString>("obstacle");
-        QTest::addColumn<QString>("warning");
-        QTest::newRow("no folder for it") << "file" << "";
-        QTest::newRow("write not done in time") << "busy" << "^AudioWorker::storeAudioData: the clip";
+        QTest::addColumn<QStringList>("warnings"); // of the first save
+        QTest::addColumn<int>("firstIcon");        // of the first save's message; -1: none
+        const QString refused = "^Measurement could not be stored$";
+        const QString late = "^AudioWorker::storeAudioData: the clip";
+        QTest::newRow("no folder for it") << "file" << QStringList{refused} << 2;
+        QTest::newRow("write not done in time") << "busy" << QStringList{late, refused} << 2;
         QTest::newRow("write not done in time, path reopened meanwhile")
-            << "busy, reopened" << "^AudioWorker::storeAudioData: the clip";
+            << "busy, reopened" << QStringList{late, refused} << 2;
+        QTest::newRow("refused with 100 stored, then saved") << "100 stored" << QStringList() << 2;
+        QTest::newRow("saved twice without opening the path") << "none" << QStringList() << -1;
+        QTest::newRow("path opened between two saves") << "none, reopened" << QStringList() << -1;
+        QTest::newRow("nothing recorded: stored, and the user told")
+            << "no sound" << QStringList{"^Levelmeasurement: stored without sound$"} << 1;
     }
-    void clipThatCannotBeWrittenFailsTheSave()
+    void everySaveOfTheResultStoresItsWholeSound()
     {
         QFETCH(QString, obstacle);
-        QFETCH(QString, warning);
+        QFETCH(QStringList, warnings);
+        QFETCH(int, firstIcon);
         const auto busy = std::make_shared<std::atomic<bool>>(true);
         Instrument instrument;
         const auto release = qScopeGuard([busy] { busy->store(false); }); // before the instrument ends
         Levelmeasurement* page = instrument.showLive();
-        QTest::keyPress(page, Qt::Key_F10);
-        QVERIFY(QTest::qWaitFor([] { return Audioworker()->recordedBytesSinceResume() > 32000; },
-                                TestSupport::timeBound(8000)));
-        QTest::keyRelease(page, Qt::Key_F10);
-        QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [] {}, Qt::BlockingQueuedConnection);
-        const qint64 recorded = Audioworker()->recordedBytesSinceResume();
+        // Listens until more than `bytes` are recorded; what was recorded, or -1. The count
+        // is the last opening's only once the recording thread has taken this one.
+        const auto listen = [page](qint64 bytes) {
+            const auto settle = [] {
+                QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [] {}, Qt::BlockingQueuedConnection);
+            };
+            QTest::keyPress(page, Qt::Key_F10);
+            settle();
+            const bool done = QTest::qWaitFor([bytes] { return Audioworker()->recordedBytesSinceResume() > bytes; },
+                                              TestSupport::timeBound(8000));
+            QTest::keyRelease(page, Qt::Key_F10);
+            settle();
+            return done ? Audioworker()->recordedBytesSinceResume() : -1;
+        };
+        qint64 recorded = obstacle == "no sound" ? 0 : listen(32000);
+        QVERIFY(recorded >= 0);
         const QString folder = QFileInfo(instrument.device.hostPath(kTempClip)).absolutePath();
+        const QString filler = kRoot + "/LE_%1";
         if (obstacle == "file") {
             // A plain file where the temporary folder should be.
             QDir(folder).removeRecursively();
             QVERIFY(instrument.device.write(QFileInfo(kTempClip).path(), "in the way"));
-        } else {
+        } else if (obstacle.startsWith("busy")) {
             // The recording thread stays busy until the page has given up on the clip, however
             // long the save takes to get there.
             QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [busy] {
                 while (busy->load())
                     QThread::msleep(5);
             });
+        } else if (obstacle == "100 stored") {
+            for (int n = 0; n < Measurements::maxNumMeasurements; ++n)
+                QVERIFY(QDir().mkpath(instrument.device.hostPath(filler.arg(n))));
         }
-        const QStringList before = instrument.entries();
-        if (!warning.isEmpty())
+        QStringList before = instrument.entries();
+        for (const QString& warning : warnings)
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression(warning));
-        TestSupport::expectMessage(QtWarningMsg, "Measurement could not be stored");
         DialogDriver driver;
         driver.typeText("first");
         button(page, "butMenuSave")->click();
-        QCOMPARE(driver.messages().size(), 1);
-        QCOMPARE(driver.messages().first().icon, 2);
-        QCOMPARE(instrument.entries(), before);
+        QCOMPARE(driver.messages().size(), firstIcon < 0 ? 0 : 1);
+        if (firstIcon >= 0)
+            QCOMPARE(driver.messages().first().icon, firstIcon);
+        QCOMPARE(instrument.entries().size(), before.size() + (firstIcon == 2 ? 0 : 1));
         if (obstacle == "busy, reopened") {
             QTest::keyPress(page, Qt::Key_F10);
             QTest::keyRelease(page, Qt::Key_F10);
@@ -489,13 +516,29 @@ private slots:
         QTRY_VERIFY(!Audioworker()->storesPending());
         if (obstacle == "file")
             QVERIFY(QFile::remove(folder));
+        for (int n = 0; obstacle == "100 stored" && n < Measurements::maxNumMeasurements; ++n)
+            QVERIFY(QDir(instrument.device.hostPath(filler.arg(n))).removeRecursively());
+        // What the first try wrote, late or not: the clip a retry or a second save must store.
+        const QByteArray firstTry = instrument.device.read(kTempClip);
+        if (obstacle == "none, reopened") {
+            recorded = listen(recorded + 32000);
+            QVERIFY(recorded >= 0);
+        }
+        if (obstacle == "no sound")
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression(warnings.first()));
+        before = instrument.entries();
+        const int messages = driver.messages().size();
         driver.typeText("second");
         button(page, "butMenuSave")->click();
-        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages().size(), messages + (obstacle == "no sound" ? 1 : 0));
         const QStringList stored = instrument.entries();
         QCOMPARE(stored.size(), before.size() + 1);
-        QCOMPARE(instrument.device.read(kRoot + "/" + stored.last() + "/LE_sound.wav").size(),
-                 44 + std::min<qint64>(recorded, BackgroundRecording::kClipDataBytes));
+        const auto added =
+            std::find_if(stored.begin(), stored.end(), [&](const QString& entry) { return !before.contains(entry); });
+        const QByteArray clip = instrument.device.read(kRoot + "/" + *added + "/LE_sound.wav");
+        QCOMPARE(clip.size(), 44 + std::min<qint64>(recorded, BackgroundRecording::kClipDataBytes));
+        if (obstacle != "none, reopened" && !firstTry.isEmpty())
+            QVERIFY(clip == firstTry);
     }
 
     void storedView_data()
