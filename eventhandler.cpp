@@ -1,6 +1,7 @@
 #include "eventhandler.h"
 
 #include "Hardware/driverhelper.h"
+#include "Tools/escapekey.h"
 #include "Tools/favouritebutton.h"
 #include "Tools/statusbar.h"
 #include "globals.h"
@@ -225,7 +226,10 @@ void EventHandler::handleRelease(QObject* obj, int key)
                 sendKey(mainMenu, QEvent::KeyRelease, Qt::Key_F12);
         } else {
             qDebug() << "Eventhandler IO-Key released";
-            sendKey(obj, QEvent::KeyRelease, Qt::Key_Escape);
+            // Not only the dialog the key reached: one opened from another would leave the
+            // outer one open over the main page, and the page's work after it running behind.
+            if (!closeModalDialogs())
+                sendKey(obj, QEvent::KeyRelease, Qt::Key_Escape);
             if (mainMenu)
                 mainMenu->displayFavouriteDialog(0);
         }

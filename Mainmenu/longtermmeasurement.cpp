@@ -296,7 +296,7 @@ void Longtermmeasurement::on_butMenuFilter_clicked()
 {
     readingTimer()->stop();
     Filtersettings dialog(this);
-    if (dialog.exec() != 1)
+    if (!acceptedOnShownPage(dialog))
         return;
     dialog.getFiltersettings(&m_storedFilterType, &m_storedFilterLowCutOff, &m_storedFilterHighCutOff);
     showLiveFilter();

@@ -16,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QDebug>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStackedWidget>
@@ -151,7 +152,7 @@ void MeasuringPage::init(int variant)
         MessageDialog::showOk(MessageDialog::IconInformation, tr("Note"), sensorNoteText());
         // The on/off key on the note shows the main page: this page no longer shows, and
         // must not start behind it (its timers, the recording, the unit's mute key).
-        if (menu->currentPage() != this) {
+        if (!isShownPage()) {
             qDebug() << "Page left during the sensor note:" << metaObject()->className();
             return;
         }
@@ -318,9 +319,24 @@ void MeasuringPage::keyReleaseEvent(QKeyEvent* event)
     QWidget::keyReleaseEvent(event);
 }
 
+bool MeasuringPage::isShownPage() const
+{
+    return MainMenu::getInstanceMainMenu()->currentPage() == this;
+}
+
+bool MeasuringPage::acceptedOnShownPage(QDialog& dialog)
+{
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    return accepted && isShownPage();
+}
+
 void MeasuringPage::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
+    // The window system hides the page with its window (minimised) and shows it again as it
+    // was: only another page in its place ends this one.
+    if (event->spontaneous())
+        return;
     // What the page's own way out does but the change of page and the path, which the page
     // shown now sets up for itself.
     if (m_storedMeasurement && m_player)
@@ -408,7 +424,7 @@ void MeasuringPage::on_butMenuSave_clicked()
     }
     if (accepted)
         saveMeasurement(name);
-    if (!m_config.saveMutesPath)
+    if (!m_config.saveMutesPath && isShownPage())
         Audioworker()->pauseAudioRecording(false);
 }
 

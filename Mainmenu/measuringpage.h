@@ -7,6 +7,7 @@
 class AudioCodecSetup;
 class Bluetooth;
 class MeasManagement;
+class QDialog;
 class QLabel;
 class SoundPlayer;
 class StoredInfo;
@@ -149,6 +150,13 @@ protected:
     virtual void updateReading() {}
 
     // ---- pieces for the pages ----------------------------------------------------------
+    // Whether the main window shows this page: the on/off key or the favourite key on a
+    // dialog of the page shows another one while the dialog's exec() has yet to return.
+    bool isShownPage() const;
+    // Runs a dialog of the page modally; true when it was accepted and the page still
+    // shows, so that what follows it (a timer restarted, the recording resumed) never runs
+    // behind another page.
+    bool acceptedOnShownPage(QDialog& dialog);
     // Call at the end of the page's constructor, when the form is there.
     void frameReady();
     void showButtonBar(int index);

@@ -593,7 +593,7 @@ void Pinpointing::on_butMenuFilter_clicked()
     m_timerLevel->stop();
     Audioworker()->pauseAudioRecording(true);
     Filtersettings dialog(this);
-    if (dialog.exec() != 1)
+    if (!acceptedOnShownPage(dialog))
         return;
     dialog.getFiltersettings(&m_storedFilterType, &m_storedFilterLowCutOff, &m_storedFilterHighCutOff);
     showFilter();

@@ -16,4 +16,10 @@ inline bool takeEscape(QKeyEvent* event)
     return true;
 }
 
+// The on/off key's way out of all modal dialogs open over the main window, also those
+// opened from another dialog: each gets the release it leaves on, innermost first. One
+// that stays open (the service menus do not leave on the key) ends the walk, and what lies
+// below it stays too. True when a modal dialog was open.
+bool closeModalDialogs();
+
 #endif // ESCAPEKEY_H

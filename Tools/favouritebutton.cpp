@@ -4,6 +4,7 @@
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
 #include "Management/systemsettings.h"
+#include "Tools/escapekey.h"
 #include "mainmenu.h"
 
 #include <QApplication>
@@ -79,8 +80,10 @@ int FavouriteButton::execFavouriteFunction()
         return 0;
     }
     const int widget = widgetForFavourite(m_butFavNum);
-    // A measuring page that is left takes its leaving steps first (timers, the unit's
-    // mute key), as when the on/off key leaves it.
+    // As the on/off key leaves: no dialog of the page stays open over the favourite's page,
+    // and a measuring page that is left takes its leaving steps first (timers, the unit's
+    // mute key).
+    closeModalDialogs();
     QWidget* page = mainMenu->currentPage();
     if (!mainMenu->isMainMenuVisible() && isMeasuringPage(mainMenu->getCurrentWidget())
         && mainMenu->getCurrentWidget() != widget && page) {

@@ -3,6 +3,7 @@
 // view and the ways out.
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
+#include "Audio/audioworker.h"
 #include "Hardware/bluetooth.h"
 #include "Mainmenu/h2sensor.h"
 #include "Mainmenu/levelmeasurement.h"
@@ -12,7 +13,9 @@
 #include "Tools/statusbar.h"
 #include "codecmixer.h"
 #include "dialogdriver.h"
+#include "eventhandler.h"
 #include "mainmenu.h"
+#include "recordingplayer.h"
 #include "simulatedpeers.h"
 #include "testsupport.h"
 
@@ -266,52 +269,124 @@ private slots:
     }
 
     // The on/off key on a dialog of the page (the sensor note before the start, a settings
-    // dialog while it runs) closes the dialog and shows the main page: nothing of the page
-    // runs on behind it.
+    // dialog while it runs, one opened from another) closes every dialog and shows the main
+    // page, the favourite key the favourite's: nothing of the page runs on behind it, a
+    // stored sound included.
     void leftFromADialogOfThePage_data()
     {
         QTest::addColumn<int>("widget");
         QTest::addColumn<int>("sensor");
-        QTest::addColumn<QString>("button"); // opens the dialog on the live page; none: the note
-        QTest::newRow("level, the note") << 1 << 3 << "";
-        QTest::newRow("H2, the note") << 6 << 1 << "";
-        QTest::newRow("level, headphone settings") << 1 << 1 << "butMenuHeadphone";
-        QTest::newRow("H2, headphone settings") << 6 << 3 << "butMenuHeadphone";
+        QTest::addColumn<QString>("button"); // opens the dialog on the page; none: the note
+        QTest::addColumn<QString>("inner"); // the filter dialog's button that opens the next one
+        QTest::addColumn<QString>("from"); // the dialog the key is pressed on
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("stored");
+        const int onOff = Qt::Key_F1;
+        QTest::newRow("level, the note") << 1 << 3 << "" << "" << "MessageDialog" << onOff << false;
+        QTest::newRow("H2, the note") << 6 << 1 << "" << "" << "MessageDialog" << onOff << false;
+        QTest::newRow("level, headphone settings")
+            << 1 << 1 << "butMenuHeadphone" << "" << "Headphonesettings" << onOff << false;
+        QTest::newRow("H2, headphone settings")
+            << 6 << 3 << "butMenuHeadphone" << "" << "Headphonesettings" << onOff << false;
+        QTest::newRow("level, filter, microphone")
+            << 1 << 1 << "butMenuFilter" << "butMicrophone" << "Micsettings" << onOff << false;
+        QTest::newRow("pinpointing, filter, headphone")
+            << 3 << 1 << "butMenuFilter" << "butHeadphone" << "Headphonesettings" << onOff << false;
+        QTest::newRow("H2, the save keyboard") << 6 << 3 << "butMenuSave" << "" << "VirtualKeyboard" << onOff << false;
+        QTest::newRow("level, stored, playing, headphone settings")
+            << 1 << 1 << "butMenuStoredHeadphone" << "" << "Headphonesettings" << onOff << true;
+        // The favourite is the level page, which notes the H2 sensor fitted.
+        QTest::newRow("H2, headphone settings, favourite key")
+            << 6 << 3 << "butMenuHeadphone" << "" << "Headphonesettings" << int(Qt::Key_F2) << false;
     }
     void leftFromADialogOfThePage()
     {
         QFETCH(int, widget);
         QFETCH(int, sensor);
         QFETCH(QString, button);
-        Instrument instrument;
+        QFETCH(QString, inner);
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QFETCH(bool, stored);
+        RecordingPlayer::Install player;
+        Instrument instrument({{"Systemsettings/FavouriteButton", 2}});
         QVERIFY(instrument.start());
         QVERIFY(instrument.sensorType(sensor));
+        EventHandler keys;
+        qApp->installEventFilter(&keys);
         DialogDriver driver;
-        // As the key filter does on the key's release: Escape to the dialog, then the main page.
-        const auto onOffKey = [&instrument](QWidget*) { instrument.menu->displayFavouriteDialog(0); };
-        if (button.isEmpty())
-            driver.setInspector(onOffKey);
-        instrument.menu->displayWidget(widget, 1, 0);
-        auto* page = instrument.menu->findChild<MeasuringPage*>();
-        QVERIFY(page);
-        if (button.isEmpty()) {
-            QCOMPARE(driver.messages().size(), 1);
+        // The key on its dialog (a filter dialog's inner one opened first; once that is gone,
+        // its check button); the dialogs seen after the key are the favourite page's alone.
+        if (!inner.isEmpty())
+            driver.pressButtons("Filtersettings", {inner});
+        driver.pressButtons(from, {key == Qt::Key_F1 ? "Key_F1" : "Key_F2"});
+        if (!inner.isEmpty())
+            driver.pressButtons("Filtersettings", {"butClose"});
+        QString pressedOn;
+        QStringList afterKey;
+        driver.setInspector([&](QWidget* dialog) {
+            const QString name = dialog->metaObject()->className();
+            if (!pressedOn.isEmpty())
+                afterKey << name;
+            else if (name == from)
+                pressedOn = name;
+        });
+        if (stored) {
+            instrument.device.write("/media/tk9400/meas/LE_20240101_120000_x/info.ini", "[Measurementinfo]\n");
+            instrument.menu->displayWidget(7, 1, 0);
+            instrument.menu->getInstanceMeasManagement()->openStoredMeasurement("LE_20240101_120000_x");
         } else {
-            QCOMPARE(instrument.menu->currentPage(), page);
-            QVERIFY(page->linkCheckTimer()->isActive());
-            driver.setInspector(onOffKey);
-            TestSupport::button(page, button)->click();
-            QCOMPARE(driver.otherDialogs().size(), 1);
+            instrument.menu->displayWidget(widget, 1, 0);
         }
-        QCOMPARE(instrument.menu->getCurrentWidget(), 0);
+        MeasuringPage* page = nullptr;
+        for (MeasuringPage* built : instrument.menu->findChildren<MeasuringPage*>())
+            page = built->config().widgetNumber == widget ? built : page;
+        QVERIFY(page);
+        if (!button.isEmpty()) {
+            QCOMPARE(instrument.menu->currentPage(), page);
+            QVERIFY(stored || page->linkCheckTimer()->isActive());
+            if (stored) {
+                TestSupport::button(page, "butMenuStoredPlay")->click();
+                QVERIFY(RecordingPlayer::last() && RecordingPlayer::last()->isPlaying());
+            }
+            TestSupport::button(page, button)->click();
+        }
+        QCOMPARE(pressedOn, from);
+        QCOMPARE(afterKey, key == Qt::Key_F1 ? QStringList() : QStringList("MessageDialog"));
+        QCOMPARE(instrument.menu->getCurrentWidget(), key == Qt::Key_F1 ? 0 : 1);
         QVERIFY(!page->readingTimer()->isActive());
         QVERIFY(!page->linkCheckTimer()->isActive());
-        QVERIFY(!Analoginputworker()->isCaptureStarted());
+        QVERIFY(!RecordingPlayer::last());
+        QVERIFY(!QObject::disconnect(instrument.menu->getBtSinkInstance(), &Bluetooth::stateActiveMuteChanged, page,
+                                     &MeasuringPage::switchActiveMute));
         QVERIFY(instrument.pathMuted());
+        if (key != Qt::Key_F1)
+            return;
+        QVERIFY(!Analoginputworker()->isCaptureStarted());
+        QVERIFY(Audioworker()->isPaused());
         // The unit's mute key reaches the main page alone: the path stays muted.
         emit instrument.menu->getBtSinkInstance()->stateActiveMuteChanged(false);
         QVERIFY(instrument.pathMuted());
         QVERIFY(!page->readingTimer()->isActive());
+    }
+
+    // The window minimised and restored (on a PC) hides the page and shows it again: it runs
+    // on as it was, its link check and the unit's mute key included.
+    void runsOnAfterTheWindowWasMinimised()
+    {
+        Instrument instrument;
+        QVERIFY(instrument.start());
+        instrument.menu->displayWidget(1, 1, 0);
+        auto* page = qobject_cast<MeasuringPage*>(instrument.menu->currentPage());
+        QVERIFY(page);
+        instrument.menu->show();
+        QVERIFY(QTest::qWaitForWindowExposed(instrument.menu.get()));
+        instrument.menu->showMinimized();
+        instrument.menu->showNormal();
+        QVERIFY(page->linkCheckTimer()->isActive());
+        emit instrument.menu->getBtSinkInstance()->stateActiveMuteChanged(false);
+        QVERIFY(instrument.pathOpen());
+        QVERIFY(page->readingTimer()->isActive());
     }
 
     void storedViewAndItsWayBack_data()

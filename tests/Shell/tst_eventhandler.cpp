@@ -1,5 +1,6 @@
 #include "Hardware/platform.h"
 #include "Management/systemsettings.h"
+#include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
 #include "eventhandler.h"
 #include "globals.h"
@@ -162,6 +163,21 @@ private slots:
         QCOMPARE(probe.keys, QStringList({"press F11", "release Esc"}));
         QCOMPARE(menu.currentPage()->objectName(), QString("mainPage"));
         QVERIFY(!m_filter->isShutdownArmed());
+        // From a dialog opened from another every one closes, innermost first, down to one
+        // that does not leave on the key (a service menu), which stays.
+        menu.displayWidget(4, 1, 0);
+        QDialog stays;
+        MessageDialog outer;
+        MessageDialog inner;
+        for (QDialog* dialog : {&stays, static_cast<QDialog*>(&outer), static_cast<QDialog*>(&inner)}) {
+            dialog->setModal(true);
+            dialog->show();
+        }
+        tap(&inner, Qt::Key_F1);
+        QCOMPARE(QApplication::activeModalWidget(), &stays);
+        QVERIFY(!outer.isVisible() && !inner.isVisible());
+        QCOMPARE(menu.currentPage()->objectName(), QString("mainPage"));
+        stays.hide();
 
         // Seven repeats are not enough...
         hold(&probe, Qt::Key_F1, 7);

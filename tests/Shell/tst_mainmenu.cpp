@@ -27,6 +27,24 @@ QString buttonText(MainMenu& menu, const char* name)
     return menu.findChild<QPushButton*>(QString::fromLatin1(name))->text();
 }
 
+// The contrast of a text to its ground: the colour most pixels have against the one
+// farthest from it.
+double textContrast(const QImage& image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb ground = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        ground = it.value() > counts.value(ground) ? it.key() : ground;
+    double most = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        most = qMax(most, TestSupport::contrastRatio(QColor(ground), QColor(it.key())));
+    return most;
+}
+
 } // namespace
 
 class TestMainMenu : public QObject
@@ -95,6 +113,25 @@ private slots:
         QCOMPARE(device.read("/sys/class/gpio/gpio16/value"), QByteArray("0"));
         QVERIFY(menu.findChild<QPushButton*>("butTestMenu")->isVisibleTo(&menu));
         QVERIFY(menu.findChild<QPushButton*>("butDebugMenu")->isVisibleTo(&menu));
+        // Both stand on a tile: readable over its picture, also while the tile or the button
+        // itself is held down.
+        const QList<QPair<QString, QString>> onTiles = {{"butH2Sensor", "butTestMenu"},
+                                                        {"butManagement", "butDebugMenu"}};
+        for (const auto& onTile : onTiles) {
+            auto* tile = menu.findChild<QPushButton*>(onTile.first);
+            auto* button = menu.findChild<QPushButton*>(onTile.second);
+            for (QPushButton* held : {static_cast<QPushButton*>(nullptr), tile, button}) {
+                if (held)
+                    held->setDown(true);
+                const QRect inside = QRect(button->mapTo(&menu, QPoint()), button->size()).adjusted(3, 3, -3, -3);
+                const QString shown = QString("%1-%2").arg(onTile.second, held ? held->objectName() : "none");
+                menu.grab(QRect(tile->mapTo(&menu, QPoint()), tile->size()))
+                    .save(TestSupport::screenshotPath(QString("mainmenu-%1.png").arg(shown)));
+                QVERIFY2(textContrast(menu.grab(inside).toImage()) >= 4.5, qPrintable(shown));
+                if (held)
+                    held->setDown(false);
+            }
+        }
         // With the debug features a status line goes to the system information log.
         const QByteArray log = device.read("/media/tk9400/systemInfo.txt");
         QVERIFY2(log.endsWith(";80;3.85;-0.15;0;25;0;0;0;-1;System started.\n"), log.constData());

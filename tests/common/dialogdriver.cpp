@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -95,8 +96,8 @@ bool DialogDriver::press(QWidget* dialog)
     m_pressTarget = dialog;
     QPointer<QWidget> target = dialog;
     QTimer::singleShot(0, dialog, [this, target, name] {
-        if (name == QLatin1String("Key_Escape"))
-            QTest::keyClick(target, Qt::Key_Escape);
+        if (name.startsWith(QLatin1String("Key_")))
+            QTest::keyClick(target, Qt::Key(QKeySequence(name.mid(4))[0]));
         else if (auto* button = target->findChild<QAbstractButton*>(name))
             button->click();
         m_pressing = false;

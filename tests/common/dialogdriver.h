@@ -40,7 +40,8 @@ public:
     void setDefaultButton(int button) { m_defaultButton = button; }
     void typeText(const QString& text);
     void cancelKeyboard();
-    // Presses the buttons (object names; "Key_Escape" taps the on/off key) in turn on the
+    // Presses the buttons (object names; "Key_" and a key's name taps that key, "Key_Escape"
+    // the on/off key as the page sees it, "Key_F1" the front key itself) in turn on the
     // next dialog of that class. Each press comes from the dialog's own event loop, so a
     // dialog that a press opens is answered like any other.
     void pressButtons(const QString& className, const QStringList& buttons);
