@@ -267,6 +267,12 @@ bool MeasuringPage::isPathOpen() const
 
 void MeasuringPage::switchActiveMute(bool muted)
 {
+    // Opening the path during a save would start a new result under the one being saved,
+    // and the recorder would drop the sound the save is about to store.
+    if (m_saving) {
+        qDebug() << "Mute key of the unit ignored during the save:" << muted;
+        return;
+    }
     muteAudioPath(muted, false);
 }
 
@@ -414,6 +420,7 @@ void MeasuringPage::on_butMenuSave_clicked()
     VirtualKeyboard keyboard(this);
     keyboard.setText(QString());
     keyboard.useEnterAsAccept(true);
+    m_saving = true;
     const bool accepted = keyboard.exec() == 1;
     const QString name = keyboard.getText();
     if (m_config.logSaveText) {
@@ -424,6 +431,7 @@ void MeasuringPage::on_butMenuSave_clicked()
     }
     if (accepted)
         saveMeasurement(name);
+    m_saving = false;
     if (!m_config.saveMutesPath && isShownPage())
         Audioworker()->pauseAudioRecording(false);
 }

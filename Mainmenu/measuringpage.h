@@ -189,6 +189,9 @@ protected:
     QString m_selectedMeasurementDir;
     QString m_storedMeasurementName;
     bool m_enableWarningBtConnection = false;
+    // A save is under way (its name keyboard, then the store): the result shown is the one
+    // it stores.
+    bool m_saving = false;
 
     // F10 (the device's mute key) by the switch mode; the release of Escape (on/off key) leaves.
     void keyPressEvent(QKeyEvent* event) override;

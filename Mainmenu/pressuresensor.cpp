@@ -202,6 +202,11 @@ void PressureSensor::switchActiveMute(bool mute)
         qDebug() << "PressureSensor: analyse view, mute key ignored" << mute;
         return;
     }
+    // The unit's key during a save would send new packets into the files it copies.
+    if (m_saving) {
+        qDebug() << "PressureSensor: mute key ignored during the save" << mute;
+        return;
+    }
     switchPath(mute);
 }
 
@@ -590,7 +595,10 @@ void PressureSensor::on_butMenuSave_clicked()
     VirtualKeyboard keyboard(this);
     keyboard.setText(QString());
     keyboard.useEnterAsAccept(true);
-    if (keyboard.exec() != 1) {
+    m_saving = true;
+    const bool accepted = keyboard.exec() == 1;
+    if (!accepted) {
+        m_saving = false;
         qDebug() << "Text: verworfen";
         return;
     }
@@ -601,6 +609,7 @@ void PressureSensor::on_butMenuSave_clicked()
                                       [this, &name](const QString& staging) {
                                           return writeSavedMeasurement(staging, name);
                                       });
+    m_saving = false;
 }
 
 bool PressureSensor::writeSavedMeasurement(const QString& directory, const QString& name)

@@ -119,6 +119,9 @@ private:
     float m_maxPressureValue = 25.0f;
     float m_pressureValues[kMaxValues] = {};
     bool m_muted = true;
+    // A save is under way (its name keyboard, then the store): the recording it stores
+    // stays as it is.
+    bool m_saving = false;
     bool m_receiveEnabled = false;
     unsigned short m_ADCvalueMaxPressure = 3685;
     unsigned short m_ADCvalueMinPressure = 409;
