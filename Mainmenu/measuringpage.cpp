@@ -148,12 +148,19 @@ void MeasuringPage::init(int variant)
         reportFavourite();
     setTooltips();
 
+    const int start = ++m_starts;
     if (variant != 1 && needsSensorNote()) {
         MessageDialog::showOk(MessageDialog::IconInformation, tr("Note"), sensorNoteText());
         // The on/off key on the note shows the main page: this page no longer shows, and
         // must not start behind it (its timers, the recording, the unit's mute key).
         if (!isShownPage()) {
             qDebug() << "Page left during the sensor note:" << metaObject()->className();
+            return;
+        }
+        // The favourite key on the note, with this page the favourite, has started the page
+        // again while the note was open: that start is the one that stands.
+        if (start != m_starts) {
+            qDebug() << "Page started anew during its sensor note:" << metaObject()->className();
             return;
         }
     }

@@ -192,6 +192,9 @@ protected:
     // A save is under way (its name keyboard, then the store): the result shown is the one
     // it stores.
     bool m_saving = false;
+    // Counts the starts (init), so that a start held up by its sensor note knows whether
+    // another began meanwhile.
+    int m_starts = 0;
 
     // F10 (the device's mute key) by the switch mode; the release of Escape (on/off key) leaves.
     void keyPressEvent(QKeyEvent* event) override;

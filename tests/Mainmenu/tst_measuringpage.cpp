@@ -370,6 +370,33 @@ private slots:
         QVERIFY(!page->readingTimer()->isActive());
     }
 
+    // The favourite key on a page's sensor note, when that page is the favourite: the page
+    // starts anew under the new note, and the start the first note held up is not finished
+    // a second time.
+    void favouriteOnItsOwnNoteStartsOnce()
+    {
+        Instrument instrument({{"Systemsettings/FavouriteButton", 2}});
+        QVERIFY(instrument.start());
+        QVERIFY(instrument.sensorType(3));
+        EventHandler keys;
+        qApp->installEventFilter(&keys);
+        DialogDriver driver;
+        driver.pressButtons("MessageDialog", {"Key_F2"});
+        int notes = 0;
+        driver.setInspector([&](QWidget* dialog) {
+            if (qobject_cast<MessageDialog*>(dialog))
+                ++notes;
+        });
+        TestSupport::clearLoggedMessages();
+        instrument.menu->displayWidget(1, 1, 0);
+        QCOMPARE(notes, 2);
+        QCOMPARE(instrument.menu->getCurrentWidget(), 1);
+        auto* page = qobject_cast<MeasuringPage*>(instrument.menu->currentPage());
+        QVERIFY(page && page->linkCheckTimer()->isActive());
+        // One live start: the ADC capture started once.
+        QCOMPARE(TestSupport::loggedMessages().filter("AnalogInput::startCapture").size(), 1);
+    }
+
     // The window minimised and restored (on a PC) hides the page and shows it again: it runs
     // on as it was, its link check and the unit's mute key included.
     void runsOnAfterTheWindowWasMinimised()
