@@ -7,6 +7,7 @@
 #include "Tools/messagedialog.h"
 #include "Tools/settingsbutton.h"
 #include "dialogdriver.h"
+#include "failingcard.h"
 #include "mainmenu.h"
 #include "testsupport.h"
 
@@ -512,12 +513,22 @@ private slots:
         QTest::newRow("onto an existing name") << "taken";
         QTest::newRow("information file cannot be written: renamed back") << "pinned";
         QTest::newRow("information file is a link out of the store") << "link";
+        QTest::newRow("full card: renamed back") << "full";
+        QTest::newRow("writes fail: renamed back") << "writes";
     }
     void refusedRenameChangesNothing()
     {
         QFETCH(QString, obstacle);
         const bool nameTaken = obstacle == "taken";
+        const bool failingCard = obstacle == "full" || obstacle == "writes";
         Instrument instrument;
+        std::unique_ptr<FailingCard> card;
+        if (failingCard) {
+            card = std::make_unique<FailingCard>(obstacle == "full" ? FailingCard::Full : FailingCard::WritesFail,
+                                                 instrument.root());
+            if (!card->isPossible())
+                QSKIP("no file system can be mounted here");
+        }
         instrument.seed();
         const QString infoFile = instrument.path(kMainStreet) + "/info.ini";
         if (nameTaken) {
@@ -527,6 +538,12 @@ private slots:
             QVERIFY(QFile::remove(infoFile));
             QVERIFY(QFile::link(instrument.device.hostPath("/outside/info.ini"), infoFile));
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Not renamed: the information file is a link"));
+        } else if (failingCard) {
+            // More than the full card's last page.
+            const QByteArray padding = "[Padding]\nText=" + QByteArray(6000, 'p');
+            QVERIFY(instrument.device.write(kRoot + "/" + kMainStreet + "/info.ini",
+                                            kInfo.arg("Main street").toUtf8() + padding));
+            QVERIFY(card->fail());
         } else if (!instrument.pin(infoFile)) {
             QSKIP("cannot make the write fail here");
         }
@@ -535,7 +552,7 @@ private slots:
         driver.grabMessages(true);
         MeasManagement* list = instrument.showList();
         button(list, "butMenuEdit")->click();
-        if (obstacle == "pinned")
+        if (obstacle == "pinned" || failingCard)
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Cannot write .*/LE_20200102_030405_Taken/info.ini"));
         rename(driver, list, kMainStreet, "Taken");
         QCOMPARE(instrument.tree(), before);

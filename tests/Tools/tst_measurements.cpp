@@ -7,6 +7,7 @@
 #include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
 #include "dialogdriver.h"
+#include "failingcard.h"
 #include "gpssim.h"
 #include "mainmenu.h"
 #include "testsupport.h"
@@ -420,25 +421,48 @@ private slots:
 
     void failuresLeaveNothingBehind_data()
     {
+        QTest::addColumn<int>("type");
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("clip cannot be copied") << kClips + "/LE_sound.wav" << "Cannot copy";
+        QTest::newRow("clip cannot be copied") << 0 << "clip" << "Cannot copy";
+        const char* const types[] = {"level", "pinpointing", "pipe locating", "H2", "long-term"};
+        for (int type = 0; type < 5; ++type)
+            QTest::addRow("%s: writes fail", types[type]) << type << "writes" << "Cannot write";
+        QTest::newRow("pipe locating: fsync fails") << 2 << "sync" << "Cannot write";
+        QTest::newRow("H2: full card") << 3 << "full" << "Cannot write";
+        QTest::newRow("long-term: full card") << 4 << "full" << "Cannot write";
     }
     void failuresLeaveNothingBehind()
     {
+        QFETCH(int, type);
         QFETCH(QString, obstacle);
         QFETCH(QString, warning);
         Store store;
-        // A directory where the clip should be.
-        QVERIFY(QDir().mkpath(store.device.hostPath(obstacle)));
+        std::unique_ptr<FailingCard> card;
+        if (obstacle == "clip") {
+            // A directory where the clip should be.
+            QVERIFY(QDir().mkpath(store.device.hostPath(kClips + "/LE_sound.wav")));
+        } else {
+            card = std::make_unique<FailingCard>(obstacle == "full" ? FailingCard::Full
+                                                     : obstacle == "sync" ? FailingCard::SyncFails
+                                                                          : FailingCard::WritesFail,
+                                                 store.root());
+            if (!card->isPossible())
+                QSKIP("no file system can be mounted here");
+            QVERIFY(card->fail());
+        }
         const QStringList before = store.entries();
         DialogDriver driver;
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^" + warning));
         TestSupport::expectMessage(QtWarningMsg, "Measurement could not be stored");
-        QCOMPARE(MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, "x", MeasInfoStructure{}), -1);
+        // A whole series: more than the full card's last page.
+        MeasInfoStructure record = sampleRecord(1);
+        record.arrayCnt = MeasInfoStructure::kArraySize;
+        QCOMPARE(MeasurementData()->storeMeasurement(type, "x", record), -1);
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().icon, 2);
         QCOMPARE(driver.messages().first().headline, QString("Error"));
+        QCOMPARE(driver.messages().first().text, QString("Measurement could not be stored."));
         QCOMPARE(store.entries(), before);
     }
 
