@@ -6,6 +6,7 @@
 #include "Hardware/gps.h"
 #include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
+#include "Tools/storedinfo.h"
 #include "dialogdriver.h"
 #include "failingcard.h"
 #include "gpssim.h"
@@ -365,6 +366,10 @@ private slots:
         }
         QCOMPARE(actual, expected);
         QVERIFY(!store.device.read(kRoot + "/" + entry + "/info.ini").contains("@Variant"));
+        // The stored views read the same values with our own parser.
+        const StoredInfo stored(store.root() + "/" + entry + "/info.ini");
+        for (auto it = actual.cbegin(); it != actual.cend(); ++it)
+            QCOMPARE(stored.value(it.key()).toString(), it.value());
     }
 
     void countsBeyondTheArraysAreClamped()
