@@ -14,6 +14,7 @@
 #include "testsupport.h"
 
 #include <QDirIterator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QtTest>
 
@@ -436,6 +437,7 @@ private slots:
         QTest::newRow("pipe locating: fsync fails") << 2 << "sync" << "Cannot write";
         QTest::newRow("H2: full card") << 3 << "full" << "Cannot write";
         QTest::newRow("long-term: full card") << 4 << "full" << "Cannot write";
+        QTest::newRow("H2: writes of the draft fail") << 3 << "draft" << "Cannot write .*the draft does not read back";
     }
     void failuresLeaveNothingBehind()
     {
@@ -444,9 +446,23 @@ private slots:
         QFETCH(QString, warning);
         Store store;
         std::unique_ptr<FailingCard> card;
+        const bool tempDirectorySet = qEnvironmentVariableIsSet("TMPDIR");
+        const QByteArray tempDirectory = qgetenv("TMPDIR");
+        const auto restoreTempDirectory = qScopeGuard([&] {
+            if (tempDirectorySet)
+                qputenv("TMPDIR", tempDirectory);
+            else
+                qunsetenv("TMPDIR");
+        });
         if (obstacle == "clip") {
             // A directory where the clip should be.
             QVERIFY(QDir().mkpath(store.device.hostPath(kClips + "/LE_sound.wav")));
+        } else if (obstacle == "draft") {
+            QVERIFY(QDir().mkpath(store.device.hostPath("/tmp")));
+            qputenv("TMPDIR", QFile::encodeName(store.device.hostPath("/tmp")));
+            // Room for the settings class's lock file, not for the draft.
+            card = std::make_unique<FailingCard>(FailingCard::WritesFail, store.device.hostPath("/tmp"), 400);
+            QVERIFY(card->fail());
         } else {
             card = std::make_unique<FailingCard>(obstacle == "full" ? FailingCard::Full
                                                      : obstacle == "sync" ? FailingCard::SyncFails
@@ -460,9 +476,10 @@ private slots:
         DialogDriver driver;
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^" + warning));
         TestSupport::expectMessage(QtWarningMsg, "Measurement could not be stored");
-        // A whole series: more than the full card's last page.
+        // A whole series is more than the full card's last page.
         MeasInfoStructure record = sampleRecord(1);
-        record.arrayCnt = MeasInfoStructure::kArraySize;
+        if (obstacle == "full")
+            record.arrayCnt = MeasInfoStructure::kArraySize;
         QCOMPARE(MeasurementData()->storeMeasurement(type, "x", record), -1);
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().icon, 2);

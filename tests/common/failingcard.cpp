@@ -28,6 +28,7 @@ std::mutex g_mutex;
 std::string g_prefix; // the directory's canonical path and "/"
 bool g_writesFail = false;
 bool g_syncFails = false;
+qint64 g_writtenBytes = 0;
 std::map<std::pair<dev_t, ino_t>, qint64> g_written;
 
 template <typename F> F next(const char* name)
@@ -73,11 +74,11 @@ extern "C" ssize_t write(int fd, const void* buf, size_t count)
         return real(fd, buf, count);
     }
     qint64& done = g_written[{entry.st_dev, entry.st_ino}];
-    if (done >= FailingCard::kWrittenBytes) {
+    if (done >= g_writtenBytes) {
         errno = EIO;
         return -1;
     }
-    const ssize_t n = real(fd, buf, std::min<size_t>(count, size_t(FailingCard::kWrittenBytes - done)));
+    const ssize_t n = real(fd, buf, std::min<size_t>(count, size_t(g_writtenBytes - done)));
     if (n > 0)
         done += n;
     return n;
@@ -95,9 +96,10 @@ extern "C" int fdatasync(int fd)
     return failedSync(fd, real);
 }
 
-FailingCard::FailingCard(Failure failure, const QString& hostPath)
+FailingCard::FailingCard(Failure failure, const QString& hostPath, qint64 writtenBytes)
     : m_failure(failure)
     , m_path(QFileInfo(hostPath).canonicalFilePath())
+    , m_writtenBytes(writtenBytes)
 {
     if (m_failure != Full)
         return;
@@ -139,6 +141,7 @@ bool FailingCard::fail()
     g_prefix = QFile::encodeName(m_path).toStdString() + "/";
     g_writesFail = m_failure == WritesFail;
     g_syncFails = m_failure == SyncFails;
+    g_writtenBytes = m_writtenBytes;
     g_written.clear();
     g_armed = true;
     return true;

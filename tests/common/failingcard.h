@@ -8,7 +8,7 @@
 //
 // Full: a tiny file system mounted over the directory (root only), filled by fail() to its
 // last kFreeBytes, one page: room for a small file (a lock file), none for more.
-// WritesFail: once fail() is called, a file below the directory takes kWrittenBytes and
+// WritesFail: once fail() is called, a file below the directory takes writtenBytes and
 // then every write fails with EIO (the write crossing the mark is cut short there).
 // SyncFails: every fsync and fdatasync of such a file fails with EIO. The last two work by
 // interposing write, fsync and fdatasync in the test program that links this helper; they
@@ -21,7 +21,7 @@ public:
     static constexpr qint64 kFreeBytes = 4096;
 
     // Full mounts at once, so that what the test puts into the directory lies on the card.
-    FailingCard(Failure failure, const QString& hostPath);
+    FailingCard(Failure failure, const QString& hostPath, qint64 writtenBytes = kWrittenBytes);
     ~FailingCard();
     FailingCard(const FailingCard&) = delete;
     FailingCard& operator=(const FailingCard&) = delete;
@@ -34,6 +34,7 @@ public:
 private:
     Failure m_failure;
     QString m_path;
+    qint64 m_writtenBytes;
     bool m_possible = true;
     bool m_mounted = false;
 };
