@@ -10,10 +10,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <mutex>
 #include <string>
-#include <utility>
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -29,7 +27,6 @@ std::string g_prefix; // the directory's canonical path and "/"
 bool g_writesFail = false;
 bool g_syncFails = false;
 qint64 g_writtenBytes = 0;
-std::map<std::pair<dev_t, ino_t>, qint64> g_written;
 
 template <typename F> F next(const char* name)
 {
@@ -62,6 +59,8 @@ int failedSync(int fd, int (*real)(int))
 
 } // namespace
 
+// The mark is a place in the file, not a count of bytes: a file written anew (or whose
+// inode a removed one had) is judged by itself.
 extern "C" ssize_t write(int fd, const void* buf, size_t count)
 {
     static const auto real = next<ssize_t (*)(int, const void*, size_t)>("write");
@@ -69,19 +68,17 @@ extern "C" ssize_t write(int fd, const void* buf, size_t count)
         return real(fd, buf, count);
     std::unique_lock<std::mutex> lock(g_mutex);
     struct stat entry;
-    if (!g_writesFail || !onCard(fd) || ::fstat(fd, &entry) != 0) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (!g_writesFail || !onCard(fd) || flags < 0 || ::fstat(fd, &entry) != 0) {
         lock.unlock();
         return real(fd, buf, count);
     }
-    qint64& done = g_written[{entry.st_dev, entry.st_ino}];
-    if (done >= g_writtenBytes) {
+    const off_t at = (flags & O_APPEND) ? entry.st_size : ::lseek(fd, 0, SEEK_CUR);
+    if (at < 0 || at >= g_writtenBytes) {
         errno = EIO;
         return -1;
     }
-    const ssize_t n = real(fd, buf, std::min<size_t>(count, size_t(g_writtenBytes - done)));
-    if (n > 0)
-        done += n;
-    return n;
+    return real(fd, buf, std::min<size_t>(count, size_t(g_writtenBytes - at)));
 }
 
 extern "C" int fsync(int fd)
@@ -113,7 +110,6 @@ FailingCard::~FailingCard()
         std::lock_guard<std::mutex> lock(g_mutex);
         g_armed = false;
         g_writesFail = g_syncFails = false;
-        g_written.clear();
     }
     // Lazily: the program may still stand in the directory.
     if (m_mounted)
@@ -142,7 +138,6 @@ bool FailingCard::fail()
     g_writesFail = m_failure == WritesFail;
     g_syncFails = m_failure == SyncFails;
     g_writtenBytes = m_writtenBytes;
-    g_written.clear();
     g_armed = true;
     return true;
 }

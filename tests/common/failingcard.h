@@ -8,8 +8,9 @@
 //
 // Full: a tiny file system mounted over the directory (root only), filled by fail() to its
 // last kFreeBytes, one page: room for a small file (a lock file), none for more.
-// WritesFail: once fail() is called, a file below the directory takes writtenBytes and
-// then every write fails with EIO (the write crossing the mark is cut short there).
+// WritesFail: once fail() is called, a file below the directory takes its first
+// writtenBytes and every write beyond them fails with EIO (the write crossing the mark is
+// cut short there).
 // SyncFails: every fsync and fdatasync of such a file fails with EIO. The last two work by
 // interposing write, fsync and fdatasync in the test program that links this helper; they
 // pass everything else to the C library untouched.
