@@ -615,8 +615,7 @@ void PressureSensor::on_butMenuSave_clicked()
 bool PressureSensor::writeSavedMeasurement(const QString& directory, const QString& name)
 {
     const QString infoFile = directory + QStringLiteral("/info.ini");
-    {
-        QSettings ini(infoFile, QSettings::IniFormat);
+    const auto fill = [this, &name](QSettings& ini) {
         Measurements::writeMeasurementInfo(ini, QStringLiteral("Pressuresensor"), name);
         const Gps* gps = MainMenu::getInstanceMainMenu()->getGpsInstance();
         ini.beginGroup(QStringLiteral("GPS-Positions"));
@@ -628,12 +627,9 @@ bool PressureSensor::writeSavedMeasurement(const QString& directory, const QStri
         ini.setValue(QStringLiteral("MinCalibrationValue"), int(m_ADCvalueMinPressure));
         ini.setValue(QStringLiteral("MaxCalibrationValue"), int(m_ADCvalueMaxPressure));
         ini.endGroup();
-        ini.sync();
-        if (ini.status() != QSettings::NoError) {
-            qWarning() << "Cannot write" << infoFile << ini.status();
-            return false;
-        }
-    }
+    };
+    if (!Measurements::writeInformationFile(infoFile, fill))
+        return false;
     if (m_recordingFailed) {
         qWarning() << "The pressure recording could not be written completely";
         return false;

@@ -300,16 +300,13 @@ bool MeasManagement::renameMeasurement(const QString& oldName, const QString& ne
     const QFileInfo entry(newPath);
     bool written = false;
     if (renamed && entry.isDir() && !entry.isSymLink()) {
-        QSettings info(infoFile, QSettings::IniFormat);
-        info.setValue(QStringLiteral("Measurementinfo/Measurementname"), name);
-        info.sync();
-        if (info.status() == QSettings::AccessError) {
-            qWarning() << "Cannot write" << infoFile;
+        written = Measurements::writeInformationFile(infoFile, [&name](QSettings& info) {
+            info.setValue(QStringLiteral("Measurementinfo/Measurementname"), name);
+        });
+        if (!written) {
             if (newName != oldName && !renameEntry(newPath, oldPath))
                 qWarning() << "Cannot rename" << newName << "back to" << oldName;
             renamed = false;
-        } else {
-            written = true;
         }
     }
     qDebug() << "Rename" << oldName << "to" << newName << renamed << infoFile << (written ? name : QString());

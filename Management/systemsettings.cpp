@@ -16,6 +16,7 @@
 #include "Management/SettingsAdjust/systeminformation.h"
 #include "Management/bluetoothpairing.h"
 #include "Management/languageselect.h"
+#include "Tools/durablefile.h"
 #include "Tools/escapekey.h"
 #include "Tools/inifile.h"
 #include "Tools/settingsbutton.h"
@@ -27,7 +28,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTime>
 #include <QHash>
 #include <cctype>
@@ -284,10 +284,11 @@ void Systemsettings::storeSystemsettings()
     // what it points to (a device, another file).
     if (QFileInfo(settingsFilePath()).isSymLink())
         QFile::remove(settingsFilePath());
-    // A new file renamed over the old one: a power cut never leaves half a file.
-    QSaveFile file(settingsFilePath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(ini) != ini.size() || !file.commit())
-        qWarning() << "Could not write settings file:" << settingsFilePath() << file.errorString();
+    // A new file renamed over the old one: a full or failing disk, or a power cut, never
+    // leaves half a file.
+    QString error;
+    if (!writeFileDurably(settingsFilePath(), ini, &error))
+        qWarning() << "Could not write settings file:" << settingsFilePath() << error;
 }
 
 void Systemsettings::resetToDefaultSettings()

@@ -4,10 +4,22 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+class QSettings;
+
 // Replaces the file at path (a host path) with content through a new file beside it that
 // reaches the disk before it is renamed over the old one: a failed write or a power cut
 // leaves the old file whole, never none or half of one. False, with the reason in error
 // when asked, when the old file stays.
 bool writeFileDurably(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+// Sets values in the INI file at path (a host path) through the framework's settings
+// class and replaces the file through writeFileDurably(): the bytes are those the settings
+// class writes and reads, and the values of the file in place (a regular file of at most
+// maxBytes) stay where fill sets no other. False, with the reason in error when asked, when
+// the old file stays, also when the file in place cannot be read.
+bool writeSettingsFileDurably(const QString& path, qint64 maxBytes, const std::function<void(QSettings&)>& fill,
+                              QString* error = nullptr);
 
 #endif // DURABLEFILE_H

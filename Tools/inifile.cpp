@@ -27,7 +27,11 @@ QHash<QString, QString> IniFile::parse(const QByteArray& contents)
 {
     QHash<QString, QString> values;
     QString group;
-    const QList<QByteArray> lines = contents.split('\n');
+    // CR, LF and CR LF all end a line, as the framework reads them (a PC editor may write
+    // any); the empty line between CR and LF is skipped like any other.
+    QByteArray normalised = contents;
+    normalised.replace('\r', '\n');
+    const QList<QByteArray> lines = normalised.split('\n');
     for (const QByteArray& raw : lines) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))

@@ -4,7 +4,9 @@
 #include "Hardware/devicepaths.h"
 #include "Hardware/gps.h"
 #include "Hardware/platform.h"
+#include "Tools/durablefile.h"
 #include "Tools/messagedialog.h"
+#include "Tools/storedinfo.h"
 #include "globals.h"
 #include "mainmenu.h"
 
@@ -135,6 +137,15 @@ void Measurements::writeMeasurementInfo(QSettings& ini, const QString& typeText,
     ini.setValue(QStringLiteral("Measurementtime"), now.time().toString(QStringLiteral("hh:mm:ss")));
     ini.setValue(QStringLiteral("Firmwareversion"), QString::fromLatin1(g_softwareVersion));
     ini.endGroup();
+}
+
+bool Measurements::writeInformationFile(const QString& path, const std::function<void(QSettings&)>& fill)
+{
+    QString error;
+    if (writeSettingsFileDurably(path, StoredInfo::kMaxBytes, fill, &error))
+        return true;
+    qWarning() << "Cannot write" << path << error;
+    return false;
 }
 
 QString Measurements::convertFilterTypeToText(int a_filterType)
@@ -382,75 +393,70 @@ int Measurements::writeInfoFile(int type, const QString& filename, const QString
     const bool points = type == Pinpointing || type == Pipelocating || type == H2Sensor;
 
     // Floats go in as pre-formatted text: a float value would be stored as "@Variant(...)".
-    QSettings ini(filename, QSettings::IniFormat);
-    writeMeasurementInfo(ini, QString::fromLatin1(kTypes[type].typeText), name);
+    const auto fill = [&](QSettings& ini) {
+        writeMeasurementInfo(ini, QString::fromLatin1(kTypes[type].typeText), name);
 
-    if (type != Longterm) {
-        ini.beginGroup(QStringLiteral("Levels"));
-        if (type == LevelMeasurement) {
-            ini.setValue(QStringLiteral("Level"), levelText(data.level[0]));
-            ini.setValue(QStringLiteral("Frequency"), data.frequency[0]);
-        } else {
-            for (int p = 1; p <= 10; ++p) {
-                ini.setValue(QStringLiteral("Level_%1").arg(p), levelText(data.level[p]));
-                if (type != H2Sensor)
-                    ini.setValue(QStringLiteral("Frequency_%1").arg(p), data.frequency[p]);
+        if (type != Longterm) {
+            ini.beginGroup(QStringLiteral("Levels"));
+            if (type == LevelMeasurement) {
+                ini.setValue(QStringLiteral("Level"), levelText(data.level[0]));
+                ini.setValue(QStringLiteral("Frequency"), data.frequency[0]);
+            } else {
+                for (int p = 1; p <= 10; ++p) {
+                    ini.setValue(QStringLiteral("Level_%1").arg(p), levelText(data.level[p]));
+                    if (type != H2Sensor)
+                        ini.setValue(QStringLiteral("Frequency_%1").arg(p), data.frequency[p]);
+                }
             }
+            ini.endGroup();
+        }
+
+        if (type == H2Sensor || type == Longterm) {
+            ini.beginGroup(QStringLiteral("Levels_CSV"));
+            ini.setValue(QStringLiteral("Levels_Cnt"), arrayCount);
+            if (type == H2Sensor) {
+                ini.setValue(QStringLiteral("H2-ReferenceLevel"), data.arrayInfoParameter_1);
+                ini.setValue(QStringLiteral("H2-MaxRange"), data.arrayInfoParameter_2);
+            }
+            ini.setValue(QStringLiteral("Levels_Data"), listText(data.array, arrayCount, 'f', 1));
+            if (type == Longterm) {
+                ini.setValue(QStringLiteral("SelectedTime"), data.arrayInfoParameter_1);
+                ini.setValue(QStringLiteral("MaxVisibleData"), data.arrayInfoParameter_2);
+            }
+            ini.endGroup();
+        }
+
+        ini.beginGroup(QStringLiteral("GPS-Positions"));
+        if (points) {
+            for (int p = 1; p <= 10; ++p)
+                ini.setValue(QStringLiteral("GPS-Position_%1").arg(p), positionText(data.posLat[p], data.posLong[p]));
+        } else {
+            const double latitude = m_gpsModul ? m_gpsModul->getLatitude() : 0.0;
+            const double longitude = m_gpsModul ? m_gpsModul->getLongitude() : 0.0;
+            ini.setValue(QStringLiteral("GPS-Position"), positionText(latitude, longitude));
         }
         ini.endGroup();
-    }
 
-    if (type == H2Sensor || type == Longterm) {
-        ini.beginGroup(QStringLiteral("Levels_CSV"));
-        ini.setValue(QStringLiteral("Levels_Cnt"), arrayCount);
-        if (type == H2Sensor) {
-            ini.setValue(QStringLiteral("H2-ReferenceLevel"), data.arrayInfoParameter_1);
-            ini.setValue(QStringLiteral("H2-MaxRange"), data.arrayInfoParameter_2);
+        ini.beginGroup(QStringLiteral("Gains"));
+        ini.setValue(QStringLiteral("Microphone-Gain"), micGain);
+        ini.setValue(QStringLiteral("Headphone-Gain"), headphoneGain);
+        ini.endGroup();
+
+        if (type != H2Sensor) {
+            ini.beginGroup(QStringLiteral("Filter"));
+            ini.setValue(QStringLiteral("Filtertype"), convertFilterTypeToText(data.filterType));
+            ini.setValue(QStringLiteral("LowCutOff-Frequency"), data.filterLowCutOff);
+            ini.setValue(QStringLiteral("HighCutOff-Frequency"), data.filterHighCutOff);
+            ini.endGroup();
         }
-        ini.setValue(QStringLiteral("Levels_Data"), listText(data.array, arrayCount, 'f', 1));
-        if (type == Longterm) {
-            ini.setValue(QStringLiteral("SelectedTime"), data.arrayInfoParameter_1);
-            ini.setValue(QStringLiteral("MaxVisibleData"), data.arrayInfoParameter_2);
+
+        if (type == LevelMeasurement) {
+            ini.beginGroup(QStringLiteral("FFT"));
+            ini.setValue(QStringLiteral("Samplerate"), data.sampleRate);
+            ini.setValue(QStringLiteral("FFT-Size"), fftCount);
+            ini.setValue(QStringLiteral("FFT-Values"), listText(data.fft, fftCount, 'g', 6));
+            ini.endGroup();
         }
-        ini.endGroup();
-    }
-
-    ini.beginGroup(QStringLiteral("GPS-Positions"));
-    if (points) {
-        for (int p = 1; p <= 10; ++p)
-            ini.setValue(QStringLiteral("GPS-Position_%1").arg(p), positionText(data.posLat[p], data.posLong[p]));
-    } else {
-        const double latitude = m_gpsModul ? m_gpsModul->getLatitude() : 0.0;
-        const double longitude = m_gpsModul ? m_gpsModul->getLongitude() : 0.0;
-        ini.setValue(QStringLiteral("GPS-Position"), positionText(latitude, longitude));
-    }
-    ini.endGroup();
-
-    ini.beginGroup(QStringLiteral("Gains"));
-    ini.setValue(QStringLiteral("Microphone-Gain"), micGain);
-    ini.setValue(QStringLiteral("Headphone-Gain"), headphoneGain);
-    ini.endGroup();
-
-    if (type != H2Sensor) {
-        ini.beginGroup(QStringLiteral("Filter"));
-        ini.setValue(QStringLiteral("Filtertype"), convertFilterTypeToText(data.filterType));
-        ini.setValue(QStringLiteral("LowCutOff-Frequency"), data.filterLowCutOff);
-        ini.setValue(QStringLiteral("HighCutOff-Frequency"), data.filterHighCutOff);
-        ini.endGroup();
-    }
-
-    if (type == LevelMeasurement) {
-        ini.beginGroup(QStringLiteral("FFT"));
-        ini.setValue(QStringLiteral("Samplerate"), data.sampleRate);
-        ini.setValue(QStringLiteral("FFT-Size"), fftCount);
-        ini.setValue(QStringLiteral("FFT-Values"), listText(data.fft, fftCount, 'g', 6));
-        ini.endGroup();
-    }
-
-    ini.sync();
-    if (ini.status() != QSettings::NoError) {
-        qWarning() << "Cannot write" << filename << ini.status();
-        return -1;
-    }
-    return 0;
+    };
+    return writeInformationFile(filename, fill) ? 0 : -1;
 }

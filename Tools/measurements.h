@@ -102,6 +102,10 @@ public:
     // The group [Measurementinfo] that every "info.ini" begins with: type text, the name
     // trimmed, date and time from the clock now, firmware version.
     static void writeMeasurementInfo(QSettings& ini, const QString& typeText, const QString& name);
+    // Sets values in the "info.ini" at path (a host path) with fill, keeping the other
+    // values of the file in place, and puts the file on the disk whole or not at all (the
+    // old one then stays as it was). False, with a warning, when it is not written.
+    static bool writeInformationFile(const QString& path, const std::function<void(QSettings&)>& fill);
     // Copies a file into a measurement directory and flushes the copy to the disk, so
     // the directory renamed into place after it never lists a truncated file after a
     // power cut. A target that exists is not overwritten (false).

@@ -7,6 +7,7 @@
 #include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
 #include "dialogdriver.h"
+#include "failingcard.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
 #include "testsupport.h"
@@ -469,28 +470,36 @@ private slots:
 
     void failedSaveIsReportedAndLeavesNothing_data()
     {
-        QTest::addColumn<bool>("recordingFails");
+        QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("a file cannot be copied") << false << "^Cannot copy";
-        QTest::newRow("the recording cannot be written") << true << "^The pressure recording could not be written";
+        QTest::newRow("a file cannot be copied") << "copy" << "^Cannot copy";
+        QTest::newRow("the recording cannot be written")
+            << "recording" << "^The pressure recording could not be written";
+        QTest::newRow("the information file cannot be written") << "info" << "^Cannot write .*/info.ini";
     }
     void failedSaveIsReportedAndLeavesNothing()
     {
-        QFETCH(bool, recordingFails);
+        QFETCH(QString, obstacle);
         QFETCH(QString, warning);
         instrument().show();
         const QString temp = instrument().device.hostPath(kTemp);
+        const bool recordingFails = obstacle == "recording";
+        std::unique_ptr<FailingCard> card;
         if (recordingFails) {
             // A plain file where the temporary folder should be.
             QVERIFY(QDir(temp).removeRecursively());
             QVERIFY(instrument().device.write(kTemp, "in the way"));
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write file: .*pressureHighRes.txt"));
             instrument().send(100, 100, 1000);
-        } else {
+        } else if (obstacle == "copy") {
             instrument().send(1, 100, 1000);
             // A directory where the low-resolution file should be cannot be copied.
             QVERIFY(QFile::remove(PressureSensor::lowResPath()));
             QVERIFY(QDir().mkdir(PressureSensor::lowResPath()));
+        } else {
+            instrument().send(1, 100, 1000);
+            card = std::make_unique<FailingCard>(FailingCard::WritesFail, instrument().device.hostPath(kRoot));
+            QVERIFY(card->fail());
         }
         const QStringList before = instrument().measurements();
         DialogDriver driver;
@@ -504,7 +513,7 @@ private slots:
         if (recordingFails) {
             QVERIFY(QFile::remove(temp));
             QVERIFY(QDir().mkpath(temp));
-        } else {
+        } else if (obstacle == "copy") {
             QVERIFY(QDir(PressureSensor::lowResPath()).removeRecursively());
         }
     }

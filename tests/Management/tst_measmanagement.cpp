@@ -7,6 +7,7 @@
 #include "Tools/messagedialog.h"
 #include "Tools/settingsbutton.h"
 #include "dialogdriver.h"
+#include "failingcard.h"
 #include "mainmenu.h"
 #include "testsupport.h"
 
@@ -407,6 +408,9 @@ private slots:
         QTest::newRow("long-term: too large") << "LT_20200101_000000_x" << series << "large";
         QTest::newRow("H2") << "H2_20200101_000000_x" << series << "";
         QTest::newRow("H2: too large") << "H2_20200101_000000_x" << series << "large";
+        // A PC editor may end the lines with CR alone or with CR LF.
+        QTest::newRow("pinpointing: CR line ends") << "PP_20200101_000000_x" << points << "\r";
+        QTest::newRow("long-term: CR LF line ends") << "LT_20200101_000000_x" << series << "\r\n";
     }
     void storedViewsShowUnshowableFilesAsMissing()
     {
@@ -418,6 +422,9 @@ private slots:
         const QString file = kRoot + "/" + dir + "/info.ini";
         if (obstacle == "large")
             info += "[Padding]\nText=" + QByteArray(100 * 1024, 'x') + "\n";
+        const bool lineEnds = obstacle.startsWith('\r');
+        if (lineEnds)
+            info.replace("\n", obstacle.toLatin1());
         if (obstacle == "link") {
             instrument.device.write("/outside/info.ini", info);
             QDir().mkpath(instrument.path(dir));
@@ -425,7 +432,7 @@ private slots:
         } else {
             instrument.device.write(file, info);
         }
-        if (!obstacle.isEmpty())
+        if (!obstacle.isEmpty() && !lineEnds)
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Information file not read .*info.ini"));
         DialogDriver driver;
         MeasManagement* list = instrument.showList();
@@ -436,7 +443,7 @@ private slots:
         for (const QLabel* label : page->findChildren<QLabel*>())
             QVERIFY2(!unshowable.match(label->text()).hasMatch(), qPrintable(label->objectName() + ": " + label->text()));
         const QString name = TestSupport::child<QLabel>(page, "labelStoredMeasurement")->text();
-        QCOMPARE(name, obstacle.isEmpty() ? QString("shown") : QString());
+        QCOMPARE(name, obstacle.isEmpty() || lineEnds ? QString("shown") : QString());
         page->on_butMenuStoredBack_clicked();
     }
 
@@ -512,12 +519,22 @@ private slots:
         QTest::newRow("onto an existing name") << "taken";
         QTest::newRow("information file cannot be written: renamed back") << "pinned";
         QTest::newRow("information file is a link out of the store") << "link";
+        QTest::newRow("full card: renamed back") << "full";
+        QTest::newRow("writes fail: renamed back") << "writes";
     }
     void refusedRenameChangesNothing()
     {
         QFETCH(QString, obstacle);
         const bool nameTaken = obstacle == "taken";
+        const bool failingCard = obstacle == "full" || obstacle == "writes";
         Instrument instrument;
+        std::unique_ptr<FailingCard> card;
+        if (failingCard) {
+            card = std::make_unique<FailingCard>(obstacle == "full" ? FailingCard::Full : FailingCard::WritesFail,
+                                                 instrument.root());
+            if (!card->isPossible())
+                QSKIP("no file system can be mounted here");
+        }
         instrument.seed();
         const QString infoFile = instrument.path(kMainStreet) + "/info.ini";
         if (nameTaken) {
@@ -527,6 +544,12 @@ private slots:
             QVERIFY(QFile::remove(infoFile));
             QVERIFY(QFile::link(instrument.device.hostPath("/outside/info.ini"), infoFile));
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Not renamed: the information file is a link"));
+        } else if (failingCard) {
+            // More than the full card's last page.
+            const QByteArray padding = "[Padding]\nText=" + QByteArray(6000, 'p');
+            QVERIFY(instrument.device.write(kRoot + "/" + kMainStreet + "/info.ini",
+                                            kInfo.arg("Main street").toUtf8() + padding));
+            QVERIFY(card->fail());
         } else if (!instrument.pin(infoFile)) {
             QSKIP("cannot make the write fail here");
         }
@@ -535,7 +558,7 @@ private slots:
         driver.grabMessages(true);
         MeasManagement* list = instrument.showList();
         button(list, "butMenuEdit")->click();
-        if (obstacle == "pinned")
+        if (obstacle == "pinned" || failingCard)
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Cannot write .*/LE_20200102_030405_Taken/info.ini"));
         rename(driver, list, kMainStreet, "Taken");
         QCOMPARE(instrument.tree(), before);

@@ -1,4 +1,5 @@
 #include "Management/systemsettings.h"
+#include "failingcard.h"
 #include "globals.h"
 #include "testsupport.h"
 
@@ -242,6 +243,19 @@ private slots:
         Systemsettings fresh;
         QCOMPARE(fresh.getSelectedLanguageNum(), 1);
         QVERIFY(device.read(kFile).size() < 4096);
+    }
+
+    void failedWriteKeepsTheOldFile()
+    {
+        DeviceRoot device;
+        Systemsettings settings;
+        const QByteArray before = device.read(kFile);
+        FailingCard card(FailingCard::WritesFail, device.hostPath("/home/root"));
+        QVERIFY(card.fail());
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write settings file:"));
+        settings.storeSystemsettings();
+        QVERIFY(before.size() > FailingCard::kWrittenBytes);
+        QCOMPARE(device.read(kFile), before);
     }
 
     // Each flag alone on, and alone off, through store and load: a swapped key or getter

@@ -6,12 +6,15 @@
 #include "Hardware/gps.h"
 #include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
+#include "Tools/storedinfo.h"
 #include "dialogdriver.h"
+#include "failingcard.h"
 #include "gpssim.h"
 #include "mainmenu.h"
 #include "testsupport.h"
 
 #include <QDirIterator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QtTest>
 
@@ -364,6 +367,10 @@ private slots:
         }
         QCOMPARE(actual, expected);
         QVERIFY(!store.device.read(kRoot + "/" + entry + "/info.ini").contains("@Variant"));
+        // The stored views read the same values with our own parser.
+        const StoredInfo stored(store.root() + "/" + entry + "/info.ini");
+        for (auto it = actual.cbegin(); it != actual.cend(); ++it)
+            QCOMPARE(stored.value(it.key()).toString(), it.value());
     }
 
     void countsBeyondTheArraysAreClamped()
@@ -420,25 +427,64 @@ private slots:
 
     void failuresLeaveNothingBehind_data()
     {
+        QTest::addColumn<int>("type");
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("clip cannot be copied") << kClips + "/LE_sound.wav" << "Cannot copy";
+        QTest::newRow("clip cannot be copied") << 0 << "clip" << "Cannot copy";
+        const char* const types[] = {"level", "pinpointing", "pipe locating", "H2", "long-term"};
+        for (int type = 0; type < 5; ++type)
+            QTest::addRow("%s: writes fail", types[type]) << type << "writes" << "Cannot write";
+        QTest::newRow("pipe locating: fsync fails") << 2 << "sync" << "Cannot write";
+        QTest::newRow("H2: full card") << 3 << "full" << "Cannot write";
+        QTest::newRow("long-term: full card") << 4 << "full" << "Cannot write";
+        QTest::newRow("H2: writes of the draft fail") << 3 << "draft" << "Cannot write .*the draft does not read back";
     }
     void failuresLeaveNothingBehind()
     {
+        QFETCH(int, type);
         QFETCH(QString, obstacle);
         QFETCH(QString, warning);
         Store store;
-        // A directory where the clip should be.
-        QVERIFY(QDir().mkpath(store.device.hostPath(obstacle)));
+        std::unique_ptr<FailingCard> card;
+        const bool tempDirectorySet = qEnvironmentVariableIsSet("TMPDIR");
+        const QByteArray tempDirectory = qgetenv("TMPDIR");
+        const auto restoreTempDirectory = qScopeGuard([&] {
+            if (tempDirectorySet)
+                qputenv("TMPDIR", tempDirectory);
+            else
+                qunsetenv("TMPDIR");
+        });
+        if (obstacle == "clip") {
+            // A directory where the clip should be.
+            QVERIFY(QDir().mkpath(store.device.hostPath(kClips + "/LE_sound.wav")));
+        } else if (obstacle == "draft") {
+            QVERIFY(QDir().mkpath(store.device.hostPath("/tmp")));
+            qputenv("TMPDIR", QFile::encodeName(store.device.hostPath("/tmp")));
+            // Room for the settings class's lock file, not for the draft.
+            card = std::make_unique<FailingCard>(FailingCard::WritesFail, store.device.hostPath("/tmp"), 400);
+            QVERIFY(card->fail());
+        } else {
+            card = std::make_unique<FailingCard>(obstacle == "full" ? FailingCard::Full
+                                                     : obstacle == "sync" ? FailingCard::SyncFails
+                                                                          : FailingCard::WritesFail,
+                                                 store.root());
+            if (!card->isPossible())
+                QSKIP("no file system can be mounted here");
+            QVERIFY(card->fail());
+        }
         const QStringList before = store.entries();
         DialogDriver driver;
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^" + warning));
         TestSupport::expectMessage(QtWarningMsg, "Measurement could not be stored");
-        QCOMPARE(MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, "x", MeasInfoStructure{}), -1);
+        // A whole series is more than the full card's last page.
+        MeasInfoStructure record = sampleRecord(1);
+        if (obstacle == "full")
+            record.arrayCnt = MeasInfoStructure::kArraySize;
+        QCOMPARE(MeasurementData()->storeMeasurement(type, "x", record), -1);
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().icon, 2);
         QCOMPARE(driver.messages().first().headline, QString("Error"));
+        QCOMPARE(driver.messages().first().text, QString("Measurement could not be stored."));
         QCOMPARE(store.entries(), before);
     }
 

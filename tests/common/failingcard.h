@@ -1,0 +1,43 @@
+#ifndef FAILINGCARD_H
+#define FAILINGCARD_H
+
+#include <QString>
+
+// A data partition that fails under the program, for the tests of what a save or a rename
+// leaves when its writes do not reach the card.
+//
+// Full: a tiny file system mounted over the directory (root only), filled by fail() to its
+// last kFreeBytes, one page: room for a small file (a lock file), none for more.
+// WritesFail: once fail() is called, a file below the directory takes its first
+// writtenBytes and every write beyond them fails with EIO (the write crossing the mark is
+// cut short there).
+// SyncFails: every fsync and fdatasync of such a file fails with EIO. The last two work by
+// interposing write, fsync and fdatasync in the test program that links this helper; they
+// pass everything else to the C library untouched.
+class FailingCard
+{
+public:
+    enum Failure { Full, WritesFail, SyncFails };
+    static constexpr qint64 kWrittenBytes = 100;
+    static constexpr qint64 kFreeBytes = 4096;
+
+    // Full mounts at once, so that what the test puts into the directory lies on the card.
+    FailingCard(Failure failure, const QString& hostPath, qint64 writtenBytes = kWrittenBytes);
+    ~FailingCard();
+    FailingCard(const FailingCard&) = delete;
+    FailingCard& operator=(const FailingCard&) = delete;
+
+    // False where the failure cannot be made (no mount without root): the test skips.
+    bool isPossible() const { return m_possible; }
+    // From now on the card fails.
+    bool fail();
+
+private:
+    Failure m_failure;
+    QString m_path;
+    qint64 m_writtenBytes;
+    bool m_possible = true;
+    bool m_mounted = false;
+};
+
+#endif // FAILINGCARD_H
