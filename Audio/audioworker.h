@@ -19,6 +19,8 @@ public:
     // audio thread.
     static constexpr int kStoreTimeoutMs = 2000;
     static constexpr int kShutdownTimeoutMs = 3000;
+    // A wait for a clip up to this long passes unseen; a longer one shows the wait note.
+    static constexpr int kUnseenWaitMs = 100;
 
     explicit AudioWorker(QObject* parent = nullptr);
     ~AudioWorker() override;
@@ -38,6 +40,12 @@ public:
     // Waits until every store requested so far has finished (written or failed); false
     // when one is still running after timeoutMs.
     bool waitForStores(int timeoutMs) const;
+    // The number of the last store asked for (counted from 1), to ask about it later.
+    quint64 lastStoreRequest() const { return m_storeRequests; }
+    // Whether that store wrote a clip with sound in it; meaningful once it has finished.
+    bool storeHadSound(quint64 request) const;
+    // Sound kept for the retry of that clip is dropped: the point it was for is gone.
+    int forgetKeptSound(QString filename);
     int deleteAudioData(QString filename);
     int renameAudioData(QString newFilename, QString oldFilename);
 
@@ -63,9 +71,14 @@ signals:
     void storeRecordedAudioData(QString filename);
     void startBackgroundPlayback(QString filename);
     void stopBackgroundPlayback();
+    void forgetBackgroundSound(QString filename);
     void calculateAudioData();
 
 private:
+    // The GUI thread stands still while it waits for a clip: the note says why, and the keys
+    // and touches made meanwhile are dropped rather than acting once the wait is over.
+    static QString waitNoteText();
+
     // On the heap: a thread that cannot be stopped is left, and never destroyed.
     QThread* m_audioWorkerThread = new QThread;
     QPointer<BackgroundRecording> m_backgroundRecording;
