@@ -121,10 +121,9 @@ int AudioWorker::storeAudioData(QString filename)
         || QThread::currentThread() == m_audioWorkerThread)
         return 0;
     BackgroundRecording* recorder = m_backgroundRecording;
-    const bool done = recorder->waitForStores(request, kUnseenWaitMs) || [&] {
-        const WaitNote note(waitNoteText());
-        return recorder->waitForStoreOrGiveUp(request, kStoreTimeoutMs - kUnseenWaitMs);
-    }();
+    const bool done = waitInSight(kStoreTimeoutMs, [&](int ms, bool last) {
+        return last ? recorder->waitForStoreOrGiveUp(request, ms) : recorder->waitForStores(request, ms);
+    });
     if (!done) {
         qWarning() << "AudioWorker::storeAudioData: the clip" << filename << "is not complete after" << kStoreTimeoutMs
                    << "ms";
@@ -143,16 +142,19 @@ bool AudioWorker::waitForStores(int timeoutMs) const
     if (m_shutDown || !m_backgroundRecording || !m_audioWorkerThread->isRunning())
         return true;
     BackgroundRecording* recorder = m_backgroundRecording;
-    const int unseen = std::min(timeoutMs, kUnseenWaitMs);
-    if (recorder->waitForStores(m_storeRequests, unseen) || timeoutMs <= unseen)
-        return recorder->waitForStores(m_storeRequests, 0);
-    const WaitNote note(waitNoteText());
-    return recorder->waitForStores(m_storeRequests, timeoutMs - unseen);
+    const quint64 count = m_storeRequests;
+    return waitInSight(timeoutMs, [&](int ms, bool) { return recorder->waitForStores(count, ms); });
 }
 
-QString AudioWorker::waitNoteText()
+bool AudioWorker::waitInSight(int timeoutMs, const std::function<bool(int ms, bool last)>& wait)
 {
-    return tr("StoringTheSoundPleaseWait");
+    const int unseen = std::min(timeoutMs, kUnseenWaitMs);
+    if (wait(unseen, unseen >= timeoutMs))
+        return true;
+    if (unseen >= timeoutMs)
+        return false;
+    const WaitNote note(tr("StoringTheSoundPleaseWait"));
+    return wait(timeoutMs - unseen, true);
 }
 
 bool AudioWorker::storeHadSound(quint64 request) const

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QThread>
 
+#include <functional>
+
 class BackgroundRecording;
 
 // The one facade of recording and playback for the pages, on the GUI thread. It drives
@@ -32,7 +34,7 @@ public:
     int stopAudioPlayback();
     // Returns once the clip is complete on disk (or could not be written), so that the
     // caller may copy it at once: 0, or -1 when the clip could not be written or was not
-    // complete in time. A write not done in time still makes its clip later, but leaves
+    // complete in time (a wait longer than kUnseenWaitMs shows the wait note). A write not done in time still makes its clip later, but leaves
     // its sound queued for the next store.
     int storeAudioData(QString filename);
     // A store requested earlier has not finished yet in the audio thread (it timed out).
@@ -75,9 +77,10 @@ signals:
     void calculateAudioData();
 
 private:
-    // The GUI thread stands still while it waits for a clip: the note says why, and the keys
-    // and touches made meanwhile are dropped rather than acting once the wait is over.
-    static QString waitNoteText();
+    // The GUI thread stands still while it waits for a clip: past a moment a note says why,
+    // and the keys and touches made meanwhile are dropped rather than acting once the wait
+    // is over. wait(ms, last) waits up to ms; last is set for its final part.
+    static bool waitInSight(int timeoutMs, const std::function<bool(int ms, bool last)>& wait);
 
     // On the heap: a thread that cannot be stopped is left, and never destroyed.
     QThread* m_audioWorkerThread = new QThread;
