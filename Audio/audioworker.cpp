@@ -3,10 +3,13 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/backgroundrecording.h"
 #include "Audio/threadend.h"
+#include "Tools/waitnote.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+
+#include <algorithm>
 
 AudioWorker::AudioWorker(QObject* parent)
     : QObject(parent)
@@ -28,6 +31,8 @@ AudioWorker::AudioWorker(QObject* parent)
     connect(this, &AudioWorker::startBackgroundPlayback, recorder, &BackgroundRecording::startAudioPlayback,
             Qt::UniqueConnection);
     connect(this, &AudioWorker::stopBackgroundPlayback, recorder, &BackgroundRecording::stopAudioPlayback,
+            Qt::UniqueConnection);
+    connect(this, &AudioWorker::forgetBackgroundSound, recorder, &BackgroundRecording::forgetKeptSound,
             Qt::UniqueConnection);
     m_audioWorkerThread->setObjectName(QStringLiteral("AudioWorkerThread"));
     m_audioWorkerThread->start(QThread::TimeCriticalPriority);
@@ -115,7 +120,11 @@ int AudioWorker::storeAudioData(QString filename)
     if (m_shutDown || !m_backgroundRecording || !m_audioWorkerThread->isRunning()
         || QThread::currentThread() == m_audioWorkerThread)
         return 0;
-    if (!m_backgroundRecording->waitForStoreOrGiveUp(request, kStoreTimeoutMs)) {
+    BackgroundRecording* recorder = m_backgroundRecording;
+    const bool done = waitInSight(kStoreTimeoutMs, [&](int ms, bool last) {
+        return last ? recorder->waitForStoreOrGiveUp(request, ms) : recorder->waitForStores(request, ms);
+    });
+    if (!done) {
         qWarning() << "AudioWorker::storeAudioData: the clip" << filename << "is not complete after" << kStoreTimeoutMs
                    << "ms";
         return -1;
@@ -130,8 +139,33 @@ bool AudioWorker::storesPending() const
 
 bool AudioWorker::waitForStores(int timeoutMs) const
 {
-    return m_shutDown || !m_backgroundRecording || !m_audioWorkerThread->isRunning()
-        || m_backgroundRecording->waitForStores(m_storeRequests, timeoutMs);
+    if (m_shutDown || !m_backgroundRecording || !m_audioWorkerThread->isRunning())
+        return true;
+    BackgroundRecording* recorder = m_backgroundRecording;
+    const quint64 count = m_storeRequests;
+    return waitInSight(timeoutMs, [&](int ms, bool) { return recorder->waitForStores(count, ms); });
+}
+
+bool AudioWorker::waitInSight(int timeoutMs, const std::function<bool(int ms, bool last)>& wait)
+{
+    const int unseen = std::min(timeoutMs, kUnseenWaitMs);
+    if (wait(unseen, unseen >= timeoutMs))
+        return true;
+    if (unseen >= timeoutMs)
+        return false;
+    const WaitNote note(tr("StoringTheSoundPleaseWait"));
+    return wait(timeoutMs - unseen, true);
+}
+
+bool AudioWorker::storeHadSound(quint64 request) const
+{
+    return !m_backgroundRecording || m_backgroundRecording->storeHadSound(request);
+}
+
+int AudioWorker::forgetKeptSound(QString filename)
+{
+    emit forgetBackgroundSound(filename);
+    return 0;
 }
 
 int AudioWorker::deleteAudioData(QString filename)

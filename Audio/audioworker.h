@@ -6,6 +6,8 @@
 #include <QString>
 #include <QThread>
 
+#include <functional>
+
 class BackgroundRecording;
 
 // The one facade of recording and playback for the pages, on the GUI thread. It drives
@@ -19,6 +21,8 @@ public:
     // audio thread.
     static constexpr int kStoreTimeoutMs = 2000;
     static constexpr int kShutdownTimeoutMs = 3000;
+    // A wait for a clip up to this long passes unseen; a longer one shows the wait note.
+    static constexpr int kUnseenWaitMs = 100;
 
     explicit AudioWorker(QObject* parent = nullptr);
     ~AudioWorker() override;
@@ -30,7 +34,7 @@ public:
     int stopAudioPlayback();
     // Returns once the clip is complete on disk (or could not be written), so that the
     // caller may copy it at once: 0, or -1 when the clip could not be written or was not
-    // complete in time. A write not done in time still makes its clip later, but leaves
+    // complete in time (a wait longer than kUnseenWaitMs shows the wait note). A write not done in time still makes its clip later, but leaves
     // its sound queued for the next store.
     int storeAudioData(QString filename);
     // A store requested earlier has not finished yet in the audio thread (it timed out).
@@ -38,6 +42,12 @@ public:
     // Waits until every store requested so far has finished (written or failed); false
     // when one is still running after timeoutMs.
     bool waitForStores(int timeoutMs) const;
+    // The number of the last store asked for (counted from 1), to ask about it later.
+    quint64 lastStoreRequest() const { return m_storeRequests; }
+    // Whether that store wrote a clip with sound in it; meaningful once it has finished.
+    bool storeHadSound(quint64 request) const;
+    // Sound kept for the retry of that clip is dropped: the point it was for is gone.
+    int forgetKeptSound(QString filename);
     int deleteAudioData(QString filename);
     int renameAudioData(QString newFilename, QString oldFilename);
 
@@ -63,9 +73,15 @@ signals:
     void storeRecordedAudioData(QString filename);
     void startBackgroundPlayback(QString filename);
     void stopBackgroundPlayback();
+    void forgetBackgroundSound(QString filename);
     void calculateAudioData();
 
 private:
+    // The GUI thread stands still while it waits for a clip: past a moment a note says why,
+    // and the keys and touches made meanwhile are dropped rather than acting once the wait
+    // is over. wait(ms, last) waits up to ms; last is set for its final part.
+    static bool waitInSight(int timeoutMs, const std::function<bool(int ms, bool last)>& wait);
+
     // On the heap: a thread that cannot be stopped is left, and never destroyed.
     QThread* m_audioWorkerThread = new QThread;
     QPointer<BackgroundRecording> m_backgroundRecording;

@@ -156,6 +156,12 @@ bool BackgroundRecording::storeFailed(quint64 request)
     return m_lastFailedStore == request;
 }
 
+bool BackgroundRecording::storeHadSound(quint64 request)
+{
+    QMutexLocker lock(&m_storeMutex);
+    return !m_storesWithoutSound.contains(request);
+}
+
 void BackgroundRecording::init()
 {
     qDebug() << "BackgroundRecording::init" << QThread::currentThreadId();
@@ -216,6 +222,12 @@ void BackgroundRecording::pauseAudioRecording(bool pause)
     m_pauseRecording = false;
 }
 
+void BackgroundRecording::forgetKeptSound(QString filename)
+{
+    if (!m_keptFor.isEmpty() && m_keptFor == filename.trimmed())
+        clearQueue();
+}
+
 void BackgroundRecording::clearQueue()
 {
     m_audioQueue.clear();
@@ -254,9 +266,12 @@ void BackgroundRecording::storeAudioData(QString filename)
     // gets what was recorded since the path was opened: nothing yet.
     if (m_replaceOnNewSound && name != m_keptFor)
         clearQueue();
+    const bool withSound = m_audioQueue.byteCount() > 0;
     const bool written = writeClip(filename);
     QMutexLocker lock(&m_storeMutex);
     const quint64 request = ++m_finishedStores;
+    if (!written || !withSound)
+        m_storesWithoutSound.insert(request);
     // The sound leaves the queue only for a caller that took the clip; one that gave up
     // refused its save, and the retry must find the same sound.
     if (written && request > m_lastGivenUpStore) {

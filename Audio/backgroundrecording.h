@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QMutex>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QWaitCondition>
 #include <atomic>
@@ -53,6 +54,9 @@ public:
     // Whether store number `request` finished without its clip; meaningful once
     // waitForStores() has seen it finish.
     bool storeFailed(quint64 request);
+    // Whether store number `request` wrote a clip that holds sound: not when its write
+    // failed, nor when nothing had been recorded for it. Meaningful once it has finished.
+    bool storeHadSound(quint64 request);
     // Called on the GUI thread as a playback is asked for and as playback is stopped: a
     // playback stopped before the audio thread came to it never opens its file.
     void notePlaybackRequest() { ++m_playbackRequests; }
@@ -66,6 +70,9 @@ public slots:
     void storeAudioData(QString filename);
     void startAudioPlayback(QString filename);
     void stopAudioPlayback();
+    // The sound kept for that clip's retry belongs to a point that is gone: it is dropped,
+    // so that the clip's name given to a new point does not take it.
+    void forgetKeptSound(QString filename);
     // Stops input and output and ends the audio thread's event loop, which deletes the
     // recorder: the last request of the program.
     void release();
@@ -108,6 +115,7 @@ private:
     quint64 m_finishedStores = 0;
     quint64 m_lastFailedStore = 0;
     quint64 m_lastGivenUpStore = 0;
+    QSet<quint64> m_storesWithoutSound;
     QWaitCondition m_storeFinished;
 };
 

@@ -484,10 +484,14 @@
             <source>Warning</source>
             <translation>Внимание</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Записано без звука
-на точка %1.</translation>
+            <translation>
+                <numerusform>Запазено без звука
+на точка %1.</numerusform>
+                <numerusform>Запазено без звука
+на точки %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1887,14 @@ Bluetooth устройството не отговаря.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Дълготрайно измерване</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Звукът се запазва.
+Моля, изчакайте ...</translation>
         </message>
     </context>
 </TS>

@@ -484,10 +484,12 @@
             <source>Warning</source>
             <translation>警告</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>已保存，但没有
-测量点 %1 的声音。</translation>
+            <translation>
+                <numerusform>已保存，但以下测量点
+没有声音：%1</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1885,14 @@
         <message>
             <source>Longtermmeasurement</source>
             <translation>长期测量</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>正在保存声音。
+请稍候……</translation>
         </message>
     </context>
 </TS>

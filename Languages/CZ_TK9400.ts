@@ -484,10 +484,16 @@ připojte snímač H2.</translation>
             <source>Warning</source>
             <translation>Varování</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Uloženo bez zvuku
-bodu %1.</translation>
+            <translation>
+                <numerusform>Uloženo bez zvuku
+bodu %1.</numerusform>
+                <numerusform>Uloženo bez zvuku
+bodů %1.</numerusform>
+                <numerusform>Uloženo bez zvuku
+bodů %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1889,14 @@ Zařízení Bluetooth neodpovídá.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Dlouhodobé měření</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Ukládá se zvuk.
+Čekejte prosím ...</translation>
         </message>
     </context>
 </TS>

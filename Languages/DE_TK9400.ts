@@ -484,10 +484,14 @@ H2-Sensor angeschlossen sein.</translation>
             <source>Warning</source>
             <translation>Warnung</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Gespeichert ohne den Ton
-von Punkt %1.</translation>
+            <translation>
+                <numerusform>Gespeichert ohne den Ton
+von Punkt %1.</numerusform>
+                <numerusform>Gespeichert ohne den Ton
+der Punkte %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1887,14 @@ Keine Antwort vom Bluetooth-Gerät.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Langzeitmessung</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Der Ton wird gespeichert.
+Bitte warten ...</translation>
         </message>
     </context>
 </TS>

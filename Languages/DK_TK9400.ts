@@ -484,10 +484,14 @@ for at bruge denne måling.</translation>
             <source>Warning</source>
             <translation>Advarsel</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Gemt uden lyden
-fra punkt %1.</translation>
+            <translation>
+                <numerusform>Gemt uden lyden
+fra punkt %1.</numerusform>
+                <numerusform>Gemt uden lyden
+fra punkterne %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1887,14 @@ Intet svar fra Bluetooth-enheden.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Langtidsmåling</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Lyden gemmes.
+Vent venligst ...</translation>
         </message>
     </context>
 </TS>

@@ -484,10 +484,14 @@ conectar un sensor H2.</translation>
             <source>Warning</source>
             <translation>Advertencia</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Guardado sin el sonido
-del punto %1.</translation>
+            <translation>
+                <numerusform>Guardado sin el sonido
+del punto %1.</numerusform>
+                <numerusform>Guardado sin el sonido
+de los puntos %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1887,14 @@ El dispositivo Bluetooth no responde.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Medición de larga duración</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Guardando el sonido.
+Espere, por favor ...</translation>
         </message>
     </context>
 </TS>

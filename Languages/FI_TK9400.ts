@@ -484,10 +484,14 @@ H2-anturi.</translation>
             <source>Warning</source>
             <translation>Varoitus</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Tallennettu ilman
-pisteen %1 ääntä.</translation>
+            <translation>
+                <numerusform>Tallennettu ilman
+pisteen %1 ääntä.</numerusform>
+                <numerusform>Tallennettu ilman
+pisteiden %1 ääntä.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1887,14 @@ Bluetooth-laite ei vastannut.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Pitkäaikaismittaus</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Ääntä tallennetaan.
+Odota ...</translation>
         </message>
     </context>
 </TS>

@@ -484,10 +484,14 @@ un capteur H2.</translation>
             <source>Warning</source>
             <translation>Avertissement</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Enregistré sans le son
-du point %1.</translation>
+            <translation>
+                <numerusform>Enregistré sans le son
+du point %1.</numerusform>
+                <numerusform>Enregistré sans le son
+des points %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1887,14 @@ Aucune réponse de l'appareil Bluetooth.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Mesure longue durée</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Enregistrement du son.
+Veuillez patienter ...</translation>
         </message>
     </context>
 </TS>

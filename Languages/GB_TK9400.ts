@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
     <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Storing the sound.
+Please wait ...</translation>
+        </message>
+    </context>
+    <context>
         <name>BackupDialog</name>
         <message>
             <source>ConnectTheTKR9400ToYourPC</source>
@@ -1126,10 +1134,14 @@ Please check your QJ-5.</translation>
             <source>Warning</source>
             <translation>Warning</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Stored without the sound
-of point %1.</translation>
+            <translation>
+                <numerusform>Stored without the sound
+of point %1.</numerusform>
+                <numerusform>Stored without the sound
+of points %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>

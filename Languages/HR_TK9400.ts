@@ -484,10 +484,16 @@ spojite H2 senzor.</translation>
             <source>Warning</source>
             <translation>Upozorenje</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Spremljeno bez zvuka
-točke %1.</translation>
+            <translation>
+                <numerusform>Spremljeno bez zvuka
+točke %1.</numerusform>
+                <numerusform>Spremljeno bez zvuka
+točaka %1.</numerusform>
+                <numerusform>Spremljeno bez zvuka
+točaka %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1889,14 @@ Bluetooth uređaj ne odgovara.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Dugotrajno mjerenje</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Spremanje zvuka.
+Pričekajte ...</translation>
         </message>
     </context>
 </TS>

@@ -484,10 +484,12 @@ kell csatlakoztatni.</translation>
             <source>Warning</source>
             <translation>Figyelmeztetés</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Mentve a(z) %1. pont
-hangja nélkül.</translation>
+            <translation>
+                <numerusform>Mentve. Hang nélkül maradt
+pont(ok): %1</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1885,14 @@ A Bluetooth-eszköz nem válaszolt.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Hosszú távú mérés</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>A hang mentése folyamatban.
+Kérem, várjon ...</translation>
         </message>
     </context>
 </TS>

@@ -484,10 +484,14 @@ collegare un sensore H2.</translation>
             <source>Warning</source>
             <translation>Avviso</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Salvato senza il suono
-del punto %1.</translation>
+            <translation>
+                <numerusform>Salvato senza il suono
+del punto %1.</numerusform>
+                <numerusform>Salvato senza il suono
+dei punti %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1887,14 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Misura di lunga durata</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Salvataggio del suono.
+Attendere prego ...</translation>
         </message>
     </context>
 </TS>

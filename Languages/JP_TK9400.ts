@@ -484,10 +484,12 @@
             <source>Warning</source>
             <translation>警告</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>保存しましたが、
-測定点 %1 の音声はありません。</translation>
+            <translation>
+                <numerusform>保存しましたが、次の測定点の
+音声はありません：%1</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1885,14 @@ Bluetooth 機器から応答がありません。</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>長期測定</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>音声を保存しています。
+お待ちください…</translation>
         </message>
     </context>
 </TS>

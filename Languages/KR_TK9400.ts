@@ -484,10 +484,12 @@ H2 센서를 연결하십시오.</translation>
             <source>Warning</source>
             <translation>경고</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>저장되었지만
-측정점 %1의 소리는 없습니다.</translation>
+            <translation>
+                <numerusform>저장되었지만 다음 측정점의
+소리는 없습니다: %1</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1885,14 @@ Bluetooth 장치에서 응답이 없습니다.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>장기 측정</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>소리를 저장하는 중입니다.
+잠시 기다려 주십시오...</translation>
         </message>
     </context>
 </TS>

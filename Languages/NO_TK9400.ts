@@ -484,10 +484,14 @@ for å bruke denne målingen.</translation>
             <source>Warning</source>
             <translation>Advarsel</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Lagret uten lyden
-fra punkt %1.</translation>
+            <translation>
+                <numerusform>Lagret uten lyden
+fra punkt %1.</numerusform>
+                <numerusform>Lagret uten lyden
+fra punktene %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1887,14 @@ Ingen svar fra Bluetooth-enheten.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Langtidsmåling</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Lyden lagres.
+Vent litt ...</translation>
         </message>
     </context>
 </TS>

@@ -484,10 +484,16 @@ podłączyć czujnik H2.</translation>
             <source>Warning</source>
             <translation>Ostrzeżenie</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Zapisano bez dźwięku
-punktu %1.</translation>
+            <translation>
+                <numerusform>Zapisano bez dźwięku
+punktu %1.</numerusform>
+                <numerusform>Zapisano bez dźwięku
+punktów %1.</numerusform>
+                <numerusform>Zapisano bez dźwięku
+punktów %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1889,14 @@ Brak odpowiedzi urządzenia Bluetooth.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Pomiar długotrwały</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Zapisywanie dźwięku.
+Proszę czekać ...</translation>
         </message>
     </context>
 </TS>

@@ -484,10 +484,14 @@ ligar um sensor H2.</translation>
             <source>Warning</source>
             <translation>Aviso</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Guardado sem o som
-do ponto %1.</translation>
+            <translation>
+                <numerusform>Guardado sem o som
+do ponto %1.</numerusform>
+                <numerusform>Guardado sem o som
+dos pontos %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1887,14 @@ O dispositivo Bluetooth não responde.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Medição de longa duração</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>A guardar o som.
+Aguarde, por favor ...</translation>
         </message>
     </context>
 </TS>

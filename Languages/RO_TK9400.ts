@@ -484,10 +484,16 @@ conectați un senzor H2.</translation>
             <source>Warning</source>
             <translation>Avertisment</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Salvat fără sunetul
-punctului %1.</translation>
+            <translation>
+                <numerusform>Salvat fără sunetul
+punctului %1.</numerusform>
+                <numerusform>Salvat fără sunetul
+punctelor %1.</numerusform>
+                <numerusform>Salvat fără sunetul
+punctelor %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1889,14 @@ Dispozitivul Bluetooth nu răspunde.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Măsurare de lungă durată</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Se salvează sunetul.
+Vă rugăm să așteptați ...</translation>
         </message>
     </context>
 </TS>

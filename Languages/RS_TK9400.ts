@@ -484,10 +484,16 @@ povežite H2 senzor.</translation>
             <source>Warning</source>
             <translation>Upozorenje</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Sačuvano bez zvuka
-tačke %1.</translation>
+            <translation>
+                <numerusform>Sačuvano bez zvuka
+tačke %1.</numerusform>
+                <numerusform>Sačuvano bez zvuka
+tačaka %1.</numerusform>
+                <numerusform>Sačuvano bez zvuka
+tačaka %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1889,14 @@ Bluetooth uređaj ne odgovara.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Dugotrajno merenje</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Čuvanje zvuka.
+Sačekajte ...</translation>
         </message>
     </context>
 </TS>

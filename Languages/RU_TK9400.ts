@@ -484,10 +484,16 @@
             <source>Warning</source>
             <translation>Внимание</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Сохранено без звука
-точки %1.</translation>
+            <translation>
+                <numerusform>Сохранено без звука
+точки %1.</numerusform>
+                <numerusform>Сохранено без звука
+точек %1.</numerusform>
+                <numerusform>Сохранено без звука
+точек %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1889,14 @@
         <message>
             <source>Longtermmeasurement</source>
             <translation>Длительное измерение</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Сохранение звука.
+Подождите ...</translation>
         </message>
     </context>
 </TS>

@@ -484,10 +484,14 @@ för att använda denna mätning.</translation>
             <source>Warning</source>
             <translation>Varning</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Sparad utan ljudet
-från punkt %1.</translation>
+            <translation>
+                <numerusform>Sparad utan ljudet
+från punkt %1.</numerusform>
+                <numerusform>Sparad utan ljudet
+från punkterna %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1887,14 @@ Inget svar från Bluetooth-enheten.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Långtidsmätning</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Ljudet sparas.
+Vänta ...</translation>
         </message>
     </context>
 </TS>

@@ -484,10 +484,18 @@ priključite senzor H2.</translation>
             <source>Warning</source>
             <translation>Opozorilo</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Shranjeno brez zvoka
-točke %1.</translation>
+            <translation>
+                <numerusform>Shranjeno brez zvoka
+točke %1.</numerusform>
+                <numerusform>Shranjeno brez zvoka
+točk %1.</numerusform>
+                <numerusform>Shranjeno brez zvoka
+točk %1.</numerusform>
+                <numerusform>Shranjeno brez zvoka
+točk %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1891,14 @@ Naprava Bluetooth se ne odziva.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Dolgotrajna meritev</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Shranjevanje zvoka.
+Počakajte ...</translation>
         </message>
     </context>
 </TS>

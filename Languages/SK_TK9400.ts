@@ -484,10 +484,16 @@ pripojiť snímač H2.</translation>
             <source>Warning</source>
             <translation>Upozornenie</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>Uložené bez zvuku
-bodu %1.</translation>
+            <translation>
+                <numerusform>Uložené bez zvuku
+bodu %1.</numerusform>
+                <numerusform>Uložené bez zvuku
+bodov %1.</numerusform>
+                <numerusform>Uložené bez zvuku
+bodov %1.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1889,14 @@ Zariadenie Bluetooth neodpovedá.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Dlhodobé meranie</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Ukladá sa zvuk.
+Čakajte, prosím ...</translation>
         </message>
     </context>
 </TS>

@@ -484,10 +484,12 @@ bağlamanız gerekir.</translation>
             <source>Warning</source>
             <translation>Uyarı</translation>
         </message>
-        <message>
+        <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
-            <translation>%1 noktasının sesi
-olmadan kaydedildi.</translation>
+            <translation>
+                <numerusform>%1 numaralı noktanın
+sesi olmadan kaydedildi.</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1883,6 +1885,14 @@ Bluetooth cihazından yanıt alınamadı.</translation>
         <message>
             <source>Longtermmeasurement</source>
             <translation>Uzun süreli ölçüm</translation>
+        </message>
+    </context>
+    <context>
+        <name>AudioWorker</name>
+        <message>
+            <source>StoringTheSoundPleaseWait</source>
+            <translation>Ses kaydediliyor.
+Lütfen bekleyin ...</translation>
         </message>
     </context>
 </TS>

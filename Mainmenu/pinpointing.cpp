@@ -231,6 +231,7 @@ void Pinpointing::clearPoint(int point)
     m_storedGpsPosLong[point] = 0;
     m_significandFrequency[point] = 0;
     m_clipState[point] = ClipOnDisk;
+    m_clipRequest[point] = 0;
 }
 
 void Pinpointing::removeTemporaryClips()
@@ -368,16 +369,20 @@ void Pinpointing::muteAudioPath(bool a_mute, bool a_sendToMic)
 void Pinpointing::fixCurrentPoint()
 {
     const QString name = clipName(m_currentStep);
+    AudioWorker* audio = Audioworker();
     ClipState state = ClipOnDisk;
-    if (Audioworker()->storeAudioData(name) != 0) {
+    if (audio->storeAudioData(name) != 0) {
         // A late write goes on and makes its clip; the save waits for it.
-        state = Audioworker()->storesPending() ? ClipLate : ClipLost;
-        // What a failed write left behind must not be saved as this point's sound.
-        const QString path = BackgroundRecording::clipPath(name);
-        if (state == ClipLost && QFile::exists(path) && QFile::remove(path))
-            qDebug() << "Removed the incomplete clip" << path;
+        state = audio->storesPending() ? ClipLate : ClipLost;
+    } else if (!audio->storeHadSound(audio->lastStoreRequest())) {
+        state = ClipLost; // nothing was recorded for this point
     }
+    m_clipRequest[m_currentStep] = audio->lastStoreRequest();
     m_clipState[m_currentStep] = state;
+    // What a failed write left behind, or a deleted point, must not be saved as this
+    // point's sound.
+    if (state == ClipLost)
+        removeClip(m_currentStep);
     qDebug() << "Store WAV-File" << name << m_currentStep;
     showLevelAndFrequency(m_storedMinimumLevels[m_currentStep], m_significandFrequency[m_currentStep]);
 }
@@ -407,6 +412,9 @@ void Pinpointing::repeatActiveMute()
 
 void Pinpointing::shiftAllMeasurementsLeft()
 {
+    // A late clip is judged under the name its write gave it.
+    if (!Audioworker()->storesPending())
+        resolveLateClips();
     for (int p = 1; p < kMaxPoint; ++p) {
         m_storedRmsLevels[p] = m_storedRmsLevels[p + 1];
         m_storedMinimumLevels[p] = m_storedMinimumLevels[p + 1];
@@ -414,6 +422,7 @@ void Pinpointing::shiftAllMeasurementsLeft()
         m_storedGpsPosLong[p] = m_storedGpsPosLong[p + 1];
         m_significandFrequency[p] = m_significandFrequency[p + 1];
         m_clipState[p] = m_clipState[p + 1];
+        m_clipRequest[p] = m_clipRequest[p + 1];
     }
     clearPoint(kMaxPoint);
     Audioworker()->deleteAudioData(clipName(1));
@@ -557,8 +566,10 @@ void Pinpointing::on_butMenuDeleteLast_clicked()
 {
     if (!m_muted || m_currentStep < 1)
         return;
-    // The clip stays in the temporary directory; a new measurement of the point
-    // writes it again, and a point without values is not saved with one.
+    // Nothing of the deleted point may become the clip of the point measured next under
+    // its number: neither its file nor the sound the recorder keeps for that name.
+    removeClip(m_currentStep);
+    Audioworker()->forgetKeptSound(clipName(m_currentStep));
     clearPoint(m_currentStep);
     --m_currentStep;
     updateProgbars();
@@ -647,7 +658,8 @@ void Pinpointing::saveMeasurement(const QString& name)
     for (int p : lost)
         points << QString::number(p);
     MessageDialog::showOk(MessageDialog::IconWarning, tr("Warning"),
-                          tr("StoredWithoutTheSoundOfPoint").arg(points.join(QStringLiteral(", "))));
+                          tr("StoredWithoutTheSoundOfPoint", nullptr, lost.size())
+                              .arg(points.join(QStringLiteral(", "))));
 }
 
 bool Pinpointing::clipWritesDone(const MeasInfoStructure& info, QList<int>* lost)
@@ -667,15 +679,41 @@ bool Pinpointing::clipWritesDone(const MeasInfoStructure& info, QList<int>* lost
         qWarning() << "Pinpointing: not saved, a clip is still being written";
         return false;
     }
+    resolveLateClips();
     for (int p : withClip) {
-        if (m_clipState[p] == ClipLate)
-            m_clipState[p] = QFileInfo(BackgroundRecording::clipPath(clipName(p))).isFile() ? ClipOnDisk : ClipLost;
         if (m_clipState[p] == ClipLost)
             *lost << p;
     }
     if (!lost->isEmpty())
         qWarning() << "Pinpointing: no clip for the points" << *lost;
     return true;
+}
+
+void Pinpointing::resolveLateClips()
+{
+    AudioWorker* audio = Audioworker();
+    for (int p = 1; p <= kMaxPoint; ++p) {
+        if (m_clipState[p] != ClipLate)
+            continue;
+        // A file of the point's name is no proof: a deleted point may have left it, and a
+        // write that could not open the file left it as it was.
+        const bool own = audio->storeHadSound(m_clipRequest[p])
+            && QFileInfo(BackgroundRecording::clipPath(clipName(p))).isFile();
+        m_clipState[p] = own ? ClipOnDisk : ClipLost;
+        if (!own)
+            removeClip(p);
+    }
+}
+
+void Pinpointing::removeClip(int point)
+{
+    const QFileInfo clip(BackgroundRecording::clipPath(clipName(point)));
+    if (!clip.exists() && !clip.isSymLink())
+        return;
+    if (QFile::remove(clip.filePath()))
+        qDebug() << "Removed a clip that is not the point's own sound:" << clip.filePath();
+    else
+        qWarning() << "Pinpointing: could not remove" << clip.filePath();
 }
 
 // ---- stored view -----------------------------------------------------------------------

@@ -125,6 +125,10 @@ private:
     // Whether no clip that the save would copy is still being written (waits a bounded
     // time for them); lost receives the points whose clip will never come.
     bool clipWritesDone(const MeasInfoStructure& info, QList<int>* lost);
+    // Once every write has finished: a late clip is the point's own only when its write
+    // made one with sound; what lies under its name otherwise goes.
+    void resolveLateClips();
+    void removeClip(int point);
     void showFilter();
     void showLevelAndFrequency(float level, int frequency);
     void readInfoFile();
@@ -144,6 +148,8 @@ private:
     double m_storedGpsPosLong[PinpointingRules::kPoints] = {};
     int m_significandFrequency[PinpointingRules::kPoints] = {};
     ClipState m_clipState[PinpointingRules::kPoints] = {};
+    // The recorder's number of the write that made each point's clip.
+    quint64 m_clipRequest[PinpointingRules::kPoints] = {};
     int m_significandFrequencyCurrent = 0;
     int m_leakPos = -1;
     float m_leakLevel = 0;

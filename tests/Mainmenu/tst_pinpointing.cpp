@@ -8,6 +8,7 @@
 #include "Mainmenu/pinpointing.h"
 #include "Management/measmanagement.h"
 #include "Tools/messagedialog.h"
+#include "Tools/waitnote.h"
 #include "adcsim.h"
 #include "dialogdriver.h"
 #include "globals.h"
@@ -26,7 +27,11 @@
 #include <QtTest>
 #include <algorithm>
 #include <atomic>
+#include <fcntl.h>
+#include <functional>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace PinpointingRules;
 
@@ -35,6 +40,9 @@ namespace {
 const QString kMeas = "/media/tk9400/meas/";
 const QString kClips = "/home/root/meas/wav_temp/";
 constexpr int kPatience = 15000; // ms; the host PCM reads about 1.5 times as fast as real time
+
+// How a point's clip goes wrong.
+enum ClipRoad { WriteFailed, WriteLate, LateWriteOpened, DeletedThenCannotOpen, DeletedWhileBusy, ElevenPoints };
 
 QVector<float> levels(const QList<float>& points)
 {
@@ -91,6 +99,9 @@ struct Survey
     // a reading yet; mute() lets the key go.
     bool open()
     {
+        // Input made while a clip was awaited is dropped a moment after the wait.
+        if (!QTest::qWaitFor([] { return !WaitNote::isHoldingInput(); }, TestSupport::timeBound(2000)))
+            return false;
         QTest::keyPress(page, Qt::Key_F10);
         page->readingTimer()->stop(); // the test takes the readings
         // The resume has reached the recorder: the count is the new opening's.
@@ -332,92 +343,229 @@ private slots:
         QVERIFY(info.contains("Filter/Filtertype"));
     }
 
-    // A point is never saved without its whole clip: the clip of an earlier survey is not
-    // taken for it, and a clip that failed or is still being written refuses the save with
-    // the message, every point kept. A late clip is saved once it is there; a lost one
-    // only goes with its point.
+    // A point is saved with no clip but its own whole one: the clip of an earlier survey or
+    // of a deleted point is not taken for it. A clip still being written refuses the save,
+    // every point kept, and is saved once it is there; a point whose write failed, or that
+    // has no sound of its own, is stored without a clip and the user told which.
     void staleFailedAndLateClips_data()
     {
-        QTest::addColumn<bool>("late");
-        QTest::newRow("write failed") << false;
-        QTest::newRow("write not done in time") << true;
+        QTest::addColumn<int>("road");
+        QTest::newRow("write failed") << int(WriteFailed);
+        QTest::newRow("write not done in time, input during the wait") << int(WriteLate);
+        QTest::newRow("late write has opened its file") << int(LateWriteOpened);
+        QTest::newRow("deleted point, the new write late and unable to open") << int(DeletedThenCannotOpen);
+        QTest::newRow("deleted point measured again while the thread is busy") << int(DeletedWhileBusy);
+        QTest::newRow("eleven points, the fifth write failed") << int(ElevenPoints);
     }
     void staleFailedAndLateClips()
     {
-        QFETCH(bool, late);
+        QFETCH(int, road);
         const auto busy = std::make_shared<std::atomic<bool>>(true);
+        // The recording thread stays busy until released, running whileBusy meanwhile.
+        const auto holdThread = [busy](std::function<void()> whileBusy = {}, std::function<void()> atEnd = {}) {
+            QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [busy, whileBusy, atEnd] {
+                while (busy->load()) {
+                    if (whileBusy)
+                        whileBusy();
+                    QThread::msleep(5);
+                }
+                if (atEnd)
+                    atEnd();
+            });
+        };
+        const auto lateAtMute = [] {
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^AudioWorker::storeAudioData: the clip"));
+        };
         Survey survey({{"Dialogconfiguration/Pinpointing_DynamicScaling", false}});
         const auto release = qScopeGuard([busy] { busy->store(false); }); // before the survey ends
         QVERIFY(survey.device.write(kClips + "PP_Sound_3.wav", "an earlier survey"));
         QVERIFY(survey.start());
         QVERIFY(!QFile::exists(survey.clipFile(3)));
-        for (int p = 1; p <= 3; ++p) {
+
+        // Keys and touches made while the save waits must not act after the wait.
+        struct Input
+        {
+            std::atomic<bool> keyboardDone{false};
+            std::atomic<bool> posted{false};
+            std::atomic<bool> noteSeen{false};
+        };
+        const auto input = std::make_shared<Input>();
+        QWidget* page = survey.page;
+        QWidget* saveButton = survey.widget("butMenuSave");
+        const auto postInputOnce = [input, page, saveButton] {
+            if (!input->keyboardDone || input->posted.exchange(true))
+                return;
+            QThread::msleep(300); // the save is waiting now
+            QCoreApplication::postEvent(page, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+            QCoreApplication::postEvent(page, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier));
+            const QPointF at(5, 5);
+            QCoreApplication::postEvent(
+                saveButton, new QMouseEvent(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(
+                saveButton, new QMouseEvent(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+            QMetaObject::invokeMethod(
+                page, [input] { input->noteSeen = WaitNote::shownNote() && !WaitNote::shownNote()->isHidden(); },
+                Qt::QueuedConnection);
+        };
+
+        // A pipe that is full: a write to it has opened its file and then stands still.
+        const QString fifoPath = m_files.filePath("clip.fifo");
+        int fifo = -1;
+        const auto closeFifo = qScopeGuard([&fifo] {
+            if (fifo >= 0)
+                ::close(fifo);
+        });
+        std::atomic<bool> restored{false};
+        const int points = road == ElevenPoints ? 11 : 3;
+        const int troubled = road == ElevenPoints ? 5 : 3;
+        for (int p = 1; p <= points; ++p) {
             QVERIFY(survey.open());
-            survey.reading(400 + 100 * p, 500);
-            if (p == 3 && late) {
-                // The recording thread stays busy past the wait at the mute and the save.
-                QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [busy] {
-                    while (busy->load())
-                        QThread::msleep(5);
-                });
-                TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^AudioWorker::storeAudioData: the clip"));
-            } else if (p == 3) {
-                QVERIFY(QFile::link("/dev/full", survey.clipFile(3)));
+            survey.reading(400 + 50 * p, 500);
+            if (p == troubled && (road == WriteFailed || road == ElevenPoints)) {
+                QVERIFY(QFile::link("/dev/full", survey.clipFile(p)));
+                const QString failure = QString("^Could not write clip: .*PP_Sound_%1.wav").arg(p);
+                TestSupport::expectMessage(QtWarningMsg, QRegularExpression(failure));
+            } else if (p == troubled && road == WriteLate) {
+                holdThread(postInputOnce);
+                lateAtMute();
+            } else if (p == troubled && road == LateWriteOpened) {
+                QFile::remove(fifoPath);
+                QVERIFY(::mkfifo(QFile::encodeName(fifoPath).constData(), 0600) == 0);
+                fifo = ::open(QFile::encodeName(fifoPath).constData(), O_RDWR | O_NONBLOCK);
+                QVERIFY(fifo >= 0);
+                const QByteArray block(4096, 'x');
+                while (::write(fifo, block.constData(), size_t(block.size())) > 0) {
+                }
+                QVERIFY(QFile::link(fifoPath, survey.clipFile(3)));
+                lateAtMute();
                 TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write clip: .*PP_Sound_3.wav"));
+            } else if (p == troubled && road == DeletedThenCannotOpen) {
+                survey.mute();
+                const QByteArray deleted = survey.clip(3);
+                QVERIFY(deleted.size() > 6444);
+                TestSupport::button(survey.page, "butMenuDeleteLast")->click();
+                QVERIFY(survey.open());
+                survey.reading(420, 500);
+                // Late, and then no file can be opened: a write that cannot open its file
+                // leaves what lies there as it was.
+                // The clip folder is moved aside for that write alone, a plain file in its
+                // place; nothing else of the process is touched.
+                const QString folder = QFileInfo(survey.clipFile(3)).absolutePath();
+                holdThread({}, [folder] {
+                    QDir().rename(folder, folder + ".aside");
+                    QFile blocker(folder);
+                    blocker.open(QIODevice::WriteOnly);
+                });
+                lateAtMute();
+            } else if (p == troubled && road == DeletedWhileBusy) {
+                holdThread();
+                lateAtMute();
+                survey.mute();
+                QTRY_VERIFY(!WaitNote::isHoldingInput());
+                TestSupport::button(survey.page, "butMenuDeleteLast")->click();
+                // Measured again before the thread is free: the new opening records nothing.
+                QTest::keyPress(survey.page, Qt::Key_F10);
+                survey.page->readingTimer()->stop();
+                survey.reading(420, 500);
+                lateAtMute();
             }
             survey.mute();
+            if (p == troubled && road == DeletedThenCannotOpen) {
+                const QString folder = QFileInfo(survey.clipFile(3)).absolutePath();
+                QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [&restored, folder] {
+                    QFile::remove(folder);
+                    QDir().rename(folder + ".aside", folder);
+                    restored = true;
+                });
+            }
         }
-        if (!late)
+        if (road == WriteFailed) {
             QVERIFY(!QFileInfo(survey.clipFile(3)).exists() && !QFileInfo(survey.clipFile(3)).isSymLink());
-        QCOMPARE(survey.page->scaleMode(), 0);
-        if (!late)
+            QCOMPARE(survey.page->scaleMode(), 0);
             survey.shot("pinpointing-scale-fixed.png");
+        }
 
         DialogDriver driver;
         driver.grabMessages(true);
-        if (!late) {
-            // A clip whose write failed never comes: the survey is stored without it, and
-            // the user is told which point has no sound.
-            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pinpointing: no clip for the points"));
-            driver.typeText("lost");
+        if (road == WriteLate) {
+            // A clip still being written is not saved half done: the save is refused with
+            // every point kept. A touch on Save and the on/off key made during the wait do
+            // nothing: no second keyboard and no duplicate survey, the page stays.
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pinpointing: not saved, "));
+            TestSupport::expectMessage(QtWarningMsg, "Measurement could not be stored");
+            driver.setInspector([input](QWidget* dialog) {
+                if (dialog->inherits("VirtualKeyboard"))
+                    input->keyboardDone = true;
+            });
+            driver.typeText("stale");
+            driver.typeText("stale");
+            survey.page->on_butMenuSave_clicked();
+            QTRY_VERIFY(!WaitNote::isHoldingInput());
+            QVERIFY(input->posted);
+            QVERIFY(input->noteSeen);
+            QCOMPARE(driver.keyboardsSeen(), 1);
+            QCOMPARE(survey.menu->currentPage(), page);
+            QCOMPARE(driver.messages().size(), 1);
+            QCOMPARE(driver.messages().first().icon, int(MessageDialog::IconError));
+            QCOMPARE(survey.stored(), QStringList());
+            QCOMPARE(survey.page->currentStep(), 3);
+
+            // The retry once the write is done stores the whole clip.
+            busy->store(false);
+            QTRY_VERIFY(!Audioworker()->storesPending());
             survey.page->on_butMenuSave_clicked();
             QCOMPARE(driver.messages().size(), 1);
-            QCOMPARE(driver.messages().first().icon, int(MessageDialog::IconWarning));
-            QCOMPARE(driver.messages().first().text, QString("Stored without the sound\nof point 3."));
-            QVERIFY(driver.messages().first().image.save(TestSupport::screenshotPath("pinpointing-sound-lost.png")));
             QCOMPARE(survey.stored().size(), 1);
             const QString dir = kMeas + survey.stored().first();
             QCOMPARE(QDir(survey.device.hostPath(dir)).entryList({"PP_Sound_*"}),
-                     QStringList({"PP_Sound_1.wav", "PP_Sound_2.wav"}));
-            const QSettings info(survey.device.hostPath(dir + "/info.ini"), QSettings::IniFormat);
-            QVERIFY(info.value("Levels/Level_3").toDouble() > 0); // the point itself is kept
+                     QStringList({"PP_Sound_1.wav", "PP_Sound_2.wav", "PP_Sound_3.wav"}));
+            const QByteArray clip = survey.device.read(dir + "/PP_Sound_3.wav");
+            QCOMPARE(qint64(clip.size()), 44 + std::min<qint64>(Audioworker()->recordedBytesSinceResume(),
+                                                                BackgroundRecording::kClipDataBytes));
+            QCOMPARE(sha(clip), sha(survey.clip(3)));
             return;
         }
 
-        // A clip still being written is not saved half done: the save is refused with every
-        // point kept, and the retry once the write is done stores the whole clip.
-        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pinpointing: not saved, "));
-        TestSupport::expectMessage(QtWarningMsg, "Measurement could not be stored");
-        driver.typeText("stale");
-        survey.page->on_butMenuSave_clicked();
-        QCOMPARE(driver.messages().size(), 1);
-        QCOMPARE(driver.messages().first().icon, int(MessageDialog::IconError));
-        QCOMPARE(survey.stored(), QStringList());
-        QCOMPARE(survey.page->currentStep(), 3);
-
+        // The other roads store the survey at once, the point without sound of its own
+        // with its values but no clip, and say so.
         busy->store(false);
-        QTRY_VERIFY(!Audioworker()->storesPending());
-        driver.typeText("stale");
+        if (road == DeletedThenCannotOpen)
+            QTRY_VERIFY(restored);
+        // The full pipe empties while the save waits: the write then fails.
+        std::atomic<bool> draining{true};
+        std::unique_ptr<QThread> drain(QThread::create([&] {
+            char bytes[4096];
+            QThread::msleep(200);
+            while (draining && fifo >= 0) {
+                if (::read(fifo, bytes, sizeof bytes) <= 0)
+                    QThread::msleep(5);
+            }
+        }));
+        drain->start();
+        const auto stopDrain = qScopeGuard([&] {
+            draining = false;
+            drain->wait();
+        });
+        const int lost = road == ElevenPoints ? 4 : 3;
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pinpointing: no clip for the points"));
+        driver.typeText("lost");
         survey.page->on_butMenuSave_clicked();
         QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(driver.messages().first().icon, int(MessageDialog::IconWarning));
+        QCOMPARE(driver.messages().first().text, QString("Stored without the sound\nof point %1.").arg(lost));
+        if (road == WriteFailed)
+            QVERIFY(driver.messages().first().image.save(TestSupport::screenshotPath("pinpointing-sound-lost.png")));
         QCOMPARE(survey.stored().size(), 1);
         const QString dir = kMeas + survey.stored().first();
-        QCOMPARE(QDir(survey.device.hostPath(dir)).entryList({"PP_Sound_*"}),
-                 QStringList({"PP_Sound_1.wav", "PP_Sound_2.wav", "PP_Sound_3.wav"}));
-        const QByteArray clip = survey.device.read(dir + "/PP_Sound_3.wav");
-        QCOMPARE(qint64(clip.size()),
-                 44 + std::min<qint64>(Audioworker()->recordedBytesSinceResume(), BackgroundRecording::kClipDataBytes));
-        QCOMPARE(sha(clip), sha(survey.clip(3)));
+        QStringList clips;
+        for (int p = 1; p <= std::min(points, 10); ++p) {
+            if (p != lost)
+                clips << QString("PP_Sound_%1.wav").arg(p);
+        }
+        clips.sort();
+        QCOMPARE(QDir(survey.device.hostPath(dir)).entryList({"PP_Sound_*"}, QDir::Files, QDir::Name), clips);
+        const QSettings info(survey.device.hostPath(dir + "/info.ini"), QSettings::IniFormat);
+        QVERIFY(info.value(QString("Levels/Level_%1").arg(lost)).toDouble() > 0); // the point itself is kept
     }
 
     void deleteLastAndFilterDialog()
@@ -451,7 +599,7 @@ private slots:
         deleteLast->click();
         QCOMPARE(page.currentStep(), 1);
         QCOMPARE(page.minimumLevel(2), 0.0f);
-        QVERIFY(QFile::exists(survey.clipFile(2)));
+        QVERIFY(!QFile::exists(survey.clipFile(2))); // the deleted point leaves no sound behind
 
         TestSupport::button(&page, "butMenuSettings")->click();
         QCOMPARE(TestSupport::child<QStackedWidget>(&page, "subMenu")->currentIndex(), 1);

@@ -30,6 +30,7 @@
 #include "Testmenu/testmenuusb.h"
 #include "Tools/messagedialog.h"
 #include "Tools/settingsbutton.h"
+#include "Tools/waitnote.h"
 #include "dialogdriver.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
@@ -201,7 +202,7 @@ QStringList catalogueTexts(const QString& code)
     QXmlStreamReader xml(&file);
     while (xml.readNextStartElement() || !xml.atEnd()) {
         if (xml.isStartElement() && xml.name() == QLatin1String("translation"))
-            texts << xml.readElementText();
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
     }
     return texts;
 }
@@ -312,14 +313,26 @@ void walkScreens(int language, Sweep& sweep)
         dialog.show();
         sweep.check(&dialog, type == MessageDialog::TypeYesNoCancel ? "message" : QString());
     }
-    // A survey stored without the sound of some points names them all.
-    MessageDialog lost;
-    lost.setIcon(MessageDialog::IconWarning);
-    lost.setHeadline(QCoreApplication::translate("Pinpointing", "Warning"));
-    lost.setInfotext(QCoreApplication::translate("Pinpointing", "StoredWithoutTheSoundOfPoint").arg("3, 7, 10"));
-    lost.setDialogType(MessageDialog::TypeOk);
-    lost.show();
-    sweep.check(&lost, "message_sound_lost");
+    // A survey stored without the sound of some points names them all, up to every point.
+    for (const QString& points : {QStringLiteral("3"), QStringLiteral("3, 7, 10"),
+                                  QStringLiteral("1, 2, 3, 4, 5, 6, 7, 8, 9, 10")}) {
+        MessageDialog lost;
+        lost.setIcon(MessageDialog::IconWarning);
+        lost.setHeadline(QCoreApplication::translate("Pinpointing", "Warning"));
+        const int count = points.count(',') + 1;
+        lost.setInfotext(
+            QCoreApplication::translate("Pinpointing", "StoredWithoutTheSoundOfPoint", nullptr, count).arg(points));
+        lost.setDialogType(MessageDialog::TypeOk);
+        lost.show();
+        sweep.check(&lost, QStringLiteral("message_sound_lost_%1").arg(count));
+    }
+    // The note while the instrument waits for a clip.
+    {
+        const WaitNote note(QCoreApplication::translate("AudioWorker", "StoringTheSoundPleaseWait"));
+        QVERIFY(WaitNote::shownNote());
+        sweep.check(WaitNote::shownNote(), "wait_note");
+    }
+    QTRY_VERIFY(!WaitNote::isHoldingInput());
 }
 
 } // namespace

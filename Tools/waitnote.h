@@ -1,0 +1,65 @@
+#ifndef WAITNOTE_H
+#define WAITNOTE_H
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+
+class QLabel;
+class QString;
+
+// While the GUI thread waits for another thread, nothing it would show is drawn and the
+// keys and touches made meanwhile queue up: they would act all at once after the wait, on
+// whatever shows then. A WaitNote lives for such a wait: it shows its text in the middle
+// of the screen and drops that input. Keys and touches begun during the wait stay dropped
+// up to their release; one held from before goes on, so that a hold of the on/off key or
+// the mute key ends as it began.
+class WaitNote
+{
+public:
+    explicit WaitNote(const QString& text);
+    ~WaitNote();
+    WaitNote(const WaitNote&) = delete;
+    WaitNote& operator=(const WaitNote&) = delete;
+
+    // How long after the wait, and how many passes of the event loop, input is still
+    // dropped: what the window system queued during the wait arrives only then.
+    static const int kSettleMs = 100;
+    static const int kSettlePasses = 3;
+
+    // Whether input is being dropped: a wait is running or has just ended.
+    static bool isHoldingInput();
+    // The note shown now, or null.
+    static QLabel* shownNote();
+
+private:
+    class Hold;
+    QPointer<Hold> m_hold;
+};
+
+// The application-wide filter of one WaitNote; it outlives the wait until the input queued
+// during it has been dropped, then removes itself and the note.
+class WaitNote::Hold : public QObject
+{
+public:
+    explicit Hold(const QString& text);
+    ~Hold() override;
+    void waitEnded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool dropKey(QEvent* event);
+    bool dropPointer(QEvent* event);
+    void settlePass(int left);
+    void endIfDone();
+
+    QPointer<QLabel> m_note;
+    bool m_waiting = true;
+    bool m_settled = false;
+    QSet<int> m_droppedKeys;
+    bool m_droppedPointer = false;
+};
+
+#endif // WAITNOTE_H
