@@ -47,6 +47,9 @@ TestmenuRemoteCtrl::TestmenuRemoteCtrl(QWidget* parent)
     , m_timer(new QTimer(this))
 {
     ui->setupUi(this);
+    // An answer cut off between its write and its rename (a power cut, a kill) leaves its
+    // staged copy on the RAM disk; no write of ours is under way while a channel is made.
+    Platform::removeStagedLeftovers(commandFilePath());
     channels().append(this);
     connect(m_timer, &QTimer::timeout, this, &TestmenuRemoteCtrl::readCommandFile, Qt::UniqueConnection);
     m_timer->start(pollIntervalMs());
