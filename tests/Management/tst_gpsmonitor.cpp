@@ -263,14 +263,9 @@ private slots:
     // receiver gives, or no fix, sets nothing. Start runs the updates again.
     void stopSetsTheClock_data()
     {
-        QTest::addColumn<QDateTime>("utc");
-        QTest::addColumn<int>("zoneOffset");
-        QTest::addColumn<int>("summerTime");
-        QTest::addColumn<QStringList>("commands");
-        auto at = [](int y, int mo, int d, int h, int mi, int s) { return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC); };
-        auto set = [](const char* date, const char* time) {
-            return QStringList({QString("date +%F -s ") + date, QString("date +%T -s ") + time, "hwclock -w -f /dev/rtc0"});
-        };
+        TestSupport::addClockSettingColumns();
+        const auto at = TestSupport::utcAt;
+        const auto set = TestSupport::clockSetting;
         QTest::newRow("Berlin winter") << at(2026, 12, 8, 10, 51, 53) << 3600 << 0 << set("2026-12-8", "11:51:53");
         QTest::newRow("Berlin summer into the next day")
             << at(2026, 7, 8, 22, 30, 5) << 3600 << 1 << set("2026-7-9", "0:30:5");
