@@ -375,7 +375,8 @@ void Platform::removeStagedLeftovers(const QString& path)
         struct stat st;
         if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)
             && ::unlinkat(dirFd, entry->d_name, 0) == 0)
-            qDebug() << "Removed a write cut off before its rename:" << info.path() + QLatin1Char('/') + QFile::decodeName(entry->d_name);
+            qDebug() << "Removed a write cut off before its rename:"
+                     << info.path() + QLatin1Char('/') + QFile::decodeName(entry->d_name);
     }
     ::closedir(dir);
 }

@@ -360,8 +360,8 @@ void LongtermData::paintXScale()
         return;
 
     const int T = m_rectXScale.top();
-    m_painter.fillRect(QRect(m_rectXScale.topLeft(), QPoint(m_rectXScale.right() + kRightMargin, m_rectXScale.bottom())),
-                       m_scaleBackgroundColor);
+    const QPoint bottomRight(m_rectXScale.right() + kRightMargin, m_rectXScale.bottom());
+    m_painter.fillRect(QRect(m_rectXScale.topLeft(), bottomRight), m_scaleBackgroundColor);
 
     m_painter.setPen(solidPen(m_scaleColor, 1));
     for (int x : scale.ticks(0, scale.range(), scale.minorStep))

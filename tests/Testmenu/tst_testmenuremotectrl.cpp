@@ -182,14 +182,15 @@ private slots:
                                     "/media/ramdisk/.production.a1-2c3", "/media/ramdisk/.station.a1B2c3"};
         for (const QString& name : leftovers + others)
             QVERIFY(device.write(name, "staActive\n"));
-        QVERIFY(QFile::link(device.hostPath("/home/root/settings.ini"), device.hostPath("/media/ramdisk/.production.link01")));
+        const QString link = device.hostPath("/media/ramdisk/.production.link01");
+        QVERIFY(QFile::link(device.hostPath("/home/root/settings.ini"), link));
         QVERIFY(QDir().mkpath(device.hostPath("/media/ramdisk/.production.dir001")));
         Channel channel;
         for (const QString& name : leftovers)
             QVERIFY2(!QFileInfo::exists(device.hostPath(name)), qPrintable(name));
         for (const QString& name : others)
             QCOMPARE(device.read(name), QByteArray("staActive\n"));
-        QVERIFY(QFileInfo(device.hostPath("/media/ramdisk/.production.link01")).isSymLink());
+        QVERIFY(QFileInfo(link).isSymLink());
         QVERIFY(QFileInfo(device.hostPath("/media/ramdisk/.production.dir001")).isDir());
         QCOMPARE(device.read("/home/root/settings.ini"), QByteArray("[Local-Settings]\n"));
     }
