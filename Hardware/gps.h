@@ -31,6 +31,10 @@ public:
     void switchOnGpsModul();
     void switchOffGpsModul();
     void enableSystemTimeSettingViaGps(bool enable);
+    // Sets the system and the hardware clock to the local time of the last fix (the
+    // settings' zone and summer-time offsets); false, and nothing set, when its date is
+    // not one a receiver would give (a stamp from before its first fix).
+    bool setSystemTime();
 
     double getLatitude() const;
     double getLongitude() const;
@@ -71,7 +75,6 @@ public slots:
     void updateSatInView(const QList<QGeoSatelliteInfo>& satellites);
 
 private:
-    bool setSystemTime();
     bool receiverReportsFix() const;
     void clearPosition();
     void writeToReceiver(const QByteArray& message);

@@ -15,6 +15,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
 #include <limits>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -329,6 +330,57 @@ bool Platform::isPlainFile(const QString& path, qint64 maxBytes)
         && (maxBytes < 0 || entry.st_size <= maxBytes);
 }
 
+namespace {
+
+// writeRegularFile() stages its data under "." + name + "." and the six letters and
+// digits mkostemp() puts in place of "XXXXXX".
+const int kStagedSuffixLength = 6;
+
+QString stagedPrefix(const QString& fileName)
+{
+    return QStringLiteral(".") + fileName + QStringLiteral(".");
+}
+
+bool isStagedName(const QString& name, const QString& prefix)
+{
+    if (name.size() != prefix.size() + kStagedSuffixLength || !name.startsWith(prefix))
+        return false;
+    for (int i = prefix.size(); i < name.size(); ++i) {
+        const char c = name.at(i).toLatin1();
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void Platform::removeStagedLeftovers(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString prefix = stagedPrefix(info.fileName());
+    const int dirFd = ::open(QFile::encodeName(info.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return;
+    DIR* dir = ::fdopendir(dirFd);
+    if (!dir) {
+        ::close(dirFd);
+        return;
+    }
+    // Each entry is judged where it stands, without following it, and removed by the
+    // name judged: a link or a directory of that name is someone else's.
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isStagedName(QFile::decodeName(entry->d_name), prefix))
+            continue;
+        struct stat st;
+        if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)
+            && ::unlinkat(dirFd, entry->d_name, 0) == 0)
+            qDebug() << "Removed a write cut off before its rename:"
+                     << info.path() + QLatin1Char('/') + QFile::decodeName(entry->d_name);
+    }
+    ::closedir(dir);
+}
+
 bool Platform::writeRegularFile(const QString& path, const QByteArray& data)
 {
     const QByteArray local = QFile::encodeName(path);
@@ -344,7 +396,8 @@ bool Platform::writeRegularFile(const QString& path, const QByteArray& data)
     }
     // mkostemp creates a new file (O_EXCL): nothing placed beside the name is followed.
     const QFileInfo info(path);
-    QByteArray temporary = QFile::encodeName(info.path() + QStringLiteral("/.") + info.fileName()) + ".XXXXXX";
+    QByteArray temporary = QFile::encodeName(info.path() + QLatin1Char('/') + stagedPrefix(info.fileName()))
+        + QByteArray(kStagedSuffixLength, 'X');
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return false;

@@ -85,6 +85,10 @@ public:
     // through or waited on, and a reader finds the old contents or the new, never half. A
     // directory is refused. False when nothing was written.
     static bool writeRegularFile(const QString& path, const QByteArray& data);
+    // Removes what writeRegularFile() left beside the host path when the program was ended
+    // between its write and its rename: regular files of its staging name only. Links,
+    // directories and other names stay.
+    static void removeStagedLeftovers(const QString& path);
     // Whether a regular file stands at the host path itself (not a link, FIFO or device),
     // of at most maxBytes when that is not negative.
     static bool isPlainFile(const QString& path, qint64 maxBytes = -1);

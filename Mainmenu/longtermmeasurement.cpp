@@ -144,11 +144,7 @@ void Longtermmeasurement::startLive()
     Audioworker()->startAudioRecording();
     Audioworker()->pauseAudioRecording(true);
 
-    quint32 low = 0;
-    quint32 high = 0;
-    int type = 0;
-    menu->getCurrentFilter(&low, &high, &type);
-    m_audioCodec->setFilter(low, high, type);
+    applyCurrentFilter();
     m_audioCodec->getFilter(&m_storedFilterLowCutOff, &m_storedFilterHighCutOff, &m_storedFilterType);
     showLiveFilter();
 

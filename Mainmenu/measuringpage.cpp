@@ -185,16 +185,21 @@ void MeasuringPage::init(int variant)
         startLive();
 }
 
+void MeasuringPage::applyCurrentFilter()
+{
+    quint32 low = 0;
+    quint32 high = 0;
+    int type = 0;
+    MainMenu::getInstanceMainMenu()->getCurrentFilter(&low, &high, &type);
+    m_audioCodec->setFilter(low, high, type);
+}
+
 void MeasuringPage::startLive()
 {
     MainMenu* menu = MainMenu::getInstanceMainMenu();
     m_storedMeasurement = false;
     showButtonBar(0);
-    quint32 low = 0;
-    quint32 high = 0;
-    int type = 0;
-    menu->getCurrentFilter(&low, &high, &type);
-    m_audioCodec->setFilter(low, high, type);
+    applyCurrentFilter();
     muteAudioPath(true, true);
     Analoginputworker()->clearAllData();
     menu->setMicGainStep(menu->getCurrentMicGainStep());

@@ -160,6 +160,8 @@ protected:
     // Call at the end of the page's constructor, when the form is there.
     void frameReady();
     void showButtonBar(int index);
+    // Gives the codec the main window's current filter.
+    void applyCurrentFilter();
     // Arms the link warning unless the device booted straight into this page as favourite.
     void applyBootedToFavouriteRule();
     void reportFavourite();

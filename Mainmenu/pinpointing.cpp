@@ -262,11 +262,7 @@ void Pinpointing::startLive()
     m_muted = true;
     menu->muteAudioPath(true, true);
 
-    quint32 low = 0;
-    quint32 high = 4000;
-    int type = 0;
-    menu->getCurrentFilter(&low, &high, &type);
-    m_audioCodec->setFilter(low, high, type);
+    applyCurrentFilter();
     m_audioCodec->getFilter(&m_storedFilterLowCutOff, &m_storedFilterHighCutOff, &m_storedFilterType);
     showFilter();
 

@@ -172,11 +172,7 @@ void Pipelocating::startLive()
     freqSpectrum->setEnabled(false);
     freqSpectrum->update();
 
-    quint32 low = 0;
-    quint32 high = 0;
-    int type = 0;
-    menu->getCurrentFilter(&low, &high, &type);
-    m_audioCodec->setFilter(low, high, type);
+    applyCurrentFilter();
     m_audioCodec->getFilter(&m_storedFilterLowCutOff, &m_storedFilterHighCutOff, &m_storedFilterType);
     showFilterLabels(ui->labelFiltersymbol, ui->labelFilterrange, &m_storedFilterType, &m_storedFilterLowCutOff,
                      &m_storedFilterHighCutOff);

@@ -20,11 +20,6 @@ const double kMetresPerDegree = 111300.0;
 const double kPi = 3.14159265358979323846;
 // The receiver gives the speed over ground in knots.
 const double kMetresPerSecondPerKnot = 1852.0 / 3600.0;
-// Stop sets the clock to the GPS time plus this, without the settings' zone offsets.
-const int kClockOffsetSeconds = 2 * 3600;
-// The years a GPS date is believed in, as the Gps has them for its own clock setting.
-const int kFirstClockYear = 2016;
-const int kLastClockYear = 2050;
 
 QString hemisphere(double x, int a_latLong)
 {
@@ -290,18 +285,10 @@ void GpsMonitor::on_butMenuStop_clicked()
     m_timer->stop();
     if (!gpsModul)
         return;
-    // Without a fix the stamp is invalid or the receiver's guess ("date -s 0-0-0" would be
-    // the result); the hours are added to the whole stamp, so that they carry into the date.
-    const QDateTime utc = gpsModul->getDateTime().toUTC();
-    const int year = utc.date().year();
-    if (!gpsModul->isGpsDataValid() || !utc.isValid() || year < kFirstClockYear || year > kLastClockYear) {
-        qDebug() << "GPS monitor: clock not set, no valid GPS time" << utc;
-        return;
-    }
-    const QDateTime clock = utc.addSecs(kClockOffsetSeconds);
-    const QDate date = clock.date();
-    const QTime time = clock.time();
-    Platform::setSystemClock(date, time);
+    // The clock is set as the fix sets it, on local time; a stamp without a fix would be
+    // the receiver's guess.
+    if (!gpsModul->isGpsDataValid() || !gpsModul->setSystemTime())
+        qDebug() << "GPS monitor: clock not set, no valid GPS time" << gpsModul->getDateTime();
 }
 
 void GpsMonitor::on_butMenuDelete_clicked()

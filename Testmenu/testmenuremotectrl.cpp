@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QList>
+#include <QSet>
 #include <QTimer>
 
 const char* const TestmenuRemoteCtrl::kCommandFile = "/media/ramdisk/production";
@@ -47,6 +48,7 @@ TestmenuRemoteCtrl::TestmenuRemoteCtrl(QWidget* parent)
     , m_timer(new QTimer(this))
 {
     ui->setupUi(this);
+    removeLeftoversOnce();
     channels().append(this);
     connect(m_timer, &QTimer::timeout, this, &TestmenuRemoteCtrl::readCommandFile, Qt::UniqueConnection);
     m_timer->start(pollIntervalMs());
@@ -146,6 +148,20 @@ bool TestmenuRemoteCtrl::writeCommandFile(const QByteArray& line)
     // The station owns the file system of the RAM disk: whatever stands at the name is
     // replaced, neither followed nor waited for, and the station never reads half an answer.
     return Platform::writeRegularFile(commandFilePath(), line);
+}
+
+void TestmenuRemoteCtrl::removeLeftoversOnce()
+{
+    // An answer cut off between its write and its rename (a power cut, a kill) leaves its
+    // staged copy on the RAM disk. Only the first channel looks: after that, every write of
+    // this process has ended before the next channel is made, and what stands beside the
+    // file is the station's.
+    static QSet<QString> cleaned;
+    const QString path = commandFilePath();
+    if (cleaned.contains(path))
+        return;
+    cleaned.insert(path);
+    Platform::removeStagedLeftovers(path);
 }
 
 QString TestmenuRemoteCtrl::commandFilePath()

@@ -65,6 +65,7 @@ private slots:
 
 private:
     void runHardwareTestScript();
+    static void removeLeftoversOnce();
     static QString commandFilePath();
 
     Ui::TestmenuRemoteCtrl* ui;

@@ -130,6 +130,44 @@ int pixel(float coordinate)
 
 } // namespace
 
+// An axis as set and the strip of its scale: where along the strip a value lies.
+struct LongtermData::Scale
+{
+    float min;
+    float max;
+    float mainStep;
+    float minorStep;
+    // The strip's first pixel and its length along the axis.
+    int origin;
+    int length;
+
+    float range() const { return max - min; }
+    bool drawable() const { return drawableAxis(min, max, mainStep, minorStep); }
+    // The pixel of a value `offset` past the start of the axis.
+    int at(float offset) const { return pixel(origin + length * offset / range()); }
+    // The ticks every `step` from `from` up to `to`, each at its offset from `from`; no more
+    // than the strip has pixels.
+    QVector<int> ticks(float from, float to, float step) const
+    {
+        QVector<int> positions;
+        const int limit = stepLimit(length);
+        int n = 0;
+        for (float v = from; v <= to && n < limit; v += step, ++n)
+            positions << at(v - from);
+        return positions;
+    }
+};
+
+LongtermData::Scale LongtermData::xScale() const
+{
+    return {m_xAxis_min, m_xAxis_max, m_xAxis_mainStep, m_xAxis_minorStep, m_rectXScale.left(), m_rectXScale.width()};
+}
+
+LongtermData::Scale LongtermData::yScale() const
+{
+    return {m_yAxis_min, m_yAxis_max, m_yAxis_mainStep, m_yAxis_minorStep, m_rectYScale.top(), m_rectYScale.height()};
+}
+
 LongtermData::LongtermData(QWidget* parent)
     : QWidget(parent)
 {
@@ -312,53 +350,41 @@ void LongtermData::drawVGrid(float a_min, float a_max, float a_step)
 
 void LongtermData::paintXScale()
 {
-    const float min = m_xAxis_min;
-    const float max = m_xAxis_max;
-    const float mainStep = m_xAxis_mainStep;
-    const float minorStep = m_xAxis_minorStep;
-    if (!drawableAxis(min, max, mainStep, minorStep)) {
-        qDebug() << "Error: drawXScale" << min << max << mainStep << minorStep << m_xAxis_visible;
+    const Scale scale = xScale();
+    if (!scale.drawable()) {
+        qDebug() << "Error: drawXScale" << scale.min << scale.max << scale.mainStep << scale.minorStep
+                 << m_xAxis_visible;
         return;
     }
     if (!m_painter.isActive())
         return;
 
-    const int L = m_rectXScale.left();
     const int T = m_rectXScale.top();
-    const int w = m_rectXScale.width();
-    const float range = max - min;
-    const int limit = stepLimit(w);
-    m_painter.fillRect(QRect(QPoint(L, T), QPoint(m_rectXScale.right() + kRightMargin, m_rectXScale.bottom())),
-                       m_scaleBackgroundColor);
+    const QPoint bottomRight(m_rectXScale.right() + kRightMargin, m_rectXScale.bottom());
+    m_painter.fillRect(QRect(m_rectXScale.topLeft(), bottomRight), m_scaleBackgroundColor);
 
     m_painter.setPen(solidPen(m_scaleColor, 1));
-    int n = 0;
-    for (float v = 0; v <= range && n < limit; v += minorStep, ++n) {
-        const int x = pixel(L + w * v / range);
+    for (int x : scale.ticks(0, scale.range(), scale.minorStep))
         m_painter.drawLine(x, T, x, T + 3);
-    }
     m_painter.setPen(solidPen(m_scaleColor, 2));
-    n = 0;
-    for (float v = 0; v <= range && n < limit; v += mainStep, ++n) {
-        const int x = pixel(L + w * v / range);
+    for (int x : scale.ticks(0, scale.range(), scale.mainStep))
         m_painter.drawLine(x, T, x, T + 5);
-    }
 
     paintLabels(xScaleLabels());
 }
 
 QVector<LongtermData::ScaleLabel> LongtermData::xScaleLabels() const
 {
-    const float min = m_xAxis_min;
-    const float max = m_xAxis_max;
-    const float mainStep = m_xAxis_mainStep;
-    if (image.isNull() || !drawableAxis(min, max, mainStep, m_xAxis_minorStep))
+    const Scale scale = xScale();
+    if (image.isNull() || !scale.drawable())
         return {};
+    const float min = scale.min;
+    const float max = scale.max;
+    const float mainStep = scale.mainStep;
     const int L = m_rectXScale.left();
     const int T = m_rectXScale.top();
-    const int w = m_rectXScale.width();
-    const float range = max - min;
-    const int limit = stepLimit(w);
+    const float range = scale.range();
+    const int limit = stepLimit(m_rectXScale.width());
 
     // The first number starts at the scale's left end; the others are centred on their
     // ticks, the last at the offset where the loop stops.
@@ -366,10 +392,10 @@ QVector<LongtermData::ScaleLabel> LongtermData::xScaleLabels() const
     QStringList texts{numberText(min)};
     float v = mainStep;
     for (int n = 0; v <= range - mainStep && n < limit; v += mainStep, ++n) {
-        ticks << pixel(L + w * v / range);
+        ticks << scale.at(v);
         texts << numberText(min + v);
     }
-    ticks << pixel(L + w * v / range);
+    ticks << scale.at(v);
     texts << numberText(max);
 
     const int top = T + kXLabelTop;
@@ -408,56 +434,43 @@ QVector<LongtermData::ScaleLabel> LongtermData::scaleLabels() const
 
 void LongtermData::paintYScale()
 {
-    const float min = m_yAxis_min;
-    const float max = m_yAxis_max;
-    const float mainStep = m_yAxis_mainStep;
-    const float minorStep = m_yAxis_minorStep;
-    if (!drawableAxis(min, max, mainStep, minorStep)) {
-        qDebug() << "Error: drawYScale" << min << max << mainStep << minorStep << m_yAxis_visible;
+    const Scale scale = yScale();
+    if (!scale.drawable()) {
+        qDebug() << "Error: drawYScale" << scale.min << scale.max << scale.mainStep << scale.minorStep
+                 << m_yAxis_visible;
         return;
     }
     if (!m_painter.isActive())
         return;
 
-    const int L = m_rectYScale.left();
-    const int T = m_rectYScale.top();
     const int R = m_rectYScale.right();
-    const int h = m_rectYScale.height();
-    const float range = max - min;
-    const int limit = stepLimit(h);
     // The whole column left of the data area and the X scale: the bottom number hangs
     // below the data area, and one of a larger font may have been drawn there before.
-    m_painter.fillRect(QRect(QPoint(L, T), QPoint(R, image.height() - 1)), m_scaleBackgroundColor);
+    m_painter.fillRect(QRect(m_rectYScale.topLeft(), QPoint(R, image.height() - 1)), m_scaleBackgroundColor);
     const QVector<ScaleLabel> labels = yScaleLabels();
 
     m_painter.setPen(solidPen(m_scaleColor, 1));
-    int n = 0;
-    for (float v = min; v <= max && n < limit; v += minorStep, ++n) {
-        const int y = pixel(T + h * (v - min) / range);
+    for (int y : scale.ticks(scale.min, scale.max, scale.minorStep))
         m_painter.drawLine(R - 1, y, R + 1, y);
-    }
     m_painter.setPen(solidPen(m_scaleColor, 2));
-    n = 0;
-    for (float v = min; v <= max && n < limit; v += mainStep, ++n) {
-        const int y = pixel(T + h * (v - min) / range);
+    for (int y : scale.ticks(scale.min, scale.max, scale.mainStep))
         m_painter.drawLine(R - 1, y, R + 1, y);
-    }
     paintLabels(labels);
 }
 
 QVector<LongtermData::ScaleLabel> LongtermData::yScaleLabels() const
 {
-    const float min = m_yAxis_min;
-    const float max = m_yAxis_max;
-    const float mainStep = m_yAxis_mainStep;
-    if (image.isNull() || !drawableAxis(min, max, mainStep, m_yAxis_minorStep))
+    const Scale scale = yScale();
+    if (image.isNull() || !scale.drawable())
         return {};
+    const float min = scale.min;
+    const float max = scale.max;
+    const float mainStep = scale.mainStep;
     const int L = m_rectYScale.left();
     const int T = m_rectYScale.top();
     const int R = m_rectYScale.right();
-    const int h = m_rectYScale.height();
-    const float range = max - min;
-    const int limit = stepLimit(h);
+    const float range = scale.range();
+    const int limit = stepLimit(m_rectYScale.height());
 
     QFont font = max >= 1000 ? scaleFont(9, 50) : scaleFont(11, 75);
     int decimals = 0;
@@ -473,18 +486,20 @@ QVector<LongtermData::ScaleLabel> LongtermData::yScaleLabels() const
         return QStringLiteral("%1").arg(value, 0, 'f', decimals, QLatin1Char(' '));
     };
 
-    // From the top down: max at the top, min at the bottom.
+    // From the top down: max at the top, min at the bottom; the numbers between stand at
+    // the main ticks paintYScale() draws.
+    const QVector<int> mainTicks = scale.ticks(min, max, mainStep);
     QVector<int> ticks{T};
     QStringList texts{text(max)};
     const double steps = double(range) / double(mainStep) + 0.5;
     const int count = steps < limit ? int(steps) : limit;
     float offset = 0;
-    for (int k = 1; k < count; ++k) {
+    for (int k = 1; k < count && k < mainTicks.size(); ++k) {
         offset += mainStep;
-        ticks << pixel(T + h * offset / range);
+        ticks << mainTicks.at(k);
         texts << text(max - offset);
     }
-    ticks << T + h;
+    ticks << T + m_rectYScale.height();
     texts << text(min);
 
     // Right of the numbers a column stays free before the main ticks, which reach two

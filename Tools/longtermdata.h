@@ -76,6 +76,9 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    struct Scale;
+    Scale xScale() const;
+    Scale yScale() const;
     void paintBackground();
     void paintXScale();
     void paintYScale();

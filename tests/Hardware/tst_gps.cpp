@@ -422,14 +422,9 @@ private slots:
     // The clock runs on local time: the offsets carry into minutes, hours and the date.
     void clockCarriesIntoTheDate_data()
     {
-        QTest::addColumn<QDateTime>("utc");
-        QTest::addColumn<int>("zoneOffset");
-        QTest::addColumn<int>("summerTime");
-        QTest::addColumn<QStringList>("commands");
-        auto at = [](int y, int mo, int d, int h, int mi, int s) { return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC); };
-        auto set = [](const char* date, const char* time) {
-            return QStringList({QString("date +%F -s ") + date, QString("date +%T -s ") + time, "hwclock -w -f /dev/rtc0"});
-        };
+        TestSupport::addClockSettingColumns();
+        const auto at = TestSupport::utcAt;
+        const auto set = TestSupport::clockSetting;
         QTest::newRow("no carry") << at(2024, 6, 15, 10, 0, 0) << 3600 << 0 << set("2024-6-15", "11:0:0");
         QTest::newRow("over midnight") << at(2024, 6, 15, 23, 30, 0) << 3600 << 0 << set("2024-6-16", "0:30:0");
         QTest::newRow("summer time into a leap day")

@@ -38,14 +38,15 @@ struct Instrument
     Gps* gps = nullptr;
     QString distanceBeforeUpdates;
 
-    bool start(const char* recording = nullptr)
+    bool start(const char* recording = nullptr, const QVariantMap& settings = {})
     {
         if (!sim.open(device.hostPath("/dev/ttyO1")))
             return false;
         if (recording && !sim.loadReplay(qEnvironmentVariable("TK9400_SOURCE_DIR") + "/tests/data/nmea/" + recording))
             return false;
         TestSupport::writeSettings(device, {{"Dialogconfiguration/Startup_UseGpsForStartup", true},
-                                            {"Local-Settings/DateTimeSource", "MAN"}});
+                                            {"Local-Settings/DateTimeSource", "MAN"}},
+                                settings);
         menu.reset(new MainMenu);
         monitor = menu->findChild<GpsMonitor*>();
         gps = menu->getGpsInstance();
@@ -257,30 +258,55 @@ private slots:
         QCOMPARE(instrument.text("leditNumSat"), satellites);
     }
 
-    // Stop sets the clock to the GPS time plus two hours, carried into the date; without
-    // a fix it sets nothing. Start runs the updates again.
+    // Stop sets the clock as the fix does with the GPS source: local time by the settings'
+    // zone and summer time, carried into the date, and the hardware clock; a date no
+    // receiver gives, or no fix, sets nothing. Start runs the updates again.
+    void stopSetsTheClock_data()
+    {
+        TestSupport::addClockSettingColumns();
+        const auto at = TestSupport::utcAt;
+        const auto set = TestSupport::clockSetting;
+        QTest::newRow("Berlin winter") << at(2026, 12, 8, 10, 51, 53) << 3600 << 0 << set("2026-12-8", "11:51:53");
+        QTest::newRow("Berlin summer into the next day")
+            << at(2026, 7, 8, 22, 30, 5) << 3600 << 1 << set("2026-7-9", "0:30:5");
+        QTest::newRow("New York back into the day before")
+            << at(2026, 12, 9, 3, 15, 0) << -18000 << 0 << set("2026-12-8", "22:15:0");
+        QTest::newRow("London") << at(2026, 12, 8, 11, 51, 53) << 0 << 0 << set("2026-12-8", "11:51:53");
+        QTest::newRow("dated 2015") << at(2015, 6, 1, 10, 0, 0) << 3600 << 0 << QStringList();
+    }
+
     void stopSetsTheClock()
     {
+        QFETCH(QDateTime, utc);
+        QFETCH(int, zoneOffset);
+        QFETCH(int, summerTime);
+        QFETCH(QStringList, commands);
         Instrument instrument;
-        QVERIFY(instrument.start());
+        QVERIFY(instrument.start(nullptr, {{"Local-Settings/TimezoneOffset", zoneOffset},
+                                           {"Local-Settings/DaylightSavingTime", summerTime},
+                                           {"Local-Settings/DateTimeSource", "GPS"}}));
         GpsSimulator::Route route = instrument.sim.route();
-        route.start = QDateTime(QDate(2026, 12, 8), QTime(22, 30, 5), Qt::UTC);
+        route.start = utc;
         instrument.sim.setRoute(route);
         g_debugFeatures = 1;
         instrument.monitor->init();
         instrument.click("butMenuNmea");
         QVERIFY(instrument.tick());
+        // The fix has set the clock once; Stop sets it again from the same stamp.
+        QCOMPARE(instrument.clockCommands(), commands);
         instrument.click("butMenuStop");
         QVERIFY(!instrument.timer()->isActive());
-        QCOMPARE(instrument.clockCommands(), QStringList({"date +%F -s 2026-12-9", "date +%T -s 0:30:5"}));
+        QCOMPARE(instrument.clockCommands(), commands + commands);
+        QCOMPARE(TestSupport::logged("GPS monitor: clock not set, no valid GPS time"), commands.isEmpty());
 
         instrument.gps->switchOffGpsModul();
         instrument.click("butMenuStart");
         QVERIFY(instrument.timer()->isActive());
         QCOMPARE(instrument.timer()->interval(), GpsMonitor::kUpdateIntervalMs);
+        TestSupport::clearLoggedMessages();
         instrument.click("butMenuStop");
         QVERIFY(TestSupport::logged("GPS monitor: clock not set, no valid GPS time"));
-        QCOMPARE(instrument.clockCommands().size(), 2);
+        QCOMPARE(instrument.clockCommands().size(), 2 * commands.size());
     }
 
     void showingAndLeaving()

@@ -171,6 +171,30 @@ private slots:
         QCOMPARE(scriptRuns(device), (regular ? 0 : 1) + (written ? 0 : 1));
     }
 
+    // An answer cut off between its write and its rename leaves its staged copy; the next
+    // start removes such copies, and nothing else that stands beside the file.
+    void stagedLeftoversRemovedAtStart()
+    {
+        DeviceRoot device;
+        QVERIFY(device.write("/home/root/settings.ini", "[Local-Settings]\n"));
+        const QStringList leftovers = {"/media/ramdisk/.production.a1B2c3", "/media/ramdisk/.production.ZZ9999"};
+        const QStringList others = {"/media/ramdisk/.production.a1B2c", "/media/ramdisk/.production.a1B2c3d",
+                                    "/media/ramdisk/.production.a1-2c3", "/media/ramdisk/.station.a1B2c3"};
+        for (const QString& name : leftovers + others)
+            QVERIFY(device.write(name, "staActive\n"));
+        const QString link = device.hostPath("/media/ramdisk/.production.link01");
+        QVERIFY(QFile::link(device.hostPath("/home/root/settings.ini"), link));
+        QVERIFY(QDir().mkpath(device.hostPath("/media/ramdisk/.production.dir001")));
+        Channel channel;
+        for (const QString& name : leftovers)
+            QVERIFY2(!QFileInfo::exists(device.hostPath(name)), qPrintable(name));
+        for (const QString& name : others)
+            QCOMPARE(device.read(name), QByteArray("staActive\n"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(QFileInfo(device.hostPath("/media/ramdisk/.production.dir001")).isDir());
+        QCOMPARE(device.read("/home/root/settings.ini"), QByteArray("[Local-Settings]\n"));
+    }
+
     // A station renames a FIFO and a plain file over the command file in turn while the
     // channel polls: whatever a poll finds at the name, it never waits on a FIFO. Each
     // FIFO keeps a second name, so that a poll stuck on one is found and let go.

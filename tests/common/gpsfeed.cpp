@@ -63,6 +63,25 @@ QStringList clockCommands(const DeviceRoot& device)
     return result;
 }
 
+QStringList clockSetting(const char* date, const char* time)
+{
+    return {QStringLiteral("date +%F -s ") + QLatin1String(date), QStringLiteral("date +%T -s ") + QLatin1String(time),
+            QStringLiteral("hwclock -w -f /dev/rtc0")};
+}
+
+QDateTime utcAt(int year, int month, int day, int hour, int minute, int second)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
+}
+
+void addClockSettingColumns()
+{
+    QTest::addColumn<QDateTime>("utc");
+    QTest::addColumn<int>("zoneOffset");
+    QTest::addColumn<int>("summerTime");
+    QTest::addColumn<QStringList>("commands");
+}
+
 bool GpsFeed::attach(GpsSimulator* sim, Gps* gps)
 {
     m_sim = sim;

@@ -2,6 +2,7 @@
 #define GPSFEED_H
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QGeoPositionInfo>
 #include <QList>
 #include <QStringList>
@@ -18,6 +19,14 @@ class DeviceRoot;
 QList<QList<QByteArray>> nmeaRecording(const char* name);
 // The clock-setting commands ("date ...", "hwclock ...") recorded on the device so far.
 QStringList clockCommands(const DeviceRoot& device);
+// The commands that set the clock to a local date and time given as the commands write them
+// ("2024-6-15", "11:0:0"), the hardware clock last.
+QStringList clockSetting(const char* date, const char* time);
+// A GPS time stamp.
+QDateTime utcAt(int year, int month, int day, int hour, int minute, int second);
+// The columns of a test of the clock set from a time stamp: "utc" (QDateTime), the
+// settings' "zoneOffset" and "summerTime" (int), and the "commands" (QStringList).
+void addClockSettingColumns();
 
 // Feeds an instrument's Gps from the simulated receiver on its line, one step at a time:
 // the sentences are written, read by the instrument, and then the update step runs as the
