@@ -404,7 +404,12 @@ private slots:
             QCoreApplication::postEvent(
                 saveButton, new QMouseEvent(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
             QMetaObject::invokeMethod(
-                page, [input] { input->noteSeen = WaitNote::shownNote() && !WaitNote::shownNote()->isHidden(); },
+                page,
+                [input] {
+                    input->noteSeen = WaitNote::shownNote() && !WaitNote::shownNote()->isHidden();
+                    if (input->noteSeen)
+                        WaitNote::shownNote()->window()->grab().save(TestSupport::screenshotPath("pinpointing-wait-note.png"));
+                },
                 Qt::QueuedConnection);
         };
 
