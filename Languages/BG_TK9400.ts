@@ -283,7 +283,7 @@
         </message>
         <message>
             <source>StoredWithoutSound</source>
-            <translation>Записано без звук.</translation>
+            <translation>Запазено без звук.</translation>
         </message>
     </context>
     <context>
