@@ -109,16 +109,8 @@ private slots:
         TestSupport::installStrictMessageHandler();
         TestSupport::useDeviceLook();
     }
-    void init()
-    {
-        Bluetooth::timing() = TestSupport::quickLinkTiming();
-        TestSupport::clearLoggedMessages();
-    }
-    void cleanup()
-    {
-        Bluetooth::timing() = Bluetooth::Timing();
-        TestSupport::verifyExpectedMessagesSeen();
-    }
+    void init() { TestSupport::initLinkTest(); }
+    void cleanup() { TestSupport::cleanupLinkTest(); }
 
     void muteKeyPushesOrSwitches_data()
     {

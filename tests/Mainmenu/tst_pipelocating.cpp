@@ -180,16 +180,8 @@ private slots:
         TestSupport::installStrictMessageHandler();
         TestSupport::useDeviceLook();
     }
-    void init()
-    {
-        Bluetooth::timing() = TestSupport::quickLinkTiming();
-        TestSupport::clearLoggedMessages();
-    }
-    void cleanup()
-    {
-        Bluetooth::timing() = Bluetooth::Timing();
-        TestSupport::verifyExpectedMessagesSeen();
-    }
+    void init() { TestSupport::initLinkTest(); }
+    void cleanup() { TestSupport::cleanupLinkTest(); }
 
     void barRanges_data()
     {

@@ -22,6 +22,18 @@ Bluetooth::Timing quickLinkTiming()
     return t;
 }
 
+void initLinkTest()
+{
+    Bluetooth::timing() = quickLinkTiming();
+    clearLoggedMessages();
+}
+
+void cleanupLinkTest()
+{
+    Bluetooth::timing() = Bluetooth::Timing();
+    verifyExpectedMessagesSeen();
+}
+
 BtSimulator::Options quickSimOptions(const DeviceRoot& device, bool paired)
 {
     BtSimulator::Options options;

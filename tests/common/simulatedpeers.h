@@ -24,6 +24,11 @@ QVariantMap pairedPeers();
 // Link timing with short ticks and pauses, so that a link against the simulated modules
 // goes through its states within a test's patience.
 Bluetooth::Timing quickLinkTiming();
+// The init() and cleanup() of a test against the simulated links: each test function
+// starts with the quick link timing and no messages of the one before, and gives the
+// default timing back once the messages it announced were checked.
+void initLinkTest();
+void cleanupLinkTest();
 
 // Options for simulated modules on device's tree that answer within milliseconds, so that
 // links come up, searches end and pairings answer well within a test's patience.
