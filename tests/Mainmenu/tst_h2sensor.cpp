@@ -142,19 +142,11 @@ QList<qint64> gaps(const QList<qint64>& times)
 
 } // namespace
 
-class TestH2Sensor : public QObject
+class TestH2Sensor : public TestSupport::PageTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        TestSupport::installStrictMessageHandler();
-        TestSupport::useDeviceLook();
-    }
-    void init() { TestSupport::initLinkTest(); }
-    void cleanup() { TestSupport::cleanupLinkTest(); }
-
     // Fixed scale (automatic ranging off): the first reading sets the zero point, muted or
     // open; open readings drive the bar and the ticker's period.
     void zeroPointAndTicker_data()

@@ -104,19 +104,11 @@ QString onlyMeasurement(const TestSupport::DeviceRoot& device)
 
 } // namespace
 
-class TestLongtermmeasurement : public QObject
+class TestLongtermmeasurement : public TestSupport::PageTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        TestSupport::installStrictMessageHandler();
-        TestSupport::useDeviceLook();
-    }
-    void init() { TestSupport::initLinkTest(); }
-    void cleanup() { TestSupport::cleanupLinkTest(); }
-
     void ringWrapsAndWindows()
     {
         Instrument instrument;

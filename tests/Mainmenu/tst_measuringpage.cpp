@@ -99,19 +99,11 @@ QList<DialogDriver::Message> warnings(const DialogDriver& driver)
 
 } // namespace
 
-class TestMeasuringPage : public QObject
+class TestMeasuringPage : public TestSupport::PageTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        TestSupport::installStrictMessageHandler();
-        TestSupport::useDeviceLook();
-    }
-    void init() { TestSupport::initLinkTest(); }
-    void cleanup() { TestSupport::cleanupLinkTest(); }
-
     void muteKeyPushesOrSwitches_data()
     {
         QTest::addColumn<QString>("mode");

@@ -170,19 +170,11 @@ QString frequencyStyle(int hz)
 
 } // namespace
 
-class TestPipelocating : public QObject
+class TestPipelocating : public TestSupport::PageTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        TestSupport::installStrictMessageHandler();
-        TestSupport::useDeviceLook();
-    }
-    void init() { TestSupport::initLinkTest(); }
-    void cleanup() { TestSupport::cleanupLinkTest(); }
-
     void barRanges_data()
     {
         QTest::addColumn<bool>("stored");

@@ -34,6 +34,12 @@ void cleanupLinkTest()
     verifyExpectedMessagesSeen();
 }
 
+void PageTest::initTestCase()
+{
+    installStrictMessageHandler();
+    useDeviceLook();
+}
+
 BtSimulator::Options quickSimOptions(const DeviceRoot& device, bool paired)
 {
     BtSimulator::Options options;
