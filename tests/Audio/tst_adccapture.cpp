@@ -118,14 +118,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsSet(kStuckReaderChild))
-        return endWithAStuckReader(argc, argv);
-    QCoreApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    TestAdcCapture test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+TK9400_TEST_MAIN_WITH_CHILD(QCoreApplication, TestAdcCapture, kStuckReaderChild, endWithAStuckReader)
 #include "tst_adccapture.moc"

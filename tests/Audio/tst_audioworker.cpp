@@ -480,14 +480,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsSet(kBusyAudioThreadChild))
-        return endWithABusyAudioThread(argc, argv);
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    TestAudioWorker test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+TK9400_TEST_MAIN_WITH_CHILD(QApplication, TestAudioWorker, kBusyAudioThreadChild, endWithABusyAudioThread)
 #include "tst_audioworker.moc"

@@ -83,16 +83,8 @@ private slots:
         QVERIFY(TestSupport::useDeviceLook());
         QVERIFY(TestSupport::installEnglish(m_english));
     }
-    void init()
-    {
-        Bluetooth::timing() = TestSupport::quickLinkTiming();
-        TestSupport::clearLoggedMessages();
-    }
-    void cleanup()
-    {
-        Bluetooth::timing() = Bluetooth::Timing();
-        TestSupport::verifyExpectedMessagesSeen();
-    }
+    void init() { TestSupport::initLinkTest(); }
+    void cleanup() { TestSupport::cleanupLinkTest(); }
 
     void warningFromTheThreshold_data()
     {

@@ -38,16 +38,8 @@ class TestDebugMenu : public QObject
 
 private slots:
     void initTestCase() { TestSupport::installStrictMessageHandler(); }
-    void init()
-    {
-        Bluetooth::timing() = TestSupport::quickLinkTiming();
-        TestSupport::clearLoggedMessages();
-    }
-    void cleanup()
-    {
-        Bluetooth::timing() = Bluetooth::Timing();
-        TestSupport::verifyExpectedMessagesSeen();
-    }
+    void init() { TestSupport::initLinkTest(); }
+    void cleanup() { TestSupport::cleanupLinkTest(); }
 
     void openingSelectsUsbAndTheToggleSwitchesToUart()
     {

@@ -123,6 +123,14 @@ QImage shownGraph(H2Sensor* page)
     return page->grab(QRect(page->graph()->mapTo(page, QPoint()), page->graph()->size())).toImage();
 }
 
+// The mean gap between the first and the last of the times, in ms: a late arrival
+// lengthens one gap and shortens the next, but moves the mean only when it is the first or
+// the last.
+double meanGap(const QList<qint64>& times)
+{
+    return double(times.last() - times.first()) / (times.size() - 1);
+}
+
 // Gaps between consecutive times, in ms.
 QList<qint64> gaps(const QList<qint64>& times)
 {
@@ -134,27 +142,11 @@ QList<qint64> gaps(const QList<qint64>& times)
 
 } // namespace
 
-class TestH2Sensor : public QObject
+class TestH2Sensor : public TestSupport::PageTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        TestSupport::installStrictMessageHandler();
-        TestSupport::useDeviceLook();
-    }
-    void init()
-    {
-        Bluetooth::timing() = TestSupport::quickLinkTiming();
-        TestSupport::clearLoggedMessages();
-    }
-    void cleanup()
-    {
-        Bluetooth::timing() = Bluetooth::Timing();
-        TestSupport::verifyExpectedMessagesSeen();
-    }
-
     // Fixed scale (automatic ranging off): the first reading sets the zero point, muted or
     // open; open readings drive the bar and the ticker's period.
     void zeroPointAndTicker_data()
@@ -311,8 +303,9 @@ private slots:
         BtModuleSim* unit = instrument.sim.sink();
         unit->setH2Raw(409.6);
         QTRY_VERIFY_WITH_TIMEOUT(unit->unitLineTimes("BT_TX S").size() >= 3, 9000);
-        for (qint64 gap : gaps(unit->unitLineTimes("BT_TX S").mid(0, 3)))
-            QVERIFY2(qAbs(gap - H2Sensor::kMutedPollMs) < 300, qPrintable(QString::number(gap)));
+        const double muted = meanGap(unit->unitLineTimes("BT_TX S").mid(0, 3));
+        QVERIFY2(qAbs(muted - H2Sensor::kMutedPollMs) < TestSupport::timeBound(300),
+                 qPrintable(QString::number(muted)));
         QCOMPARE(page->referenceLevel(), 100);
 
         page->muteAudioPath(false, false);
@@ -323,32 +316,33 @@ private slots:
             if (t > opened)
                 openTimes << t;
         QVERIFY(openTimes.size() >= 3);
-        for (qint64 gap : gaps(openTimes))
-            QVERIFY2(qAbs(gap - H2Sensor::kOpenPollMs) < 200, qPrintable(QString::number(gap)));
+        const double open = meanGap(openTimes);
+        QVERIFY2(qAbs(open - H2Sensor::kOpenPollMs) < TestSupport::timeBound(200), qPrintable(QString::number(open)));
+        QVERIFY(open < muted / 2);
 
         unit->setUnitSilent(true);
         const qint64 silent = unit->clockMs();
         QTest::qWait(5000);
         unit->setUnitSilent(false);
         const qint64 back = unit->clockMs();
-        QTest::qWait(2500);
+        const qint64 afterMs = 2500;
+        QTest::qWait(afterMs);
         QList<qint64> during, after;
         for (qint64 t : unit->unitLineTimes("BT_TX S")) {
             if (t > silent && t <= back)
                 during << t;
-            else if (t > back)
+            else if (t > back && t <= back + afterMs)
                 after << t;
         }
-        // One request in flight at a time: a new one only when the last was given up...
+        // One request in flight at a time: a new one only when the last was given up. The
+        // page times that wait itself, so only the way to the unit can shorten a gap here.
         QVERIFY2(during.size() <= 3, qPrintable(QString::number(during.size())));
         for (qint64 gap : gaps(during))
-            QVERIFY2(gap >= H2Sensor::kAnswerWaitMs - 100, qPrintable(QString::number(gap)));
-        // ...so nothing queued comes out in a burst once the unit answers again.
+            QVERIFY2(gap >= H2Sensor::kAnswerWaitMs - TestSupport::timeBound(200), qPrintable(QString::number(gap)));
+        // Nothing queued comes out in a burst once the unit answers again: no more requests
+        // than the open period has ticks, and one that a late arrival carried over.
         QVERIFY(after.size() >= 2);
-        // The unit's clock sees the requests after the pseudo-terminal and a loaded machine,
-        // so one gap may shrink by a scheduling delay; a burst would be a few ms.
-        for (qint64 gap : gaps(QList<qint64>() << during.mid(during.size() - 1) << after))
-            QVERIFY2(gap >= H2Sensor::kOpenPollMs / 3, qPrintable(QString::number(gap)));
+        QVERIFY2(after.size() <= afterMs / H2Sensor::kOpenPollMs + 2, qPrintable(QString::number(after.size())));
         QVERIFY(!page->isMuted());
     }
 

@@ -104,27 +104,11 @@ QString onlyMeasurement(const TestSupport::DeviceRoot& device)
 
 } // namespace
 
-class TestLongtermmeasurement : public QObject
+class TestLongtermmeasurement : public TestSupport::PageTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        TestSupport::installStrictMessageHandler();
-        TestSupport::useDeviceLook();
-    }
-    void init()
-    {
-        Bluetooth::timing() = TestSupport::quickLinkTiming();
-        TestSupport::clearLoggedMessages();
-    }
-    void cleanup()
-    {
-        Bluetooth::timing() = Bluetooth::Timing();
-        TestSupport::verifyExpectedMessagesSeen();
-    }
-
     void ringWrapsAndWindows()
     {
         Instrument instrument;

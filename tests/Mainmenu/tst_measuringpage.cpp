@@ -102,27 +102,11 @@ QList<DialogDriver::Message> warnings(const DialogDriver& driver)
 
 } // namespace
 
-class TestMeasuringPage : public QObject
+class TestMeasuringPage : public TestSupport::PageTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        TestSupport::installStrictMessageHandler();
-        TestSupport::useDeviceLook();
-    }
-    void init()
-    {
-        Bluetooth::timing() = TestSupport::quickLinkTiming();
-        TestSupport::clearLoggedMessages();
-    }
-    void cleanup()
-    {
-        Bluetooth::timing() = Bluetooth::Timing();
-        TestSupport::verifyExpectedMessagesSeen();
-    }
-
     void muteKeyPushesOrSwitches_data()
     {
         QTest::addColumn<QString>("mode");

@@ -170,27 +170,11 @@ QString frequencyStyle(int hz)
 
 } // namespace
 
-class TestPipelocating : public QObject
+class TestPipelocating : public TestSupport::PageTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        TestSupport::installStrictMessageHandler();
-        TestSupport::useDeviceLook();
-    }
-    void init()
-    {
-        Bluetooth::timing() = TestSupport::quickLinkTiming();
-        TestSupport::clearLoggedMessages();
-    }
-    void cleanup()
-    {
-        Bluetooth::timing() = Bluetooth::Timing();
-        TestSupport::verifyExpectedMessagesSeen();
-    }
-
     void barRanges_data()
     {
         QTest::addColumn<bool>("stored");

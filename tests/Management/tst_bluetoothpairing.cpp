@@ -639,9 +639,11 @@ private slots:
         if (sensorUnit) {
             QTRY_VERIFY_WITH_TIMEOUT(link->getBtState() == 6 && link->getBtMode() == 1, 5000);
             QVERIFY(module->commandLines().contains("CALL " + newPeer + " 1101 RFCOMM"));
+            // The status bar asks the unit for its battery too: on a slow machine its
+            // answers come beside the one to this request.
             QSignalSpy battery(link, &Bluetooth::btBatteryvoltageReceived);
             link->sendData("BT_TX B");
-            QTRY_COMPARE(battery.count(), 1);
+            QTRY_VERIFY(battery.count() >= 1);
         } else {
             QTRY_VERIFY_WITH_TIMEOUT(link->isConnectedAVRCP(), 5000);
             QTRY_VERIFY(module->commandLines().contains("CALL " + newPeer + " 111E HFP-AG"));

@@ -66,16 +66,8 @@ class TestAudioPath : public QObject
 
 private slots:
     void initTestCase() { TestSupport::installStrictMessageHandler(); }
-    void init()
-    {
-        Bluetooth::timing() = TestSupport::quickLinkTiming();
-        TestSupport::clearLoggedMessages();
-    }
-    void cleanup()
-    {
-        Bluetooth::timing() = Bluetooth::Timing();
-        TestSupport::verifyExpectedMessagesSeen();
-    }
+    void init() { TestSupport::initLinkTest(); }
+    void cleanup() { TestSupport::cleanupLinkTest(); }
 
     void startUpSequencesLineForLine()
     {

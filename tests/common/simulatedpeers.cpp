@@ -22,6 +22,24 @@ Bluetooth::Timing quickLinkTiming()
     return t;
 }
 
+void initLinkTest()
+{
+    Bluetooth::timing() = quickLinkTiming();
+    clearLoggedMessages();
+}
+
+void cleanupLinkTest()
+{
+    Bluetooth::timing() = Bluetooth::Timing();
+    verifyExpectedMessagesSeen();
+}
+
+void PageTest::initTestCase()
+{
+    installStrictMessageHandler();
+    useDeviceLook();
+}
+
 BtSimulator::Options quickSimOptions(const DeviceRoot& device, bool paired)
 {
     BtSimulator::Options options;

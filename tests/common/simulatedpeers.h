@@ -5,6 +5,7 @@
 #include "btsimulator.h"
 #include "testsupport.h"
 
+#include <QObject>
 #include <QString>
 #include <QVariantMap>
 #include <memory>
@@ -24,6 +25,24 @@ QVariantMap pairedPeers();
 // Link timing with short ticks and pauses, so that a link against the simulated modules
 // goes through its states within a test's patience.
 Bluetooth::Timing quickLinkTiming();
+// The init() and cleanup() of a test against the simulated links: each test function
+// starts with the quick link timing and no messages of the one before, and gives the
+// default timing back once the messages it announced were checked.
+void initLinkTest();
+void cleanupLinkTest();
+
+// The base of a test of the measuring pages in the main window: QtTest finds these slots
+// as the test's own, the strict message handler and the device's look for the whole run
+// and the link test's init() and cleanup() around each test function.
+class PageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init() { initLinkTest(); }
+    void cleanup() { cleanupLinkTest(); }
+};
 
 // Options for simulated modules on device's tree that answer within milliseconds, so that
 // links come up, searches end and pairings answer well within a test's patience.

@@ -168,4 +168,18 @@ bool installEnglish(QTranslator& translator);
     }                                                                                                                  \
     QTRY_TIMEOUT_DEBUG_IMPL((expr), qt_test_timeoutValue, qt_test_step)
 
+// The main of a test program that runAsChild starts again: with `variable` in its
+// environment it runs childMain(argc, argv) instead of the tests, as that child.
+#define TK9400_TEST_MAIN_WITH_CHILD(Application, TestObject, variable, childMain)                                     \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        if (qEnvironmentVariableIsSet(variable))                                                                       \
+            return childMain(argc, argv);                                                                              \
+        Application app(argc, argv);                                                                                   \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        TestObject test;                                                                                               \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
+
 #endif // TESTSUPPORT_H
