@@ -34,8 +34,9 @@ public:
     int stopAudioPlayback();
     // Returns once the clip is complete on disk (or could not be written), so that the
     // caller may copy it at once: 0, or -1 when the clip could not be written or was not
-    // complete in time (a wait longer than kUnseenWaitMs shows the wait note). A write not done in time still makes its clip later, but leaves
-    // its sound queued for the next store.
+    // complete in time (a wait longer than kUnseenWaitMs shows the wait note). A write not
+    // done in time still makes its clip later, but leaves its sound queued for the next
+    // store.
     int storeAudioData(QString filename);
     // A store requested earlier has not finished yet in the audio thread (it timed out).
     bool storesPending() const;

@@ -399,16 +399,18 @@ private slots:
             QCoreApplication::postEvent(page, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
             QCoreApplication::postEvent(page, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier));
             const QPointF at(5, 5);
-            QCoreApplication::postEvent(
-                saveButton, new QMouseEvent(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-            QCoreApplication::postEvent(
-                saveButton, new QMouseEvent(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+            const auto touch = [at](QEvent::Type type, Qt::MouseButtons buttons) {
+                return new QMouseEvent(type, at, Qt::LeftButton, buttons, Qt::NoModifier);
+            };
+            QCoreApplication::postEvent(saveButton, touch(QEvent::MouseButtonPress, Qt::LeftButton));
+            QCoreApplication::postEvent(saveButton, touch(QEvent::MouseButtonRelease, Qt::NoButton));
             QMetaObject::invokeMethod(
                 page,
                 [input] {
                     input->noteSeen = WaitNote::shownNote() && !WaitNote::shownNote()->isHidden();
+                    const QString shot = TestSupport::screenshotPath("pinpointing-wait-note.png");
                     if (input->noteSeen)
-                        WaitNote::shownNote()->window()->grab().save(TestSupport::screenshotPath("pinpointing-wait-note.png"));
+                        WaitNote::shownNote()->window()->grab().save(shot);
                 },
                 Qt::QueuedConnection);
         };
