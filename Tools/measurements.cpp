@@ -240,6 +240,15 @@ QString Measurements::freeStagingEntry()
     return free;
 }
 
+void Measurements::removeCutOffWrites()
+{
+    const QDir root(measurementRoot());
+    for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
+        Platform::removeStagedLeftovers(root.filePath(folder) + QStringLiteral("/info.ini"),
+                                        Platform::StagedName::SaveFile);
+    }
+}
+
 int Measurements::refuse(const QString& staging)
 {
     if (!staging.isEmpty())
@@ -305,9 +314,20 @@ int Measurements::storeDirectory(const QString& a_prefix, const QString& a_name,
     }
     if (!a_fill(staging))
         return refuse(staging);
+    // Stored means on the card after a power cut: the files are synced by a_fill, their
+    // entries with the folder before it takes its name, and the name with the root.
+    if (!Platform::syncDirectory(staging)) {
+        qWarning() << "Cannot sync" << staging;
+        return refuse(staging);
+    }
     if (!QDir().rename(staging, finalPath)) {
         qWarning() << "Cannot rename" << staging << "to" << finalPath;
         return refuse(staging);
+    }
+    if (!Platform::syncDirectory(root)) {
+        qWarning() << "Cannot sync" << root << "after the rename to" << finalPath;
+        // Taken out of the list again: a store that is refused is not listed either.
+        return refuse(QDir().rename(finalPath, staging) ? staging : finalPath);
     }
     if (a_finalPath)
         *a_finalPath = finalPath;
