@@ -363,10 +363,7 @@ MeasManagement::Deletion MeasManagement::deleteMeasurement(const QString& name)
             if (!renameEntry(staging, path))
                 qWarning() << "Cannot rename" << staging << "back to" << name;
         } else {
-            const QFileInfo moved(staging);
-            const bool removed = moved.isDir() && !moved.isSymLink() ? QDir(staging).removeRecursively()
-                                                                      : QFile::remove(staging);
-            deletion = removed ? Deletion::Deleted : Deletion::FilesRemain;
+            deletion = Measurements::removeEntry(staging) ? Deletion::Deleted : Deletion::FilesRemain;
         }
     }
     qDebug() << "Delete:" << name << (deletion == Deletion::Deleted);

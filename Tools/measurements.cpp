@@ -227,9 +227,7 @@ QString Measurements::freeStagingEntry()
         const QString path = n == 0 ? stagingDirectory() : stagingDirectory() + QStringLiteral("-%1").arg(n);
         const QFileInfo entry(path);
         if (entry.exists() || entry.isSymLink()) {
-            const bool removed = entry.isDir() && !entry.isSymLink() ? QDir(path).removeRecursively()
-                                                                      : QFile::remove(path);
-            if (!removed) {
+            if (!removeEntry(path)) {
                 qWarning() << "Cannot remove the staging entry" << path;
                 continue;
             }
@@ -238,6 +236,12 @@ QString Measurements::freeStagingEntry()
             free = path;
     }
     return free;
+}
+
+bool Measurements::removeEntry(const QString& path)
+{
+    const QFileInfo entry(path);
+    return entry.isDir() && !entry.isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path);
 }
 
 void Measurements::removeCutOffWrites()

@@ -85,6 +85,9 @@ public:
     // Sweeps what interrupted stores or deletes left under the staging names and returns
     // the host path of one that is free (empty when none could be freed).
     static QString freeStagingEntry();
+    // Removes the entry at the host path: a directory with everything in it, a file, or a
+    // link itself (never what it points to). False when anything of it stays.
+    static bool removeEntry(const QString& path);
     // Removes what writes cut off by a kill or a power cut left in the stored measurements:
     // the staged copies of their information files ("info.ini." and six letters), which
     // would stay for good and go out with the USB export. Regular files of that name only;
