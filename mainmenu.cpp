@@ -23,6 +23,7 @@
 #include "Management/systemsettings.h"
 #include "Testmenu/testmenu.h"
 #include "Tools/favouritebutton.h"
+#include "Tools/measurements.h"
 #include "Tools/popupinfo.h"
 #include "Tools/statusbar.h"
 #include "globals.h"
@@ -69,6 +70,7 @@ MainMenu::MainMenu(QWidget* parent)
     qDebug() << "Filesystemcheck and mount";
     Platform::runCommand(QStringLiteral("fsck -Mya %1").arg(QLatin1String(DevicePaths::kDataPartitionDevice)));
     Platform::runCommand(UsbExport::mountCommand());
+    Measurements::removeCutOffWrites();
 
     Gpio::init();
     qDebug() << "=== INIT MICROPHONE ===";

@@ -332,13 +332,13 @@ bool Platform::isPlainFile(const QString& path, qint64 maxBytes)
 
 namespace {
 
-// writeRegularFile() stages its data under "." + name + "." and the six letters and
-// digits mkostemp() puts in place of "XXXXXX".
+// A staged write names its new file after the target and the six letters and digits
+// that mkostemp() (or the framework's temporary file) puts in place of "XXXXXX".
 const int kStagedSuffixLength = 6;
 
-QString stagedPrefix(const QString& fileName)
+QString stagedPrefix(const QString& fileName, Platform::StagedName naming = Platform::StagedName::Hidden)
 {
-    return QStringLiteral(".") + fileName + QStringLiteral(".");
+    return (naming == Platform::StagedName::Hidden ? QStringLiteral(".") : QString()) + fileName + QStringLiteral(".");
 }
 
 bool isStagedName(const QString& name, const QString& prefix)
@@ -355,11 +355,12 @@ bool isStagedName(const QString& name, const QString& prefix)
 
 } // namespace
 
-void Platform::removeStagedLeftovers(const QString& path)
+void Platform::removeStagedLeftovers(const QString& path, StagedName naming)
 {
     const QFileInfo info(path);
-    const QString prefix = stagedPrefix(info.fileName());
-    const int dirFd = ::open(QFile::encodeName(info.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const QString prefix = stagedPrefix(info.fileName(), naming);
+    const int dirFd
+        = ::open(QFile::encodeName(info.path()).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (dirFd < 0)
         return;
     DIR* dir = ::fdopendir(dirFd);
@@ -379,6 +380,16 @@ void Platform::removeStagedLeftovers(const QString& path)
                      << info.path() + QLatin1Char('/') + QFile::decodeName(entry->d_name);
     }
     ::closedir(dir);
+}
+
+bool Platform::syncDirectory(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
 }
 
 bool Platform::writeRegularFile(const QString& path, const QByteArray& data)

@@ -85,10 +85,18 @@ public:
     // through or waited on, and a reader finds the old contents or the new, never half. A
     // directory is refused. False when nothing was written.
     static bool writeRegularFile(const QString& path, const QByteArray& data);
-    // Removes what writeRegularFile() left beside the host path when the program was ended
+    // How a staged write names the new file beside its target: writeRegularFile() as "."
+    // + name + "." and six letters or digits, the framework's save file (the staged writer of
+    // Tools/durablefile.h) as name + "." and six.
+    enum class StagedName { Hidden, SaveFile };
+    // Removes what a staged write left beside the host path when the program was ended
     // between its write and its rename: regular files of its staging name only. Links,
-    // directories and other names stay.
-    static void removeStagedLeftovers(const QString& path);
+    // directories and other names stay, and a directory that is a link is not looked into.
+    static void removeStagedLeftovers(const QString& path, StagedName naming = StagedName::Hidden);
+    // Puts the entries of the directory at the host path on the disk: a file created,
+    // renamed or removed in it outlives a power cut only once its directory is synced (vfat
+    // honours that too). False when the directory cannot be opened or its sync fails.
+    static bool syncDirectory(const QString& path);
     // Whether a regular file stands at the host path itself (not a link, FIFO or device),
     // of at most maxBytes when that is not negative.
     static bool isPlainFile(const QString& path, qint64 maxBytes = -1);

@@ -421,6 +421,15 @@
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Измерването не може да се изтрие.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Внимание</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Измерването е премахнато от списъка.
+Някои от файловете му ще бъдат изтрити при запазване на следващото измерване.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

@@ -421,6 +421,15 @@
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>无法删除该测量记录。</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>该测量记录已从列表中移除。
+其部分文件将在保存下一次测量时删除。</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

@@ -421,6 +421,15 @@ připojte snímač H2.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Měření nelze smazat.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Varování</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Měření bylo odebráno ze seznamu.
+Některé jeho soubory budou smazány při uložení dalšího měření.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

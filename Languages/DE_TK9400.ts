@@ -421,6 +421,15 @@ H2-Sensor angeschlossen sein.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Die Messung konnte nicht gelöscht werden.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warnung</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Die Messung wurde aus der Liste entfernt.
+Einige ihrer Dateien werden beim Speichern der nächsten Messung gelöscht.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

@@ -421,6 +421,15 @@ for at bruge denne måling.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Målingen kunne ikke slettes.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Advarsel</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Målingen er fjernet fra listen.
+Nogle af dens filer slettes, når den næste måling gemmes.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

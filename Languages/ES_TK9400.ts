@@ -421,6 +421,15 @@ conectar un sensor H2.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>No se pudo borrar la medición.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Advertencia</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>La medición se ha quitado de la lista.
+Algunos de sus archivos se borrarán al guardar la próxima medición.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

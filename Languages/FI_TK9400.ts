@@ -421,6 +421,15 @@ H2-anturi.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Mittausta ei voitu poistaa.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Varoitus</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Mittaus poistettiin luettelosta.
+Osa sen tiedostoista poistetaan, kun seuraava mittaus tallennetaan.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

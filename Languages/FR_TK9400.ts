@@ -421,6 +421,15 @@ un capteur H2.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Impossible de supprimer la mesure.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Avertissement</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>La mesure a été retirée de la liste.
+Certains de ses fichiers seront supprimés lors de l'enregistrement de la prochaine mesure.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

@@ -957,6 +957,15 @@ High volumes can lead to hearing damage.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>The measurement could not be deleted.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>The measurement was removed from the list.
+Some of its files will be deleted when the next measurement is saved.</translation>
+        </message>
     </context>
     <context>
         <name>MeasManagementEdit</name>

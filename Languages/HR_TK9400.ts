@@ -421,6 +421,15 @@ spojite H2 senzor.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Mjerenje nije moguće izbrisati.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Upozorenje</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Mjerenje je uklonjeno s popisa.
+Neke njegove datoteke bit će izbrisane pri spremanju sljedećeg mjerenja.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

@@ -421,6 +421,15 @@ kell csatlakoztatni.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>A mérést nem sikerült törölni.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Figyelmeztetés</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>A mérés lekerült a listáról.
+Néhány fájlja a következő mérés mentésekor törlődik.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

@@ -421,6 +421,15 @@ collegare un sensore H2.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Impossibile eliminare la misura.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Avviso</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>La misura è stata rimossa dall'elenco.
+Alcuni suoi file saranno eliminati al salvataggio della prossima misura.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

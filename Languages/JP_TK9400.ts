@@ -421,6 +421,15 @@
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>測定を削除できませんでした。</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>測定はリストから削除されました。
+一部のファイルは次の測定を保存するときに削除されます。</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

@@ -421,6 +421,15 @@ H2 센서를 연결하십시오.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>측정을 삭제할 수 없습니다.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>경고</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>측정이 목록에서 제거되었습니다.
+일부 파일은 다음 측정을 저장할 때 삭제됩니다.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

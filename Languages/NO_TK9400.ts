@@ -421,6 +421,15 @@ for å bruke denne målingen.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Målingen kunne ikke slettes.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Advarsel</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Målingen er fjernet fra listen.
+Noen av filene blir slettet når neste måling lagres.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

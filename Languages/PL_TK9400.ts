@@ -421,6 +421,15 @@ podłączyć czujnik H2.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Nie można usunąć pomiaru.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Ostrzeżenie</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Pomiar został usunięty z listy.
+Niektóre jego pliki zostaną usunięte przy zapisie następnego pomiaru.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

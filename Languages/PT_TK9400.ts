@@ -421,6 +421,15 @@ ligar um sensor H2.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Não foi possível apagar a medição.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Aviso</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>A medição foi retirada da lista.
+Alguns dos seus ficheiros serão apagados ao guardar a próxima medição.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

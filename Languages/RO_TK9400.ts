@@ -421,6 +421,15 @@ conectați un senzor H2.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Măsurătoarea nu a putut fi ștearsă.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Avertisment</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Măsurătoarea a fost scoasă din listă.
+Unele dintre fișierele ei vor fi șterse la salvarea următoarei măsurători.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

@@ -421,6 +421,15 @@ povežite H2 senzor.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Merenje nije moguće obrisati.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Upozorenje</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Merenje je uklonjeno sa liste.
+Neke njegove datoteke biće obrisane pri čuvanju sledećeg merenja.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

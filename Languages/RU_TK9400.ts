@@ -421,6 +421,15 @@
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Не удалось удалить измерение.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Внимание</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Измерение удалено из списка.
+Некоторые его файлы будут удалены при сохранении следующего измерения.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

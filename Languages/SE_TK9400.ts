@@ -421,6 +421,15 @@ för att använda denna mätning.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Mätningen kunde inte raderas.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Varning</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Mätningen har tagits bort från listan.
+Några av dess filer raderas när nästa mätning sparas.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

@@ -421,6 +421,15 @@ priključite senzor H2.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Meritve ni bilo mogoče izbrisati.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Opozorilo</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Meritev je bila odstranjena s seznama.
+Nekatere njene datoteke bodo izbrisane ob shranjevanju naslednje meritve.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

@@ -421,6 +421,15 @@ pripojiť snímač H2.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Meranie sa nepodarilo vymazať.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Upozornenie</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Meranie bolo odstránené zo zoznamu.
+Niektoré jeho súbory sa vymažú pri uložení ďalšieho merania.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

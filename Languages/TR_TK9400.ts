@@ -421,6 +421,15 @@ bağlamanız gerekir.</translation>
             <source>MeasurementCouldNotBeDeleted</source>
             <translation>Ölçüm silinemedi.</translation>
         </message>
+        <message>
+            <source>Warning</source>
+            <translation>Uyarı</translation>
+        </message>
+        <message>
+            <source>MeasurementDeletedFilesRemain</source>
+            <translation>Ölçüm listeden kaldırıldı.
+Bazı dosyaları bir sonraki ölçüm kaydedildiğinde silinecek.</translation>
+        </message>
     </context>
     <context>
         <name>Pinpointing</name>

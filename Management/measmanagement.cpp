@@ -3,6 +3,7 @@
 
 #include "Hardware/platform.h"
 #include "Management/measmanagementedit.h"
+#include "Tools/durablefile.h"
 #include "Tools/escapekey.h"
 #include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
@@ -255,8 +256,11 @@ void MeasManagement::editMeasurement(const QString& dirName)
         if (!renameMeasurement(dirName, newDirName))
             MessageDialog::showOk(MessageDialog::IconError, tr("Error"), tr("MeasurementCouldNotBeRenamed"));
     } else if (result == MeasManagementEdit::Deleted) {
-        if (!deleteMeasurement(dirName))
+        const Deletion deletion = deleteMeasurement(dirName);
+        if (deletion == Deletion::Refused)
             MessageDialog::showOk(MessageDialog::IconError, tr("Error"), tr("MeasurementCouldNotBeDeleted"));
+        else if (deletion == Deletion::FilesRemain)
+            MessageDialog::showOk(MessageDialog::IconWarning, tr("Warning"), tr("MeasurementDeletedFilesRemain"));
     } else {
         qDebug() << "MeasManagementEdit: Cancel" << result << newDirName;
     }
@@ -286,57 +290,84 @@ bool MeasManagement::renameMeasurement(const QString& oldName, const QString& ne
 
     // The name is rewritten in the information file: one that is a link would be written
     // where it points, outside the store, and one too large to read is no file of ours.
+    // What it held goes back in place when the rename is refused after the write.
     const QString oldInfoFile = oldPath + QStringLiteral("/info.ini");
-    const bool infoFileSafe = !entryExists(oldInfoFile) || Platform::isPlainFile(oldInfoFile, StoredInfo::kMaxBytes);
+    QByteArray oldInfo;
+    const Platform::ReadStatus infoStatus = Platform::readRegularFile(oldInfoFile, StoredInfo::kMaxBytes, &oldInfo);
+    const bool infoFileSafe = infoStatus == Platform::ReadStatus::Read || infoStatus == Platform::ReadStatus::Missing;
     if (!infoFileSafe)
         qWarning() << "Not renamed: the information file is a link, no regular file or too large:" << oldInfoFile;
 
-    bool renamed = false;
-    if (infoFileSafe && Platform::isPlainName(oldName) && Platform::isPlainName(newName) && entryExists(oldPath))
-        renamed = newName == oldName || renameEntry(oldPath, newPath);
+    const bool renames = newName != oldName;
+    bool renamed = infoFileSafe && Platform::isPlainName(oldName) && Platform::isPlainName(newName)
+        && entryExists(oldPath) && (!renames || !entryExists(newPath));
 
+    // The name goes into the information file first and the folder takes it right after,
+    // so that a kill in between leaves two names only for the moment of the folder's sync.
     // Only a directory of its own carries the name: a file entry has no information file,
     // and one written through a link would land outside the store.
-    const QFileInfo entry(newPath);
+    const QFileInfo entry(oldPath);
+    const bool writes = renamed && entry.isDir() && !entry.isSymLink();
     bool written = false;
-    if (renamed && entry.isDir() && !entry.isSymLink()) {
-        written = Measurements::writeInformationFile(infoFile, [&name](QSettings& info) {
+    if (writes) {
+        written = Measurements::writeInformationFile(oldInfoFile, [&name](QSettings& info) {
             info.setValue(QStringLiteral("Measurementinfo/Measurementname"), name);
         });
-        if (!written) {
-            if (newName != oldName && !renameEntry(newPath, oldPath))
+        renamed = written;
+    }
+    if (renamed && renames) {
+        renamed = renameEntry(oldPath, newPath);
+        if (!renamed) {
+            qWarning() << "Cannot rename" << oldName << "to" << newName;
+        } else if (!Platform::syncDirectory(root)) {
+            // What is not on the card is not reported as renamed.
+            qWarning() << "Cannot sync" << root << "after the rename to" << newName;
+            if (!renameEntry(newPath, oldPath))
                 qWarning() << "Cannot rename" << newName << "back to" << oldName;
             renamed = false;
         }
     }
+    if (writes && !renamed && entryExists(oldPath))
+        restoreInformationFile(oldInfoFile, infoStatus == Platform::ReadStatus::Read ? &oldInfo : nullptr);
     qDebug() << "Rename" << oldName << "to" << newName << renamed << infoFile << (written ? name : QString());
     return renamed;
 }
 
-bool MeasManagement::deleteMeasurement(const QString& name)
+void MeasManagement::restoreInformationFile(const QString& path, const QByteArray* content)
 {
-    const QString path = storePath() + QLatin1Char('/') + name;
-    const QFileInfo entry(path);
-    bool removed = false;
-    if (!Platform::isPlainName(name) || !entryExists(path)) {
-        removed = false;
-    } else if (entry.isSymLink() || !entry.isDir()) {
-        // A link goes as a link (its target stays), a file as a file; either is one step.
-        removed = QFile::remove(path);
-    } else {
-        // Out of the list first, so that a removal stopping midway leaves no half entry;
-        // what remains of it waits as the staging entry, which the next store sweeps.
-        const QString staging = Measurements::stagingDirectory();
-        bool free = !entryExists(staging);
-        if (!free) {
-            const QFileInfo leftover(staging);
-            free = leftover.isDir() && !leftover.isSymLink() ? QDir(staging).removeRecursively()
-                                                              : QFile::remove(staging);
+    // A write that failed before its rename left the file as it was.
+    QByteArray now;
+    const Platform::ReadStatus status = Platform::readRegularFile(path, StoredInfo::kMaxBytes, &now);
+    if (content ? status == Platform::ReadStatus::Read && now == *content : status == Platform::ReadStatus::Missing)
+        return;
+    QString error;
+    const bool restored = content ? writeFileDurably(path, *content, &error)
+                                  : QFile::remove(path) && Platform::syncDirectory(QFileInfo(path).path());
+    if (!restored)
+        qWarning() << "Cannot restore" << path << error;
+}
+
+MeasManagement::Deletion MeasManagement::deleteMeasurement(const QString& name)
+{
+    const QString root = storePath();
+    const QString path = root + QLatin1Char('/') + name;
+    Deletion deletion = Deletion::Refused;
+    // Out of the list first and on the card, so that a removal stopping midway leaves no
+    // half entry; what remains of it waits as a staging entry, which the next store
+    // sweeps. A link leaves as a link (its target stays), a file as a file.
+    const bool present = Platform::isPlainName(name) && entryExists(path);
+    const QString staging = present ? Measurements::freeStagingEntry() : QString();
+    if (!staging.isEmpty() && renameEntry(path, staging)) {
+        if (!Platform::syncDirectory(root)) {
+            qWarning() << "Cannot sync" << root << "after taking" << name << "out of the list";
+            if (!renameEntry(staging, path))
+                qWarning() << "Cannot rename" << staging << "back to" << name;
+        } else {
+            deletion = Measurements::removeEntry(staging) ? Deletion::Deleted : Deletion::FilesRemain;
         }
-        removed = free && renameEntry(path, staging) && QDir(staging).removeRecursively();
     }
-    qDebug() << "Delete:" << name << removed;
-    return removed;
+    qDebug() << "Delete:" << name << (deletion == Deletion::Deleted);
+    return deletion;
 }
 
 void MeasManagement::keyPressEvent(QKeyEvent* event)

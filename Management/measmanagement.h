@@ -62,9 +62,16 @@ private:
     // Shared by the list buttons (connected in the constructor), which tell the entry.
     void on_butMeasurement_clicked();
     void updateButtonData(SettingsButton* a_but, QString a_dirName, bool a_editDeletMode);
+    // How far a delete came: out of the list and gone, out of the list with files left in
+    // the staging entry, or refused with the entry as it was.
+    enum class Deletion { Deleted, FilesRemain, Refused };
+
     void editMeasurement(const QString& dirName);
     bool renameMeasurement(const QString& oldName, const QString& newDirName);
-    bool deleteMeasurement(const QString& name);
+    // Puts the information file back as it was (content, or none when null) after a rename
+    // that is refused; a file that is already so is left alone.
+    static void restoreInformationFile(const QString& path, const QByteArray* content);
+    Deletion deleteMeasurement(const QString& name);
     void showPage(int page);
 
     Ui::MeasManagement* ui;

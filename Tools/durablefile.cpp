@@ -3,6 +3,7 @@
 #include "Hardware/platform.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -33,9 +34,14 @@ bool writeFileDurably(const QString& path, const QByteArray& content, QString* e
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush()
         && ::fsync(file.handle()) == 0 && file.commit();
-    if (!written && error)
-        *error = file.errorString();
-    return written;
+    if (!written)
+        return failed(error, file.errorString());
+    // The rename lives in the folder: until the folder is synced a power cut may bring
+    // back the old file, or leave none.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!Platform::syncDirectory(folder))
+        return failed(error, QStringLiteral("the folder %1 did not reach the disk").arg(folder));
+    return true;
 }
 
 bool writeSettingsFileDurably(const QString& path, qint64 maxBytes, const std::function<void(QSettings&)>& fill,

@@ -9,9 +9,11 @@
 class QSettings;
 
 // Replaces the file at path (a host path) with content through a new file beside it that
-// reaches the disk before it is renamed over the old one: a failed write or a power cut
-// leaves the old file whole, never none or half of one. False, with the reason in error
-// when asked, when the old file stays.
+// reaches the disk before it is renamed over the old one, and syncs the folder after the
+// rename: a failed write or a power cut leaves the old file whole, never none or half of
+// one, and true means the new one is on the disk. False, with the reason in error when
+// asked, when the old file stays, or when only the folder's sync failed: the new file then
+// stands in place but a power cut may still take it back.
 bool writeFileDurably(const QString& path, const QByteArray& content, QString* error = nullptr);
 
 // Sets values in the INI file at path (a host path) through the framework's settings

@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -142,13 +141,11 @@ bool FileCopyThread::copy(const QString& source, const QString& target)
         ok = false;
         error = QStringLiteral("could not rename %1 to %2").arg(part, target);
     }
-    if (ok) {
-        // The rename itself reaches the disk with the directory.
-        const int dir = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-        if (dir >= 0) {
-            ::fsync(dir);
-            ::close(dir);
-        }
+    // The rename itself reaches the disk with the directory: until then a power cut may
+    // bring back the old target, or leave none.
+    if (ok && !Platform::syncDirectory(QFileInfo(target).absolutePath())) {
+        ok = false;
+        error = QStringLiteral("the folder of %1 did not reach the disk").arg(target);
     }
     if (!ok) {
         qWarning().noquote() << "Copy failed:" << error;

@@ -44,8 +44,10 @@ public:
 
 public slots:
     // Copies source to target (both host paths). True when the target now holds a
-    // verified copy; false otherwise, with the target untouched and no ".part" left.
-    // Emits copyFinished() once at the end in every case.
+    // verified copy on the disk; false otherwise, with the target untouched and no ".part"
+    // left, or, when only the sync of its folder after the rename failed, with the new
+    // target in place (a power cut may still take it back). Emits copyFinished() once at
+    // the end in every case.
     bool copyFile(QString source, QString target);
 
 signals:

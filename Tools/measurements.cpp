@@ -227,9 +227,7 @@ QString Measurements::freeStagingEntry()
         const QString path = n == 0 ? stagingDirectory() : stagingDirectory() + QStringLiteral("-%1").arg(n);
         const QFileInfo entry(path);
         if (entry.exists() || entry.isSymLink()) {
-            const bool removed = entry.isDir() && !entry.isSymLink() ? QDir(path).removeRecursively()
-                                                                      : QFile::remove(path);
-            if (!removed) {
+            if (!removeEntry(path)) {
                 qWarning() << "Cannot remove the staging entry" << path;
                 continue;
             }
@@ -238,6 +236,21 @@ QString Measurements::freeStagingEntry()
             free = path;
     }
     return free;
+}
+
+bool Measurements::removeEntry(const QString& path)
+{
+    const QFileInfo entry(path);
+    return entry.isDir() && !entry.isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path);
+}
+
+void Measurements::removeCutOffWrites()
+{
+    const QDir root(measurementRoot());
+    for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
+        Platform::removeStagedLeftovers(root.filePath(folder) + QStringLiteral("/info.ini"),
+                                        Platform::StagedName::SaveFile);
+    }
 }
 
 int Measurements::refuse(const QString& staging)
@@ -305,9 +318,20 @@ int Measurements::storeDirectory(const QString& a_prefix, const QString& a_name,
     }
     if (!a_fill(staging))
         return refuse(staging);
+    // Stored means on the card after a power cut: the files are synced by a_fill, their
+    // entries with the folder before it takes its name, and the name with the root.
+    if (!Platform::syncDirectory(staging)) {
+        qWarning() << "Cannot sync" << staging;
+        return refuse(staging);
+    }
     if (!QDir().rename(staging, finalPath)) {
         qWarning() << "Cannot rename" << staging << "to" << finalPath;
         return refuse(staging);
+    }
+    if (!Platform::syncDirectory(root)) {
+        qWarning() << "Cannot sync" << root << "after the rename to" << finalPath;
+        // Taken out of the list again: a store that is refused is not listed either.
+        return refuse(QDir().rename(finalPath, staging) ? staging : finalPath);
     }
     if (a_finalPath)
         *a_finalPath = finalPath;

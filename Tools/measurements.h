@@ -82,6 +82,17 @@ public:
     // blanks inside it are part of the name).
     static QString storedFilePath(const QString& directory, const QString& fileName);
     static QString stagingDirectory();  // host path of the staging entry in the root
+    // Sweeps what interrupted stores or deletes left under the staging names and returns
+    // the host path of one that is free (empty when none could be freed).
+    static QString freeStagingEntry();
+    // Removes the entry at the host path: a directory with everything in it, a file, or a
+    // link itself (never what it points to). False when anything of it stays.
+    static bool removeEntry(const QString& path);
+    // Removes what writes cut off by a kill or a power cut left in the stored measurements:
+    // the staged copies of their information files ("info.ini." and six letters), which
+    // would stay for good and go out with the USB export. Regular files of that name only;
+    // links are not followed. Called at the start, once the partition is mounted.
+    static void removeCutOffWrites();
 
     static QString convertFilterTypeToText(int a_filterType);
 
@@ -130,7 +141,6 @@ private:
     QStringList listMeasurements(bool sortedByTime);
     bool copyClips(int type, const QString& directory, const MeasInfoStructure& data);
     void showLimitDialog(int icon, int count);
-    static QString freeStagingEntry();
 
     Gps* m_gpsModul = nullptr;
     QDate m_systemDate;

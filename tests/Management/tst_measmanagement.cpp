@@ -516,16 +516,25 @@ private slots:
     void refusedRenameChangesNothing_data()
     {
         QTest::addColumn<QString>("obstacle");
-        QTest::newRow("onto an existing name") << "taken";
-        QTest::newRow("information file cannot be written: renamed back") << "pinned";
-        QTest::newRow("information file is a link out of the store") << "link";
-        QTest::newRow("full card: renamed back") << "full";
-        QTest::newRow("writes fail: renamed back") << "writes";
+        QTest::addColumn<QStringList>("warnings");
+        const QString cannotWrite = "^Cannot write .*/LE_20200102_030405_Main street/info.ini";
+        QTest::newRow("onto an existing name") << "taken" << QStringList();
+        QTest::newRow("information file cannot be written") << "pinned" << QStringList(cannotWrite);
+        QTest::newRow("information file is a link out of the store")
+            << "link" << QStringList("^Not renamed: the information file is a link");
+        QTest::newRow("full card") << "full" << QStringList(cannotWrite);
+        QTest::newRow("writes fail") << "writes" << QStringList(cannotWrite);
+        QTest::newRow("the folder's sync fails: information file put back")
+            << "folder sync" << QStringList({cannotWrite + ".*did not reach", "^Cannot restore"});
+        QTest::newRow("the store's sync fails: renamed back, information file put back")
+            << "root sync" << QStringList("^Cannot sync .* after the rename");
+        QTest::newRow("the store takes no new name: information file put back")
+            << "root pinned" << QStringList("^Cannot rename");
     }
     void refusedRenameChangesNothing()
     {
         QFETCH(QString, obstacle);
-        const bool nameTaken = obstacle == "taken";
+        QFETCH(QStringList, warnings);
         const bool failingCard = obstacle == "full" || obstacle == "writes";
         Instrument instrument;
         std::unique_ptr<FailingCard> card;
@@ -537,29 +546,38 @@ private slots:
         }
         instrument.seed();
         const QString infoFile = instrument.path(kMainStreet) + "/info.ini";
-        if (nameTaken) {
+        if (obstacle == "taken") {
             instrument.make("LE_20200102_030405_Taken", Full);
         } else if (obstacle == "link") {
             instrument.device.write("/outside/info.ini", "[Measurementinfo]\nMeasurementname=outside\n");
             QVERIFY(QFile::remove(infoFile));
             QVERIFY(QFile::link(instrument.device.hostPath("/outside/info.ini"), infoFile));
-            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Not renamed: the information file is a link"));
         } else if (failingCard) {
             // More than the full card's last page.
             const QByteArray padding = "[Padding]\nText=" + QByteArray(6000, 'p');
             QVERIFY(instrument.device.write(kRoot + "/" + kMainStreet + "/info.ini",
                                             kInfo.arg("Main street").toUtf8() + padding));
             QVERIFY(card->fail());
+        } else if (obstacle.endsWith("sync")) {
+            const QString folder = obstacle == "root sync" ? instrument.root() : instrument.path(kMainStreet);
+            card = std::make_unique<FailingCard>(FailingCard::FolderSyncFails, folder);
+            QVERIFY(card->fail());
+        } else if (obstacle == "root pinned") {
+            // Entries inside the store can be written, none in it renamed.
+            instrument.pinned = true;
+            if (geteuid() == 0 ? !TestSupport::setImmutable(instrument.root(), true)
+                               : chmod(QFile::encodeName(instrument.root()).constData(), 0555) != 0)
+                QSKIP("cannot make the rename fail here");
         } else if (!instrument.pin(infoFile)) {
             QSKIP("cannot make the write fail here");
         }
+        for (const QString& warning : warnings)
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression(warning));
         const QMap<QString, QByteArray> before = instrument.tree();
         DialogDriver driver;
         driver.grabMessages(true);
         MeasManagement* list = instrument.showList();
         button(list, "butMenuEdit")->click();
-        if (obstacle == "pinned" || failingCard)
-            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Cannot write .*/LE_20200102_030405_Taken/info.ini"));
         rename(driver, list, kMainStreet, "Taken");
         QCOMPARE(instrument.tree(), before);
         QCOMPARE(driver.messages().size(), 1);
@@ -569,6 +587,40 @@ private slots:
         QVERIFY(driver.messages()[0].image.save(TestSupport::screenshotPath("measmanagement-rename-error.png")));
         QVERIFY(TestSupport::logged(QString("Rename \"%1\" to \"LE_20200102_030405_Taken\" false").arg(kMainStreet)));
         QVERIFY(list->isEditMode());
+    }
+
+    // Renamed or deleted means on the card. A rename writes the new name into the
+    // information file and syncs its folder before the folder takes the name, so that a
+    // kill between them leaves the least time with two names; a delete is done once the
+    // entry is out of the list on the card.
+    void renameAndDeleteReachTheCardInOrder_data()
+    {
+        QTest::addColumn<bool>("deletes");
+        QTest::addColumn<QStringList>("order");
+        const QString old = "LE_20200102_030405_Main street";
+        QTest::newRow("rename") << false
+                                << QStringList({"^rename " + old + "/info\\.ini\\.\\w{6} -> " + old + "/info\\.ini$",
+                                                "^sync " + old + "/$", "^rename " + old + " -> LE_20200102_030405_New$",
+                                                "^sync \\./$"});
+        QTest::newRow("delete") << true << QStringList({"^rename " + old + " -> \\.storing$", "^sync \\./$"});
+    }
+    void renameAndDeleteReachTheCardInOrder()
+    {
+        QFETCH(bool, deletes);
+        QFETCH(QStringList, order);
+        Instrument instrument;
+        instrument.seed();
+        FailingCard journal(FailingCard::Journal, instrument.root());
+        QVERIFY(journal.fail());
+        DialogDriver driver;
+        MeasManagement* list = instrument.showList();
+        button(list, "butMenuEdit")->click();
+        if (deletes)
+            editEntry(driver, list, kMainStreet, {"butDelete"});
+        else
+            rename(driver, list, kMainStreet, "New");
+        QCOMPARE(driver.messages().size(), 0);
+        QVERIFY2(journal.firstMissing(order) < 0, qPrintable(journal.journal().join('\n')));
     }
 
     void editDialogShowsAndKeepsTheStoredName()
@@ -650,9 +702,8 @@ private slots:
             if (key == kRoot + "/" + dir || key.startsWith(kRoot + "/" + dir + "/"))
                 expected.remove(key);
         }
-        // A directory leaves through the staging entry, which takes the leftover one along.
-        if (QFileInfo(instrument.path(dir)).isDir() && !QFileInfo(instrument.path(dir)).isSymLink())
-            expected.remove(kRoot + "/.storing");
+        // Every entry leaves through the staging entry, which takes the leftover one along.
+        expected.remove(kRoot + "/.storing");
         DialogDriver driver;
         MeasManagement* list = instrument.showList();
         button(list, "butMenuEdit")->click();
@@ -666,29 +717,45 @@ private slots:
 
     void failedDeleteLeavesTheEntryWholeOrGone_data()
     {
-        QTest::addColumn<bool>("entryPinned");
-        QTest::newRow("entry cannot move: listed whole") << true;
-        QTest::newRow("a clip cannot go: gone from the list") << false;
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<QString>("message");
+        const QString notDeleted = "The measurement could not be deleted.";
+        QTest::newRow("entry cannot move: listed whole") << "entry pinned" << true << notDeleted;
+        QTest::newRow("the store's sync fails: listed whole") << "root sync" << true << notDeleted;
+        QTest::newRow("a clip cannot go: gone from the list, and the message says so")
+            << "clip pinned" << false
+            << "The measurement was removed from the list.\n"
+               "Some of its files will be deleted when the next measurement is saved.";
     }
     void failedDeleteLeavesTheEntryWholeOrGone()
     {
-        QFETCH(bool, entryPinned);
+        QFETCH(QString, obstacle);
+        QFETCH(bool, listed);
+        QFETCH(QString, message);
         Instrument instrument;
         instrument.seed();
         const QString clip = instrument.path(kMainStreet) + "/LE_sound.wav";
-        if (!instrument.pin(entryPinned ? instrument.path(kMainStreet) : clip))
+        std::unique_ptr<FailingCard> card;
+        if (obstacle == "root sync") {
+            card = std::make_unique<FailingCard>(FailingCard::FolderSyncFails, instrument.root());
+            QVERIFY(card->fail());
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Cannot sync .* after taking"));
+        } else if (!instrument.pin(obstacle == "entry pinned" ? instrument.path(kMainStreet) : clip)) {
             QSKIP("cannot make a removal fail here");
+        }
         DialogDriver driver;
         driver.grabMessages(true);
         MeasManagement* list = instrument.showList();
         button(list, "butMenuEdit")->click();
         editEntry(driver, list, kMainStreet, {"butDelete"});
         QCOMPARE(driver.messages().size(), 1);
-        QCOMPARE(driver.messages()[0].icon, int(MessageDialog::IconError));
-        QCOMPARE(driver.messages()[0].text, QString("The measurement could not be deleted."));
-        QVERIFY(driver.messages()[0].image.save(TestSupport::screenshotPath("measmanagement-delete-error.png")));
-        QCOMPARE(shownDirs(list).contains(kMainStreet), entryPinned);
-        if (entryPinned)
+        QCOMPARE(driver.messages()[0].icon, int(listed ? MessageDialog::IconError : MessageDialog::IconWarning));
+        QCOMPARE(driver.messages()[0].text, message);
+        const QString shot = listed ? "measmanagement-delete-error.png" : "measmanagement-delete-files-remain.png";
+        QVERIFY(driver.messages()[0].image.save(TestSupport::screenshotPath(shot)));
+        QCOMPARE(shownDirs(list).contains(kMainStreet), listed);
+        if (listed)
             QVERIFY(QFileInfo::exists(instrument.path(kMainStreet) + "/info.ini"));
     }
 

@@ -326,6 +326,16 @@ void walkScreens(int language, Sweep& sweep)
         lost.show();
         sweep.check(&lost, QStringLiteral("message_sound_lost_%1").arg(count));
     }
+    // A delete that took the measurement out of the list but not all of its files.
+    {
+        MessageDialog remain;
+        remain.setIcon(MessageDialog::IconWarning);
+        remain.setHeadline(QCoreApplication::translate("MeasManagement", "Warning"));
+        remain.setInfotext(QCoreApplication::translate("MeasManagement", "MeasurementDeletedFilesRemain"));
+        remain.setDialogType(MessageDialog::TypeOk);
+        remain.show();
+        sweep.check(&remain, QStringLiteral("message_delete_files_remain"));
+    }
     // The note while the instrument waits for a clip.
     {
         const WaitNote note(QCoreApplication::translate("AudioWorker", "StoringTheSoundPleaseWait"));

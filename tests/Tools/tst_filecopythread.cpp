@@ -1,4 +1,5 @@
 #include "Tools/filecopythread.h"
+#include "failingcard.h"
 #include "firmwarewizard.h"
 #include "testsupport.h"
 
@@ -107,6 +108,20 @@ private slots:
         QCOMPARE(finished.count(), 1);
         QCOMPARE(int(worker.getProgress()), 100);
         QVERIFY(!QFile::exists(m_dir.filePath(target)));
+    }
+
+    // A copy is done when its name is on the disk: a folder that cannot be synced after the
+    // rename fails the copy.
+    void folderSyncFailureFailsTheCopy()
+    {
+        const QString source = m_dir.filePath("unsynced.bin");
+        QVERIFY(writeFile(source, randomBytes(1000, 4)));
+        FailingCard card(FailingCard::FolderSyncFails, m_dir.path());
+        QVERIFY(card.fail());
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Copy failed: the folder of .* did not reach"));
+        FileCopyThread worker;
+        QVERIFY(!worker.copyFile(source, m_dir.filePath("unsynced.out")));
+        QVERIFY(!worker.lastResult());
     }
 
     void cancelKeepsOldTarget()

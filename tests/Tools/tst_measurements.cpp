@@ -435,6 +435,8 @@ private slots:
         for (int type = 0; type < 5; ++type)
             QTest::addRow("%s: writes fail", types[type]) << type << "writes" << "Cannot write";
         QTest::newRow("pipe locating: fsync fails") << 2 << "sync" << "Cannot write";
+        QTest::newRow("level: the new folder's sync fails") << 0 << "folder sync" << "Cannot write .*did not reach";
+        QTest::newRow("pinpointing: the store's sync fails") << 1 << "root sync" << "Cannot sync";
         QTest::newRow("H2: full card") << 3 << "full" << "Cannot write";
         QTest::newRow("long-term: full card") << 4 << "full" << "Cannot write";
         QTest::newRow("H2: writes of the draft fail") << 3 << "draft" << "Cannot write .*the draft does not read back";
@@ -463,6 +465,10 @@ private slots:
             // Room for the settings class's lock file, not for the draft.
             card = std::make_unique<FailingCard>(FailingCard::WritesFail, store.device.hostPath("/tmp"), 400);
             QVERIFY(card->fail());
+        } else if (obstacle.endsWith("folder sync") || obstacle == "root sync") {
+            const QString folder = obstacle == "root sync" ? store.root() : Measurements::stagingDirectory();
+            card = std::make_unique<FailingCard>(FailingCard::FolderSyncFails, folder);
+            QVERIFY(card->fail());
         } else {
             card = std::make_unique<FailingCard>(obstacle == "full" ? FailingCard::Full
                                                      : obstacle == "sync" ? FailingCard::SyncFails
@@ -486,6 +492,50 @@ private slots:
         QCOMPARE(driver.messages().first().headline, QString("Error"));
         QCOMPARE(driver.messages().first().text, QString("Measurement could not be stored."));
         QCOMPARE(store.entries(), before);
+    }
+
+    // Listed means on the card: the clip and the folder are synced before the folder takes
+    // its name, and the name with the store after it.
+    void storeReachesTheCardBeforeItIsListed()
+    {
+        Store store;
+        store.putClip("LE_sound.wav", QByteArray(4000, 'w'));
+        FailingCard journal(FailingCard::Journal, store.root());
+        QVERIFY(journal.fail());
+        QCOMPARE(MeasurementData()->storeMeasurement(Measurements::LevelMeasurement, "x", MeasInfoStructure{}), 0);
+        const QStringList order = {"^sync \\.storing/LE_sound\\.wav$", "^sync \\.storing/$",
+                                   "^rename \\.storing -> LE_\\d{8}_\\d{6}_x$", "^sync \\./$"};
+        QVERIFY2(journal.firstMissing(order) < 0, qPrintable(journal.journal().join('\n')));
+    }
+
+    // A write cut off before its rename leaves its staged copy beside the information file;
+    // the next start removes such copies, and nothing else that stands beside it or lies
+    // where a link in the store points.
+    void cutOffWritesRemovedAtStart()
+    {
+        Store store;
+        const QString folder = kRoot + "/LE_20240301_120000_x/";
+        QVERIFY(store.device.write(folder + "info.ini", "[Measurementinfo]\n"));
+        const QStringList leftovers = {folder + "info.ini.AbCdEf", folder + "info.ini.Zz9y8X",
+                                       kRoot + "/PS_20240301_120000_p/info.ini.qSmIPp"};
+        const QStringList others = {folder + "info.ini.AbCdE", folder + "info.ini.AbCdEfG", folder + "info.ini.Ab-dEf",
+                                    folder + ".info.ini.AbCdEf", folder + "LE_sound.wav.AbCdEf",
+                                    "/outside/info.ini.AbCdEf", kRoot + "/.storing/info.ini.AbCdEf"};
+        for (const QString& name : leftovers + others)
+            QVERIFY(store.device.write(name, "[Measurementinfo]\nMeasurementna"));
+        QVERIFY(QFile::link(store.device.hostPath("/outside"), store.device.hostPath(kRoot + "/LE_20240301_120000_l")));
+        const QString link = store.device.hostPath(folder + "info.ini.link01");
+        QVERIFY(QFile::link(store.device.hostPath(folder + "info.ini"), link));
+        QVERIFY(QDir().mkpath(store.device.hostPath(folder + "info.ini.dir001")));
+        store.menu.reset();
+        store.menu.reset(new MainMenu);
+        for (const QString& name : leftovers)
+            QVERIFY2(!QFileInfo::exists(store.device.hostPath(name)), qPrintable(name));
+        for (const QString& name : others)
+            QVERIFY2(QFileInfo::exists(store.device.hostPath(name)), qPrintable(name));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(QFileInfo(store.device.hostPath(folder + "info.ini.dir001")).isDir());
+        QCOMPARE(store.device.read(folder + "info.ini"), QByteArray("[Measurementinfo]\n"));
     }
 
     void leftoverStagingIsIgnoredThenRemoved_data()

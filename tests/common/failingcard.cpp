@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
 
 #include <algorithm>
 #include <atomic>
@@ -10,8 +12,10 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -23,9 +27,13 @@ namespace {
 
 std::atomic<bool> g_armed{false};
 std::mutex g_mutex;
-std::string g_prefix; // the directory's canonical path and "/"
+std::string g_path;   // the directory's canonical path
+std::string g_prefix; // the same and "/"
 bool g_writesFail = false;
 bool g_syncFails = false;
+bool g_folderSyncFails = false;
+bool g_journal = false;
+std::vector<std::string> g_entries;
 qint64 g_writtenBytes = 0;
 
 template <typename F> F next(const char* name)
@@ -33,28 +41,73 @@ template <typename F> F next(const char* name)
     return reinterpret_cast<F>(::dlsym(RTLD_NEXT, name));
 }
 
-bool onCard(int fd)
+std::string pathOf(int fd)
 {
     char link[64];
     std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
     char target[PATH_MAX];
     const ssize_t n = ::readlink(link, target, sizeof target - 1);
-    if (n <= 0)
-        return false;
-    target[n] = '\0';
-    return std::strncmp(target, g_prefix.c_str(), g_prefix.size()) == 0;
+    return n > 0 ? std::string(target, size_t(n)) : std::string();
+}
+
+bool onCard(int fd)
+{
+    return pathOf(fd).compare(0, g_prefix.size(), g_prefix) == 0;
+}
+
+// The path relative to the directory, "." for itself; empty when it lies outside.
+std::string onCardPath(const std::string& path)
+{
+    if (path == g_path)
+        return ".";
+    return path.compare(0, g_prefix.size(), g_prefix) == 0 ? path.substr(g_prefix.size()) : std::string();
+}
+
+// Where a rename's argument names an entry: its folder resolved as the card's path is.
+std::string renamedPath(int dirFd, const char* path)
+{
+    std::string full = path;
+    if (full.empty() || full[0] != '/') {
+        char cwd[PATH_MAX];
+        const std::string base = dirFd == AT_FDCWD ? (::getcwd(cwd, sizeof cwd) ? cwd : "") : pathOf(dirFd);
+        full = base + "/" + full;
+    }
+    const size_t slash = full.find_last_of('/');
+    char folder[PATH_MAX];
+    if (slash == 0 || !::realpath(full.substr(0, slash).c_str(), folder))
+        return full;
+    return std::string(folder) + full.substr(slash);
 }
 
 int failedSync(int fd, int (*real)(int))
 {
     if (g_armed.load()) {
         std::lock_guard<std::mutex> lock(g_mutex);
-        if (g_syncFails && onCard(fd)) {
+        struct stat entry;
+        const bool folder = ::fstat(fd, &entry) == 0 && S_ISDIR(entry.st_mode);
+        if ((g_syncFails && onCard(fd)) || (g_folderSyncFails && folder && pathOf(fd) == g_path)) {
             errno = EIO;
             return -1;
         }
+        const std::string path = onCardPath(pathOf(fd));
+        if (g_journal && !path.empty())
+            g_entries.push_back("sync " + path + (folder ? "/" : ""));
     }
     return real(fd);
+}
+
+int journalledRename(int fromFd, const char* from, int toFd, const char* to, const std::function<int()>& real)
+{
+    if (g_armed.load()) {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        const std::string source = onCardPath(renamedPath(fromFd, from));
+        const std::string target = onCardPath(renamedPath(toFd, to));
+        const int result = real();
+        if (g_journal && result == 0 && (!source.empty() || !target.empty()))
+            g_entries.push_back("rename " + source + " -> " + target);
+        return result;
+    }
+    return real();
 }
 
 } // namespace
@@ -93,9 +146,38 @@ extern "C" int fdatasync(int fd)
     return failedSync(fd, real);
 }
 
+extern "C" int rename(const char* from, const char* to) noexcept
+{
+    static const auto real = next<int (*)(const char*, const char*)>("rename");
+    return journalledRename(AT_FDCWD, from, AT_FDCWD, to, [&] { return real(from, to); });
+}
+
+extern "C" int renameat(int fromFd, const char* from, int toFd, const char* to) noexcept
+{
+    static const auto real = next<int (*)(int, const char*, int, const char*)>("renameat");
+    return journalledRename(fromFd, from, toFd, to, [&] { return real(fromFd, from, toFd, to); });
+}
+
+extern "C" int renameat2(int fromFd, const char* from, int toFd, const char* to, unsigned int flags) noexcept
+{
+    static const auto real = next<int (*)(int, const char*, int, const char*, unsigned int)>("renameat2");
+    return journalledRename(fromFd, from, toFd, to, [&] { return real(fromFd, from, toFd, to, flags); });
+}
+
+namespace {
+// A directory that is not there yet is named by its folder's canonical path.
+QString canonicalPath(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    return QFileInfo(info.path()).canonicalFilePath() + "/" + info.fileName();
+}
+} // namespace
+
 FailingCard::FailingCard(Failure failure, const QString& hostPath, qint64 writtenBytes)
     : m_failure(failure)
-    , m_path(QFileInfo(hostPath).canonicalFilePath())
+    , m_path(canonicalPath(hostPath))
     , m_writtenBytes(writtenBytes)
 {
     if (m_failure != Full)
@@ -109,7 +191,8 @@ FailingCard::~FailingCard()
     if (m_failure != Full) {
         std::lock_guard<std::mutex> lock(g_mutex);
         g_armed = false;
-        g_writesFail = g_syncFails = false;
+        g_writesFail = g_syncFails = g_folderSyncFails = g_journal = false;
+        g_entries.clear();
     }
     // Lazily: the program may still stand in the directory.
     if (m_mounted)
@@ -134,10 +217,37 @@ bool FailingCard::fail()
         return full;
     }
     std::lock_guard<std::mutex> lock(g_mutex);
-    g_prefix = QFile::encodeName(m_path).toStdString() + "/";
+    g_path = QFile::encodeName(m_path).toStdString();
+    g_prefix = g_path + "/";
     g_writesFail = m_failure == WritesFail;
     g_syncFails = m_failure == SyncFails;
+    g_folderSyncFails = m_failure == FolderSyncFails;
+    g_journal = m_failure == Journal;
+    g_entries.clear();
     g_writtenBytes = m_writtenBytes;
     g_armed = true;
     return true;
+}
+
+QStringList FailingCard::journal() const
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    QStringList entries;
+    for (const std::string& entry : g_entries)
+        entries << QString::fromStdString(entry);
+    return entries;
+}
+
+int FailingCard::firstMissing(const QStringList& patterns) const
+{
+    const QStringList entries = journal();
+    int at = 0;
+    for (int p = 0; p < patterns.size(); ++p) {
+        const QRegularExpression pattern(patterns.at(p));
+        while (at < entries.size() && !pattern.match(entries.at(at)).hasMatch())
+            ++at;
+        if (at++ == entries.size())
+            return p;
+    }
+    return -1;
 }
