@@ -153,10 +153,14 @@ protected:
     // Whether the main window shows this page: the on/off key or the favourite key on a
     // dialog of the page shows another one while the dialog's exec() has yet to return.
     bool isShownPage() const;
-    // Runs a dialog of the page modally; true when it was accepted and the page still
-    // shows, so that what follows it (a timer restarted, the recording resumed) never runs
-    // behind another page.
-    bool acceptedOnShownPage(QDialog& dialog);
+    // Whether it shows as the start m_starts had then: the favourite key on a dialog of the
+    // page, with the page the favourite, starts it anew before the dialog's exec() returns.
+    bool isShownAs(int start) const;
+    // Runs a dialog of the page modally; true when the page still shows as the start that
+    // opened it, however the dialog was closed there (also by a PC keyboard's Escape), so
+    // that what follows it (a timer restarted, the recording resumed) runs on this start
+    // alone, never behind another page or over a fresh start.
+    bool execOnShownPage(QDialog& dialog);
     // Call at the end of the page's constructor, when the form is there.
     void frameReady();
     void showButtonBar(int index);
@@ -206,6 +210,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // What the page's own way out does but the change of page and the path, which the page
+    // shown next sets up for itself.
+    void stopRunning();
     void startStoredView();
     void leaveToMainMenu();
     // Ends the stored sound: the player goes and the codec back to the listening route.
