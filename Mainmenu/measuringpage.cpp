@@ -449,8 +449,11 @@ void MeasuringPage::on_butMenuSave_clicked()
         else
             qDebug() << "Text: verworfen";
     }
-    if (accepted)
+    if (accepted) {
+        m_storing = true;
         saveMeasurement(name);
+        m_storing = false;
+    }
     m_saving = false;
     if (!m_config.saveMutesPath && isShownAs(start))
         Audioworker()->pauseAudioRecording(false);

@@ -81,6 +81,9 @@ public:
     const Config& config() const { return m_config; }
     bool isStoredView() const { return m_storedMeasurement; }
     bool isLinkWarningArmed() const { return m_enableWarningBtConnection; }
+    // The store of an accepted save is under way, its messages included: a start of the
+    // page now would take the clips it is about to copy.
+    bool isStoring() const { return m_storing; }
     QString selectedMeasurementDir() const { return m_selectedMeasurementDir; }
     QTimer* readingTimer() const { return m_timerLevel; }
     QTimer* linkCheckTimer() const { return m_timerCheckBtConnection; }
@@ -198,6 +201,7 @@ protected:
     // A save is under way (its name keyboard, then the store): the result shown is the one
     // it stores.
     bool m_saving = false;
+    bool m_storing = false;
     // Counts the starts (init), so that a start held up by its sensor note knows whether
     // another began meanwhile.
     int m_starts = 0;
