@@ -380,7 +380,7 @@ void Levelmeasurement::on_butMenuFilter_clicked()
 {
     m_timerLevel->stop();
     Filtersettings dialog(this);
-    if (!acceptedOnShownPage(dialog))
+    if (!execOnShownPage(dialog))
         return;
     quint32 low = 0;
     quint32 high = 0;

@@ -292,7 +292,7 @@ void Longtermmeasurement::on_butMenuFilter_clicked()
 {
     readingTimer()->stop();
     Filtersettings dialog(this);
-    if (!acceptedOnShownPage(dialog))
+    if (!execOnShownPage(dialog))
         return;
     dialog.getFiltersettings(&m_storedFilterType, &m_storedFilterLowCutOff, &m_storedFilterHighCutOff);
     showLiveFilter();

@@ -148,19 +148,18 @@ void MeasuringPage::init(int variant)
         reportFavourite();
     setTooltips();
 
+    // The favourite key on this page, with the page the favourite, starts it again in place
+    // without its way out: what the last start left running ends here as on that way.
+    stopRunning();
     const int start = ++m_starts;
     if (variant != 1 && needsSensorNote()) {
         MessageDialog::showOk(MessageDialog::IconInformation, tr("Note"), sensorNoteText());
-        // The on/off key on the note shows the main page: this page no longer shows, and
-        // must not start behind it (its timers, the recording, the unit's mute key).
-        if (!isShownPage()) {
-            qDebug() << "Page left during the sensor note:" << metaObject()->className();
-            return;
-        }
-        // The favourite key on the note, with this page the favourite, has started the page
-        // again while the note was open: that start is the one that stands.
-        if (start != m_starts) {
-            qDebug() << "Page started anew during its sensor note:" << metaObject()->className();
+        // The on/off key on the note shows the main page: this page must not start behind
+        // it (its timers, the recording, the unit's mute key). The favourite key on the
+        // note, with this page the favourite, has started the page again meanwhile: that
+        // start is the one that stands.
+        if (!isShownAs(start)) {
+            qDebug() << "Page left or started anew during its sensor note:" << metaObject()->className();
             return;
         }
     }
@@ -342,10 +341,16 @@ bool MeasuringPage::isShownPage() const
     return MainMenu::getInstanceMainMenu()->currentPage() == this;
 }
 
-bool MeasuringPage::acceptedOnShownPage(QDialog& dialog)
+bool MeasuringPage::isShownAs(int start) const
 {
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    return accepted && isShownPage();
+    return isShownPage() && start == m_starts;
+}
+
+bool MeasuringPage::execOnShownPage(QDialog& dialog)
+{
+    const int start = m_starts;
+    dialog.exec();
+    return isShownAs(start);
 }
 
 void MeasuringPage::hideEvent(QHideEvent* event)
@@ -353,10 +358,12 @@ void MeasuringPage::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     // The window system hides the page with its window (minimised) and shows it again as it
     // was: only another page in its place ends this one.
-    if (event->spontaneous())
-        return;
-    // What the page's own way out does but the change of page and the path, which the page
-    // shown now sets up for itself.
+    if (!event->spontaneous())
+        stopRunning();
+}
+
+void MeasuringPage::stopRunning()
+{
     if (m_storedMeasurement && m_player)
         endStoredSound();
     m_timerLevel->stop();
@@ -432,6 +439,7 @@ void MeasuringPage::on_butMenuSave_clicked()
     VirtualKeyboard keyboard(this);
     keyboard.setText(QString());
     keyboard.useEnterAsAccept(true);
+    const int start = m_starts;
     m_saving = true;
     const bool accepted = keyboard.exec() == 1;
     const QString name = keyboard.getText();
@@ -441,10 +449,13 @@ void MeasuringPage::on_butMenuSave_clicked()
         else
             qDebug() << "Text: verworfen";
     }
-    if (accepted)
+    if (accepted) {
+        m_storing = true;
         saveMeasurement(name);
+        m_storing = false;
+    }
     m_saving = false;
-    if (!m_config.saveMutesPath && isShownPage())
+    if (!m_config.saveMutesPath && isShownAs(start))
         Audioworker()->pauseAudioRecording(false);
 }
 

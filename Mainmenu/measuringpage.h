@@ -81,6 +81,9 @@ public:
     const Config& config() const { return m_config; }
     bool isStoredView() const { return m_storedMeasurement; }
     bool isLinkWarningArmed() const { return m_enableWarningBtConnection; }
+    // The store of an accepted save is under way, its messages included: a start of the
+    // page now would take the clips it is about to copy.
+    bool isStoring() const { return m_storing; }
     QString selectedMeasurementDir() const { return m_selectedMeasurementDir; }
     QTimer* readingTimer() const { return m_timerLevel; }
     QTimer* linkCheckTimer() const { return m_timerCheckBtConnection; }
@@ -153,10 +156,14 @@ protected:
     // Whether the main window shows this page: the on/off key or the favourite key on a
     // dialog of the page shows another one while the dialog's exec() has yet to return.
     bool isShownPage() const;
-    // Runs a dialog of the page modally; true when it was accepted and the page still
-    // shows, so that what follows it (a timer restarted, the recording resumed) never runs
-    // behind another page.
-    bool acceptedOnShownPage(QDialog& dialog);
+    // Whether it shows as the start m_starts had then: the favourite key on a dialog of the
+    // page, with the page the favourite, starts it anew before the dialog's exec() returns.
+    bool isShownAs(int start) const;
+    // Runs a dialog of the page modally; true when the page still shows as the start that
+    // opened it, however the dialog was closed there (also by a PC keyboard's Escape), so
+    // that what follows it (a timer restarted, the recording resumed) runs on this start
+    // alone, never behind another page or over a fresh start.
+    bool execOnShownPage(QDialog& dialog);
     // Call at the end of the page's constructor, when the form is there.
     void frameReady();
     void showButtonBar(int index);
@@ -194,6 +201,7 @@ protected:
     // A save is under way (its name keyboard, then the store): the result shown is the one
     // it stores.
     bool m_saving = false;
+    bool m_storing = false;
     // Counts the starts (init), so that a start held up by its sensor note knows whether
     // another began meanwhile.
     int m_starts = 0;
@@ -206,6 +214,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // What the page's own way out does but the change of page and the path, which the page
+    // shown next sets up for itself.
+    void stopRunning();
     void startStoredView();
     void leaveToMainMenu();
     // Ends the stored sound: the player goes and the codec back to the listening route.

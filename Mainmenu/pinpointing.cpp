@@ -600,7 +600,7 @@ void Pinpointing::on_butMenuFilter_clicked()
     m_timerLevel->stop();
     Audioworker()->pauseAudioRecording(true);
     Filtersettings dialog(this);
-    if (!acceptedOnShownPage(dialog))
+    if (!execOnShownPage(dialog))
         return;
     dialog.getFiltersettings(&m_storedFilterType, &m_storedFilterLowCutOff, &m_storedFilterHighCutOff);
     showFilter();

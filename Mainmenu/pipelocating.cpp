@@ -423,7 +423,7 @@ void Pipelocating::on_butMenuFilter_clicked()
 {
     m_timerLevel->stop();
     Filtersettings dialog(this);
-    if (!acceptedOnShownPage(dialog))
+    if (!execOnShownPage(dialog))
         return;
     dialog.getFiltersettings(&m_storedFilterType, &m_storedFilterLowCutOff, &m_storedFilterHighCutOff);
     freqSpectrum->updateFilter(m_storedFilterLowCutOff, m_storedFilterHighCutOff, m_storedFilterType);

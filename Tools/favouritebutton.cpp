@@ -3,6 +3,7 @@
 #include "Hardware/devicepaths.h"
 #include "Hardware/platform.h"
 #include "Hardware/usbexport.h"
+#include "Mainmenu/measuringpage.h"
 #include "Management/systemsettings.h"
 #include "Tools/escapekey.h"
 #include "mainmenu.h"
@@ -74,19 +75,39 @@ int FavouriteButton::execFavouriteFunction()
     };
     if (m_butFavNum < 0 || m_butFavNum > 5)
         return 0;
-    qDebug() << messages[m_butFavNum];
     if (m_butFavNum == 0) {
+        qDebug() << messages[m_butFavNum];
         generateScreenshot();
         return 0;
     }
     const int widget = widgetForFavourite(m_butFavNum);
-    // As the on/off key leaves: no dialog of the page stays open over the favourite's page,
-    // and a measuring page that is left takes its leaving steps first (timers, the unit's
-    // mute key).
+    const bool onMeasuringPage = !mainMenu->isMainMenuVisible() && isMeasuringPage(mainMenu->getCurrentWidget());
+    // A measuring page's dialogs are its settings, its notes and its save keyboard: the key
+    // leaves them as the on/off key does. Any other dialog may be in the middle of work that
+    // must not be cut short (the data partition with a PC, a firmware copy or transfer, the
+    // restart after it) or be followed by a step of its own screen (the main page after the
+    // sensor unit's configuration): there the key does nothing.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && !onMeasuringPage) {
+        qDebug() << "Favourite key ignored over" << modal->metaObject()->className();
+        return 0;
+    }
+    // A store copies the clips the page has written, and the page started anew in place
+    // removes them: the store's messages stay until the store is done.
+    if (auto* measuring = qobject_cast<MeasuringPage*>(mainMenu->currentPage()); measuring && measuring->isStoring()) {
+        qDebug() << "Favourite key ignored during the store";
+        return 0;
+    }
     closeModalDialogs();
+    // One that does not close on the key (the pop-up's second) keeps what lies below it.
+    if (QWidget* staying = QApplication::activeModalWidget()) {
+        qDebug() << "Favourite key ignored over" << staying->metaObject()->className();
+        return 0;
+    }
+    qDebug() << messages[m_butFavNum];
+    // A measuring page that is left takes its leaving steps first (timers, the unit's mute
+    // key), as when the on/off key leaves it.
     QWidget* page = mainMenu->currentPage();
-    if (!mainMenu->isMainMenuVisible() && isMeasuringPage(mainMenu->getCurrentWidget())
-        && mainMenu->getCurrentWidget() != widget && page) {
+    if (onMeasuringPage && mainMenu->getCurrentWidget() != widget && page) {
         QKeyEvent escape(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier, QString(), false, 1);
         QCoreApplication::sendEvent(page, &escape);
     }

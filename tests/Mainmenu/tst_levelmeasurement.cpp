@@ -305,9 +305,10 @@ private slots:
         QVERIFY(page->readingTimer()->isActive());
         QCOMPARE(page->readingTimer()->interval(), 300);
 
+        // Closed without its check mark (a PC keyboard's Escape), the page reads on.
         onNextModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
         button(page, "butMenuFilter")->click();
-        QVERIFY(!page->readingTimer()->isActive());
+        QVERIFY(page->readingTimer()->isActive());
 
         TestSupport::ModalCloser closer;
         for (const char* name : {"butMenuHeadphone", "butMenuMic", "butMenuStoredHeadphone"})

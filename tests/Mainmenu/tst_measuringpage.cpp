@@ -9,6 +9,7 @@
 #include "Mainmenu/levelmeasurement.h"
 #include "Mainmenu/measuringpage.h"
 #include "Management/measmanagement.h"
+#include "Tools/favouritebutton.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
 #include "codecmixer.h"
@@ -19,6 +20,7 @@
 #include "simulatedpeers.h"
 #include "testsupport.h"
 
+#include <QKeySequence>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QtTest>
@@ -255,33 +257,45 @@ private slots:
     // The on/off key on a dialog of the page (the sensor note before the start, a settings
     // dialog while it runs, one opened from another) closes every dialog and shows the main
     // page, the favourite key the favourite's: nothing of the page runs on behind it, a
-    // stored sound included.
+    // stored sound included. The favourite key on the favourite's own page, or a dialog of
+    // it, starts it anew as from any other; a PC keyboard's Escape closes only its dialog,
+    // and the page runs on.
     void leftFromADialogOfThePage_data()
     {
         QTest::addColumn<int>("widget");
         QTest::addColumn<int>("sensor");
         QTest::addColumn<QString>("button"); // opens the dialog on the page; none: the note
         QTest::addColumn<QString>("inner"); // the filter dialog's button that opens the next one
-        QTest::addColumn<QString>("from"); // the dialog the key is pressed on
+        QTest::addColumn<QString>("from"); // the dialog the key is pressed on; none: the page
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("stored");
+        QTest::addColumn<int>("favourite");
         const int onOff = Qt::Key_F1;
-        QTest::newRow("level, the note") << 1 << 3 << "" << "" << "MessageDialog" << onOff << false;
-        QTest::newRow("H2, the note") << 6 << 1 << "" << "" << "MessageDialog" << onOff << false;
+        const int favourite = Qt::Key_F2;
+        const int escape = Qt::Key_Escape;
+        QTest::newRow("level, the note") << 1 << 3 << "" << "" << "MessageDialog" << onOff << false << 2;
+        QTest::newRow("H2, the note") << 6 << 1 << "" << "" << "MessageDialog" << onOff << false << 2;
         QTest::newRow("level, headphone settings")
-            << 1 << 1 << "butMenuHeadphone" << "" << "Headphonesettings" << onOff << false;
+            << 1 << 1 << "butMenuHeadphone" << "" << "Headphonesettings" << onOff << false << 2;
         QTest::newRow("H2, headphone settings")
-            << 6 << 3 << "butMenuHeadphone" << "" << "Headphonesettings" << onOff << false;
+            << 6 << 3 << "butMenuHeadphone" << "" << "Headphonesettings" << onOff << false << 2;
         QTest::newRow("level, filter, microphone")
-            << 1 << 1 << "butMenuFilter" << "butMicrophone" << "Micsettings" << onOff << false;
+            << 1 << 1 << "butMenuFilter" << "butMicrophone" << "Micsettings" << onOff << false << 2;
         QTest::newRow("pinpointing, filter, headphone")
-            << 3 << 1 << "butMenuFilter" << "butHeadphone" << "Headphonesettings" << onOff << false;
-        QTest::newRow("H2, the save keyboard") << 6 << 3 << "butMenuSave" << "" << "VirtualKeyboard" << onOff << false;
+            << 3 << 1 << "butMenuFilter" << "butHeadphone" << "Headphonesettings" << onOff << false << 2;
+        QTest::newRow("H2, the save keyboard")
+            << 6 << 3 << "butMenuSave" << "" << "VirtualKeyboard" << onOff << false << 2;
         QTest::newRow("level, stored, playing, headphone settings")
-            << 1 << 1 << "butMenuStoredHeadphone" << "" << "Headphonesettings" << onOff << true;
+            << 1 << 1 << "butMenuStoredHeadphone" << "" << "Headphonesettings" << onOff << true << 2;
         // The favourite is the level page, which notes the H2 sensor fitted.
         QTest::newRow("H2, headphone settings, favourite key")
-            << 6 << 3 << "butMenuHeadphone" << "" << "Headphonesettings" << int(Qt::Key_F2) << false;
+            << 6 << 3 << "butMenuHeadphone" << "" << "Headphonesettings" << favourite << false << 2;
+        QTest::newRow("H2, the save keyboard, favourite key, H2 the favourite")
+            << 6 << 3 << "butMenuSave" << "" << "VirtualKeyboard" << favourite << false << 4;
+        QTest::newRow("level, stored, playing, favourite key, level the favourite")
+            << 1 << 1 << "" << "" << "" << favourite << true << 2;
+        QTest::newRow("level, filter, PC's Escape")
+            << 1 << 1 << "butMenuFilter" << "" << "Filtersettings" << escape << false << 2;
     }
     void leftFromADialogOfThePage()
     {
@@ -292,28 +306,34 @@ private slots:
         QFETCH(QString, from);
         QFETCH(int, key);
         QFETCH(bool, stored);
+        QFETCH(int, favourite);
         RecordingPlayer::Install player;
-        Instrument instrument({{"Systemsettings/FavouriteButton", 2}});
+        Instrument instrument({{"Systemsettings/FavouriteButton", favourite}});
         QVERIFY(instrument.start());
         QVERIFY(instrument.sensorType(sensor));
         EventHandler keys;
         qApp->installEventFilter(&keys);
         DialogDriver driver;
         // The key on its dialog (a filter dialog's inner one opened first; once that is gone,
-        // its check button); the dialogs seen after the key are the favourite page's alone.
+        // its check button); the dialogs seen after the key are the page's shown then alone.
+        const QString keyName = QKeySequence(key).toString();
         if (!inner.isEmpty())
             driver.pressButtons("Filtersettings", {inner});
-        driver.pressButtons(from, {key == Qt::Key_F1 ? "Key_F1" : "Key_F2"});
+        if (!from.isEmpty())
+            driver.pressButtons(from, {"Key_" + keyName});
         if (!inner.isEmpty())
             driver.pressButtons("Filtersettings", {"butClose"});
         QString pressedOn;
+        bool keyed = false;
         QStringList afterKey;
         driver.setInspector([&](QWidget* dialog) {
             const QString name = dialog->metaObject()->className();
-            if (!pressedOn.isEmpty())
+            if (keyed) {
                 afterKey << name;
-            else if (name == from)
+            } else if (name == from) {
                 pressedOn = name;
+                keyed = true;
+            }
         });
         if (stored) {
             instrument.device.write("/media/tk9400/meas/LE_20240101_120000_x/info.ini", "[Measurementinfo]\n");
@@ -326,21 +346,47 @@ private slots:
         for (MeasuringPage* built : instrument.menu->findChildren<MeasuringPage*>())
             page = built->config().widgetNumber == widget ? built : page;
         QVERIFY(page);
-        if (!button.isEmpty()) {
+        if (stored || !button.isEmpty()) {
             QCOMPARE(instrument.menu->currentPage(), page);
             QVERIFY(stored || page->linkCheckTimer()->isActive());
-            if (stored) {
-                TestSupport::button(page, "butMenuStoredPlay")->click();
-                QVERIFY(RecordingPlayer::last() && RecordingPlayer::last()->isPlaying());
-            }
+        }
+        if (stored) {
+            TestSupport::button(page, "butMenuStoredPlay")->click();
+            QVERIFY(RecordingPlayer::last() && RecordingPlayer::last()->isPlaying());
+        }
+        // Escape closes a dialog of a page that listens.
+        if (key == Qt::Key_Escape)
+            emit instrument.menu->getBtSinkInstance()->stateActiveMuteChanged(false);
+        if (!button.isEmpty())
             TestSupport::button(page, button)->click();
+        if (from.isEmpty()) {
+            keyed = true;
+            QTest::keyClick(page, Qt::Key(key));
         }
         QCOMPARE(pressedOn, from);
-        QCOMPARE(afterKey, key == Qt::Key_F1 ? QStringList() : QStringList("MessageDialog"));
-        QCOMPARE(instrument.menu->getCurrentWidget(), key == Qt::Key_F1 ? 0 : 1);
+        const int shown = key == Qt::Key_F1 ? 0
+            : key == Qt::Key_F2            ? FavouriteButton::widgetForFavourite(favourite)
+                                           : widget;
+        const bool note = key == Qt::Key_F2 && (shown == 6 ? sensor != 3 : sensor == 3);
+        QCOMPARE(afterKey, note ? QStringList("MessageDialog") : QStringList());
+        QCOMPARE(instrument.menu->getCurrentWidget(), shown);
+        QVERIFY(!RecordingPlayer::last());
+        if (shown == widget) {
+            // Started anew, or on with its path open: as on a start from the main page.
+            QCOMPARE(instrument.menu->currentPage(), page);
+            const bool open = key == Qt::Key_Escape;
+            QVERIFY(open ? instrument.pathOpen() : instrument.pathMuted());
+            QCOMPARE(Audioworker()->isPaused(), !open);
+            QCOMPARE(Analoginputworker()->isPaused(), !open);
+            QVERIFY(Analoginputworker()->isCaptureStarted());
+            QCOMPARE(page->readingTimer()->isActive(), open || widget == 6);
+            QVERIFY(page->linkCheckTimer()->isActive());
+            QVERIFY(QObject::disconnect(instrument.menu->getBtSinkInstance(), &Bluetooth::stateActiveMuteChanged, page,
+                                        &MeasuringPage::switchActiveMute));
+            return;
+        }
         QVERIFY(!page->readingTimer()->isActive());
         QVERIFY(!page->linkCheckTimer()->isActive());
-        QVERIFY(!RecordingPlayer::last());
         QVERIFY(!QObject::disconnect(instrument.menu->getBtSinkInstance(), &Bluetooth::stateActiveMuteChanged, page,
                                      &MeasuringPage::switchActiveMute));
         QVERIFY(instrument.pathMuted());

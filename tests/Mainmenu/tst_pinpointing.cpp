@@ -7,10 +7,12 @@
 #include "Hardware/gps.h"
 #include "Mainmenu/pinpointing.h"
 #include "Management/measmanagement.h"
+#include "Tools/measurements.h"
 #include "Tools/messagedialog.h"
 #include "Tools/waitnote.h"
 #include "adcsim.h"
 #include "dialogdriver.h"
+#include "eventhandler.h"
 #include "globals.h"
 #include "gpssim.h"
 #include "mainmenu.h"
@@ -618,12 +620,42 @@ private slots:
         QVERIFY(page.readingTimer()->isActive());
         QCOMPARE(page.readingTimer()->interval(), 300);
         QVERIFY(!Audioworker()->isPaused());
+        // Closed without its check mark (a PC keyboard's Escape), the page reads and records on.
+        page.readingTimer()->stop();
         {
             TestSupport::ModalCloser closer;
             TestSupport::button(&page, "butMenuFilter")->click();
         }
-        QVERIFY(!page.readingTimer()->isActive());
-        QVERIFY(Audioworker()->isPaused());
+        QVERIFY(page.readingTimer()->isActive());
+        QVERIFY(!Audioworker()->isPaused());
+    }
+
+    // The favourite key on a message of the save's store, with this page the favourite,
+    // does nothing: the page started anew in place would remove the clips being stored.
+    void favouriteKeyDuringTheStore()
+    {
+        Survey survey({{"Systemsettings/FavouriteButton", 1}});
+        for (int n = 0; n < Measurements::warnNumMeasurements; ++n)
+            survey.device.write(kMeas + QString("LE_20240101_1%1_m/info.ini").arg(n, 5, 10, QLatin1Char('0')), "");
+        QVERIFY(survey.start());
+        QVERIFY(survey.open());
+        survey.reading(500, 600);
+        survey.mute();
+        const QByteArray clip = survey.clip(1);
+        QVERIFY(!clip.isEmpty());
+        EventHandler keys;
+        qApp->installEventFilter(&keys);
+        DialogDriver driver;
+        driver.typeText("Line B");
+        driver.pressButtons("MessageDialog", {"Key_F2"}); // the warning of the near limit; then OK
+        survey.page->on_butMenuSave_clicked();
+        qApp->removeEventFilter(&keys);
+        QCOMPARE(driver.messages().size(), 1);
+        QCOMPARE(survey.menu->currentPage(), survey.page);
+        QCOMPARE(survey.page->currentStep(), 1);
+        const QStringList surveys = survey.stored().filter(QRegularExpression("^PP_"));
+        QCOMPARE(surveys.size(), 1);
+        QCOMPARE(survey.device.read(kMeas + surveys.first() + "/PP_Sound_1.wav"), clip);
     }
 
     void storedView()

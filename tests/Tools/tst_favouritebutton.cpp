@@ -1,3 +1,5 @@
+#include "Hardware/platform.h"
+#include "Mainmenu/measuringpage.h"
 #include "Management/systemsettings.h"
 #include "Tools/favouritebutton.h"
 #include "Tools/messagedialog.h"
@@ -5,7 +7,11 @@
 #include "mainmenu.h"
 #include "testsupport.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QImage>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 using TestSupport::DeviceRoot;
@@ -73,6 +79,80 @@ private slots:
         menu.getFavouriteButtonInsance()->execFavouriteFunction();
         QCOMPARE(g_escapes, 1);
         QCOMPARE(menu.currentPage()->metaObject()->className(), "H2Sensor");
+    }
+
+    // Over any dialog but a measuring page's the key does nothing: what is under way goes on
+    // (the data partition with the PC, the restart after a firmware copy), and no page
+    // starts behind the dialog or is left for the main page once the dialog is closed.
+    void nothingOverOtherDialogs_data()
+    {
+        QTest::addColumn<QString>("opener"); // the Management screen's button; none: the test menu
+        QTest::addColumn<QStringList>("presses"); // on the dialog before the key
+        QTest::addColumn<QString>("running"); // the dialog's timer that runs at the key and after it
+        QTest::newRow("USB export") << "butDatatransmission" << QStringList("butConnect") << "";
+        QTest::newRow("firmware restart")
+            << "butFirmwareupdate" << QStringList({"butUpdateTK9400", "butAccept"}) << "timerReboot";
+        QTest::newRow("sensor unit's configuration") << "butDeviceConfig" << QStringList() << "answerTimer";
+        QTest::newRow("production test menu") << "" << QStringList() << "";
+    }
+    void nothingOverOtherDialogs()
+    {
+        QFETCH(QString, opener);
+        QFETCH(QStringList, presses);
+        QFETCH(QString, running);
+        DeviceRoot device;
+        device.write("/media/tk9400/FW_TKR9400_1-2-3.tk9", QByteArray(5000, 'f'));
+        QList<int> exits;
+        Platform::setTerminateHandler([&exits](int code) { exits << code; });
+        MainMenu menu;
+        menu.getInstanceSystemsettings()->setFavouriteButton(2);
+        EventHandler keys;
+        qApp->installEventFilter(&keys);
+        QString keyedOn;
+        QString openAfter;
+        bool runsOn = false;
+        QStringList commands;
+        int pagesAtKey = -1;
+        QTimer driver;
+        connect(&driver, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !keyedOn.isEmpty())
+                return;
+            if (!presses.isEmpty()) {
+                TestSupport::button(dialog, presses.takeFirst())->click();
+                return;
+            }
+            QTimer* timer = running.isEmpty() ? nullptr : dialog->findChild<QTimer*>(running);
+            if (timer && !timer->isActive())
+                return; // the copy before the restart
+            keyedOn = dialog->metaObject()->className();
+            commands = device.commands();
+            QTest::keyClick(dialog, Qt::Key_F2);
+            QWidget* open = QApplication::activeModalWidget();
+            openAfter = open ? open->metaObject()->className() : "";
+            runsOn = !timer || timer->isActive();
+            commands = device.commands().mid(commands.size());
+            pagesAtKey = menu.findChildren<MeasuringPage*>().size();
+            dialog->done(QDialog::Rejected);
+        });
+        driver.start(0);
+        if (opener.isEmpty()) {
+            menu.showWidget(100);
+        } else {
+            TestSupport::button(&menu, "butManagement")->click();
+            TestSupport::button(menu.currentPage(), opener)->click();
+        }
+        driver.stop();
+        qApp->removeEventFilter(&keys);
+        Platform::setTerminateHandler(nullptr);
+        QVERIFY(!keyedOn.isEmpty());
+        QCOMPARE(openAfter, keyedOn);
+        QVERIFY(runsOn);
+        QCOMPARE(commands, QStringList());
+        QCOMPARE(pagesAtKey, 0);
+        QVERIFY(menu.findChildren<MeasuringPage*>().isEmpty());
+        QVERIFY(exits.isEmpty());
+        QVERIFY(TestSupport::logged("Favourite key ignored over " + keyedOn));
     }
 
     void storesThePageLastShown()
