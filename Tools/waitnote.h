@@ -1,19 +1,21 @@
 #ifndef WAITNOTE_H
 #define WAITNOTE_H
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
 
+class KeyRepeatPairs;
 class QLabel;
 class QString;
 
 // While the GUI thread waits for another thread, nothing it would show is drawn and the
 // keys and touches made meanwhile queue up: they would act all at once after the wait, on
 // whatever shows then. A WaitNote lives for such a wait: it shows its text in the middle
-// of the screen and drops that input. Keys and touches begun during the wait stay dropped
-// up to their release; one held from before goes on, so that a hold of the on/off key or
-// the mute key ends as it began.
+// of the window the user looks at (clear of a pop-up over it) and drops that input. Keys
+// and touches begun during the wait stay dropped up to their release; one held from before
+// goes on, so that a hold of the on/off key or the mute key ends as it began.
 class WaitNote
 {
 public:
@@ -45,6 +47,10 @@ public:
     explicit Hold(const QString& text);
     ~Hold() override;
     void waitEnded();
+    // The holds that live; endAll() ends them as the application goes, while their notes
+    // can still be deleted.
+    static QList<Hold*>& all();
+    static void endAll();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,11 +60,14 @@ private:
     bool dropPointer(QEvent* event);
     void settlePass(int left);
     void endIfDone();
+    void end();
 
     QPointer<QLabel> m_note;
     bool m_waiting = true;
     bool m_settled = false;
     QSet<int> m_droppedKeys;
+    // Tells the end of a key from the release half of an X11 repeat.
+    KeyRepeatPairs* m_repeats;
     bool m_droppedPointer = false;
 };
 
