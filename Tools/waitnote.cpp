@@ -18,6 +18,9 @@ namespace {
 // the wait: a release lost to the window system must not keep the key away for good.
 constexpr int kReleaseBoundMs = 3000;
 
+// The sensor unit's mute key among the dropped keys: no key code is negative.
+constexpr int kUnitMuteKey = -1;
+
 int g_holdingInput = 0;
 QPointer<QLabel> g_shownNote;
 
@@ -147,6 +150,15 @@ QLabel* WaitNote::shownNote()
     return g_shownNote;
 }
 
+bool WaitNote::dropsUnitMuteKey(bool muted, bool switchMode)
+{
+    bool drop = false;
+    // Every hold that lives sees the report, as every one sees the front keys.
+    for (Hold* hold : Hold::all())
+        drop = hold->dropUnitMuteKey(muted, switchMode) || drop;
+    return drop;
+}
+
 WaitNote::Hold::Hold(const QString& text)
     : QObject(QCoreApplication::instance())
     , m_repeats(new KeyRepeatPairs(this))
@@ -260,6 +272,24 @@ bool WaitNote::Hold::dropKey(QEvent* event)
         return false;
     if (event->type() == QEvent::KeyPress)
         m_droppedKeys.insert(key->key());
+    return true;
+}
+
+bool WaitNote::Hold::dropUnitMuteKey(bool muted, bool switchMode)
+{
+    const bool press = switchMode || !muted;
+    if (m_droppedKeys.contains(kUnitMuteKey)) {
+        if (!press) {
+            m_droppedKeys.remove(kUnitMuteKey);
+            endIfDone();
+        }
+        return true;
+    }
+    // A hold of the unit's key from before the wait ends as it began.
+    if (!press || !parent() || (!m_waiting && m_settled))
+        return false;
+    if (!switchMode)
+        m_droppedKeys.insert(kUnitMuteKey);
     return true;
 }
 

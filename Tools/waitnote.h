@@ -15,7 +15,8 @@ class QString;
 // whatever shows then. A WaitNote lives for such a wait: it shows its text in the middle
 // of the window the user looks at (clear of a pop-up over it) and drops that input. Keys
 // and touches begun during the wait stay dropped up to their release; one held from before
-// goes on, so that a hold of the on/off key or the mute key ends as it began.
+// goes on, so that a hold of the on/off key or the mute key ends as it began. So does the
+// sensor unit's mute key.
 class WaitNote
 {
 public:
@@ -33,6 +34,11 @@ public:
     static bool isHoldingInput();
     // The note shown now, or null.
     static QLabel* shownNote();
+    // Whether a report of the sensor unit's mute key is dropped as the front keys would be.
+    // The unit reports states, not presses: in push-button mode "open" is its press and
+    // "muted" its release; in switch mode each report is a press of its own, with no
+    // release to follow.
+    static bool dropsUnitMuteKey(bool muted, bool switchMode);
 
 private:
     class Hold;
@@ -47,6 +53,7 @@ public:
     explicit Hold(const QString& text);
     ~Hold() override;
     void waitEnded();
+    bool dropUnitMuteKey(bool muted, bool switchMode);
     // The holds that live; endAll() ends them as the application goes, while their notes
     // can still be deleted.
     static QList<Hold*>& all();

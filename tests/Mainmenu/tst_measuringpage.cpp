@@ -4,6 +4,7 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
+#include "Audio/backgroundrecording.h"
 #include "Hardware/bluetooth.h"
 #include "Mainmenu/h2sensor.h"
 #include "Mainmenu/levelmeasurement.h"
@@ -11,6 +12,7 @@
 #include "Management/measmanagement.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
+#include "Tools/waitnote.h"
 #include "codecmixer.h"
 #include "dialogdriver.h"
 #include "eventhandler.h"
@@ -527,6 +529,90 @@ private slots:
         QCOMPARE(driver.keyboardsSeen(), 1);
         QVERIFY(instrument.pathMuted());
         QCOMPARE(TestSupport::loggedMessages().filter("Audiopath: MUTED").size(), open ? 1 : 0);
+    }
+
+    // The unit's mute key acts where the front key would. Pressed while a save waits for
+    // its clip, it is dropped with its release (acting after the wait, it would start a new
+    // result right after the save); under the pop-up or a dialog of the page it does not
+    // reach the page, and the filter dialog switches the path, as the front key does there.
+    // A dropped press leaves the unit told that the path is muted, so that its next press
+    // opens it.
+    void unitsKeyActsWhereTheFrontKeyWould_data()
+    {
+        QTest::addColumn<int>("widget");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("over"); // "wait" or the class of the dialog over the page
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("level, the save's wait, push") << 1 << "Push" << "wait" << false;
+        QTest::newRow("level, the save's wait, switch") << 1 << "Switch" << "wait" << false;
+        QTest::newRow("pinpointing, the pop-up, switch") << 3 << "Switch" << "PopupInfo" << false;
+        QTest::newRow("level, headphone settings, push") << 1 << "Push" << "Headphonesettings" << false;
+        QTest::newRow("level, filter dialog, push") << 1 << "Push" << "Filtersettings" << true;
+    }
+    void unitsKeyActsWhereTheFrontKeyWould()
+    {
+        QFETCH(int, widget);
+        QFETCH(QString, mode);
+        QFETCH(QString, over);
+        QFETCH(bool, opens);
+        Instrument instrument({{"Systemsettings/Switchmode", mode}});
+        QVERIFY(instrument.start());
+        DialogDriver driver;
+        MeasuringPage* page = instrument.show(widget);
+        QVERIFY(page && instrument.pathMuted());
+        BtModuleSim* unit = instrument.unit();
+        const auto reports = [] { return TestSupport::loggedMessages().filter("BT_RX MUTE_STATE").size(); };
+        const auto openings = [] { return TestSupport::loggedMessages().filter("Audiopath: NOT MUTED").size(); };
+        const int before = reports();
+        int opened = openings();
+        if (over == "wait") {
+            // Sound for the result, then a save whose clip is written late, but in time.
+            QTest::keyPress(page, Qt::Key_F10);
+            QVERIFY(QTest::qWaitFor([] { return Audioworker()->recordedBytesSinceResume() > 3200; },
+                                    TestSupport::timeBound(8000)));
+            if (mode == "Push")
+                QTest::keyRelease(page, Qt::Key_F10);
+            else
+                QTest::keyPress(page, Qt::Key_F10);
+            const bool push = mode == "Push";
+            QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [unit, push] {
+                QThread::msleep(400); // the save waits, its note shown
+                unit->pressMuteKey();
+                QThread::msleep(100);
+                if (push)
+                    unit->releaseMuteKey();
+                QThread::msleep(300);
+            });
+            opened = openings();
+            driver.typeText("x");
+            page->on_butMenuSave_clicked();
+            QVERIFY(driver.messages().isEmpty());
+            QTRY_VERIFY(!WaitNote::isHoldingInput());
+        } else {
+            driver.setInspector([&](QWidget* dialog) {
+                if (!dialog->inherits(qPrintable(over)) || reports() > before)
+                    return;
+                unit->pressMuteKey();
+                QVERIFY(QTest::qWaitFor([&] { return reports() > before; }, TestSupport::timeBound(5000)));
+                QCOMPARE(instrument.pathOpen(), opens);
+            });
+            if (over == "PopupInfo")
+                instrument.menu->displayPopup(1);
+            else
+                TestSupport::button(page, over == "Filtersettings" ? "butMenuFilter" : "butMenuHeadphone")->click();
+            QVERIFY(reports() > before);
+            if (opens)
+                return;
+        }
+        QTRY_VERIFY(reports() >= before + (mode == "Push" && over == "wait" ? 2 : 1));
+        QTest::qWait(100);
+        QVERIFY(instrument.pathMuted());
+        QCOMPARE(openings(), opened);
+        if (mode == "Push")
+            return;
+        QTRY_COMPARE(unit->unitMuteState(), QString("MUTE"));
+        unit->pressMuteKey();
+        QTRY_VERIFY(instrument.pathOpen());
     }
 
     void mainMenuRoadGivesUpTheUnitsKey_data()
