@@ -9,10 +9,12 @@
 #include "Mainmenu/h2sensor.h"
 #include "Mainmenu/levelmeasurement.h"
 #include "Mainmenu/measuringpage.h"
+#include "Mainmenu/pinpointing.h"
 #include "Management/measmanagement.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
 #include "Tools/waitnote.h"
+#include "adcsim.h"
 #include "codecmixer.h"
 #include "dialogdriver.h"
 #include "eventhandler.h"
@@ -541,10 +543,11 @@ private slots:
     {
         QTest::addColumn<int>("widget");
         QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("over"); // "wait" or the class of the dialog over the page
+        QTest::addColumn<QString>("over"); // a wait: "save", "mute"; or the class of a dialog
         QTest::addColumn<bool>("opens");
-        QTest::newRow("level, the save's wait, push") << 1 << "Push" << "wait" << false;
-        QTest::newRow("level, the save's wait, switch") << 1 << "Switch" << "wait" << false;
+        QTest::newRow("level, the save's wait, push") << 1 << "Push" << "save" << false;
+        QTest::newRow("level, the save's wait, switch") << 1 << "Switch" << "save" << false;
+        QTest::newRow("pinpointing, the mute's wait, switch") << 3 << "Switch" << "mute" << false;
         QTest::newRow("pinpointing, the pop-up, switch") << 3 << "Switch" << "PopupInfo" << false;
         QTest::newRow("level, headphone settings, push") << 1 << "Push" << "Headphonesettings" << false;
         QTest::newRow("level, filter dialog, push") << 1 << "Push" << "Filtersettings" << true;
@@ -561,32 +564,48 @@ private slots:
         MeasuringPage* page = instrument.show(widget);
         QVERIFY(page && instrument.pathMuted());
         BtModuleSim* unit = instrument.unit();
+        const bool push = mode == "Push";
+        const bool wait = over == "save" || over == "mute";
         const auto reports = [] { return TestSupport::loggedMessages().filter("BT_RX MUTE_STATE").size(); };
         const auto openings = [] { return TestSupport::loggedMessages().filter("Audiopath: NOT MUTED").size(); };
         const int before = reports();
         int opened = openings();
-        if (over == "wait") {
-            // Sound for the result, then a save whose clip is written late, but in time.
+        if (wait) {
+            // Sound and a reading for the result or point, then a clip written late, but in time.
             QTest::keyPress(page, Qt::Key_F10);
             QVERIFY(QTest::qWaitFor([] { return Audioworker()->recordedBytesSinceResume() > 3200; },
                                     TestSupport::timeBound(8000)));
-            if (mode == "Push")
+            if (auto* pinpointing = qobject_cast<Pinpointing*>(page)) {
+                LeakSignal::Settings tone;
+                tone.noiseRms = 0;
+                tone.toneHz = 500;
+                tone.toneRms = 600;
+                Analoginputworker()->analyseBlock(LeakSignal(AdcSimulator::kSampleRate, tone).next(AdcSimulator::kBlockSamples));
+                pinpointing->updateLevel();
+            }
+            const auto keyDuringTheWait = [unit, push] {
+                QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [unit, push] {
+                    QThread::msleep(400); // the wait's note shows
+                    unit->pressMuteKey();
+                    QThread::msleep(100);
+                    if (push)
+                        unit->releaseMuteKey();
+                    QThread::msleep(300);
+                });
+            };
+            if (over == "mute")
+                keyDuringTheWait();
+            opened = openings();
+            if (push)
                 QTest::keyRelease(page, Qt::Key_F10);
             else
                 QTest::keyPress(page, Qt::Key_F10);
-            const bool push = mode == "Push";
-            QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [unit, push] {
-                QThread::msleep(400); // the save waits, its note shown
-                unit->pressMuteKey();
-                QThread::msleep(100);
-                if (push)
-                    unit->releaseMuteKey();
-                QThread::msleep(300);
-            });
-            opened = openings();
-            driver.typeText("x");
-            page->on_butMenuSave_clicked();
-            QVERIFY(driver.messages().isEmpty());
+            if (over == "save") {
+                keyDuringTheWait();
+                driver.typeText("x");
+                page->on_butMenuSave_clicked();
+                QVERIFY(driver.messages().isEmpty());
+            }
             QTRY_VERIFY(!WaitNote::isHoldingInput());
         } else {
             driver.setInspector([&](QWidget* dialog) {
@@ -604,7 +623,7 @@ private slots:
             if (opens)
                 return;
         }
-        QTRY_VERIFY(reports() >= before + (mode == "Push" && over == "wait" ? 2 : 1));
+        QTRY_VERIFY(reports() >= before + (push && wait ? 2 : 1));
         QTest::qWait(100);
         QVERIFY(instrument.pathMuted());
         QCOMPARE(openings(), opened);
