@@ -580,7 +580,8 @@ private slots:
                 tone.noiseRms = 0;
                 tone.toneHz = 500;
                 tone.toneRms = 600;
-                Analoginputworker()->analyseBlock(LeakSignal(AdcSimulator::kSampleRate, tone).next(AdcSimulator::kBlockSamples));
+                LeakSignal signal(AdcSimulator::kSampleRate, tone);
+                Analoginputworker()->analyseBlock(signal.next(AdcSimulator::kBlockSamples));
                 pinpointing->updateLevel();
             }
             const auto keyDuringTheWait = [unit, push] {

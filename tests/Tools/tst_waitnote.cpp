@@ -75,7 +75,8 @@ private slots:
         // What the screen shows: the window below, the pop-up over it.
         QPixmap shot = below->grab();
         QPainter(&shot).drawPixmap(below->mapFromGlobal(info.pos()), info.grab());
-        QVERIFY(shot.save(TestSupport::screenshotPath(dialog ? "wait-note-pop-up-dialog.png" : "wait-note-pop-up.png")));
+        const QString name = dialog ? "wait-note-pop-up-dialog.png" : "wait-note-pop-up.png";
+        QVERIFY(shot.save(TestSupport::screenshotPath(name)));
         info.closeDlg();
     }
 
