@@ -602,7 +602,10 @@ private slots:
             else
                 QTest::keyPress(page, Qt::Key_F10);
             if (over == "save") {
-                keyDuringTheWait();
+                driver.setInspector([&](QWidget* dialog) {
+                    if (dialog->inherits("VirtualKeyboard"))
+                        keyDuringTheWait(); // the name is given, the clip asked for next
+                });
                 driver.typeText("x");
                 page->on_butMenuSave_clicked();
                 QVERIFY(driver.messages().isEmpty());
