@@ -3,6 +3,8 @@
 
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
+#include "Audio/filtersettings.h"
+#include "Debug/debuggain.h"
 #include "Debug/debugmenu.h"
 #include "Hardware/batterystate.h"
 #include "Hardware/bluetooth.h"
@@ -26,6 +28,7 @@
 #include "Tools/measurements.h"
 #include "Tools/popupinfo.h"
 #include "Tools/statusbar.h"
+#include "Tools/waitnote.h"
 #include "globals.h"
 
 #include <QApplication>
@@ -773,6 +776,26 @@ int MainMenu::setMicParameterButton(int a_button)
 void MainMenu::updateMicrophoneParameter()
 {
     setMicInitParameter(m_micParameterGain, m_micParameterMute, m_micParameterButton);
+}
+
+bool MainMenu::unitMuteKeyGoesOn(bool muted)
+{
+    const char* where = nullptr;
+    if (WaitNote::dropsUnitMuteKey(muted, isMuteKeySwitchmode())) {
+        where = "during a wait";
+    } else if (QWidget* dialog = QApplication::activeModalWidget()) {
+        if (qobject_cast<Filtersettings*>(dialog) || qobject_cast<DebugGain*>(dialog)) {
+            muteAudioPath(muted, false);
+            return false;
+        }
+        where = "under a dialog";
+    } else {
+        return true;
+    }
+    qDebug() << "Mute key of the unit dropped" << where << muted;
+    if (muted != m_muted)
+        updateMicrophoneParameter();
+    return false;
 }
 
 void MainMenu::getMicInitParameter(int* a_gain, int* a_mute, int* a_button) const

@@ -88,6 +88,12 @@ public:
     int setMicParameterButton(int a_button);
     void updateMicrophoneParameter();
     void getMicInitParameter(int* a_gain, int* a_mute, int* a_button) const;
+    // Whether a report of the sensor unit's mute key goes on to its receiver. The unit's key
+    // acts where the front mute key would: not while the GUI thread waits for a clip, and
+    // under a dialog or pop-up not on the page (a dialog that takes the front key switches
+    // the path, as that key does there). A report that does not act leaves the unit told
+    // the path's state, so that its next press starts from there as the front key's would.
+    bool unitMuteKeyGoesOn(bool muted);
 
     // System log, power-down and pop-ups
     void writeSystemInfo(const QString& infoText);

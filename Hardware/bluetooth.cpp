@@ -927,7 +927,11 @@ void Bluetooth::analyseUnitLine(const QString& line)
     emit btAnswerFromDeviceReceived();
 
     if (keyword == QLatin1String("MUTE_STATE") && !value2.isEmpty()) {
-        emit stateActiveMuteChanged(value2 != QLatin1String("ACTIVE"));
+        const bool muted = value2 != QLatin1String("ACTIVE");
+        // Not while the GUI thread waits for a clip, nor on the page under a dialog.
+        MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
+        if (!mainMenu || mainMenu->unitMuteKeyGoesOn(muted))
+            emit stateActiveMuteChanged(muted);
     } else if (keyword == QLatin1String("ALERT") && !value2.isEmpty()) {
         // The receiver shows a modal dialog; it must not run inside this parser.
         QMetaObject::invokeMethod(

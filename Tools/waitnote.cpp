@@ -1,11 +1,16 @@
 #include "Tools/waitnote.h"
 
+#include "keyrepeatpairs.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -13,42 +18,79 @@ namespace {
 // the wait: a release lost to the window system must not keep the key away for good.
 constexpr int kReleaseBoundMs = 3000;
 
+// The sensor unit's mute key among the dropped keys: no key code is negative.
+constexpr int kUnitMuteKey = -1;
+
 int g_holdingInput = 0;
 QPointer<QLabel> g_shownNote;
 
-// The window the user looks at: the open dialog over the page, else the main window. A
-// dialog that has just closed is still the active window until events are handled again.
-QWidget* noteParent()
+// The windows shown, the one the user looks at first: the open dialog over the page, else
+// the main window. A dialog that has just closed is still the active window until events
+// are handled again. A window joins the top-level windows when it is first shown, so the
+// later ones stand over the earlier ones.
+QList<QWidget*> shownWindows()
 {
-    for (QWidget* window : {QApplication::activeModalWidget(), QApplication::activeWindow()}) {
-        if (window && window->isVisible())
-            return window;
+    QList<QWidget*> windows{QApplication::activeModalWidget(), QApplication::activeWindow()};
+    const QWindowList handles = QGuiApplication::topLevelWindows();
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (auto handle = handles.crbegin(); handle != handles.crend(); ++handle) {
+        for (QWidget* widget : widgets) {
+            if (widget->windowHandle() == *handle)
+                windows << widget;
+        }
     }
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip)
-            return window;
-    }
-    return nullptr;
+    windows.removeAll(nullptr);
+    windows.erase(std::remove_if(windows.begin(), windows.end(),
+                                 [](QWidget* window) {
+                                     return !window->isVisible() || window->windowType() == Qt::Popup
+                                         || window->windowType() == Qt::ToolTip;
+                                 }),
+                  windows.end());
+    return windows;
 }
 
 QLabel* showNote(const QString& text)
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return nullptr;
-    QWidget* parent = noteParent();
-    auto* note = new QLabel(text, parent);
+    auto* note = new QLabel(text);
     note->setObjectName(QStringLiteral("waitNote"));
     note->setAlignment(Qt::AlignCenter);
     note->setStyleSheet(QStringLiteral("QLabel#waitNote{background-color: #000000; color: #ffffff;"
                                        " border: 2px solid #5b6470; border-radius: 6px; padding: 8px;}"));
-    QSize size = note->sizeHint().expandedTo(QSize(300, 90));
-    QRect area = parent ? parent->rect() : QGuiApplication::primaryScreen()->geometry();
-    size = size.boundedTo(area.size());
-    if (!parent) {
+    note->ensurePolished();
+    const QSize full = note->sizeHint().expandedTo(QSize(300, 90));
+    // The note stands over the first window that holds it whole. One too small for it (the
+    // 50 x 50 pop-up) stands over that window, and the note then stands clear of it.
+    QWidget* parent = nullptr;
+    QList<QRect> smaller;
+    for (QWidget* window : shownWindows()) {
+        if (window->width() >= full.width() && window->height() >= full.height()) {
+            parent = window;
+            break;
+        }
+        smaller << window->geometry();
+    }
+    const QRect area = parent ? parent->rect() : QGuiApplication::primaryScreen()->geometry();
+    const QSize size = full.boundedTo(area.size());
+    QRect place(area.center() - QPoint(size.width() / 2, size.height() / 2), size);
+    if (parent) {
+        note->setParent(parent);
+        for (const QRect& global : smaller) {
+            const QRect over(parent->mapFromGlobal(global.topLeft()), global.size());
+            if (!over.intersects(place))
+                continue;
+            const int gap = 4;
+            if (over.bottom() + gap + size.height() <= area.bottom())
+                place.moveTop(over.bottom() + gap);
+            else if (over.top() - gap - size.height() >= area.top())
+                place.moveBottom(over.top() - gap);
+        }
+    } else {
         note->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
         note->setAttribute(Qt::WA_ShowWithoutActivating);
     }
-    note->setGeometry(QRect(area.center() - QPoint(size.width() / 2, size.height() / 2), size));
+    note->setGeometry(place);
     note->show();
     if (parent)
         note->raise();
@@ -108,11 +150,30 @@ QLabel* WaitNote::shownNote()
     return g_shownNote;
 }
 
+bool WaitNote::dropsUnitMuteKey(bool muted, bool switchMode)
+{
+    bool drop = false;
+    // Every hold that lives sees the report, as every one sees the front keys.
+    for (Hold* hold : Hold::all())
+        drop = hold->dropUnitMuteKey(muted, switchMode) || drop;
+    return drop;
+}
+
 WaitNote::Hold::Hold(const QString& text)
     : QObject(QCoreApplication::instance())
+    , m_repeats(new KeyRepeatPairs(this))
 {
+    // Deleted with the application object, a hold would go after the window system it
+    // shows its note on: it ends before, whenever the program ends.
+    if (all().isEmpty())
+        qAddPostRoutine(&Hold::endAll);
+    all().append(this);
     ++g_holdingInput;
     QCoreApplication::instance()->installEventFilter(this);
+    connect(m_repeats, &KeyRepeatPairs::released, this, [this](QObject*, int key) {
+        if (m_droppedKeys.remove(key))
+            endIfDone();
+    });
     m_note = showNote(text);
     if (m_note)
         g_shownNote = m_note;
@@ -120,7 +181,24 @@ WaitNote::Hold::Hold(const QString& text)
 
 WaitNote::Hold::~Hold()
 {
+    all().removeOne(this);
+    if (all().isEmpty())
+        qRemovePostRoutine(&Hold::endAll);
+    if (parent())
+        end();
     delete m_note;
+}
+
+QList<WaitNote::Hold*>& WaitNote::Hold::all()
+{
+    static QList<Hold*> holds;
+    return holds;
+}
+
+void WaitNote::Hold::endAll()
+{
+    while (!all().isEmpty())
+        delete all().constLast();
 }
 
 void WaitNote::Hold::waitEnded()
@@ -149,10 +227,16 @@ void WaitNote::Hold::endIfDone()
 {
     if (m_waiting || !m_settled || !m_droppedKeys.isEmpty() || m_droppedPointer || !parent())
         return;
-    QCoreApplication::instance()->removeEventFilter(this);
+    end();
+    deleteLater();
+}
+
+void WaitNote::Hold::end()
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->removeEventFilter(this);
     --g_holdingInput;
     setParent(nullptr); // ended once
-    deleteLater();
 }
 
 bool WaitNote::Hold::eventFilter(QObject* watched, QEvent* event)
@@ -172,18 +256,40 @@ bool WaitNote::Hold::dropKey(QEvent* event)
     if (event->type() == QEvent::Shortcut)
         return holding;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (m_droppedKeys.contains(key->key())) {
-        if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat()) {
-            m_droppedKeys.remove(key->key());
+    if (event->type() == QEvent::KeyRelease) {
+        const bool dropped = m_droppedKeys.contains(key->key());
+        // A dropped key stays dropped until its release ends it (released()); a release
+        // of a key held from before the wait goes on, the hold of it ends as it began.
+        m_repeats->release(this, key);
+        return dropped;
+    }
+    // The press of a repeat, also the unmarked half of an X11 pair, continues the hold of
+    // its key (and first ends that of a key released before it).
+    const bool repeat = event->type() == QEvent::KeyPress ? m_repeats->pressRepeats(key) : key->isAutoRepeat();
+    if (m_droppedKeys.contains(key->key()))
+        return true;
+    if (!holding || repeat)
+        return false;
+    if (event->type() == QEvent::KeyPress)
+        m_droppedKeys.insert(key->key());
+    return true;
+}
+
+bool WaitNote::Hold::dropUnitMuteKey(bool muted, bool switchMode)
+{
+    const bool press = switchMode || !muted;
+    if (m_droppedKeys.contains(kUnitMuteKey)) {
+        if (!press) {
+            m_droppedKeys.remove(kUnitMuteKey);
             endIfDone();
         }
         return true;
     }
-    // A key held from before the wait repeats or is released now: its hold goes on.
-    if (!holding || key->isAutoRepeat() || event->type() == QEvent::KeyRelease)
+    // A hold of the unit's key from before the wait ends as it began.
+    if (!press || !parent() || (!m_waiting && m_settled))
         return false;
-    if (event->type() == QEvent::KeyPress)
-        m_droppedKeys.insert(key->key());
+    if (!switchMode)
+        m_droppedKeys.insert(kUnitMuteKey);
     return true;
 }
 

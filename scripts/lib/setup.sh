@@ -167,17 +167,18 @@ tk9400_listens_on_loopback_only() {
         END { exit !(found && !exposed) }' /proc/net/tcp /proc/net/tcp6 2>/dev/null
 }
 
-# tk9400_start_display LOGDIR: a virtual X display (Xvfb) of the screen's size on a free
-# display number, which the server chooses itself (-displayfd), so that servers started at
-# once by parallel tests never share one. Sets DISPLAY and appends the server's process id
-# to tk9400_display_pids; fails when no server comes up.
+# tk9400_start_display LOGDIR [XVFB_ARG...]: a virtual X display (Xvfb) of the screen's
+# size on a free display number, which the server chooses itself (-displayfd), so that
+# servers started at once by parallel tests never share one. Sets DISPLAY and appends the
+# server's process id to tk9400_display_pids; fails when no server comes up.
 tk9400_display_pids=()
 tk9400_start_display() {
     local logs=$1 i pid n=
+    shift
     # Made empty before the server starts: the shell that starts it in the background opens
     # the file only when it runs, which may be after the first read below.
     : >"$logs/display"
-    Xvfb -displayfd 3 -screen 0 480x272x24 -nolisten tcp 3>"$logs/display" >"$logs/Xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 480x272x24 -nolisten tcp "$@" 3>"$logs/display" >"$logs/Xvfb.log" 2>&1 &
     pid=$!
     for ((i = 0; i < 100; i++)); do
         # The number and its line end come when the server listens.

@@ -4,14 +4,18 @@
 #include "Audio/analoginputworker.h"
 #include "Audio/audiocodecsetup.h"
 #include "Audio/audioworker.h"
+#include "Audio/backgroundrecording.h"
 #include "Hardware/bluetooth.h"
 #include "Mainmenu/h2sensor.h"
 #include "Mainmenu/levelmeasurement.h"
 #include "Mainmenu/measuringpage.h"
+#include "Mainmenu/pinpointing.h"
 #include "Management/measmanagement.h"
 #include "Tools/favouritebutton.h"
 #include "Tools/messagedialog.h"
 #include "Tools/statusbar.h"
+#include "Tools/waitnote.h"
+#include "adcsim.h"
 #include "codecmixer.h"
 #include "dialogdriver.h"
 #include "eventhandler.h"
@@ -573,6 +577,111 @@ private slots:
         QCOMPARE(driver.keyboardsSeen(), 1);
         QVERIFY(instrument.pathMuted());
         QCOMPARE(TestSupport::loggedMessages().filter("Audiopath: MUTED").size(), open ? 1 : 0);
+    }
+
+    // The unit's mute key acts where the front key would. Pressed while a save waits for
+    // its clip, it is dropped with its release (acting after the wait, it would start a new
+    // result right after the save); under the pop-up or a dialog of the page it does not
+    // reach the page, and the filter dialog switches the path, as the front key does there.
+    // A dropped press leaves the unit told that the path is muted, so that its next press
+    // opens it.
+    void unitsKeyActsWhereTheFrontKeyWould_data()
+    {
+        QTest::addColumn<int>("widget");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("over"); // a wait: "save", "mute"; or the class of a dialog
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("level, the save's wait, push") << 1 << "Push" << "save" << false;
+        QTest::newRow("level, the save's wait, switch") << 1 << "Switch" << "save" << false;
+        QTest::newRow("pinpointing, the mute's wait, switch") << 3 << "Switch" << "mute" << false;
+        QTest::newRow("pinpointing, the pop-up, switch") << 3 << "Switch" << "PopupInfo" << false;
+        QTest::newRow("level, headphone settings, push") << 1 << "Push" << "Headphonesettings" << false;
+        QTest::newRow("level, filter dialog, push") << 1 << "Push" << "Filtersettings" << true;
+    }
+    void unitsKeyActsWhereTheFrontKeyWould()
+    {
+        QFETCH(int, widget);
+        QFETCH(QString, mode);
+        QFETCH(QString, over);
+        QFETCH(bool, opens);
+        Instrument instrument({{"Systemsettings/Switchmode", mode}});
+        QVERIFY(instrument.start());
+        DialogDriver driver;
+        MeasuringPage* page = instrument.show(widget);
+        QVERIFY(page && instrument.pathMuted());
+        BtModuleSim* unit = instrument.unit();
+        const bool push = mode == "Push";
+        const bool wait = over == "save" || over == "mute";
+        const auto reports = [] { return TestSupport::loggedMessages().filter("BT_RX MUTE_STATE").size(); };
+        const auto openings = [] { return TestSupport::loggedMessages().filter("Audiopath: NOT MUTED").size(); };
+        const int before = reports();
+        int opened = openings();
+        if (wait) {
+            // Sound and a reading for the result or point, then a clip written late, but in time.
+            QTest::keyPress(page, Qt::Key_F10);
+            QVERIFY(QTest::qWaitFor([] { return Audioworker()->recordedBytesSinceResume() > 3200; },
+                                    TestSupport::timeBound(8000)));
+            if (auto* pinpointing = qobject_cast<Pinpointing*>(page)) {
+                LeakSignal::Settings tone;
+                tone.noiseRms = 0;
+                tone.toneHz = 500;
+                tone.toneRms = 600;
+                LeakSignal signal(AdcSimulator::kSampleRate, tone);
+                Analoginputworker()->analyseBlock(signal.next(AdcSimulator::kBlockSamples));
+                pinpointing->updateLevel();
+            }
+            const auto keyDuringTheWait = [unit, push] {
+                QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [unit, push] {
+                    QThread::msleep(400); // the wait's note shows
+                    unit->pressMuteKey();
+                    QThread::msleep(100);
+                    if (push)
+                        unit->releaseMuteKey();
+                    QThread::msleep(300);
+                });
+            };
+            if (over == "mute")
+                keyDuringTheWait();
+            opened = openings();
+            if (push)
+                QTest::keyRelease(page, Qt::Key_F10);
+            else
+                QTest::keyPress(page, Qt::Key_F10);
+            if (over == "save") {
+                driver.setInspector([&](QWidget* dialog) {
+                    if (dialog->inherits("VirtualKeyboard"))
+                        keyDuringTheWait(); // the name is given, the clip asked for next
+                });
+                driver.typeText("x");
+                page->on_butMenuSave_clicked();
+                QVERIFY(driver.messages().isEmpty());
+            }
+            QTRY_VERIFY(!WaitNote::isHoldingInput());
+        } else {
+            driver.setInspector([&](QWidget* dialog) {
+                if (!dialog->inherits(qPrintable(over)) || reports() > before)
+                    return;
+                unit->pressMuteKey();
+                QVERIFY(QTest::qWaitFor([&] { return reports() > before; }, TestSupport::timeBound(5000)));
+                QCOMPARE(instrument.pathOpen(), opens);
+            });
+            if (over == "PopupInfo")
+                instrument.menu->displayPopup(1);
+            else
+                TestSupport::button(page, over == "Filtersettings" ? "butMenuFilter" : "butMenuHeadphone")->click();
+            QVERIFY(reports() > before);
+            if (opens)
+                return;
+        }
+        QTRY_VERIFY(reports() >= before + (push && wait ? 2 : 1));
+        QTest::qWait(100);
+        QVERIFY(instrument.pathMuted());
+        QCOMPARE(openings(), opened);
+        if (mode == "Push")
+            return;
+        QTRY_COMPARE(unit->unitMuteState(), QString("MUTE"));
+        unit->pressMuteKey();
+        QTRY_VERIFY(instrument.pathOpen());
     }
 
     void mainMenuRoadGivesUpTheUnitsKey_data()

@@ -11,59 +11,10 @@
 #
 # Exits 77 (skipped) only when no X server can be started here.
 set -uo pipefail
-program=$1
-make_tree=$2
-# shellcheck source=../../scripts/lib/setup.sh
-source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../../scripts/lib/setup.sh"
+# shellcheck source=x11_common.sh
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/x11_common.sh" "$@"
 
-work=$(mktemp -d)
-app_pid=
-cleanup() {
-    [[ -n "$app_pid" ]] && tk9400_stop_process "$app_pid"
-    local pid
-    for pid in "${tk9400_display_pids[@]}"; do
-        tk9400_stop_process "$pid"
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    echo "--- program log (last lines)" >&2
-    tail -n 40 "$work/program.log" >&2
-    exit 1
-}
-
-# Waits up to $1 seconds of the clock (each check may itself take long on a busy
-# machine) for the command after it to succeed; gives up at once when the program has
-# ended meanwhile, so that its own message, not a timeout, tells why.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    while true; do
-        "$@" && return 0
-        if [[ -n "$app_pid" ]] && ! alive; then
-            echo "the program ended while waiting for: $*" >&2
-            return 1
-        fi
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
-
-if ! command -v Xvfb >/dev/null || ! tk9400_start_display "$work"; then
-    echo "SKIP: no X server can be started" >&2
-    exit 77
-fi
-command -v xdotool >/dev/null || fail "xdotool is missing (it is in TK9400_PACKAGES)"
-
-export TK9400_ROOT="$work/device"
-"$make_tree" "$TK9400_ROOT" >/dev/null || fail "no device tree"
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-"$program" debug >"$work/program.log" 2>&1 &
-app_pid=$!
+start_program debug
 
 menu_window() { xdotool search --onlyvisible --name '^Dialog$' 2>/dev/null | head -n 1; }
 main_window() { xdotool search --onlyvisible --name '^TK9400$' 2>/dev/null | head -n 1; }
@@ -71,8 +22,6 @@ main_window() { xdotool search --onlyvisible --name '^TK9400$' 2>/dev/null | hea
 main_active() { [[ -n "$(main_window)" && "$(xdotool getwindowfocus -f 2>/dev/null)" == "$(main_window)" ]]; }
 menu_shown() { [[ -n "$(menu_window)" ]]; }
 menu_gone() { [[ -z "$(menu_window)" ]]; }
-alive() { kill -0 "$app_pid" 2>/dev/null; }
-logged() { grep -q "$1" "$work/program.log"; }
 
 wait_for 60 menu_shown || fail "the debug menu did not open"
 window=$(menu_window)
