@@ -437,7 +437,6 @@ private slots:
         QTest::newRow("pipe locating: fsync fails") << 2 << "sync" << "Cannot write";
         QTest::newRow("H2: full card") << 3 << "full" << "Cannot write";
         QTest::newRow("long-term: full card") << 4 << "full" << "Cannot write";
-        QTest::newRow("H2: writes of the draft fail") << 3 << "draft" << "Cannot write .*the draft does not read back";
     }
     void failuresLeaveNothingBehind()
     {
@@ -446,23 +445,9 @@ private slots:
         QFETCH(QString, warning);
         Store store;
         std::unique_ptr<FailingCard> card;
-        const bool tempDirectorySet = qEnvironmentVariableIsSet("TMPDIR");
-        const QByteArray tempDirectory = qgetenv("TMPDIR");
-        const auto restoreTempDirectory = qScopeGuard([&] {
-            if (tempDirectorySet)
-                qputenv("TMPDIR", tempDirectory);
-            else
-                qunsetenv("TMPDIR");
-        });
         if (obstacle == "clip") {
             // A directory where the clip should be.
             QVERIFY(QDir().mkpath(store.device.hostPath(kClips + "/LE_sound.wav")));
-        } else if (obstacle == "draft") {
-            QVERIFY(QDir().mkpath(store.device.hostPath("/tmp")));
-            qputenv("TMPDIR", QFile::encodeName(store.device.hostPath("/tmp")));
-            // Room for the settings class's lock file, not for the draft.
-            card = std::make_unique<FailingCard>(FailingCard::WritesFail, store.device.hostPath("/tmp"), 400);
-            QVERIFY(card->fail());
         } else {
             card = std::make_unique<FailingCard>(obstacle == "full" ? FailingCard::Full
                                                      : obstacle == "sync" ? FailingCard::SyncFails
@@ -486,6 +471,50 @@ private slots:
         QCOMPARE(driver.messages().first().headline, QString("Error"));
         QCOMPARE(driver.messages().first().text, QString("Measurement could not be stored."));
         QCOMPARE(store.entries(), before);
+    }
+
+    // The drafts of the information file stay in memory: a temporary folder that takes
+    // nothing costs no save, and none leaves anything there.
+    void storesWhateverTheTemporaryFolder_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("failure");
+        QTest::newRow("level: full") << 0 << int(FailingCard::Full);
+        QTest::newRow("level: read-only") << 0 << int(FailingCard::ReadOnly);
+        QTest::newRow("H2: full") << 3 << int(FailingCard::Full);
+        QTest::newRow("H2: writes fail") << 3 << int(FailingCard::WritesFail);
+    }
+    void storesWhateverTheTemporaryFolder()
+    {
+        QFETCH(int, type);
+        QFETCH(int, failure);
+        Store store;
+        store.putClip("LE_sound.wav", "a clip");
+        const QString temporary = store.device.hostPath("/tmp");
+        QVERIFY(QDir().mkpath(temporary));
+        const QByteArray oldTemporary = qgetenv("TMPDIR");
+        const bool hadTemporary = qEnvironmentVariableIsSet("TMPDIR");
+        const auto restore = qScopeGuard([&] {
+            if (hadTemporary)
+                qputenv("TMPDIR", oldTemporary);
+            else
+                qunsetenv("TMPDIR");
+        });
+        qputenv("TMPDIR", QFile::encodeName(temporary));
+        FailingCard card(FailingCard::Failure(failure), temporary);
+        if (!card.isPossible())
+            QSKIP("no file system can be mounted here");
+        QVERIFY(card.fail());
+        const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
+        const QStringList inTemporary = QDir(temporary).entryList(all);
+        const QStringList before = store.entries();
+        DialogDriver driver;
+        QCOMPARE(MeasurementData()->storeMeasurement(type, "x", sampleRecord(1)), 0);
+        QCOMPARE(driver.messages().size(), 0);
+        const QString entry = store.added(before);
+        QCOMPARE(QSettings(store.root() + "/" + entry + "/info.ini", QSettings::IniFormat)
+                     .value("Measurementinfo/Measurementname").toString(), QString("x"));
+        QCOMPARE(QDir(temporary).entryList(all), inTemporary);
     }
 
     void leftoverStagingIsIgnoredThenRemoved_data()

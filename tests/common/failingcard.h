@@ -14,14 +14,17 @@
 // SyncFails: every fsync and fdatasync of such a file fails with EIO. The last two work by
 // interposing write, fsync and fdatasync in the test program that links this helper; they
 // pass everything else to the C library untouched.
+// ReadOnly: the directory takes no new entry and no write: a tiny file system mounted over
+// it is made read-only (as root), or its write access is taken (as anyone else).
 class FailingCard
 {
 public:
-    enum Failure { Full, WritesFail, SyncFails };
+    enum Failure { Full, WritesFail, SyncFails, ReadOnly };
     static constexpr qint64 kWrittenBytes = 100;
     static constexpr qint64 kFreeBytes = 4096;
 
-    // Full mounts at once, so that what the test puts into the directory lies on the card.
+    // Full and ReadOnly mount at once, so that what the test puts into the directory lies
+    // on the card.
     FailingCard(Failure failure, const QString& hostPath, qint64 writtenBytes = kWrittenBytes);
     ~FailingCard();
     FailingCard(const FailingCard&) = delete;
@@ -38,6 +41,7 @@ private:
     qint64 m_writtenBytes;
     bool m_possible = true;
     bool m_mounted = false;
+    bool m_locked = false;
 };
 
 #endif // FAILINGCARD_H
