@@ -2,6 +2,7 @@
 #include "Tools/favouritebutton.h"
 #include "Tools/messagedialog.h"
 #include "eventhandler.h"
+#include "failingcard.h"
 #include "mainmenu.h"
 #include "testsupport.h"
 
@@ -88,6 +89,17 @@ private slots:
         QCOMPARE(menu.getInstanceSystemsettings()->getFavouriteButton(nullptr), 5);
         QCOMPARE(closer.seen(), QStringList({"PopupInfo", "PopupInfo"}));
         QVERIFY(TestSupport::logged("New Favourite-Button fuction stored"));
+
+        // One that cannot be stored is not shown as stored, and the old one stays.
+        menu.displayWidget(3, 1, 0);
+        menu.displayWidget(0, 0, 0);
+        FailingCard card(FailingCard::WritesFail, device.hostPath("/home/root"));
+        QVERIFY(card.fail());
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write settings file:"));
+        const QStringList seen = closer.seen();
+        QCOMPARE(menu.getFavouriteButtonInsance()->storeFavouriteFunction(), -1);
+        QCOMPARE(closer.seen(), seen + QStringList("MessageDialog"));
+        QCOMPARE(menu.getInstanceSystemsettings()->getFavouriteButton(nullptr), 5);
     }
 
     void screenshots()
