@@ -166,6 +166,8 @@ private slots:
         QTest::newRow("@ as a variant") << QString("@Variant(1)");
         QTest::newRow("@ as bytes") << QString("@ByteArray(x)");
         QTest::newRow("inner @") << QString("a@b");
+        // Written as \t, \a, \0 (the text then as "@String(...)") and \x escapes.
+        QTest::newRow("control characters inside") << QString("a\tb\ac") + QChar(0) + "1\x7f" "d";
     }
     void textRoundTripsWithTheFramework()
     {
