@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -498,17 +497,11 @@ private slots:
             QVERIFY(instrument.device.write(kRoot + "/" + dir + "/info.ini", info));
         const QString temporaryFolder = instrument.device.hostPath("/tmp");
         QVERIFY(QDir().mkpath(temporaryFolder));
-        const QByteArray oldTemporary = qgetenv("TMPDIR");
-        const bool hadTemporary = qEnvironmentVariableIsSet("TMPDIR");
-        const auto restore = qScopeGuard([&] {
-            if (hadTemporary)
-                qputenv("TMPDIR", oldTemporary);
-            else
-                qunsetenv("TMPDIR");
-        });
+        std::unique_ptr<TestSupport::ScopedEnvironment> temporaryFolderSet;
         std::unique_ptr<FailingCard> card;
         if (temporary >= 0) {
-            qputenv("TMPDIR", QFile::encodeName(temporaryFolder));
+            temporaryFolderSet = std::make_unique<TestSupport::ScopedEnvironment>("TMPDIR",
+                                                                                  QFile::encodeName(temporaryFolder));
             card = std::make_unique<FailingCard>(FailingCard::Failure(temporary), temporaryFolder);
             if (!card->isPossible())
                 QSKIP("no file system can be mounted here");

@@ -73,11 +73,11 @@ MeasInfoStructure sampleRecord()
     info.filterType = 2;
     info.filterLowCutOff = 160;
     info.filterHighCutOff = 4000000000u;
-    info.sampleRate = 16000;
+    info.sampleRate = 8000;
     info.fftSize = 3;
-    info.fft[0] = 1.5f;
-    info.fft[1] = 0.000001f;
-    info.fft[2] = 123456789.0f;
+    info.fft[0] = -0.0f;
+    info.fft[1] = 2.5e-7f;
+    info.fft[2] = 987654321.0f;
     return info;
 }
 

@@ -14,7 +14,6 @@
 #include "testsupport.h"
 
 #include <QDirIterator>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QtTest>
 
@@ -492,15 +491,7 @@ private slots:
         store.putClip("LE_sound.wav", "a clip");
         const QString temporary = store.device.hostPath("/tmp");
         QVERIFY(QDir().mkpath(temporary));
-        const QByteArray oldTemporary = qgetenv("TMPDIR");
-        const bool hadTemporary = qEnvironmentVariableIsSet("TMPDIR");
-        const auto restore = qScopeGuard([&] {
-            if (hadTemporary)
-                qputenv("TMPDIR", oldTemporary);
-            else
-                qunsetenv("TMPDIR");
-        });
-        qputenv("TMPDIR", QFile::encodeName(temporary));
+        const TestSupport::ScopedEnvironment temporaryFolder("TMPDIR", QFile::encodeName(temporary));
         FailingCard card(FailingCard::Failure(failure), temporary);
         if (!card.isPossible())
             QSKIP("no file system can be mounted here");
