@@ -315,8 +315,13 @@ bool Systemsettings::storeChange()
     else
         setResetValues();
     showValues();
-    MessageDialog::showOk(MessageDialog::IconError, tr("Error"), tr("SettingCouldNotBeStored"));
+    showNotStored();
     return false;
+}
+
+void Systemsettings::showNotStored()
+{
+    MessageDialog::showOk(MessageDialog::IconError, tr("Error"), tr("SettingCouldNotBeStored"));
 }
 
 bool Systemsettings::resetToDefaultSettings()

@@ -49,6 +49,8 @@ public:
     // values where there is none) and shows them: nothing shows or acts on a value that the
     // next start would lose. True when stored.
     bool storeChange();
+    // Tells the user that settings could not be stored.
+    static void showNotStored();
     bool resetToDefaultSettings();
     // 0 when stored; -1 for a number outside 0..5 or when the change is not stored.
     int setFavouriteButton(int favouriteNum);
