@@ -1,10 +1,12 @@
 // The settings file writer: the bytes the framework's settings class writes, from drafts
 // that never reach a folder.
 #include "Tools/durablefile.h"
+#include "Tools/inifile.h"
 #include "Tools/measurements.h"
 #include "testsupport.h"
 
 #include <QDateTime>
+#include <QProcess>
 #include <QRect>
 #include <QSettings>
 #include <QtTest>
@@ -14,6 +16,27 @@
 namespace {
 
 const QByteArray kByteOrderMark("\xef\xbb\xbf");
+// Set in the environment of the child that renames a measurement until it is killed; the
+// file it writes is in the second variable.
+const char* const kWritingChild = "TK9400_TEST_WRITING_CHILD";
+const char* const kWrittenFile = "TK9400_TEST_WRITTEN_FILE";
+
+int writeUntilKilled(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QString path = qEnvironmentVariable(kWrittenFile);
+    for (int n = 0;; ++n) {
+        if (!writeSettingsFileDurably(path, 64 * 1024, [n](QSettings& ini) {
+                ini.setValue("Measurementinfo/Measurementname", QString::number(n));
+            }))
+            return 1;
+    }
+}
+
+QStringList entries(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
 
 QByteArray readAll(const QString& path)
 {
@@ -172,8 +195,35 @@ private slots:
         // Latin-1; the mark stays here.
         const QByteArray mark = old.startsWith(kByteOrderMark) ? kByteOrderMark : QByteArray();
         QCOMPARE(readAll(path), mark + writtenBySettingsClass(dir.path(), old, fill));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList("info.ini"));
+        QCOMPARE(entries(dir.path()), QStringList("info.ini"));
+    }
+
+    // Killed in the middle of its writes, the writer leaves the file and nothing else: no
+    // draft in the temporary folder, none beside the file.
+    void aKillLeavesNoDraft()
+    {
+        QTemporaryDir dir;
+        const QString store = dir.filePath("store");
+        const QString temporary = dir.filePath("tmp");
+        QVERIFY(QDir().mkpath(store) && QDir().mkpath(temporary));
+        const QString path = store + "/info.ini";
+        put(path, levelFile());
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kWritingChild, "1");
+        environment.insert(kWrittenFile, path);
+        environment.insert("TMPDIR", temporary);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), QStringList());
+        const auto written = [&path] {
+            return IniFile::parse(readAll(path)).value("Measurementinfo/Measurementname").toInt();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(written() > 20, TestSupport::timeBound(10000));
+        child.kill();
+        QVERIFY(child.waitForFinished(TestSupport::timeBound(5000)));
+        QCOMPARE(entries(temporary), QStringList());
+        QCOMPARE(entries(store), QStringList("info.ini"));
+        QCOMPARE(IniFile::parse(readAll(path)).value("Levels/Level"), QString("43.125"));
     }
 
     // The writers of the five kinds as they fill their files: the settings class writes the
@@ -203,5 +253,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDurableFile)
+TK9400_TEST_MAIN_WITH_CHILD(QCoreApplication, TestDurableFile, kWritingChild, writeUntilKilled)
 #include "tst_durablefile.moc"
