@@ -108,7 +108,7 @@ FailingCard::~FailingCard()
 {
     if (m_locked)
         ::chmod(QFile::encodeName(m_path).constData(), 0755);
-    if (m_failure == WritesFail || m_failure == SyncFails) {
+    if (m_failure != Full) {
         std::lock_guard<std::mutex> lock(g_mutex);
         g_armed = false;
         g_writesFail = g_syncFails = false;
