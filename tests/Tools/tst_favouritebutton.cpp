@@ -91,8 +91,7 @@ private slots:
         QVERIFY(TestSupport::logged("New Favourite-Button fuction stored"));
 
         // One that cannot be stored is not shown as stored, and the old one stays.
-        menu.displayWidget(3, 1, 0);
-        menu.displayWidget(0, 0, 0);
+        menu.setCurrentVisibleDlgNum(1);
         FailingCard card(FailingCard::WritesFail, device.hostPath("/home/root"));
         QVERIFY(card.fail());
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write settings file:"));
