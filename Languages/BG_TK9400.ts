@@ -727,6 +727,14 @@
             <source>Wintertime</source>
             <translation>Зимно време</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Грешка</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Настройката не може да се запази.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

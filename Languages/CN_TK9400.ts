@@ -725,6 +725,14 @@
             <source>Wintertime</source>
             <translation>冬令时</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>错误</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>无法保存该设置。</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

@@ -729,6 +729,14 @@ bodů %1.</numerusform>
             <source>Wintertime</source>
             <translation>Zimní čas</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Chyba</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Nastavení nelze uložit.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

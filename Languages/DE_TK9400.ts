@@ -727,6 +727,14 @@ der Punkte %1.</numerusform>
             <source>Wintertime</source>
             <translation>Winterzeit</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Die Einstellung konnte nicht gespeichert werden.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

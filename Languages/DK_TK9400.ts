@@ -727,6 +727,14 @@ fra punkterne %1.</numerusform>
             <source>Wintertime</source>
             <translation>Vintertid</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Fejl</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Indstillingen kunne ikke gemmes.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

@@ -727,6 +727,14 @@ de los puntos %1.</numerusform>
             <source>Wintertime</source>
             <translation>Horario de invierno</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>No se pudo guardar el ajuste.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

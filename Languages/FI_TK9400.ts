@@ -727,6 +727,14 @@ pisteiden %1 ääntä.</numerusform>
             <source>Wintertime</source>
             <translation>Talviaika</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Virhe</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Asetusta ei voitu tallentaa.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

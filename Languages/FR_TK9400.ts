@@ -727,6 +727,14 @@ des points %1.</numerusform>
             <source>Wintertime</source>
             <translation>Heure d'hiver</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Impossible d'enregistrer le réglage.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

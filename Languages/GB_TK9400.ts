@@ -1675,6 +1675,14 @@ Please fix sensor or clean contacts.</translation>
             <source>Wintertime</source>
             <translation>Winter time</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>The setting could not be stored.</translation>
+        </message>
     </context>
     <context>
         <name>TestMenu</name>

@@ -729,6 +729,14 @@ točaka %1.</numerusform>
             <source>Wintertime</source>
             <translation>Zimsko vrijeme</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Pogreška</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Postavku nije moguće spremiti.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

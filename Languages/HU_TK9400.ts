@@ -725,6 +725,14 @@ pont(ok): %1</numerusform>
             <source>Wintertime</source>
             <translation>Téli idő</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Hiba</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>A beállítást nem sikerült menteni.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

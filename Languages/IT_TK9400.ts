@@ -727,6 +727,14 @@ dei punti %1.</numerusform>
             <source>Wintertime</source>
             <translation>Ora solare</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Impossibile salvare l'impostazione.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

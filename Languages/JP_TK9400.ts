@@ -725,6 +725,14 @@
             <source>Wintertime</source>
             <translation>標準時間</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>エラー</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>設定を保存できませんでした。</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

@@ -725,6 +725,14 @@ H2 센서를 연결하십시오.</translation>
             <source>Wintertime</source>
             <translation>표준시</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>오류</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>설정을 저장할 수 없습니다.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

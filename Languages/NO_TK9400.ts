@@ -727,6 +727,14 @@ fra punktene %1.</numerusform>
             <source>Wintertime</source>
             <translation>Vintertid</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Feil</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Innstillingen kunne ikke lagres.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

@@ -729,6 +729,14 @@ punktów %1.</numerusform>
             <source>Wintertime</source>
             <translation>Czas zimowy</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Nie można zapisać ustawienia.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

@@ -727,6 +727,14 @@ dos pontos %1.</numerusform>
             <source>Wintertime</source>
             <translation>Hora de inverno</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Erro</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Não foi possível guardar a definição.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

@@ -729,6 +729,14 @@ punctelor %1.</numerusform>
             <source>Wintertime</source>
             <translation>Ora de iarnă</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Eroare</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Setarea nu a putut fi salvată.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

@@ -729,6 +729,14 @@ tačaka %1.</numerusform>
             <source>Wintertime</source>
             <translation>Zimsko vreme</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Greška</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Podešavanje nije moguće sačuvati.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

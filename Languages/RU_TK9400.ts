@@ -729,6 +729,14 @@
             <source>Wintertime</source>
             <translation>Зимнее время</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Ошибка</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Не удалось сохранить настройку.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

@@ -727,6 +727,14 @@ från punkterna %1.</numerusform>
             <source>Wintertime</source>
             <translation>Vintertid</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Fel</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Inställningen kunde inte sparas.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

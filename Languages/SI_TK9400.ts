@@ -731,6 +731,14 @@ točk %1.</numerusform>
             <source>Wintertime</source>
             <translation>Zimski čas</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Napaka</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Nastavitve ni bilo mogoče shraniti.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

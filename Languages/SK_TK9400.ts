@@ -729,6 +729,14 @@ bodov %1.</numerusform>
             <source>Wintertime</source>
             <translation>Zimný čas</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Chyba</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Nastavenie sa nepodarilo uložiť.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

@@ -725,6 +725,14 @@ sesi olmadan kaydedildi.</numerusform>
             <source>Wintertime</source>
             <translation>Kış saati</translation>
         </message>
+        <message>
+            <source>Error</source>
+            <translation>Hata</translation>
+        </message>
+        <message>
+            <source>SettingCouldNotBeStored</source>
+            <translation>Ayar kaydedilemedi.</translation>
+        </message>
     </context>
     <context>
         <name>MessageDialog</name>

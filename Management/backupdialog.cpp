@@ -185,10 +185,14 @@ void BackupDialog::applySettingsFile()
         refusal = QStringLiteral("not a text file");
     else if (!Systemsettings::holdsKnownSetting(content))
         refusal = QStringLiteral("no known setting");
-    else if (!replaceFile(QString::fromLatin1(kSettingsFile), content))
-        refusal = QStringLiteral("settings file not written");
     if (!refusal.isEmpty()) {
         keepSpecialFile(name, refusal);
+        return;
+    }
+    if (!replaceFile(QString::fromLatin1(kSettingsFile), content)) {
+        keepSpecialFile(name, QStringLiteral("settings file not written"));
+        // Settings that cannot be written are told of as any other setting is.
+        Systemsettings::showNotStored();
         return;
     }
     deleteSpecialFile(name);

@@ -19,6 +19,7 @@
 #include "Tools/durablefile.h"
 #include "Tools/escapekey.h"
 #include "Tools/inifile.h"
+#include "Tools/messagedialog.h"
 #include "Tools/settingsbutton.h"
 #include "globals.h"
 #include "mainmenu.h"
@@ -133,7 +134,10 @@ Systemsettings::Systemsettings(QWidget* parent)
     QByteArray contents;
     if (!Platform::readBoundedFile(settingsFilePath(), kMaxSettingsFileBytes, &contents)) {
         qDebug() << "File für Systemeinstellungen mit Defaultwerten erzeugen";
-        resetToDefaultSettings();
+        // Defaults that cannot be written hold until the next start tries again: a load
+        // now would find no file and leave every value empty.
+        if (!resetToDefaultSettings())
+            return;
     }
     loadSystemsettings();
 }
@@ -167,7 +171,14 @@ bool Systemsettings::isValidBtAddress(const QString& address)
 
 void Systemsettings::loadSystemsettings()
 {
-    const QHash<QString, QString> file = readIni(settingsFilePath());
+    // A value corrected into range that cannot be written back still holds until the
+    // next start corrects it again.
+    if (takeValues(readIni(settingsFilePath())))
+        storeSystemsettings();
+}
+
+bool Systemsettings::takeValues(const QHash<QString, QString>& file)
+{
     for (const SettingsField& f : fields()) {
         // No defaults: a key missing from an existing file reads as empty, 0 or false.
         const QString name = QString::fromLatin1(f.group) + QLatin1Char('/') + QString::fromLatin1(f.key);
@@ -194,8 +205,7 @@ void Systemsettings::loadSystemsettings()
     m_btIdHeadphone = readBtAddress(m_btIdHeadphone, "Headphone_ID");
     m_btIdMicrophone = readBtAddress(m_btIdMicrophone, "Microphone_ID");
     m_daylightSavingTimeOffset = m_daylightSavingTime == 1 ? 3600 : 0;
-    if (correctOutOfRangeValues())
-        storeSystemsettings();
+    return correctOutOfRangeValues();
 }
 
 namespace {
@@ -248,7 +258,7 @@ bool Systemsettings::holdsKnownSetting(const QByteArray& contents)
     return false;
 }
 
-void Systemsettings::storeSystemsettings()
+bool Systemsettings::storeSystemsettings()
 {
     QByteArray ini;
     QString currentGroup;
@@ -287,11 +297,40 @@ void Systemsettings::storeSystemsettings()
     // A new file renamed over the old one: a full or failing disk, or a power cut, never
     // leaves half a file.
     QString error;
-    if (!writeFileDurably(settingsFilePath(), ini, &error))
-        qWarning() << "Could not write settings file:" << settingsFilePath() << error;
+    if (writeFileDurably(settingsFilePath(), ini, &error))
+        return true;
+    qWarning() << "Could not write settings file:" << settingsFilePath() << error;
+    return false;
 }
 
-void Systemsettings::resetToDefaultSettings()
+bool Systemsettings::storeChange()
+{
+    if (storeSystemsettings())
+        return true;
+    // The values a start would find: the file in place, or the reset values when there is
+    // none to read.
+    QByteArray contents;
+    if (Platform::readBoundedFile(settingsFilePath(), kMaxSettingsFileBytes, &contents))
+        takeValues(IniFile::parse(contents));
+    else
+        setResetValues();
+    showValues();
+    showNotStored();
+    return false;
+}
+
+void Systemsettings::showNotStored()
+{
+    MessageDialog::showOk(MessageDialog::IconError, tr("Error"), tr("SettingCouldNotBeStored"));
+}
+
+bool Systemsettings::resetToDefaultSettings()
+{
+    setResetValues();
+    return storeSystemsettings();
+}
+
+void Systemsettings::setResetValues()
 {
     m_btNameHeadphone.clear();
     m_btIdHeadphone.clear();
@@ -336,7 +375,6 @@ void Systemsettings::resetToDefaultSettings()
     m_startupUseFavouriteForStartup = false;
     m_startupUseFilterForStartup = false;
     m_startupUseGpsForStartup = true;
-    storeSystemsettings();
 }
 
 int Systemsettings::setFavouriteButton(int favouriteNum)
@@ -344,22 +382,21 @@ int Systemsettings::setFavouriteButton(int favouriteNum)
     if (favouriteNum < 0 || favouriteNum > 5)
         return -1;
     m_favouriteButton = favouriteNum;
-    storeSystemsettings();
-    return 0;
+    return storeChange() ? 0 : -1;
 }
 
-void Systemsettings::clearBtHeadphone()
+bool Systemsettings::clearBtHeadphone()
 {
     m_btIdHeadphone.clear();
     m_btNameHeadphone.clear();
-    storeSystemsettings();
+    return storeChange();
 }
 
-void Systemsettings::clearBtMicrophone()
+bool Systemsettings::clearBtMicrophone()
 {
     m_btIdMicrophone.clear();
     m_btNameMicrophone.clear();
-    storeSystemsettings();
+    return storeChange();
 }
 
 int Systemsettings::getBacklightBrightness() const
@@ -506,7 +543,12 @@ void Systemsettings::init()
     loadSystemsettings();
 
     showPage(1);
+    showValues();
+    ui->butMenuBack->setFocus();
+}
 
+void Systemsettings::showValues()
+{
     m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
     const QDateTime now = Platform::currentDateTime();
     m_time = now.time().toString(getFormatStringTime());
@@ -531,8 +573,6 @@ void Systemsettings::init()
     ui->butDate->setText2(tr("Date"), m_date);
     ui->butTimezone->setText2(tr("Timezone"), m_timezoneName);
     ui->butDaylightSavingTime->setText2(tr("DaylightSavingTime"), daylightSavingText());
-
-    ui->butMenuBack->setFocus();
 }
 
 QString Systemsettings::switchmodeText() const
@@ -601,7 +641,8 @@ void Systemsettings::on_butLanguage_clicked()
         return;
     m_selectedLanguageNum = m_selectLanguage->getSelectedLanguage();
     m_selectedLanguageString = getLanguageName(m_selectedLanguageNum);
-    storeSystemsettings();
+    if (!storeChange())
+        return;
     // The main window loads the catalogue and refreshes this screen.
     emit changeLanguage(m_selectedLanguageNum);
 }
@@ -631,12 +672,12 @@ void Systemsettings::runDateTimeDialog(int page)
     }
     // The dialog has set the clock.
     refreshDateTime();
-    const bool manual = dialog.getDateTimeSource() == 1;
-    m_dateTimeSource = manual ? QStringLiteral("MAN") : QStringLiteral("GPS");
+    m_dateTimeSource = dialog.getDateTimeSource() == 1 ? QStringLiteral("MAN") : QStringLiteral("GPS");
+    storeChange();
+    // The receiver sets the clock as the stored source says.
     MainMenu* menu = MainMenu::getInstanceMainMenu();
     if (Gps* gps = menu ? menu->getGpsInstance() : nullptr)
-        gps->enableSystemTimeSettingViaGps(!manual);
-    storeSystemsettings();
+        gps->enableSystemTimeSettingViaGps(m_dateTimeSource == QLatin1String("GPS"));
 }
 
 void Systemsettings::on_butTimezone_clicked()
@@ -665,9 +706,11 @@ void Systemsettings::runTimezoneDialog(int page)
         m_daylightSavingTimeOffset = dialog.getDaylightSavingTimeOffset();
         setValue(ui->butDaylightSavingTime, daylightSavingText());
     }
-    // The dialog has moved the clock by the change of offset.
+    // The dialog has moved the clock by the change of offset; a zone that is not stored
+    // takes its time back with it.
+    if (!storeChange())
+        dialog.undoClockShift();
     refreshDateTime();
-    storeSystemsettings();
 }
 
 void Systemsettings::on_butPairedHeadphone_clicked()
@@ -680,8 +723,8 @@ void Systemsettings::on_butPairedHeadphone_clicked()
         setValue(ui->butPairedHeadphone, m_btNameHeadphone);
         // New headphones start from the neutral volume.
         m_headphoneVolumeOffset = 0;
-        storeSystemsettings();
-        if (m_btSource)
+        // A pairing that is not stored leaves the link with the peer a start would call.
+        if (storeChange() && m_btSource)
             m_btSource->resetBluetooth(m_btIdHeadphone);
     }
     // A pairing attempt drops the link, whether it succeeded or not.
@@ -697,8 +740,7 @@ void Systemsettings::on_butPairedMicrophone_clicked()
         m_btIdMicrophone = dialog.getBluetoothId();
         m_btNameMicrophone = dialog.getBluetoothName();
         setValue(ui->butPairedMicrophone, m_btNameMicrophone);
-        storeSystemsettings();
-        if (m_btSink)
+        if (storeChange() && m_btSink)
             m_btSink->resetBluetooth(m_btIdMicrophone);
     }
     if (m_btSink)
@@ -713,7 +755,7 @@ void Systemsettings::on_butSwitchmode_clicked()
         return;
     m_switchmode = dialog.getSwitchmode();
     setValue(ui->butSwitchmode, switchmodeText());
-    storeSystemsettings();
+    storeChange();
 }
 
 void Systemsettings::on_butFavouriteButton_clicked()
@@ -725,7 +767,7 @@ void Systemsettings::on_butFavouriteButton_clicked()
     QString text;
     m_favouriteButton = dialog.getFavouriteButton(&text);
     setValue(ui->butFavouriteButton, text);
-    storeSystemsettings();
+    storeChange();
 }
 
 void Systemsettings::on_butBrightness_clicked()
@@ -736,7 +778,8 @@ void Systemsettings::on_butBrightness_clicked()
         return;
     m_brightness = dialog.getBrightness(nullptr);
     setValue(ui->butBrightness, brightnessText());
-    storeSystemsettings();
+    if (!storeChange())
+        dialog.restoreBacklight();
 }
 
 void Systemsettings::on_butPowerSaving_clicked()
@@ -750,7 +793,7 @@ void Systemsettings::on_butPowerSaving_clicked()
     m_powerOffTime = dialog.getPowerOffTime(&powerOffText);
     m_displayOffTime = dialog.getBacklightOffTime(&backlightOffText);
     setValue(ui->butPowerSaving, backlightOffText + QStringLiteral(" / ") + powerOffText);
-    storeSystemsettings();
+    storeChange();
 }
 
 void Systemsettings::on_butCustomize_clicked()
@@ -782,7 +825,7 @@ void Systemsettings::on_butCustomize_clicked()
                                     &m_pipelocatingShowFilterParameterPL);
     dialog.getStartupParameter(&m_startupUseFavouriteForStartup, &m_startupUseFilterForStartup,
                                &m_startupUseGpsForStartup);
-    storeSystemsettings();
+    storeChange();
 }
 
 void Systemsettings::on_butHearingProtection_clicked()
@@ -794,7 +837,8 @@ void Systemsettings::on_butHearingProtection_clicked()
     m_hearingProtection = dialog.getModeHearingProtection();
     m_headphoneVolumeOffset = dialog.getHeadphoneVolumeOffset();
     setValue(ui->butHearingProtection, hearingProtectionText());
-    storeSystemsettings();
+    storeChange();
+    // The stored gain, also where the dialog tried another one that could not be stored.
     if (m_btSource)
         m_btSource->setBtAdcGain(getHeadphoneGain());
 }
@@ -812,7 +856,11 @@ void Systemsettings::on_butReset_clicked()
     if (dialog.exec() != QDialog::Accepted)
         return;
 
-    resetToDefaultSettings();
+    // Nothing is reset while the settings file keeps the old values: the modules would
+    // forget the pairings that the next start still calls.
+    setResetValues();
+    if (!storeChange())
+        return;
     emit changeLanguage(m_selectedLanguageNum);
 
     // The modules forget their set-up and their pairings, so nothing old links up again.

@@ -1,6 +1,7 @@
 #ifndef SYSTEMSETTINGS_H
 #define SYSTEMSETTINGS_H
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
@@ -41,11 +42,20 @@ public:
     static const int kMaxHeadphoneVolumeOffset = 10;
     static const int kMinBrightness = 1;
     static const int kMaxBrightness = 7;
-    void storeSystemsettings();
-    void resetToDefaultSettings();
+    // Writes every key; false, with a warning, when the file stays as it was.
+    bool storeSystemsettings();
+    // Stores a change the user made. When the file cannot be written, tells the user, takes
+    // the values back as a start would find them (from the file in place, or the reset
+    // values where there is none) and shows them: nothing shows or acts on a value that the
+    // next start would lose. True when stored.
+    bool storeChange();
+    // Tells the user that settings could not be stored.
+    static void showNotStored();
+    bool resetToDefaultSettings();
+    // 0 when stored; -1 for a number outside 0..5 or when the change is not stored.
     int setFavouriteButton(int favouriteNum);
-    void clearBtHeadphone();
-    void clearBtMicrophone();
+    bool clearBtHeadphone();
+    bool clearBtMicrophone();
     // Whether the text of an INI file sets at least one group/key of the store.
     static bool holdsKnownSetting(const QByteArray& contents);
 
@@ -144,12 +154,17 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // Takes the values of the file's text; true when one had to be corrected into range.
+    bool takeValues(const QHash<QString, QString>& file);
+    void setResetValues();
     bool correctOutOfRangeValues();
     friend struct SettingsField;
     static const QVector<SettingsField>& fields();
     QString readBtAddress(const QVariant& value, const char* key) const;
 
     void showPage(int page);
+    // Every value of the screen's entries from the members.
+    void showValues();
     void refreshDateTime();
     void runDateTimeDialog(int page);
     void runTimezoneDialog(int page);

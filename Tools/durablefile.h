@@ -16,11 +16,13 @@ class QSettings;
 // stands in place but a power cut may still take it back.
 bool writeFileDurably(const QString& path, const QByteArray& content, QString* error = nullptr);
 
-// Sets values in the INI file at path (a host path) through the framework's settings
-// class and replaces the file through writeFileDurably(): the bytes are those the settings
-// class writes and reads, and the values of the file in place (a regular file of at most
-// maxBytes) stay where fill sets no other. False, with the reason in error when asked, when
-// the old file stays, also when the file in place cannot be read.
+// Sets values in the INI file at path (a host path) with fill, on a settings object that
+// only holds them, and replaces the file through writeFileDurably(): the bytes are those
+// the framework's settings class writes and reads, and the values of the file in place (a
+// regular file of at most maxBytes) stay where fill sets no other. Drafts stay in memory:
+// nothing is written but the file, and nothing in the temporary folder. False, with the
+// reason in error when asked, when the old file stays, also when the file in place cannot
+// be read.
 bool writeSettingsFileDurably(const QString& path, qint64 maxBytes, const std::function<void(QSettings&)>& fill,
                               QString* error = nullptr);
 

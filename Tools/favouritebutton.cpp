@@ -46,8 +46,13 @@ void FavouriteButton::init()
 int FavouriteButton::storeFavouriteFunction()
 {
     MainMenu* mainMenu = MainMenu::getInstanceMainMenu();
+    Systemsettings* settings = mainMenu->getInstanceSystemsettings();
+    // A favourite that is not stored (the store has said so) stays the old one.
+    if (settings->setFavouriteButton(mainMenu->getCurrentVisibleDlgNum()) != 0) {
+        m_butFavNum = settings->getFavouriteButton(&m_butFavText);
+        return -1;
+    }
     m_butFavNum = mainMenu->getCurrentVisibleDlgNum();
-    mainMenu->getInstanceSystemsettings()->setFavouriteButton(m_butFavNum);
     qDebug() << "New Favourite-Button fuction stored";
     mainMenu->displayPopup(1);
     return 0;

@@ -108,7 +108,13 @@ void Displaysettings::done(int result)
 {
     // The level was tried out on the display; not taking it means the display goes back
     // to what it showed before, not to the last level tried.
-    if (result != QDialog::Accepted && !m_brightnessAtOpen.isEmpty())
-        writeBacklight(m_brightnessAtOpen);
+    if (result != QDialog::Accepted)
+        restoreBacklight();
     SettingsDialog::done(result);
+}
+
+void Displaysettings::restoreBacklight()
+{
+    if (!m_brightnessAtOpen.isEmpty())
+        writeBacklight(m_brightnessAtOpen);
 }

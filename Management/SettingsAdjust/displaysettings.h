@@ -26,6 +26,9 @@ public:
     int getBrightness(QString* text);
     static QString brightness2text(int level);
     void setBrightness(int level) { m_brightness = level; }
+    // The backlight as it was when the dialog opened: after leaving without accepting, and
+    // after an accepted level that could not be stored.
+    void restoreBacklight();
 
 public slots:
     void done(int result) override;

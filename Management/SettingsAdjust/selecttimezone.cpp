@@ -245,16 +245,31 @@ void SelectTimezone::on_butSwitchDst_clicked()
         on_butSummertime_clicked();
 }
 
-void SelectTimezone::shiftSystemClock()
+bool SelectTimezone::isChanged() const
+{
+    return m_selectedTimezone != m_selectedTimezoneInit || m_daylightSavingTime != m_daylightSavingTimeInit;
+}
+
+int SelectTimezone::clockShift() const
 {
     const int zoneChange = m_timezoneOffset - getTimezoneOffset(m_selectedTimezoneInit);
     const int summerChange =
         m_daylightSavingTimeOffset - (m_daylightSavingTimeInit == 1 ? kSummerTimeOffset : 0);
+    return zoneChange + summerChange;
+}
+
+void SelectTimezone::undoClockShift()
+{
+    if (isChanged())
+        shiftSystemClock(-clockShift());
+}
+
+void SelectTimezone::shiftSystemClock(int seconds)
+{
     const QDateTime now = currentLocalDateTime();
-    const QDateTime shifted = shiftedClock(now, zoneChange + summerChange);
+    const QDateTime shifted = shiftedClock(now, seconds);
     qDebug() << "Timezone change" << m_selectedTimezoneInit << "->" << m_selectedTimezone
-             << "DST" << m_daylightSavingTimeInit << "->" << m_daylightSavingTime << "shift s"
-             << zoneChange + summerChange;
+             << "DST" << m_daylightSavingTimeInit << "->" << m_daylightSavingTime << "shift s" << seconds;
 
     const QDate date = shifted.date();
     const QTime time = shifted.time();
@@ -265,8 +280,8 @@ void SelectTimezone::shiftSystemClock()
 
 void SelectTimezone::on_butAccept_clicked()
 {
-    if (m_selectedTimezone != m_selectedTimezoneInit || m_daylightSavingTime != m_daylightSavingTimeInit)
-        shiftSystemClock();
+    if (isChanged())
+        shiftSystemClock(clockShift());
     accept();
 }
 

@@ -34,6 +34,9 @@ public:
     int getTimezoneOffset() const;
     int getDaylightSavingTime() const;
     int getDaylightSavingTimeOffset() const;
+    // After an accepted change that could not be stored: the clock goes back by what the
+    // accept moved it.
+    void undoClockShift();
 
     // Table offset in seconds east of UTC; 0 for an index outside the table.
     static int getTimezoneOffset(int index);
@@ -61,7 +64,10 @@ private:
     void selectTimezoneFromClickPoint(QPointF pos);
     void updateCurrentTimezone();
     void updateStylesheetDst();
-    void shiftSystemClock();
+    bool isChanged() const;
+    // What accepting the change moves the clock by, in seconds.
+    int clockShift() const;
+    void shiftSystemClock(int seconds);
 
     Ui::SelectTimezone* ui;
     int m_selectedTimezone;

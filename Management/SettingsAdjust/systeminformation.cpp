@@ -207,18 +207,14 @@ void Systeminformation::on_butDebugFeatures_clicked()
     keyboard.useEnterAsAccept(true);
     const bool accepted = keyboard.exec() == QDialog::Accepted;
     // The same prompt switches the features off: anything but the code turns them off.
-    if (accepted && keyboard.getText().toLower() == QLatin1String(kAccessCode)) {
-        g_debugFeatures = 1;
-        ui->butDebugFeatures->setText(QLatin1String(kDebugEnabledText));
-    } else {
-        g_debugFeatures = 0;
-        ui->butDebugFeatures->setText(QString());
-    }
+    g_debugFeatures = accepted && keyboard.getText().toLower() == QLatin1String(kAccessCode) ? 1 : 0;
     m_pressedCnt = 0;
 
+    // A change that is not stored is taken back.
     MainMenu* menu = MainMenu::getInstanceMainMenu();
     if (Systemsettings* settings = menu ? menu->getInstanceSystemsettings() : nullptr)
-        settings->storeSystemsettings();
+        settings->storeChange();
+    ui->butDebugFeatures->setText(g_debugFeatures == 1 ? QLatin1String(kDebugEnabledText) : QString());
 }
 
 void Systeminformation::on_butMenuBack_clicked()

@@ -5,6 +5,7 @@
 #include "Tools/favouritebutton.h"
 #include "Tools/statusbar.h"
 #include "dialogdriver.h"
+#include "failingcard.h"
 #include "globals.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
@@ -284,6 +285,7 @@ private slots:
         QTest::newRow("binary with NULs") << QByteArray("[Local-Settings]\nLanguage=2\n\0\0\x01\xff", 33)
                                           << "not a text file";
         QTest::newRow("no known key") << QByteArray("[Other]\nLanguage=2\nrm -rf /\n") << "no known setting";
+        QTest::newRow("cannot be written") << QByteArray("[Local-Settings]\nLanguage=2\n") << "settings file not written";
     }
     void hostileSettingsFileRefused()
     {
@@ -294,10 +296,20 @@ private slots:
         const QByteArray before = device.read("/home/root/settings.ini");
         device.write("/media/tk9400/do_settings.ini", content);
         BackupDialog dialog;
+        // The user is told only of a write that failed: the others are no settings file.
+        const bool notWritten = reason == "settings file not written";
+        FailingCard card(FailingCard::WritesFail, device.hostPath("/home/root"), 0);
+        QVERIFY(!notWritten || card.fail());
+        if (notWritten)
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write /home/root/settings.ini"));
+        DialogDriver driver;
         TestSupport::expectMessage(QtWarningMsg, "File do_settings.ini not applied (" + reason + "). Error.");
         dialog.checkForSpecialFiles();
         QCOMPARE(device.read("/home/root/settings.ini"), before);
         QCOMPARE(device.read("/media/tk9400/do_settings.ini").size(), content.size());
+        QCOMPARE(driver.messages().size(), notWritten ? 1 : 0);
+        if (notWritten)
+            QCOMPARE(driver.messages().first().text, QString("The setting could not be stored."));
     }
 
     void settingsFileGoesThroughTheStoresChecks()

@@ -453,14 +453,35 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("renamed");
         QTest::addColumn<QString>("name");
-        QTest::newRow("trimmed") << kMainStreet << "  New  " << "LE_20200102_030405_New" << "New";
-        QTest::newRow("up and out") << kMainStreet << "a/../../x" << "LE_20200102_030405_a_.._.._x" << "a_.._.._x";
-        QTest::newRow("FAT characters") << kMainStreet << "b:c*?" << "LE_20200102_030405_b_c__" << "b_c__";
-        QTest::newRow("unchanged") << kMainStreet << "Main street" << kMainStreet << "Main street";
-        QTest::newRow("emptied") << kMainStreet << "" << "LE_20200102_030405_" << "";
-        QTest::newRow("date that does not parse") << "LE_2020133x_030405_bad" << "bar" << "LE__030405_bar" << "bar";
-        QTest::newRow("cut information file") << "LT_20200101_000000_cut" << "c" << "LT_20200101_000000_c" << "c";
-        QTest::newRow("file") << "LE_file" << "f" << "LE___f" << "";
+        // The information file in place of the seeded one, and the temporary folder's failure.
+        QTest::addColumn<QByteArray>("info");
+        QTest::addColumn<int>("temporary");
+        const int none = -1;
+        const QByteArray seeded;
+        QTest::newRow("trimmed") << kMainStreet << "  New  " << "LE_20200102_030405_New" << "New" << seeded << none;
+        QTest::newRow("up and out") << kMainStreet << "a/../../x" << "LE_20200102_030405_a_.._.._x" << "a_.._.._x"
+                                    << seeded << none;
+        QTest::newRow("FAT characters") << kMainStreet << "b:c*?" << "LE_20200102_030405_b_c__" << "b_c__" << seeded
+                                        << none;
+        QTest::newRow("unchanged") << kMainStreet << "Main street" << kMainStreet << "Main street" << seeded << none;
+        QTest::newRow("emptied") << kMainStreet << "" << "LE_20200102_030405_" << "" << seeded << none;
+        QTest::newRow("date that does not parse") << "LE_2020133x_030405_bad" << "bar" << "LE__030405_bar" << "bar"
+                                                  << seeded << none;
+        QTest::newRow("cut information file") << "LT_20200101_000000_cut" << "c" << "LT_20200101_000000_c" << "c"
+                                              << seeded << none;
+        QTest::newRow("file") << "LE_file" << "f" << "LE___f" << "" << seeded << none;
+        // As a PC editor writes it: the settings class reads it as UTF-8.
+        const QByteArray stored = kInfo.arg("Main street").toUtf8();
+        const QString greeting = QString::fromUtf8("Grüße \xf0\x9f\x92\xa7");
+        QTest::newRow("byte-order mark, to a name beyond ASCII")
+            << kMainStreet << greeting << "LE_20200102_030405_" + greeting << greeting
+            << "\xef\xbb\xbf" + stored + "[Notes]\nText=Stra\xc3\x9f" "e\n" << none;
+        QTest::newRow("a NaN") << kMainStreet << "N" << "LE_20200102_030405_N" << "N"
+                               << stored + "[Peaks]\nLevel=@Variant(\\0\\0\\0\\x87\\x7f\\xc0\\0\\0)\n" << none;
+        QTest::newRow("temporary folder full") << kMainStreet << "T" << "LE_20200102_030405_T" << "T" << seeded
+                                               << int(FailingCard::Full);
+        QTest::newRow("temporary folder read-only") << kMainStreet << "T" << "LE_20200102_030405_T" << "T" << seeded
+                                                    << int(FailingCard::ReadOnly);
     }
     void renamesInsideTheStore()
     {
@@ -468,8 +489,26 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, renamed);
         QFETCH(QString, name);
+        QFETCH(QByteArray, info);
+        QFETCH(int, temporary);
         Instrument instrument;
         instrument.seed();
+        if (!info.isNull())
+            QVERIFY(instrument.device.write(kRoot + "/" + dir + "/info.ini", info));
+        const QString temporaryFolder = instrument.device.hostPath("/tmp");
+        QVERIFY(QDir().mkpath(temporaryFolder));
+        std::unique_ptr<TestSupport::ScopedEnvironment> temporaryFolderSet;
+        std::unique_ptr<FailingCard> card;
+        if (temporary >= 0) {
+            temporaryFolderSet = std::make_unique<TestSupport::ScopedEnvironment>("TMPDIR",
+                                                                                  QFile::encodeName(temporaryFolder));
+            card = std::make_unique<FailingCard>(FailingCard::Failure(temporary), temporaryFolder);
+            if (!card->isPossible())
+                QSKIP("no file system can be mounted here");
+            QVERIFY(card->fail());
+        }
+        const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
+        const QStringList inTemporary = QDir(temporaryFolder).entryList(all);
         const QString oldInfo = instrument.path(dir) + "/info.ini";
         const QList<QPair<QString, QString>> keysBefore = TestSupport::iniEntries(instrument.device.read(kRoot + "/" + dir + "/info.ini"));
         QMap<QString, QByteArray> before = instrument.tree();
@@ -511,6 +550,7 @@ private slots:
                 QVERIFY2(keysAfter.contains(key), qPrintable(key.first));
         }
         QVERIFY(TestSupport::logged(QString("Rename \"%1\" to \"%2\" true").arg(dir, renamed)));
+        QCOMPARE(QDir(temporaryFolder).entryList(all), inTemporary);
     }
 
     void refusedRenameChangesNothing_data()

@@ -7,12 +7,14 @@
 #include "Management/systemsettings.h"
 #include "Tools/settingsbutton.h"
 #include "btsimulator.h"
+#include "failingcard.h"
 #include "mainmenu.h"
 #include "simulatedpeers.h"
 #include "testsupport.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -34,6 +36,7 @@ using TestSupport::writeSettings;
 namespace {
 
 const char* const kSettings = "/home/root/settings.ini";
+const char* const kBacklight = "/sys/class/backlight/backlight/brightness";
 
 using Act = std::function<void(QWidget*)>;
 
@@ -320,6 +323,72 @@ private slots:
         // What the screen shows is what the store now holds.
         openScreen(menu);
         QCOMPARE(entry(screen, qPrintable(entryName))->getText2(), shown);
+    }
+
+    // The same dialogs accepted while the settings file cannot be written: the user is told,
+    // and the store, the screen, the clock and the backlight keep what the file holds.
+    void refusedWriteKeepsWhatIsStored_data() { acceptWritesOnlyItsKeys_data(); }
+    void refusedWriteKeepsWhatIsStored()
+    {
+        QFETCH(QString, entryName);
+        QFETCH(QStringList, clicked);
+        QFETCH(QString, dialog);
+        DeviceRoot device;
+        MainMenu menu;
+        Systemsettings* screen = openScreen(menu);
+        const QByteArray before = device.read(kSettings);
+        const QByteArray backlight = device.read(kBacklight);
+        const QString shown = entry(screen, qPrintable(entryName))->getText2();
+        const QDateTime clock = Platform::currentDateTime();
+        FailingCard card(FailingCard::WritesFail, device.hostPath("/home/root"));
+        QVERIFY(card.fail());
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write settings file:"));
+        QStringList message;
+        const QStringList seen = runDialogs(entry(screen, qPrintable(entryName)),
+                                            {clicks(clicked << "butAccept"), [&message](QWidget* d) {
+                                                 message << TestSupport::child<QLabel>(d, "labelHeadline")->text()
+                                                         << TestSupport::child<QLabel>(d, "labelInfotext")->text();
+                                                 d->close();
+                                             }});
+        QCOMPARE(seen, QStringList({dialog, "MessageDialog"}));
+        QCOMPARE(message, QStringList({"Error", "The setting could not be stored."}));
+        QCOMPARE(device.read(kSettings), before);
+        QCOMPARE(device.read(kBacklight), backlight);
+        const QDateTime now = Platform::currentDateTime();
+        QVERIFY2(qAbs(clock.secsTo(now)) < 60, qPrintable(now.toString()));
+        if (entryName != "butTime") // the clock
+            QCOMPARE(entry(screen, qPrintable(entryName))->getText2(), shown);
+    }
+
+    // A language or a reset that cannot be stored changes nothing else: no other catalogue,
+    // no module forgets its pairings, no restart.
+    void refusedLanguageAndResetChangeNothing()
+    {
+        DeviceRoot device;
+        BtSimulatorThread sim;
+        QVERIFY(sim.start(quickSimOptions(device, false)));
+        int terminatedWith = -1;
+        Platform::setTerminateHandler([&terminatedWith](int code) { terminatedWith = code; });
+        MainMenu menu;
+        Systemsettings* screen = openScreen(menu);
+        QSignalSpy languages(screen, &Systemsettings::changeLanguage);
+        const QByteArray before = device.read(kSettings);
+        FailingCard card(FailingCard::WritesFail, device.hostPath("/home/root"));
+        QVERIFY(card.fail());
+        for (int i = 0; i < 2; ++i)
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write settings file:"));
+        QCOMPARE(runDialogs(entry(screen, "butLanguage"), {clicks({"butGerman"})}),
+                 QStringList({"LanguageSelect", "MessageDialog"}));
+        QCOMPARE(entry(screen, "butLanguage")->getText2(), QString("English"));
+        QCOMPARE(runDialogs(entry(screen, "butReset"), {clicks({"butReset"}), clicks({"butMiddle"})}),
+                 QStringList({"ResetSettings", "MessageDialog", "MessageDialog"}));
+        QCOMPARE(languages.count(), 0);
+        QCOMPARE(device.read(kSettings), before);
+        QCOMPARE(terminatedWith, -1);
+        QVERIFY(!device.commands().contains("reboot"));
+        QTest::qWait(100);
+        QVERIFY(!sim.sink()->commandLines().contains("SET BT PAIR *"));
+        QVERIFY(!sim.source()->commandLines().contains("SET BT PAIR *"));
     }
 
     // "never" stored as -1 by older software comes back as 0, not as -1 shown as "---".

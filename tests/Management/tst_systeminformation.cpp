@@ -1,5 +1,6 @@
 #include "Management/SettingsAdjust/systeminformation.h"
 #include "Tools/virtualkeyboard.h"
+#include "failingcard.h"
 #include "globals.h"
 #include "mainmenu.h"
 #include "ptypeer.h"
@@ -284,6 +285,23 @@ private slots:
             QCOMPARE(closer.seen(), QStringList({"VirtualKeyboard"}));
         }
         QCOMPARE(g_debugFeatures, 0);
+        QCOMPARE(storedDebugFeatures(device), 0);
+
+        // The features come on only with a settings file that says so.
+        FailingCard card(FailingCard::WritesFail, device.hostPath("/home/root"));
+        QVERIFY(card.fail());
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write settings file:"));
+        {
+            ModalCloser closer([](QWidget* modal) {
+                if (qobject_cast<VirtualKeyboard*>(modal))
+                    typeCode("VZK")(modal);
+            });
+            for (int i = 0; i < 3; ++i)
+                hidden->click();
+            QCOMPARE(closer.seen(), QStringList({"VirtualKeyboard", "MessageDialog"}));
+        }
+        QCOMPARE(g_debugFeatures, 0);
+        QCOMPARE(hidden->text(), QString());
         QCOMPARE(storedDebugFeatures(device), 0);
     }
 

@@ -166,6 +166,8 @@ private slots:
         QTest::newRow("@ as a variant") << QString("@Variant(1)");
         QTest::newRow("@ as bytes") << QString("@ByteArray(x)");
         QTest::newRow("inner @") << QString("a@b");
+        // Written as \t, \a, \0 (the text then as "@String(...)") and \x escapes.
+        QTest::newRow("control characters inside") << QString("a\tb\ac") + QChar(0) + "1\x7f" "d";
     }
     void textRoundTripsWithTheFramework()
     {
@@ -253,9 +255,20 @@ private slots:
         FailingCard card(FailingCard::WritesFail, device.hostPath("/home/root"));
         QVERIFY(card.fail());
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write settings file:"));
-        settings.storeSystemsettings();
+        QVERIFY(!settings.storeSystemsettings());
         QVERIFY(before.size() > FailingCard::kWrittenBytes);
         QCOMPARE(device.read(kFile), before);
+
+        // A first start whose defaults cannot be written runs on the defaults, not on the
+        // empty values of a file that is not there.
+        QVERIFY(device.remove(kFile));
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write settings file:"));
+        Systemsettings first;
+        QVERIFY(!QFileInfo::exists(device.hostPath(kFile)));
+        QCOMPARE(first.getSelectedLanguageNum(), 1);
+        QCOMPARE(first.getSwitchmode(), QString("Switch"));
+        QCOMPARE(first.getTimezoneOffset(), 3600);
+        QVERIFY(first.isSUUseGpsForStartupEnabled());
     }
 
     // Each flag alone on, and alone off, through store and load: a swapped key or getter

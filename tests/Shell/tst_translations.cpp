@@ -313,6 +313,16 @@ void walkScreens(int language, Sweep& sweep)
         dialog.show();
         sweep.check(&dialog, type == MessageDialog::TypeYesNoCancel ? "message" : QString());
     }
+    // A setting that could not be stored.
+    {
+        MessageDialog refused;
+        refused.setIcon(MessageDialog::IconError);
+        refused.setHeadline(QCoreApplication::translate("Systemsettings", "Error"));
+        refused.setInfotext(QCoreApplication::translate("Systemsettings", "SettingCouldNotBeStored"));
+        refused.setDialogType(MessageDialog::TypeOk);
+        refused.show();
+        sweep.check(&refused, QStringLiteral("message_setting_not_stored"));
+    }
     // A survey stored without the sound of some points names them all, up to every point.
     for (const QString& points : {QStringLiteral("3"), QStringLiteral("3, 7, 10"),
                                   QStringLiteral("1, 2, 3, 4, 5, 6, 7, 8, 9, 10")}) {

@@ -4,6 +4,7 @@
 #include "Tools/favouritebutton.h"
 #include "Tools/messagedialog.h"
 #include "eventhandler.h"
+#include "failingcard.h"
 #include "mainmenu.h"
 #include "testsupport.h"
 
@@ -168,6 +169,16 @@ private slots:
         QCOMPARE(menu.getInstanceSystemsettings()->getFavouriteButton(nullptr), 5);
         QCOMPARE(closer.seen(), QStringList({"PopupInfo", "PopupInfo"}));
         QVERIFY(TestSupport::logged("New Favourite-Button fuction stored"));
+
+        // One that cannot be stored is not shown as stored, and the old one stays.
+        menu.setCurrentVisibleDlgNum(1);
+        FailingCard card(FailingCard::WritesFail, device.hostPath("/home/root"));
+        QVERIFY(card.fail());
+        TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Could not write settings file:"));
+        const QStringList seen = closer.seen();
+        QCOMPARE(menu.getFavouriteButtonInsance()->storeFavouriteFunction(), -1);
+        QCOMPARE(closer.seen(), seen + QStringList("MessageDialog"));
+        QCOMPARE(menu.getInstanceSystemsettings()->getFavouriteButton(nullptr), 5);
     }
 
     void screenshots()

@@ -14,7 +14,6 @@
 #include "testsupport.h"
 
 #include <QDirIterator>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QtTest>
 
@@ -439,7 +438,6 @@ private slots:
         QTest::newRow("pinpointing: the store's sync fails") << 1 << "root sync" << "Cannot sync";
         QTest::newRow("H2: full card") << 3 << "full" << "Cannot write";
         QTest::newRow("long-term: full card") << 4 << "full" << "Cannot write";
-        QTest::newRow("H2: writes of the draft fail") << 3 << "draft" << "Cannot write .*the draft does not read back";
     }
     void failuresLeaveNothingBehind()
     {
@@ -448,23 +446,9 @@ private slots:
         QFETCH(QString, warning);
         Store store;
         std::unique_ptr<FailingCard> card;
-        const bool tempDirectorySet = qEnvironmentVariableIsSet("TMPDIR");
-        const QByteArray tempDirectory = qgetenv("TMPDIR");
-        const auto restoreTempDirectory = qScopeGuard([&] {
-            if (tempDirectorySet)
-                qputenv("TMPDIR", tempDirectory);
-            else
-                qunsetenv("TMPDIR");
-        });
         if (obstacle == "clip") {
             // A directory where the clip should be.
             QVERIFY(QDir().mkpath(store.device.hostPath(kClips + "/LE_sound.wav")));
-        } else if (obstacle == "draft") {
-            QVERIFY(QDir().mkpath(store.device.hostPath("/tmp")));
-            qputenv("TMPDIR", QFile::encodeName(store.device.hostPath("/tmp")));
-            // Room for the settings class's lock file, not for the draft.
-            card = std::make_unique<FailingCard>(FailingCard::WritesFail, store.device.hostPath("/tmp"), 400);
-            QVERIFY(card->fail());
         } else if (obstacle.endsWith("folder sync") || obstacle == "root sync") {
             const QString folder = obstacle == "root sync" ? store.root() : Measurements::stagingDirectory();
             card = std::make_unique<FailingCard>(FailingCard::FolderSyncFails, folder);
@@ -536,6 +520,42 @@ private slots:
         QVERIFY(QFileInfo(link).isSymLink());
         QVERIFY(QFileInfo(store.device.hostPath(folder + "info.ini.dir001")).isDir());
         QCOMPARE(store.device.read(folder + "info.ini"), QByteArray("[Measurementinfo]\n"));
+    }
+
+    // The drafts of the information file stay in memory: a temporary folder that takes
+    // nothing costs no save, and none leaves anything there.
+    void storesWhateverTheTemporaryFolder_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("failure");
+        QTest::newRow("level: full") << 0 << int(FailingCard::Full);
+        QTest::newRow("level: read-only") << 0 << int(FailingCard::ReadOnly);
+        QTest::newRow("H2: full") << 3 << int(FailingCard::Full);
+        QTest::newRow("H2: writes fail") << 3 << int(FailingCard::WritesFail);
+    }
+    void storesWhateverTheTemporaryFolder()
+    {
+        QFETCH(int, type);
+        QFETCH(int, failure);
+        Store store;
+        store.putClip("LE_sound.wav", "a clip");
+        const QString temporary = store.device.hostPath("/tmp");
+        QVERIFY(QDir().mkpath(temporary));
+        const TestSupport::ScopedEnvironment temporaryFolder("TMPDIR", QFile::encodeName(temporary));
+        FailingCard card(FailingCard::Failure(failure), temporary);
+        if (!card.isPossible())
+            QSKIP("no file system can be mounted here");
+        QVERIFY(card.fail());
+        const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
+        const QStringList inTemporary = QDir(temporary).entryList(all);
+        const QStringList before = store.entries();
+        DialogDriver driver;
+        QCOMPARE(MeasurementData()->storeMeasurement(type, "x", sampleRecord(1)), 0);
+        QCOMPARE(driver.messages().size(), 0);
+        const QString entry = store.added(before);
+        QCOMPARE(QSettings(store.root() + "/" + entry + "/info.ini", QSettings::IniFormat)
+                     .value("Measurementinfo/Measurementname").toString(), QString("x"));
+        QCOMPARE(QDir(temporary).entryList(all), inTemporary);
     }
 
     void leftoverStagingIsIgnoredThenRemoved_data()

@@ -180,14 +180,16 @@ FailingCard::FailingCard(Failure failure, const QString& hostPath, qint64 writte
     , m_path(canonicalPath(hostPath))
     , m_writtenBytes(writtenBytes)
 {
-    if (m_failure != Full)
+    if (m_failure != Full && m_failure != ReadOnly)
         return;
     m_mounted = ::mount("tmpfs", QFile::encodeName(m_path).constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=1m") == 0;
-    m_possible = m_mounted;
+    m_possible = m_mounted || m_failure == ReadOnly;
 }
 
 FailingCard::~FailingCard()
 {
+    if (m_locked)
+        ::chmod(QFile::encodeName(m_path).constData(), 0755);
     if (m_failure != Full) {
         std::lock_guard<std::mutex> lock(g_mutex);
         g_armed = false;
@@ -201,6 +203,13 @@ FailingCard::~FailingCard()
 
 bool FailingCard::fail()
 {
+    if (m_failure == ReadOnly) {
+        const QByteArray path = QFile::encodeName(m_path);
+        if (m_mounted)
+            return ::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        m_locked = ::chmod(path.constData(), 0555) == 0;
+        return m_locked;
+    }
     if (m_failure == Full) {
         if (!m_mounted)
             return false;

@@ -19,16 +19,20 @@
 // the directory and every rename inside it, in order, by paths relative to the directory
 // ("." for itself; a directory's path ends in "/"): "sync .storing/info.ini", "sync
 // .storing/", "rename .storing -> LE_...", "sync ./".
-// All but Full work by interposing write, fsync, fdatasync and the rename calls in the test
-// program that links this helper; they pass everything else to the C library untouched.
+// All of these but Full work by interposing write, fsync, fdatasync and the rename calls in
+// the test program that links this helper; they pass everything else to the C library
+// untouched.
+// ReadOnly: the directory takes no new entry and no write: a tiny file system mounted over
+// it is made read-only (as root), or its write access is taken (as anyone else).
 class FailingCard
 {
 public:
-    enum Failure { Full, WritesFail, SyncFails, FolderSyncFails, Journal };
+    enum Failure { Full, WritesFail, SyncFails, FolderSyncFails, Journal, ReadOnly };
     static constexpr qint64 kWrittenBytes = 100;
     static constexpr qint64 kFreeBytes = 4096;
 
-    // Full mounts at once, so that what the test puts into the directory lies on the card.
+    // Full and ReadOnly mount at once, so that what the test puts into the directory lies
+    // on the card.
     FailingCard(Failure failure, const QString& hostPath, qint64 writtenBytes = kWrittenBytes);
     ~FailingCard();
     FailingCard(const FailingCard&) = delete;
@@ -49,6 +53,7 @@ private:
     qint64 m_writtenBytes;
     bool m_possible = true;
     bool m_mounted = false;
+    bool m_locked = false;
 };
 
 #endif // FAILINGCARD_H

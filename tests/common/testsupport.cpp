@@ -203,6 +203,22 @@ ModalCloser::~ModalCloser()
     delete m_timer;
 }
 
+ScopedEnvironment::ScopedEnvironment(const char* name, const QByteArray& value)
+    : m_name(name)
+    , m_old(qgetenv(name))
+    , m_wasSet(qEnvironmentVariableIsSet(name))
+{
+    qputenv(name, value);
+}
+
+ScopedEnvironment::~ScopedEnvironment()
+{
+    if (m_wasSet)
+        qputenv(m_name, m_old);
+    else
+        qunsetenv(m_name);
+}
+
 DeviceRoot::DeviceRoot()
 {
     QString error;

@@ -59,6 +59,21 @@ private:
     std::function<void(QWidget*)> m_inspect;
 };
 
+// An environment variable set while the object lives; afterwards it is as it was.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* m_name;
+    QByteArray m_old;
+    bool m_wasSet;
+};
+
 // A fresh simulated device tree; the platform layer points at it while the object lives.
 class DeviceRoot
 {
