@@ -190,6 +190,8 @@ void DebugAudioLevelFft::on_butDo_clicked()
         stopRecording();
         return;
     }
+    // The ALSA back end never deletes the last device it handed out; it goes with the input.
+    m_audioInputIODevice->setParent(m_audioInput);
     connect(m_audioInputIODevice, &QIODevice::readyRead, this, &DebugAudioLevelFft::audioDataReady,
             Qt::UniqueConnection);
 }

@@ -392,7 +392,7 @@ bool Platform::syncDirectory(const QString& path)
     return synced;
 }
 
-bool Platform::writeRegularFile(const QString& path, const QByteArray& data)
+bool Platform::writeRegularFile(const QString& path, const QByteArray& data, const std::function<bool()>& stillDue)
 {
     const QByteArray local = QFile::encodeName(path);
     struct stat entry;
@@ -426,7 +426,8 @@ bool Platform::writeRegularFile(const QString& path, const QByteArray& data)
         written = n > 0;
         done += n;
     }
-    written = ::close(fd) == 0 && written && ::rename(temporary.constData(), local.constData()) == 0;
+    written = ::close(fd) == 0 && written && (!stillDue || stillDue())
+        && ::rename(temporary.constData(), local.constData()) == 0;
     if (!written)
         ::unlink(temporary.constData());
     return written;

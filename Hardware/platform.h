@@ -83,8 +83,10 @@ public:
     // go to a new file beside it that then takes the name in one step: whatever stood there
     // (a link, a FIFO, a device, a second name of another file) is replaced, never written
     // through or waited on, and a reader finds the old contents or the new, never half. A
-    // directory is refused. False when nothing was written.
-    static bool writeRegularFile(const QString& path, const QByteArray& data);
+    // directory is refused. False when nothing was written. `stillDue`, when given, is asked
+    // once the new file is complete, just before it takes the name: false leaves the old one.
+    static bool writeRegularFile(const QString& path, const QByteArray& data,
+                                 const std::function<bool()>& stillDue = {});
     // How a staged write names the new file beside its target: writeRegularFile() as "."
     // + name + "." and six letters or digits, the framework's save file (the staged writer of
     // Tools/durablefile.h) as name + "." and six.

@@ -1910,7 +1910,7 @@ Bluetooth-laite ei vastannut.</translation>
         <name>AudioWorker</name>
         <message>
             <source>StoringTheSoundPleaseWait</source>
-            <translation>Ääntä tallennetaan.
+            <translation>Äänitiedostoa tallennetaan.
 Odota ...</translation>
         </message>
     </context>

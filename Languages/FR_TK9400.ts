@@ -1910,7 +1910,7 @@ Aucune réponse de l'appareil Bluetooth.</translation>
         <name>AudioWorker</name>
         <message>
             <source>StoringTheSoundPleaseWait</source>
-            <translation>Enregistrement du son.
+            <translation>Enregistrement du fichier son.
 Veuillez patienter ...</translation>
         </message>
     </context>

@@ -283,7 +283,7 @@ collegare un sensore H2.</translation>
         </message>
         <message>
             <source>StoredWithoutSound</source>
-            <translation>Salvato senza suono.</translation>
+            <translation>Salvato senza audio.</translation>
         </message>
     </context>
     <context>
@@ -496,9 +496,9 @@ Alcuni suoi file saranno eliminati al salvataggio della prossima misura.</transl
         <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
             <translation>
-                <numerusform>Salvato senza il suono
+                <numerusform>Salvato senza l'audio
 del punto %1.</numerusform>
-                <numerusform>Salvato senza il suono
+                <numerusform>Salvato senza l'audio
 dei punti %1.</numerusform>
             </translation>
         </message>
@@ -1910,7 +1910,7 @@ Nessuna risposta dal dispositivo Bluetooth.</translation>
         <name>AudioWorker</name>
         <message>
             <source>StoringTheSoundPleaseWait</source>
-            <translation>Salvataggio del suono.
+            <translation>Salvataggio dell'audio.
 Attendere prego ...</translation>
         </message>
     </context>

@@ -1912,7 +1912,7 @@ Brak odpowiedzi urządzenia Bluetooth.</translation>
         <name>AudioWorker</name>
         <message>
             <source>StoringTheSoundPleaseWait</source>
-            <translation>Zapisywanie dźwięku.
+            <translation>Zapisywanie pliku dźwiękowego.
 Proszę czekać ...</translation>
         </message>
     </context>

@@ -496,8 +496,8 @@ Bazı dosyaları bir sonraki ölçüm kaydedildiğinde silinecek.</translation>
         <message numerus="yes">
             <source>StoredWithoutTheSoundOfPoint</source>
             <translation>
-                <numerusform>%1 numaralı noktanın
-sesi olmadan kaydedildi.</numerusform>
+                <numerusform>Kaydedildi. Sesi olmayan
+nokta(lar): %1</numerusform>
             </translation>
         </message>
     </context>
@@ -1908,7 +1908,7 @@ Bluetooth cihazından yanıt alınamadı.</translation>
         <name>AudioWorker</name>
         <message>
             <source>StoringTheSoundPleaseWait</source>
-            <translation>Ses kaydediliyor.
+            <translation>Ses dosyası kaydediliyor.
 Lütfen bekleyin ...</translation>
         </message>
     </context>

@@ -23,6 +23,19 @@ QList<TestmenuRemoteCtrl*>& channels()
 // The script hung once: it is left alone until the file can be read again.
 bool g_scriptBlocked = false;
 
+// What the command file held when a channel of this process last read or wrote it.
+struct SeenLine
+{
+    QString path;
+    QByteArray bytes;
+};
+
+SeenLine& lastSeen()
+{
+    static SeenLine seen;
+    return seen;
+}
+
 } // namespace
 
 int& TestmenuRemoteCtrl::pollIntervalMs()
@@ -106,6 +119,7 @@ void TestmenuRemoteCtrl::readCommandFile()
         m_inPoll = false;
         return;
     }
+    lastSeen() = {commandFilePath(), raw};
     const int end = raw.indexOf('\n');
     if (end >= 0)
         raw.truncate(end + 1);
@@ -137,17 +151,48 @@ int TestmenuRemoteCtrl::analyseCommand(QString line)
 void TestmenuRemoteCtrl::writeResult(QString text)
 {
     text += QLatin1Char('\n');
-    if (!writeCommandFile(text.toLatin1())) {
-        qDebug().noquote() << "Could not open/write file" << kCommandFile;
-        runHardwareTestScript();
+    // A station that took the acknowledgement for the final line while the owner was still
+    // busy has written its next command by now: a late answer in its place would lose it.
+    bool superseded = false;
+    const auto stillDue = [&superseded] {
+        superseded = stationWroteSince();
+        return !superseded;
+    };
+    if (replaceLine(text.toLatin1(), stillDue))
+        return;
+    if (superseded) {
+        qDebug().noquote() << "Not written, the station has written since:" << text.trimmed();
+        return;
     }
+    qDebug().noquote() << "Could not open/write file" << kCommandFile;
+    runHardwareTestScript();
 }
 
 bool TestmenuRemoteCtrl::writeCommandFile(const QByteArray& line)
 {
+    return replaceLine(line, {});
+}
+
+bool TestmenuRemoteCtrl::replaceLine(const QByteArray& line, const std::function<bool()>& stillDue)
+{
     // The station owns the file system of the RAM disk: whatever stands at the name is
     // replaced, neither followed nor waited for, and the station never reads half an answer.
-    return Platform::writeRegularFile(commandFilePath(), line);
+    const QString path = commandFilePath();
+    if (!Platform::writeRegularFile(path, line, stillDue))
+        return false;
+    lastSeen() = {path, line};
+    return true;
+}
+
+bool TestmenuRemoteCtrl::stationWroteSince()
+{
+    // Only a regular file that reads otherwise is the station's: whatever else stands at
+    // the name gives way to the answer, as it does to any write.
+    const SeenLine& seen = lastSeen();
+    const QString path = commandFilePath();
+    QByteArray now;
+    return seen.path == path && Platform::readRegularFileStart(path, kMaxLineBytes, &now)
+        && now != seen.bytes.left(kMaxLineBytes);
 }
 
 void TestmenuRemoteCtrl::removeLeftoversOnce()

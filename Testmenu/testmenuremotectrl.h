@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 class QTimer;
 
 namespace Ui {
@@ -38,8 +40,9 @@ public:
     explicit TestmenuRemoteCtrl(QWidget* parent = nullptr);
     ~TestmenuRemoteCtrl() override;
 
-    // Replaces the file's content by text and a line end. An answer that cannot be
-    // written is lost.
+    // Replaces the file's content by text and a line end, unless the file no longer holds
+    // what this process last read or wrote there: the station's newer line stays. An answer
+    // that cannot be written is lost.
     void writeResult(QString text);
     // Replaces the command file's contents with `line`; the menu announces itself with it too.
     static bool writeCommandFile(const QByteArray& line);
@@ -65,6 +68,8 @@ private slots:
 
 private:
     void runHardwareTestScript();
+    static bool replaceLine(const QByteArray& line, const std::function<bool()>& stillDue);
+    static bool stationWroteSince();
     static void removeLeftoversOnce();
     static QString commandFilePath();
 

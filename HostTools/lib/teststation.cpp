@@ -137,7 +137,7 @@ bool TestStation::waitTaken(const QByteArray& written)
     return false;
 }
 
-bool TestStation::waitSettled()
+bool TestStation::waitSettled(bool acknowledgementFinal)
 {
     QElapsedTimer waited;
     waited.start();
@@ -150,7 +150,8 @@ bool TestStation::waitSettled()
         if (now != seen) {
             seen = now;
             stable.restart();
-        } else if (stable.elapsed() >= m_options.settleMs && seen.endsWith('\n')) {
+        } else if (stable.elapsed() >= m_options.settleMs && seen.endsWith('\n')
+                   && (acknowledgementFinal || seen != "staActive\n")) {
             // The instrument truncates before it writes: an empty or unended file is
             // an answer still being written, however long it stays so.
             QMutexLocker lock(&m_mutex);
@@ -192,7 +193,8 @@ bool TestStation::send(const QString& command)
         m_outcome = TimedOut;
         return false;
     }
-    if (!waitSettled()) {
+    const QString due = m_options.answers.value(m_sent++);
+    if (!waitSettled(due.isEmpty() || due == QLatin1String("staActive"))) {
         record(QStringLiteral("! no final line within %1 ms").arg(m_options.timeoutMs));
         m_outcome = TimedOut;
         return false;
@@ -228,6 +230,7 @@ bool TestStation::step(const QString& rawStep)
 int TestStation::run(const QStringList& steps)
 {
     m_outcome = Done;
+    m_sent = 0;
     for (const QString& s : steps) {
         if (!step(s))
             return m_outcome;

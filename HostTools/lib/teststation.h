@@ -41,6 +41,11 @@ public:
         bool noWait = false;
         int gapMs = 0; // between flooded commands
         bool raw = false;
+        // The final line due for each command in turn, where the caller knows it: while
+        // one other than the acknowledgement is due, a "staActive" is not taken for the
+        // final line however long it stands (a busy instrument answers late); the time-out
+        // still ends the wait.
+        QStringList answers;
     };
 
     static const char* const kCommandFile;
@@ -71,13 +76,14 @@ private:
     bool writeFile(const QByteArray& bytes);
     QByteArray readFile() const;
     bool waitTaken(const QByteArray& written);
-    bool waitSettled();
+    bool waitSettled(bool acknowledgementFinal = true);
     void record(const QString& line);
 
     Options m_options;
     QElapsedTimer m_clock;
     QElapsedTimer m_floodClock;
     qint64 m_flooded = 0;
+    int m_sent = 0;
     std::atomic_bool m_cancel{false};
     int m_outcome = Done;
     QByteArray m_last;

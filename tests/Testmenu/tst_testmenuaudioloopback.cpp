@@ -288,6 +288,8 @@ private slots:
         TestStation::Options options;
         options.root = instrument.device.root();
         options.settleMs = 100;
+        options.answers = QStringList({"staActive", "staActive", "resAudioLoopbackLevelResult=OK",
+                                       "resAudioLoopbackFrequencyValue=400 Hz", "resPassed", "staActive"});
         TestStationThread station(options);
         QTimer::singleShot(0, [&] {
             station.start({"cmdTestAudioLoopback", "cmdAudioLoopbackBtLoop", "sleep:2000",
@@ -304,9 +306,7 @@ private slots:
         closer.start(500);
         instrument.menu->showWidget(100);
         QCOMPARE(station.finish(30000), int(TestStation::Done));
-        QCOMPARE(station.station().answers(),
-                 QStringList({"staActive", "staActive", "resAudioLoopbackLevelResult=OK",
-                              "resAudioLoopbackFrequencyValue=400 Hz", "resPassed", "staActive"}));
+        QCOMPARE(station.station().answers(), options.answers);
     }
 };
 

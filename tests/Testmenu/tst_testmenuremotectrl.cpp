@@ -319,6 +319,27 @@ private slots:
         QCOMPARE(outer.received, QStringList{"cmdFinish\n"});
         QCOMPARE(device.read(kFile), QByteArray("cmdAgain\n"));
     }
+
+    // A station that took the acknowledgement for the final line writes its next command
+    // while the owner still works on the first: the late answer leaves it for the next poll.
+    void lateAnswerKeepsTheNextCommand()
+    {
+        DeviceRoot device;
+        QVERIFY(device.write(kFile, "cmdExit\n"));
+        Channel channel;
+        QObject::connect(&channel.ctrl, &TestmenuRemoteCtrl::sendCommand, [&](const QString& line) {
+            if (!line.startsWith("cmdExit"))
+                return;
+            QVERIFY(device.write(kFile, "cmdTestLed\n"));
+            channel.ctrl.writeResult(QStringLiteral("resPassed"));
+        });
+        TestSupport::expectMessage(QtDebugMsg, "Not written, the station has written since: resPassed");
+        channel.ctrl.readCommandFile();
+        QCOMPARE(device.read(kFile), QByteArray("cmdTestLed\n"));
+        channel.ctrl.readCommandFile();
+        QCOMPARE(channel.received, QStringList({"cmdExit\n", "cmdTestLed\n"}));
+        QCOMPARE(device.read(kFile), QByteArray("staActive\n"));
+    }
 };
 
 QTEST_MAIN(TestTestmenuRemoteCtrl)

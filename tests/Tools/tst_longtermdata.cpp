@@ -70,7 +70,9 @@ QList<QPair<int, int>> paintedRows(const QImage& image, int left, int right)
 
 // Each number of the Y scale between the first and the last whose painted glyphs do not
 // stand centred on the tick of its value, as measured in the picture: the glyphs left of
-// the ticks, the ticks in the scale's last columns.
+// the ticks, the ticks in the scale's last columns. Its box must be centred on the very
+// row of that tick: the main ticks alone reach column 27, a drawn tick's row is the
+// lower of the two they paint there.
 QStringList misplacedYNumbers(LongtermData& graph, float min, float max)
 {
     const QImage image = graph.grab().toImage();
@@ -84,20 +86,30 @@ QStringList misplacedYNumbers(LongtermData& graph, float min, float max)
     if (glyphs.size() != numbers.size())
         return {QStringLiteral("%1 numbers painted as %2 runs of rows").arg(numbers.size()).arg(glyphs.size())};
     const QList<QPair<int, int>> ticks = paintedRows(image, 28, 28);
+    const QList<QPair<int, int>> mainTicks = paintedRows(image, 27, 27);
     QStringList misplaced;
     for (int i = 1; i + 1 < numbers.size(); ++i) {
         const double value = numbers.at(i).text.toDouble();
         const double at = height * (max - value) / (max - min);
-        const auto tick = std::min_element(ticks.begin(), ticks.end(), [at](const auto& a, const auto& b) {
-            return std::abs(middle(a) - at) < std::abs(middle(b) - at);
-        });
+        const auto nearest = [at](const QList<QPair<int, int>>& runs) {
+            return std::min_element(runs.begin(), runs.end(), [at](const auto& a, const auto& b) {
+                return std::abs(middle(a) - at) < std::abs(middle(b) - at);
+            });
+        };
+        const auto tick = nearest(ticks);
+        const auto mainTick = nearest(mainTicks);
+        const QRect box = numbers.at(i).box;
         if (tick == ticks.end() || std::abs(middle(*tick) - at) > 1.5
-            || std::abs(middle(glyphs.at(i)) - middle(*tick)) > 1)
-            misplaced << QStringLiteral("%1 painted in rows %2-%3, its tick at %4")
+            || std::abs(middle(glyphs.at(i)) - middle(*tick)) > 1 || mainTick == mainTicks.end()
+            || box.top() + box.height() / 2 != mainTick->second)
+            misplaced << QStringLiteral("%1 painted in rows %2-%3 (box from row %4, %7 rows), its tick at %5 (row %6)")
                              .arg(numbers.at(i).text)
                              .arg(glyphs.at(i).first)
                              .arg(glyphs.at(i).second)
-                             .arg(tick == ticks.end() ? -1 : middle(*tick));
+                             .arg(box.top())
+                             .arg(tick == ticks.end() ? -1 : middle(*tick))
+                             .arg(mainTick == mainTicks.end() ? -1 : mainTick->second)
+                             .arg(box.height());
     }
     return misplaced;
 }
@@ -314,8 +326,17 @@ private slots:
             h2Y << QVector<float>{0, float(range), float(std::max(1, range / 5)), float(std::max(1, range / 10))};
         QTest::newRow("H2 live") << QSize(416, 101) << Axes{{0, 150, 30, 10}} << h2Y;
         QTest::newRow("H2 stored") << QSize(416, 185) << Axes{{0, 150, 30, 10}} << h2Y;
-        QTest::newRow("pressure") << QSize(420, 195) << Axes{{0, 150, 30, 10}, {0, 60, 12, 6}}
-                                  << Axes{{0, 25, 5, 1}};
+        // Pressure: the fixed scale and the analysis's fifths of the range measured, each
+        // number whole in its two decimals.
+        Axes pressureY{{0, 25, 5, 1}};
+        for (int low = 0; low < 30; low += 3) {
+            for (int steps = 1; steps <= 17; steps += 4) {
+                const float min = low * 0.13f;
+                const float max = min + steps * 0.35f;
+                pressureY << QVector<float>{min, max, (max - min) / 5, (max - min) / 10};
+            }
+        }
+        QTest::newRow("pressure") << QSize(420, 195) << Axes{{0, 150, 30, 10}, {0, 60, 12, 6}} << pressureY;
     }
     void scaleLabelsFitAtThePagesRanges()
     {
