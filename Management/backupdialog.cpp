@@ -13,6 +13,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -44,10 +45,16 @@ bool replaceFile(const QString& target, const QByteArray& content)
 
 void deleteSpecialFile(const char* name)
 {
-    if (QFile::remove(Platform::devicePath(specialFilePath(name))))
-        qDebug().noquote() << QStringLiteral("File %1 deleted. OK.").arg(QLatin1String(name));
-    else
+    const QString path = Platform::devicePath(specialFilePath(name));
+    if (!QFile::remove(path)) {
         qDebug().noquote() << QStringLiteral("File %1 could not be deleted. Error.").arg(QLatin1String(name));
+        return;
+    }
+    qDebug().noquote() << QStringLiteral("File %1 deleted. OK.").arg(QLatin1String(name));
+    // A removal that a power cut undoes would apply the file again at the next Disconnect:
+    // the universal script would run twice.
+    if (!Platform::syncDirectory(QFileInfo(path).absolutePath()))
+        qWarning().noquote() << QStringLiteral("The removal of %1 may not have reached the card.").arg(QLatin1String(name));
 }
 
 // The special file stays on the partition, so the next Disconnect tries it again.

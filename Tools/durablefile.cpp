@@ -89,6 +89,9 @@ QVariantMap valuesOf(const QSettings& settings)
 
 bool writeFileDurably(const QString& path, const QByteArray& content, QString* error)
 {
+    // A write cut off before its rename (the program killed, the power cut) left its new
+    // file beside the target; it goes with the next write of that file.
+    Platform::removeStagedLeftovers(path, Platform::StagedName::SaveFile);
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush()
         && ::fsync(file.handle()) == 0 && file.commit();

@@ -13,7 +13,8 @@ class QSettings;
 // rename: a failed write or a power cut leaves the old file whole, never none or half of
 // one, and true means the new one is on the disk. False, with the reason in error when
 // asked, when the old file stays, or when only the folder's sync failed: the new file then
-// stands in place but a power cut may still take it back.
+// stands in place but a power cut may still take it back. What an earlier write of the
+// same file left beside it when it was cut off before its rename is removed first.
 bool writeFileDurably(const QString& path, const QByteArray& content, QString* error = nullptr);
 
 // Sets values in the INI file at path (a host path) with fill, on a settings object that

@@ -368,8 +368,13 @@ private slots:
         failCommand(device, kScript, status);
         if (status == "timeout" || status == "nostart")
             TestSupport::expectMessage(QtWarningMsg, logs.first());
+        FailingCard journal(FailingCard::Journal, device.hostPath("/media/tk9400"));
+        QVERIFY(journal.fail());
         BackupDialog dialog;
         dialog.checkForSpecialFiles();
+        // The removal is on the card before the dialog goes on: a power cut must not bring
+        // the script back to run a second time.
+        QCOMPARE(journal.firstMissing({"^sync \\./$"}) < 0, deleted);
 
         QCOMPARE(device.commandLines(), QStringList(kScriptLine));
         QCOMPARE(QDir::currentPath(), device.hostPath("/home/root"));

@@ -198,8 +198,9 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList("info.ini"));
     }
 
-    // Killed in the middle of its writes, the writer leaves the file and nothing else: no
-    // draft in the temporary folder, none beside the file.
+    // Killed in the middle of its writes, the writer leaves the file and nothing else for
+    // good: no draft in the temporary folder, and a new file it had staged beside the target
+    // goes with the next write; a link or folder of that name, or another name, stays.
     void aKillLeavesNoDraft()
     {
         QTemporaryDir dir;
@@ -222,8 +223,17 @@ private slots:
         child.kill();
         QVERIFY(child.waitForFinished(TestSupport::timeBound(5000)));
         QCOMPARE(entries(temporary), QStringList());
-        QCOMPARE(entries(store), QStringList("info.ini"));
         QCOMPARE(IniFile::parse(readAll(path)).value("Levels/Level"), QString("43.125"));
+
+        put(path + ".AbCd3f", "cut off");
+        QVERIFY(QFile::link(path, path + ".link01"));
+        QVERIFY(QDir().mkpath(path + ".dir001"));
+        put(path + ".AbCd3", "another name");
+        QVERIFY(writeSettingsFileDurably(path, 64 * 1024, [](QSettings& ini) {
+            ini.setValue("Measurementinfo/Measurementname", QStringLiteral("next"));
+        }));
+        QCOMPARE(entries(store), QStringList({"info.ini", "info.ini.AbCd3", "info.ini.dir001", "info.ini.link01"}));
+        QCOMPARE(IniFile::parse(readAll(path)).value("Measurementinfo/Measurementname"), QString("next"));
     }
 
     // The writers of the five kinds as they fill their files: the settings class writes the
