@@ -149,18 +149,11 @@ void Levelmeasurement::resetDisplays()
 void Levelmeasurement::startLive()
 {
     MeasuringPage::startLive();
-    m_clipOfShownResult = false;
     freqSpectrum->init(freqSpectrum->getRect().width(), freqSpectrum->getRect().height());
     freqSpectrum->clear();
     freqSpectrum->drawScale();
     freqSpectrum->setEnabled(false);
     freqSpectrum->update();
-}
-
-void Levelmeasurement::pathOpened()
-{
-    MeasuringPage::pathOpened();
-    m_clipOfShownResult = false;
 }
 
 void Levelmeasurement::resetRunningValues()
@@ -336,22 +329,23 @@ void Levelmeasurement::saveMeasurement(const QString& name)
     const QString path = BackgroundRecording::clipPath(clip);
     // The recorder hands its sound out once: asked again for the same result, after a
     // refused store or a save, it gives only what was left. The clip it wrote for the
-    // result shown is that result's sound until the path is opened again.
-    if (!m_clipOfShownResult) {
+    // result shown is that result's sound until a new recording begins.
+    AudioWorker* audio = Audioworker();
+    if (m_clipOfShownResult == 0 || m_clipOfShownResult != audio->recordingsBegun()) {
         // The store copies whatever clip lies there: one left by an earlier save must not
         // pass for this one's when the recorder cannot write it.
         if (QFileInfo::exists(path))
-            Audioworker()->deleteAudioData(clip);
-        if (Audioworker()->storeAudioData(clip) != 0) {
+            audio->deleteAudioData(clip);
+        if (audio->storeAudioData(clip) != 0) {
             // A measurement without its sound, or with half of it, is not stored. A write
             // still running goes on but keeps its sound queued: the next save deletes the
             // clip it leaves and writes that sound again.
-            if (!Audioworker()->storesPending() && QFileInfo::exists(path))
-                Audioworker()->deleteAudioData(clip);
+            if (!audio->storesPending() && QFileInfo::exists(path))
+                audio->deleteAudioData(clip);
             MeasurementData()->refuse();
             return;
         }
-        m_clipOfShownResult = true;
+        m_clipOfShownResult = audio->recordingsBegun();
     }
     // A header alone, or no clip at all: nothing was recorded since the path was last
     // opened, or it never was.
