@@ -421,9 +421,15 @@ void Pinpointing::shiftAllMeasurementsLeft()
         m_clipRequest[p] = m_clipRequest[p + 1];
     }
     clearPoint(kMaxPoint);
-    Audioworker()->deleteAudioData(clipName(1));
+    AudioWorker* audio = Audioworker();
+    audio->deleteAudioData(clipName(1));
     for (int p = 1; p < kMaxPoint; ++p)
-        Audioworker()->renameAudioData(clipName(p), clipName(p + 1));
+        audio->renameAudioData(clipName(p), clipName(p + 1));
+    // Every name stands for another point now: sound the recorder kept for one of them
+    // (a write that failed or came late) would become the new point's clip, as after
+    // "delete last".
+    for (int p = 1; p <= kMaxPoint; ++p)
+        audio->forgetKeptSound(clipName(p));
 }
 
 void Pinpointing::updateLevel()

@@ -42,7 +42,19 @@ const QString kClips = "/home/root/meas/wav_temp/";
 constexpr int kPatience = 15000; // ms; the host PCM reads about 1.5 times as fast as real time
 
 // How a point's clip goes wrong.
-enum ClipRoad { WriteFailed, WriteLate, LateWriteOpened, DeletedThenCannotOpen, DeletedWhileBusy, ElevenPoints };
+enum ClipRoad {
+    WriteFailed,
+    WriteLate,
+    LateWriteOpened,
+    DeletedThenCannotOpen,
+    DeletedWhileBusy,
+    TimelyWithoutSound,
+    // Past ten points, so that the survey shifts.
+    ElevenPoints,
+    FifthLateWithoutSound,
+    TenthFailedEleventhBusy,
+    TenthLateEleventhBusy
+};
 
 QVector<float> levels(const QList<float>& points)
 {
@@ -343,10 +355,11 @@ private slots:
         QVERIFY(info.contains("Filter/Filtertype"));
     }
 
-    // A point is saved with no clip but its own whole one: the clip of an earlier survey or
-    // of a deleted point is not taken for it. A clip still being written refuses the save,
-    // every point kept, and is saved once it is there; a point whose write failed, or that
-    // has no sound of its own, is stored without a clip and the user told which.
+    // A point is saved with no clip but its own whole one: the clip of an earlier survey, of
+    // a deleted point or of the point that held its number before the survey shifted is
+    // not taken for it. A clip still being written refuses the save, every point kept, and
+    // is saved once it is there; a point whose write failed, or that has no sound of its
+    // own, is stored without a clip and the user told which.
     void staleFailedAndLateClips_data()
     {
         QTest::addColumn<int>("road");
@@ -355,7 +368,13 @@ private slots:
         QTest::newRow("late write has opened its file") << int(LateWriteOpened);
         QTest::newRow("deleted point, the new write late and unable to open") << int(DeletedThenCannotOpen);
         QTest::newRow("deleted point measured again while the thread is busy") << int(DeletedWhileBusy);
+        QTest::newRow("timely write of nothing recorded") << int(TimelyWithoutSound);
         QTest::newRow("eleven points, the fifth write failed") << int(ElevenPoints);
+        QTest::newRow("eleven points, the fifth late with nothing recorded") << int(FifthLateWithoutSound);
+        QTest::newRow("eleven points, the tenth write failed, the eleventh measured while the thread is busy")
+            << int(TenthFailedEleventhBusy);
+        QTest::newRow("eleven points, the tenth write late, the eleventh measured while the thread is busy")
+            << int(TenthLateEleventhBusy);
     }
     void staleFailedAndLateClips()
     {
@@ -423,17 +442,48 @@ private slots:
                 ::close(fifo);
         });
         std::atomic<bool> restored{false};
-        const int points = road == ElevenPoints ? 11 : 3;
-        const int troubled = road == ElevenPoints ? 5 : 3;
+        const int points = road >= ElevenPoints ? 11 : 3;
+        int troubled = 3;
+        if (road == ElevenPoints || road == FifthLateWithoutSound)
+            troubled = 5;
+        else if (road >= TenthFailedEleventhBusy)
+            troubled = 10;
+        // Opened while the recording thread is held: the opening records nothing.
+        const auto openWhileBusy = [&](std::function<void()> whileBusy = {}) {
+            QTRY_VERIFY(!WaitNote::isHoldingInput());
+            holdThread(std::move(whileBusy));
+            QTest::keyPress(survey.page, Qt::Key_F10);
+            survey.page->readingTimer()->stop();
+        };
+        // The thread is let go once the mute has asked for the point's clip: the write comes
+        // in time and finds nothing recorded.
+        const auto storeAsked = std::make_shared<std::atomic<bool>>(false);
+        const auto watchStores = connect(Audioworker(), &AudioWorker::storeRecordedAudioData, [storeAsked] {
+            storeAsked->store(true);
+        });
+        const auto unwatchStores = qScopeGuard([watchStores] { disconnect(watchStores); });
+        QByteArray oldTenth;
         for (int p = 1; p <= points; ++p) {
-            QVERIFY(survey.open());
+            if (p == troubled && road == TimelyWithoutSound) {
+                storeAsked->store(false);
+                openWhileBusy([busy, storeAsked] { busy->store(!storeAsked->load()); });
+            } else if ((p == troubled && road == FifthLateWithoutSound)
+                       || (p == 11 && road >= TenthFailedEleventhBusy)) {
+                openWhileBusy();
+                lateAtMute();
+            } else {
+                QVERIFY(survey.open());
+            }
             survey.reading(400 + 50 * p, 500);
-            if (p == troubled && (road == WriteFailed || road == ElevenPoints)) {
+            if (p == troubled && (road == WriteFailed || road == ElevenPoints || road == TenthFailedEleventhBusy)) {
                 QVERIFY(QFile::link("/dev/full", survey.clipFile(p)));
                 const QString failure = QString("^Could not write clip: .*PP_Sound_%1.wav").arg(p);
                 TestSupport::expectMessage(QtWarningMsg, QRegularExpression(failure));
             } else if (p == troubled && road == WriteLate) {
                 holdThread(postInputOnce);
+                lateAtMute();
+            } else if (p == troubled && road == TenthLateEleventhBusy) {
+                holdThread();
                 lateAtMute();
             } else if (p == troubled && road == LateWriteOpened) {
                 QFile::remove(fifoPath);
@@ -477,6 +527,13 @@ private slots:
                 lateAtMute();
             }
             survey.mute();
+            if (p == troubled && (road == FifthLateWithoutSound || road == TenthLateEleventhBusy)) {
+                // The late write ends; the eleventh point may hold the thread anew.
+                busy->store(false);
+                QTRY_VERIFY(!Audioworker()->storesPending());
+                busy->store(true);
+                oldTenth = survey.clip(10);
+            }
             if (p == troubled && road == DeletedThenCannotOpen) {
                 const QString folder = QFileInfo(survey.clipFile(3)).absolutePath();
                 QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [&restored, folder] {
@@ -553,26 +610,40 @@ private slots:
             draining = false;
             drain->wait();
         });
-        const int lost = road == ElevenPoints ? 4 : 3;
+        // The points without sound of their own, as the survey numbers them at the save.
+        QList<int> lost = {3};
+        if (road == ElevenPoints || road == FifthLateWithoutSound)
+            lost = {4};
+        else if (road == TenthFailedEleventhBusy)
+            lost = {9, 10};
+        else if (road == TenthLateEleventhBusy)
+            lost = {10};
+        QStringList numbers;
+        for (int p : lost)
+            numbers << QString::number(p);
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pinpointing: no clip for the points"));
         driver.typeText("lost");
         survey.page->on_butMenuSave_clicked();
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().icon, int(MessageDialog::IconWarning));
-        QCOMPARE(driver.messages().first().text, QString("Stored without the sound\nof point %1.").arg(lost));
+        const QString text = QString("Stored without the sound\nof %1 %2.").arg(lost.size() > 1 ? "points" : "point");
+        QCOMPARE(driver.messages().first().text, text.arg(numbers.join(", ")));
         if (road == WriteFailed)
             QVERIFY(driver.messages().first().image.save(TestSupport::screenshotPath("pinpointing-sound-lost.png")));
         QCOMPARE(survey.stored().size(), 1);
         const QString dir = kMeas + survey.stored().first();
         QStringList clips;
         for (int p = 1; p <= std::min(points, 10); ++p) {
-            if (p != lost)
+            if (!lost.contains(p))
                 clips << QString("PP_Sound_%1.wav").arg(p);
         }
         clips.sort();
         QCOMPARE(QDir(survey.device.hostPath(dir)).entryList({"PP_Sound_*"}, QDir::Files, QDir::Name), clips);
         const QSettings info(survey.device.hostPath(dir + "/info.ini"), QSettings::IniFormat);
-        QVERIFY(info.value(QString("Levels/Level_%1").arg(lost)).toDouble() > 0); // the point itself is kept
+        for (int p : lost)
+            QVERIFY(info.value(QString("Levels/Level_%1").arg(p)).toDouble() > 0); // the point itself is kept
+        if (road == TenthLateEleventhBusy)
+            QCOMPARE(sha(survey.device.read(dir + "/PP_Sound_9.wav")), sha(oldTenth));
     }
 
     void deleteLastAndFilterDialog()
