@@ -167,13 +167,6 @@ void Levelmeasurement::setDrawingEnabled(bool enabled)
     freqSpectrum->setEnabled(enabled);
 }
 
-void Levelmeasurement::setChunkStyle(QWidget* bar, const QString& style)
-{
-    // Setting a style sheet polishes the bar anew even when nothing changed.
-    if (bar->styleSheet() != style)
-        bar->setStyleSheet(style);
-}
-
 QString Levelmeasurement::peakChunkStyle(float linearPeak)
 {
     const char* colour = "lightgreen";
@@ -212,7 +205,7 @@ bool Levelmeasurement::showLevels(float current, float peak, float minimum, floa
     ui->prgbMinimumLevel->setValue(barValue(m_minimumLevelAbs));
     ui->labelLevel->setText(wholeNumber(m_minimumLevelAbs));
 
-    setChunkStyle(ui->prgbPeakLevel, peakChunkStyle(linearPeak));
+    restyle(ui->prgbPeakLevel, peakChunkStyle(linearPeak));
 
     int maxMarker = -1;
     if (settings()->isShowPeakLevelBarEnabled()) {
@@ -252,11 +245,11 @@ void Levelmeasurement::showFrequency()
     m_significandFrequencyAtMin = int(analysis->getSignificandFrequencyAtMin());
     ui->labelFrequency->setText(hertz(m_significandFrequencyAtMin));
     if (settings()->isUseFrequColorForBarEnabled()) {
-        setChunkStyle(ui->prgbMinimumLevel, frequencyChunkStyle(m_significandFrequencyAtMin));
-        setChunkStyle(ui->prgbCurrentLevel, frequencyChunkStyle(m_significandFrequency));
+        restyle(ui->prgbMinimumLevel, frequencyChunkStyle(m_significandFrequencyAtMin));
+        restyle(ui->prgbCurrentLevel, frequencyChunkStyle(m_significandFrequency));
     } else {
-        setChunkStyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
-        setChunkStyle(ui->prgbCurrentLevel, QStringLiteral("QProgressBar::chunk {background-color: orange;}"));
+        restyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
+        restyle(ui->prgbCurrentLevel, QStringLiteral("QProgressBar::chunk {background-color: orange;}"));
     }
 }
 
@@ -291,9 +284,9 @@ void Levelmeasurement::analyseInfoFile()
     ui->labelPrgbCurrentLevel->hide();
     ui->labelFrequency->setText(hertz(m_significandFrequency));
     if (settings()->isUseFrequColorForBarEnabled())
-        setChunkStyle(ui->prgbMinimumLevel, frequencyChunkStyle(m_significandFrequency));
+        restyle(ui->prgbMinimumLevel, frequencyChunkStyle(m_significandFrequency));
     else
-        setChunkStyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
+        restyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
 
     m_audioCodec->setFilter(quint32(m_storedFilterLowCutOff), quint32(m_storedFilterHighCutOff), m_storedFilterType);
     freqSpectrum->init(freqSpectrum->getRect().width(), freqSpectrum->getRect().height());

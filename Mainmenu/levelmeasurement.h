@@ -66,7 +66,6 @@ private:
     void showSpectrum();
     void showFrequency();
     void setSpectrumIdle(bool useMeanValues, float* values);
-    void setChunkStyle(QWidget* bar, const QString& style);
 
     Ui::Levelmeasurement* ui;
     FreqSpectrum* freqSpectrum = nullptr;

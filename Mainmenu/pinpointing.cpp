@@ -311,7 +311,7 @@ void Pinpointing::arrangeElements(bool stored)
         bar(p)->setGeometry(x, 60, 37, stored ? 143 : 168);
         levelLabel(p)->setGeometry(x, stored ? 205 : 230, 37, 20);
         bar(p)->setRange(0, 1000);
-        bar(p)->setStyleSheet(QString::fromLatin1(kBarStyle).arg(QStringLiteral("yellow")));
+        restyle(bar(p), QString::fromLatin1(kBarStyle).arg(QStringLiteral("yellow")));
     }
     ui->progBarCurrent->setRange(0, 1000);
 }
@@ -490,7 +490,7 @@ void Pinpointing::adjustProgbarRange()
 {
     const BarRange range = barRange(m_storedMinimumLevels, m_scaleMode);
     m_scaleMode = range.mode;
-    ui->butMenuScale->setStyleSheet(scaleButtonStyle(m_scaleMode));
+    restyle(ui->butMenuScale, scaleButtonStyle(m_scaleMode));
     m_dynamicScaleMin = range.low;
     m_dynamicScaleMax = range.high;
     const int low = int(range.low * 10);
@@ -548,10 +548,10 @@ void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, con
 {
     Systemsettings* settings = MainMenu::getInstanceMainMenu()->getInstanceSystemsettings();
     if (frequency < 1 || !settings->isPPUseFrequColorForBarEnabled()) {
-        bar->setStyleSheet(QString::fromLatin1(kBarStyle).arg(fallback));
+        restyle(bar, QString::fromLatin1(kBarStyle).arg(fallback));
         return;
     }
-    bar->setStyleSheet(frequencyChunkStyle(frequency));
+    restyle(bar, frequencyChunkStyle(frequency));
 }
 
 void Pinpointing::hideBarsIfInvalid()
@@ -732,7 +732,7 @@ void Pinpointing::analyseInfoFile()
     }
     ui->progBarCurrent->hide();
     ui->labelMicrophone->hide();
-    ui->labelSymbol->setStyleSheet(QStringLiteral("image: url(%1);").arg(icon("Stop_sw_44px.png")));
+    restyle(ui->labelSymbol, QStringLiteral("image: url(%1);").arg(icon("Stop_sw_44px.png")));
     ui->labelSymbol->setGeometry(5, 165, 37, 37);
     ui->labelSymbol->show();
 
@@ -790,14 +790,14 @@ void Pinpointing::playStoredSound()
         return;
     }
     Audioworker()->startAudioPlayback(hostPath);
-    ui->labelSymbol->setStyleSheet(QStringLiteral("image: url(%1);").arg(icon("Start_sw_44px.png")));
+    restyle(ui->labelSymbol, QStringLiteral("image: url(%1);").arg(icon("Start_sw_44px.png")));
 }
 
 void Pinpointing::stopStoredSound()
 {
     Audioworker()->stopAudioPlayback();
     Analoginputworker()->stopCapture();
-    ui->labelSymbol->setStyleSheet(QStringLiteral("image: url(%1);").arg(icon("Stop_sw_44px.png")));
+    restyle(ui->labelSymbol, QStringLiteral("image: url(%1);").arg(icon("Stop_sw_44px.png")));
 }
 
 void Pinpointing::on_butMenuStoredNext_clicked()
@@ -814,8 +814,9 @@ void Pinpointing::on_butMenuStoredNext_clicked()
             next = 1;
     }
     m_currentStep = next;
-    for (int p = 1; p <= kMaxPoint; ++p)
-        bar(p)->setStyleSheet(QString::fromLatin1(kBarStyle).arg(QStringLiteral("yellow")));
-    bar(m_currentStep)->setStyleSheet(QString::fromLatin1(kBarStyle).arg(QStringLiteral("lightgreen")));
+    for (int p = 1; p <= kMaxPoint; ++p) {
+        const QLatin1String colour(p == m_currentStep ? "lightgreen" : "yellow");
+        restyle(bar(p), QString::fromLatin1(kBarStyle).arg(colour));
+    }
     ui->labelSymbol->setGeometry(42 * (m_currentStep - 1) + 5, 165, 37, 37);
 }

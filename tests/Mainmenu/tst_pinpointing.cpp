@@ -69,6 +69,23 @@ QByteArray sha(const QByteArray& bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
 }
 
+// Counts the times the watched widgets are styled anew.
+struct RestyleCounter : QObject
+{
+    explicit RestyleCounter(const QList<QWidget*>& widgets)
+    {
+        for (QWidget* widget : widgets)
+            widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::StyleChange)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
+
 // An instrument with the page live, the GPS receiver standing where the test puts it.
 struct Survey
 {
@@ -286,7 +303,14 @@ private slots:
             QByteArray clip;
         };
         QList<Point> cycles;
+        // A style set again although unchanged would cache a new picture of the button's
+        // icon at every mute: the memory grows all through a survey.
+        std::unique_ptr<RestyleCounter> restyled;
         for (int cycle = 1; cycle <= 11; ++cycle) {
+            if (cycle == 2)
+                restyled.reset(new RestyleCounter({survey.widget("butMenuScale"), survey.bar(1)}));
+            if (cycle == 11) // the scale mode and point 1 stayed as they were
+                QCOMPARE(restyled->count, 0);
             const double latitude = 50.0 + cycle * 0.001;
             survey.moveTo(latitude, 8.0 + cycle * 0.002);
             QVERIFY(survey.gpsAt(latitude));
