@@ -54,8 +54,8 @@ public:
 
     // The last pause request passed on (paused after start and stop).
     bool isPaused() const { return m_paused; }
-    // Counts the recordings begun (each start and each resume begins one, whoever opened
-    // the path): a clip written earlier is no longer the newest sound once it has moved.
+    // Counts the recordings begun: each start and each resume begins one, whoever opened
+    // the path. A clip written during one recording is not the sound of a later one.
     quint64 recordingsBegun() const { return m_recordingsBegun; }
     qint64 recordedBytesSinceResume() const;
 
