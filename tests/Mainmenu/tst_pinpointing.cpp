@@ -404,9 +404,14 @@ private slots:
     {
         QFETCH(int, road);
         const auto busy = std::make_shared<std::atomic<bool>>(true);
-        // The recording thread stays busy until released, running whileBusy meanwhile.
+        // The recording thread stays busy until released, running whileBusy meanwhile. It is
+        // held before this returns: what is asked of it from then on waits for the release
+        // and then runs in one go (a request posted while the thread is still busy with its
+        // last ones would run on its own, and a read could come between it and the next).
         const auto holdThread = [busy](std::function<void()> whileBusy = {}, std::function<void()> atEnd = {}) {
-            QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [busy, whileBusy, atEnd] {
+            const auto held = std::make_shared<std::atomic<bool>>(false);
+            QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [busy, held, whileBusy, atEnd] {
+                held->store(true);
                 while (busy->load()) {
                     if (whileBusy)
                         whileBusy();
@@ -415,6 +420,8 @@ private slots:
                 if (atEnd)
                     atEnd();
             });
+            while (!held->load())
+                QThread::msleep(1);
         };
         const auto lateAtMute = [] {
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^AudioWorker::storeAudioData: the clip"));
