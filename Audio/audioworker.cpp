@@ -74,6 +74,7 @@ int AudioWorker::startAudioRecording()
     Analoginputworker()->startCapture();
     qDebug() << "AudioWorker::startAudioRecording" << QThread::currentThreadId();
     m_paused = true;
+    ++m_recordingsBegun;
     emit startBackgroundRecording();
     return 0;
 }
@@ -91,6 +92,8 @@ int AudioWorker::pauseAudioRecording(bool pause)
 {
     qDebug() << "AudioWorker::pauseAudioRecording" << pause;
     m_paused = pause;
+    if (!pause)
+        ++m_recordingsBegun;
     emit pauseBackgroundRecording(pause);
     Analoginputworker()->pauseCapture(pause);
     return 0;

@@ -54,6 +54,9 @@ public:
 
     // The last pause request passed on (paused after start and stop).
     bool isPaused() const { return m_paused; }
+    // Counts the recordings begun: each start and each resume begins one, whoever opened
+    // the path. A clip written during one recording is not the sound of a later one.
+    quint64 recordingsBegun() const { return m_recordingsBegun; }
     qint64 recordedBytesSinceResume() const;
 
     const QThread* audioThread() const { return m_audioWorkerThread; }
@@ -87,6 +90,7 @@ private:
     QThread* m_audioWorkerThread = new QThread;
     QPointer<BackgroundRecording> m_backgroundRecording;
     bool m_paused = true;
+    quint64 m_recordingsBegun = 0;
     bool m_shutDown = false;
     quint64 m_storeRequests = 0;
 };

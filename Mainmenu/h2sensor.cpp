@@ -526,7 +526,7 @@ void H2Sensor::saveMeasurement(const QString& name)
 
 void H2Sensor::setReferenceIcon()
 {
-    ui->butMenuZero->setStyleSheet(
+    restyle(ui->butMenuZero,
         QStringLiteral("QPushButton {image: url(:/Resources/Icons/Mainmenu/H2Sensor/Reference_ws_44px.png); border: 0px; "
                        "background-color: transparent;}\n"
                        "QPushButton:pressed {image: url(:/Resources/Icons/Mainmenu/H2Sensor/Reference_sw_44px.png);}"));
@@ -547,7 +547,7 @@ void H2Sensor::showActiveTime(const QString& activeTime, int seconds)
     }
     ui->labelActiveTime->setText(activeTime.isEmpty() ? QString() : QStringLiteral("Active: ") + activeTime + QStringLiteral(" s"));
     const char* colour = seconds < 300 ? "color: red;" : seconds < 600 ? "color: yellow;" : "color: green;";
-    ui->labelActiveTime->setStyleSheet(QString::fromLatin1(colour));
+    restyle(ui->labelActiveTime, QString::fromLatin1(colour));
     ui->labelActiveTime->show();
 }
 

@@ -149,18 +149,11 @@ void Levelmeasurement::resetDisplays()
 void Levelmeasurement::startLive()
 {
     MeasuringPage::startLive();
-    m_clipOfShownResult = false;
     freqSpectrum->init(freqSpectrum->getRect().width(), freqSpectrum->getRect().height());
     freqSpectrum->clear();
     freqSpectrum->drawScale();
     freqSpectrum->setEnabled(false);
     freqSpectrum->update();
-}
-
-void Levelmeasurement::pathOpened()
-{
-    MeasuringPage::pathOpened();
-    m_clipOfShownResult = false;
 }
 
 void Levelmeasurement::resetRunningValues()
@@ -172,13 +165,6 @@ void Levelmeasurement::resetRunningValues()
 void Levelmeasurement::setDrawingEnabled(bool enabled)
 {
     freqSpectrum->setEnabled(enabled);
-}
-
-void Levelmeasurement::setChunkStyle(QWidget* bar, const QString& style)
-{
-    // Setting a style sheet polishes the bar anew even when nothing changed.
-    if (bar->styleSheet() != style)
-        bar->setStyleSheet(style);
 }
 
 QString Levelmeasurement::peakChunkStyle(float linearPeak)
@@ -219,7 +205,7 @@ bool Levelmeasurement::showLevels(float current, float peak, float minimum, floa
     ui->prgbMinimumLevel->setValue(barValue(m_minimumLevelAbs));
     ui->labelLevel->setText(wholeNumber(m_minimumLevelAbs));
 
-    setChunkStyle(ui->prgbPeakLevel, peakChunkStyle(linearPeak));
+    restyle(ui->prgbPeakLevel, peakChunkStyle(linearPeak));
 
     int maxMarker = -1;
     if (settings()->isShowPeakLevelBarEnabled()) {
@@ -259,11 +245,11 @@ void Levelmeasurement::showFrequency()
     m_significandFrequencyAtMin = int(analysis->getSignificandFrequencyAtMin());
     ui->labelFrequency->setText(hertz(m_significandFrequencyAtMin));
     if (settings()->isUseFrequColorForBarEnabled()) {
-        setChunkStyle(ui->prgbMinimumLevel, frequencyChunkStyle(m_significandFrequencyAtMin));
-        setChunkStyle(ui->prgbCurrentLevel, frequencyChunkStyle(m_significandFrequency));
+        restyle(ui->prgbMinimumLevel, frequencyChunkStyle(m_significandFrequencyAtMin));
+        restyle(ui->prgbCurrentLevel, frequencyChunkStyle(m_significandFrequency));
     } else {
-        setChunkStyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
-        setChunkStyle(ui->prgbCurrentLevel, QStringLiteral("QProgressBar::chunk {background-color: orange;}"));
+        restyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
+        restyle(ui->prgbCurrentLevel, QStringLiteral("QProgressBar::chunk {background-color: orange;}"));
     }
 }
 
@@ -298,9 +284,9 @@ void Levelmeasurement::analyseInfoFile()
     ui->labelPrgbCurrentLevel->hide();
     ui->labelFrequency->setText(hertz(m_significandFrequency));
     if (settings()->isUseFrequColorForBarEnabled())
-        setChunkStyle(ui->prgbMinimumLevel, frequencyChunkStyle(m_significandFrequency));
+        restyle(ui->prgbMinimumLevel, frequencyChunkStyle(m_significandFrequency));
     else
-        setChunkStyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
+        restyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
 
     m_audioCodec->setFilter(quint32(m_storedFilterLowCutOff), quint32(m_storedFilterHighCutOff), m_storedFilterType);
     freqSpectrum->init(freqSpectrum->getRect().width(), freqSpectrum->getRect().height());
@@ -336,22 +322,23 @@ void Levelmeasurement::saveMeasurement(const QString& name)
     const QString path = BackgroundRecording::clipPath(clip);
     // The recorder hands its sound out once: asked again for the same result, after a
     // refused store or a save, it gives only what was left. The clip it wrote for the
-    // result shown is that result's sound until the path is opened again.
-    if (!m_clipOfShownResult) {
+    // result shown is that result's sound until a new recording begins.
+    AudioWorker* audio = Audioworker();
+    if (m_clipOfShownResult == 0 || m_clipOfShownResult != audio->recordingsBegun()) {
         // The store copies whatever clip lies there: one left by an earlier save must not
         // pass for this one's when the recorder cannot write it.
         if (QFileInfo::exists(path))
-            Audioworker()->deleteAudioData(clip);
-        if (Audioworker()->storeAudioData(clip) != 0) {
+            audio->deleteAudioData(clip);
+        if (audio->storeAudioData(clip) != 0) {
             // A measurement without its sound, or with half of it, is not stored. A write
             // still running goes on but keeps its sound queued: the next save deletes the
             // clip it leaves and writes that sound again.
-            if (!Audioworker()->storesPending() && QFileInfo::exists(path))
-                Audioworker()->deleteAudioData(clip);
+            if (!audio->storesPending() && QFileInfo::exists(path))
+                audio->deleteAudioData(clip);
             MeasurementData()->refuse();
             return;
         }
-        m_clipOfShownResult = true;
+        m_clipOfShownResult = audio->recordingsBegun();
     }
     // A header alone, or no clip at all: nothing was recorded since the path was last
     // opened, or it never was.

@@ -54,7 +54,6 @@ protected:
     void resetDisplays() override;
     void startLive() override;
     void analyseInfoFile() override;
-    void pathOpened() override;
     void resetRunningValues() override;
     void setDrawingEnabled(bool enabled) override;
     void playStoredSound() override;
@@ -67,7 +66,6 @@ private:
     void showSpectrum();
     void showFrequency();
     void setSpectrumIdle(bool useMeanValues, float* values);
-    void setChunkStyle(QWidget* bar, const QString& style);
 
     Ui::Levelmeasurement* ui;
     FreqSpectrum* freqSpectrum = nullptr;
@@ -85,8 +83,10 @@ private:
     int m_storedFilterLowCutOff = 0;
     int m_storedFilterHighCutOff = 4000;
     // The clip in the temporary folder is the whole sound of the result shown: written for
-    // it by a save, it stays its sound until the path is opened or the page starts again.
-    bool m_clipOfShownResult = false;
+    // it by a save from this recording (AudioWorker::recordingsBegun()), it stays its sound
+    // until the recorder begins another one: the path opened anywhere (the page, one of
+    // its dialogs, the unit's key) or the page started again. 0: no such clip.
+    quint64 m_clipOfShownResult = 0;
 };
 
 #endif // LEVELMEASUREMENT_H

@@ -197,9 +197,9 @@ void Longtermmeasurement::updateData()
     ui->labelLevel->setText(QStringLiteral("%1").arg(double(levelVal), 0, 'f', 0));
     ui->labelFrequency->setText(hertz(frequency));
     if (MainMenu::getInstanceMainMenu()->getInstanceSystemsettings()->isLTUseFrequColorForBarEnabled())
-        ui->prgbMinimumLevel->setStyleSheet(frequencyChunkStyle(int(frequency)));
+        restyle(ui->prgbMinimumLevel, frequencyChunkStyle(int(frequency)));
     else
-        ui->prgbMinimumLevel->setStyleSheet(QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
+        restyle(ui->prgbMinimumLevel, QStringLiteral("QProgressBar::chunk {background-color: yellow;}"));
 
     m_recordedData[m_dataCnt] = levelVal;
     m_maxVisibleData = applyWindow(m_selectedTime, ui->labelTime, longtermData);
@@ -235,7 +235,7 @@ void Longtermmeasurement::on_butMenuTime_clicked()
 void Longtermmeasurement::setScaleIcon(bool scaled)
 {
     const QString icon = scaled ? QStringLiteral("ScaleMagnifierFull") : QStringLiteral("Scale");
-    ui->butMenuScale->setStyleSheet(
+    restyle(ui->butMenuScale,
         QStringLiteral("QPushButton {image: url(%1%2_ws_44px.png); border: 0px; background-color: transparent;}\n"
                        "QPushButton:pressed {image: url(%1%2_sw_44px.png);}")
             .arg(QLatin1String(kIconFolder), icon));
@@ -361,7 +361,7 @@ void Longtermmeasurement::analyseInfoFile()
         readStoredFile();
 
     applyWindow(m_selectedTime, ui->labelTimeStored, storedLongtermData);
-    ui->labelFiltersymbolStored->setStyleSheet(filterTypeSymbolStyle(m_storedFilterType));
+    restyle(ui->labelFiltersymbolStored, filterTypeSymbolStyle(m_storedFilterType));
     ui->labelFilterLowCutOff->setText(hertz(m_storedFilterLowCutOff));
     ui->labelFilterHighCutOff->setText(hertz(m_storedFilterHighCutOff));
     storedLongtermData->init(ui->levelDataStored->width(), ui->levelDataStored->height(), kScaleColor, kDataColor);

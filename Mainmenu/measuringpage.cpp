@@ -110,6 +110,12 @@ QString MeasuringPage::hertz(qint64 frequency)
     return QStringLiteral("%1 Hz").arg(frequency);
 }
 
+void MeasuringPage::restyle(QWidget* widget, const QString& style)
+{
+    if (widget->styleSheet() != style)
+        widget->setStyleSheet(style);
+}
+
 QString MeasuringPage::frequencyChunkStyle(int frequency)
 {
     const QColor colour = AnalogInputWorker::calcFrequencyColor(quint32(std::max(frequency, 0)), 300, QColor("blue"),
@@ -127,7 +133,7 @@ void MeasuringPage::showFilterLabels(QLabel* symbol, QLabel* range, int* type, q
         *low = 0;
         *high = 4000;
     }
-    symbol->setStyleSheet(filterTypeSymbolStyle(*type));
+    restyle(symbol, filterTypeSymbolStyle(*type));
     range->setText(hertz(*low) + QLatin1Char('\n') + hertz(*high));
 }
 

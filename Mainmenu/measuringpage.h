@@ -183,6 +183,11 @@ protected:
     static QString filterTypeSymbolStyle(int type);
     // A frequency as the pages show it: "N Hz".
     static QString hertz(qint64 frequency);
+    // Gives a widget that style sheet unless it has it already. Every setting polishes the
+    // widget anew, and with an image in the style its next paint caches a new picture of
+    // the image (some 8 kB for a button icon, kept until the pixmap cache is full): styles
+    // set on a timer or at every mute go through here.
+    static void restyle(QWidget* widget, const QString& style);
     // A level bar's chunk in the colour of its frequency: blue at 0 Hz, red at 150 Hz,
     // yellow from 300 Hz on.
     static QString frequencyChunkStyle(int frequency);

@@ -311,7 +311,7 @@ void Pinpointing::arrangeElements(bool stored)
         bar(p)->setGeometry(x, 60, 37, stored ? 143 : 168);
         levelLabel(p)->setGeometry(x, stored ? 205 : 230, 37, 20);
         bar(p)->setRange(0, 1000);
-        bar(p)->setStyleSheet(QString::fromLatin1(kBarStyle).arg(QStringLiteral("yellow")));
+        restyle(bar(p), QString::fromLatin1(kBarStyle).arg(QStringLiteral("yellow")));
     }
     ui->progBarCurrent->setRange(0, 1000);
 }
@@ -421,9 +421,15 @@ void Pinpointing::shiftAllMeasurementsLeft()
         m_clipRequest[p] = m_clipRequest[p + 1];
     }
     clearPoint(kMaxPoint);
-    Audioworker()->deleteAudioData(clipName(1));
+    AudioWorker* audio = Audioworker();
+    audio->deleteAudioData(clipName(1));
     for (int p = 1; p < kMaxPoint; ++p)
-        Audioworker()->renameAudioData(clipName(p), clipName(p + 1));
+        audio->renameAudioData(clipName(p), clipName(p + 1));
+    // Every name stands for another point now: sound the recorder kept for one of them
+    // (a write that failed or came late) would become the new point's clip, as after
+    // "delete last".
+    for (int p = 1; p <= kMaxPoint; ++p)
+        audio->forgetKeptSound(clipName(p));
 }
 
 void Pinpointing::updateLevel()
@@ -484,7 +490,7 @@ void Pinpointing::adjustProgbarRange()
 {
     const BarRange range = barRange(m_storedMinimumLevels, m_scaleMode);
     m_scaleMode = range.mode;
-    ui->butMenuScale->setStyleSheet(scaleButtonStyle(m_scaleMode));
+    restyle(ui->butMenuScale, scaleButtonStyle(m_scaleMode));
     m_dynamicScaleMin = range.low;
     m_dynamicScaleMax = range.high;
     const int low = int(range.low * 10);
@@ -542,10 +548,10 @@ void Pinpointing::setProgressBarFrequColor(QProgressBar* bar, int frequency, con
 {
     Systemsettings* settings = MainMenu::getInstanceMainMenu()->getInstanceSystemsettings();
     if (frequency < 1 || !settings->isPPUseFrequColorForBarEnabled()) {
-        bar->setStyleSheet(QString::fromLatin1(kBarStyle).arg(fallback));
+        restyle(bar, QString::fromLatin1(kBarStyle).arg(fallback));
         return;
     }
-    bar->setStyleSheet(frequencyChunkStyle(frequency));
+    restyle(bar, frequencyChunkStyle(frequency));
 }
 
 void Pinpointing::hideBarsIfInvalid()
@@ -726,7 +732,7 @@ void Pinpointing::analyseInfoFile()
     }
     ui->progBarCurrent->hide();
     ui->labelMicrophone->hide();
-    ui->labelSymbol->setStyleSheet(QStringLiteral("image: url(%1);").arg(icon("Stop_sw_44px.png")));
+    restyle(ui->labelSymbol, QStringLiteral("image: url(%1);").arg(icon("Stop_sw_44px.png")));
     ui->labelSymbol->setGeometry(5, 165, 37, 37);
     ui->labelSymbol->show();
 
@@ -784,14 +790,14 @@ void Pinpointing::playStoredSound()
         return;
     }
     Audioworker()->startAudioPlayback(hostPath);
-    ui->labelSymbol->setStyleSheet(QStringLiteral("image: url(%1);").arg(icon("Start_sw_44px.png")));
+    restyle(ui->labelSymbol, QStringLiteral("image: url(%1);").arg(icon("Start_sw_44px.png")));
 }
 
 void Pinpointing::stopStoredSound()
 {
     Audioworker()->stopAudioPlayback();
     Analoginputworker()->stopCapture();
-    ui->labelSymbol->setStyleSheet(QStringLiteral("image: url(%1);").arg(icon("Stop_sw_44px.png")));
+    restyle(ui->labelSymbol, QStringLiteral("image: url(%1);").arg(icon("Stop_sw_44px.png")));
 }
 
 void Pinpointing::on_butMenuStoredNext_clicked()
@@ -808,8 +814,9 @@ void Pinpointing::on_butMenuStoredNext_clicked()
             next = 1;
     }
     m_currentStep = next;
-    for (int p = 1; p <= kMaxPoint; ++p)
-        bar(p)->setStyleSheet(QString::fromLatin1(kBarStyle).arg(QStringLiteral("yellow")));
-    bar(m_currentStep)->setStyleSheet(QString::fromLatin1(kBarStyle).arg(QStringLiteral("lightgreen")));
+    for (int p = 1; p <= kMaxPoint; ++p) {
+        const QLatin1String colour(p == m_currentStep ? "lightgreen" : "yellow");
+        restyle(bar(p), QString::fromLatin1(kBarStyle).arg(colour));
+    }
     ui->labelSymbol->setGeometry(42 * (m_currentStep - 1) + 5, 165, 37, 37);
 }

@@ -352,9 +352,9 @@ void Pipelocating::setProgressBarFrequColor(QProgressBar* a_bar, int a_frequValu
 {
     if (MainMenu::getInstanceMainMenu()->getInstanceSystemsettings()->isPLUseFrequColorForBarEnabled()
         && a_frequValue >= 1) {
-        a_bar->setStyleSheet(frequencyChunkStyle(a_frequValue));
+        restyle(a_bar, frequencyChunkStyle(a_frequValue));
     } else {
-        a_bar->setStyleSheet(QString::fromLatin1(kDefaultBarStyle));
+        restyle(a_bar, QString::fromLatin1(kDefaultBarStyle));
     }
     if (a_maxColor) {
         ui->labelPipesymbol->move(a_bar->x() + 3, 215);
@@ -407,7 +407,7 @@ void Pipelocating::showStoredView()
         bar->show();
         label->show();
     }
-    ui->labelFiltersymbolStored->setStyleSheet(filterTypeSymbolStyle(m_storedFilterType));
+    restyle(ui->labelFiltersymbolStored, filterTypeSymbolStyle(m_storedFilterType));
     ui->labelFilterLowCutOff->setText(hertz(m_storedFilterLowCutOff));
     ui->labelFilterHighCutOff->setText(hertz(m_storedFilterHighCutOff));
 }

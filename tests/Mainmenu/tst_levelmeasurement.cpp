@@ -48,6 +48,7 @@ namespace {
 
 const QString kRoot = "/media/tk9400/meas";
 const QString kTempClip = "/home/root/meas/wav_temp/LE_sound.wav";
+const QString kStoredWithoutSound = "^Levelmeasurement: stored without sound$";
 
 struct Instrument : TestSupport::PairedInstrument
 {
@@ -439,11 +440,11 @@ private slots:
     }
 
     // Every save of the result shown stores its whole sound, until the path is opened
-    // again. Without its whole clip nothing is stored, and the user is told; once the
-    // obstacle is gone, the retry stores the sound the refused save would have stored,
-    // also when the path was opened and muted again while the write was held up. So does
-    // a save after one the store refused, or a second save. A result without sound is
-    // stored, and the user told.
+    // again (on the page or in its filter dialog) or the page starts again. Without its
+    // whole clip nothing is stored, and the user is told; once the obstacle is gone, the
+    // retry stores the sound the refused save would have stored, also when the path was
+    // opened and muted again while the write was held up. So does a save after one the
+    // store refused, or a second save. A result without sound is stored, and the user told.
     void everySaveOfTheResultStoresItsWholeSound_data()
     {
         QTest::addColumn<QString>("obstacle");
@@ -458,8 +459,11 @@ private slots:
         QTest::newRow("refused with 100 stored, then saved") << "100 stored" << QStringList() << 2;
         QTest::newRow("saved twice without opening the path") << "none" << QStringList() << -1;
         QTest::newRow("path opened between two saves") << "none, reopened" << QStringList() << -1;
+        QTest::newRow("path opened in the filter dialog between two saves")
+            << "none, reopened in the filter dialog" << QStringList() << -1;
+        QTest::newRow("page started again between two saves") << "none, started again" << QStringList() << -1;
         QTest::newRow("nothing recorded: stored, and the user told")
-            << "no sound" << QStringList{"^Levelmeasurement: stored without sound$"} << 1;
+            << "no sound" << QStringList{kStoredWithoutSound} << 1;
     }
     void everySaveOfTheResultStoresItsWholeSound()
     {
@@ -470,23 +474,25 @@ private slots:
         Instrument instrument;
         const auto release = qScopeGuard([busy] { busy->store(false); }); // before the instrument ends
         Levelmeasurement* page = instrument.showLive();
-        // Listens until more than `bytes` are recorded; what was recorded, or -1. The count
-        // is the last opening's only once the recording thread has taken this one.
-        const auto listen = [page](qint64 bytes) {
+        // Listens on `keys` (the page or its dialog) until more than `bytes` are recorded;
+        // what was recorded, or -1. The count is the last opening's only once the recording
+        // thread has taken this one.
+        const auto listenOn = [](QWidget* keys, qint64 bytes) {
             const auto settle = [] {
                 QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [] {}, Qt::BlockingQueuedConnection);
             };
             // A key pressed just after a wait for a clip would be dropped with the wait's input.
             if (!QTest::qWaitFor([] { return !WaitNote::isHoldingInput(); }))
                 return qint64(-1);
-            QTest::keyPress(page, Qt::Key_F10);
+            QTest::keyPress(keys, Qt::Key_F10);
             settle();
             const bool done = QTest::qWaitFor([bytes] { return Audioworker()->recordedBytesSinceResume() > bytes; },
                                               TestSupport::timeBound(8000));
-            QTest::keyRelease(page, Qt::Key_F10);
+            QTest::keyRelease(keys, Qt::Key_F10);
             settle();
             return done ? Audioworker()->recordedBytesSinceResume() : -1;
         };
+        const auto listen = [&](qint64 bytes) { return listenOn(page, bytes); };
         qint64 recorded = obstacle == "no sound" ? 0 : listen(32000);
         QVERIFY(recorded >= 0);
         const QString folder = QFileInfo(instrument.device.hostPath(kTempClip)).absolutePath();
@@ -509,12 +515,14 @@ private slots:
         QStringList before = instrument.entries();
         for (const QString& warning : warnings)
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression(warning));
-        DialogDriver driver;
-        driver.typeText("first");
-        button(page, "butMenuSave")->click();
-        QCOMPARE(driver.messages().size(), firstIcon < 0 ? 0 : 1);
-        if (firstIcon >= 0)
-            QCOMPARE(driver.messages().first().icon, firstIcon);
+        {
+            DialogDriver driver;
+            driver.typeText("first");
+            button(page, "butMenuSave")->click();
+            QCOMPARE(driver.messages().size(), firstIcon < 0 ? 0 : 1);
+            if (firstIcon >= 0)
+                QCOMPARE(driver.messages().first().icon, firstIcon);
+        }
         QCOMPARE(instrument.entries().size(), before.size() + (firstIcon == 2 ? 0 : 1));
         if (obstacle == "busy, reopened") {
             QTRY_VERIFY(!WaitNote::isHoldingInput());
@@ -530,24 +538,36 @@ private slots:
             QVERIFY(QDir(instrument.device.hostPath(filler.arg(n))).removeRecursively());
         // What the first try wrote, late or not: the clip a retry or a second save must store.
         const QByteArray firstTry = instrument.device.read(kTempClip);
+        const bool reopened = obstacle.startsWith("none, reopened");
         if (obstacle == "none, reopened") {
             recorded = listen(recorded + 32000);
-            QVERIFY(recorded >= 0);
+        } else if (obstacle == "none, reopened in the filter dialog") {
+            const qint64 bytes = recorded + 32000;
+            onNextModal([&](QWidget* dialog) {
+                recorded = listenOn(dialog, bytes);
+                button(dialog, "butClose")->click();
+            });
+            button(page, "butMenuFilter")->click();
+        } else if (obstacle == "none, started again") {
+            QCOMPARE(instrument.showLive(), page);
+            recorded = 0;
         }
-        if (obstacle == "no sound")
-            TestSupport::expectMessage(QtWarningMsg, QRegularExpression(warnings.first()));
+        QVERIFY(recorded >= 0);
+        const bool secondWithoutSound = recorded == 0;
+        if (secondWithoutSound)
+            TestSupport::expectMessage(QtWarningMsg, QRegularExpression(kStoredWithoutSound));
         before = instrument.entries();
-        const int messages = driver.messages().size();
+        DialogDriver driver;
         driver.typeText("second");
         button(page, "butMenuSave")->click();
-        QCOMPARE(driver.messages().size(), messages + (obstacle == "no sound" ? 1 : 0));
+        QCOMPARE(driver.messages().size(), secondWithoutSound ? 1 : 0);
         const QStringList stored = instrument.entries();
         QCOMPARE(stored.size(), before.size() + 1);
         const auto added =
             std::find_if(stored.begin(), stored.end(), [&](const QString& entry) { return !before.contains(entry); });
         const QByteArray clip = instrument.device.read(kRoot + "/" + *added + "/LE_sound.wav");
         QCOMPARE(clip.size(), 44 + std::min<qint64>(recorded, BackgroundRecording::kClipDataBytes));
-        if (obstacle != "none, reopened" && !firstTry.isEmpty())
+        if (!reopened && !secondWithoutSound && !firstTry.isEmpty())
             QVERIFY(clip == firstTry);
     }
 

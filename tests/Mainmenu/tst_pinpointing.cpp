@@ -44,7 +44,19 @@ const QString kClips = "/home/root/meas/wav_temp/";
 constexpr int kPatience = 15000; // ms; the host PCM reads about 1.5 times as fast as real time
 
 // How a point's clip goes wrong.
-enum ClipRoad { WriteFailed, WriteLate, LateWriteOpened, DeletedThenCannotOpen, DeletedWhileBusy, ElevenPoints };
+enum ClipRoad {
+    WriteFailed,
+    WriteLate,
+    LateWriteOpened,
+    DeletedThenCannotOpen,
+    DeletedWhileBusy,
+    TimelyWithoutSound,
+    // Past ten points, so that the survey shifts.
+    ElevenPoints,
+    FifthLateWithoutSound,
+    TenthFailedEleventhBusy,
+    TenthLateEleventhBusy
+};
 
 QVector<float> levels(const QList<float>& points)
 {
@@ -58,6 +70,23 @@ QByteArray sha(const QByteArray& bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
 }
+
+// Counts the times the watched widgets are styled anew.
+struct RestyleCounter : QObject
+{
+    explicit RestyleCounter(const QList<QWidget*>& widgets)
+    {
+        for (QWidget* widget : widgets)
+            widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::StyleChange)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
 
 // An instrument with the page live, the GPS receiver standing where the test puts it.
 struct Survey
@@ -276,7 +305,14 @@ private slots:
             QByteArray clip;
         };
         QList<Point> cycles;
+        // A style set again although unchanged would cache a new picture of the button's
+        // icon at every mute: the memory grows all through a survey.
+        std::unique_ptr<RestyleCounter> restyled;
         for (int cycle = 1; cycle <= 11; ++cycle) {
+            if (cycle == 2)
+                restyled.reset(new RestyleCounter({survey.widget("butMenuScale"), survey.bar(1)}));
+            if (cycle == 11) // the scale mode and point 1 stayed as they were
+                QCOMPARE(restyled->count, 0);
             const double latitude = 50.0 + cycle * 0.001;
             survey.moveTo(latitude, 8.0 + cycle * 0.002);
             QVERIFY(survey.gpsAt(latitude));
@@ -345,10 +381,11 @@ private slots:
         QVERIFY(info.contains("Filter/Filtertype"));
     }
 
-    // A point is saved with no clip but its own whole one: the clip of an earlier survey or
-    // of a deleted point is not taken for it. A clip still being written refuses the save,
-    // every point kept, and is saved once it is there; a point whose write failed, or that
-    // has no sound of its own, is stored without a clip and the user told which.
+    // A point is saved with no clip but its own whole one: the clip of an earlier survey, of
+    // a deleted point or of the point that held its number before the survey shifted is
+    // not taken for it. A clip still being written refuses the save, every point kept, and
+    // is saved once it is there; a point whose write failed, or that has no sound of its
+    // own, is stored without a clip and the user told which.
     void staleFailedAndLateClips_data()
     {
         QTest::addColumn<int>("road");
@@ -357,15 +394,26 @@ private slots:
         QTest::newRow("late write has opened its file") << int(LateWriteOpened);
         QTest::newRow("deleted point, the new write late and unable to open") << int(DeletedThenCannotOpen);
         QTest::newRow("deleted point measured again while the thread is busy") << int(DeletedWhileBusy);
+        QTest::newRow("timely write of nothing recorded") << int(TimelyWithoutSound);
         QTest::newRow("eleven points, the fifth write failed") << int(ElevenPoints);
+        QTest::newRow("eleven points, the fifth late with nothing recorded") << int(FifthLateWithoutSound);
+        QTest::newRow("eleven points, the tenth write failed, the eleventh measured while the thread is busy")
+            << int(TenthFailedEleventhBusy);
+        QTest::newRow("eleven points, the tenth write late, the eleventh measured while the thread is busy")
+            << int(TenthLateEleventhBusy);
     }
     void staleFailedAndLateClips()
     {
         QFETCH(int, road);
         const auto busy = std::make_shared<std::atomic<bool>>(true);
-        // The recording thread stays busy until released, running whileBusy meanwhile.
+        // The recording thread stays busy until released, running whileBusy meanwhile. It is
+        // held before this returns: what is asked of it from then on waits for the release
+        // and then runs in one go (a request posted while the thread is still busy with its
+        // last ones would run on its own, and a read could come between it and the next).
         const auto holdThread = [busy](std::function<void()> whileBusy = {}, std::function<void()> atEnd = {}) {
-            QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [busy, whileBusy, atEnd] {
+            const auto held = std::make_shared<std::atomic<bool>>(false);
+            QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [busy, held, whileBusy, atEnd] {
+                held->store(true);
                 while (busy->load()) {
                     if (whileBusy)
                         whileBusy();
@@ -374,6 +422,8 @@ private slots:
                 if (atEnd)
                     atEnd();
             });
+            while (!held->load())
+                QThread::msleep(1);
         };
         const auto lateAtMute = [] {
             TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^AudioWorker::storeAudioData: the clip"));
@@ -425,12 +475,44 @@ private slots:
                 ::close(fifo);
         });
         std::atomic<bool> restored{false};
-        const int points = road == ElevenPoints ? 11 : 3;
-        const int troubled = road == ElevenPoints ? 5 : 3;
-        const QList<int> failing = road == WriteFailed ? QList<int>{2, 3}
-                                                       : road == ElevenPoints ? QList<int>{troubled} : QList<int>{};
+        const int points = road >= ElevenPoints ? 11 : 3;
+        int troubled = 3;
+        if (road == ElevenPoints || road == FifthLateWithoutSound)
+            troubled = 5;
+        else if (road >= TenthFailedEleventhBusy)
+            troubled = 10;
+        // Writes that fail: two points' on the first road, so that the message names both.
+        QList<int> failing;
+        if (road == WriteFailed)
+            failing = {2, 3};
+        else if (road == ElevenPoints || road == TenthFailedEleventhBusy)
+            failing = {troubled};
+        // Opened while the recording thread is held: the opening records nothing.
+        const auto openWhileBusy = [&](std::function<void()> whileBusy = {}) {
+            QTRY_VERIFY(!WaitNote::isHoldingInput());
+            holdThread(std::move(whileBusy));
+            QTest::keyPress(survey.page, Qt::Key_F10);
+            survey.page->readingTimer()->stop();
+        };
+        // The thread is let go once the mute has asked for the point's clip: the write comes
+        // in time and finds nothing recorded.
+        const auto storeAsked = std::make_shared<std::atomic<bool>>(false);
+        const auto watchStores = connect(Audioworker(), &AudioWorker::storeRecordedAudioData, [storeAsked] {
+            storeAsked->store(true);
+        });
+        const auto unwatchStores = qScopeGuard([watchStores] { disconnect(watchStores); });
+        QByteArray oldTenth;
         for (int p = 1; p <= points; ++p) {
-            QVERIFY(survey.open());
+            if (p == troubled && road == TimelyWithoutSound) {
+                storeAsked->store(false);
+                openWhileBusy([busy, storeAsked] { busy->store(!storeAsked->load()); });
+            } else if ((p == troubled && road == FifthLateWithoutSound)
+                       || (p == 11 && road >= TenthFailedEleventhBusy)) {
+                openWhileBusy();
+                lateAtMute();
+            } else {
+                QVERIFY(survey.open());
+            }
             survey.reading(400 + 50 * p, 500);
             if (failing.contains(p)) {
                 QVERIFY(QFile::link("/dev/full", survey.clipFile(p)));
@@ -438,6 +520,9 @@ private slots:
                 TestSupport::expectMessage(QtWarningMsg, QRegularExpression(failure));
             } else if (p == troubled && road == WriteLate) {
                 holdThread(postInputOnce);
+                lateAtMute();
+            } else if (p == troubled && road == TenthLateEleventhBusy) {
+                holdThread();
                 lateAtMute();
             } else if (p == troubled && road == LateWriteOpened) {
                 QFile::remove(fifoPath);
@@ -481,6 +566,13 @@ private slots:
                 lateAtMute();
             }
             survey.mute();
+            if (p == troubled && (road == FifthLateWithoutSound || road == TenthLateEleventhBusy)) {
+                // The late write ends; the eleventh point may hold the thread anew.
+                busy->store(false);
+                QTRY_VERIFY(!Audioworker()->storesPending());
+                busy->store(true);
+                oldTenth = survey.clip(10);
+            }
             if (p == troubled && road == DeletedThenCannotOpen) {
                 const QString folder = QFileInfo(survey.clipFile(3)).absolutePath();
                 QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [&restored, folder] {
@@ -557,15 +649,27 @@ private slots:
             draining = false;
             drain->wait();
         });
-        const QList<int> lost = road == ElevenPoints ? QList<int>{4} : road == WriteFailed ? failing : QList<int>{3};
+        // The points without sound of their own, as the survey numbers them at the save.
+        QList<int> lost = {3};
+        if (road == WriteFailed)
+            lost = failing;
+        else if (road == ElevenPoints || road == FifthLateWithoutSound)
+            lost = {4};
+        else if (road == TenthFailedEleventhBusy)
+            lost = {9, 10};
+        else if (road == TenthLateEleventhBusy)
+            lost = {10};
+        QStringList numbers;
+        for (int p : lost)
+            numbers << QString::number(p);
         TestSupport::expectMessage(QtWarningMsg, QRegularExpression("^Pinpointing: no clip for the points"));
         driver.typeText("lost");
         survey.page->on_butMenuSave_clicked();
         QCOMPARE(driver.messages().size(), 1);
         QCOMPARE(driver.messages().first().icon, int(MessageDialog::IconWarning));
         // The message's form for the number of points, not only its list.
-        const QString named = lost.size() > 1 ? "points 2, 3" : QString("point %1").arg(lost.first());
-        QCOMPARE(driver.messages().first().text, QString("Stored without the sound\nof %1.").arg(named));
+        const QString text = QString("Stored without the sound\nof %1 %2.").arg(lost.size() > 1 ? "points" : "point");
+        QCOMPARE(driver.messages().first().text, text.arg(numbers.join(", ")));
         if (road == WriteFailed)
             QVERIFY(driver.messages().first().image.save(TestSupport::screenshotPath("pinpointing-sound-lost.png")));
         QCOMPARE(survey.stored().size(), 1);
@@ -580,6 +684,8 @@ private slots:
         const QSettings info(survey.device.hostPath(dir + "/info.ini"), QSettings::IniFormat);
         for (int p : lost)
             QVERIFY(info.value(QString("Levels/Level_%1").arg(p)).toDouble() > 0); // the point itself is kept
+        if (road == TenthLateEleventhBusy)
+            QCOMPARE(sha(survey.device.read(dir + "/PP_Sound_9.wav")), sha(oldTenth));
     }
 
     void deleteLastAndFilterDialog()
