@@ -401,6 +401,10 @@ private slots:
         // which clears the position: the one stored is the one the save finds.
         QVERIFY(QTest::qWaitFor(
             [&] { return instrument.menu->getGpsInstance()->getLatitude() != 0.0; }, TestSupport::timeBound(8000)));
+        const auto fixLapses = [] {
+            return TestSupport::loggedMessages().filter(QRegularExpression("^\\w+: Timeout$")).size();
+        };
+        const int lapsesBeforeTheSave = fixLapses();
         const QDateTime before = Platform::currentDateTime();
         driver.typeText("Hydrant 3");
         button(page, "butMenuSave")->click();
@@ -430,7 +434,12 @@ private slots:
         else
             QCOMPARE(QVariantList({filterType, low, high}), QVariantList({"NoFilter", 0, 4000}));
         QVERIFY(info.childGroups().contains("Gains"));
-        QCOMPARE(info.value("GPS-Positions/GPS-Position").toString(), QString("51.123456, 7.654321"));
+        // The fix's position, unless the feed stalled again while the name was typed: then the
+        // position may have been cleared when the save read it, and none is stored.
+        const QString position = info.value("GPS-Positions/GPS-Position").toString();
+        QVERIFY2(position == "51.123456, 7.654321"
+                     || (fixLapses() > lapsesBeforeTheSave && position == "0.000000, 0.000000"),
+                 qPrintable(position));
 
         const QByteArray clip = instrument.device.read(kRoot + "/" + dir + "/LE_sound.wav");
         QVERIFY(clip.size() > 44 && clip != olderClip);
