@@ -303,49 +303,39 @@ void walkScreens(int language, Sweep& sweep)
     list->openStoredMeasurement(kStoredLevel);
     sweep.check(menu->currentPage(), "level_stored");
 
-    // The message box in each of its layouts.
-    for (int type = MessageDialog::TypeOk; type <= MessageDialog::TypeYesNoCancel; ++type) {
+    // The message box in each of its layouts, then the messages that tell of what was lost.
+    const auto checkMessage = [&sweep](int icon, const char* context, const QString& text, int type,
+                                       const QString& screenshot) {
         MessageDialog dialog;
-        dialog.setIcon(MessageDialog::IconQuestion);
-        dialog.setHeadline(QCoreApplication::translate("BackupDialog", "Warning"));
-        dialog.setInfotext(QCoreApplication::translate("BackupDialog", "DataMemoryNotMounted"));
+        dialog.setIcon(icon);
+        const char* const headline = icon == MessageDialog::IconError ? "Error" : "Warning";
+        dialog.setHeadline(QCoreApplication::translate(context, headline));
+        dialog.setInfotext(text);
         dialog.setDialogType(type);
         dialog.show();
-        sweep.check(&dialog, type == MessageDialog::TypeYesNoCancel ? "message" : QString());
+        sweep.check(&dialog, screenshot);
+    };
+    for (int type = MessageDialog::TypeOk; type <= MessageDialog::TypeYesNoCancel; ++type) {
+        checkMessage(MessageDialog::IconQuestion, "BackupDialog",
+                     QCoreApplication::translate("BackupDialog", "DataMemoryNotMounted"), type,
+                     type == MessageDialog::TypeYesNoCancel ? "message" : QString());
     }
-    // A setting that could not be stored.
-    {
-        MessageDialog refused;
-        refused.setIcon(MessageDialog::IconError);
-        refused.setHeadline(QCoreApplication::translate("Systemsettings", "Error"));
-        refused.setInfotext(QCoreApplication::translate("Systemsettings", "SettingCouldNotBeStored"));
-        refused.setDialogType(MessageDialog::TypeOk);
-        refused.show();
-        sweep.check(&refused, QStringLiteral("message_setting_not_stored"));
-    }
+    checkMessage(MessageDialog::IconError, "Systemsettings",
+                 QCoreApplication::translate("Systemsettings", "SettingCouldNotBeStored"), MessageDialog::TypeOk,
+                 QStringLiteral("message_setting_not_stored"));
     // A survey stored without the sound of some points names them all, up to every point.
     for (const QString& points : {QStringLiteral("3"), QStringLiteral("3, 7, 10"),
                                   QStringLiteral("1, 2, 3, 4, 5, 6, 7, 8, 9, 10")}) {
-        MessageDialog lost;
-        lost.setIcon(MessageDialog::IconWarning);
-        lost.setHeadline(QCoreApplication::translate("Pinpointing", "Warning"));
         const int count = points.count(',') + 1;
-        lost.setInfotext(
-            QCoreApplication::translate("Pinpointing", "StoredWithoutTheSoundOfPoint", nullptr, count).arg(points));
-        lost.setDialogType(MessageDialog::TypeOk);
-        lost.show();
-        sweep.check(&lost, QStringLiteral("message_sound_lost_%1").arg(count));
+        checkMessage(MessageDialog::IconWarning, "Pinpointing",
+                     QCoreApplication::translate("Pinpointing", "StoredWithoutTheSoundOfPoint", nullptr, count)
+                         .arg(points),
+                     MessageDialog::TypeOk, QStringLiteral("message_sound_lost_%1").arg(count));
     }
     // A delete that took the measurement out of the list but not all of its files.
-    {
-        MessageDialog remain;
-        remain.setIcon(MessageDialog::IconWarning);
-        remain.setHeadline(QCoreApplication::translate("MeasManagement", "Warning"));
-        remain.setInfotext(QCoreApplication::translate("MeasManagement", "MeasurementDeletedFilesRemain"));
-        remain.setDialogType(MessageDialog::TypeOk);
-        remain.show();
-        sweep.check(&remain, QStringLiteral("message_delete_files_remain"));
-    }
+    checkMessage(MessageDialog::IconWarning, "MeasManagement",
+                 QCoreApplication::translate("MeasManagement", "MeasurementDeletedFilesRemain"), MessageDialog::TypeOk,
+                 QStringLiteral("message_delete_files_remain"));
     // The note while the instrument waits for a clip.
     {
         const WaitNote note(QCoreApplication::translate("AudioWorker", "StoringTheSoundPleaseWait"));
