@@ -15,6 +15,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <limits>
 #include <fcntl.h>
@@ -332,13 +333,13 @@ bool Platform::isPlainFile(const QString& path, qint64 maxBytes)
 
 namespace {
 
-// A staged write names its new file after the target and the six letters and digits
-// that mkostemp() (or the framework's temporary file) puts in place of "XXXXXX".
+// A staged write names its new file after the target, hidden, and the six letters and
+// digits that mkostemp() puts in place of "XXXXXX": a name nobody gives a copy of his own.
 const int kStagedSuffixLength = 6;
 
-QString stagedPrefix(const QString& fileName, Platform::StagedName naming = Platform::StagedName::Hidden)
+QString stagedPrefix(const QString& fileName)
 {
-    return (naming == Platform::StagedName::Hidden ? QStringLiteral(".") : QString()) + fileName + QStringLiteral(".");
+    return QLatin1Char('.') + fileName + QLatin1Char('.');
 }
 
 bool isStagedName(const QString& name, const QString& prefix)
@@ -355,10 +356,10 @@ bool isStagedName(const QString& name, const QString& prefix)
 
 } // namespace
 
-void Platform::removeStagedLeftovers(const QString& path, StagedName naming)
+void Platform::removeStagedLeftovers(const QString& path)
 {
     const QFileInfo info(path);
-    const QString prefix = stagedPrefix(info.fileName(), naming);
+    const QString prefix = stagedPrefix(info.fileName());
     const int dirFd
         = ::open(QFile::encodeName(info.path()).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (dirFd < 0)
@@ -394,9 +395,8 @@ bool Platform::syncDirectory(const QString& path)
 
 bool Platform::writeRegularFile(const QString& path, const QByteArray& data, const std::function<bool()>& stillDue)
 {
-    const QByteArray local = QFile::encodeName(path);
     struct stat entry;
-    const bool exists = ::lstat(local.constData(), &entry) == 0;
+    const bool exists = ::lstat(QFile::encodeName(path).constData(), &entry) == 0;
     const bool replacesFile = exists && S_ISREG(entry.st_mode);
     if (exists && !replacesFile) {
         if (S_ISDIR(entry.st_mode)) {
@@ -405,32 +405,63 @@ bool Platform::writeRegularFile(const QString& path, const QByteArray& data, con
         }
         qWarning() << "Not a regular file, replaced by one:" << path;
     }
+    return writeStagedFile(path, data, replacesFile ? &entry : nullptr, false, stillDue);
+}
+
+bool Platform::writeStagedFile(const QString& path, const QByteArray& data, const struct stat* replaced, bool synced,
+                               const std::function<bool()>& stillDue, QString* error)
+{
+    const auto failed = [error](const char* step) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(QLatin1String(step), QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    };
     // mkostemp creates a new file (O_EXCL): nothing placed beside the name is followed.
     const QFileInfo info(path);
     QByteArray temporary = QFile::encodeName(info.path() + QLatin1Char('/') + stagedPrefix(info.fileName()))
         + QByteArray(kStagedSuffixLength, 'X');
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return failed("cannot create the new file");
     // The file replaced keeps its access: whoever wrote it (another user, a group) can
     // write it again. Only its permission bits are taken, and its owner where this process
     // may give it away; the group alone when that is all it may set.
-    bool written = ::fchmod(fd, replacesFile ? (entry.st_mode & 0777) : 0644) == 0;
-    if (replacesFile && ::fchown(fd, entry.st_uid, entry.st_gid) != 0
-        && ::fchown(fd, uid_t(-1), entry.st_gid) != 0)
+    const char* step = nullptr;
+    if (::fchmod(fd, replaced ? (replaced->st_mode & 0777) : 0644) != 0)
+        step = "cannot set the permissions";
+    if (replaced && ::fchown(fd, replaced->st_uid, replaced->st_gid) != 0
+        && ::fchown(fd, uid_t(-1), replaced->st_gid) != 0)
         qDebug() << "Written with the replaced file's mode, not its owner:" << path;
-    for (qint64 done = 0; written && done < data.size();) {
+    for (qint64 done = 0; !step && done < data.size();) {
         const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
-        written = n > 0;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            step = "cannot write";
+        }
         done += n;
     }
-    written = ::close(fd) == 0 && written && (!stillDue || stillDue())
-        && ::rename(temporary.constData(), local.constData()) == 0;
-    if (!written)
-        ::unlink(temporary.constData());
-    return written;
+    if (!step && synced && ::fsync(fd) != 0)
+        step = "cannot sync";
+    const int savedErrno = errno;
+    if (::close(fd) != 0 && !step)
+        step = "cannot close";
+    else if (step)
+        errno = savedErrno;
+    if (!step && stillDue && !stillDue()) {
+        errno = ECANCELED;
+        step = "no longer due";
+    }
+    if (!step && ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
+        step = "cannot rename";
+    if (!step)
+        return true;
+    const int cause = errno;
+    ::unlink(temporary.constData());
+    errno = cause;
+    return failed(step);
 }
 
 Platform::ReadStatus Platform::readRegularFile(const QString& path, qint64 maxBytes, QByteArray* contents)

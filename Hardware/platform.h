@@ -9,6 +9,7 @@
 #include <optional>
 
 class QFile;
+struct stat;
 
 // The one seam between the instrument and its Linux board.
 //
@@ -87,14 +88,19 @@ public:
     // once the new file is complete, just before it takes the name: false leaves the old one.
     static bool writeRegularFile(const QString& path, const QByteArray& data,
                                  const std::function<bool()>& stillDue = {});
-    // How a staged write names the new file beside its target: writeRegularFile() as "."
-    // + name + "." and six letters or digits, the framework's save file (the staged writer of
-    // Tools/durablefile.h) as name + "." and six.
-    enum class StagedName { Hidden, SaveFile };
+    // The staged step of writeRegularFile() and of the staged writer of Tools/durablefile.h:
+    // a new file beside the host path, "." + name + "." and six letters or digits, takes data
+    // with the permission bits and, where this process may set it, the owner of the regular
+    // file that `replaced` describes (0644 for a new file), reaches the disk first when
+    // `synced`, and takes the name in one step once `stillDue` allows. Whatever stands at the
+    // name is replaced, never followed. False, with the failed step in `error` when asked,
+    // when the name was left as it was; the new file is then gone.
+    static bool writeStagedFile(const QString& path, const QByteArray& data, const struct stat* replaced, bool synced,
+                                const std::function<bool()>& stillDue = {}, QString* error = nullptr);
     // Removes what a staged write left beside the host path when the program was ended
     // between its write and its rename: regular files of its staging name only. Links,
     // directories and other names stay, and a directory that is a link is not looked into.
-    static void removeStagedLeftovers(const QString& path, StagedName naming = StagedName::Hidden);
+    static void removeStagedLeftovers(const QString& path);
     // Puts the entries of the directory at the host path on the disk: a file created,
     // renamed or removed in it outlives a power cut only once its directory is synced (vfat
     // honours that too). False when the directory cannot be opened or its sync fails.

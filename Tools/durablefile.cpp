@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QVariantMap>
 
@@ -18,6 +17,9 @@
 #include <unistd.h>
 
 namespace {
+
+// As many links as the framework's save file follows before it takes the name itself.
+const int kMaxLinkDepth = 128;
 
 bool failed(QString* error, const QString& reason)
 {
@@ -89,17 +91,27 @@ QVariantMap valuesOf(const QSettings& settings)
 
 bool writeFileDurably(const QString& path, const QByteArray& content, QString* error)
 {
+    // A link stands for its file, which is replaced where it lies: the link stays, and what
+    // a technician keeps elsewhere under the name is kept up to date.
+    QFileInfo existing(path);
+    int depth = kMaxLinkDepth;
+    while (--depth > 0 && existing.isSymLink())
+        existing.setFile(existing.symLinkTarget());
+    const QString target = depth > 0 ? existing.filePath() : path;
+
     // A write cut off before its rename (the program killed, the power cut) left its new
     // file beside the target; it goes with the next write of that file.
-    Platform::removeStagedLeftovers(path, Platform::StagedName::SaveFile);
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush()
-        && ::fsync(file.handle()) == 0 && file.commit();
-    if (!written)
-        return failed(error, file.errorString());
+    Platform::removeStagedLeftovers(target);
+    struct stat entry;
+    const bool exists = ::lstat(QFile::encodeName(target).constData(), &entry) == 0;
+    if (exists && S_ISDIR(entry.st_mode))
+        return failed(error, QStringLiteral("%1 is a directory").arg(target));
+    const bool replacesFile = exists && S_ISREG(entry.st_mode);
+    if (!Platform::writeStagedFile(target, content, replacesFile ? &entry : nullptr, true, {}, error))
+        return false;
     // The rename lives in the folder: until the folder is synced a power cut may bring
     // back the old file, or leave none.
-    const QString folder = QFileInfo(path).absolutePath();
+    const QString folder = QFileInfo(target).absolutePath();
     if (!Platform::syncDirectory(folder))
         return failed(error, QStringLiteral("the folder %1 did not reach the disk").arg(folder));
     return true;

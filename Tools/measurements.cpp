@@ -247,10 +247,8 @@ bool Measurements::removeEntry(const QString& path)
 void Measurements::removeCutOffWrites()
 {
     const QDir root(measurementRoot());
-    for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
-        Platform::removeStagedLeftovers(root.filePath(folder) + QStringLiteral("/info.ini"),
-                                        Platform::StagedName::SaveFile);
-    }
+    for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks))
+        Platform::removeStagedLeftovers(root.filePath(folder) + QStringLiteral("/info.ini"));
 }
 
 int Measurements::refuse(const QString& staging)

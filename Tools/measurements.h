@@ -89,9 +89,10 @@ public:
     // link itself (never what it points to). False when anything of it stays.
     static bool removeEntry(const QString& path);
     // Removes what writes cut off by a kill or a power cut left in the stored measurements:
-    // the staged copies of their information files ("info.ini." and six letters), which
+    // the staged copies of their information files (".info.ini." and six letters), which
     // would stay for good and go out with the USB export. Regular files of that name only;
-    // links are not followed. Called at the start, once the partition is mounted.
+    // links are not followed, and a copy a user keeps beside the file ("info.ini.backup")
+    // stays. Called at the start, once the partition is mounted.
     static void removeCutOffWrites();
 
     static QString convertFilterTypeToText(int a_filterType);

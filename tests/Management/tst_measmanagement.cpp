@@ -639,7 +639,7 @@ private slots:
         QTest::addColumn<QStringList>("order");
         const QString old = "LE_20200102_030405_Main street";
         QTest::newRow("rename") << false
-                                << QStringList({"^rename " + old + "/info\\.ini\\.\\w{6} -> " + old + "/info\\.ini$",
+                                << QStringList({"^rename " + old + "/\\.info\\.ini\\.\\w{6} -> " + old + "/info\\.ini$",
                                                 "^sync " + old + "/$", "^rename " + old + " -> LE_20200102_030405_New$",
                                                 "^sync \\./$"});
         QTest::newRow("delete") << true << QStringList({"^rename " + old + " -> \\.storing$", "^sync \\./$"});

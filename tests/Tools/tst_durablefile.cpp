@@ -1,8 +1,9 @@
-// The settings file writer: the bytes the framework's settings class writes, from drafts
-// that never reach a folder.
+// The staged writer: what it replaces and what it leaves beside the file, and the bytes the
+// framework's settings class writes, from drafts that never reach a folder.
 #include "Tools/durablefile.h"
 #include "Tools/inifile.h"
 #include "Tools/measurements.h"
+#include "failingcard.h"
 #include "testsupport.h"
 
 #include <QDateTime>
@@ -12,6 +13,9 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -225,15 +229,79 @@ private slots:
         QCOMPARE(entries(temporary), QStringList());
         QCOMPARE(IniFile::parse(readAll(path)).value("Levels/Level"), QString("43.125"));
 
-        put(path + ".AbCd3f", "cut off");
-        QVERIFY(QFile::link(path, path + ".link01"));
-        QVERIFY(QDir().mkpath(path + ".dir001"));
-        put(path + ".AbCd3", "another name");
+        const QString staged = store + "/.info.ini.";
+        put(staged + "AbCd3f", "cut off");
+        QVERIFY(QFile::link(path, staged + "link01"));
+        QVERIFY(QDir().mkpath(staged + "dir001"));
+        put(staged + "AbCd3", "another name");
+        // Copies a user keeps beside the file, and what an earlier build's writer left: the
+        // writer cannot tell them apart.
+        put(path + ".backup", "a user's copy");
+        put(path + ".AbCd3f", "an earlier build's or a user's");
         QVERIFY(writeSettingsFileDurably(path, 64 * 1024, [](QSettings& ini) {
             ini.setValue("Measurementinfo/Measurementname", QStringLiteral("next"));
         }));
-        QCOMPARE(entries(store), QStringList({"info.ini", "info.ini.AbCd3", "info.ini.dir001", "info.ini.link01"}));
+        QCOMPARE(entries(store), QStringList({".info.ini.AbCd3", ".info.ini.dir001", ".info.ini.link01", "info.ini",
+                                              "info.ini.AbCd3f", "info.ini.backup"}));
         QCOMPARE(IniFile::parse(readAll(path)).value("Measurementinfo/Measurementname"), QString("next"));
+    }
+
+    // What stands at the name: a link is followed to its file, which is replaced where it
+    // lies, keeps its access, and counts as written only once its own folder is synced; a
+    // directory is refused; a FIFO is replaced, never opened.
+    void whatStandsAtTheName_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("file of its own access") << "file" << true;
+        QTest::newRow("link to a file in another folder") << "link" << true;
+        QTest::newRow("link into a folder whose sync fails") << "link, sync fails" << false;
+        QTest::newRow("directory") << "directory" << false;
+        QTest::newRow("FIFO") << "fifo" << true;
+    }
+    void whatStandsAtTheName()
+    {
+        QFETCH(QString, obstacle);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("settings.ini");
+        const QString elsewhere = dir.filePath("kept");
+        QVERIFY(QDir().mkpath(elsewhere));
+        const bool link = obstacle.startsWith("link");
+        const QString file = link ? elsewhere + "/settings.ini" : path;
+        std::unique_ptr<FailingCard> card;
+        if (obstacle == "directory") {
+            QVERIFY(QDir().mkpath(path));
+        } else if (obstacle == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            put(file, "old");
+            QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0640), 0);
+            if (link)
+                QVERIFY(QFile::link(file, path));
+            if (obstacle.endsWith("fails")) {
+                card = std::make_unique<FailingCard>(FailingCard::FolderSyncFails, elsewhere);
+                QVERIFY(card->fail());
+            }
+        }
+        QString error;
+        QCOMPARE(writeFileDurably(path, "new", &error), written);
+        card.reset();
+        QCOMPARE(entries(elsewhere), link ? QStringList("settings.ini") : QStringList());
+        QCOMPARE(entries(dir.path()), QStringList({"kept", "settings.ini"}));
+        if (obstacle == "directory") {
+            QVERIFY(QFileInfo(path).isDir());
+            QVERIFY2(error.contains("directory"), qPrintable(error));
+            return;
+        }
+        QCOMPARE(QFileInfo(path).isSymLink(), link);
+        // Where only the folder's sync failed the new file stands, as the caller is told.
+        QCOMPARE(readAll(file), QByteArray("new"));
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+        QVERIFY(S_ISREG(st.st_mode));
+        if (obstacle != "fifo")
+            QCOMPARE(st.st_mode & 0777, mode_t(0640));
     }
 
     // The writers of the five kinds as they fill their files: the settings class writes the

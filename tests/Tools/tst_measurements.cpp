@@ -500,17 +500,20 @@ private slots:
         Store store;
         const QString folder = kRoot + "/LE_20240301_120000_x/";
         QVERIFY(store.device.write(folder + "info.ini", "[Measurementinfo]\n"));
-        const QStringList leftovers = {folder + "info.ini.AbCdEf", folder + "info.ini.Zz9y8X",
-                                       kRoot + "/PS_20240301_120000_p/info.ini.qSmIPp"};
-        const QStringList others = {folder + "info.ini.AbCdE", folder + "info.ini.AbCdEfG", folder + "info.ini.Ab-dEf",
-                                    folder + ".info.ini.AbCdEf", folder + "LE_sound.wav.AbCdEf",
-                                    "/outside/info.ini.AbCdEf", kRoot + "/.storing/info.ini.AbCdEf"};
+        const QStringList leftovers = {folder + ".info.ini.AbCdEf", folder + ".info.ini.Zz9y8X",
+                                       kRoot + "/PS_20240301_120000_p/.info.ini.qSmIPp"};
+        // A user's copies, of any name, and what an earlier build's writer left: no one can
+        // tell these apart.
+        const QStringList others
+            = {folder + ".info.ini.AbCdE", folder + ".info.ini.AbCdEfG", folder + ".info.ini.Ab-dEf",
+               folder + "info.ini.AbCdEf", folder + "info.ini.backup", folder + "info.ini.before",
+               folder + ".LE_sound.wav.AbCdEf", "/outside/.info.ini.AbCdEf", kRoot + "/.storing/.info.ini.AbCdEf"};
         for (const QString& name : leftovers + others)
             QVERIFY(store.device.write(name, "[Measurementinfo]\nMeasurementna"));
         QVERIFY(QFile::link(store.device.hostPath("/outside"), store.device.hostPath(kRoot + "/LE_20240301_120000_l")));
-        const QString link = store.device.hostPath(folder + "info.ini.link01");
+        const QString link = store.device.hostPath(folder + ".info.ini.link01");
         QVERIFY(QFile::link(store.device.hostPath(folder + "info.ini"), link));
-        QVERIFY(QDir().mkpath(store.device.hostPath(folder + "info.ini.dir001")));
+        QVERIFY(QDir().mkpath(store.device.hostPath(folder + ".info.ini.dir001")));
         store.menu.reset();
         store.menu.reset(new MainMenu);
         for (const QString& name : leftovers)
@@ -518,7 +521,7 @@ private slots:
         for (const QString& name : others)
             QVERIFY2(QFileInfo::exists(store.device.hostPath(name)), qPrintable(name));
         QVERIFY(QFileInfo(link).isSymLink());
-        QVERIFY(QFileInfo(store.device.hostPath(folder + "info.ini.dir001")).isDir());
+        QVERIFY(QFileInfo(store.device.hostPath(folder + ".info.ini.dir001")).isDir());
         QCOMPARE(store.device.read(folder + "info.ini"), QByteArray("[Measurementinfo]\n"));
     }
 
