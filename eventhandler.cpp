@@ -228,7 +228,8 @@ void EventHandler::handleRelease(QObject* obj, int key)
             qDebug() << "Eventhandler IO-Key released";
             // Not only the dialog the key reached: one opened from another would leave the
             // outer one open over the main page, and the page's work after it running behind.
-            if (!closeModalDialogs())
+            // So would one below the pop-up of a screenshot just taken.
+            if (!closeModalDialogs(true))
                 sendKey(obj, QEvent::KeyRelease, Qt::Key_Escape);
             if (mainMenu)
                 mainMenu->displayFavouriteDialog(0);

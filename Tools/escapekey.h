@@ -19,7 +19,10 @@ inline bool takeEscape(QKeyEvent* event)
 // The on/off key's way out of all modal dialogs open over the main window, also those
 // opened from another dialog: each gets the release it leaves on, innermost first. One
 // that stays open (the service menus do not leave on the key) ends the walk, and what lies
-// below it stays too. True when a modal dialog was open.
-bool closeModalDialogs();
+// below it stays too. The pop-up lasts its second whatever key comes, and holds no work:
+// with belowPopUp the walk passes it and goes on with what it stands over, so that the
+// main page shown next has no dialog of the page left over it. True when a modal dialog
+// was open.
+bool closeModalDialogs(bool belowPopUp = false);
 
 #endif // ESCAPEKEY_H

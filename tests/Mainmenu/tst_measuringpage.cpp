@@ -269,7 +269,7 @@ private slots:
         QTest::addColumn<int>("widget");
         QTest::addColumn<int>("sensor");
         QTest::addColumn<QString>("button"); // opens the dialog on the page; none: the note
-        QTest::addColumn<QString>("inner"); // the filter dialog's button that opens the next one
+        QTest::addColumn<QString>("inner"); // what on the filter dialog opens the next one
         QTest::addColumn<QString>("from"); // the dialog the key is pressed on; none: the page
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("stored");
@@ -287,6 +287,9 @@ private slots:
             << 1 << 1 << "butMenuFilter" << "butMicrophone" << "Micsettings" << onOff << false << 2;
         QTest::newRow("pinpointing, filter, headphone")
             << 3 << 1 << "butMenuFilter" << "butHeadphone" << "Headphonesettings" << onOff << false << 2;
+        // The pop-up lasts its second over the page shown next, and only the pop-up.
+        QTest::newRow("level, filter, the screenshot's pop-up")
+            << 1 << 1 << "butMenuFilter" << "Key_F2" << "PopupInfo" << onOff << false << 0;
         QTest::newRow("H2, the save keyboard")
             << 6 << 3 << "butMenuSave" << "" << "VirtualKeyboard" << onOff << false << 2;
         QTest::newRow("level, stored, playing, headphone settings")
@@ -372,7 +375,8 @@ private slots:
             : key == Qt::Key_F2            ? FavouriteButton::widgetForFavourite(favourite)
                                            : widget;
         const bool note = key == Qt::Key_F2 && (shown == 6 ? sensor != 3 : sensor == 3);
-        QCOMPARE(afterKey, note ? QStringList("MessageDialog") : QStringList());
+        const QStringList staying = from == "PopupInfo" ? QStringList(from) : QStringList();
+        QCOMPARE(afterKey, note ? QStringList("MessageDialog") : staying);
         QCOMPARE(instrument.menu->getCurrentWidget(), shown);
         QVERIFY(!RecordingPlayer::last());
         if (shown == widget) {
