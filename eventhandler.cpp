@@ -12,6 +12,7 @@
 #include <QDebug>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QWindow>
 
 namespace {
 
@@ -34,6 +35,21 @@ void sendKey(QObject* receiver, QEvent::Type type, int key)
 bool isFrontKey(int key)
 {
     return key >= Qt::Key_F1 && key <= Qt::Key_F6;
+}
+
+// The widget a key reaches: the filter sees it first at the window, which hands it to the
+// widget with the focus.
+QWidget* keyWidget(QObject* receiver)
+{
+    if (auto* widget = qobject_cast<QWidget*>(receiver))
+        return widget;
+    if (auto* window = qobject_cast<QWindow*>(receiver)) {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->windowHandle() == window)
+                return top->focusWidget() ? top->focusWidget() : top;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -197,6 +213,7 @@ bool EventHandler::keyPress(QObject* obj, QKeyEvent* event)
             ++m_muteKeyCnt;
         } else {
             m_muteKeyCnt = 0;
+            m_mutePressReceiver = keyWidget(obj);
             postKey(obj, QEvent::KeyPress, Qt::Key_F10);
         }
         return true;
@@ -254,10 +271,19 @@ void EventHandler::handleRelease(QObject* obj, int key)
     case Qt::Key_F4:
         postKey(obj, QEvent::KeyRelease, Qt::Key_Space);
         return;
-    case Qt::Key_F6:
+    case Qt::Key_F6: {
         qDebug() << "Key MUTE released";
-        postKey(obj, QEvent::KeyRelease, Qt::Key_F10);
+        // The release ends what the press began: a dialog opened over the page meanwhile
+        // (the headphone volume set while listening) would take it, and the path stay open.
+        QObject* receiver = obj;
+        const QWidget* releasedOn = keyWidget(obj);
+        QWidget* pressed = m_mutePressReceiver;
+        if (pressed && pressed->isVisible() && (!releasedOn || releasedOn->window() != pressed->window()))
+            receiver = pressed;
+        m_mutePressReceiver.clear();
+        postKey(receiver, QEvent::KeyRelease, Qt::Key_F10);
         return;
+    }
     default:
         return;
     }

@@ -2,11 +2,13 @@
 #define EVENTHANDLER_H
 
 #include <QObject>
+#include <QPointer>
 
 class AudioCodecSetup;
 class FavouriteButton;
 class KeyRepeatPairs;
 class QKeyEvent;
+class QWidget;
 
 // The application-wide event filter: turns the six front keys (Key_F1..Key_F6) into
 // the keys the pages understand, powers down on a long press of the on/off key, stores
@@ -50,6 +52,8 @@ private:
     int m_cnt = 0;
     int m_cntFavKey = 0;
     int m_muteKeyCnt = 0;
+    // The widget the mute key's last press reached, until its release.
+    QPointer<QWidget> m_mutePressReceiver;
     bool m_shutdown = false;
     int m_cntUpKey = 0;
     int m_cntDownKey = 0;

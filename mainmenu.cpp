@@ -780,9 +780,18 @@ void MainMenu::updateMicrophoneParameter()
 
 bool MainMenu::unitMuteKeyGoesOn(bool muted)
 {
+    const bool push = !isMuteKeySwitchmode();
+    // In push-button mode the release ends what its press began: a hold that reached the
+    // page ends there, also under a dialog opened meanwhile (the headphone volume set while
+    // listening), or the path would stay open after the key is let go.
+    const bool endsHoldOnPage = push && muted && m_unitKeyHeldOnPage;
+    if (muted)
+        m_unitKeyHeldOnPage = false;
     const char* where = nullptr;
-    if (WaitNote::dropsUnitMuteKey(muted, isMuteKeySwitchmode())) {
+    if (WaitNote::dropsUnitMuteKey(muted, !push)) {
         where = "during a wait";
+    } else if (endsHoldOnPage) {
+        return true;
     } else if (QWidget* dialog = QApplication::activeModalWidget()) {
         if (qobject_cast<Filtersettings*>(dialog) || qobject_cast<DebugGain*>(dialog)) {
             muteAudioPath(muted, false);
@@ -790,6 +799,8 @@ bool MainMenu::unitMuteKeyGoesOn(bool muted)
         }
         where = "under a dialog";
     } else {
+        if (push && !muted)
+            m_unitKeyHeldOnPage = true;
         return true;
     }
     qDebug() << "Mute key of the unit dropped" << where << muted;

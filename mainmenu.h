@@ -173,6 +173,8 @@ private:
     int m_currentVisibleDlgNum = 0;
     bool m_mainMenuVisible = true;
     bool m_muted = true;
+    // The sensor unit's key, in push-button mode, was pressed and its press went on.
+    bool m_unitKeyHeldOnPage = false;
     int m_micParameterGain = 0;
     int m_micParameterMute = 0;
     int m_micParameterButton = 0;

@@ -593,7 +593,9 @@ private slots:
     {
         QTest::addColumn<int>("widget");
         QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("over"); // a wait: "save", "mute"; or the class of a dialog
+        // A wait: "save", "mute"; or the class of a dialog, "held over" it when the key is
+        // pressed on the page before the dialog opens and let go under it.
+        QTest::addColumn<QString>("over");
         QTest::addColumn<bool>("opens");
         QTest::newRow("level, the save's wait, push") << 1 << "Push" << "save" << false;
         QTest::newRow("level, the save's wait, switch") << 1 << "Switch" << "save" << false;
@@ -601,6 +603,10 @@ private slots:
         QTest::newRow("pinpointing, the pop-up, switch") << 3 << "Switch" << "PopupInfo" << false;
         QTest::newRow("level, headphone settings, push") << 1 << "Push" << "Headphonesettings" << false;
         QTest::newRow("level, filter dialog, push") << 1 << "Push" << "Filtersettings" << true;
+        QTest::newRow("level, held over headphone settings, push") << 1 << "Push" << "held over Headphonesettings"
+                                                                  << false;
+        QTest::newRow("pinpointing, held over the filter dialog, push") << 3 << "Push" << "held over Filtersettings"
+                                                                       << false;
     }
     void unitsKeyActsWhereTheFrontKeyWould()
     {
@@ -618,14 +624,13 @@ private slots:
         const bool wait = over == "save" || over == "mute";
         const auto reports = [] { return TestSupport::loggedMessages().filter("BT_RX MUTE_STATE").size(); };
         const auto openings = [] { return TestSupport::loggedMessages().filter("Audiopath: NOT MUTED").size(); };
-        const int before = reports();
-        int opened = openings();
-        if (wait) {
-            // Sound and a reading for the result or point, then a clip written late, but in time.
-            QTest::keyPress(page, Qt::Key_F10);
-            QVERIFY(QTest::qWaitFor([] { return Audioworker()->recordedBytesSinceResume() > 3200; },
-                                    TestSupport::timeBound(8000)));
-            if (auto* pinpointing = qobject_cast<Pinpointing*>(page)) {
+        auto* pinpointing = qobject_cast<Pinpointing*>(page);
+        // Sound and a reading for the result or point.
+        const auto soundAndReading = [pinpointing] {
+            if (!QTest::qWaitFor([] { return Audioworker()->recordedBytesSinceResume() > 3200; },
+                                 TestSupport::timeBound(8000)))
+                return false;
+            if (pinpointing) {
                 LeakSignal::Settings tone;
                 tone.noiseRms = 0;
                 tone.toneHz = 500;
@@ -634,6 +639,21 @@ private slots:
                 Analoginputworker()->analyseBlock(signal.next(AdcSimulator::kBlockSamples));
                 pinpointing->updateLevel();
             }
+            return true;
+        };
+        const bool held = over.startsWith("held over ");
+        over.remove("held over ");
+        if (held) {
+            unit->pressMuteKey();
+            QTRY_VERIFY(instrument.pathOpen());
+            QVERIFY(soundAndReading());
+        }
+        const int before = reports();
+        int opened = openings();
+        if (wait) {
+            // Then a clip written late, but in time.
+            QTest::keyPress(page, Qt::Key_F10);
+            QVERIFY(soundAndReading());
             const auto keyDuringTheWait = [unit, push] {
                 QMetaObject::invokeMethod(Audioworker()->backgroundRecording(), [unit, push] {
                     QThread::msleep(400); // the wait's note shows
@@ -665,14 +685,25 @@ private slots:
             driver.setInspector([&](QWidget* dialog) {
                 if (!dialog->inherits(qPrintable(over)) || reports() > before)
                     return;
-                unit->pressMuteKey();
+                if (held)
+                    unit->releaseMuteKey();
+                else
+                    unit->pressMuteKey();
                 QVERIFY(QTest::qWaitFor([&] { return reports() > before; }, TestSupport::timeBound(5000)));
                 QCOMPARE(instrument.pathOpen(), opens);
+                if (held)
+                    QCOMPARE(unit->unitMuteState(), QString("MUTE"));
             });
             if (over == "PopupInfo")
                 instrument.menu->displayPopup(1);
             else
                 TestSupport::button(page, over == "Filtersettings" ? "butMenuFilter" : "butMenuHeadphone")->click();
+            // The point measured while the key was held ends with its release: its clip is written.
+            if (pinpointing && held) {
+                QCOMPARE(pinpointing->currentStep(), 1);
+                const QFileInfo clip(BackgroundRecording::clipPath("PP_Sound_1"));
+                QVERIFY(clip.size() > BackgroundRecording::kWavHeaderBytes);
+            }
             QVERIFY(reports() > before);
             if (opens)
                 return;

@@ -136,6 +136,32 @@ private slots:
         QCOMPARE(probe.keys, QStringList({"press F10", "release F10"}));
     }
 
+    // A dialog opened over the page while the mute key is held (the headphone volume set
+    // while listening) must not take its release: the path would stay open.
+    void muteKeyEndsWhereItBegan_data()
+    {
+        QTest::addColumn<bool>("pressedShows");
+        QTest::newRow("a window opened over the one pressed") << true;
+        QTest::newRow("the one pressed hidden meanwhile") << false;
+    }
+    void muteKeyEndsWhereItBegan()
+    {
+        QFETCH(bool, pressedShows);
+        DeviceRoot device;
+        MainMenu menu;
+        KeyProbe page;
+        KeyProbe dialog;
+        page.show();
+        key(&page, QEvent::KeyPress, Qt::Key_F6);
+        if (!pressedShows)
+            page.hide();
+        dialog.show();
+        key(&dialog, QEvent::KeyRelease, Qt::Key_F6);
+        QCoreApplication::processEvents();
+        QCOMPARE(page.keys, pressedShows ? QStringList({"press F10", "release F10"}) : QStringList("press F10"));
+        QCOMPARE(dialog.keys, pressedShows ? QStringList() : QStringList("release F10"));
+    }
+
     void hardwareTestPassesKeysThrough()
     {
         DeviceRoot device;
